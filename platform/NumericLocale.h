@@ -1,0 +1,14 @@
+// The engine reads and writes numbers with "." decimals whatever the user's
+// locale: command lines, scenarios and data files are shared between machines.
+#pragma once
+
+namespace platform {
+
+// Puts LC_NUMERIC back to "C". Qt switches the C library to the user's locale
+// when the application object is created, so call this right after it.
+void resetNumericLocale();
+
+// True when the C library currently formats 0.5 as "0.5".
+bool numericLocaleIsC();
+
+} // namespace platform

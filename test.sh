@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the test build (AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs every test; GL tests run under Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")"
+./tools/install-deps.sh
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEX_SANITIZE=ON >/dev/null
+cmake --build build-test -j"$(nproc)"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export QT_XCB_GL_INTEGRATION=xcb_glx
+export LIBGL_ALWAYS_SOFTWARE=1
+export TZ=${TZ:-UTC}
+
+jobs=$(nproc)
+status=0
+ctest --test-dir build-test -LE gl --output-on-failure -j"$jobs" || status=1
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+    ctest --test-dir build-test -L gl --output-on-failure -j"$jobs" || status=1
+exit $status
