@@ -1,0 +1,35 @@
+// The one sink every error and trace message of the system is handed to.
+// Messages never change what the engine does: callers learn of failures from
+// results. By default they go to the standard error stream; the program and
+// the tests may route them elsewhere.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+void logMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+using LogSink = std::function<void(const std::string& message)>;
+
+// Replaces the sink; an empty function restores the default. Returns the old one.
+LogSink setLogSink(LogSink sink);
+
+// Collects the messages logged during its lifetime (for tests), then puts the
+// previous sink back.
+class LogCapture {
+public:
+    LogCapture();
+    ~LogCapture();
+    LogCapture(const LogCapture&) = delete;
+    LogCapture& operator=(const LogCapture&) = delete;
+
+    const std::vector<std::string>& messages() const { return messages_; }
+    // True when some message contains the text.
+    bool contains(const std::string& text) const;
+    void clear() { messages_.clear(); }
+
+private:
+    std::vector<std::string> messages_;
+    LogSink previous_;
+};
