@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEX_SANITIZE=ON >/dev/null
 cmake --build build-test -j"$(nproc)"
 
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
+export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_XCB_GL_INTEGRATION=xcb_glx
