@@ -188,11 +188,210 @@ def check_stars():
     blue = colors[found["Sirius"][1]]
     check(red[0] > red[2] + 0.3 and blue[2] >= blue[0],
           "colour map: Betelgeuse %s reddish, Sirius %s white-blue" % (red, blue))
+    check_stars.turn = cat_turn
     return cat_turn
 
 
+# --- constellations ------------------------------------------------------------
+
+def read_cdl(fn):
+    """The ".cdl" reader: keywords, "Sep:" and "Lines:" blocks closed by "}"."""
+    c = {"name": "unknown", "categ": "Default", "art": "", "pos": (0.0, 0.0), "area": 0.0,
+         "seps": [], "strokes": []}
+    lines = open(fn, encoding="latin-1").read().split("\n")
+    i = 0
+    while i < len(lines):
+        words = lines[i].split()
+        i += 1
+        k = 0
+        while k < len(words):
+            w = words[k]
+            k += 1
+            if w.startswith("#"):
+                break
+            if w in ("Name:", "Categ:", "Art:", "Figure:"):
+                c[{"Figure:": "art"}.get(w, w[:-1].lower())] = words[k]
+                k += 1
+            elif w == "Pos:":
+                c["pos"] = (float(words[k]), float(words[k + 1]))
+                k += 2
+            elif w == "Area:":
+                c["area"] = float(words[k])
+                k += 1
+            elif w in ("Sep:", "Lines:"):
+                block = []
+                while not lines[i].startswith("}"):
+                    block.append(lines[i])
+                    i += 1
+                i += 1
+                if w == "Sep:":
+                    pts = [tuple(float(x) for x in b.split()[:2]) for b in block]
+                    c["seps"] += pts
+                    c["seps"] += pts[:2]
+                else:
+                    strokes = []
+                    for b in block:
+                        n = b.split()
+                        try:
+                            a, bb, cc = (float(x) for x in n[:3])
+                            strokes.append((cc, a, bb))  # x third, y first, z second
+                        except (ValueError, IndexError):
+                            strokes.append(None)
+                    c["strokes"] = strokes
+                break
+    return c
+
+
+def read_cab(fn):
+    r = Reader(open(fn, "rb").read())
+    pos = r.f32s(3)
+    scale, angle = r.f32s(2)
+    n = r.i32()
+    assert 0 <= n and 8 * n <= r.left()
+    pts = r.f32s(2 * n)
+    m = r.i32()
+    assert 0 <= m and 4 * m == r.left()
+    idx = struct.unpack_from("<%di" % m, r.d, r.p)
+    assert all(i < n for i in idx)
+    return pos, scale, angle, [pts[2 * i:2 * i + 2] for i in range(n)], idx
+
+
+def cab_lines(cab):
+    """The art's line strips as star-sphere directions (the ".cab" placement)."""
+    pos, scale, angle, pts, idx = cab
+    n = list(pos)
+    ln = math.sqrt(sum(x * x for x in n)) * 0.5
+    n = [x / (2 * ln) for x in n]
+    s = scale / ln
+    # shortest turn of (0, 0, 1) onto n, as an axis-angle rotation
+    ax = [-n[1], n[0], 0.0]
+    sa = math.sqrt(ax[0] ** 2 + ax[1] ** 2)
+    turn = gl_rotate(math.degrees(math.atan2(sa, n[2])), ax[0], ax[1], 1e-300) if sa > 0 \
+        else [[1, 0, 0], [0, 1, 0], [0, 0, 1]]
+    spin = gl_rotate(angle, 0, 0, 1)
+    strips, cur = [], []
+    for i in idx:
+        if i < 0:
+            strips.append(cur)
+            cur = []
+            continue
+        x, y = pts[i]
+        local = mat_vec(spin, [-x * s, y * s, 0.0])
+        w = mat_vec(turn, local)
+        cur.append([n[0] + w[0], n[1] + w[1], n[2] + w[2]])
+    strips.append(cur)
+    return strips
+
+
+def check_constes(cat_turn):
+    d = path("data", "constes")
+    names = open(os.path.join(d, "constes.cdl")).read().split()
+    cons = [read_cdl(os.path.join(d, n)) for n in names]
+    check(len(cons) == 88 and len({c["name"] for c in cons}) == 88,
+          "constes.cdl: %d constellation files, %d names" % (len(cons), len({c["name"] for c in cons})))
+    check(all(" " not in c["name"] and c["categ"] == "Default" for c in cons),
+          "constellation names are single tokens of category Default")
+    total = sum(c["area"] for c in cons)
+    check(abs(total - 41252.96) < 1.0, "constellation areas add up to the sky: %.2f sq deg" % total)
+    byname = {c["name"]: c for c in cons}
+    for name, area in (("Hydra", 1302.844), ("Orion", 594.120), ("Crux", 68.447),
+                       ("Ursa_Major", 1279.660), ("Octans", 291.045)):
+        check(abs(byname[name]["area"] - area) / area < 0.002,
+              "%s: area %.3f (IAU %.3f)" % (name, byname[name]["area"], area))
+    ori = byname["Orion"]
+    fig = [p for p in ori["strokes"] if p]
+    for star in ("Betelgeuse",):
+        ra, dec, _ = KNOWN_STARS[star]
+        best = min(angle_deg(p, unit(ra, dec)) for p in fig)
+        check(best < TOLERANCE_DEG, "Orion's figure runs through %s (%.4f deg)" % (star, best))
+    # the outline holds Betelgeuse: sum of turning of the boundary about it
+    betel = unit(*KNOWN_STARS["Betelgeuse"][:2])
+    check(all(min(angle_deg(unit(*sp), betel) for sp in ori["seps"]) > 1.0 for _ in [0]),
+          "Orion's boundary stays clear of Betelgeuse")
+    # every figure star is a drawn star (of the ".dhb" file, which holds them all)
+    drawn = [[p[2], p[0], p[1]] for g in read_dhb(path("data", "stars", "hipparcos.dhb"))[:8]
+             for p in g]
+    worst = 0.0
+    for c in cons:
+        for p in c["strokes"]:
+            if p:
+                u = [x / math.sqrt(sum(y * y for y in p)) for x in p]
+                near = min(angle_deg(u, q) for q in drawn if abs(q[2] - u[2]) < 0.001)
+                worst = max(worst, near)
+    check(worst < TOLERANCE_DEG, "every figure star lies on a drawn star (worst %.4f deg)" % worst)
+    arts = [c for c in cons if c["art"]]
+    check(len(arts) == 85, "%d constellations have art" % len(arts))
+    cab = read_cab(os.path.join(d, ori["art"]))
+    pts = [p for s in cab_lines(cab) for p in s]
+    c = [sum(p[i] for p in pts) / len(pts) for i in range(3)]
+    off = angle_deg(c, unit(*ori["pos"]))
+    check(len(pts) > 200 and off < 10.0, "Orion's art: %d points, its middle %.1f deg from the label" % (len(pts), off))
+    return cons
+
+
+def preview(out, ra0, dec0, fov, size=900):
+    """A picture of the shipped sky around (ra0, dec0), as seen from inside."""
+    from PIL import Image, ImageDraw
+    c = unit(ra0, dec0)
+    east = [-math.sin(math.radians(ra0)), math.cos(math.radians(ra0)), 0.0]
+    north = [c[1] * east[2] - c[2] * east[1], c[2] * east[0] - c[0] * east[2],
+             c[0] * east[1] - c[1] * east[0]]
+    f = size / 2 / math.tan(math.radians(fov / 2))
+
+    def proj(v):
+        d = sum(a * b for a, b in zip(v, c))
+        if d <= 0.1:
+            return None
+        return (size / 2 - f * sum(a * b for a, b in zip(v, east)) / d,
+                size / 2 - f * sum(a * b for a, b in zip(v, north)) / d)
+
+    im = Image.new("RGB", (size, size), (0, 0, 12))
+    dr = ImageDraw.Draw(im)
+
+    def polyline(vs, color):
+        pts = [proj(v) for v in vs]
+        for a, b in zip(pts, pts[1:]):
+            if a and b and abs(a[0] - b[0]) < size and abs(a[1] - b[1]) < size:
+                dr.line([a, b], fill=color)
+
+    d = path("data", "constes")
+    cons = [read_cdl(os.path.join(d, n)) for n in open(os.path.join(d, "constes.cdl")).read().split()]
+    for con in cons:
+        if con["art"]:
+            for strip in cab_lines(read_cab(os.path.join(d, con["art"]))):
+                polyline(strip, (70, 60, 50))
+    for con in cons:
+        polyline([unit(*p) for p in con["seps"]], (60, 60, 60))
+        strip = []
+        for p in con["strokes"] + [None]:
+            if p is None:
+                polyline(strip, (90, 90, 200))
+                strip = []
+            else:
+                strip.append(p)
+    cat_turn = check_stars.turn
+    colors = read_color_map(path("data", "stars", "starcolor.map"))
+    for k, (pos, mags) in enumerate(read_catalog(path("data", "stars", "catalog.dsc"))):
+        col = tuple(int(255 * x) for x in colors[k])
+        for p, m in zip(pos, mags):
+            q = proj(mat_vec(cat_turn, p))
+            if q:
+                r = max(0.6, 4.0 * (1 - (m - 1.5) / 18) ** 4.5)
+                dr.ellipse([q[0] - r, q[1] - r, q[0] + r, q[1] + r], fill=col)
+    for con in cons:
+        q = proj(unit(*con["pos"]))
+        if q:
+            dr.text(q, con["name"], fill=(200, 120, 120))
+    im.save(out)
+
+
 def main():
-    check_stars()
+    if len(sys.argv) > 2 and sys.argv[2] == "--preview":
+        check_stars()
+        preview(sys.argv[3], float(sys.argv[4]), float(sys.argv[5]), float(sys.argv[6]))
+        return
+    cat_turn = check_stars()
+    check_constes(cat_turn)
     if FAILURES:
         print("%d check(s) failed" % len(FAILURES))
         sys.exit(1)

@@ -104,35 +104,99 @@ def load_hip_to_hd():
     return out
 
 
+GREEK = dict(zip("αβγδεζηθικλμνξοπρστυφχψω",
+                 ["alp", "bet", "gam", "del", "eps", "zet", "eta", "the", "iot", "kap", "lam",
+                  "mu", "nu", "xi", "omi", "pi", "rho", "sig", "tau", "ups", "phi", "chi",
+                  "psi", "ome"]))
+
+
+def _kstars_designation(s):
+    """'gam1Vel' -> ('gam', '1', 'Vel'); '' when the star has none."""
+    if len(s) < 7:
+        return None
+    return (s[:3].strip(), s[3].strip(), s[4:7])
+
+
+def _fab_designation(s):
+    """'γ2_Vel' -> ('gam', '2', 'Vel'); '82_Eri' -> ('82', '', 'Eri')."""
+    m = re.match(r"^([^\d_]+|\d+)(\d?)_([A-Za-z]{3})", s)
+    if not m:
+        return None
+    g = m.group(1)
+    return (GREEK.get(g, g), m.group(2), m.group(3))
+
+
+def load_hip_designations():
+    """HIP -> Bayer and Flamsteed designations (stellarium-data name.fab)."""
+    path = need(os.path.join(STELLARIUM, "stars", "default", "name.fab"), "stellarium-data")
+    out = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            w = line.strip().split("|")
+            if len(w) == 2 and w[0].strip().isdigit():
+                d = _fab_designation(w[1])
+                if d:
+                    out.setdefault(int(w[0]), []).append(d)
+    return out
+
+
 class HipLocator:
-    """Finds a Hipparcos star in the kstars star table (through its HD number)."""
+    """Finds a Hipparcos star in the kstars star table.
+
+    By its Bayer or Flamsteed designation (stellarium-data name.fab against
+    the kstars names), else through its Henry Draper number and the place of
+    the kstars binary star files.
+    """
 
     def __init__(self, stars):
+        from skyframes import eq_vector
         self.stars = stars
         self.hip_hd = load_hip_to_hd()
+        self.hip_des = load_hip_designations()
         self.hd_pos = {}
         for fn in ("namedstars.dat", "unnamedstars.dat"):
             self.hd_pos.update(_kstars_binary_hd(need(os.path.join(KSTARS, fn), "kstars-data")))
-        from skyframes import eq_vector
+        self.by_des = {}
+        for i, b in enumerate(stars.bayer):
+            d = _kstars_designation(b)
+            if d:
+                self.by_des.setdefault((d[0], d[2]), []).append((d[1], i))
         self.vec = eq_vector(stars.ra, stars.dec)
         self.missing = []
 
-    def index(self, hip):
-        """Row of the star table for a Hipparcos number, or None."""
+    def _by_designation(self, hip):
+        des = self.hip_des.get(hip, [])
+        # exact component first; then any component (the tables number the
+        # components of a few doubles differently), the brightest winning
+        for loose in (False, True):
+            for g, idx, con in des:
+                cands = [i for k, i in self.by_des.get((g, con), [])
+                         if loose or not idx or k == idx]
+                if cands:
+                    return min(cands, key=lambda i: self.stars.mag[i])
+        return None
+
+    def _by_hd(self, hip):
+        from skyframes import eq_vector
         hd = self.hip_hd.get(hip)
         pos = self.hd_pos.get(hd) if hd else None
         if pos is None:
-            self.missing.append(hip)
             return None
-        from skyframes import eq_vector
-        v = eq_vector(pos[0], pos[1])
-        cosang = self.vec @ v
+        cosang = self.vec @ eq_vector(pos[0], pos[1])
         # the kstars binary places are of epoch 1991.25: allow for proper motion
         near = np.where(cosang > np.cos(np.radians(60.0 / 3600.0)))[0]
         if len(near) == 0:
-            self.missing.append(hip)
             return None
         return int(near[np.argmin(np.abs(self.stars.mag[near] - pos[2]))])
+
+    def index(self, hip):
+        """Row of the star table for a Hipparcos number, or None."""
+        row = self._by_designation(hip)
+        if row is None:
+            row = self._by_hd(hip)
+        if row is None:
+            self.missing.append(hip)
+        return row
 
 
 def load_fab_lines(path):
