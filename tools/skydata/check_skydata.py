@@ -329,6 +329,70 @@ def check_constes(cat_turn):
     return cons
 
 
+# --- names -----------------------------------------------------------------------
+
+def read_names(fn, header):
+    """Name and star records of a names file, read token by token."""
+    toks = []
+    for line in open(fn, "rb").read().decode("latin-1").split("\n"):
+        for w in line.split():
+            if w.startswith("#"):
+                break
+            toks.append(w)
+    names, stars = [], []
+    i, inside = 0, False
+    while i < len(toks):
+        w = toks[i]
+        i += 1
+        if not inside:
+            if w == header:
+                i += 2  # count and brace
+                inside = True
+        elif w.startswith("}"):
+            inside = False
+        elif w == "Name:":
+            name, h, m, d, dm = toks[i:i + 5]
+            i += 5
+            ra = (float(h) / 24 + float(m) / 1440) * 360
+            dec = float(d) + (-1 if d.startswith("-") else 1) * float(dm) / 60
+            names.append((name, ra, dec))
+        elif w == "Star:" and header == "FixedStarNames:":
+            v = toks[i:i + 10]
+            i += 10
+            ra = (float(v[0]) / 24 + float(v[1]) / 1440 + float(v[2]) / 86400) * 360
+            sgn = -1 if v[3].startswith("-") else 1
+            dec = float(v[3]) + sgn * (float(v[4]) / 60 + float(v[5]) / 3600)
+            stars.append((ra, dec, float(v[6]), tuple(float(x) for x in v[7:10])))
+    return names, stars
+
+
+def check_names():
+    names, stars = read_names(path("data", "fixedstars.txt"), "FixedStarNames:")
+    byname = {n: (ra, dec) for n, ra, dec in names}
+    check(len(names) >= 200 and len(byname) == len(names) and len(stars) == len(names),
+          "fixed stars: %d unique names, %d coloured stars" % (len(byname), len(stars)))
+    for star in ("Sirius", "Betelgeuse", "Polaris", "Vega"):
+        ra, dec, _ = KNOWN_STARS[star]
+        off = angle_deg(unit(*byname[star]), unit(ra, dec)) if star in byname else 999
+        check(off < TOLERANCE_DEG, "fixed stars: %s label %.4f deg off" % (star, off))
+    betel = min(stars, key=lambda s: angle_deg(unit(s[0], s[1]), unit(*KNOWN_STARS["Betelgeuse"][:2])))
+    rigel = min(stars, key=lambda s: angle_deg(unit(s[0], s[1]), unit(78.63446707, -8.20163837)))
+    check(betel[3][0] > betel[3][2] and rigel[3][2] > rigel[3][0],
+          "fixed stars: Betelgeuse's dot %s is red, Rigel's %s blue" % (betel[3], rigel[3]))
+    gal, _ = read_names(path("data", "galaxies.txt"), "GalaxyNames:")
+    byname = {n: (ra, dec) for n, ra, dec in gal}
+    check(len(gal) > 50 and len(byname) == len(gal), "galaxies: %d unique names" % len(gal))
+    for name, ra, dec in (("M31", 10.68470833, 41.26875), ("M104", 189.99763, -11.62305),
+                          ("LMC", 80.89375, -69.75611)):
+        off = angle_deg(unit(*byname[name]), unit(ra, dec)) if name in byname else 999
+        check(off < 0.05, "galaxies: %s %.4f deg from its J2000 place" % (name, off))
+    for fn, north in (("direction.txt", b"N"), ("direction_ja.txt", b"\x96\x6b")):
+        words = open(path("data", fn), "rb").read().split()
+        got = dict(zip(words, words[1:]))
+        check(got.get(b"Version:") == b"7.0" and got.get(b"North:") == north,
+              "%s: version 7.0, north %r" % (fn, got.get(b"North:")))
+
+
 def preview(out, ra0, dec0, fov, size=900):
     """A picture of the shipped sky around (ra0, dec0), as seen from inside."""
     from PIL import Image, ImageDraw
@@ -392,6 +456,7 @@ def main():
         return
     cat_turn = check_stars()
     check_constes(cat_turn)
+    check_names()
     if FAILURES:
         print("%d check(s) failed" % len(FAILURES))
         sys.exit(1)

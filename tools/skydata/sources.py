@@ -212,13 +212,16 @@ def load_fab_lines(path):
     return figures
 
 
+IAU_NAME_REFERENCES = {"6", "12"}  # IAU Catalog of Star Names, IAU Naming Stars
+
+
 def load_star_names(path):
-    """HIP -> first (preferred) name of a sky culture's star names file."""
+    """HIP -> the IAU name of a star in a sky culture's star names file."""
     names = {}
     with open(path, encoding="utf-8") as f:
         for line in f:
-            m = re.match(r'\s*(\d+)\|_\("(.*?)"\)', line)
-            if m:
+            m = re.match(r'\s*(\d+)\|_\("(.*?)"\)\s*([\d,]*)', line)
+            if m and IAU_NAME_REFERENCES & set(m.group(3).split(",")):
                 names.setdefault(int(m.group(1)), m.group(2))
     return names
 
