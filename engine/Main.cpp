@@ -106,6 +106,8 @@ int Main::execute() {
         return openScenario(args.readRest(), 0);
     case Word::Wait:
         args.readDouble(wait);
+        if (std::isnan(wait))
+            wait = 0.0; // would never count down
         return 1;
     case Word::WaitNext:
         wait = -1.0;

@@ -57,6 +57,8 @@ TEST_F(MainTest, WordsAndQueries) {
 
     root.processScenarioLine("Orvex.Wait 12.5");
     EXPECT_EQ(root.getWait(), 12.5);
+    root.processScenarioLine("Orvex.Wait nan");
+    EXPECT_EQ(root.getWait(), 0.0);
     root.processScenarioLine("Orvex.WaitNext");
     EXPECT_EQ(root.getWait(), -1.0);
     root.processScenarioLine("Orvex.Next");
