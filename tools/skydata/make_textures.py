@@ -156,6 +156,39 @@ def make_generated(out, rng):
     Image.fromarray(img, "RGB").save(os.path.join(out, "cursor.bmp"))
 
 
+def panorama(path, rng, w=2048, h=512):
+    """A landscape for the panorama cylinder: hills and trees, the sky transparent.
+
+    The cylinder (radius 10) runs from 3.75 above the eye to 6.25 below it, the
+    top row of the picture at its upper edge: row y looks at the elevation
+    atan((3.75 - 10 y / h) / 10), the horizon at 37.5 % of the height.
+    """
+    az = np.arange(w) / w * 2 * np.pi
+    prof = np.full(w, 0.8)
+    for k, amp in ((2, 1.6), (3, 1.2), (5, 0.9), (9, 0.6), (17, 0.35), (31, 0.2)):
+        prof += amp * np.sin(k * az + rng.uniform(0, 2 * np.pi))
+    prof = np.maximum(prof, 0.3)
+    hills = prof.copy()
+    for _ in range(140):  # trees: narrow rounded crowns on the ridge
+        c = rng.integers(0, w)
+        half = rng.integers(3, 10)
+        tall = rng.uniform(0.8, 2.6)
+        x = np.arange(-half, half + 1)
+        crown = tall * np.sqrt(np.clip(1 - (x / (half + 0.5)) ** 2, 0, 1))
+        idx = (c + x) % w
+        prof[idx] = np.maximum(prof[idx], prof[c] + crown)
+    rows = np.arange(h)
+    elev = np.degrees(np.arctan((3.75 - 10.0 * (rows + 0.5) / h) / 10.0))
+    ground = elev[:, None] < prof[None, :]
+    depth = np.clip((hills[None, :] - elev[:, None]) / 30.0, 0, 1)
+    rgba = np.zeros((h, w, 4), dtype=np.uint8)
+    rgba[..., 0] = (28 - 14 * depth).astype(np.uint8)
+    rgba[..., 1] = (36 - 16 * depth).astype(np.uint8)
+    rgba[..., 2] = (26 - 12 * depth).astype(np.uint8)
+    rgba[..., 3] = np.where(ground, 255, 0).astype(np.uint8)
+    Image.fromarray(rgba, "RGBA").save(path, optimize=True)
+
+
 def main(share):
     out = os.path.join(share, "textures")
     os.makedirs(out, exist_ok=True)
@@ -166,6 +199,7 @@ def main(share):
     ring_strip(ST + "neptune_rings.png", "stellarium-data", os.path.join(out, "neptunering.png"), 512)
     earth_clouds(os.path.join(out, "earthclouds.png"))
     make_generated(out, np.random.default_rng(20240607))
+    panorama(os.path.join(out, "panorama.png"), np.random.default_rng(7))
     total = sum(os.path.getsize(os.path.join(out, f)) for f in os.listdir(out))
     print("textures: %d files, %.2f MB" % (len(os.listdir(out)), total / 1e6))
 
