@@ -321,6 +321,14 @@ def check_constes(cat_turn):
     check(worst < TOLERANCE_DEG, "every figure star lies on a drawn star (worst %.4f deg)" % worst)
     arts = [c for c in cons if c["art"]]
     check(len(arts) == 85, "%d constellations have art" % len(arts))
+    ok = 0
+    for c in arts:
+        pos, scale, angle, pts, idx = read_cab(os.path.join(d, c["art"]))
+        finite = all(math.isfinite(x) for p in pts for x in p)
+        far = angle_deg(list(pos), unit(*c["pos"]))
+        ok += finite and abs(math.sqrt(sum(x * x for x in pos)) - 2.0) < 1e-4 and far < 25.0 \
+            and scale != 1.0 and len(idx) > 0
+    check(ok == len(arts), "every art file parses, finite, placed near its constellation (%d)" % ok)
     cab = read_cab(os.path.join(d, ori["art"]))
     pts = [p for s in cab_lines(cab) for p in s]
     c = [sum(p[i] for p in pts) / len(pts) for i in range(3)]
