@@ -11,4 +11,12 @@ void resetNumericLocale();
 // True when the C library currently formats 0.5 as "0.5".
 bool numericLocaleIsC();
 
+// strtod with "." decimals whatever the current locale: the longest number at
+// the start of text (after leading white space), 0.0 when there is none. When
+// end is given it receives the position after the number (text when none).
+double parseDouble(const char* text, const char** end = nullptr);
+
+// The same for a float (strtof).
+float parseFloat(const char* text, const char** end = nullptr);
+
 } // namespace platform

@@ -8,7 +8,7 @@ packages=(
     libglew-dev libglu1-mesa-dev libgl1-mesa-dri mesa-utils
     libpng-dev libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-dejavu-core fonts-liberation2 locales
+    xvfb xauth fonts-dejavu-core fonts-liberation2 locales tzdata
 )
 
 missing=()

@@ -1,0 +1,344 @@
+#include "engine/DataFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "platform/NumericLocale.h"
+
+namespace {
+
+// The white space of scanf's "%s" in the C locale.
+bool isSpace(int c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isDigitOf(int c, int base) {
+    if (base == 16)
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    return c >= '0' && c < '0' + base;
+}
+
+// Reads are character-wise on a stream only this thread uses.
+inline int nextChar(std::FILE* file) {
+    return getc_unlocked(file);
+}
+
+// "%i" stores into an int: values that fit 32 bits unsigned wrap as they would,
+// anything larger saturates.
+int toInt(const std::string& text) {
+    errno = 0;
+    const long long value = std::strtoll(text.c_str(), nullptr, 0);
+    if (errno == ERANGE || value > static_cast<long long>(UINT32_MAX))
+        return value < 0 ? INT_MIN : INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    if (value > INT_MAX)
+        return static_cast<int>(value - (1LL << 32));
+    return static_cast<int>(value);
+}
+
+int32_t swapped(int32_t value) {
+    return DataFile::swapInt(value);
+}
+float swapped(float value) {
+    return DataFile::swapFloat(value);
+}
+double swapped(double value) {
+    return DataFile::swapDouble(value);
+}
+
+// One raw value in the file's byte order. A value cut short by the end of the
+// file is garbage, so the target keeps its old value then.
+template <typename T> void readBinaryValue(std::FILE* file, bool swap, T& value) {
+    T raw;
+    if (std::fread(&raw, sizeof raw, 1, file) == 1)
+        value = swap ? swapped(raw) : raw;
+}
+
+} // namespace
+
+DataFile::DataFile() = default;
+
+DataFile::DataFile(const std::string& path, int accessMode, int binary, int byteOrder) {
+    open(path, accessMode, binary, byteOrder);
+}
+
+DataFile::~DataFile() = default;
+
+bool DataFile::open(const std::string& path, int accessMode, int binary, int byteOrder) {
+    close();
+    binary_ = binary;
+    setByteOrder(byteOrder);
+    const char* mode = nullptr;
+    switch (accessMode) {
+    case Read:
+    case ReadWrite: // only ever read through; "rw" is no valid fopen mode
+        mode = binary ? "rb" : "r";
+        break;
+    case Write:
+        mode = binary ? "wb" : "w";
+        break;
+    default:
+        return false;
+    }
+    handle_.reset(std::fopen(path.c_str(), mode));
+    return handle_ != nullptr;
+}
+
+void DataFile::close() {
+    handle_.reset();
+}
+
+bool DataFile::good() const {
+    // A read error (a directory opened as a file, a vanished device) ends the
+    // stream like its end does, so reading loops always stop.
+    return handle_ && !std::feof(handle_.get()) && !std::ferror(handle_.get());
+}
+
+void DataFile::setByteOrder(int order) {
+    fileByteOrder_ = order == HostOrder ? hostByteOrder() : order;
+}
+
+int DataFile::hostByteOrder() {
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return BigEndian;
+#else
+    return LittleEndian;
+#endif
+}
+
+int32_t DataFile::swapInt(int32_t value) {
+    return static_cast<int32_t>(__builtin_bswap32(static_cast<uint32_t>(value)));
+}
+
+float DataFile::swapFloat(float value) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    bits = __builtin_bswap32(bits);
+    std::memcpy(&value, &bits, sizeof bits);
+    return value;
+}
+
+double DataFile::swapDouble(double value) {
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    bits = __builtin_bswap64(bits);
+    std::memcpy(&value, &bits, sizeof bits);
+    return value;
+}
+
+// ---- low-level reading -------------------------------------------------------
+
+void DataFile::skipSpace() {
+    std::FILE* file = handle_.get();
+    int c;
+    do
+        c = nextChar(file);
+    while (isSpace(c));
+    if (c != EOF)
+        ungetc(c, file);
+}
+
+void DataFile::skipRestOfToken() {
+    std::FILE* file = handle_.get();
+    int c;
+    do
+        c = nextChar(file);
+    while (c != EOF && !isSpace(c));
+    if (c != EOF)
+        ungetc(c, file);
+}
+
+bool DataFile::readToken(std::string& token) {
+    token.clear();
+    skipSpace();
+    std::FILE* file = handle_.get();
+    int c = nextChar(file);
+    while (c != EOF && !isSpace(c)) {
+        token.push_back(static_cast<char>(c));
+        c = nextChar(file);
+    }
+    // The delimiter stays in the stream, so that readLine after a token
+    // returns the rest of that token's line.
+    if (c != EOF)
+        ungetc(c, file);
+    return !token.empty();
+}
+
+bool DataFile::scanNumber(std::string& text, bool integer) {
+    text.clear();
+    skipSpace();
+    std::FILE* file = handle_.get();
+    int c = nextChar(file);
+    int digits = 0;
+    auto take = [&] {
+        text.push_back(static_cast<char>(c));
+        c = nextChar(file);
+    };
+    if (c == '+' || c == '-')
+        take();
+    if (integer) {
+        int base = 10;
+        if (c == '0') {
+            take();
+            ++digits;
+            base = 8;
+            if (c == 'x' || c == 'X') {
+                take();
+                base = 16;
+            }
+        }
+        while (isDigitOf(c, base)) {
+            take();
+            ++digits;
+        }
+    } else {
+        while (isDigitOf(c, 10)) {
+            take();
+            ++digits;
+        }
+        if (c == '.') {
+            take();
+            while (isDigitOf(c, 10)) {
+                take();
+                ++digits;
+            }
+        }
+        if (digits > 0 && (c == 'e' || c == 'E')) {
+            take();
+            if (c == '+' || c == '-')
+                take();
+            while (isDigitOf(c, 10))
+                take();
+        }
+    }
+    if (c != EOF)
+        ungetc(c, file);
+    if (digits > 0)
+        return true;
+    // Not a number: scanf would stop here for good, and a reader looping on
+    // good() would never get past it. Drop the token instead.
+    skipRestOfToken();
+    return false;
+}
+
+void DataFile::readBinaryString(std::string& out) {
+    out.clear();
+    std::FILE* file = handle_.get();
+    for (int c = nextChar(file); c != EOF && c != 0; c = nextChar(file))
+        out.push_back(static_cast<char>(c));
+}
+
+// ---- typed reads -------------------------------------------------------------
+
+DataFile& DataFile::readInt(int& value) {
+    if (!handle_)
+        return *this;
+    std::string text;
+    if (binaryForm())
+        readBinaryValue(handle_.get(), swapping(), value);
+    else if (scanNumber(text, true))
+        value = toInt(text);
+    return *this;
+}
+
+DataFile& DataFile::readIntArray(int* values, int count) {
+    if (!handle_ || count <= 0)
+        return *this;
+    if (binaryForm()) {
+        std::vector<int32_t> raw(count);
+        const std::size_t got = std::fread(raw.data(), sizeof(int32_t), count, handle_.get());
+        for (std::size_t i = 0; i < got; ++i)
+            values[i] = swapping() ? swapInt(raw[i]) : raw[i];
+    } else {
+        for (int i = 0; i < count; ++i)
+            readInt(values[i]);
+    }
+    return *this;
+}
+
+DataFile& DataFile::readFloat(float& value) {
+    if (!handle_)
+        return *this;
+    std::string text;
+    if (binaryForm())
+        readBinaryValue(handle_.get(), swapping(), value);
+    else if (scanNumber(text, false))
+        value = platform::parseFloat(text.c_str());
+    return *this;
+}
+
+DataFile& DataFile::readDouble(double& value) {
+    if (!handle_)
+        return *this;
+    std::string token; // a whole token, converted as atof would
+    if (binaryForm())
+        readBinaryValue(handle_.get(), swapping(), value);
+    else if (readToken(token))
+        value = platform::parseDouble(token.c_str());
+    return *this;
+}
+
+DataFile& DataFile::readWord(std::string& out) {
+    return readString(out);
+}
+
+DataFile& DataFile::readString(std::string& out) {
+    if (!handle_)
+        out.clear();
+    else if (binaryForm())
+        readBinaryString(out);
+    else
+        readToken(out);
+    return *this;
+}
+
+DataFile& DataFile::readLine(std::string& out) {
+    out.clear();
+    if (!handle_)
+        return *this;
+    std::FILE* file = handle_.get();
+    for (int c = nextChar(file); c != EOF && c != '\n'; c = nextChar(file))
+        out.push_back(static_cast<char>(c));
+    return *this;
+}
+
+DataFile& DataFile::readLine(char* out, int size) {
+    if (!out || size <= 0)
+        return *this;
+    out[0] = '\0';
+    if (!handle_ || !std::fgets(out, size, handle_.get())) {
+        out[0] = '\0';
+        return *this;
+    }
+    const std::size_t length = std::strlen(out);
+    if (length > 0 && out[length - 1] == '\n')
+        out[length - 1] = '\0';
+    return *this;
+}
+
+// ---- writing -----------------------------------------------------------------
+
+DataFile& DataFile::writeText(const char* text) {
+    if (!handle_ || !text)
+        return *this;
+    if (binaryForm())
+        std::fputs(text, handle_.get());
+    else if (std::strcmp(text, "\n") == 0)
+        std::fputc('\n', handle_.get());
+    else
+        std::fprintf(handle_.get(), "%s ", text);
+    return *this;
+}
+
+DataFile& DataFile::writeString(const std::string& text) {
+    if (!handle_)
+        return *this;
+    std::fwrite(text.data(), 1, text.size(), handle_.get());
+    if (!binaryForm())
+        std::fputc(' ', handle_.get());
+    return *this;
+}

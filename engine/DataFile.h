@@ -1,0 +1,107 @@
+// The stream every data, configuration, list, scenario and option file is read
+// and written through.
+//
+// Text files are whitespace-separated tokens: keywords end in ":", a token
+// starting with "#" begins a comment to the end of its line, a token starting
+// with "}" closes a record. Binary files hold the same keywords and names as
+// NUL-terminated strings and numbers as raw 4- or 8-byte values, byte-swapped
+// when the file's byte order differs from the host's.
+//
+// Failures show only in results: a false open, a stream that is no longer good.
+// A read that finds nothing (closed stream, end of file) leaves a number as it
+// was and gives an empty word or line, so callers can tell it from data.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+class DataFile {
+public:
+    // Access modes. Read-write streams are only ever read from, so they open
+    // for reading.
+    static constexpr int Read = 0;
+    static constexpr int Write = 1;
+    static constexpr int ReadWrite = 2;
+
+    // Byte-order codes of a file.
+    static constexpr int LittleEndian = 0;
+    static constexpr int BigEndian = 1;
+    static constexpr int HostOrder = 2;
+
+    DataFile();
+    explicit DataFile(const std::string& path, int accessMode = Read, int binary = 0,
+                      int byteOrder = HostOrder);
+    ~DataFile();
+    DataFile(DataFile&&) noexcept = default;
+    DataFile& operator=(DataFile&&) noexcept = default;
+    DataFile(const DataFile&) = delete;
+    DataFile& operator=(const DataFile&) = delete;
+
+    // Opens the file (closing any earlier one). binary != 0 opens in binary
+    // mode; the binary value forms are used only when binary is 1.
+    bool open(const std::string& path, int accessMode = Read, int binary = 0,
+              int byteOrder = HostOrder);
+    void close();
+    void closeStream() { close(); }
+
+    // True while a file is open and no read has run into its end (or an error).
+    // A loop that tests good() before each read therefore makes one last read
+    // that finds nothing.
+    bool good() const;
+
+    // Text: "%i" (a leading "0x" reads hexadecimal, a leading "0" octal).
+    // Binary: 4 bytes.
+    DataFile& readInt(int& value);
+    // count values as readInt reads them (binary: one read of count * 4 bytes).
+    DataFile& readIntArray(int* values, int count);
+    // Text: "%f". Binary: 4 bytes.
+    DataFile& readFloat(float& value);
+    // Text: one token converted as atof does (a token that is no number gives
+    // 0.0). Binary: 8 bytes.
+    DataFile& readDouble(double& value);
+    // Text: one token. Binary: the bytes up to a NUL byte or the end of the file.
+    DataFile& readWord(std::string& out);
+    DataFile& readString(std::string& out);
+    // The rest of the current line without its line feed (a carriage return
+    // before it stays).
+    DataFile& readLine(std::string& out);
+    // At most size - 1 characters of the current line into out, NUL-terminated,
+    // without the line feed when it was read.
+    DataFile& readLine(char* out, int size);
+
+    // Sets the file's byte order after opening (HostOrder: the host's).
+    void setByteOrder(int order);
+
+    // Text: the string and one blank, except that "\n" is written alone.
+    // Binary: the characters without their NUL.
+    DataFile& writeText(const char* text);
+    // Text: the string and one blank. Binary: the characters.
+    DataFile& writeString(const std::string& text);
+
+    // The host's byte-order code (LittleEndian or BigEndian).
+    static int hostByteOrder();
+    static int32_t swapInt(int32_t value);
+    static float swapFloat(float value);
+    static double swapDouble(double value);
+
+private:
+    struct FileCloser {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+
+    bool binaryForm() const { return binary_ == 1 && handle_; }
+    bool swapping() const { return fileByteOrder_ != hostByteOrder(); }
+    // The next whitespace-delimited token; false when the file ends first.
+    bool readToken(std::string& token);
+    // The longest prefix of the next token that scanf's "%i" or "%f" would take.
+    bool scanNumber(std::string& text, bool integer);
+    void skipSpace();
+    void skipRestOfToken();
+    void readBinaryString(std::string& out);
+
+    std::unique_ptr<std::FILE, FileCloser> handle_;
+    int binary_ = 0;
+    int fileByteOrder_ = hostByteOrder();
+};
