@@ -160,3 +160,11 @@ TEST(DisplayConfigMask, EyesTakeAlternateRows) {
     EXPECT_FALSE(DisplayConfig::isLeftEyeRow(31));
     EXPECT_TRUE(DisplayConfig::isLeftEyeRow(32));
 }
+
+TEST_F(DisplayConfigTest, MalformedValuesKeepWhatWasThere) {
+    write("a/b", "Stereo: two StereoOffset: x FieldOfView: wide ProjectRes: 8\nStereoSwap:");
+    DisplayConfig config(work().string());
+    EXPECT_EQ(config.getStereoMode(), DisplayConfig::Mono);
+    EXPECT_EQ(config.getStereoSwap(), 1);
+    EXPECT_EQ(config.getProjectRes(), 8);
+}

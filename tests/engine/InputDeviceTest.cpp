@@ -217,3 +217,15 @@ TEST(MouseButtonProbes, FollowTheButtonsHeldNow) {
     platform::setMouseButtons(Qt::NoButton);
     EXPECT_FALSE(isRightButtonDown());
 }
+
+TEST_F(InputDeviceTest, MalformedValuesKeepTheDefaults) {
+    InputDevice input(writeConfig("uidinit.cfg", "StickMin: abc StickThreshold: 5\n"
+                                                 "# a comment at the very end: StickMax:"
+                                                 "\nSBTransThreshold:"),
+                      block);
+    EXPECT_EQ(input.stickRange().min, 0);
+    EXPECT_EQ(input.stickRange().threshold, 5);
+    EXPECT_EQ(input.stickRange().max, 65535);
+    EXPECT_EQ(input.sbTransRange().threshold, 20);
+    EXPECT_TRUE(input.isMapped());
+}
