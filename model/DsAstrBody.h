@@ -1,0 +1,175 @@
+// Base of every body of the solar-system model (the Sun, planets, moons,
+// comets, asteroids and the craft of later kinds): name, kind, parent and
+// children, size, brightness, colour, texture name, orbit file, observer
+// places, and one display state per sim mode.
+//
+// A body's position is relative to its parent in AU; getTrans sums the chain
+// up to the Sun's frame. Kinds add their orbit elements, read their orbit
+// files (readOrbitData) and compute position and spin (updatePosition).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/Quaternion.h"
+#include "engine/Vector3.h"
+#include "model/DsPlace.h"
+#include "model/SimModeState.h"
+
+class DataFile;
+class Ssystem;
+
+class DsAstrBody {
+public:
+    // Kind codes.
+    static constexpr int Planet = 2;
+    static constexpr int Sun = 3;
+    static constexpr int Earth = 4;
+    static constexpr int Moon = 5;
+    static constexpr int Comet = 6;
+    static constexpr int Asteroid = 7;
+    static constexpr int Satellite = 8;
+    static constexpr int Spacecraft = 9;
+    static constexpr int ASatellite = 10;
+
+    // Joins the system's list of all bodies. system may be null (a body on its
+    // own, as the tests make them).
+    DsAstrBody(const std::string& name, DsAstrBody* parent, Ssystem* system);
+    virtual ~DsAstrBody();
+    DsAstrBody(const DsAstrBody&) = delete;
+    DsAstrBody& operator=(const DsAstrBody&) = delete;
+
+    // Drops places, states and children and leaves the list of all bodies.
+    virtual void clear();
+    // Reads the body's definition block of the ssystem data file, up to its
+    // "}" (the stream stands after the "Child:" line). Returns 1.
+    virtual int readDefinition(DataFile& file);
+    // A definition keyword the base does not know.
+    virtual void readKeyword(const std::string& token, DataFile& file);
+    // Reads the kind's orbit file; non-zero on success.
+    virtual int readOrbitData(DataFile& file);
+    // Opens the path and reads it with readOrbitData; 1 on success.
+    virtual int loadOrbitFile(const std::string& path);
+    virtual void addChild(std::unique_ptr<DsAstrBody> child);
+    // Deletes every direct child of that name.
+    virtual void removeChild(const std::string& name);
+    // Position and spin for the simulation time t (seconds since 1970 UTC).
+    virtual void updatePosition(double t);
+    // Spacecraft answer whether t lies in their trajectory.
+    virtual int isActive() { return 1; }
+
+    // Names and kind.
+    std::string getName() const { return name_; }
+    int getType() const { return kind_; }
+    DsAstrBody* getParent() const { return parent_; }
+    const std::vector<std::unique_ptr<DsAstrBody>>& getChildren() const { return children_; }
+    std::string getTextureName() const { return textureName_; }
+    std::string getAtmosphere() const { return atmosphere_; }
+    std::string getOrbitFile() const { return orbitFile_; }
+    double getRadius() const { return radius_; }
+    double getPolarRatio() const { return polarRatio_; }
+    double getMagnitude() const { return magnitude_; }
+    const float* getColor() const { return color_; }
+    std::string getHomePlaceName() const { return homePlaceName_; }
+
+    // Places and the place cursor.
+    std::string getPlaceName() const;
+    std::string getPlaceWeather() const;
+    std::string getPlacePanorama() const;
+    std::string getPlaceNameList() const;
+    std::string formatPlace(int index) const;
+    void setPlaceName(const std::string& name);
+    void setPlaceWeather(const std::string& weather);
+    void setPlacePanorama(const std::string& panorama);
+    void setSelectedPlaceLat(double degrees);
+    void setSelectedPlaceLatTo(double degrees, int steps);
+    void setSelectedPlaceLon(double degrees);
+    void setSelectedPlaceLonTo(double degrees, int steps);
+    double getSelectedPlaceLat() const;
+    double getSelectedPlaceLon() const;
+    int getPlaceIndex() const { return placeIndex_; }
+    int getPlaceCount() const { return int(places_.size()); }
+    DsPlace* getPlace(int index) const;
+    void addNewPlace();
+    void removeSelectedPlace();
+    void addPlace(const std::string& placeLine);
+    // Deletes every place; nothing stays selected.
+    void clearPlaces();
+    void selectPlace(int index);
+    void selectPlace(const std::string& name);
+    void selectHomePlace();
+    void selectNextPlace();
+    void selectPrevPlace();
+    void markSelected();
+    void markUnselected();
+    int isSelected() const { return selected_; }
+    // Gives the body a place of the landscape's default name when it has none.
+    void ensureDefaultPlace();
+
+    // Display state in the current sim mode.
+    int getState() const;
+    void setState(int state);
+    int getSimModeFlag() const;
+    int isShown() const { return getState() != SimModeState::Hide; }
+    const std::vector<SimModeState>& getSimModeStates() const { return states_; }
+
+    // Geometry.
+    Vector3 getPosition() const { return position_; }
+    Vector3 getTrans() const;
+    Quaternion getRot() const { return rotation_; }
+    double getDisplayRadius() const;
+    double getRadiusAtRate2() const;
+    double getRadiusAtRate1() const;
+    double getScaleRatio() const;
+    // The orbit scale of the current sim mode for the Scale switch.
+    double getOrbitScale() const;
+    Vector3 getObserveTrans(int atRate2, double distance) const;
+    Quaternion getObserveRot() const;
+
+protected:
+    // The record of the current sim mode, or null when there is none.
+    const SimModeState* currentState() const;
+    SimModeState* currentState();
+    // One record with its defaults per sim mode of the system.
+    void makeSimModeStates();
+    // The keywords that the orbit files of comets, asteroids and craft share
+    // ("Name:", "Radius:", "Magnitude:", "Color:", "SimMode:", "State:",
+    // "RadiusRate:", "OrbitRate:", "Place:"). selected is the sim-mode record
+    // the state and rate lines act on: -1 for all, -2 for none. Returns true
+    // when the token was one of them.
+    bool readSharedOrbitKeyword(const std::string& token, DataFile& file, int& selected);
+    // Reads a "Place:" block after its keyword and keeps the place when it is
+    // complete.
+    void readPlaceBlock(DataFile& file);
+    // "Radius:" kilometres and polar ratio.
+    void readRadius(DataFile& file);
+    // The home place becomes the last place read.
+    void takeHomePlace();
+    void logUnknownToken(const std::string& token) const;
+
+    Ssystem* system_;
+    std::string name_;
+    int kind_ = 0;
+    DsAstrBody* parent_;
+    int selected_ = 0;
+    std::string orbitFile_;
+    float color_[3] = {1.0f, 1.0f, 1.0f};
+    Vector3 position_;
+    Quaternion rotation_;
+    double radius_ = 1.0;
+    double polarRatio_ = 1.0;
+    double magnitude_ = 0.0;
+    int angular_ = 0;
+    int fullShadow_ = 0;
+    int halfShadow_ = 0;
+    std::vector<std::unique_ptr<DsAstrBody>> children_;
+    std::vector<std::unique_ptr<DsPlace>> places_;
+    int placeIndex_ = -1;
+    std::string textureName_ = "None";
+    std::string atmosphere_ = "None";
+    std::string homePlaceName_;
+    std::vector<SimModeState> states_;
+    // The system was told of this body (cleared when it leaves the list).
+    bool listed_ = false;
+};

@@ -1,0 +1,38 @@
+#include "model/ModelFile.h"
+
+#include "engine/DataFile.h"
+
+bool nextToken(DataFile& file, std::string& token) {
+    while (file.good()) {
+        token.clear();
+        file.readString(token);
+        if (token.empty())
+            continue;
+        if (token[0] == '#') {
+            std::string rest;
+            file.readLine(rest);
+            continue;
+        }
+        return true;
+    }
+    return false;
+}
+
+void skipBlock(DataFile& file) {
+    int depth = 1;
+    std::string token;
+    while (depth > 0 && nextToken(file, token)) {
+        if (closesRecord(token)) {
+            --depth;
+        } else if (token == "Child:") {
+            std::string type, name;
+            nextToken(file, type);
+            nextToken(file, name);
+            ++depth;
+        } else if (token == "Place:") {
+            std::string name;
+            nextToken(file, name);
+            ++depth;
+        }
+    }
+}

@@ -1,0 +1,323 @@
+#include "model/Ssystem.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/DataFile.h"
+#include "engine/LogMessage.h"
+#include "model/BodyFactory.h"
+#include "model/DsAstrBody.h"
+#include "model/ModelFile.h"
+#include "model/ModelServices.h"
+
+Ssystem::Ssystem(Main*, ModelServices* services) : services_(services) {
+    nameColor_.set(1.0, 1.0, 1.0, 1.0);
+    cloudsOpacity_.set(1.0);
+    scaleTransition_.set(1.0);
+}
+
+Ssystem::~Ssystem() {
+    clearBodies();
+}
+
+void Ssystem::clearBodies() {
+    // The list is dropped first, so that the bodies leaving it find it empty.
+    allBodies_.clear();
+    selectedIndex_ = -1;
+    topBodies_.clear();
+}
+
+void Ssystem::registerBody(DsAstrBody* body) {
+    allBodies_.push_back(body);
+}
+
+void Ssystem::unregisterBody(DsAstrBody* body) {
+    // Bodies leave mostly from the end (the latest added); search from there.
+    for (auto it = allBodies_.rbegin(); it != allBodies_.rend(); ++it) {
+        if (*it == body) {
+            const int index = int(allBodies_.rend() - it) - 1;
+            allBodies_.erase(std::next(it).base());
+            if (selectedIndex_ > index)
+                --selectedIndex_;
+            else if (selectedIndex_ == index)
+                selectedIndex_ = allBodies_.empty() ? -1 : 0;
+            if (selectedIndex_ >= int(allBodies_.size()))
+                selectedIndex_ = int(allBodies_.size()) - 1;
+            return;
+        }
+    }
+}
+
+DsAstrBody* Ssystem::findBody(const std::string& name) const {
+    for (DsAstrBody* body : allBodies_) {
+        if (body->getName() == name)
+            return body;
+    }
+    return nullptr;
+}
+
+void Ssystem::addTopBody(std::unique_ptr<DsAstrBody> body) {
+    topBodies_.push_back(std::move(body));
+}
+
+int Ssystem::readData(const std::string& path) {
+    DataFile file;
+    if (!file.open(path, DataFile::ReadWrite, 0, DataFile::HostOrder)) {
+        logMessage("Could not open ssystem data file.\n");
+        return 0;
+    }
+    simModeNames_.clear();
+    simModeRates_.clear();
+    std::string token;
+    while (nextToken(file, token)) {
+        if (closesRecord(token))
+            break;
+        if (token == "DefineSimMode:") {
+            std::string name;
+            nextToken(file, name);
+            SimModeRates rates;
+            file.readDouble(rates.radiusRateOff)
+                .readDouble(rates.radiusRateOn)
+                .readDouble(rates.orbitRateOff)
+                .readDouble(rates.orbitRateOn);
+            simModeNames_.push_back(name);
+            simModeRates_.push_back(rates);
+        } else if (token == "Child:") {
+            std::string type, name;
+            nextToken(file, type);
+            nextToken(file, name);
+            if (type == "AstrBelt") {
+                readBelt(file);
+                continue;
+            }
+            std::unique_ptr<DsAstrBody> body = makeBody(type, name, nullptr, this);
+            if (!body) {
+                logMessage("Undefined astr body type %s.", type.c_str());
+                skipBlock(file);
+                continue;
+            }
+            if (body->readDefinition(file))
+                topBodies_.push_back(std::move(body));
+        }
+    }
+    if (simModeIndex_ >= getSimModeCount())
+        simModeIndex_ = 0;
+    selectedIndex_ = -1;
+    select(0, 0, -1);
+    return 1;
+}
+
+void Ssystem::readBelt(DataFile& file) {
+    std::string token;
+    while (nextToken(file, token)) {
+        if (closesRecord(token))
+            return;
+        if (token == "InnerRadius:")
+            file.readDouble(beltInnerRadius_);
+        else if (token == "OuterRadius:")
+            file.readDouble(beltOuterRadius_);
+        else if (token == "Texture:")
+            nextToken(file, beltTextureName_);
+    }
+}
+
+int Ssystem::setShadowTexture(const std::string& fileName) {
+    shadowTextureName_ = fileName;
+    return 1;
+}
+
+void Ssystem::update(double time) {
+    for (DsAstrBody* body : allBodies_) {
+        if (body->getSimModeFlag() != SimModeState::Hide)
+            body->updatePosition(time);
+    }
+}
+
+std::string Ssystem::getSimModeName() const {
+    if (simModeIndex_ < 0 || simModeIndex_ >= getSimModeCount())
+        return "";
+    return simModeNames_[size_t(simModeIndex_)];
+}
+
+void Ssystem::simMode(int index) {
+    if (index < 0 || index >= getSimModeCount())
+        index = 0;
+    simModeIndex_ = index;
+    select(0, 0, -1);
+    if (services_)
+        services_->setCameraMode(0, 0, -1, 0);
+}
+
+void Ssystem::select(int index, int tellCamera, int steps) {
+    if (allBodies_.empty()) {
+        selectedIndex_ = -1;
+        return;
+    }
+    if (index == selectedIndex_ && index >= 0 && index < int(allBodies_.size())) {
+        allBodies_[size_t(index)]->markSelected();
+        return;
+    }
+    if (index < 0 || index >= int(allBodies_.size()))
+        index = 0;
+    if (DsAstrBody* old = getSelectedBody())
+        old->markUnselected();
+    selectedIndex_ = index;
+    allBodies_[size_t(index)]->markSelected();
+    if (tellCamera && services_ && services_->getCameraMode() != ModelServices::Fly)
+        services_->setCameraMode(0, 1, steps, 0);
+}
+
+DsAstrBody* Ssystem::getSelectedBody() const {
+    if (selectedIndex_ < 0 || selectedIndex_ >= int(allBodies_.size()))
+        return nullptr;
+    return allBodies_[size_t(selectedIndex_)];
+}
+
+std::string Ssystem::getSelectedName() const {
+    const DsAstrBody* body = getSelectedBody();
+    return body ? body->getName() : "";
+}
+
+std::string Ssystem::getSelectedTexture() const {
+    const DsAstrBody* body = getSelectedBody();
+    return body ? body->getTextureName() : "";
+}
+
+std::string Ssystem::getAtmosphere() const {
+    const DsAstrBody* body = getSelectedBody();
+    return body ? body->getAtmosphere() : "None";
+}
+
+std::string Ssystem::getPlaceName() const {
+    const DsAstrBody* body = getSelectedBody();
+    return body ? body->getPlaceName() : "";
+}
+
+std::string Ssystem::getPlaceWeather() const {
+    const DsAstrBody* body = getSelectedBody();
+    return body ? body->getPlaceWeather() : "None";
+}
+
+std::string Ssystem::getPlacePanorama() const {
+    const DsAstrBody* body = getSelectedBody();
+    return body ? body->getPlacePanorama() : "";
+}
+
+Vector3 Ssystem::getTrans() const {
+    if (const DsAstrBody* body = getSelectedBody())
+        return body->getTrans();
+    logMessage("getTrans() to NULL astrBody.");
+    return Vector3();
+}
+
+Vector3 Ssystem::getObserveTrans(int atRate2, double distance) const {
+    if (const DsAstrBody* body = getSelectedBody())
+        return body->getObserveTrans(atRate2, distance);
+    logMessage("getObserveTrans() to NULL astrBody.");
+    return Vector3();
+}
+
+Quaternion Ssystem::getObserveRot() const {
+    if (const DsAstrBody* body = getSelectedBody())
+        return body->getObserveRot();
+    logMessage("getObserveRot() to NULL astrBody.");
+    return Quaternion(Vector3(1, 0, 0), 0.0);
+}
+
+double Ssystem::getRadius() const {
+    if (const DsAstrBody* body = getSelectedBody())
+        return body->getDisplayRadius();
+    logMessage("getRadius() to NULL astrBody.");
+    return 1.0;
+}
+
+int Ssystem::getPlaceIndex() const {
+    const DsAstrBody* body = getSelectedBody();
+    return body ? body->getPlaceIndex() : -1;
+}
+
+double Ssystem::getPlaceLat() const {
+    const DsAstrBody* body = getSelectedBody();
+    return body ? body->getSelectedPlaceLat() : 0.0;
+}
+
+double Ssystem::getPlaceLon() const {
+    const DsAstrBody* body = getSelectedBody();
+    return body ? body->getSelectedPlaceLon() : 0.0;
+}
+
+Vector3 Ssystem::getTransByName(const std::string& name) const {
+    if (const DsAstrBody* body = findBody(name))
+        return body->getTrans();
+    logMessage("getTrans() to NULL astrBody.");
+    return Vector3();
+}
+
+double Ssystem::getSunRadius() const {
+    if (topBodies_.empty()) {
+        logMessage("getSunRadius() to NULL sun.");
+        return 1.0;
+    }
+    return topBodies_.front()->getDisplayRadius();
+}
+
+double Ssystem::getRadiusRate() const {
+    if (simModeIndex_ < 0 || simModeIndex_ >= getSimModeCount())
+        return 1.0;
+    const SimModeRates& r = simModeRates_[size_t(simModeIndex_)];
+    return scale_ && !scaleTransition_.isRunning() ? r.radiusRateOn : r.radiusRateOff;
+}
+
+double Ssystem::getOrbitRate() const {
+    if (simModeIndex_ < 0 || simModeIndex_ >= getSimModeCount())
+        return 1.0;
+    const SimModeRates& r = simModeRates_[size_t(simModeIndex_)];
+    return scale_ ? r.orbitRateOn : r.orbitRateOff;
+}
+
+int Ssystem::isBodyShown(const std::string& name) const {
+    const DsAstrBody* body = findBody(name);
+    return body ? body->isShown() : 0;
+}
+
+Quaternion Ssystem::getLookRot(const std::string& name, int mode) const {
+    for (const DsAstrBody* body : allBodies_) {
+        if (body->getName() != name)
+            continue;
+        Vector3 dir = body->getTrans();
+        if (mode == 1 || mode == 2) {
+            dir = -dir - getCameraPos();
+            dir.normalize();
+        } else if (mode != 0) {
+            continue;
+        }
+        const double a = std::atan2(dir.x, dir.y);
+        const double e = std::atan2(dir.z, std::sqrt(dir.x * dir.x + dir.y * dir.y));
+        const Quaternion turn(0.0, 0.0, a);
+        const Quaternion tilt(Vector3(1, 0, 0), 1.5707963267948966 - e);
+        if (mode == 0)
+            return (turn * tilt) * Quaternion(Vector3(0, 0, 1), 3.141592653589793);
+        return turn * tilt;
+    }
+    return Quaternion(Vector3(0, 0, 1), 0.0);
+}
+
+int Ssystem::getCameraMode() const {
+    return services_ ? services_->getCameraMode() : ModelServices::Examine;
+}
+
+double Ssystem::getCameraPlaceDist() const {
+    return services_ ? services_->getCameraPlaceDist() : 1.0;
+}
+
+Vector3 Ssystem::getCameraPos() const {
+    return services_ ? services_->getCameraPos() : Vector3();
+}
+
+int Ssystem::getOrbitPoints() const {
+    return services_ ? services_->getOrbitPoints() : 64;
+}
+
+std::string Ssystem::getDefaultPlaceName() const {
+    return services_ ? services_->getDefaultPlaceName() : "Surface";
+}
