@@ -57,6 +57,10 @@ void GlTestContext::makeCurrent() {
     context_->makeCurrent(window_.get());
 }
 
+void GlTestContext::doneCurrent() {
+    context_->doneCurrent();
+}
+
 unsigned GlTestContext::readPixel(int x, int y) const {
     return readPixelRgb(x, y);
 }

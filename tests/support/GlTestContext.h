@@ -22,6 +22,8 @@ public:
 
     bool isValid() const { return valid_; }
     void makeCurrent();
+    // Leaves the thread with no current context (code that must cope without one).
+    void doneCurrent();
     int width() const { return width_; }
     int height() const { return height_; }
     // RGB of one pixel of the back buffer, origin at the bottom left as in GL.

@@ -321,6 +321,14 @@ def check_constes(cat_turn):
     check(worst < TOLERANCE_DEG, "every figure star lies on a drawn star (worst %.4f deg)" % worst)
     arts = [c for c in cons if c["art"]]
     check(len(arts) == 85, "%d constellations have art" % len(arts))
+    ok = 0
+    for c in arts:
+        pos, scale, angle, pts, idx = read_cab(os.path.join(d, c["art"]))
+        finite = all(math.isfinite(x) for p in pts for x in p)
+        far = angle_deg(list(pos), unit(*c["pos"]))
+        ok += finite and abs(math.sqrt(sum(x * x for x in pos)) - 2.0) < 1e-4 and far < 25.0 \
+            and scale != 1.0 and len(idx) > 0
+    check(ok == len(arts), "every art file parses, finite, placed near its constellation (%d)" % ok)
     cab = read_cab(os.path.join(d, ori["art"]))
     pts = [p for s in cab_lines(cab) for p in s]
     c = [sum(p[i] for p in pts) / len(pts) for i in range(3)]
@@ -393,6 +401,115 @@ def check_names():
               "%s: version 7.0, north %r" % (fn, got.get(b"North:")))
 
 
+# --- Milky Way and textures ------------------------------------------------------
+
+def quat_mul(a, b):
+    """operator*(a, b): rotation a followed by rotation b (Hamilton product b a)."""
+    ax, ay, az, aw = a
+    bx, by, bz, bw = b
+    return (bw * ax + bx * aw + by * az - bz * ay,
+            bw * ay + by * aw + bz * ax - az * bx,
+            bw * az + bz * aw + ay * bx - by * ax,
+            aw * bw - ax * bx - ay * by - az * bz)
+
+
+def quat_axis(x, y, z, angle):
+    s = math.sin(angle / 2)
+    return (x * s, y * s, z * s, math.cos(angle / 2))
+
+
+def quat_rotate(q, v):
+    x, y, z, w = q
+    p = (v[0], v[1], v[2], 0.0)
+    conj = (-x, -y, -z, w)
+    # q v q*, written with the product above: operator*(a, b) = b a
+    r = quat_mul(quat_mul(conj, p), q)
+    return r[:3]
+
+
+def header_array(text, name):
+    import re
+    m = re.search(r"%s\[\] = \{(.*?)\};" % name, text, re.S)
+    return [float(x.rstrip("f")) for x in m.group(1).replace("\n", " ").split(",") if x.strip()]
+
+
+GAL = [[-0.0548755604162154, -0.8734370902348850, -0.4838350155487132],
+       [0.4941094278755837, -0.4448296299600112, 0.7469822444972189],
+       [-0.8676661490190047, -0.1980763734312015, 0.4559837761750669]]
+
+
+def galactic(v):
+    g = mat_vec(GAL, v)
+    n = math.sqrt(sum(x * x for x in g))
+    return (math.degrees(math.atan2(g[1], g[0])) % 360, math.degrees(math.asin(g[2] / n)))
+
+
+def check_milkyway(header):
+    from PIL import Image
+    text = open(header).read()
+    # layers are drawn after a turn of -70 degrees about z
+    turn = gl_rotate(-70, 0, 0, 1)
+    core = header_array(text, "kLayer0Vertices")
+    outer = header_array(text, "kLayer6Vertices")
+    core_b = [galactic(mat_vec(turn, core[i:i + 3])) for i in range(0, len(core), 3)]
+    outer_b = [galactic(mat_vec(turn, outer[i:i + 3])) for i in range(0, len(outer), 3)]
+    near_centre = sum(1 for l, b in core_b if (l < 40 or l > 320) and abs(b) < 12)
+    check(near_centre > 0.5 * len(core_b), "Milky Way core layer lies by the galactic centre "
+          "(%d of %d vertices)" % (near_centre, len(core_b)))
+    check(all(abs(b) < 30 for l, b in outer_b) and
+          len({int(l // 30) for l, b in outer_b}) == 12,
+          "outermost layer follows the galactic equator all round")
+    # the band: rotation of the angles (-48.5, -43.0, -42.0) deg: X(a2), then Y(a1), then Z(a3)
+    a1, a2, a3 = -0.8464846872172498, -0.7504915783575616, -0.7330382858376184
+    q = quat_mul(quat_mul(quat_axis(1, 0, 0, a2), quat_axis(0, 1, 0, a1)), quat_axis(0, 0, 1, a3))
+    verts = header_array(text, "kBandVertices")
+    tex = header_array(text, "kBandTexCoords")
+    tris = [int(x) for x in header_array(text, "kBandTriangles")]
+    worst = 0.0
+    for t in range(0, len(tris), 9):
+        for c in range(3):
+            vi, ti = tris[t + c], tris[t + 6 + c]
+            v = quat_rotate(q, verts[3 * vi:3 * vi + 3])
+            l, b = galactic(v)
+            u, vt = tex[2 * ti], tex[2 * ti + 1]
+            want_u = (0.5 - l / 360.0) % 1.0
+            du = abs((u - want_u + 0.5) % 1.0 - 0.5) * 360
+            worst = max(worst, abs(abs(b) - 30.0), du, abs(vt - (1 if b > 0 else 0)) * 90)
+    check(worst < 0.01 and len(tris) == 128 * 9 and len(verts) == 128 * 3 and len(tex) == 130 * 2,
+          "textured band: 128 triangles on the rings at b = +-30, texture matches (worst %.4f)" % worst)
+    im = Image.open(path("textures", "mway.jpg")).convert("L")
+    w, h = im.size
+    centre = im.getpixel((w // 2, h // 2))
+    pole_side = im.getpixel((w // 4, 3))
+    check(im.size == (2048, 512) and centre > 150 and pole_side < 40,
+          "mway.jpg: galactic centre bright (%d), band edge dark (%d)" % (centre, pole_side))
+
+
+def check_textures():
+    from PIL import Image
+    d = path("textures")
+    names = ["earth.jpg", "moon.jpg", "mars.jpg", "jupiter.jpg", "saturn.jpg", "saturnring.png",
+             "mercury.jpg", "venus.jpg", "uranus.jpg", "neptune.jpg", "pluto.jpg", "sun.jpg",
+             "io.jpg", "europa.jpg", "ganymede.jpg", "callisto.jpg", "titan.jpg",
+             "earthclouds.png", "star.png", "mway.jpg", "shadow.bmp", "astrbelt.png",
+             "comet.bmp", "glow.png", "cursor.bmp", "giant.jpg"]
+    bad = []
+    total = 0
+    for n in sorted(os.listdir(d)):
+        im = Image.open(os.path.join(d, n))
+        im.load()
+        w, h = im.size
+        total += os.path.getsize(os.path.join(d, n))
+        if w & (w - 1) or h & (h - 1):
+            bad.append(n)
+    check(not bad, "textures: power-of-two sizes (%s)" % (bad or "all"))
+    missing = [n for n in names if not os.path.exists(os.path.join(d, n))]
+    check(not missing, "textures: the named set is there (%s missing)" % missing)
+    check(total < 6e6, "textures: %.2f MB in all" % (total / 1e6))
+    for n in ("saturnring.png", "earthclouds.png", "star.png"):
+        check(Image.open(os.path.join(d, n)).mode == "RGBA", "%s carries alpha" % n)
+
+
 def preview(out, ra0, dec0, fov, size=900):
     """A picture of the shipped sky around (ra0, dec0), as seen from inside."""
     from PIL import Image, ImageDraw
@@ -457,6 +574,8 @@ def main():
     cat_turn = check_stars()
     check_constes(cat_turn)
     check_names()
+    check_milkyway(os.path.join(os.path.dirname(os.path.abspath(SHARE)), "sky", "MilkyWayMeshData.h"))
+    check_textures()
     if FAILURES:
         print("%d check(s) failed" % len(FAILURES))
         sys.exit(1)

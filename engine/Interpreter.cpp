@@ -1,0 +1,223 @@
+#include "engine/Interpreter.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "engine/Base.h"
+#include "engine/DataFile.h"
+#include "engine/LogMessage.h"
+#include "platform/InputState.h"
+
+// Gives a run (a line or a query) its own class word, command word and
+// arguments, and puts the outer run's back when it ends. A command that runs
+// lines itself (a scenario, a condition branch, a key binding) therefore
+// continues with its own arguments afterwards, and the commands behind it on
+// the outer line still run.
+class Interpreter::RunScope {
+public:
+    RunScope(Interpreter& interp, const std::string& text)
+        : interp_(interp), classWord_(std::move(interp.classWord)),
+          commandWord_(std::move(interp.commandWord)), args_(std::move(interp.args)) {
+        interp_.classWord.clear();
+        interp_.commandWord.clear();
+        interp_.args.setText(text);
+    }
+    ~RunScope() {
+        interp_.classWord = std::move(classWord_);
+        interp_.commandWord = std::move(commandWord_);
+        interp_.args = std::move(args_);
+    }
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
+
+private:
+    Interpreter& interp_;
+    std::string classWord_;
+    std::string commandWord_;
+    CommandArgs args_;
+};
+
+void Interpreter::addClass(const std::string& name, Base* object, ExecuteFunction execute,
+                           TextFunction getValue, TextFunction saveStates,
+                           TextFunction saveOptions) {
+    registry_.push_back(ClassEntry{name, object, execute, getValue, saveStates, saveOptions, {}});
+}
+
+void Interpreter::addCommand(const std::string& classWord, const std::string& commandWord,
+                             bool hidden) {
+    if (ClassEntry* entry = findClass(classWord))
+        entry->commands.push_back(CommandRecord{commandWord, std::string(), !hidden});
+}
+
+Interpreter::ClassEntry* Interpreter::findClass(const std::string& name) {
+    for (ClassEntry& entry : registry_)
+        if (entry.name == name)
+            return &entry;
+    return nullptr;
+}
+
+int Interpreter::executeLine(const std::string& line) {
+    if (line.empty())
+        return 1;
+    RunScope scope(*this, line);
+    for (;;) {
+        if (args.atLastCharacter())
+            return 1;
+        classWord = args.readClassWord();
+        commandWord = args.readWord();
+        if (classWord.empty() || classWord[0] == '#')
+            return 1;
+        const ClassEntry* entry = findClass(classWord);
+        if (!entry) {
+            logMessage("Undefined Class : %s", classWord.c_str());
+            return 0;
+        }
+        if (!entry->execute) {
+            logMessage("Command function undefined for %s.", classWord.c_str());
+            return 0;
+        }
+        // The entry may move if the command registers a class; call through copies.
+        const ExecuteFunction execute = entry->execute;
+        Base* const object = entry->object;
+        const int result = execute(object);
+        if (result == 0) {
+            logMessage("Command Error : %s.%s", classWord.c_str(), commandWord.c_str());
+            return 0;
+        }
+        if (result != Base::NotLogged)
+            appendToLog(line);
+    }
+}
+
+void Interpreter::appendToLog(const std::string& line) {
+    if (!log.empty() && log.getText().back() != '\n')
+        log.append("\n");
+    log.append(line);
+}
+
+std::string Interpreter::getValue(const std::string& query) {
+    RunScope scope(*this, query);
+    classWord = args.readClassWord();
+    commandWord = args.readWord();
+    if (!classWord.empty() && classWord[0] == '#')
+        return {};
+    const ClassEntry* entry = findClass(classWord);
+    if (!entry || !entry->getValue)
+        return "Undefined";
+    const TextFunction getValue = entry->getValue;
+    return getValue(entry->object);
+}
+
+std::string Interpreter::gather(TextFunction ClassEntry::*operation) {
+    std::string all;
+    // By index: a class's text operation cannot invalidate the walk.
+    for (std::size_t i = 0; i < registry_.size(); ++i) {
+        const TextFunction function = registry_[i].*operation;
+        if (!function)
+            continue;
+        const std::string text = function(registry_[i].object);
+        if (!text.empty()) {
+            all += text;
+            all += '\n';
+        }
+    }
+    return all;
+}
+
+std::string Interpreter::saveStateAll() {
+    return gather(&ClassEntry::saveStates);
+}
+
+std::string Interpreter::saveOptionsAll() {
+    return gather(&ClassEntry::saveOptions);
+}
+
+void Interpreter::clearLog() {
+    log.setText(std::string());
+}
+
+int Interpreter::getClassCount() const {
+    return static_cast<int>(registry_.size());
+}
+
+std::string Interpreter::getClassName(int classIndex) const {
+    if (classIndex < 0 || classIndex >= getClassCount())
+        return {};
+    return registry_[static_cast<std::size_t>(classIndex)].name;
+}
+
+int Interpreter::getCommandCount(int classIndex) const {
+    if (classIndex < 0 || classIndex >= getClassCount())
+        return 0;
+    return static_cast<int>(registry_[static_cast<std::size_t>(classIndex)].commands.size());
+}
+
+const Interpreter::CommandRecord* Interpreter::findRecord(int classIndex, int commandIndex) const {
+    if (commandIndex < 0 || commandIndex >= getCommandCount(classIndex))
+        return nullptr;
+    return &registry_[static_cast<std::size_t>(classIndex)]
+                .commands[static_cast<std::size_t>(commandIndex)];
+}
+
+std::string Interpreter::getCommandName(int classIndex, int commandIndex) const {
+    const CommandRecord* record = findRecord(classIndex, commandIndex);
+    return record ? record->name : std::string();
+}
+
+bool Interpreter::isCommandListed(int classIndex, int commandIndex) const {
+    const CommandRecord* record = findRecord(classIndex, commandIndex);
+    return record && record->listed;
+}
+
+std::string Interpreter::getCommandHelp(int classIndex, int commandIndex) const {
+    const CommandRecord* record = findRecord(classIndex, commandIndex);
+    return record ? record->help : std::string();
+}
+
+void Interpreter::readHelpFile(const std::string& path) {
+    DataFile file;
+    if (!file.open(path, DataFile::ReadWrite, 0, DataFile::HostOrder))
+        return;
+    std::string token;
+    std::string help;
+    while (file.good()) {
+        token.clear();
+        file.readWord(token);
+        if (token.empty())
+            break; // end of file
+        const std::size_t dot = token.find('.');
+        file.readLine(help);
+        if (dot == std::string::npos)
+            continue; // not an entry: the line is skipped
+        // "#Class.Command" hides the command from the listings.
+        const bool listed = token[0] != '#';
+        const std::string className = token.substr(listed ? 0 : 1, dot - (listed ? 0 : 1));
+        const std::string commandName = token.substr(dot + 1);
+        if (!help.empty() && help.back() == '\r')
+            help.pop_back();
+        const std::size_t start = help.find_first_not_of(" \t");
+        help.erase(0, start == std::string::npos ? help.size() : start);
+        bool found = false;
+        for (ClassEntry& entry : registry_) {
+            if (entry.name != className)
+                continue;
+            for (CommandRecord& record : entry.commands)
+                if (record.name == commandName) {
+                    record.help = help;
+                    record.listed = listed;
+                    found = true;
+                }
+        }
+        if (!found)
+            std::printf("    %s.%s undefined.\n", token.substr(0, dot).c_str(),
+                        commandName.c_str());
+    }
+}
+
+int isCtrlDown() {
+    return platform::isCtrlDown() ? 1 : 0;
+}
+
+int isShiftDown() {
+    return platform::isShiftDown() ? 1 : 0;
+}

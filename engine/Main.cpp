@@ -1,0 +1,256 @@
+#include "engine/Main.h"
+
+#include <climits>
+#include <cmath>
+
+#include "engine/DataFile.h"
+#include "engine/KeyMap.h"
+#include "engine/LogMessage.h"
+#include "engine/Transition.h"
+#include "platform/CurrentDirGuard.h"
+
+namespace {
+
+enum class Word {
+    Frame,
+    Playing,
+    Input,
+    Fps,
+    RunScenario,
+    LoadScenario,
+    Wait,
+    WaitNext,
+    Next,
+    InputTog,
+    LoadOptions,
+    SaveOptions
+};
+
+struct CommandWord {
+    const char* name;
+    Word word;
+};
+
+// The root's own command words, in registration (and listing) order.
+constexpr CommandWord commandWords[] = {
+    {"Frame", Word::Frame},
+    {"Playing", Word::Playing},
+    {"Input", Word::Input},
+    {"FPS", Word::Fps},
+    {"RunScenario", Word::RunScenario},
+    {"LoadScenario", Word::LoadScenario},
+    {"Wait", Word::Wait},
+    {"WaitNext", Word::WaitNext},
+    {"Next", Word::Next},
+    {"InputTog", Word::InputTog},
+    {"LoadOptions", Word::LoadOptions},
+    {"SaveOptions", Word::SaveOptions},
+};
+
+bool findWord(const std::string& name, Word& word) {
+    for (const CommandWord& entry : commandWords)
+        if (name == entry.name) {
+            word = entry.word;
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+Main::Main(const char* classWord)
+    : Base(classWord, nullptr), keyMap(std::make_unique<KeyMap>()), classWord_(classWord) {
+    interp.addClass(classWord_, this, &Base::executeThunk, &Base::getValueThunk,
+                    &Base::saveStatesThunk, &Base::saveOptionsThunk);
+    for (const CommandWord& entry : commandWords)
+        interp.addCommand(classWord_, entry.name, false);
+}
+
+Main::~Main() = default;
+
+const char* Main::getName() const {
+    return classWord_.c_str();
+}
+
+const char* Main::getVersion() const {
+    return "1.0";
+}
+
+int Main::execute() {
+    Word word;
+    if (!findWord(interp.commandWord, word))
+        return 0;
+    CommandArgs& args = interp.args;
+    switch (word) {
+    case Word::Frame:
+        return 0; // a query only
+    case Word::Playing: {
+        int n = 0;
+        args.readInt(n);
+        playing = n;
+        if (n != 0)
+            startScenario();
+        else
+            scenarioEnded = 1;
+        return 1;
+    }
+    case Word::Input:
+        args.readInt(input);
+        return 1;
+    case Word::Fps:
+        args.readDouble(fps);
+        return 1;
+    case Word::RunScenario:
+        return openScenario(args.readRest(), 1);
+    case Word::LoadScenario:
+        return openScenario(args.readRest(), 0);
+    case Word::Wait:
+        args.readDouble(wait);
+        if (std::isnan(wait))
+            wait = 0.0; // would never count down
+        return 1;
+    case Word::WaitNext:
+        wait = -1.0;
+        return 1;
+    case Word::Next:
+        wait = 0.0;
+        return 1;
+    case Word::InputTog:
+        input = input == 0 ? 1 : 0;
+        return 1;
+    case Word::LoadOptions: {
+        std::string file = args.readWord();
+        if (file == "Default")
+            file = optionsFile;
+        return openScenario(file, 1);
+    }
+    case Word::SaveOptions:
+        return saveOptionsFile(args.readWord());
+    }
+    return 0;
+}
+
+std::string Main::getValue() {
+    Word word;
+    if (!findWord(interp.commandWord, word))
+        return "Undefined";
+    switch (word) {
+    case Word::Frame: {
+        // Truncated toward zero, as an int holds it.
+        const double frames = std::trunc(scenarioFrames);
+        const int whole = frames >= INT_MAX   ? INT_MAX
+                          : frames <= INT_MIN ? INT_MIN
+                                              : static_cast<int>(frames);
+        return CommandArgs::formatInt(whole);
+    }
+    case Word::Playing:
+        return CommandArgs::formatInt(playing);
+    case Word::Input:
+        return CommandArgs::formatInt(input);
+    case Word::Fps:
+        return CommandArgs::formatReal(fps);
+    default:
+        return "Undefined";
+    }
+}
+
+std::string Main::saveOptions() {
+    CommandArgs line;
+    line.beginCommand(getName(), "FPS").appendDouble(fps);
+    return line.getText();
+}
+
+void Main::initCommandObjects(int) {}
+
+void Main::setDataDir(const std::string& path) {
+    dataDir = path;
+    scenarioDir = path;
+}
+
+int Main::frame(unsigned elapsedMs) {
+    if (!configured)
+        return 0;
+    scenarioEnded = 0;
+    // Time in scripts is counted in nominal frames of 1/fps seconds; a frame
+    // without elapsed time, or a rate that is not positive, counts as one.
+    frameStep = elapsedMs != 0 && fps > 0.0 ? static_cast<double>(elapsedMs) * fps * 0.001 : 1.0;
+    Transition::tickAll(frameStep);
+    scenarioStep();
+    if (notifyPending && notifyCallback)
+        notifyCallback();
+    const int ended = scenarioEnded;
+    notifyPending = 0;
+    return ended;
+}
+
+void Main::setSize(int w, int h) {
+    if (w > 0 && h > 0) {
+        width = w;
+        height = h;
+    }
+}
+
+void Main::setAspect(double a) {
+    if (a > 0.0)
+        aspect = a;
+}
+
+void Main::mouseButton(int, int, int, int) {}
+
+void Main::mouseMove(int, int) {}
+
+void Main::setMousePosition(int, int) {}
+
+void Main::keyPress(int virtualKey) {
+    if (!input)
+        return;
+    const int modifier = KeyMap::modifierCode(isShiftDown() != 0, isCtrlDown() != 0);
+    const std::string line = keyMap->find(virtualKey, modifier);
+    if (line.empty())
+        return;
+    processScenarioLine(line);
+    notifyPending = 1;
+}
+
+void Main::init() {
+    if (configured)
+        return;
+    const platform::CurrentDirGuard dataGuard(dataDir);
+    const platform::CurrentDirGuard scenarioGuard(scenarioDir);
+    std::string initialStateText;
+    if (!readWholeFile(initStatesFile, initialStateText)) {
+        logMessage("Could not open initialStates file %s\n.", initStatesFile.c_str());
+        return;
+    }
+    std::string optionsText;
+    if (!readWholeFile(optionsFile, optionsText)) {
+        logMessage("Could not open options file %s\n.", optionsFile.c_str());
+        return;
+    }
+    readConfig(initialStateText, optionsText);
+    // Read after the configuration, so that it sees every class.
+    interp.readHelpFile("./data/argshelp.def");
+}
+
+void Main::readConfig(const std::string& initialStateText, const std::string& optionsText) {
+    if (configured)
+        return;
+    const platform::CurrentDirGuard guard(dataDir);
+    interp.setRecording(0);
+    interp.clearLog();
+    DataFile file;
+    if (!file.open(configFile, DataFile::Read, 0, DataFile::HostOrder)) {
+        logMessage("Could not open config file %s", configFile.c_str());
+        return;
+    }
+    readConfigEntry(file);
+    runScript(optionsText, 1);
+    scenario.setText(initialStateText);
+    startScenario();
+    scenarioStep();
+    // Stays set even when the initial state already ran to its end: the first
+    // frame then reports the end.
+    playing = 1;
+    initCommandObjects(1);
+    configured = 1;
+}

@@ -1,0 +1,88 @@
+// Main's gathered texts and the files it reads whole or writes: state,
+// option and scenario files are command lines, one per line.
+#include "engine/Main.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/DataFile.h"
+#include "engine/LogMessage.h"
+#include "platform/CurrentDirGuard.h"
+
+namespace {
+
+// A text that does not end a line gets one LF (or two, in files).
+std::string endLine(std::string text, const char* end) {
+    if (!text.empty() && text.back() != '\n')
+        text += end;
+    return text;
+}
+
+bool isDefaultName(const std::string& name) {
+    return name.empty() || name == "Default";
+}
+
+} // namespace
+
+bool Main::readWholeFile(const std::string& path, std::string& text) {
+    std::error_code error;
+    if (path.empty() || std::filesystem::is_directory(path, error))
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    // Scenario texts end at the first NUL byte, whatever their length.
+    text.clear();
+    std::getline(in, text, '\0');
+    return true;
+}
+
+std::string Main::getLog() const {
+    return endLine(interp.getLog(), "\n");
+}
+
+std::string Main::getStateText() {
+    if (!configured)
+        return {};
+    return endLine(interp.saveStateAll(), "\n");
+}
+
+std::string Main::getOptionsText() {
+    if (!configured)
+        return {};
+    return endLine(interp.saveOptionsAll(), "\n");
+}
+
+int Main::saveStateFile(const std::string& file) {
+    if (!configured)
+        return 0;
+    return writeScenarioFile(isDefaultName(file) ? initStatesFile : file,
+                             endLine(interp.saveStateAll(), "\n\n"));
+}
+
+int Main::saveOptionsFile(const std::string& file) {
+    if (!configured)
+        return 0;
+    return writeScenarioFile(isDefaultName(file) ? optionsFile : file,
+                             endLine(interp.saveOptionsAll(), "\n\n"));
+}
+
+int Main::saveScenario(const std::string& file) {
+    if (!configured)
+        return 0;
+    return writeScenarioFile(isDefaultName(file) ? initStatesFile : file, scenario.getText());
+}
+
+int Main::writeScenarioFile(const std::string& file, const std::string& text) {
+    const platform::CurrentDirGuard dataGuard(dataDir);
+    const platform::CurrentDirGuard scenarioGuard(scenarioDir);
+    DataFile out;
+    if (!out.open(file, DataFile::Write, 0, DataFile::HostOrder)) {
+        logMessage("Could not save scenario file %s\n.", file.c_str());
+        return 0;
+    }
+    // The text form writes a blank after the text (but "\n" alone as it is).
+    out.writeText(text.c_str());
+    out.close();
+    return 1;
+}

@@ -1,0 +1,167 @@
+// The scenario runner of Main: stepped scenarios with waits, scripts run at
+// once with immediate transitions, condition lines and scenario file names.
+#include "engine/Main.h"
+
+#include "engine/LogMessage.h"
+#include "engine/ScenarioCondition.h"
+#include "engine/Transition.h"
+#include "platform/CurrentDirGuard.h"
+
+namespace {
+
+// Scenarios that open each other without a wait in between nest on the stack;
+// past this depth the next one is refused.
+constexpr int MaxScenarioNesting = 32;
+// A scenario that restarts itself without reaching a wait would run forever
+// within one frame; past this many restarts in one step it is stopped.
+constexpr int MaxRestartsPerStep = 100;
+
+class DepthCount {
+public:
+    explicit DepthCount(int& depth) : depth_(depth) { ++depth_; }
+    ~DepthCount() { --depth_; }
+    DepthCount(const DepthCount&) = delete;
+    DepthCount& operator=(const DepthCount&) = delete;
+
+private:
+    int& depth_;
+};
+
+bool namesScenarioFile(const std::string& text) {
+    return text.find(".scn") != std::string::npos;
+}
+
+} // namespace
+
+int Main::processScenarioLine(const std::string& line) {
+    const std::string trimmed = ScenarioCondition::trim(line);
+    if (!trimmed.empty() && trimmed[0] == '?')
+        return runCondition(trimmed);
+    if (interp.executeLine(line) != 0)
+        return 1;
+    // A line that is no command but names a scenario file opens it.
+    if (namesScenarioFile(line))
+        return openScenario(line, 0);
+    return 0;
+}
+
+int Main::runCondition(const std::string& line) {
+    ScenarioCondition condition;
+    if (!condition.parse(line))
+        return 0;
+    const std::string branch = condition.branchFor(interp.getValue(condition.query));
+    if (namesScenarioFile(branch))
+        return openScenario(branch, 0);
+    return processScenarioLine(branch);
+}
+
+int Main::openScenario(const std::string& file, int runAllLines) {
+    if (openDepth_ >= MaxScenarioNesting) {
+        logMessage("Scenario file %s not opened: scenarios nested more than %d deep.", file.c_str(),
+                   MaxScenarioNesting);
+        return 0;
+    }
+    const DepthCount depth(openDepth_);
+    std::string text;
+    {
+        const platform::CurrentDirGuard dataGuard(dataDir);
+        const platform::CurrentDirGuard scenarioGuard(scenarioDir);
+        if (!readWholeFile(file, text)) {
+            logMessage("Could not open scenario file %s\n.", file.c_str());
+            return 0;
+        }
+        if (!runAllLines) {
+            // An empty file leaves a running scenario running.
+            if (!text.empty()) {
+                scenario.setText(text);
+                startScenario();
+                scenarioStep();
+            }
+            return 1;
+        }
+    }
+    runAll(text);
+    return 1;
+}
+
+void Main::runScript(const std::string& text, int runAllLines) {
+    if (runAllLines) {
+        runAll(text);
+        return;
+    }
+    scenario.setText(text);
+    startScenario();
+}
+
+void Main::runAll(const std::string& text) {
+    // The stepped scenario is dropped; if one was running it ends at its next
+    // step, unless it is counting down a wait.
+    scenario.setText(std::string());
+    // Every animated change reaches its target at once, so the end state of
+    // the script is exact.
+    const int previousMode = Transition::getGlobalMode();
+    Transition::setGlobalMode(Transition::Immediate);
+    CommandArgs items(text);
+    while (items.getPos() < items.getText().size()) {
+        const std::string item = items.readRest();
+        if (!item.empty())
+            processScenarioLine(item);
+    }
+    Transition::setGlobalMode(previousMode);
+}
+
+void Main::startScenario() {
+    playing = 1;
+    scenarioFrames = 0.0;
+    wait = 0.0;
+    scenario.setPos(0);
+    if (stepDepth_ > 0)
+        ++restartsInStep_;
+}
+
+void Main::stopScenario() {
+    playing = 0;
+    scenarioEnded = 1;
+}
+
+void Main::scenarioStep() {
+    if (!playing)
+        return;
+    if (stepDepth_ == 0) {
+        countedInStep_ = false;
+        restartsInStep_ = 0;
+    }
+    const DepthCount depth(stepDepth_);
+    for (;;) {
+        if (scenario.atLastCharacter()) {
+            if (wait <= 0.0) {
+                playing = 0;
+                scenarioEnded = 1;
+                interp.clearLog();
+                return;
+            }
+            break; // finish the countdown first
+        }
+        if (wait < 0.0)
+            return; // held until "Next"
+        if (wait > 0.0)
+            break;
+        processScenarioLine(scenario.readRest());
+        if (!playing)
+            return; // stopped by the line
+        if (restartsInStep_ > MaxRestartsPerStep) {
+            logMessage("Scenario stopped: it restarts itself without a wait.");
+            stopScenario();
+            return;
+        }
+    }
+    // A scenario loaded by a line of this step has already counted this
+    // frame in its own step.
+    if (countedInStep_)
+        return;
+    countedInStep_ = true;
+    scenarioFrames += frameStep;
+    wait -= frameStep;
+    if (wait < 0.0)
+        wait = 0.0;
+}

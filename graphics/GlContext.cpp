@@ -1,0 +1,7 @@
+#include "graphics/GlContext.h"
+
+#include <QOpenGLContext>
+
+bool glContextIsCurrent() {
+    return QOpenGLContext::currentContext() != nullptr;
+}

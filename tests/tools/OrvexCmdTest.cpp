@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringList>
+
+#include "support/TestEnv.h"
+
+namespace {
+
+struct CmdResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CmdResult orvexCmd(const QStringList& arguments) {
+    QProcess process;
+    process.start(QString(ORVEX_BUILD_DIR) + "/orvex-cmd", arguments);
+    if (!process.waitForFinished(60000))
+        return {-1, "", "did not finish"};
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
+}
+
+QString root() {
+    return QString::fromStdString(orvextest::dataPath("command/root"));
+}
+
+} // namespace
+
+TEST(OrvexCmd, RunsLinesAndPrintsValueTexts) {
+    const CmdResult run = orvexCmd({"-e", "Orvex.FPS 60", "-q", "Orvex.FPS", "-q", "Orvex.Nope"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, " 60\nUndefined\n");
+}
+
+TEST(OrvexCmd, StepsAScenarioFileWithACondition) {
+    const CmdResult run =
+        orvexCmd({"-C", root(), "-f", "scenarios/condition.scn", "-n", "2", "-q", "Orvex.FPS"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, " 60\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(OrvexCmd, CountsFramesOfTheGivenLength) {
+    // 100 ms at 30 frames per second is 3 nominal frames.
+    const CmdResult run =
+        orvexCmd({"-C", root(),        "-t", "100",          "-f", "scenarios/wait.scn", "-n", "3",
+                  "-q", "Orvex.Frame", "-n", "30",           "-q", "Orvex.FPS",          "-n", "2",
+                  "-q", "Orvex.FPS",   "-q", "Orvex.Playing"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, " 9\n 30\n 25\n 0\n");
+}
+
+TEST(OrvexCmd, PrintsOptionAndStateLines) {
+    const CmdResult run = orvexCmd({"-C", root(), "-e", "Orvex.FPS 12.5", "-o", "-s"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Orvex.FPS 12.5\n");
+}
+
+TEST(OrvexCmd, ErrorsGoToTheErrorStream) {
+    CmdResult run = orvexCmd({"-e", "Nobody.Here", "-q", "Orvex.Input"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, " 1\n"); // the later items still run
+    EXPECT_NE(run.err.find("Undefined Class : Nobody"), std::string::npos);
+
+    run = orvexCmd({"-f", "no-such.scn"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+
+    for (const QStringList& bad :
+         {QStringList{"-x"}, QStringList{"-n"}, QStringList{"-n", "two"}, QStringList{"-t", "-5"},
+          QStringList{"-C", "/no/such/directory", "-q", "Orvex.FPS"}}) {
+        run = orvexCmd(bad);
+        EXPECT_EQ(run.status, 1) << bad.join(' ').toStdString();
+        EXPECT_EQ(run.out, "") << bad.join(' ').toStdString();
+        EXPECT_FALSE(run.err.empty());
+    }
+}

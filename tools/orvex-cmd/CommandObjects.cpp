@@ -1,0 +1,7 @@
+// The command classes of the driver's root, in the configuration's order of
+// construction: one line per class, for example
+//     Timer& timer = root.add<Timer>(&root);
+//     root.onFrame([&](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
+#include "DriverRoot.h"
+
+void addCommandObjects(DriverRoot&) {}

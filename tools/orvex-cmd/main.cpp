@@ -1,0 +1,162 @@
+// orvex-cmd [-C DIR] [-t MS] ITEM...
+//
+// Runs the command language without a window, for tests and reviews. Items
+// run in the order given:
+//   -e LINE    run a line as a scenario line
+//   -f FILE    open a scenario file (relative to the data directory) as a
+//              stepped scenario and start it
+//   -n N       run N frames of MS milliseconds each (-t, default 33)
+//   -q QUERY   print the query's value text and a newline
+//   -s         print the gathered state lines
+//   -o         print the gathered option lines
+// -C DIR changes into the data directory first. Only the items print to the
+// standard output; messages and errors go to the standard error, and any
+// error (a refused line, a file that does not open, a bad option) gives exit
+// status 1.
+#include <unistd.h>
+
+#include <charconv>
+#include <clocale>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "DriverRoot.h"
+
+namespace {
+
+struct Item {
+    char kind;        // e, f, n, q, s, o or t
+    std::string text; // line, file or query
+    unsigned number;  // frames or milliseconds
+};
+
+struct Options {
+    std::string dataDir;
+    std::vector<Item> items;
+};
+
+void usage() {
+    std::fputs("usage: orvex-cmd [-C DIR] [-t MS] ITEM...\n"
+               "items: -e LINE | -f FILE | -n N | -q QUERY | -s | -o | -t MS\n",
+               stderr);
+}
+
+bool parseCount(const std::string& text, unsigned& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end;
+}
+
+bool parseArguments(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "-s" || option == "-o") {
+            options.items.push_back({option[1], {}, 0});
+            continue;
+        }
+        if (option != "-C" && option != "-t" && option != "-e" && option != "-f" &&
+            option != "-n" && option != "-q") {
+            std::fprintf(stderr, "orvex-cmd: unknown option %s\n", option.c_str());
+            return false;
+        }
+        if (i + 1 >= argc) {
+            std::fprintf(stderr, "orvex-cmd: %s needs a value\n", option.c_str());
+            return false;
+        }
+        const std::string value = argv[++i];
+        if (option == "-C") {
+            options.dataDir = value;
+        } else if (option == "-t" || option == "-n") {
+            unsigned number = 0;
+            if (!parseCount(value, number)) {
+                std::fprintf(stderr, "orvex-cmd: %s needs a whole number, not %s\n", option.c_str(),
+                             value.c_str());
+                return false;
+            }
+            options.items.push_back({option[1], {}, number});
+        } else {
+            options.items.push_back({option[1], value, 0});
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_NUMERIC, "C");
+    Options options;
+    if (!parseArguments(argc, argv, options)) {
+        usage();
+        return 1;
+    }
+
+    // Only the items' answers reach the standard output: anything else the
+    // engine prints there goes to the standard error.
+    std::fflush(stdout);
+    const int outputFd = dup(STDOUT_FILENO);
+    std::FILE* output = outputFd >= 0 ? fdopen(outputFd, "w") : nullptr;
+    if (!output || dup2(STDERR_FILENO, STDOUT_FILENO) < 0) {
+        std::perror("orvex-cmd: standard output");
+        return 1;
+    }
+
+    std::error_code error;
+    if (!options.dataDir.empty()) {
+        std::filesystem::current_path(options.dataDir, error);
+        if (error) {
+            std::fprintf(stderr, "orvex-cmd: cannot change into %s: %s\n", options.dataDir.c_str(),
+                         error.message().c_str());
+            return 1;
+        }
+    }
+    const std::string dataDir = std::filesystem::current_path(error).string();
+
+    int status = 0;
+    {
+        DriverRoot root;
+        root.setDataDir(dataDir);
+        root.init();
+        root.clearLog();
+        unsigned frameMs = 33;
+        for (const Item& item : options.items) {
+            switch (item.kind) {
+            case 't':
+                frameMs = item.number;
+                break;
+            case 'e':
+                if (root.processScenarioLine(item.text) == 0) {
+                    std::fprintf(stderr, "orvex-cmd: line refused: %s\n", item.text.c_str());
+                    status = 1;
+                }
+                break;
+            case 'f':
+                if (root.openScenario(item.text, 0) == 0) {
+                    std::fprintf(stderr, "orvex-cmd: cannot open scenario %s\n", item.text.c_str());
+                    status = 1;
+                }
+                break;
+            case 'n':
+                for (unsigned i = 0; i < item.number; ++i)
+                    root.frame(frameMs);
+                break;
+            case 'q':
+                std::fprintf(output, "%s\n", root.getCommandValue(item.text).c_str());
+                break;
+            case 's':
+                std::fputs(root.getStateText().c_str(), output);
+                break;
+            case 'o':
+                std::fputs(root.getOptionsText().c_str(), output);
+                break;
+            }
+        }
+    }
+    if (std::fclose(output) != 0) {
+        std::perror("orvex-cmd: standard output");
+        status = 1;
+    }
+    return status;
+}

@@ -1,0 +1,145 @@
+#include "ui/QOrvexMap.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+#include "engine/LogMessage.h"
+#include "ui/TruncToInt.h"
+
+namespace {
+
+constexpr int kMarkerSize = 8;
+// Below this width the grid would be unreadable: the old picture stays.
+constexpr int kMinGridWidth = 200;
+
+} // namespace
+
+QOrvexMap::QOrvexMap(QWidget* parent, const char* name, Qt::WindowFlags flags)
+    : QLabel(parent, flags) {
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    QSizePolicy policy = sizePolicy();
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+    setScaledContents(true);
+}
+
+QOrvexMap::~QOrvexMap() = default;
+
+void QOrvexMap::setPosition(float longitude, float latitude) {
+    longitude_ = longitude;
+    latitude_ = latitude;
+    update();
+}
+
+QPoint QOrvexMap::markerTopLeft() const {
+    const double x = width() * (longitude_ + 180.0) / 360.0 - kMarkerSize / 2;
+    const double y = height() * (90.0 - latitude_) / 180.0 - kMarkerSize / 2;
+    return QPoint(truncToInt(x), truncToInt(y));
+}
+
+QSize QOrvexMap::sizeHint() const {
+    return QSize(width(), width() / 2);
+}
+
+int QOrvexMap::heightForWidth(int width) const {
+    return width / 2;
+}
+
+// No clamping: a drag beyond the edge gives positions beyond +-180 and +-90,
+// which the callers' spin boxes clamp.
+void QOrvexMap::moveMarkerTo(const QPoint& pixel) {
+    if (width() <= 0 || height() <= 0)
+        return;
+    longitude_ = static_cast<float>((double(pixel.x()) / width() - 0.5) * 360.0);
+    latitude_ = static_cast<float>(-(double(pixel.y()) / height() - 0.5) * 180.0);
+    update();
+    emit locationChanged();
+}
+
+void QOrvexMap::mousePressEvent(QMouseEvent* e) {
+    moveMarkerTo(e->pos());
+}
+
+void QOrvexMap::mouseMoveEvent(QMouseEvent* e) {
+    if (e->buttons() != Qt::NoButton)
+        moveMarkerTo(e->pos());
+}
+
+void QOrvexMap::resizeEvent(QResizeEvent* e) {
+    QLabel::resizeEvent(e);
+    update();
+}
+
+void QOrvexMap::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(0, 0, 0));
+    painter.setBrush(QColor(255, 255, 255));
+    painter.drawEllipse(QRectF(markerTopLeft(), QSizeF(kMarkerSize - 1, kMarkerSize - 1)));
+}
+
+void QOrvexMap::setMap(const std::string& file) {
+    const QString name = QFile::decodeName(QByteArray::fromStdString(file));
+    if (file.empty() || !QFileInfo(name).isFile()) {
+        showGrid();
+        return;
+    }
+    if (file == mapFile_)
+        return;
+    if (!loadTexture(file))
+        showGrid();
+}
+
+void QOrvexMap::reloadMap() {
+    setMap(mapFile_);
+}
+
+bool QOrvexMap::loadTexture(const std::string& file) {
+    QImageReader reader(QFile::decodeName(QByteArray::fromStdString(file)));
+    reader.setDecideFormatFromContent(true);
+    // Scaled while decoding: a body texture can be far larger than the map.
+    if (width() > 0 && height() > 0)
+        reader.setScaledSize(size());
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        logMessage("Could not load map image %s: %s\n", file.c_str(),
+                   reader.errorString().toLocal8Bit().constData());
+        return false;
+    }
+    setPixmap(QPixmap::fromImage(image));
+    mapFile_ = file;
+    return true;
+}
+
+void QOrvexMap::showGrid() {
+    const int w = width();
+    const int h = height();
+    if (w < kMinGridWidth)
+        return;
+    QPixmap grid(w, h);
+    grid.fill(palette().color(QPalette::Base));
+    QPainter painter(&grid);
+    const QColor grey(128, 128, 128);
+    painter.setPen(QPen(grey, 1, Qt::DotLine));
+    for (int i = 0; i <= 12; ++i) { // every 30 degrees of longitude
+        const int x = w * i / 12;
+        painter.drawLine(x, 0, x, h);
+    }
+    for (int j = 0; j <= 6; ++j) { // every 30 degrees of latitude
+        const int y = h * j / 6;
+        painter.drawLine(0, y, w, y);
+    }
+    painter.setPen(QPen(grey, 1, Qt::SolidLine));
+    painter.drawLine(w / 2, 0, w / 2, h);
+    painter.drawLine(0, h / 2, w, h / 2);
+    painter.drawRect(0, 0, w - 1, h - 1);
+    painter.end();
+    setPixmap(grid);
+    mapFile_.clear();
+}
