@@ -55,7 +55,8 @@ TEST(OrvexCmd, CountsFramesOfTheGivenLength) {
 TEST(OrvexCmd, PrintsOptionAndStateLines) {
     const CmdResult run = orvexCmd({"-C", root(), "-e", "Orvex.FPS 12.5", "-o", "-s"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Orvex.FPS 12.5\n");
+    EXPECT_EQ(run.out, "Orvex.FPS 12.5\n"
+                       "Render.FaderColor 0 0 0 0\nRender.Blur 1\nRender.BlurCount 0\n");
 }
 
 TEST(OrvexCmd, ErrorsGoToTheErrorStream) {

@@ -3,5 +3,8 @@
 //     Timer& timer = root.add<Timer>(&root);
 //     root.onFrame([&](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
 #include "DriverRoot.h"
+#include "engine/Render.h"
 
-void addCommandObjects(DriverRoot&) {}
+void addCommandObjects(DriverRoot& root) {
+    root.add<Render>(&root);
+}
