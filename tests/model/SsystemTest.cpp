@@ -163,3 +163,17 @@ TEST(Ssystem, LookRotationTurnsTowardsTheBody) {
     EXPECT_TRUE(std::isfinite(q.w));
     EXPECT_EQ(system.getLookRot("Sun", 5), Quaternion(Vector3(0, 0, 1), 0.0));
 }
+
+TEST(Ssystem, EveryTruncationOfADataFileReadsSafely) {
+    const std::string full = readText(orvextest::dataPath("model/small.def"));
+    orvextest::TempDir dir;
+    platform::CurrentDirGuard guard(orvextest::dataPath("model"));
+    LogCapture log;
+    for (size_t length = 0; length <= full.size(); length += 7) {
+        std::ofstream(dir.file("cut.def")) << full.substr(0, length);
+        Ssystem system(nullptr);
+        EXPECT_EQ(system.readData(dir.file("cut.def")), 1);
+        system.update(946728000.0);
+        EXPECT_LE(system.getSelectedIndex(), int(system.getAllBodies().size()) - 1);
+    }
+}
