@@ -13,6 +13,7 @@
 #include "model/DsPlanet.h"
 #include "platform/CurrentDirGuard.h"
 #include "support/TestEnv.h"
+#include "support/TestRoot.h"
 
 namespace {
 
@@ -176,4 +177,14 @@ TEST(Ssystem, EveryTruncationOfADataFileReadsSafely) {
         system.update(946728000.0);
         EXPECT_LE(system.getSelectedIndex(), int(system.getAllBodies().size()) - 1);
     }
+}
+
+TEST(Ssystem, RegistersItsClassWordWithTheRoot) {
+    orvextest::TestRoot root;
+    Ssystem system(&root);
+    EXPECT_STREQ(system.getName(), "Ssystem");
+    bool found = false;
+    for (int i = 0; i < root.interp.getClassCount(); ++i)
+        found = found || root.interp.getClassName(i) == "Ssystem";
+    EXPECT_TRUE(found);
 }
