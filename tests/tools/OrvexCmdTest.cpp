@@ -57,7 +57,8 @@ TEST(OrvexCmd, PrintsOptionAndStateLines) {
         {"-C", root(), "-e", "Orvex.FPS 12.5", "-e", "Timer.TimeText 2000 1 1 12 0 0", "-o", "-s"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Orvex.FPS 12.5\nTimer.Speed 1\nTimer.Step 3600\nTimer.Mode Local\n"
-                       "Timer.TimeText 2000 1 1 12 0 0\n");
+                       "Timer.TimeText 2000 1 1 12 0 0\n"
+                       "Render.FaderColor 0 0 0 0\nRender.Blur 1\nRender.BlurCount 0\n");
 }
 
 TEST(OrvexCmd, DrivesTheClock) {
