@@ -191,8 +191,9 @@ void DsASatellite::setElementsFor(double jd) {
     semiMajorAxis_ = axisKm_ / kKmPerAu;
     meanMotion_ = degrees(meanAnomalyRate_);
     epoch_ = jd;
-    // The ellipse of a satellite body starts a quarter turn before perigee.
-    meanAnomalyAtEpoch_ = degrees(E) - 90.0;
+    // The satellite ellipse takes its anomaly as the angle parameter from
+    // periapsis: the eccentric anomaly places the body on it.
+    meanAnomalyAtEpoch_ = degrees(E);
 }
 
 void DsASatellite::updatePosition(double t) {
