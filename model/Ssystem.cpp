@@ -10,7 +10,8 @@
 #include "model/ModelFile.h"
 #include "model/ModelServices.h"
 
-Ssystem::Ssystem(Main*, ModelServices* services) : services_(services) {
+Ssystem::Ssystem(Main* owner, ModelServices* services)
+    : Base("Ssystem", owner), services_(services) {
     nameColor_.set(1.0, 1.0, 1.0, 1.0);
     cloudsOpacity_.set(1.0);
     scaleTransition_.set(1.0);

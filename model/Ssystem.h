@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Base.h"
 #include "engine/ColorTransition.h"
 #include "engine/Quaternion.h"
 #include "engine/ScalarTransition.h"
@@ -30,16 +31,14 @@ struct SimModeRates {
     double orbitRateOn = 1.0;
 };
 
-class Ssystem {
+class Ssystem : public Base {
 public:
     // services answers the camera, detail and landscape questions; null for a
     // model without a view.
     explicit Ssystem(Main* owner, ModelServices* services = nullptr);
-    ~Ssystem();
-    Ssystem(const Ssystem&) = delete;
-    Ssystem& operator=(const Ssystem&) = delete;
+    ~Ssystem() override;
 
-    const char* getName() const { return "Ssystem"; }
+    const char* getName() const override { return "Ssystem"; }
 
     // Reads the ssystem data file; 0 when it cannot be opened.
     int readData(const std::string& path);
