@@ -1,6 +1,7 @@
 #include "app/StartupState.h"
 
 #include <QLocale>
+#include <QTranslator>
 
 #include "app/WindowSettings.h"
 
@@ -38,6 +39,11 @@ void setLocale(const QString& name) {
 QString readLocale() {
     auto settings = WindowSettings::open();
     return settings->value(WindowSettings::localeKey, QLocale::system().name()).toString();
+}
+
+bool loadTranslator(QTranslator& translator, const QString& prefix, const QString& locale,
+                    const QString& dir) {
+    return translator.load(prefix + locale, dir);
 }
 
 EngineLink* glView() {

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class EngineLink;
+class QTranslator;
 
 namespace StartupState {
 
@@ -25,6 +26,13 @@ QString locale();
 void setLocale(const QString& name);
 // "/Orvex/locale" from the settings, the machine's locale name by default.
 QString readLocale();
+
+// Where the translation files are, relative to the working directory.
+constexpr const char* translationDir = "./translations";
+// Loads prefix + locale (".qm"; "de_AT" falls back to "de") from dir into the
+// translator. False, and the translator empty, when no file fits.
+bool loadTranslator(QTranslator& translator, const QString& prefix, const QString& locale,
+                    const QString& dir = QString::fromLatin1(translationDir));
 
 EngineLink* glView();
 void setGlView(EngineLink* link);

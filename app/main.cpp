@@ -46,9 +46,9 @@ int main(int argc, char** argv) {
     StartupState::setLocale(StartupState::readLocale());
     QTranslator qtTranslator;
     QTranslator appTranslator;
-    if (qtTranslator.load("qt_" + StartupState::locale(), "./translations"))
+    if (StartupState::loadTranslator(qtTranslator, "qt_", StartupState::locale()))
         app.installTranslator(&qtTranslator);
-    if (appTranslator.load("OrvexStudio_" + StartupState::locale(), "./translations"))
+    if (StartupState::loadTranslator(appTranslator, "OrvexStudio_", StartupState::locale()))
         app.installTranslator(&appTranslator);
 
     auto projForm = std::make_unique<OrvexProjForm>();

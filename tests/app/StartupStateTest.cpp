@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
+#include <QTabWidget>
+#include <QTranslator>
 
+#include "app/OrvexMainForm.h"
 #include "app/StartupState.h"
 #include "app/WindowSettings.h"
 #include "support/SettingsSandbox.h"
@@ -50,4 +56,27 @@ TEST(WindowSettings, AWindowOffEveryScreenComesBackAtOneHundred) {
     EXPECT_EQ(WindowSettings::onScreen(QRect(screen.right() + 1, 10, 300, 200)),
               QRect(100, 100, 300, 200));
     EXPECT_EQ(WindowSettings::onScreen(QRect(-50, 10, 320, 240)), QRect(100, 100, 320, 240));
+}
+
+TEST(StartupState, TranslationsFallBackToTheLanguageAndReachTheWindows) {
+    orvextest::SettingsSandbox sandbox;
+    const QString dir = QString::fromStdString(orvextest::shareDir() + "/translations");
+    QTranslator missing;
+    EXPECT_FALSE(StartupState::loadTranslator(missing, "OrvexStudio_", "xx_YY", dir));
+    EXPECT_TRUE(missing.isEmpty());
+
+    // No file for Austria: the German one serves.
+    QTranslator program;
+    ASSERT_TRUE(StartupState::loadTranslator(program, "OrvexStudio_", "de_AT", dir));
+    QTranslator toolkit;
+    EXPECT_TRUE(StartupState::loadTranslator(toolkit, "qt_", "de_AT", dir));
+    QCoreApplication::installTranslator(&program);
+    {
+        OrvexMainForm form;
+        EXPECT_EQ(form.tabWidget->tabText(0), QString::fromUtf8("Grundlagen"));
+        EXPECT_EQ(form.viewEmbedAction->text(), "Orvex &einbetten");
+        EXPECT_EQ(form.stepCombo->itemText(3), "Tag/s");
+        EXPECT_EQ(form.windowTitle(), "Orvex Studio");
+    }
+    QCoreApplication::removeTranslator(&program);
 }
