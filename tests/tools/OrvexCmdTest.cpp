@@ -55,7 +55,12 @@ TEST(OrvexCmd, CountsFramesOfTheGivenLength) {
 TEST(OrvexCmd, PrintsOptionAndStateLines) {
     const CmdResult run = orvexCmd({"-C", root(), "-e", "Orvex.FPS 12.5", "-o", "-s"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Orvex.FPS 12.5\n");
+    // Each class's lines in the order of construction (more classes join as
+    // they are built).
+    EXPECT_EQ(run.out.rfind("Orvex.FPS 12.5\n", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\nConstes.BuildArtsFirst 0\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nConstes.Show 0\nConstes.CategName Default\n"), std::string::npos)
+        << run.out;
 }
 
 TEST(OrvexCmd, ErrorsGoToTheErrorStream) {
@@ -76,4 +81,18 @@ TEST(OrvexCmd, ErrorsGoToTheErrorStream) {
         EXPECT_EQ(run.out, "") << bad.join(' ').toStdString();
         EXPECT_FALSE(run.err.empty());
     }
+}
+
+TEST(OrvexCmd, ListsTheShippedConstellations) {
+    const QString share = QString::fromStdString(orvextest::shareDir());
+    const CmdResult run = orvexCmd({"-C", share, "-q", "Constes.ConsteNames", "-e",
+                                    "Constes.ShowLines Orion Lyra", "-q", "Constes.ShowLines"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const QStringList lines = QString::fromStdString(run.out).split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    const QStringList names = lines[0].split(' ', Qt::SkipEmptyParts);
+    EXPECT_EQ(names.size(), 88);
+    EXPECT_EQ(names.front(), "Andromeda");
+    EXPECT_TRUE(names.contains("Orion"));
+    EXPECT_EQ(lines[1], "Lyra Orion ");
 }

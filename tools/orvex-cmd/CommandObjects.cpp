@@ -2,6 +2,16 @@
 // construction: one line per class, for example
 //     Timer& timer = root.add<Timer>(&root);
 //     root.onFrame([&](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
-#include "DriverRoot.h"
+#include <filesystem>
 
-void addCommandObjects(DriverRoot&) {}
+#include "DriverRoot.h"
+#include "sky/Constes.h"
+
+void addCommandObjects(DriverRoot& root) {
+    // The driver reads no configuration: it loads the constellations where the
+    // shipped one has them ("ConstesDir: ./data/constes/"), relative to the
+    // directory it runs in, when they are there.
+    Constes& constes = root.add<Constes>(&root);
+    if (std::filesystem::exists("./data/constes/constes.cdl"))
+        constes.load("./data/constes/");
+}
