@@ -233,12 +233,23 @@ TEST_F(ConsteGLTest, ArtListsAreBuiltAtStartUpWhenAskedFor) {
         EXPECT_EQ(set.at(i).getLinesList(), 0u);
     }
     // A new font rebuilds the name lists already made, and only those.
+    ASSERT_EQ(root.interp.executeLine("Constes.NameFont DejaVu_Sans 10 0"), 1);
     set.showNames("Orion");
     starSphere(constes.getLookRot("Orion"), 60.0);
-    constes.draw(Quaternion());
-    EXPECT_NE(set.find("Orion")->getNameList(), 0u);
-    ASSERT_EQ(root.interp.executeLine("Constes.NameFont DejaVu_Serif 20 0"), 1);
-    EXPECT_NE(set.find("Orion")->getNameList(), 0u);
+    int x, y;
+    ASSERT_TRUE(project(set.find("Orion")->getLabelPosition(), x, y));
+    const auto labelPixels = [&] {
+        glClear(GL_COLOR_BUFFER_BIT);
+        constes.draw(Quaternion());
+        return countPixels(1, x, y, x + 200, y + 60);
+    };
+    const int small = labelPixels();
+    EXPECT_GT(small, 20);
+    EXPECT_EQ(set.find("Lyra")->getNameList(), 0u);
+    ASSERT_EQ(root.interp.executeLine("Constes.NameFont DejaVu_Sans 10 0"), 1);
+    EXPECT_EQ(labelPixels(), small);
+    ASSERT_EQ(root.interp.executeLine("Constes.NameFont DejaVu_Serif 30 1"), 1);
+    EXPECT_GT(labelPixels(), 3 * small);
     EXPECT_EQ(set.find("Lyra")->getNameList(), 0u);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
