@@ -56,8 +56,14 @@ TEST(OrvexCmd, PrintsOptionAndStateLines) {
     const CmdResult run = orvexCmd(
         {"-C", root(), "-e", "Orvex.FPS 12.5", "-e", "Timer.TimeText 2000 1 1 12 0 0", "-o", "-s"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Orvex.FPS 12.5\nTimer.Speed 1\nTimer.Step 3600\nTimer.Mode Local\n"
+    EXPECT_EQ(run.out, "Orvex.FPS 12.5\n"
+                       "Constes.NameColor 1 1 1\nConstes.NameFont Arial 12 0\n"
+                       "Constes.LinesDisp 2 0.4 0.4 0.8\nConstes.LineshDisp 1 0.3 0.3 0.6\n"
+                       "Constes.ArtDisp 2 0.75 0.75 0.75\nConstes.ArthDisp 1 0.375 0.375 0.375\n"
+                       "Constes.SepsDisp 1 0.25 0.25 0.25\nConstes.BuildArtsFirst 0\n"
+                       "Timer.Speed 1\nTimer.Step 3600\nTimer.Mode Local\n"
                        "Timer.TimeText 2000 1 1 12 0 0\n"
+                       "Constes.Show 0\nConstes.CategName Default\n"
                        "Render.FaderColor 0 0 0 0\nRender.Blur 1\nRender.BlurCount 0\n");
 }
 
@@ -91,4 +97,18 @@ TEST(OrvexCmd, ErrorsGoToTheErrorStream) {
         EXPECT_EQ(run.out, "") << bad.join(' ').toStdString();
         EXPECT_FALSE(run.err.empty());
     }
+}
+
+TEST(OrvexCmd, ListsTheShippedConstellations) {
+    const QString share = QString::fromStdString(orvextest::shareDir());
+    const CmdResult run = orvexCmd({"-C", share, "-q", "Constes.ConsteNames", "-e",
+                                    "Constes.ShowLines Orion Lyra", "-q", "Constes.ShowLines"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const QStringList lines = QString::fromStdString(run.out).split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    const QStringList names = lines[0].split(' ', Qt::SkipEmptyParts);
+    EXPECT_EQ(names.size(), 88);
+    EXPECT_EQ(names.front(), "Andromeda");
+    EXPECT_TRUE(names.contains("Orion"));
+    EXPECT_EQ(lines[1], "Lyra Orion ");
 }

@@ -2,13 +2,22 @@
 // construction: one line per class, for example
 //     Timer& timer = root.add<Timer>(&root);
 //     root.onFrame([&](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
+#include <filesystem>
+
 #include "DriverRoot.h"
 #include "engine/Render.h"
 #include "engine/Timer.h"
+#include "sky/Constes.h"
 
 void addCommandObjects(DriverRoot& root) {
     Timer& timer = root.add<Timer>(&root);
     // A negative frame rate advances the clock by one step per frame.
     root.onFrame([&timer, &root](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
+    // The driver reads no configuration: it loads the constellations where the
+    // shipped one has them ("ConstesDir: ./data/constes/"), relative to the
+    // directory it runs in, when they are there.
+    Constes& constes = root.add<Constes>(&root);
+    if (std::filesystem::exists("./data/constes/constes.cdl"))
+        constes.load("./data/constes/");
     root.add<Render>(&root);
 }
