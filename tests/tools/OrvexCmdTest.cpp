@@ -53,9 +53,23 @@ TEST(OrvexCmd, CountsFramesOfTheGivenLength) {
 }
 
 TEST(OrvexCmd, PrintsOptionAndStateLines) {
-    const CmdResult run = orvexCmd({"-C", root(), "-e", "Orvex.FPS 12.5", "-o", "-s"});
+    const CmdResult run = orvexCmd(
+        {"-C", root(), "-e", "Orvex.FPS 12.5", "-e", "Timer.TimeText 2000 1 1 12 0 0", "-o", "-s"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Orvex.FPS 12.5\n");
+    EXPECT_EQ(run.out, "Orvex.FPS 12.5\nTimer.Speed 1\nTimer.Step 3600\nTimer.Mode Local\n"
+                       "Timer.TimeText 2000 1 1 12 0 0\n");
+}
+
+TEST(OrvexCmd, DrivesTheClock) {
+    CmdResult run = orvexCmd({"-e", "Timer.TimeText 2000 1 1 12 0 0", "-q", "Timer.Time"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, " 946728000.000000\n");
+    // Three frames of 100 ms at 60 s per second; then one step per frame at a
+    // negative frame rate.
+    run = orvexCmd({"-C", root(), "-t", "100", "-e", "Timer.Time 0; Timer.Step 60", "-n", "3", "-q",
+                    "Timer.Time", "-e", "Orvex.FPS -1", "-n", "2", "-q", "Timer.TimeText"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, " 18.000000\n 1970 1 1 0 2 18\n");
 }
 
 TEST(OrvexCmd, ErrorsGoToTheErrorStream) {

@@ -3,5 +3,10 @@
 //     Timer& timer = root.add<Timer>(&root);
 //     root.onFrame([&](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
 #include "DriverRoot.h"
+#include "engine/Timer.h"
 
-void addCommandObjects(DriverRoot&) {}
+void addCommandObjects(DriverRoot& root) {
+    Timer& timer = root.add<Timer>(&root);
+    // A negative frame rate advances the clock by one step per frame.
+    root.onFrame([&timer, &root](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
+}
