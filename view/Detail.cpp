@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "engine/CommandArgs.h"
+#include "engine/CommandTable.h"
 #include "engine/Main.h"
 #include "view/DetailListener.h"
 #include "view/LabelFontOwner.h"
@@ -71,13 +72,6 @@ constexpr CommandWord commandWords[] = {
     {"FilterPrev", false, Action::FilterTog, Detail::FontRowCount},
     {"FilterNext", false, Action::FilterTog, Detail::FontRowCount},
 };
-
-const CommandWord* findWord(const std::string& name) {
-    for (const CommandWord& entry : commandWords)
-        if (name == entry.name)
-            return &entry;
-    return nullptr;
-}
 
 // Keyword texts by stored value; the last one also names any other value.
 constexpr const char* drawWords[] = {"Wire", "Adaptive", "Solid"};
@@ -182,7 +176,7 @@ void Detail::texDir(const std::string& dir) {
 }
 
 int Detail::execute() {
-    const CommandWord* entry = findWord(owner_->interp.commandWord);
+    const CommandWord* entry = findCommandWord(commandWords, owner_->interp.commandWord);
     if (!entry)
         return 0;
     CommandArgs& args = owner_->interp.args;
@@ -260,7 +254,7 @@ int Detail::execute() {
 }
 
 std::string Detail::getValue() {
-    const CommandWord* entry = findWord(owner_->interp.commandWord);
+    const CommandWord* entry = findCommandWord(commandWords, owner_->interp.commandWord);
     if (!entry)
         return Base::getValue();
     switch (entry->action) {

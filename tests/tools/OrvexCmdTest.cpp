@@ -56,8 +56,13 @@ TEST(OrvexCmd, PrintsOptionAndStateLines) {
     const CmdResult run = orvexCmd(
         {"-C", root(), "-e", "Orvex.FPS 12.5", "-e", "Timer.TimeText 2000 1 1 12 0 0", "-o", "-s"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Orvex.FPS 12.5\nTimer.Speed 1\nTimer.Step 3600\nTimer.Mode Local\n"
-                       "Timer.TimeText 2000 1 1 12 0 0\n");
+    // Each class's lines in the order of construction (more classes join as
+    // they are built).
+    EXPECT_EQ(run.out.rfind("Orvex.FPS 12.5\n", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\nTimer.Speed 1\nTimer.Step 3600\nTimer.Mode Local\n"
+                           "Timer.TimeText 2000 1 1 12 0 0\n"),
+              std::string::npos)
+        << run.out;
 }
 
 TEST(OrvexCmd, DrivesTheClock) {
@@ -90,4 +95,14 @@ TEST(OrvexCmd, ErrorsGoToTheErrorStream) {
         EXPECT_EQ(run.out, "") << bad.join(' ').toStdString();
         EXPECT_FALSE(run.err.empty());
     }
+}
+
+TEST(OrvexCmd, DrivesTheDetailSettingsAndTheConsole) {
+    const CmdResult run =
+        orvexCmd({"-e", "Detail.Orbit High;Detail.BodyPrev", "-q", "Detail.Orbit", "-q",
+                  "Detail.Body", "-e", "Detail.ConsoleFont Courier 10 1", "-q", "Console.TextFont",
+                  "-e", "Console.Show 1;Console.Mode TimeOnly", "-q", "Console.Mode", "-e",
+                  "Timer.Mode UTC;Timer.TimeText 2000 1 2 3 4 5", "-q", "Console.TimeText"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "High\nHigh\nCourier 10 1\nTimeOnly\n2000/01/02 03:04:05\n");
 }

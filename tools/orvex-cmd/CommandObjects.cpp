@@ -4,9 +4,16 @@
 //     root.onFrame([&](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
 #include "DriverRoot.h"
 #include "engine/Timer.h"
+#include "view/Console.h"
+#include "view/Detail.h"
 
 void addCommandObjects(DriverRoot& root) {
     Timer& timer = root.add<Timer>(&root);
     // A negative frame rate advances the clock by one step per frame.
     root.onFrame([&timer, &root](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
+    Console& console = root.add<Console>(&root);
+    console.setTimer(&timer);
+    Detail& detail = root.add<Detail>(&root);
+    detail.setFontOwner(Detail::ConsoleFont, &console);
+    console.setDetail(&detail);
 }
