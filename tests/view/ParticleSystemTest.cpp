@@ -6,6 +6,7 @@
 
 #include "engine/LogMessage.h"
 #include "graphics/Texture.h"
+#include "platform/CurrentDirGuard.h"
 #include "support/TestEnv.h"
 #include "view/ParticleSystem.h"
 
@@ -232,4 +233,25 @@ TEST_F(ParticleSystemTest, ANewTextureReplacesTheOldOne) {
     // A file without a texture keeps the last one.
     loadText("Life: 1");
     EXPECT_EQ(system.getTexture()->getName(), orvextest::dataPath("images/pil-rgba.png"));
+}
+
+TEST(ShippedEffects, LoadWarmUpAndStayFinite) {
+    platform::CurrentDirGuard inData(orvextest::shareDir());
+    for (const char* name : {"rain", "snow", "fog", "atmosphere"}) {
+        LogCapture log;
+        ParticleSystem system;
+        system.setViewAxes(Vector3(1, 0, 0), Vector3(0, -1, 0));
+        ASSERT_EQ(system.load(std::string("./effects/") + name + ".dfx"), 1) << name;
+        ASSERT_NE(system.getTexture(), nullptr) << name;
+        EXPECT_EQ(system.getTexture()->isLoaded(), 1) << name;
+        for (int i = 0; i < 120; ++i)
+            system.update();
+        EXPECT_GT(system.countAlive(), 10) << name;
+        for (const Particle& p : system.getParticles()) {
+            if (p.isAlive()) {
+                ASSERT_TRUE(finite(p)) << name;
+            }
+        }
+        EXPECT_TRUE(log.messages().empty()) << name;
+    }
 }
