@@ -106,3 +106,30 @@ TEST(OrvexCmd, DrivesTheDetailSettingsAndTheConsole) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "High\nHigh\nCourier 10 1\nTimeOnly\n2000/01/02 03:04:05\n");
 }
+
+TEST(OrvexCmd, DrivesTheCamera) {
+    CmdResult run = orvexCmd({"-e", "Camera.Rotate 0 1 0 370;Camera.Fov 90", "-q", "Camera.Rotate",
+                              "-q", "Camera.Fov", "-q", "Camera.Mode", "-e", "Camera.Mode Fly",
+                              "-q", "Camera.Mode", "-q", "Camera.RotateTo"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, " 0 1 0 10\n 45\nExamine\nFlight\nUndefined\n");
+
+    // An animated mode change holds the clock until it ends.
+    run = orvexCmd({"-C", root(),
+                    "-t", "100",
+                    "-e", "Timer.Time 0;Timer.Step 60",
+                    "-e", "Camera.ModeTo Examine 6",
+                    "-n", "1",
+                    "-q", "Camera.Animating",
+                    "-q", "Timer.Time",
+                    "-n", "3",
+                    "-q", "Camera.Animating",
+                    "-q", "Timer.Time"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, " 1\n 0.000000\n 0\n 12.000000\n");
+
+    // A query-only word is no command.
+    run = orvexCmd({"-e", "Camera.Animating"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Command Error : Camera.Animating"), std::string::npos);
+}

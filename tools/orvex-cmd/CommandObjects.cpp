@@ -4,6 +4,7 @@
 //     root.onFrame([&](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
 #include "DriverRoot.h"
 #include "engine/Timer.h"
+#include "view/Camera.h"
 #include "view/Console.h"
 #include "view/Detail.h"
 
@@ -13,6 +14,10 @@ void addCommandObjects(DriverRoot& root) {
     root.onFrame([&timer, &root](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
     Console& console = root.add<Console>(&root);
     console.setTimer(&timer);
+    Camera& camera = root.add<Camera>(&root);
+    camera.setTimer(&timer);
+    // The camera's per-frame step without its GL half (there is no view).
+    root.onFrame([&camera](unsigned) { camera.stepView(); });
     Detail& detail = root.add<Detail>(&root);
     detail.setFontOwner(Detail::ConsoleFont, &console);
     console.setDetail(&detail);
