@@ -70,6 +70,11 @@ void DsAsteroid::prepareOrbit() {
     circleTurn_ = Quaternion(Vector3(1, 0, 0), kPi / 2);
 }
 
+Quaternion DsAsteroid::getPhaseTurn() const {
+    // Brings the first point of the unit orbit line, (0, 0, -1), to the body.
+    return Quaternion(Vector3(0, 1, 0), eccentricAnomaly_ - kPi / 2);
+}
+
 void DsAsteroid::updatePosition(double t) {
     if (!orbitValid_)
         return;
@@ -80,11 +85,11 @@ void DsAsteroid::updatePosition(double t) {
     const double s = getOrbitScale();
     const double a = elemAxis_;
     const double e = elemEcc_;
-    const double E = solveKepler(e, M);
-    const Vector3 p(s * a * (std::cos(E) - e), s * semiMinor_ * std::sin(E), 0.0);
+    double sinE, cosE;
+    eccentricAnomaly_ = solveKepler(e, M, sinE, cosE);
+    const Vector3 p(s * a * (cosE - e), s * semiMinor_ * sinE, 0.0);
     orientation_.transform(p, position_);
 
     ellipseOffset_ = Vector3(-s * a * e, 0, 0);
     ellipseSize_ = Vector3(s * a, s * semiMinor_, s * a);
-    phaseTurn_ = Quaternion(Vector3(0, 1, 0), E - kPi / 2);
 }

@@ -28,7 +28,9 @@ public:
     const Quaternion& getNodeTilt() const { return nodeTilt_; }
     const Quaternion& getPeriTurn() const { return periTurn_; }
     const Quaternion& getCircleTurn() const { return circleTurn_; }
-    const Quaternion& getPhaseTurn() const { return phaseTurn_; }
+    // Worked out when asked: only drawn orbits need it.
+    Quaternion getPhaseTurn() const;
+    double getEccentricAnomaly() const { return eccentricAnomaly_; }
     const Vector3& getEllipseOffset() const { return ellipseOffset_; }
     const Vector3& getEllipseSize() const { return ellipseSize_; }
 
@@ -47,7 +49,7 @@ private:
     Quaternion nodeTilt_;
     Quaternion periTurn_;
     Quaternion circleTurn_;
-    Quaternion phaseTurn_;
+    double eccentricAnomaly_ = 0.0;
     Vector3 ellipseOffset_;
     Vector3 ellipseSize_;
 

@@ -91,17 +91,21 @@ int DsComet::readOrbitData(DataFile& file) {
 double DsComet::dateToJd(int year, double month, double day) {
     // Whole months carry into the year; the fraction of a month counts that
     // month's share of days.
-    double whole = std::floor(month);
+    const double whole = std::floor(month);
     const double fraction = month - whole;
     int m = int(whole) - 1;
     year += m >= 0 ? m / 12 : -((11 - m) / 12);
     m = ((m % 12) + 12) % 12 + 1;
-    const double first = DateTime::calendarToJd(year, m, 1, 0, 0, 0);
-    double jd = first + (day - 1.0);
+    // Days 1 to 28 exist in every month (and around the ten days that October
+    // 1582 dropped); later or earlier days count on from those.
+    const double wholeDay = std::floor(day);
+    const int anchor = wholeDay < 1.0 ? 1 : wholeDay > 28.0 ? 28 : int(wholeDay);
+    double jd = DateTime::calendarToJd(year, m, anchor, 0, 0, 0) + (day - anchor);
     if (fraction != 0.0) {
         const int nextYear = m == 12 ? year + 1 : year;
         const int nextMonth = m == 12 ? 1 : m + 1;
-        jd += fraction * (DateTime::calendarToJd(nextYear, nextMonth, 1, 0, 0, 0) - first);
+        jd += fraction * (DateTime::calendarToJd(nextYear, nextMonth, 1, 0, 0, 0) -
+                          DateTime::calendarToJd(year, m, 1, 0, 0, 0));
     }
     return jd;
 }

@@ -122,9 +122,12 @@ void DsSatellite::updatePosition(double t) {
     ellipseCentre_ = Vector3(-(rate * a) * e, 0, 0);
     ellipseScale_ = Vector3(rate * a, rate * b, rate * a);
     orbitTilt_ = Quaternion(Vector3(1, 0, 0), 1.5707963267948966);
-    const double shifted = reducedRadians(meanAnomaly + 90.0);
+    // The turn that brings the unit circle's first point (0, 0, -1) to the
+    // ellipse point of parameter M, counted from periapsis (+x) as for the
+    // planets: M - 90 degrees.
+    const double anomaly = reducedRadians(meanAnomaly);
     anomalyRotation_ =
-        Quaternion(Vector3(0, 1, 0), -std::atan2(std::cos(shifted), std::sin(shifted)));
+        Quaternion(Vector3(0, 1, 0), -std::atan2(std::cos(anomaly), std::sin(anomaly)));
 
     const Vector3 p = orbitPoint(-1.0);
     Matrix4 m;

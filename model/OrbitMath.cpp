@@ -57,8 +57,16 @@ double keplerLeft(double e, double E, double sinE) {
 } // namespace
 
 double solveKepler(double e, double M) {
-    if (!(e > 0.0) || !std::isfinite(M))
+    double s, c;
+    return solveKepler(e, M, s, c);
+}
+
+double solveKepler(double e, double M, double& sinE, double& cosE) {
+    if (!(e > 0.0) || !std::isfinite(M)) {
+        sinE = std::sin(M);
+        cosE = std::cos(M);
         return M;
+    }
     if (e >= 1.0)
         e = 1.0 - 1e-15; // the caller's data is outside the ellipse; stay finite
 
@@ -69,8 +77,11 @@ double solveKepler(double e, double M) {
     m = std::fabs(m);
     if (m > kPi)
         m = kPi;
-    if (m == 0.0)
+    if (m == 0.0) {
+        sinE = 0.0;
+        cosE = 1.0;
         return turns * kTwoPi;
+    }
 
     // The root lies in [m, min(m + e, pi)] because sin E >= 0 there.
     double lo = m;
@@ -89,10 +100,13 @@ double solveKepler(double e, double M) {
 
     double s = std::sin(E);
     double c = std::cos(E);
+    double lastStep = 0.0;
     for (int round = 0; round < 60; ++round) {
         const double f = keplerLeft(e, E, s) - m;
-        if (f == 0.0)
+        if (f == 0.0) {
+            lastStep = 0.0;
             break;
+        }
         if (f > 0.0)
             hi = E;
         else
@@ -106,6 +120,7 @@ double solveKepler(double e, double M) {
             next = 0.5 * (lo + hi);
         const double delta = next - E;
         E = next;
+        lastStep = delta;
         // Halley's error after this step is about K step^3 with K bounded by
         // the derivatives here; stop once that is below double precision.
         const double q = e / d1;
@@ -127,7 +142,12 @@ double solveKepler(double e, double M) {
             s = std::sin(E);
             c = std::cos(E);
         }
+        lastStep = 0.0; // s and c are E's again
     }
+    // s and c belong to the E before the last step, which was below 1e-5
+    // (or a bracket this narrow): turn them by it to first order and beyond.
+    sinE = sign * (s + c * lastStep - 0.5 * s * lastStep * lastStep);
+    cosE = c - s * lastStep - 0.5 * c * lastStep * lastStep;
     return sign * E + turns * kTwoPi;
 }
 

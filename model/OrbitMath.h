@@ -45,6 +45,8 @@ double reducedRadians(double degrees);
 // eccentricity below 1 in a bounded number of rounds; E lies within the same
 // turn as M.
 double solveKepler(double e, double M);
+// The same, also giving sin E and cos E (worked out on the way).
+double solveKepler(double e, double M, double& sinE, double& cosE);
 
 // Hyperbolic anomaly H with e sinh H - H = M, for e > 1 and any M (radians).
 // Bounded in rounds; H has the sign of M.

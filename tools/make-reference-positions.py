@@ -166,9 +166,34 @@ def small_lines():
                                                    mp.nstr(y, 17), mp.nstr(z, 17)))
     return lines
 
+def satellite_lines():
+    """Moons from the published Laplace-plane elements themselves (Kepler's
+    equation solved), relative to the planet in the J2000 ecliptic: a check of
+    the frames that make-solar-data.py turns them into."""
+    import importlib.util
+    spec = importlib.util.spec_from_file_location("solar", os.path.join(HERE, "make-solar-data.py"))
+    solar = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(solar)
+    lines = []
+    for parent, moons in solar.MOONS.items():
+        for m in moons:
+            name, a, e, w, M0, i, node, n, epoch, lra, ldec = m[:11]
+            for days in (0.0, 0.37, 5.2, 400.0):
+                M = math.radians(M0 + n * days)
+                E = float(kepler(mp.mpf(e), mp.mpf(M)))
+                x, y = a * (math.cos(E) - e), a * math.sqrt(1 - e * e) * math.sin(E)
+                v = solar.rz(math.radians(w), (x, y, 0.0))
+                v = solar.rx(math.radians(i), v)
+                v = solar.rz(math.radians(node), v)
+                v = solar.rz(math.radians(lra + 90.0), solar.rx(math.radians(90.0 - ldec), v))
+                v = to_ecliptic(v)
+                lines.append("satellite %s %r %.12e %.12e %.12e %g" % (
+                    name, epoch + days, v[0] / 149597870.0, v[1] / 149597870.0, v[2] / 149597870.0, e))
+    return lines
+
 def main():
     lines = ["# Reference positions made by tools/make-reference-positions.py; see there."]
-    lines += planet_lines() + small_lines()
+    lines += planet_lines() + small_lines() + satellite_lines()
     with open(OUT, "w") as f:
         f.write("\n".join(lines) + "\n")
     print(len(lines), "lines")

@@ -114,3 +114,14 @@ TEST(OrbitMath, SolveHyperbolicKepler) {
     }
     EXPECT_EQ(solveHyperbolicKepler(1.5, 0.0), 0.0);
 }
+
+TEST(OrbitMath, SolveKeplerGivesSineAndCosineOfTheAnomaly) {
+    for (double e : {0.0, 0.1, 0.7, 0.9999}) {
+        for (double M : {-7.0, -1.0, 0.0, 1e-7, 0.5, 3.0, 40.0}) {
+            double s, c;
+            const double E = solveKepler(e, M, s, c);
+            EXPECT_NEAR(s, std::sin(E), 2e-15) << e << " " << M;
+            EXPECT_NEAR(c, std::cos(E), 2e-15) << e << " " << M;
+        }
+    }
+}

@@ -44,13 +44,15 @@ std::vector<Reference> readReferences() {
         std::istringstream s(line);
         Reference r;
         s >> r.kind;
-        if (r.kind == "planet" || r.kind == "small")
+        if (r.kind == "planet" || r.kind == "small" || r.kind == "satellite")
             s >> r.name;
         s >> r.jd;
         if (r.kind == "gst")
             s >> r.value;
         else
             s >> r.p.x >> r.p.y >> r.p.z;
+        if (r.kind == "satellite")
+            s >> r.value; // the eccentricity
         refs.push_back(r);
     }
     return refs;
@@ -88,6 +90,31 @@ TEST(Position, PlanetsAndMoonAgainstErfa1900To2100) {
     EXPECT_GT(checked, 1000);
     for (const auto& [name, angle] : worst)
         std::printf("%-8s worst %.4f deg\n", name.c_str(), angle);
+}
+
+TEST(Position, MoonsAgainstTheirPublishedElements) {
+    Ssystem system(nullptr);
+    {
+        platform::CurrentDirGuard guard(orvextest::shareDir());
+        ASSERT_EQ(system.readData("data/ssystem.def"), 1);
+    }
+    system.setScale(1);
+    int checked = 0;
+    for (const Reference& r : readReferences()) {
+        if (r.kind != "satellite")
+            continue;
+        system.update(timeOf(r.jd));
+        const DsAstrBody* moon = system.findBody(r.name);
+        ASSERT_NE(moon, nullptr) << r.name;
+        // The model runs along the ellipse by the mean anomaly, which is off
+        // the true anomaly by up to e radians.
+        const double e = r.value;
+        EXPECT_LT(angleDeg(moon->getPosition(), r.p), e / kDegToRad + 0.01)
+            << r.name << " at JD " << r.jd;
+        EXPECT_NEAR(moon->getPosition().length() / r.p.length(), 1.0, 2 * e + 1e-9) << r.name;
+        ++checked;
+    }
+    EXPECT_GT(checked, 80);
 }
 
 TEST(Position, GreenwichSiderealTimeAgainstErfa) {

@@ -63,6 +63,9 @@ TEST(OrvexCmd, PrintsOptionAndStateLines) {
                            "Timer.TimeText 2000 1 1 12 0 0\n"),
               std::string::npos)
         << run.out;
+    EXPECT_NE(run.out.find("\nRender.FaderColor 0 0 0 0\nRender.Blur 1\nRender.BlurCount 0\n"),
+              std::string::npos)
+        << run.out;
 }
 
 TEST(OrvexCmd, DrivesTheClock) {

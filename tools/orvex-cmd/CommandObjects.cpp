@@ -3,6 +3,7 @@
 //     Timer& timer = root.add<Timer>(&root);
 //     root.onFrame([&](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
 #include "DriverRoot.h"
+#include "engine/Render.h"
 #include "engine/Timer.h"
 #include "view/Camera.h"
 #include "view/Console.h"
@@ -18,6 +19,7 @@ void addCommandObjects(DriverRoot& root) {
     camera.setTimer(&timer);
     // The camera's per-frame step without its GL half (there is no view).
     root.onFrame([&camera](unsigned) { camera.stepView(); });
+    root.add<Render>(&root);
     Detail& detail = root.add<Detail>(&root);
     detail.setFontOwner(Detail::ConsoleFont, &console);
     console.setDetail(&detail);
