@@ -32,9 +32,11 @@ constexpr double deviceStep = double(0.1f);
 
 } // namespace
 
-Camera::Camera(Main* owner)
+Camera::Camera(Main* owner) : Camera(owner, std::make_unique<InputDevice>()) {}
+
+Camera::Camera(Main* owner, std::unique_ptr<InputDevice> device)
     : Base("Camera", owner), owner_(owner), particles_(std::make_unique<ParticleSystem>()),
-      inputDevice_(std::make_unique<InputDevice>()) {
+      inputDevice_(std::move(device)) {
     registerCommands();
     animCounter_.set(-1.0);
     distTr_.set(dist_); // the distance shows before the first frame too
@@ -49,10 +51,6 @@ Camera::Camera(Main* owner)
 Camera::~Camera() {
     if (inputDevice_)
         inputDevice_->close();
-}
-
-void Camera::setInputDevice(std::unique_ptr<InputDevice> device) {
-    inputDevice_ = std::move(device);
 }
 
 double Camera::toRadians(double degrees) {

@@ -63,8 +63,10 @@ public:
     enum SkyTargetSet { Constellations, Galaxies, FixedStars, SkyTargetSetCount };
 
     // Registers "Camera" with 69 of its 76 words and creates the particle
-    // system and the input device.
+    // system and the input device: the one given (tests pass one on a private
+    // block), else its own on the shared block "uidinit.cfg" names.
     explicit Camera(Main* owner);
+    Camera(Main* owner, std::unique_ptr<InputDevice> device);
     ~Camera() override;
 
     const char* getName() const override { return "Camera"; }
@@ -83,8 +85,6 @@ public:
         skyTargets_[set] = targets;
     }
     void setClouds(CloudSwitch* clouds) { clouds_ = clouds; }
-    // Replaces the camera's own input device (tests use a private block).
-    void setInputDevice(std::unique_ptr<InputDevice> device);
 
     // Getters other classes read.
     Vector3 getPos() const { return pos_; }

@@ -449,7 +449,7 @@ TEST_F(CameraCommands, StateRoundTrip) {
 
     orvextest::ViewWorld other;
     other.select("Earth");
-    Camera copy(&other.root);
+    Camera copy(&other.root, privateDevice());
     copy.setSsystem(&other.ssystem);
     other.root.runScript(lines, 1);
     EXPECT_EQ(copy.saveStates() + "\n" + copy.saveOptions(), lines);

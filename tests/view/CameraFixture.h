@@ -23,7 +23,6 @@ class CameraFixture : public ::testing::Test {
 protected:
     CameraFixture() {
         device.open(block, InputDevice::WordCount);
-        camera.setInputDevice(std::make_unique<InputDevice>(dir.file("uidinit.cfg"), block));
         camera.setSsystem(&world.ssystem);
         camera.setTimer(&world.timer);
         world.select("Earth");
@@ -59,12 +58,18 @@ protected:
         return 2.0 * std::acos(std::min(1.0, dot)) * 57.29577951308232;
     }
 
+    // An input device of its own on a private block, as the device program
+    // would map it.
+    std::unique_ptr<InputDevice> privateDevice() {
+        return std::make_unique<InputDevice>(dir.file("uidinit.cfg"), block);
+    }
+
     TempDir dir;
     std::string block = "OrvexCamera_" + std::to_string(getpid()) + "_" +
                         ::testing::UnitTest::GetInstance()->current_test_info()->name();
     platform::SharedMemory device;
     ViewWorld world;
-    Camera camera{&world.root};
+    Camera camera{&world.root, privateDevice()};
 };
 
 } // namespace orvextest
