@@ -120,16 +120,18 @@ void OrvexMainForm::restoreSettings() {
         break;
     }
 
-    // This platform never reports the XP style: any saved name but "Dark"
-    // gives the Windows style.
-    if (settings->value(styleKey, "WindowsXP").toString() == QLatin1String("Dark")) {
+    // The XP style falls back to the Windows style where the toolkit has none;
+    // any other name gives the Windows style.
+    const QString style = settings->value(styleKey, "WindowsXP").toString();
+    if (style == QLatin1String("Dark")) {
         viewStyleDarkAction->setChecked(true);
         viewStyleDark();
-        styleName_ = "Dark";
+    } else if (style == QLatin1String("WindowsXP")) {
+        viewStyleWindowsXPAction->setChecked(true);
+        viewStyleWindowsXP();
     } else {
         viewStyleWindowsAction->setChecked(true);
         viewStyleWindows();
-        styleName_ = "Windows";
     }
 
     rememberedSizes_ = {-1, -1, -1};

@@ -8,29 +8,11 @@ void OrvexMainForm::updatePlanetList() {}
 
 void OrvexMainForm::updateLocationList() {}
 
-void OrvexMainForm::buildLanguageMenu() {}
-
-void OrvexMainForm::fileNew() {}
-
 void OrvexMainForm::fileOpen() {}
 
 void OrvexMainForm::fileSave() {}
 
 void OrvexMainForm::fileSaveAs() {}
-
-void OrvexMainForm::filePrint() {}
-
-void OrvexMainForm::editStore() {}
-
-void OrvexMainForm::editRestore() {}
-
-void OrvexMainForm::helpIndex() {}
-
-void OrvexMainForm::helpContents() {}
-
-void OrvexMainForm::helpAbout() {}
-
-void OrvexMainForm::simModeSlot(int) {}
 
 void OrvexMainForm::planetSlot(int) {}
 
@@ -216,14 +198,6 @@ void OrvexMainForm::scenarioRedoSlot() {}
 
 void OrvexMainForm::scenarioStateSlot() {}
 
-void OrvexMainForm::fileSaveImage() {}
-
-void OrvexMainForm::viewStyleWindowsXP() {}
-
-void OrvexMainForm::viewStyleWindows() {}
-
-void OrvexMainForm::viewStyleDark() {}
-
 void OrvexMainForm::fadeSlot(bool) {}
 
 void OrvexMainForm::bookmarkSlot() {}
@@ -263,7 +237,5 @@ void OrvexMainForm::scenarioOpenSlot() {}
 void OrvexMainForm::scenarioSaveSlot() {}
 
 void OrvexMainForm::scenarioSaveAsSlot() {}
-
-void OrvexMainForm::languageSlot(int) {}
 
 void OrvexMainForm::propHelpSlot() {}

@@ -168,12 +168,15 @@ TEST_F(MainFormTree, PagesItemsAndMenusHaveTheirCounts) {
         EXPECT_EQ(items[i]->data().toInt(), i + 1);
         EXPECT_EQ(items[i]->text(), titles[i]);
     }
+    // 21 entries and the language menu that init() puts between the two
+    // adjacent separators.
     const QList<QAction*> view = form.viewMenu->actions();
-    ASSERT_EQ(view.size(), 21);
+    ASSERT_EQ(view.size(), 22);
     EXPECT_TRUE(view[17]->isSeparator());
-    EXPECT_TRUE(view[18]->isSeparator());
+    EXPECT_NE(view[18]->menu(), nullptr);
+    EXPECT_TRUE(view[19]->isSeparator());
     EXPECT_EQ(view[0], form.viewEmbedAction);
-    EXPECT_EQ(view[20], form.viewMouseTBAction);
+    EXPECT_EQ(view[21], form.viewMouseTBAction);
     EXPECT_EQ(form.fileMenu->actions().size(), 7);
     EXPECT_EQ(form.scenarioMenu->actions().size(), 7);
     EXPECT_EQ(form.toolBar->actions().size(), 12);

@@ -1,0 +1,63 @@
+#include "app/ImageOutput.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace ImageOutput {
+
+QByteArray formatForFile(const QString& file) {
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return "JPEG";
+    if (suffix == QLatin1String("gif"))
+        return "GIF";
+    if (suffix == QLatin1String("bmp"))
+        return "BMP";
+    if (suffix == QLatin1String("png"))
+        return "PNG";
+    return QByteArray();
+}
+
+bool save(const QImage& image, const QString& file, QString* error) {
+    const QByteArray format = formatForFile(file);
+    if (format.isEmpty()) {
+        *error = QCoreApplication::translate(
+            "ImageOutput", "The name has none of the extensions .jpg, .jpeg, .gif, .bmp or .png.");
+        return false;
+    }
+    if (image.isNull()) {
+        *error = QCoreApplication::translate("ImageOutput", "There is no picture to save.");
+        return false;
+    }
+    QSaveFile target(file);
+    if (!target.open(QIODevice::WriteOnly)) {
+        *error = target.errorString();
+        return false;
+    }
+    QImageWriter writer(&target, format);
+    if (!writer.write(image)) {
+        *error = writer.errorString();
+        target.cancelWriting();
+        return false;
+    }
+    if (!target.commit()) {
+        *error = target.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool print(const QImage& image, QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    painter.drawImage(0, 0, image);
+    return painter.end();
+}
+
+} // namespace ImageOutput
