@@ -1,14 +1,20 @@
-// Orvex Studio start-up.
+// Orvex Studio start-up: the application, C numbers, the input state, and the
+// GL window on the data set in the working directory.
 #include <QApplication>
-#include <cstdio>
 
 #include "platform/InputState.h"
 #include "platform/NumericLocale.h"
+#include "ui/OrvexProjForm.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::resetNumericLocale();
     platform::trackInputEvents(app);
-    std::fprintf(stderr, "Orvex Studio: the GL view is not built yet.\n");
-    return 0;
+    int status = 0;
+    {
+        OrvexProjForm projForm;
+        projForm.show();
+        status = app.exec();
+    }
+    return status;
 }

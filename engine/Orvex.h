@@ -1,0 +1,117 @@
+// The application root: the Main that makes the engine this planetarium. It
+// holds the command objects the main configuration file brings into being,
+// the data paths of the object lists, the GL state every drawing class relies
+// on, the frame step (device buttons, scenario, clock, bodies) and the draw
+// order of one frame. Its own commands are Main's, under the class word
+// "Orvex" ("Orvex.SaveOptions Default").
+//
+// The GL view creates one root when it first initialises OpenGL and deletes
+// it with itself (with its context current, so that display lists and
+// textures go with it).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/FrameTimer.h"
+#include "engine/Main.h"
+
+class InputDevice;
+class LabelFont;
+class Render;
+class Space;
+class Ssystem;
+class Timer;
+
+class Orvex : public Main {
+public:
+    // The data paths of the object lists and their orbit directories,
+    // relative to the data directory.
+    struct Paths {
+        std::string defaultList = "./data/defaults.ddl";
+        std::string placeList = "./data/places.dpl";
+        std::string cometList = "./data/comets.dcl";
+        std::string cometDir = "./data/orbits/comets/";
+        std::string asteroidList = "./data/asteroids.dal";
+        std::string asteroidDir = "./data/orbits/asteroids/";
+        std::string spacecraftList = "./data/comets.dsl";
+        std::string spacecraftDir = "./data/orbits/spacecrafts/";
+        std::string aSatelliteList = "./data/asatellites.dal";
+        std::string aSatelliteDir = "./data/orbits/asatellites/";
+    };
+
+    // Creates the input device (it reads "uidinit.cfg" from the working
+    // directory and maps the device program's shared block).
+    Orvex();
+    ~Orvex() override;
+
+    const char* getVersion() const override { return "7.0"; }
+
+    // With the GL context current: the label font, the extension loader, the
+    // GL state, texture sharing, then Main's start-up (option and initial
+    // state files, the configuration, the command-help file).
+    void init() override;
+    // The main configuration reader: constructs the command objects, hands
+    // each keyword's file to its loader, and loads the object lists at the end.
+    int readConfigEntry(DataFile& file) override;
+    // Builds every object's display lists (force 1 at start-up).
+    void initCommandObjects(int force) override;
+
+    // One frame of elapsedMs real milliseconds: device buttons through the
+    // key map, Main's step, the frame-rate meter, the clock and the bodies.
+    // Non-zero in the frame in which the running scenario finished.
+    int frame(unsigned elapsedMs) override;
+    // Draws the frame for one eye (0 in mono, the signed eye offset in stereo).
+    void draw(double eyeOffset);
+
+    // The size of the view and the GL viewport.
+    void setSize(int width, int height) override;
+    // 0 normal, 1 mouse-look (the view sends offsets from its centre).
+    void setMouseMode(int mode);
+    int getMouseMode() const { return mouseMode; }
+
+    const std::string& getCodecName() const { return codecName; }
+    const std::string& getLocale() const { return locale; }
+    const Paths& getPaths() const { return paths; }
+
+    // The command objects; null until the configuration has been read.
+    Timer* getTimer() const { return timer.get(); }
+    Ssystem* getSsystem() const { return ssystem.get(); }
+    Space* getSpace() const { return space.get(); }
+    Render* getRender() const { return render.get(); }
+
+    // Frames per second as the console shows them.
+    const FrameTimer& getFrameRateMeter() const { return frameRateMeter; }
+    InputDevice& getInputDevice() { return *inputDevice; }
+    // Replaces the root's input device (tests map a private block).
+    void setInputDevice(std::unique_ptr<InputDevice> device);
+
+private:
+    // GL state the drawing classes rely on.
+    static void initGLState();
+    // The clock's step for a frame of elapsedMs milliseconds.
+    void advanceClock(unsigned elapsedMs);
+    // Runs the key-map lines of the device buttons pressed since the last frame.
+    void runDeviceButtons();
+    // Constructs the command objects in their registry order, and connects them.
+    void createCommandObjects();
+    struct ConfigKeyword;
+    // The configuration keywords, each with what it does with its word.
+    std::vector<ConfigKeyword> configKeywords();
+    // The star sphere: the sky's objects turned by the view and the ecliptic.
+    void drawStarSphere(double eyeOffset);
+
+    std::unique_ptr<LabelFont> glText;
+    std::unique_ptr<Timer> timer;
+    std::unique_ptr<Ssystem> ssystem;
+    std::unique_ptr<Space> space;
+    std::unique_ptr<Render> render;
+
+    Paths paths;
+    std::string codecName = "Shift-JIS";
+    std::string locale = "en_us";
+    int mouseMode = 0;
+    FrameTimer frameRateMeter;
+    std::unique_ptr<InputDevice> inputDevice;
+};
