@@ -2,116 +2,117 @@
 
 #include <QCloseEvent>
 #include <QGLFormat>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScreen>
-#include <QSettings>
 #include <QStackedWidget>
 
+#include "app/EngineLink.h"
+#include "app/StartupState.h"
 #include "engine/DisplayConfig.h"
 #include "engine/OrvexGL.h"
+#include "ui/MediaPlayerPane.h"
+#include "ui/OrvexGLLink.h"
+#include "ui/WindowStack.h"
 
 namespace {
 
-const QString geometryKey = "/Orvex/OrvexGL/geometry/";
-
-QSettings settings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "OrvexPro");
-}
-
-// A saved corner on no screen (a screen that has gone) comes back at (100, 100).
-QRect onScreen(const QRect& rect) {
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->geometry().contains(rect.topLeft()))
-            return rect;
-    return QRect(QPoint(100, 100), rect.size());
+// Stereo drawing needs stereo buffers (quad buffers, or the stencil buffer
+// of the row mask) in every GL widget made from now on.
+void requestStereoWhenConfigured() {
+    const DisplayConfig config;
+    if (config.getStereoMode() != DisplayConfig::Mono)
+        QGLFormat::setDefaultFormat(config.glFormat());
 }
 
 } // namespace
 
-OrvexProjForm::OrvexProjForm(QWidget* parent, const char* name) : QWidget(parent) {
+OrvexProjForm::OrvexProjForm(QWidget* parent, const char* name)
+    : QWidget(parent), placement_("/Orvex/OrvexGL") {
     if (name)
         setObjectName(name);
-    stack = new QStackedWidget(this);
-    mainLayout = new QHBoxLayout(this);
-    mainLayout->setObjectName("mainLayout");
-    mainLayout->setContentsMargins(0, 0, 0, 0);
-    mainLayout->setSpacing(0);
-    mainLayout->addWidget(stack);
+    // The view takes the default format when it is made.
+    requestStereoWhenConfigured();
+    auto* view = new OrvexGL;
+    engine_ = new OrvexGLLink(view, this);
+    build(view);
+}
 
-    // Every GL widget made from now on takes the stereo format.
-    {
-        const DisplayConfig display;
-        if (display.getStereoMode() != DisplayConfig::Mono)
-            QGLFormat::setDefaultFormat(display.glFormat());
-    }
+OrvexProjForm::OrvexProjForm(QWidget* view, EngineLink* engine, QWidget* parent, const char* name)
+    : QWidget(parent), engine_(engine), placement_("/Orvex/OrvexGL") {
+    if (name)
+        setObjectName(name);
+    if (!engine_)
+        engine_ = new EngineLink(this);
+    requestStereoWhenConfigured();
+    build(view);
+}
 
-    orvexGL = new OrvexGL(stack);
-    orvexGL->setFocusPolicy(Qt::StrongFocus);
-    stack->addWidget(orvexGL);
-    orvexGL->setFocus();
+void OrvexProjForm::build(QWidget* view) {
+    stack = WindowStack::fill(this, mainLayout);
 
-    imageLabel = new QLabel(stack);
-    imageLabel->setObjectName("imageLabel");
-    QPalette black = imageLabel->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    imageLabel->setPalette(black);
-    imageLabel->setAutoFillBackground(true);
-    imageLabel->setAlignment(Qt::AlignCenter);
-    stack->addWidget(imageLabel);
+    // A window given no view shows a black pane.
+    view_ = view ? view : new QWidget;
+    if (!view)
+        WindowStack::paintBackground(view_, Qt::black);
+    view_->setParent(stack);
+    view_->setFocusPolicy(Qt::StrongFocus);
+    stack->addWidget(view_);
+    view_->setFocus();
+
+    imageLabel = WindowStack::addImageLabel(stack);
+
+    mediaPlayerAXAX = new MediaPlayerPane(stack);
+    mediaPlayerAXAX->setObjectName("mediaPlayerAXAX");
+    stack->addWidget(mediaPlayerAXAX);
     stack->setCurrentIndex(0);
 
-    QSettings saved = settings();
-    const int h = saved.value(geometryKey + "h", 480).toInt();
-    const int w = saved.value(geometryKey + "w", 640).toInt();
-    const int y = saved.value(geometryKey + "y", 100).toInt();
-    const int x = saved.value(geometryKey + "x", 100).toInt();
-    normal = onScreen(QRect(x, y, w, h));
-    setGeometry(normal);
+    placement_.restore(this, StartupState::isReset());
 }
 
 OrvexProjForm::~OrvexProjForm() {
-    delete orvexGL;
-    orvexGL = nullptr;
-    QSettings saved = settings();
-    if (isMaximized() || isFullScreen())
-        saved.setValue("/Orvex/OrvexGL/maximized", 1);
-    else if (!isMinimized() && !parentWidget())
-        saved.setValue("/Orvex/OrvexGL/maximized", 0);
-    saved.setValue(geometryKey + "x", normal.x());
-    saved.setValue(geometryKey + "y", normal.y());
-    saved.setValue(geometryKey + "w", normal.width());
-    saved.setValue(geometryKey + "h", normal.height());
-}
-
-bool OrvexProjForm::isPlainWindow() const {
-    return !isMaximized() && !isFullScreen() && !parentWidget();
-}
-
-void OrvexProjForm::trackGeometry() {
-    if (isPlainWindow())
-        normal = geometry();
+    // The view goes first: with it goes the engine.
+    delete view_;
+    view_ = nullptr;
+    placement_.save(this);
 }
 
 void OrvexProjForm::restoreGeometry() {
-    if (isPlainWindow())
-        setGeometry(normal);
+    placement_.apply(this);
 }
 
-void OrvexProjForm::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    trackGeometry();
+void OrvexProjForm::resetGeometry(const QRect& rect) {
+    placement_.reset(this, rect);
 }
 
-void OrvexProjForm::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    setWindowTitle(tr("Orvex Studio") + QString::asprintf(" [ %i x %i ]", event->size().width(),
-                                                          event->size().height()));
-    trackGeometry();
+void OrvexProjForm::mediaPlay() {
+    mediaPlayerAXAX->play();
 }
 
-void OrvexProjForm::closeEvent(QCloseEvent* event) {
+void OrvexProjForm::mediaPause() {
+    mediaPlayerAXAX->pause();
+}
+
+void OrvexProjForm::mediaStop() {
+    mediaPlayerAXAX->stop();
+}
+
+void OrvexProjForm::setMediaControls(bool on) {
+    mediaPlayerAXAX->setControlsVisible(on);
+}
+
+void OrvexProjForm::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    placement_.track(this);
+}
+
+void OrvexProjForm::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    setWindowTitle(tr("Orvex Studio") +
+                   QString::asprintf(" [ %i x %i ]", e->size().width(), e->size().height()));
+    placement_.track(this);
+}
+
+void OrvexProjForm::closeEvent(QCloseEvent* e) {
     emit closed();
-    event->accept();
+    e->accept();
 }

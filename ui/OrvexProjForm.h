@@ -1,13 +1,16 @@
-// The window that holds the simulation view: a normal or full-screen window of
-// its own (a second screen, a projector). Behind the view, on a stack, it keeps
-// a picture label. It remembers its normal geometry across runs, shows its
-// client size in its caption and reports when the user closes it.
+// The window that holds the simulation view: on its own as a normal or full
+// screen window (a second screen, a projector) or as the first pane of the
+// control window. Behind the view, on a stack, it keeps a picture label and a
+// media player. It remembers its normal geometry, shows its client size in
+// its caption and reports when the user closes it.
 #pragma once
 
-#include <QRect>
 #include <QWidget>
 
-class OrvexGL;
+#include "ui/WindowPlacement.h"
+
+class EngineLink;
+class MediaPlayerPane;
 class QHBoxLayout;
 class QLabel;
 class QStackedWidget;
@@ -15,33 +18,48 @@ class QStackedWidget;
 class OrvexProjForm : public QWidget {
     Q_OBJECT
 public:
-    // Asks for stereo buffers when the display settings are stereo, then
-    // creates the GL view (page 0 of the stack, with the keyboard focus).
+    // The program's window: the GL view and its engine link.
     explicit OrvexProjForm(QWidget* parent = nullptr, const char* name = nullptr);
-    // Deletes the view, and with it the engine, then saves the geometry.
+    // A window around the given view and link (either may be null: an empty
+    // black view, a link without engine). The caller keeps the link.
+    OrvexProjForm(QWidget* view, EngineLink* engine, QWidget* parent = nullptr,
+                  const char* name = nullptr);
     ~OrvexProjForm() override;
+
+    // The view's link to the engine; never null.
+    EngineLink* engine() const { return engine_; }
+    // The widget on page 0 that shows the simulation.
+    QWidget* view() const { return view_; }
 
     // Back to the normal geometry, unless maximised, full screen or embedded.
     void restoreGeometry();
-    const QRect& normalGeometry() const { return normal; }
+    // "Reset windows": a new normal geometry.
+    void resetGeometry(const QRect& rect);
+    const QRect& normalGeometry() const { return placement_.normalGeometry(); }
 
-    QHBoxLayout* mainLayout = nullptr;
+    // The media player behind the view.
+    void mediaPlay();
+    void mediaPause();
+    void mediaStop();
+    void setMediaControls(bool on);
+
     QStackedWidget* stack = nullptr;
-    OrvexGL* orvexGL = nullptr;
+    QHBoxLayout* mainLayout = nullptr;
     QLabel* imageLabel = nullptr;
+    MediaPlayerPane* mediaPlayerAXAX = nullptr;
 
 signals:
     void closed();
 
 protected:
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
-    // Neither maximised nor full screen, nor embedded in another window.
-    bool isPlainWindow() const;
-    void trackGeometry();
+    void build(QWidget* view);
 
-    QRect normal;
+    QWidget* view_ = nullptr;
+    EngineLink* engine_ = nullptr;
+    WindowPlacement placement_;
 };

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "RootDataSet.h"
+#include "support/RootDataSet.h"
 #include "engine/KeyMap.h"
 #include "engine/LogMessage.h"
 #include "engine/Orvex.h"

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "RootDataSet.h"
+#include "support/RootDataSet.h"
 #include "engine/Orvex.h"
 #include "engine/OrvexGL.h"
 #include "engine/Timer.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "RootDataSet.h"
+#include "support/RootDataSet.h"
 #include "engine/InputDevice.h"
 #include "engine/Orvex.h"
 #include "engine/Timer.h"

@@ -13,6 +13,7 @@
 #include "model/DsPlanet.h"
 #include "platform/CurrentDirGuard.h"
 #include "support/TestEnv.h"
+#include "support/TestRoot.h"
 
 namespace {
 
@@ -162,4 +163,28 @@ TEST(Ssystem, LookRotationTurnsTowardsTheBody) {
     const Quaternion q = system.getLookRot("Sun", 0);
     EXPECT_TRUE(std::isfinite(q.w));
     EXPECT_EQ(system.getLookRot("Sun", 5), Quaternion(Vector3(0, 0, 1), 0.0));
+}
+
+TEST(Ssystem, EveryTruncationOfADataFileReadsSafely) {
+    const std::string full = readText(orvextest::dataPath("model/small.def"));
+    orvextest::TempDir dir;
+    platform::CurrentDirGuard guard(orvextest::dataPath("model"));
+    LogCapture log;
+    for (size_t length = 0; length <= full.size(); length += 7) {
+        std::ofstream(dir.file("cut.def")) << full.substr(0, length);
+        Ssystem system(nullptr);
+        EXPECT_EQ(system.readData(dir.file("cut.def")), 1);
+        system.update(946728000.0);
+        EXPECT_LE(system.getSelectedIndex(), int(system.getAllBodies().size()) - 1);
+    }
+}
+
+TEST(Ssystem, RegistersItsClassWordWithTheRoot) {
+    orvextest::TestRoot root;
+    Ssystem system(&root);
+    EXPECT_STREQ(system.getName(), "Ssystem");
+    bool found = false;
+    for (int i = 0; i < root.interp.getClassCount(); ++i)
+        found = found || root.interp.getClassName(i) == "Ssystem";
+    EXPECT_TRUE(found);
 }
