@@ -7,6 +7,7 @@
 
 #include "engine/InputDevice.h"
 #include "engine/KeyMap.h"
+#include "engine/OrvexServices.h"
 #include "engine/Render.h"
 #include "engine/Timer.h"
 #include "engine/ViewMatrix.h"
@@ -14,7 +15,11 @@
 #include "graphics/Texture.h"
 #include "model/Ssystem.h"
 #include "platform/CurrentDirGuard.h"
+#include "sky/Constes.h"
 #include "sky/Space.h"
+#include "view/Camera.h"
+#include "view/Console.h"
+#include "view/Detail.h"
 
 namespace {
 
@@ -33,13 +38,27 @@ Orvex::~Orvex() {
     inputDevice->close();
     inputDevice.reset();
     // Each object may still reach the ones deleted after it.
+    detail.reset();
     render.reset();
     ssystem.reset();
+    constes.reset();
     space.reset();
+    console.reset();
+    camera.reset();
     timer.reset();
     glText.reset();
-    paths = Paths();
+    consteTargets.reset();
+    modelServices.reset();
+    services.reset();
+    lists = ListSettings();
     Texture::deleteAll();
+}
+
+ListSettings Orvex::getListSettings() const {
+    ListSettings settings = lists;
+    settings.dataDir = getDataDir();
+    settings.version = getVersion();
+    return settings;
 }
 
 void Orvex::setInputDevice(std::unique_ptr<InputDevice> device) {
@@ -89,10 +108,9 @@ void Orvex::initGLState() {
 }
 
 void Orvex::initCommandObjects(int force) {
-    if (space)
-        space->buildLists(force);
-    if (render)
-        render->init(force);
+    space->buildLists(force);
+    constes->buildLists(force);
+    render->init(force);
 }
 
 int Orvex::frame(unsigned elapsedMs) {
@@ -102,14 +120,11 @@ int Orvex::frame(unsigned elapsedMs) {
     const int ended = Main::frame(elapsedMs);
     frameRateMeter.tick();
     advanceClock(elapsedMs);
-    if (ssystem && timer)
-        ssystem->update(timer->getTime());
+    ssystem->update(timer->getTime());
     return ended;
 }
 
 void Orvex::advanceClock(unsigned elapsedMs) {
-    if (!timer)
-        return;
     // A negative frame rate steps the clock once per frame, whatever the time:
     // the clock's update takes 0 for that. A frame in which no millisecond
     // passed (the first one, or two paints within one millisecond) must not
@@ -143,18 +158,20 @@ void Orvex::draw(double eyeOffset) {
         return;
     // Textures and files a drawing step loads are relative to the data directory.
     const platform::CurrentDirGuard dataDirectory(getDataDir());
-    if (render)
-        render->drawBlur();
+    render->drawBlur();
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
+    camera->updateView(eyeOffset);
+    // The eclipse shadows map eye points back into the world with its inverse.
     viewmatrix::storeModelview();
     drawStarSphere(eyeOffset);
     // The bodies, the landscape and the markers hide each other by depth; the
     // overlays after them do not.
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_DEPTH_TEST);
-    if (render)
-        render->drawFade();
+    camera->drawParticles();
+    console->draw(0);
+    render->drawFade();
 }
 
 void Orvex::drawStarSphere(double eyeOffset) {
@@ -162,14 +179,15 @@ void Orvex::drawStarSphere(double eyeOffset) {
     glLoadIdentity();
     // The sky is infinitely far: of the eye offset only its parallax turn is left.
     glRotated(std::atan2(eyeOffset, 10.0) * degreesPerRadian, 0.0, 1.0, 0.0);
+    const Quaternion viewRotation = camera->getViewRot();
+    viewRotation.glRotate();
     // The equatorial star sphere in the ecliptic frame of the bodies.
     glRotated(180.0, 0.0, 0.0, 1.0);
     glRotated(eclipticTiltDegrees, 1.0, 0.0, 0.0);
     glRotated(180.0, 0.0, 0.0, 1.0);
-    if (space) {
-        space->drawMwayAndFrame();
-        space->drawStars();
-    }
+    space->drawMwayAndFrame();
+    space->drawStars();
+    constes->draw(viewRotation.inverse());
     glPopMatrix();
 }
 
@@ -178,6 +196,25 @@ void Orvex::setSize(int w, int h) {
     glViewport(0, 0, w, h);
 }
 
+void Orvex::mouseButton(int code, int pressed, int x, int y) {
+    if (getInput() && camera)
+        camera->mouseButton(code, pressed, x, y);
+}
+
+void Orvex::mouseMove(int x, int y) {
+    if (getInput() && camera)
+        camera->mouseMove(x, y);
+}
+
+void Orvex::setMousePosition(int x, int y) {
+    if (getInput() && camera)
+        camera->setMousePosition(x, y);
+}
+
 void Orvex::setMouseMode(int mode) {
     mouseMode = mode;
+    if (camera)
+        camera->setMouseMode(mode);
+    if (console)
+        console->setMouseMode(mode);
 }

@@ -16,9 +16,17 @@
 
 #include "engine/FrameTimer.h"
 #include "engine/Main.h"
+#include "model/ListSettings.h"
 
+class Camera;
+class Console;
+class ConsteLookTargets;
+class Constes;
+class Detail;
 class InputDevice;
 class LabelFont;
+class OrvexModelServices;
+class OrvexServices;
 class Render;
 class Space;
 class Ssystem;
@@ -26,21 +34,6 @@ class Timer;
 
 class Orvex : public Main {
 public:
-    // The data paths of the object lists and their orbit directories,
-    // relative to the data directory.
-    struct Paths {
-        std::string defaultList = "./data/defaults.ddl";
-        std::string placeList = "./data/places.dpl";
-        std::string cometList = "./data/comets.dcl";
-        std::string cometDir = "./data/orbits/comets/";
-        std::string asteroidList = "./data/asteroids.dal";
-        std::string asteroidDir = "./data/orbits/asteroids/";
-        std::string spacecraftList = "./data/comets.dsl";
-        std::string spacecraftDir = "./data/orbits/spacecrafts/";
-        std::string aSatelliteList = "./data/asatellites.dal";
-        std::string aSatelliteDir = "./data/orbits/asatellites/";
-    };
-
     // Creates the input device (it reads "uidinit.cfg" from the working
     // directory and maps the device program's shared block).
     Orvex();
@@ -67,19 +60,30 @@ public:
 
     // The size of the view and the GL viewport.
     void setSize(int width, int height) override;
+    // Mouse input goes to the camera while input is enabled. Button codes:
+    // 4 left, 1 right, 2 middle.
+    void mouseButton(int code, int pressed, int x, int y) override;
+    void mouseMove(int x, int y) override;
+    void setMousePosition(int x, int y) override;
     // 0 normal, 1 mouse-look (the view sends offsets from its centre).
     void setMouseMode(int mode);
     int getMouseMode() const { return mouseMode; }
 
     const std::string& getCodecName() const { return codecName; }
-    const std::string& getLocale() const { return locale; }
-    const Paths& getPaths() const { return paths; }
+    const std::string& getLocale() const { return lists.locale; }
+    // The object lists' files and orbit directories, the version, the locale
+    // and the data directory they are relative to.
+    ListSettings getListSettings() const;
 
     // The command objects; null until the configuration has been read.
     Timer* getTimer() const { return timer.get(); }
+    Console* getConsole() const { return console.get(); }
     Ssystem* getSsystem() const { return ssystem.get(); }
+    Camera* getCamera() const { return camera.get(); }
     Space* getSpace() const { return space.get(); }
+    Constes* getConstes() const { return constes.get(); }
     Render* getRender() const { return render.get(); }
+    Detail* getDetail() const { return detail.get(); }
 
     // Frames per second as the console shows them.
     const FrameTimer& getFrameRateMeter() const { return frameRateMeter; }
@@ -96,6 +100,8 @@ private:
     void runDeviceButtons();
     // Constructs the command objects in their registry order, and connects them.
     void createCommandObjects();
+    // Loads the object lists the configuration named.
+    void loadLists();
     struct ConfigKeyword;
     // The configuration keywords, each with what it does with its word.
     std::vector<ConfigKeyword> configKeywords();
@@ -104,13 +110,21 @@ private:
 
     std::unique_ptr<LabelFont> glText;
     std::unique_ptr<Timer> timer;
+    std::unique_ptr<Console> console;
     std::unique_ptr<Ssystem> ssystem;
+    std::unique_ptr<Camera> camera;
     std::unique_ptr<Space> space;
+    std::unique_ptr<Constes> constes;
     std::unique_ptr<Render> render;
+    std::unique_ptr<Detail> detail;
+    // What the command objects ask of each other through the root.
+    std::unique_ptr<OrvexServices> services;
+    std::unique_ptr<OrvexModelServices> modelServices;
+    std::unique_ptr<ConsteLookTargets> consteTargets;
 
-    Paths paths;
+    // The list paths (and the locale) of the configuration.
+    ListSettings lists;
     std::string codecName = "Shift-JIS";
-    std::string locale = "en_us";
     int mouseMode = 0;
     FrameTimer frameRateMeter;
     std::unique_ptr<InputDevice> inputDevice;

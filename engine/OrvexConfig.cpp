@@ -9,11 +9,16 @@
 #include "engine/DataFile.h"
 #include "engine/KeyMap.h"
 #include "engine/Orvex.h"
+#include "engine/OrvexServices.h"
 #include "engine/Render.h"
 #include "engine/Timer.h"
 #include "graphics/LabelFont.h"
 #include "model/Ssystem.h"
+#include "sky/Constes.h"
 #include "sky/Space.h"
+#include "view/Camera.h"
+#include "view/Console.h"
+#include "view/Detail.h"
 
 struct Orvex::ConfigKeyword {
     const char* keyword;
@@ -26,12 +31,30 @@ void Orvex::createCommandObjects() {
         return;
     // Construction order is registry order: the listings show them so.
     timer = std::make_unique<Timer>(this);
+    console = std::make_unique<Console>(this);
     ssystem = std::make_unique<Ssystem>(this);
+    camera = std::make_unique<Camera>(this);
     space = std::make_unique<Space>(this);
+    constes = std::make_unique<Constes>(this);
     render = std::make_unique<Render>(this);
+    detail = std::make_unique<Detail>(this);
 
+    services = std::make_unique<OrvexServices>(*this);
+    modelServices = std::make_unique<OrvexModelServices>(*this);
+    consteTargets = std::make_unique<ConsteLookTargets>(*constes);
     // A script's immediate jump of the clock moves the bodies at once.
     timer->setImmediateListener([this](double time) { ssystem->update(time); });
+    console->setSsystem(ssystem.get());
+    console->setTimer(timer.get());
+    console->setDetail(detail.get());
+    console->setFrameTimer(&frameRateMeter);
+    ssystem->setServices(modelServices.get());
+    camera->setSsystem(ssystem.get());
+    camera->setTimer(timer.get());
+    camera->setSkyTargets(Camera::Constellations, consteTargets.get());
+    space->setServices(services.get());
+    detail->setListener(services.get());
+    detail->setFontOwner(Detail::ConsoleFont, console.get());
 }
 
 std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
@@ -47,23 +70,23 @@ std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
         {"StarsColorMap:", [this](const std::string& w) { space->loadStarsColorMap(w); }},
         {"StarTexture:", [this](const std::string& w) { space->loadStarTexture(w); }},
         {"Mway:", [this](const std::string& w) { space->setMwayFile(w); }},
-        {"ConstesDir:", ignore},
-        {"Constes:", ignore},
+        {"ConstesDir:", [this](const std::string& w) { constes->load(w); }},
+        {"Constes:", [this](const std::string& w) { constes->load(w); }},
         {"Galaxies:", ignore},
         {"FixedStars:", ignore},
         {"Direction:", ignore},
         {"Ssystem:", [this](const std::string& w) { ssystem->readData(w); }},
         {"ShadowTexture:", [this](const std::string& w) { ssystem->setShadowTexture(w); }},
-        {"PlaceList:", replace(paths.placeList)},
-        {"DefaultList:", replace(paths.defaultList)},
-        {"CometDir:", replace(paths.cometDir)},
-        {"CometList:", replace(paths.cometList)},
-        {"AsteroidDir:", replace(paths.asteroidDir)},
-        {"AsteroidList:", replace(paths.asteroidList)},
-        {"SpacecraftDir:", replace(paths.spacecraftDir)},
-        {"SpacecraftList:", replace(paths.spacecraftList)},
-        {"ASatelliteDir:", replace(paths.aSatelliteDir)},
-        {"ASatelliteList:", replace(paths.aSatelliteList)},
+        {"PlaceList:", replace(lists.placeList)},
+        {"DefaultList:", replace(lists.defaultList)},
+        {"CometDir:", replace(lists.cometDir)},
+        {"CometList:", replace(lists.cometList)},
+        {"AsteroidDir:", replace(lists.asteroidDir)},
+        {"AsteroidList:", replace(lists.asteroidList)},
+        {"SpacecraftDir:", replace(lists.spacecraftDir)},
+        {"SpacecraftList:", replace(lists.spacecraftList)},
+        {"ASatelliteDir:", replace(lists.aSatelliteDir)},
+        {"ASatelliteList:", replace(lists.aSatelliteList)},
         {"KeyMap:", [this](const std::string& w) { getKeyMap().load(w); }},
         // The start-up files have been read by now; later saves and loads use these.
         {"InitStates:", [this](const std::string& w) { setInitStatesFile(w); }},
@@ -71,7 +94,7 @@ std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
         {"ScenarioDir:", [this](const std::string& w) { setScenarioDir(w); }},
         {"DefaultFont:", [](const std::string& w) { setDefaultFontFamily(w); }},
         {"CodecName:", replace(codecName)},
-        {"Locale:", replace(locale)},
+        {"Locale:", replace(lists.locale)},
     };
 }
 
@@ -98,5 +121,15 @@ int Orvex::readConfigEntry(DataFile& file) {
             break;
         }
     }
+    loadLists();
     return 1;
+}
+
+void Orvex::loadLists() {
+    ssystem->loadLists(lists.defaultList);
+    ssystem->loadCometList(lists.cometList);
+    ssystem->loadAsteroidList(lists.asteroidList);
+    ssystem->loadSpacecraftList(lists.spacecraftList);
+    ssystem->loadASatelliteList(lists.aSatelliteList);
+    ssystem->loadPlaceList(lists.placeList);
 }

@@ -36,7 +36,7 @@ public:
     std::string getDataDir() override { return orvex()->getDataDir(); }
     std::string getInitStatesFile() override { return orvex()->getInitStatesFile(); }
     std::string getOrbitDir(int kind) override {
-        const Orvex::Paths& paths = orvex()->getPaths();
+        const ListSettings paths = orvex()->getListSettings();
         switch (kind) {
         case CometOrbits:
             return paths.cometDir;

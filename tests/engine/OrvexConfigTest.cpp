@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "support/RootDataSet.h"
 #include "engine/KeyMap.h"
 #include "engine/LogMessage.h"
 #include "engine/Orvex.h"
 #include "graphics/LabelFont.h"
 #include "model/DsAstrBody.h"
 #include "model/Ssystem.h"
+#include "support/RootDataSet.h"
 
 namespace {
 
@@ -37,7 +37,8 @@ protected:
     Orvex root;
 };
 
-const std::vector<std::string> commandClasses = {"Orvex", "Timer", "Ssystem", "Space", "Render"};
+const std::vector<std::string> commandClasses = {"Orvex", "Timer",   "Console", "Ssystem", "Camera",
+                                                 "Space", "Constes", "Render",  "Detail"};
 
 } // namespace
 
@@ -46,7 +47,7 @@ TEST_F(OrvexConfig, CommentsOnlyStillConstructEveryCommandObject) {
     EXPECT_TRUE(root.isConfigured());
     EXPECT_EQ(registry(), commandClasses);
     EXPECT_TRUE(root.getSsystem()->getAllBodies().empty());
-    EXPECT_EQ(root.getPaths().defaultList, "./data/defaults.ddl");
+    EXPECT_EQ(root.getListSettings().defaultList, "./data/defaults.ddl");
     EXPECT_EQ(root.getCodecName(), "Shift-JIS");
     EXPECT_EQ(root.getLocale(), "en_us");
 }
@@ -69,14 +70,14 @@ TEST_F(OrvexConfig, ACommentEndsItsLineAnywhere) {
 TEST_F(OrvexConfig, TheLastOfRepeatedKeywordsHolds) {
     configure("Locale: de_de\nCometList: ./a.dcl\nLocale: ja_jp CometList: ./b.dcl\n");
     EXPECT_EQ(root.getLocale(), "ja_jp");
-    EXPECT_EQ(root.getPaths().cometList, "./b.dcl");
+    EXPECT_EQ(root.getListSettings().cometList, "./b.dcl");
 }
 
 TEST_F(OrvexConfig, EveryListAndDirectoryKeywordReplacesItsPath) {
     configure("PlaceList: p DefaultList: d CometDir: cd/ CometList: cl AsteroidDir: ad/\n"
               "AsteroidList: al SpacecraftDir: sd/ SpacecraftList: sl ASatelliteDir: asd/\n"
               "ASatelliteList: asl\n");
-    const Orvex::Paths& paths = root.getPaths();
+    const ListSettings paths = root.getListSettings();
     EXPECT_EQ(paths.placeList, "p");
     EXPECT_EQ(paths.defaultList, "d");
     EXPECT_EQ(paths.cometDir, "cd/");
@@ -110,7 +111,7 @@ TEST_F(OrvexConfig, OtherWordsAreSkippedOneByOne) {
 TEST_F(OrvexConfig, AKeywordAtTheEndWithoutItsWordChangesNothing) {
     configure("Locale: ja_jp\nPlaceList:");
     EXPECT_EQ(root.getLocale(), "ja_jp");
-    EXPECT_EQ(root.getPaths().placeList, "./data/places.dpl");
+    EXPECT_EQ(root.getListSettings().placeList, "./data/places.dpl");
 }
 
 TEST_F(OrvexConfig, DefaultFontNamesTheFamilyOfLaterFonts) {

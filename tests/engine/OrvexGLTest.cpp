@@ -14,13 +14,13 @@
 #include <utility>
 #include <vector>
 
-#include "support/RootDataSet.h"
 #include "engine/Orvex.h"
 #include "engine/OrvexGL.h"
 #include "engine/Timer.h"
 #include "platform/CurrentDirGuard.h"
 #include "platform/CursorPosition.h"
 #include "support/GlTestContext.h"
+#include "support/RootDataSet.h"
 
 namespace {
 
@@ -95,7 +95,8 @@ protected:
 
 TEST_F(OrvexGLTest, StartsTheEngineWithTheRootFirstInTheRegistry) {
     EXPECT_EQ(registry(),
-              (std::vector<std::string>{"Orvex", "Timer", "Ssystem", "Space", "Render"}));
+              (std::vector<std::string>{"Orvex", "Timer", "Console", "Ssystem", "Camera", "Space",
+                                        "Constes", "Render", "Detail"}));
     EXPECT_EQ(root()->getDataDir(), data.path());
     // Once for the fresh engine, then after every frame.
     EXPECT_EQ(started.first, 1);
@@ -160,7 +161,7 @@ TEST_F(OrvexGLTest, ASecondInitializeGLRebuildsTheEngine) {
     ASSERT_NE(root(), nullptr);
     // The new engine started from the data set's initial state.
     EXPECT_EQ(query("Timer.Speed"), " 1");
-    EXPECT_EQ(registry().size(), 5u);
+    EXPECT_EQ(registry().size(), 9u);
     EXPECT_EQ(keyEvents->count(), 1);
     ASSERT_EQ(run("Render.FaderColor 0 1 0 1"), 1);
     frames(1);

@@ -7,13 +7,15 @@
 #include <memory>
 #include <string>
 
-#include "support/RootDataSet.h"
 #include "engine/InputDevice.h"
 #include "engine/Orvex.h"
 #include "engine/Timer.h"
 #include "model/Ssystem.h"
 #include "platform/InputState.h"
 #include "platform/SharedMemory.h"
+#include "support/RootDataSet.h"
+#include "view/Camera.h"
+#include "view/Console.h"
 
 namespace {
 
@@ -64,6 +66,31 @@ TEST_F(OrvexFrame, NominalFramesFollowTheFrameRateSetting) {
     root.frame(0);
     EXPECT_DOUBLE_EQ(root.getFrameStep(), 1.0);
     EXPECT_DOUBLE_EQ(root.getTimer()->getTime(), before);
+}
+
+TEST_F(OrvexFrame, MouseInputReachesTheCameraOnlyWhileInputIsOn) {
+    Camera& camera = *root.getCamera();
+    root.mouseButton(Camera::LeftButton, 1, 10, 10);
+    EXPECT_EQ(camera.getMouseState(), Camera::ExamineRotate);
+    root.mouseButton(Camera::LeftButton, 0, 12, 10);
+    EXPECT_EQ(camera.getMouseState(), Camera::Idle);
+
+    ASSERT_EQ(root.processScenarioLine("Orvex.InputTog"), 1);
+    root.mouseButton(Camera::RightButton, 1, 10, 10);
+    EXPECT_EQ(camera.getMouseState(), Camera::Idle);
+    ASSERT_EQ(root.processScenarioLine("Orvex.Input 1"), 1);
+    root.mouseButton(Camera::RightButton, 1, 10, 10);
+    EXPECT_EQ(camera.getMouseState(), Camera::ExamineDistance);
+}
+
+TEST_F(OrvexFrame, TheMouseModeReachesCameraAndConsole) {
+    root.setMouseMode(1);
+    EXPECT_EQ(root.getConsole()->getMouseMode(), 1);
+    // In mouse-look clicks do not drag.
+    root.mouseButton(Camera::LeftButton, 1, 10, 10);
+    EXPECT_EQ(root.getCamera()->getMouseState(), Camera::Idle);
+    root.setMouseMode(0);
+    EXPECT_EQ(root.getConsole()->getMouseMode(), 0);
 }
 
 TEST(Orvex, FramesAndDrawsDoNothingBeforeTheConfiguration) {
