@@ -1,26 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QStringList>
 
+#include "OrvexCmdRun.h"
 #include "support/TestEnv.h"
 
 namespace {
 
-struct CmdResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CmdResult orvexCmd(const QStringList& arguments) {
-    QProcess process;
-    process.start(QString(ORVEX_BUILD_DIR) + "/orvex-cmd", arguments);
-    if (!process.waitForFinished(60000))
-        return {-1, "", "did not finish"};
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
+using orvextest::CmdResult;
+using orvextest::orvexCmd;
 
 QString root() {
     return QString::fromStdString(orvextest::dataPath("command/root"));
