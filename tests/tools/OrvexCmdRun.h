@@ -1,21 +1,27 @@
-// Runs the command driver program with arguments and gives its standard
-// output, and its exit status (-1 when it did not finish in a minute).
+// Runs the command driver program with arguments and collects what it printed.
 #pragma once
-
-#include <string>
 
 #include <QProcess>
 #include <QStringList>
+#include <string>
 
 #include "support/TestEnv.h"
 
 namespace orvextest {
 
-inline std::string runOrvexCmd(const QStringList& arguments, int& status) {
+struct CmdResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline CmdResult orvexCmd(const QStringList& arguments) {
     QProcess process;
     process.start(QString(ORVEX_BUILD_DIR) + "/orvex-cmd", arguments);
-    status = process.waitForFinished(60000) ? process.exitCode() : -1;
-    return process.readAllStandardOutput().toStdString();
+    if (!process.waitForFinished(120000))
+        return {-1, "", "did not finish"};
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
 }
 
 } // namespace orvextest
