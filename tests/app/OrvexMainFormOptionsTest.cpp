@@ -1,8 +1,15 @@
 // The control window's option dialog: made once by init, linked to the GL
-// view's engine by setForms.
+// view's engine by setForms, and translated.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTranslator>
+
 #include "app/OrvexMainForm.h"
+#include "app/StartupState.h"
 #include "support/FakeEngine.h"
 #include "support/SettingsSandbox.h"
 #include "ui/OrvexMediaForm.h"
@@ -24,4 +31,21 @@ TEST(MainFormOptions, TheDialogIsAChildLinkedToTheView) {
     form.setForms(&projForm, &mediaForm);
     EXPECT_EQ(form.optionForm->gl(), &engine);
     EXPECT_TRUE(engine.recorded.lines.empty());
+}
+
+TEST(MainFormOptions, TheDialogSpeaksGerman) {
+    orvextest::SettingsSandbox sandbox;
+    QTranslator german;
+    ASSERT_TRUE(StartupState::loadTranslator(
+        german, "OrvexStudio_", "de",
+        QString::fromStdString(orvextest::shareDir() + "/translations")));
+    QCoreApplication::installTranslator(&german);
+    {
+        OrvexOptionForm form;
+        EXPECT_EQ(form.windowTitle(), "Detaileinstellungen");
+        EXPECT_EQ(form.tabWidget->tabText(1), "Schriften und Farben");
+        EXPECT_EQ(form.orbitResCombo->itemText(1), "Mittel");
+        EXPECT_EQ(form.closeButton->text(), QString::fromUtf8("Schließen"));
+    }
+    QCoreApplication::removeTranslator(&german);
 }
