@@ -39,15 +39,17 @@ TEST(OrvexCmdGL, RunsTheShippedDataSetAndSavesThePicture) {
 TEST(OrvexCmdGL, ThePictureShowsTheFrameOfTheScenario) {
     orvextest::TempDir dir;
     const QString picture = path(dir.file("fade.png"));
-    const CmdResult run = orvexCmd({"-C", path(orvextest::dataPath("root")), "-g", "40x30", "-t",
+    const CmdResult run = orvexCmd({"-C", path(orvextest::dataPath("root")), "-g", "700x520", "-t",
                                     "100", "-e", "Render.FaderColorTo 1 0 0 1 3", "-n", "2", "-p",
                                     picture, "-q", "Render.FaderColor"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, " 1 0 0 1\n");
     const QImage image(picture);
-    ASSERT_EQ(image.size(), QSize(40, 30));
+    // Larger than the toolkit's first window size, which a window never
+    // shown would keep.
+    ASSERT_EQ(image.size(), QSize(700, 520));
     EXPECT_EQ(image.pixel(0, 0) & 0xffffff, 0xff0000u);
-    EXPECT_EQ(image.pixel(39, 29) & 0xffffff, 0xff0000u);
+    EXPECT_EQ(image.pixel(699, 519) & 0xffffff, 0xff0000u);
 }
 
 TEST(OrvexCmdGL, PictureMistakesAreErrors) {
