@@ -51,6 +51,13 @@ TEST(OrvexCmd, PrintsOptionAndStateLines) {
                            "Timer.TimeText 2000 1 1 12 0 0\n"),
               std::string::npos)
         << run.out;
+    EXPECT_NE(
+        run.out.find("\nConstes.NameColor 1 1 1\nConstes.NameFont Arial 12 0\n"
+                     "Constes.LinesDisp 2 0.4 0.4 0.8\nConstes.LineshDisp 1 0.3 0.3 0.6\n"
+                     "Constes.ArtDisp 2 0.75 0.75 0.75\nConstes.ArthDisp 1 0.375 0.375 0.375\n"
+                     "Constes.SepsDisp 1 0.25 0.25 0.25\nConstes.BuildArtsFirst 0\n"),
+        std::string::npos)
+        << run.out;
     EXPECT_NE(run.out.find("\nConstes.Show 0\nConstes.CategName Default\n"), std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("\nRender.FaderColor 0 0 0 0\nRender.Blur 1\nRender.BlurCount 0\n"),
@@ -90,20 +97,6 @@ TEST(OrvexCmd, ErrorsGoToTheErrorStream) {
     }
 }
 
-TEST(OrvexCmd, ListsTheShippedConstellations) {
-    const QString share = QString::fromStdString(orvextest::shareDir());
-    const CmdResult run = orvexCmd({"-C", share, "-q", "Constes.ConsteNames", "-e",
-                                    "Constes.ShowLines Orion Lyra", "-q", "Constes.ShowLines"});
-    EXPECT_EQ(run.status, 0) << run.err;
-    const QStringList lines = QString::fromStdString(run.out).split('\n');
-    ASSERT_EQ(lines.size(), 3);
-    const QStringList names = lines[0].split(' ', Qt::SkipEmptyParts);
-    EXPECT_EQ(names.size(), 88);
-    EXPECT_EQ(names.front(), "Andromeda");
-    EXPECT_TRUE(names.contains("Orion"));
-    EXPECT_EQ(lines[1], "Lyra Orion ");
-}
-
 TEST(OrvexCmd, DrivesTheDetailSettingsAndTheConsole) {
     const CmdResult run =
         orvexCmd({"-e", "Detail.Orbit High;Detail.BodyPrev", "-q", "Detail.Orbit", "-q",
@@ -139,4 +132,18 @@ TEST(OrvexCmd, DrivesTheCamera) {
     run = orvexCmd({"-e", "Camera.Animating"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Command Error : Camera.Animating"), std::string::npos);
+}
+
+TEST(OrvexCmd, ListsTheShippedConstellations) {
+    const QString share = QString::fromStdString(orvextest::shareDir());
+    const CmdResult run = orvexCmd({"-C", share, "-q", "Constes.ConsteNames", "-e",
+                                    "Constes.ShowLines Orion Lyra", "-q", "Constes.ShowLines"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const QStringList lines = QString::fromStdString(run.out).split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    const QStringList names = lines[0].split(' ', Qt::SkipEmptyParts);
+    EXPECT_EQ(names.size(), 88);
+    EXPECT_EQ(names.front(), "Andromeda");
+    EXPECT_TRUE(names.contains("Orion"));
+    EXPECT_EQ(lines[1], "Lyra Orion ");
 }
