@@ -9,11 +9,14 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "engine/KeyMap.h"
 #include "engine/Orvex.h"
 #include "engine/OrvexGL.h"
 #include "engine/Timer.h"
@@ -232,7 +235,24 @@ TEST(OrvexGLWithoutEngine, PaintsResizesAndKeysDoNothingBeforeOpenGL) {
     EXPECT_EQ(modes.count(), 0);
 }
 
-TEST(OrvexGLShippedData, EveryCommandWordHasAHelpLine) {
+namespace {
+
+// Whether the registry holds Class.Word.
+bool isRegistered(const Interpreter& interp, const std::string& command) {
+    const std::size_t dot = command.find('.');
+    for (int i = 0; i < interp.getClassCount(); ++i)
+        for (int j = 0; j < interp.getCommandCount(i); ++j)
+            if (interp.getClassName(i) == command.substr(0, dot) &&
+                interp.getCommandName(i, j) == command.substr(dot + 1))
+                return true;
+    return false;
+}
+
+} // namespace
+
+// The shipped data set: its help file covers every command word, and its key
+// bindings name only command words that exist.
+TEST(OrvexGLShippedData, HelpLinesAndKeyBindingsMatchTheCommandWords) {
     const platform::CurrentDirGuard share(orvextest::shareDir());
     TestView view;
     view.setRepaintTimer(false);
@@ -249,4 +269,22 @@ TEST(OrvexGLShippedData, EveryCommandWordHasAHelpLine) {
         for (int j = 0; j < interp.getCommandCount(i); ++j)
             EXPECT_FALSE(interp.getCommandHelp(i, j).empty())
                 << interp.getClassName(i) << "." << interp.getCommandName(i, j);
+
+    std::ifstream keys("./data/keymap.def");
+    std::string line;
+    int bindings = 0;
+    while (std::getline(keys, line)) {
+        std::istringstream words(line);
+        std::string key, command;
+        int shift = 0, ctrl = 0;
+        if (!(words >> key) || key[0] == '#' || !(words >> shift >> ctrl >> command))
+            continue;
+        ++bindings;
+        EXPECT_GE(KeyMap::keyCode(key), 0) << line;
+        // A condition's query names a command word too.
+        if (command[0] == '?')
+            command = command.substr(1, command.find_first_of("=<>!") - 1);
+        EXPECT_TRUE(isRegistered(interp, command)) << line;
+    }
+    EXPECT_GT(bindings, 20);
 }
