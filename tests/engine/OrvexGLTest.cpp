@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextCodec>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -218,6 +219,30 @@ TEST_F(OrvexGLTest, AZeroHeightKeepsTheAspect) {
     EXPECT_DOUBLE_EQ(root()->getAspect(), 64.0 / 48.0);
     view->resizeGL(100, 50);
     EXPECT_DOUBLE_EQ(root()->getAspect(), 2.0);
+}
+
+// The engine's 8-bit text reaches the windows through the locale's codec,
+// which the view takes from the configuration.
+TEST(OrvexGLCodec, TheConfiguredCodecBecomesTheLocaleCodec) {
+    QTextCodec* const before = QTextCodec::codecForLocale();
+    const auto start = [](const std::string& codecName) {
+        orvextest::RootDataSet data;
+        data.write("data/config.def", "CodecName: " + codecName + "\n");
+        TestView view;
+        view.setRepaintTimer(false);
+        view.resize(16, 16);
+        view.show();
+        if (QTest::qWaitForWindowExposed(&view))
+            orvextest::pinGlDriver();
+        view.updateGL();
+        return view.getRoot() ? view.getRoot()->getCodecName() : std::string();
+    };
+    EXPECT_EQ(start("Shift-JIS"), "Shift-JIS");
+    EXPECT_EQ(QTextCodec::codecForLocale()->name(), "Shift_JIS");
+    // A name the toolkit does not know leaves the codec as it was.
+    EXPECT_EQ(start("No-Such-Codec"), "No-Such-Codec");
+    EXPECT_EQ(QTextCodec::codecForLocale()->name(), "Shift_JIS");
+    QTextCodec::setCodecForLocale(before);
 }
 
 TEST(OrvexGLWithoutEngine, PaintsResizesAndKeysDoNothingBeforeOpenGL) {
