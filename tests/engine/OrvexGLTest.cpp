@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGLFormat>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextCodec>
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -17,14 +20,17 @@
 #include <utility>
 #include <vector>
 
+#include "engine/DisplayConfig.h"
 #include "engine/KeyMap.h"
 #include "engine/Orvex.h"
 #include "engine/OrvexGL.h"
 #include "engine/Timer.h"
+#include "engine/ViewMatrix.h"
 #include "platform/CurrentDirGuard.h"
 #include "platform/CursorPosition.h"
 #include "support/GlTestContext.h"
 #include "support/RootDataSet.h"
+#include "view/Camera.h"
 
 namespace {
 
@@ -243,6 +249,48 @@ TEST(OrvexGLCodec, TheConfiguredCodecBecomesTheLocaleCodec) {
     EXPECT_EQ(start("No-Such-Codec"), "No-Such-Codec");
     EXPECT_EQ(QTextCodec::codecForLocale()->name(), "Shift_JIS");
     QTextCodec::setCodecForLocale(before);
+}
+
+// Stereo through the row mask of the stencil buffer: the program's display
+// settings are read once, from the working directory of their first use, so
+// this test only runs as a process of its own (as ctest runs each test).
+TEST(OrvexGLStereo, TheRightEyeIsDrawnLastWithTheNegatedOffset) {
+    orvextest::RootDataSet data;
+    data.write("stinit.cfg", "Stereo: 2\nStereoOffset: 0.0375\nStereoSwap: 1\n");
+    DisplayConfig& display = DisplayConfig::instance();
+    if (display.getStereoMode() != DisplayConfig::Stencil)
+        GTEST_SKIP() << "the display settings were read before this test";
+    QGLFormat::setDefaultFormat(display.glFormat());
+    TestView view;
+    QGLFormat::setDefaultFormat(QGLFormat());
+    view.setRepaintTimer(false);
+    view.setAutoBufferSwap(false);
+    view.resize(32, 32);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    orvextest::pinGlDriver();
+    view.updateGL();
+    ASSERT_EQ(display.getStereoMode(), DisplayConfig::Stencil) << "no stencil buffer";
+
+    // The mono view of the same frame, then the stereo frame.
+    ASSERT_EQ(view.getRoot()->processScenarioLine("Orvex.FPS 0"), 1);
+    view.makeCurrent();
+    view.getRoot()->draw(0.0);
+    float mono[16];
+    std::copy(viewmatrix::get(), viewmatrix::get() + 16, mono);
+    view.updateGL();
+    view.makeCurrent();
+    EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST));
+    // The last eye's view differs from the mono view by a turn about y of
+    // atan2(0.0375, distance), towards the left.
+    float inverse[16];
+    ASSERT_TRUE(viewmatrix::invertAffine(mono, inverse));
+    const float* right = viewmatrix::get();
+    float turnSin = 0.0f;
+    for (int k = 0; k < 4; ++k)
+        turnSin += right[k * 4 + 0] * inverse[8 + k];
+    const double distance = view.getRoot()->getCamera()->getDist();
+    EXPECT_NEAR(turnSin, std::sin(std::atan2(0.0375, distance)), 1e-4);
 }
 
 TEST(OrvexGLWithoutEngine, PaintsResizesAndKeysDoNothingBeforeOpenGL) {
