@@ -1,9 +1,11 @@
 #include "model/BodyFactory.h"
 
+#include "model/DsASatellite.h"
 #include "model/DsAsteroid.h"
 #include "model/DsComet.h"
 #include "model/DsPlanet.h"
 #include "model/DsSatellite.h"
+#include "model/DsSpacecraft.h"
 
 std::unique_ptr<DsAstrBody> makeBody(const std::string& typeWord, const std::string& name,
                                      DsAstrBody* parent, Ssystem* system) {
@@ -21,5 +23,9 @@ std::unique_ptr<DsAstrBody> makeBody(const std::string& typeWord, const std::str
         return std::make_unique<DsComet>(name, parent, system);
     if (typeWord == "Asteroid")
         return std::make_unique<DsAsteroid>(name, parent, system);
+    if (typeWord == "Spacecraft")
+        return std::make_unique<DsSpacecraft>(name, parent, system);
+    if (typeWord == "ASatellite")
+        return std::make_unique<DsASatellite>(name, parent, system, DsAstrBody::ASatellite);
     return nullptr;
 }

@@ -149,6 +149,14 @@ void DsAstrBody::removeChild(const std::string& name) {
                     children_.end());
 }
 
+void DsAstrBody::removeChildOfKind(const std::string& name, int kind) {
+    children_.erase(std::remove_if(children_.begin(), children_.end(),
+                                   [&](const std::unique_ptr<DsAstrBody>& child) {
+                                       return child->getName() == name && child->getType() == kind;
+                                   }),
+                    children_.end());
+}
+
 void DsAstrBody::updatePosition(double) {}
 
 void DsAstrBody::readPlaceBlock(DataFile& file) {

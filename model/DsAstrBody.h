@@ -54,6 +54,8 @@ public:
     virtual void addChild(std::unique_ptr<DsAstrBody> child);
     // Deletes every direct child of that name.
     virtual void removeChild(const std::string& name);
+    // Deletes every direct child of that name and kind.
+    void removeChildOfKind(const std::string& name, int kind);
     // Position and spin for the simulation time t (seconds since 1970 UTC).
     virtual void updatePosition(double t);
     // Spacecraft answer whether t lies in their trajectory.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/Vector3.h"
+#include "model/ListSettings.h"
 
 class ModelServices {
 public:
@@ -36,4 +37,7 @@ public:
     virtual int getOrbitPoints() const = 0;
     // The name every body keeps one place of ("Surface" unless changed).
     virtual std::string getDefaultPlaceName() const = 0;
+    // The list files, orbit directories, version, locale and data directory
+    // of the root; the defaults without one.
+    virtual ListSettings getListSettings() const { return ListSettings(); }
 };

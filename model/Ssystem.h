@@ -24,6 +24,7 @@
 #include "engine/Quaternion.h"
 #include "engine/ScalarTransition.h"
 #include "engine/Vector3.h"
+#include "model/ListSettings.h"
 
 class DsAstrBody;
 class Main;
@@ -255,7 +256,64 @@ public:
     int getOrbitPoints() const;
     std::string getDefaultPlaceName() const;
 
+    // Object lists (SsystemLists.cpp): comets, asteroids and spacecraft under
+    // the Sun and artificial satellites under the first Earth-type body, added
+    // by name from the records of their orbit directories and listed in list
+    // files; the place list. Paths are relative to the data directory.
+    ListSettings getListSettings() const;
+    // Records of a kind's orbit directory (type code 6, 7, 9 or 10), as the
+    // last load of its list found them.
+    const std::vector<BodyFileName>& getFileRecords(int type) const;
+    // The records of the bodies that the files' "Name:" lines name, and of the
+    // satellites whose element-set titles the files hold; sorted by file name.
+    static void scanOrbitDir(std::vector<BodyFileName>& records, const std::string& dir);
+    static void scanASatelliteDir(std::vector<BodyFileName>& records, const std::string& dir);
+    void addComet(const std::string& name);
+    void addAsteroid(const std::string& name);
+    void addSpacecraft(const std::string& name);
+    void addASatellite(const std::string& name);
+    // A name, or "All"; only bodies of the kind go.
+    void removeComet(const std::string& name);
+    void removeAsteroid(const std::string& name);
+    void removeSpacecraft(const std::string& name);
+    void removeASatellite(const std::string& name);
+    // Rescan the kind's directory, then replace its bodies by those the list
+    // names; false (bodies kept) when the list cannot be opened.
+    bool loadCometList(const std::string& path);
+    bool loadAsteroidList(const std::string& path);
+    bool loadSpacecraftList(const std::string& path);
+    bool loadASatelliteList(const std::string& path);
+    bool saveCometList(const std::string& path);
+    bool saveAsteroidList(const std::string& path);
+    bool saveSpacecraftList(const std::string& path);
+    bool saveASatelliteList(const std::string& path);
+    // The four body lists from one file (the default list). Returns true.
+    bool loadLists(const std::string& path);
+    bool loadPlaceList(const std::string& path);
+    bool savePlaceList(const std::string& path);
+    void ensureDefaultPlaces();
+    // Place commands on the selected body's selected place.
+    void addPlace();
+    void removePlace();
+    void setPlaceName(const std::string& name);
+    void placePanorama(const std::string& name);
+    // Display states of the bodies named in a blank-separated text ("All":
+    // every body).
+    void showAstrBodies(const std::string& names);
+    void hideAstrBodies(const std::string& names);
+    void hlightAstrBodies(const std::string& names);
+
 private:
+    struct ObjectKind;
+    static const ObjectKind& objectKind(int type);
+    DsAstrBody* kindParent(const ObjectKind& kind) const;
+    std::vector<BodyFileName>& records(const ObjectKind& kind);
+    void addBody(const ObjectKind& kind, const std::string& name);
+    void removeBodies(const ObjectKind& kind, const std::string& name);
+    bool loadBodyList(const ObjectKind& kind, const std::string& path);
+    bool saveBodyList(const ObjectKind& kind, const std::string& path);
+    void setStatesByNames(const std::string& names, int state);
+
     void readBelt(class DataFile& file);
     void clearBodies();
     // The command words of the constructor's registration.
@@ -310,4 +368,8 @@ private:
     ScalarTransition scaleTransition_;
     int fullRebuild_ = 1;
     std::string beltTextureName_ = "./textures/astrbelt.png";
+    std::vector<BodyFileName> cometFiles_;
+    std::vector<BodyFileName> asteroidFiles_;
+    std::vector<BodyFileName> spacecraftFiles_;
+    std::vector<BodyFileName> aSatelliteFiles_;
 };

@@ -65,7 +65,8 @@ std::vector<GridLabel> CelestialGrid::labels() {
     for (double a = 0.0; a < 360.0; a += 15.0) {
         const double t = radians(a);
         const int hour = static_cast<int>(a * (1.0f / 15.0f));
-        out.push_back({Vector3(std::cos(t), std::sin(t), 0.01), " " + std::to_string(hour) + "h", 1});
+        out.push_back(
+            {Vector3(std::cos(t), std::sin(t), 0.01), " " + std::to_string(hour) + "h", 1});
     }
     // Just below each parallel, so the label reads beside its line.
     const double below = 0.01f;

@@ -51,6 +51,7 @@ public:
     void draw();
     int isBuilt() const { return built; }
     int getBuildCount() const { return buildCount; }
+    unsigned getListBase() const { return listBase; }
 
     // Where each label goes: 0h to 23h along the equator (anchor 1), then the
     // declinations from -90 to 90 along the meridians 0h, 6h, 12h and 18h

@@ -117,8 +117,9 @@ void Space::applyHipparcosGroupFrame() {
     glRotated(90.0, 0.0, 1.0, 0.0);
 }
 
-std::string Space::dataDir() const {
-    return owner ? owner->getDataDir() : std::string();
+void Space::enterDataDir(platform::CurrentDirGuard& guard) const {
+    if (owner && !owner->getDataDir().empty())
+        guard.change(owner->getDataDir());
 }
 
 std::string Space::texturePath(const std::string& name) const {
@@ -159,49 +160,46 @@ int Space::loadSpaceFile(const std::string& path) {
 }
 
 int Space::readAsciiStars(const std::string& path) {
-    clearGroups();
-    maxMagnitude = -1.0f;
-    platform::CurrentDirGuard guard;
-    if (!dataDir().empty())
-        guard.change(dataDir());
-    SpaceFileContents contents;
-    if (!StarFileReader::readAscii(path, contents))
-        return 0;
-    maxMagnitude = contents.maxMagnitude;
-    singles = std::move(contents.singles);
-    for (const StarGroupPositions& read : contents.groups) {
-        StarGroup group;
-        group.magnitude = read.magnitude;
-        if (read.hasPositions && glContextIsCurrent()) {
-            group.list = glGenLists(1);
-            glNewList(group.list, GL_COMPILE);
-            vertexArrayPoints(read.xyz);
-            glEndList();
-        }
-        groups.push_back(group);
-    }
-    return 1;
+    return readGroupFile(path, StarFileReader::readAscii, [](const StarGroupPositions& read) {
+        if (!read.hasPositions)
+            return false; // a group without positions draws nothing
+        vertexArrayPoints(read.xyz);
+        return true;
+    });
 }
 
 int Space::readBinaryStars(const std::string& path) {
+    return readGroupFile(path, StarFileReader::readBinary, [](const StarGroupPositions& read) {
+        compileBinaryGroup(read.xyz, starPointSize(read.magnitude));
+        return true;
+    });
+}
+
+int Space::readGroupFile(const std::string& path,
+                         int (*read)(const std::string&, SpaceFileContents&),
+                         bool (*compile)(const StarGroupPositions&)) {
     clearGroups();
     maxMagnitude = -1.0f;
     platform::CurrentDirGuard guard;
-    if (!dataDir().empty())
-        guard.change(dataDir());
+    enterDataDir(guard);
     SpaceFileContents contents;
-    if (!StarFileReader::readBinary(path, contents))
+    if (!read(path, contents))
         return 0;
     maxMagnitude = contents.maxMagnitude;
     singles = std::move(contents.singles);
-    for (const StarGroupPositions& read : contents.groups) {
+    const bool gl = glContextIsCurrent();
+    for (const StarGroupPositions& positions : contents.groups) {
         StarGroup group;
-        group.magnitude = read.magnitude;
-        if (glContextIsCurrent()) {
+        group.magnitude = positions.magnitude;
+        if (gl) {
             group.list = glGenLists(1);
             glNewList(group.list, GL_COMPILE);
-            compileBinaryGroup(read.xyz, starPointSize(read.magnitude));
+            const bool drawn = compile(positions);
             glEndList();
+            if (!drawn) {
+                glDeleteLists(group.list, 1);
+                group.list = 0;
+            }
         }
         groups.push_back(group);
     }
@@ -212,8 +210,7 @@ int Space::readHipparcosStars(const std::string& path) {
     clearGroups();
     maxMagnitude = -1.0f;
     platform::CurrentDirGuard guard;
-    if (!dataDir().empty())
-        guard.change(dataDir());
+    enterDataDir(guard);
     int count = 0;
     if (!StarFileReader::readHipparcosGroupCount(path, count))
         return 0;
@@ -228,8 +225,7 @@ int Space::readHipparcosStars(const std::string& path) {
 
 int Space::loadHipparcosGroups() {
     platform::CurrentDirGuard guard;
-    if (!dataDir().empty())
-        guard.change(dataDir());
+    enterDataDir(guard);
     const bool compile = glContextIsCurrent();
     return StarFileReader::readHipparcosGroups(
         spaceFilePath, magnitude, static_cast<int>(groups.size()),
@@ -268,7 +264,8 @@ void Space::buildLists(int force) {
         return;
     built = 1;
     buildStarLists();
-    grid->buildLists();
+    if (glContextIsCurrent())
+        grid->buildLists();
     loadMwayTexture();
 }
 
@@ -276,8 +273,7 @@ void Space::loadMwayTexture() {
     if (!built)
         return;
     platform::CurrentDirGuard guard;
-    if (!dataDir().empty())
-        guard.change(dataDir());
+    enterDataDir(guard);
     if (!mwayFile.empty())
         milkyWay->setTexture(texturePath(mwayFile));
     milkyWay->buildList();
@@ -288,8 +284,7 @@ void Space::setMwayTexture(const std::string& name) {
         return;
     mwayFile = name;
     platform::CurrentDirGuard guard;
-    if (!dataDir().empty())
-        guard.change(dataDir());
+    enterDataDir(guard);
     milkyWay->setTexture(texturePath(name));
     milkyWay->buildList();
 }
@@ -299,6 +294,8 @@ void Space::buildStarLists() {
         return;
     if (isHipparcosFile())
         loadHipparcosGroups();
+    if (!glContextIsCurrent())
+        return;
     if (!pointsList)
         pointsList = glGenLists(1);
     glNewList(pointsList, GL_COMPILE);

@@ -16,6 +16,10 @@
 #include "engine/Base.h"
 #include "sky/StarGroup.h"
 
+namespace platform {
+class CurrentDirGuard;
+}
+
 class CelestialGrid;
 class Main;
 class MilkyWay;
@@ -98,13 +102,18 @@ private:
     int readAsciiStars(const std::string& path);
     int readBinaryStars(const std::string& path);
     int readHipparcosStars(const std::string& path);
+    // Reads a ".dsp" or ".dsb" file and compiles each group's list at once;
+    // compile answers whether the group draws anything.
+    int readGroupFile(const std::string& path, int (*read)(const std::string&, SpaceFileContents&),
+                      bool (*compile)(const StarGroupPositions&));
     // Reads the ".dhb" groups the current limit newly admits.
     int loadHipparcosGroups();
     void buildStarLists();
     void clearGroups();
     bool isHipparcosFile() const;
 
-    std::string dataDir() const;
+    // Readers and texture loads run in the root's data directory.
+    void enterDataDir(platform::CurrentDirGuard& guard) const;
     std::string texturePath(const std::string& name) const;
     double starSizeFactor() const;
     void setMwayTexture(const std::string& name);

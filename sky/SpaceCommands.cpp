@@ -29,7 +29,9 @@ const SpaceCommand commands[] = {
 const char* const starsStyleWords[] = {"Points", "Textured", "PointSprites"};
 
 const char* starsStyleWord(int style) {
-    return style == Space::Points ? "Points" : style == Space::Textured ? "Textured" : "PointSprites";
+    return style == Space::Points     ? "Points"
+           : style == Space::Textured ? "Textured"
+                                      : "PointSprites";
 }
 
 const char* mwayStyleWord(int style) {
@@ -119,9 +121,13 @@ int Space::execute() {
     } else if (word == "MwayTexture") {
         setMwayTexture(args.readWord());
     } else if (word == "StarsStylePrev") {
-        setStarsStyle(starsStyle == Points ? Textured : starsStyle == Textured ? PointSprites : Points);
+        setStarsStyle(starsStyle == Points     ? Textured
+                      : starsStyle == Textured ? PointSprites
+                                               : Points);
     } else if (word == "StarsStyleNext") {
-        setStarsStyle(starsStyle == Points ? PointSprites : starsStyle == PointSprites ? Textured : Points);
+        setStarsStyle(starsStyle == Points         ? PointSprites
+                      : starsStyle == PointSprites ? Textured
+                                                   : Points);
     } else if (word == "StarsTog") {
         stars = !stars;
     } else if (word == "MwayTog") {
@@ -182,7 +188,8 @@ std::string Space::saveOptions() {
     out.beginCommand("Space", "FrameFont").append(" " + grid->getFontSpec());
     out.beginCommand("Space", "MwayDisp").append(" " + milkyWay->getDispText());
     out.beginCommand("Space", "StarsStyle").append(std::string(" ") + starsStyleWord(starsStyle));
-    out.beginCommand("Space", "MwayStyle").append(std::string(" ") + mwayStyleWord(milkyWay->getStyle()));
+    out.beginCommand("Space", "MwayStyle")
+        .append(std::string(" ") + mwayStyleWord(milkyWay->getStyle()));
     out.beginCommand("Space", "MwayTexture").append(" " + mwayFile);
     return out.getText();
 }

@@ -53,6 +53,12 @@ public:
 
     // Draws the catalogue with the square size factor s (the camera's field
     // of view in degrees / 45). Needs the current GL context.
+    //
+    // Sprites are one display list, in which stars of equal size share one
+    // point size and one GL_POINTS primitive. Squares are drawn from vertex
+    // arrays whose corners move only when s changes. Both pictures equal a
+    // star-by-star drawing in colour-group order, since the stars are added
+    // into the frame (blending GL_SRC_ALPHA, GL_ONE), in whatever order.
     void draw(float s);
 
     const CatalogGroup& getGroup(int k) const { return groups[k]; }
@@ -68,21 +74,30 @@ public:
     // Whether the GL offers point sprites (GL_ARB_point_sprite or
     // GL_NV_point_sprite); decided at the first draw. Tests may decide it.
     void setSpriteSupport(int supported) { spriteSupport = supported; }
-    // Times the display list has been compiled, for tests and benchmarks.
+    // Times the sprite list was compiled or the squares were laid out, for
+    // tests and benchmarks.
     int getBuildCount() const { return buildCount; }
 
 private:
     bool spritesInUse();
-    void buildList(float s);
+    void buildSpriteList();
+    void layOutSquares(float s);
+    void drawSquares();
+    // Drops the compiled sprites and the laid-out squares after a change.
     void dropList();
-    void drawSprites();
-    void drawSquares(float s);
 
     std::array<CatalogGroup, GroupCount> groups;
-    unsigned list = 0;
+    unsigned list = 0; // the sprites
     std::unique_ptr<Texture> texture;
     float sizeFactor = 1.0f;
     int sprites = 0;
     int spriteSupport = -1; // -1 not asked yet
     int buildCount = 0;
+
+    // The squares as vertex arrays: four corners per star, group after group.
+    // Only a new size factor moves the corners, so a zoom costs no recompile.
+    std::vector<float> squareCorners;
+    std::vector<float> squareTexCoords;
+    float squareFactor = 0.0f;
+    bool squaresValid = false;
 };

@@ -1,5 +1,8 @@
-// The GL side of the star catalogue: its frame, its texture and its display list.
+// The GL side of the star catalogue: its frame, its texture, the sprite list
+// and the square arrays.
 #include <GL/glew.h>
+
+#include <algorithm>
 
 #include "engine/Matrix4.h"
 #include "engine/Quaternion.h"
@@ -24,18 +27,30 @@ const double precessionRad = 0.01218;
 // Half-side of a square of brightness 1 at size factor 1, in position units.
 const float squareHalfSide = 0.7f;
 
+// Corner signs along right and up, and texture coordinates, in drawing order.
+const float cornerSigns[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+const float cornerTexCoords[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+
+float spriteSize(float magnitude) {
+    // A point size must be positive; below a pixel GL draws one anyway.
+    const double size = StarCatalog::brightness(magnitude) * StarCatalog::SpritePixels;
+    return size >= 1.0 ? static_cast<float>(size) : 1.0f;
+}
+
 } // namespace
 
 StarCatalog::StarCatalog() = default;
 
 StarCatalog::~StarCatalog() {
-    dropList();
+    if (list)
+        glDeleteLists(list, 1);
 }
 
 void StarCatalog::dropList() {
     if (list)
         glDeleteLists(list, 1);
     list = 0;
+    squaresValid = false;
 }
 
 int StarCatalog::loadTexture(const std::string& path) {
@@ -81,37 +96,48 @@ void StarCatalog::applyFrame() {
 }
 
 void StarCatalog::draw(float s) {
-    if (!list || (!spritesInUse() && s != sizeFactor))
-        buildList(s);
-    else
-        glCallList(list);
-    sizeFactor = s;
-}
-
-void StarCatalog::buildList(float s) {
-    // The picture goes to GL now, so that the list only binds it.
-    if (hasTexture()) {
-        texture->enable();
-        texture->disable();
-    }
-    if (!list)
-        list = glGenLists(1);
-    ++buildCount;
-    glNewList(list, GL_COMPILE_AND_EXECUTE);
     glPushMatrix();
     glPushAttrib(GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
     applyFrame();
-    if (spritesInUse())
-        drawSprites();
-    else
-        drawSquares(s);
+    if (spritesInUse()) {
+        if (list)
+            glCallList(list);
+        else
+            buildSpriteList();
+    } else {
+        if (!squaresValid || s != squareFactor)
+            layOutSquares(s);
+        drawSquares();
+    }
     glPopAttrib();
     glPopMatrix();
-    glEndList();
+    sizeFactor = s;
 }
 
-void StarCatalog::drawSprites() {
+void StarCatalog::buildSpriteList() {
+    // Stars of equal size go into one primitive, the sizes in rising order.
+    struct Star {
+        float size;
+        const CatalogGroup* group;
+        int index;
+    };
+    std::vector<Star> stars;
+    stars.reserve(getStarCount());
+    for (const CatalogGroup& group : groups)
+        for (int i = 0; i < group.count(); ++i)
+            stars.push_back({spriteSize(group.magnitudes[i]), &group, i});
+    std::stable_sort(stars.begin(), stars.end(),
+                     [](const Star& a, const Star& b) { return a.size < b.size; });
+
+    // The picture goes to GL first, so that the list only binds it.
     const bool textured = hasTexture();
+    if (textured) {
+        texture->enable();
+        texture->disable();
+    }
+    list = glGenLists(1);
+    ++buildCount;
+    glNewList(list, GL_COMPILE_AND_EXECUTE);
     if (textured) {
         glEnable(GL_TEXTURE_2D);
         texture->enable();
@@ -120,16 +146,16 @@ void StarCatalog::drawSprites() {
     }
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glEnable(GL_BLEND);
-    for (const CatalogGroup& group : groups) {
-        glColor4f(group.color[0], group.color[1], group.color[2], 1.0f);
-        for (int i = 0; i < group.count(); ++i) {
-            // A point size must be positive; below a pixel GL draws one anyway.
-            const double size = brightness(group.magnitudes[i]) * SpritePixels;
-            glPointSize(size >= 1.0 ? static_cast<float>(size) : 1.0f);
-            glBegin(GL_POINTS);
-            glVertex3fv(&group.positions[i * 3]);
-            glEnd();
+    for (std::size_t i = 0; i < stars.size();) {
+        const float size = stars[i].size;
+        glPointSize(size);
+        glBegin(GL_POINTS);
+        for (; i < stars.size() && stars[i].size == size; ++i) {
+            const CatalogGroup& group = *stars[i].group;
+            glColor4f(group.color[0], group.color[1], group.color[2], 1.0f);
+            glVertex3fv(&group.positions[stars[i].index * 3]);
         }
+        glEnd();
     }
     glDisable(GL_BLEND);
     if (textured) {
@@ -137,9 +163,36 @@ void StarCatalog::drawSprites() {
         glDisable(GL_TEXTURE_2D);
         texture->disable();
     }
+    glEndList();
 }
 
-void StarCatalog::drawSquares(float s) {
+void StarCatalog::layOutSquares(float s) {
+    const std::size_t corners = std::size_t(getStarCount()) * 4;
+    squareCorners.resize(corners * 3);
+    if (squareTexCoords.size() != corners * 2) {
+        squareTexCoords.resize(corners * 2);
+        for (std::size_t c = 0; c < corners; ++c)
+            std::copy_n(&cornerTexCoords[(c % 4) * 2], 2, &squareTexCoords[c * 2]);
+    }
+    float* out = squareCorners.data();
+    for (const CatalogGroup& group : groups) {
+        for (int i = 0; i < group.count(); ++i) {
+            const float* p = &group.positions[i * 3];
+            const float* r = &group.rights[i * 3];
+            const float* u = &group.ups[i * 3];
+            const float h =
+                static_cast<float>(brightness(group.magnitudes[i]) * s * squareHalfSide);
+            for (const float* sign : cornerSigns)
+                for (int k = 0; k < 3; ++k)
+                    *out++ = p[k] + (sign[0] * r[k] + sign[1] * u[k]) * h;
+        }
+    }
+    squareFactor = s;
+    squaresValid = true;
+    ++buildCount;
+}
+
+void StarCatalog::drawSquares() {
     const bool textured = hasTexture();
     if (textured) {
         glEnable(GL_TEXTURE_2D);
@@ -147,26 +200,22 @@ void StarCatalog::drawSquares(float s) {
     }
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glEnable(GL_BLEND);
-    for (const CatalogGroup& group : groups) {
-        glColor4f(group.color[0], group.color[1], group.color[2], 1.0f);
-        glBegin(GL_QUADS);
-        for (int i = 0; i < group.count(); ++i) {
-            const float* p = &group.positions[i * 3];
-            const float* r = &group.rights[i * 3];
-            const float* u = &group.ups[i * 3];
-            const float h = static_cast<float>(brightness(group.magnitudes[i]) * s * squareHalfSide);
-            auto corner = [&](float tu, float tv, float sr, float su) {
-                glTexCoord2f(tu, tv);
-                glVertex3f(p[0] + (sr * r[0] + su * u[0]) * h, p[1] + (sr * r[1] + su * u[1]) * h,
-                           p[2] + (sr * r[2] + su * u[2]) * h);
-            };
-            corner(0, 0, -1, -1);
-            corner(1, 0, 1, -1);
-            corner(1, 1, 1, 1);
-            corner(0, 1, -1, 1);
-        }
-        glEnd();
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, squareCorners.data());
+    if (textured) {
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glTexCoordPointer(2, GL_FLOAT, 0, squareTexCoords.data());
     }
+    GLint first = 0;
+    for (const CatalogGroup& group : groups) {
+        if (!group.count())
+            continue;
+        glColor4f(group.color[0], group.color[1], group.color[2], 1.0f);
+        glDrawArrays(GL_QUADS, first, group.count() * 4);
+        first += group.count() * 4;
+    }
+    glPopClientAttrib();
     glDisable(GL_BLEND);
     if (textured) {
         texture->disable();

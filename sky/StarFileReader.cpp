@@ -75,7 +75,8 @@ public:
             return false;
         std::vector<int> raw;
         for (std::uintmax_t done = 0; done < count;) {
-            const auto chunk = static_cast<std::size_t>(std::min<std::uintmax_t>(count - done, 1 << 16));
+            const auto chunk =
+                static_cast<std::size_t>(std::min<std::uintmax_t>(count - done, 1 << 16));
             raw.resize(chunk);
             file_.readIntArray(raw.data(), static_cast<int>(chunk));
             done += chunk;
@@ -165,7 +166,9 @@ int StarFileReader::readAscii(const std::string& path, SpaceFileContents& out) {
             for (long long i = 0; i < 3LL * count; ++i) {
                 float v;
                 if (!readTextFloat(file, v))
-                    return damaged(kind, path, "a \"Positions:\" block holds fewer numbers than its count", out);
+                    return damaged(kind, path,
+                                   "a \"Positions:\" block holds fewer numbers than its count",
+                                   out);
                 group.xyz.push_back(v * asciiScale);
             }
             group.hasPositions = true;
@@ -235,9 +238,9 @@ int StarFileReader::readHipparcosGroupCount(const std::string& path, int& groupC
     return 1;
 }
 
-int StarFileReader::readHipparcosGroups(
-    const std::string& path, float limit, int groupCount, const std::function<bool(int)>& wanted,
-    const std::function<void(int, std::vector<float>&)>& take) {
+int StarFileReader::readHipparcosGroups(const std::string& path, float limit, int groupCount,
+                                        const std::function<bool(int)>& wanted,
+                                        const std::function<void(int, std::vector<float>&)>& take) {
     BinaryStarStream in;
     if (!in.open(path)) {
         logMessage("Can't open hipparcos binary file.");

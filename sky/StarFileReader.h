@@ -48,7 +48,7 @@ public:
     // int32 N, N × three f32 positions and N f32 magnitudes. The groups are
     // handed to take(k, xyz, magnitudes) only once the whole file has been
     // found sound. 1 read, 0 not opened or damaged.
-    static int readCatalog(
-        const std::string& path,
-        const std::function<void(int, std::vector<float>&, std::vector<float>&)>& take);
+    static int
+    readCatalog(const std::string& path,
+                const std::function<void(int, std::vector<float>&, std::vector<float>&)>& take);
 };

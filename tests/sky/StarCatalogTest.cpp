@@ -3,10 +3,10 @@
 
 #include <cmath>
 
+#include "StarFileTestSupport.h"
 #include "engine/LogMessage.h"
 #include "sky/StarCatalog.h"
 #include "support/TestEnv.h"
-#include "StarFileTestSupport.h"
 
 using orvextest::BinaryFile;
 using orvextest::dataPath;

@@ -3,10 +3,10 @@
 
 #include <vector>
 
+#include "StarFileTestSupport.h"
 #include "engine/LogMessage.h"
 #include "sky/StarFileReader.h"
 #include "support/TestEnv.h"
-#include "StarFileTestSupport.h"
 
 using orvextest::BinaryFile;
 using orvextest::dataPath;
@@ -184,7 +184,8 @@ TEST_F(StarFileReaderTest, DamagedHipparcosFileKeepsTheGroupsBeforeTheDamage) {
 
     BinaryFile lyingCount;
     lyingCount.i32(300);
-    EXPECT_EQ(StarFileReader::readHipparcosGroupCount(file("l.dhb", lyingCount.bytes()), groups), 0);
+    EXPECT_EQ(StarFileReader::readHipparcosGroupCount(file("l.dhb", lyingCount.bytes()), groups),
+              0);
     BinaryFile negative;
     negative.i32(-1);
     EXPECT_EQ(StarFileReader::readHipparcosGroupCount(file("n.dhb", negative.bytes()), groups), 0);
@@ -216,12 +217,13 @@ TEST_F(StarFileReaderTest, CatalogueIsHandedOverOnlyWhenTheWholeFileIsSound) {
     }
     BinaryFile empty;
     empty.i32(0);
-    EXPECT_EQ(StarFileReader::readCatalog(file("empty.dsc", empty.bytes()), [](int, auto&, auto&) {}),
-              1);
+    EXPECT_EQ(
+        StarFileReader::readCatalog(file("empty.dsc", empty.bytes()), [](int, auto&, auto&) {}), 1);
     BinaryFile tooMany;
     tooMany.i32(257);
     for (int k = 0; k < 257; ++k)
         tooMany.i32(0);
-    EXPECT_EQ(StarFileReader::readCatalog(file("many.dsc", tooMany.bytes()), [](int, auto&, auto&) {}),
-              0);
+    EXPECT_EQ(
+        StarFileReader::readCatalog(file("many.dsc", tooMany.bytes()), [](int, auto&, auto&) {}),
+        0);
 }

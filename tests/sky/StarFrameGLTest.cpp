@@ -7,7 +7,9 @@
 #include <cmath>
 #include <functional>
 
+#include "sky/Space.h"
 #include "sky/StarCatalog.h"
+#include "sky/StarFileReader.h"
 #include "support/GlTestContext.h"
 #include "support/TestEnv.h"
 
@@ -71,4 +73,31 @@ TEST(StarFrameGL, CatalogueStarsComeBackToTheirJ2000Places) {
         }
         EXPECT_LT(best, 0.01) << star.name;
     }
+}
+
+TEST(StarFrameGL, MagnitudeClassStarsComeBackToTheirJ2000Places) {
+    orvextest::GlTestContext gl;
+    ASSERT_TRUE(gl.isValid());
+    double m[16];
+    turnsOf(
+        [] {
+            Space::applyPointsFrame();
+            Space::applyHipparcosGroupFrame();
+        },
+        m);
+    const std::string path = orvextest::shareDir() + "/data/stars/hipparcos.dhb";
+    int groups = 0;
+    ASSERT_EQ(StarFileReader::readHipparcosGroupCount(path, groups), 1);
+    double best[3] = {180.0, 180.0, 180.0};
+    // The three stars are in the classes 0 to 2.
+    ASSERT_EQ(StarFileReader::readHipparcosGroups(
+                  path, 2.0f, groups, [](int) { return true; },
+                  [&](int, std::vector<float>& xyz) {
+                      for (std::size_t i = 0; i < xyz.size(); i += 3)
+                          for (int s = 0; s < 3; ++s)
+                              best[s] = std::min(best[s], angleTo(m, &xyz[i], knownStars[s]));
+                  }),
+              1);
+    for (int s = 0; s < 3; ++s)
+        EXPECT_LT(best[s], 0.01) << knownStars[s].name;
 }

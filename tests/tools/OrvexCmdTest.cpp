@@ -1,25 +1,9 @@
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 #include "OrvexCmdProcess.h"
 #include "support/TestEnv.h"
 
 namespace {
-
-// The text without the lines of one class (those of the solar system, which
-// its own tests check).
-std::string withoutClass(const std::string& text, const std::string& classWord) {
-    std::string kept;
-    size_t begin = 0;
-    while (begin < text.size()) {
-        const size_t end = std::min(text.find('\n', begin), text.size() - 1) + 1;
-        if (text.compare(begin, classWord.size() + 1, classWord + ".") != 0)
-            kept += text.substr(begin, end - begin);
-        begin = end;
-    }
-    return kept;
-}
 
 QString root() {
     return QString::fromStdString(orvextest::dataPath("command/root"));
@@ -55,10 +39,25 @@ TEST(OrvexCmd, PrintsOptionAndStateLines) {
     const CmdResult run = orvexCmd(
         {"-C", root(), "-e", "Orvex.FPS 12.5", "-e", "Timer.TimeText 2000 1 1 12 0 0", "-o", "-s"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(withoutClass(run.out, "Ssystem"),
-              "Orvex.FPS 12.5\nTimer.Speed 1\nTimer.Step 3600\nTimer.Mode Local\n"
-              "Timer.TimeText 2000 1 1 12 0 0\n"
-              "Render.FaderColor 0 0 0 0\nRender.Blur 1\nRender.BlurCount 0\n");
+    // Each class's lines in the order of construction (more classes join as
+    // they are built).
+    EXPECT_EQ(run.out.rfind("Orvex.FPS 12.5\n", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\nTimer.Speed 1\nTimer.Step 3600\nTimer.Mode Local\n"
+                           "Timer.TimeText 2000 1 1 12 0 0\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(
+        run.out.find("\nConstes.NameColor 1 1 1\nConstes.NameFont Arial 12 0\n"
+                     "Constes.LinesDisp 2 0.4 0.4 0.8\nConstes.LineshDisp 1 0.3 0.3 0.6\n"
+                     "Constes.ArtDisp 2 0.75 0.75 0.75\nConstes.ArthDisp 1 0.375 0.375 0.375\n"
+                     "Constes.SepsDisp 1 0.25 0.25 0.25\nConstes.BuildArtsFirst 0\n"),
+        std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\nConstes.Show 0\nConstes.CategName Default\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\nRender.FaderColor 0 0 0 0\nRender.Blur 1\nRender.BlurCount 0\n"),
+              std::string::npos)
+        << run.out;
 }
 
 TEST(OrvexCmd, DrivesTheClock) {
@@ -91,4 +90,55 @@ TEST(OrvexCmd, ErrorsGoToTheErrorStream) {
         EXPECT_EQ(run.out, "") << bad.join(' ').toStdString();
         EXPECT_FALSE(run.err.empty());
     }
+}
+
+TEST(OrvexCmd, DrivesTheDetailSettingsAndTheConsole) {
+    const CmdResult run =
+        orvexCmd({"-e", "Detail.Orbit High;Detail.BodyPrev", "-q", "Detail.Orbit", "-q",
+                  "Detail.Body", "-e", "Detail.ConsoleFont Courier 10 1", "-q", "Console.TextFont",
+                  "-e", "Console.Show 1;Console.Mode TimeOnly", "-q", "Console.Mode", "-e",
+                  "Timer.Mode UTC;Timer.TimeText 2000 1 2 3 4 5", "-q", "Console.TimeText"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "High\nHigh\nCourier 10 1\nTimeOnly\n2000/01/02 03:04:05\n");
+}
+
+TEST(OrvexCmd, DrivesTheCamera) {
+    CmdResult run = orvexCmd({"-e", "Camera.Rotate 0 1 0 370;Camera.Fov 90", "-q", "Camera.Rotate",
+                              "-q", "Camera.Fov", "-q", "Camera.Mode", "-e", "Camera.Mode Fly",
+                              "-q", "Camera.Mode", "-q", "Camera.RotateTo"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, " 0 1 0 10\n 45\nExamine\nFlight\nUndefined\n");
+
+    // An animated mode change holds the clock until it ends.
+    run = orvexCmd({"-C", root(),
+                    "-t", "100",
+                    "-e", "Timer.Time 0;Timer.Step 60",
+                    "-e", "Camera.ModeTo Examine 6",
+                    "-n", "1",
+                    "-q", "Camera.Animating",
+                    "-q", "Timer.Time",
+                    "-n", "3",
+                    "-q", "Camera.Animating",
+                    "-q", "Timer.Time"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, " 1\n 0.000000\n 0\n 12.000000\n");
+
+    // A query-only word is no command.
+    run = orvexCmd({"-e", "Camera.Animating"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Command Error : Camera.Animating"), std::string::npos);
+}
+
+TEST(OrvexCmd, ListsTheShippedConstellations) {
+    const QString share = QString::fromStdString(orvextest::shareDir());
+    const CmdResult run = orvexCmd({"-C", share, "-q", "Constes.ConsteNames", "-e",
+                                    "Constes.ShowLines Orion Lyra", "-q", "Constes.ShowLines"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const QStringList lines = QString::fromStdString(run.out).split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    const QStringList names = lines[0].split(' ', Qt::SkipEmptyParts);
+    EXPECT_EQ(names.size(), 88);
+    EXPECT_EQ(names.front(), "Andromeda");
+    EXPECT_TRUE(names.contains("Orion"));
+    EXPECT_EQ(lines[1], "Lyra Orion ");
 }

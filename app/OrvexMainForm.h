@@ -1,0 +1,478 @@
+// The control window: a browser pane and a tabbed control panel side by side
+// in a splitter, with the menu bar, one tool bar and a status bar. Every
+// control becomes a command line for the engine; its values come back as
+// query answers. It also arranges the GL window (embedded as the splitter's
+// first pane, a window of its own or full screen) and the media viewer, and
+// keeps their layout in the settings.
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QString>
+#include <string>
+
+class EngineLink;
+class OrvexMediaForm;
+class OrvexProjForm;
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QDateTimeEdit;
+class QDropButton;
+class QFloatSpinBox;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QOrvexMap;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QSplitter;
+class QStackedWidget;
+class QTabWidget;
+class QTextEdit;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QVBoxLayout;
+
+class OrvexMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit OrvexMainForm(QWidget* parent = nullptr, const char* name = nullptr,
+                           Qt::WindowFlags flags = Qt::Window);
+    ~OrvexMainForm() override;
+
+    virtual void updatePlanetList();
+    virtual void updateLocationList();
+    virtual void init();
+    virtual void updateMap();
+    virtual void saveSettings();
+    // The splitter's pane sizes into the remembered list (always three).
+    virtual void splitterSizes();
+    // The embedded layout: GL window and browser pane share what the control
+    // panel leaves.
+    virtual void setSplitterSizes();
+    virtual bool readMaximized();
+    virtual QString readStyle();
+    virtual void setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm);
+    virtual QString programDir() const { return programDir_; }
+    virtual void buildLanguageMenu();
+
+    // The remembered splitter sizes (GL window, browser, panel while embedded;
+    // browser, panel, 0 otherwise).
+    const QList<int>& rememberedSizes() const { return rememberedSizes_; }
+    // Whether the GL window is a pane of the splitter.
+    bool isEmbedded() const;
+    const QString& styleName() const { return styleName_; }
+    bool isUpdatingInterface() const { return updatingInterface; }
+    // The engine link of the GL view (null before setForms).
+    EngineLink* engine() const { return gl_; }
+    OrvexProjForm* projForm() const { return projForm_; }
+    OrvexMediaForm* mediaForm() const { return mediaForm_; }
+
+public slots:
+    virtual void fileNew();
+    virtual void fileOpen();
+    virtual void fileSave();
+    virtual void fileSaveAs();
+    virtual void filePrint();
+    virtual void fileExit();
+    virtual void editStore();
+    virtual void editRestore();
+    virtual void helpIndex();
+    virtual void helpContents();
+    virtual void helpAbout();
+    virtual void simModeSlot(int index);
+    virtual void planetSlot(int index);
+    virtual void locationSlot(int index);
+    virtual void simModePrevSlot();
+    virtual void simModeNextSlot();
+    virtual void planetPrevSlot();
+    virtual void planetNextSlot();
+    virtual void locationPrevSlot();
+    virtual void locationNextSlot();
+    virtual void cameraModeSlot();
+    virtual void latitudeSlot(int value);
+    virtual void longitudeSlot(int value);
+    virtual void locationEditSlot();
+    virtual void dateTimeSlot();
+    virtual void detailSettingsSlot();
+    virtual void stepSlot(int index);
+    virtual void speedSlot(int value);
+    virtual void planetNameSlot(bool on);
+    virtual void spinAxisSlot(bool on);
+    virtual void orbitSlot(bool on);
+    virtual void scaleSlot(bool on);
+    virtual void mwaySlot(bool on);
+    virtual void consteLineSlot(bool on);
+    virtual void constePictSlot(bool on);
+    virtual void galaxySlot(bool on);
+    virtual void starLabelSlot(bool on);
+    virtual void eqcoordSlot(bool on);
+    virtual void consoleSlot(bool on);
+    virtual void lightingSlot(bool on);
+    virtual void starsSlot(bool on);
+    virtual void astrBeltSlot(bool on);
+    virtual void umbraSlot(bool on);
+    virtual void penumbraSlot(bool on);
+    virtual void dustSlot(bool on);
+    virtual void landscapeSlot(bool on);
+    virtual void cloudSlot(bool on);
+    virtual void weatherSlot(bool on);
+    virtual void protractorSlot(bool on);
+    virtual void browserPrevSlot();
+    virtual void browserNextSlot();
+    virtual void browserStopSlot();
+    virtual void browserReloadSlot();
+    virtual void browserUrlSlot();
+    virtual void bookmarkNavigate(const QString& url);
+    virtual void updateInterface();
+    virtual void locationChanged();
+    virtual void viewFullScreen();
+    virtual void viewNormal();
+    virtual void viewEmbed();
+    virtual void asatUpdater_finishedAll();
+    virtual void centerConsteSlot();
+    virtual void centerPlanetSlot();
+    virtual void centerFixedStarSlot();
+    virtual void centerGalaxySlot();
+    virtual void centeringSlot();
+    virtual void tabSlot();
+    virtual void updateCometsList();
+    virtual void updateAsteroidsList();
+    virtual void updateSpacecraftsList();
+    virtual void updateASatellitesList();
+    virtual void consteShowLinesSlot();
+    virtual void consteHighlightLinesSlot();
+    virtual void consteHideLinesSlot();
+    virtual void consteShowPictsSlot();
+    virtual void consteHighlightPictsSlot();
+    virtual void consteHidePictsSlot();
+    virtual void consteShowLabelsSlot();
+    virtual void consteHideLabelsSlot();
+    virtual void consteShowSepsSlot();
+    virtual void consteHideSepsSlot();
+    virtual void planetShowSlot();
+    virtual void planetHighlightSlot();
+    virtual void planetHideSlot();
+    virtual void actualSlot();
+    virtual void displayListSlot();
+    virtual void cometsAddSlot();
+    virtual void cometsRemoveSlot();
+    virtual void asteroidsAddSlot();
+    virtual void asteroidsRemoveSlot();
+    virtual void scenarioNewSlot();
+    virtual void scenarioCutSlot();
+    virtual void scenarioCopySlot();
+    virtual void scenarioPasteSlot();
+    virtual void scenarioEditSlot();
+    virtual void scenarioCameraSlot();
+    virtual void scenarioRecSlot(bool on);
+    virtual void scenarioPlaySlot(bool on);
+    virtual void propClassSlot();
+    virtual void propPropertySlot();
+    virtual void propValueSlot();
+    virtual void orvexUpdatedSlot();
+    virtual void orvexKeyEventSlot();
+    virtual void scenarioEndSlot();
+    virtual void scenarioUndoSlot();
+    virtual void scenarioRedoSlot();
+    virtual void scenarioStateSlot();
+    virtual void fileSaveImage();
+    virtual void viewStyleWindowsXP();
+    virtual void viewStyleWindows();
+    virtual void viewStyleDark();
+    virtual void mediaSlot(bool on);
+    virtual void mediaDropped(const QString& file);
+    virtual void viewMouseNormal();
+    virtual void viewMouseTB();
+    virtual void mouseModeChanged(int mode);
+    virtual void mediaPlaySlot();
+    virtual void mediaPauseSlot();
+    virtual void mediaStopSlot();
+    virtual void mediaCtrlSlot(bool on);
+    virtual void fadeSlot(bool on);
+    virtual void bookmarkSlot();
+    virtual void browserHomeSlot();
+    virtual void flightSlot(bool on);
+    virtual void speedSpinSlot(int value);
+    virtual void speedStopSlot();
+    virtual void spacecraftAddSlot();
+    virtual void spacecraftRemoveSlot();
+    virtual void asatelliteUpdateSlot();
+    virtual void displayConsteSlot();
+    virtual void displayPlanetSlot();
+    virtual void displayFstarSlot();
+    virtual void displayGalaxySlot();
+    virtual void displayCometSlot();
+    virtual void displayAsteroidSlot();
+    virtual void displaySpacecraftSlot();
+    virtual void displayASatelliteSlot();
+    virtual void scenarioOpenSlot();
+    virtual void scenarioSaveSlot();
+    virtual void scenarioSaveAsSlot();
+    virtual void layoutSCSlot();
+    virtual void layoutBSlot();
+    virtual void layoutBCSlot();
+    virtual void layoutSBSlot();
+    virtual void viewMediaNormalSlot();
+    virtual void viewMediaFullScreenSlot();
+    virtual void viewResetWindowsSlot();
+    virtual void languageSlot(int id);
+    virtual void propHelpSlot();
+
+protected slots:
+    virtual void languageChange();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+public:
+    // The frame.
+    QWidget* qt_central_widget = nullptr;
+    QHBoxLayout* OrvexMainFormLayout = nullptr;
+    QSplitter* splitter2 = nullptr;
+
+    // Browser pane.
+    QWidget* layout44 = nullptr;
+    QPushButton* browserPrevButton = nullptr;
+    QPushButton* browserNextButton = nullptr;
+    QPushButton* browserStopButton = nullptr;
+    QPushButton* browserReloadButton = nullptr;
+    QPushButton* browserHomeButton = nullptr;
+    QPushButton* bookmarkButton = nullptr;
+    QLineEdit* browserUrlLine = nullptr;
+    // The place of the web page view.
+    QWidget* browserAX = nullptr;
+    QGroupBox* mediaGroup = nullptr;
+    QDropButton* mediaButton = nullptr;
+    QPushButton* mediaPlayButton = nullptr;
+    QPushButton* mediaPauseButton = nullptr;
+    QPushButton* mediaStopButton = nullptr;
+    QCheckBox* mediaCtrlCheck = nullptr;
+    QLabel* mediaViewerHelpLabel = nullptr;
+
+    // Control panel.
+    QTabWidget* tabWidget = nullptr;
+    QWidget* tab = nullptr;
+    QWidget* tab_2 = nullptr;
+    QWidget* TabPage = nullptr;
+    QWidget* TabPage_2 = nullptr;
+
+    QGroupBox* viewpointGroup = nullptr;
+    QLabel* SimModeLabel = nullptr;
+    QLabel* LocationLabel = nullptr;
+    QComboBox* locationCombo = nullptr;
+    QComboBox* simModeCombo = nullptr;
+    QPushButton* planetPrevButton = nullptr;
+    QPushButton* planetNextButton = nullptr;
+    QPushButton* simModePrevButton = nullptr;
+    QPushButton* simModNextButton = nullptr;
+    QComboBox* planetCombo = nullptr;
+    QPushButton* locationPrevButton = nullptr;
+    QPushButton* locationNextButton = nullptr;
+    QLabel* PlanetLabel = nullptr;
+    QOrvexMap* mapLabel = nullptr;
+    QLabel* LonLabel = nullptr;
+    QFloatSpinBox* lonSpinBox = nullptr;
+    QLabel* LatLabel = nullptr;
+    QFloatSpinBox* latSpinBox = nullptr;
+    QPushButton* locationEditButton = nullptr;
+    QPushButton* cameraModeButton = nullptr;
+    QCheckBox* effectCheck = nullptr;
+    QPushButton* flightButton = nullptr;
+
+    QGroupBox* dateTimeGroup = nullptr;
+    QDateTimeEdit* dateTimeEdit = nullptr;
+    QPushButton* actualButton = nullptr;
+    QLabel* stepLabel = nullptr;
+    QComboBox* stepCombo = nullptr;
+    QLabel* seppdLabel = nullptr;
+    QSlider* speedSlider = nullptr;
+    QFloatSpinBox* speedSpinBox = nullptr;
+    QPushButton* speedStopButton = nullptr;
+
+    QGroupBox* displayGroup = nullptr;
+    QPushButton* protractorButton = nullptr;
+    QPushButton* mwayButton = nullptr;
+    QPushButton* nameButton = nullptr;
+    QPushButton* orbitButton = nullptr;
+    QPushButton* starsButton = nullptr;
+    QPushButton* cloudButton = nullptr;
+    QPushButton* penumbraButton = nullptr;
+    QPushButton* galaxiesButton = nullptr;
+    QPushButton* astrBeltButton = nullptr;
+    QPushButton* umbraButton = nullptr;
+    QPushButton* constePictureButton = nullptr;
+    QPushButton* weatherButton = nullptr;
+    QPushButton* consoleButton = nullptr;
+    QPushButton* frameButton = nullptr;
+    QPushButton* starNameButton = nullptr;
+    QPushButton* dustButton = nullptr;
+    QPushButton* axisButton = nullptr;
+    QPushButton* scaleButton = nullptr;
+    QPushButton* consteLineButton = nullptr;
+    QPushButton* landscapeButton = nullptr;
+    QPushButton* lightingButton = nullptr;
+    QPushButton* fadeButton = nullptr;
+    QPushButton* detailButton = nullptr;
+
+    QGroupBox* centeringGroup = nullptr;
+    QButtonGroup* centeringButtons = nullptr;
+    QRadioButton* centerFixedStarButton = nullptr;
+    QRadioButton* centerConsteButton = nullptr;
+    QRadioButton* centerGalaxyButton = nullptr;
+    QRadioButton* centerPlanetButton = nullptr;
+    QTreeWidget* centerList = nullptr;
+    QLabel* centerLabel = nullptr;
+    QCheckBox* traceCheck = nullptr;
+
+    QGroupBox* objectGroup = nullptr;
+    QButtonGroup* objectButtons = nullptr;
+    QRadioButton* displayConsteButton = nullptr;
+    QRadioButton* displayASatelliteButton = nullptr;
+    QRadioButton* displayFixedStarButton = nullptr;
+    QRadioButton* displaySpacecraftButton = nullptr;
+    QRadioButton* displayAsteroidButton = nullptr;
+    QRadioButton* displayCometButton = nullptr;
+    QRadioButton* displayGalaxyButton = nullptr;
+    QRadioButton* displayPlanetButton = nullptr;
+    QTreeWidget* displayList = nullptr;
+    QStackedWidget* displayWidgetStack = nullptr;
+    QPushButton* consteShowLinesButton = nullptr;
+    QPushButton* consteHlightLinesButton = nullptr;
+    QPushButton* consteHideLinesButton = nullptr;
+    QPushButton* consteShowPictsButton = nullptr;
+    QPushButton* consteHilightPictsButton = nullptr;
+    QPushButton* consteHidePictsButton = nullptr;
+    QPushButton* consteShowLabelsButton = nullptr;
+    QPushButton* consteHideLabelsButton = nullptr;
+    QPushButton* consteShowSepsButton = nullptr;
+    QPushButton* consteHideSepsButton = nullptr;
+    QPushButton* cometsAddButton = nullptr;
+    QPushButton* cometsRemoveButton = nullptr;
+    QPushButton* asteroidsAddButton = nullptr;
+    QPushButton* asteroidsRemoveButton = nullptr;
+    QPushButton* spacecraftAddButton = nullptr;
+    QPushButton* spacecraftRemoveButton = nullptr;
+    QPushButton* asatellitesUpdateButton = nullptr;
+
+    QGroupBox* scenarioEditGroup = nullptr;
+    QToolButton* scenarioNewButton = nullptr;
+    QToolButton* scenarioOpenButton = nullptr;
+    QToolButton* scenarioSaveAsButton = nullptr;
+    QToolButton* scenarioCutButton = nullptr;
+    QToolButton* scenarioCopyButton = nullptr;
+    QToolButton* scenarioPasteButton = nullptr;
+    QToolButton* scenarioUndoButton = nullptr;
+    QToolButton* scenarioRedoButton = nullptr;
+    QToolButton* scenarioStateButton = nullptr;
+    QToolButton* scenarioCameraButton = nullptr;
+    QToolButton* scenarioRecButton = nullptr;
+    QToolButton* scenarioPlayButton = nullptr;
+    QTextEdit* scenarioEdit = nullptr;
+    QGroupBox* propGroup = nullptr;
+    QLabel* propLabel = nullptr;
+    QComboBox* classNameCombo = nullptr;
+    QLabel* propCommaLabel = nullptr;
+    QComboBox* propNameCombo = nullptr;
+    QLabel* propValueLabel = nullptr;
+    QLineEdit* propValueEdit = nullptr;
+    QPushButton* propSetButton = nullptr;
+    QTextEdit* propHelpEdit = nullptr;
+    QPushButton* propHelpButton = nullptr;
+
+    // Actions, action groups, tool bar and menus.
+    QAction* fileNewAction = nullptr;
+    QAction* fileOpenAction = nullptr;
+    QAction* fileSaveAction = nullptr;
+    QAction* fileSaveAsAction = nullptr;
+    QAction* filePrintAction = nullptr;
+    QAction* fileExitAction = nullptr;
+    QAction* editStoreAction = nullptr;
+    QAction* editRestoreAction = nullptr;
+    QAction* helpContentsAction = nullptr;
+    QAction* helpIndexAction = nullptr;
+    QAction* helpAboutAction = nullptr;
+    QActionGroup* viewOrvexWindowActionGroup = nullptr;
+    QAction* viewNormalAction = nullptr;
+    QAction* viewFullScreenAction = nullptr;
+    QAction* viewEmbedAction = nullptr;
+    QAction* fileSaveImageAction = nullptr;
+    QActionGroup* viewStyleActionGroup = nullptr;
+    QAction* viewStyleWindowsXPAction = nullptr;
+    QAction* viewStyleWindowsAction = nullptr;
+    QAction* viewStyleDarkAction = nullptr;
+    QActionGroup* viewMouseActionGroup = nullptr;
+    QAction* viewMouseNormalAction = nullptr;
+    QAction* viewMouseTBAction = nullptr;
+    QAction* scenarioOpenAction = nullptr;
+    QAction* scenarioSaveAction = nullptr;
+    QAction* scenarioSaveAsAction = nullptr;
+    QAction* scenarioNewAction = nullptr;
+    QAction* scenarioRecAction = nullptr;
+    QAction* scenarioPlayAction = nullptr;
+    QActionGroup* layoutActionGroup = nullptr;
+    QAction* layoutBAction = nullptr;
+    QAction* layoutBCAction = nullptr;
+    QAction* layoutSBAction = nullptr;
+    QAction* layoutSCAction = nullptr;
+    QActionGroup* viewMediaWindowActionGroup = nullptr;
+    QAction* viewMediaNormalAction = nullptr;
+    QAction* viewMediaFullScreenAction = nullptr;
+    QAction* viewResetWindowsAction = nullptr;
+
+    QToolBar* toolBar = nullptr;
+    QMenu* fileMenu = nullptr;
+    QMenu* editMenu = nullptr;
+    QMenu* viewMenu = nullptr;
+    QMenu* scenarioMenu = nullptr;
+    QMenu* helpMenu = nullptr;
+    QMenu* bookmarkMenu = nullptr;
+
+    // The current scenario file of the editor.
+    QString scenarioFileName;
+
+protected:
+    // Raised while the window fills its controls from the engine (and during
+    // init()): the guarded slots then send nothing.
+    bool updatingInterface = false;
+
+private:
+    void buildBrowserPane();
+    void buildControlPanel();
+    void buildBasicPage();
+    void buildCenteringPage();
+    void buildObjectDisplayPage();
+    void buildScenarioPage();
+    void buildActions();
+    void buildToolBarAndMenus();
+    void connectControls();
+    void connectActions();
+    void setFocusOrder();
+    void setTexts();
+    void setActionTexts();
+    void restoreSettings();
+    void resetSettings();
+    // The control panel's width for the layouts that show it: its width now,
+    // or its natural width while it is collapsed.
+    int shownPanelWidth() const;
+    void applyRememberedSizes();
+    // Takes the GL window out of the splitter, back to its own normal place.
+    void unembed();
+
+    QString programDir_;
+    QString styleName_;
+    QString windowTitle_;
+    QList<int> rememberedSizes_{-1, -1, -1};
+    OrvexProjForm* projForm_ = nullptr;
+    OrvexMediaForm* mediaForm_ = nullptr;
+    EngineLink* gl_ = nullptr;
+};

@@ -1,0 +1,409 @@
+// Where the control window, the GL window and the media viewer go, and how
+// that is remembered: init(), the screen modes, the layout presets and the
+// settings written at close.
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLayout>
+#include <QMenu>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include "app/EngineLink.h"
+#include "app/OrvexMainForm.h"
+#include "app/StartupState.h"
+#include "app/WindowSettings.h"
+#include "ui/OrvexMediaForm.h"
+#include "ui/OrvexProjForm.h"
+#include "ui/QDropButton.h"
+#include "ui/QFloatSpinBox.h"
+#include "ui/QOrvexMap.h"
+
+namespace {
+
+const char* const mainPrefix = "/Orvex/Main";
+const char* const mainScreenModeKey = "/Orvex/Main/screenMode";
+const char* const mediaScreenModeKey = "/Orvex/Media/screenMode";
+const char* const maximizedKey = "/Orvex/Main/maximized";
+const char* const styleKey = "/Orvex/Main/style";
+const char* const splitterKeys[] = {"/Orvex/Main/geometry/splitters0",
+                                    "/Orvex/Main/geometry/splitters1",
+                                    "/Orvex/Main/geometry/splitters2"};
+
+// The screen modes as the settings number them.
+enum { FullScreenMode = 0, NormalMode = 1, EmbeddedMode = 2 };
+
+} // namespace
+
+void OrvexMainForm::init() {
+    updatingInterface = true;
+    programDir_ = QDir::currentPath();
+
+    // The splitter may not make the control panel wider than it needs. What it
+    // needs is known once the nested layouts have taken the texts into account.
+    ensurePolished();
+    // Innermost first, so that each layout sees its children's real needs.
+    const QList<QWidget*> widgets = findChildren<QWidget*>();
+    for (auto it = widgets.crbegin(); it != widgets.crend(); ++it)
+        if ((*it)->layout())
+            (*it)->layout()->activate();
+    layout()->activate();
+    tabWidget->resize(tabWidget->minimumSize().width(), tabWidget->height());
+    tabWidget->setMaximumSize(tabWidget->minimumSizeHint().width(), tabWidget->maximumHeight());
+
+    if (StartupState::isReset())
+        resetSettings();
+    else
+        restoreSettings();
+
+    buildLanguageMenu();
+
+    latSpinBox->setRange(-90, 90, 2);
+    latSpinBox->setWrapping(true);
+    lonSpinBox->setRange(-180, 180, 2);
+    lonSpinBox->setWrapping(true);
+    speedSpinBox->setRange(-1000, 1000, 0);
+    for (QComboBox* combo :
+         {simModeCombo, planetCombo, locationCombo, classNameCombo, propNameCombo})
+        combo->setMaxVisibleItems(24);
+
+    mediaButton->setText(tr("Show"));
+    viewMouseNormalAction->setChecked(true);
+    browserAX->setFocus();
+    displayWidgetStack->setCurrentIndex(5);
+
+    bookmarkMenu = new QMenu(this);
+    bookmarkMenu->setObjectName("bookmarkMenu");
+
+    scenarioFileName.clear();
+    windowTitle_ = tr("Orvex Studio");
+    setWindowTitle(windowTitle_);
+
+    centerList->setSortingEnabled(false);
+    displayList->setSortingEnabled(false);
+    mapLabel->setMap(std::string());
+
+    updatingInterface = false;
+}
+
+void OrvexMainForm::restoreSettings() {
+    auto settings = WindowSettings::open();
+    setGeometry(WindowSettings::readGeometry(*settings, mainPrefix, QRect(150, 150, 640, 480)));
+
+    switch (settings->value(mainScreenModeKey, NormalMode).toInt()) {
+    case FullScreenMode:
+        viewFullScreenAction->setChecked(true);
+        break;
+    case NormalMode:
+        viewNormalAction->setChecked(true);
+        break;
+    case EmbeddedMode:
+        viewEmbedAction->setChecked(true);
+        break;
+    default:
+        break;
+    }
+    switch (settings->value(mediaScreenModeKey, NormalMode).toInt()) {
+    case FullScreenMode:
+        viewMediaFullScreenAction->setChecked(true);
+        break;
+    case NormalMode:
+        viewMediaNormalAction->setChecked(true);
+        break;
+    default:
+        break;
+    }
+
+    // This platform never reports the XP style: any saved name but "Dark"
+    // gives the Windows style.
+    if (settings->value(styleKey, "WindowsXP").toString() == QLatin1String("Dark")) {
+        viewStyleDarkAction->setChecked(true);
+        viewStyleDark();
+        styleName_ = "Dark";
+    } else {
+        viewStyleWindowsAction->setChecked(true);
+        viewStyleWindows();
+        styleName_ = "Windows";
+    }
+
+    rememberedSizes_ = {-1, -1, -1};
+    for (int i = 0; i < 3; ++i)
+        rememberedSizes_[i] = settings->value(splitterKeys[i], -1).toInt();
+}
+
+void OrvexMainForm::resetSettings() {
+    viewNormalAction->setChecked(true);
+    viewMediaNormalAction->setChecked(true);
+    viewStyleWindowsAction->setChecked(true);
+    viewStyleWindows();
+    styleName_ = "Windows";
+    rememberedSizes_ = {-1, -1, -1};
+    resize(960, 720);
+}
+
+void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm) {
+    projForm_ = projForm;
+    mediaForm_ = mediaForm;
+    gl_ = projForm ? projForm->engine() : nullptr;
+    // The option, place and bookmark dialogs get the view here once they exist.
+    if (projForm_)
+        connect(projForm_, &OrvexProjForm::closed, this, &OrvexMainForm::viewMouseNormal);
+}
+
+bool OrvexMainForm::readMaximized() {
+    return WindowSettings::open()->value(maximizedKey, 0).toInt() == 1;
+}
+
+QString OrvexMainForm::readStyle() {
+    return WindowSettings::open()->value(styleKey, "WindowsXP").toString();
+}
+
+void OrvexMainForm::updateMap() {
+    // The browser pane goes to the bookmarks' home page once it has one.
+    if (gl_)
+        mapLabel->setMap(gl_->getCommandValue("Ssystem.AstrTexture"));
+}
+
+bool OrvexMainForm::isEmbedded() const {
+    return projForm_ && projForm_->parentWidget();
+}
+
+void OrvexMainForm::splitterSizes() {
+    rememberedSizes_ = splitter2->sizes();
+    if (rememberedSizes_.size() == 2)
+        rememberedSizes_.append(0);
+}
+
+void OrvexMainForm::applyRememberedSizes() {
+    splitter2->setSizes(rememberedSizes_);
+}
+
+void OrvexMainForm::setSplitterSizes() {
+    const int w = width();
+    const int p = tabWidget->width();
+    if (p >= 4)
+        rememberedSizes_ = {(w - p) / 2, (w - p) / 2, p};
+    else
+        rememberedSizes_ = {w / 2, w / 2, 0};
+    applyRememberedSizes();
+}
+
+int OrvexMainForm::shownPanelWidth() const {
+    const int p = tabWidget->width();
+    if (p >= 4)
+        return p;
+    return qMin(tabWidget->sizeHint().width(), tabWidget->maximumWidth());
+}
+
+void OrvexMainForm::viewEmbed() {
+    if (updatingInterface || !projForm_ || isEmbedded())
+        return;
+    projForm_->setParent(splitter2, Qt::Widget);
+    projForm_->move(0, 0);
+    splitter2->insertWidget(0, projForm_);
+    projForm_->show();
+    setSplitterSizes();
+}
+
+void OrvexMainForm::unembed() {
+    splitterSizes();
+    projForm_->setParent(nullptr, Qt::Window);
+    projForm_->move(0, 0);
+    projForm_->restoreGeometry();
+}
+
+void OrvexMainForm::viewNormal() {
+    if (updatingInterface || !projForm_)
+        return;
+    if (isEmbedded()) {
+        unembed();
+        rememberedSizes_ = {width() - tabWidget->width(), tabWidget->width(), 0};
+        applyRememberedSizes();
+    }
+    projForm_->showNormal();
+}
+
+void OrvexMainForm::viewFullScreen() {
+    if (updatingInterface || !projForm_)
+        return;
+    if (isEmbedded())
+        unembed();
+    projForm_->showFullScreen();
+}
+
+void OrvexMainForm::layoutSCSlot() {
+    if (!isEmbedded()) {
+        viewEmbedAction->setChecked(true);
+        viewEmbed();
+    }
+    const int p = shownPanelWidth();
+    rememberedSizes_ = {width() - p, 0, p};
+    applyRememberedSizes();
+}
+
+void OrvexMainForm::layoutBSlot() {
+    if (isEmbedded()) {
+        viewNormalAction->setChecked(true);
+        viewNormal();
+    }
+    rememberedSizes_ = {width(), 0, 0};
+    applyRememberedSizes();
+}
+
+void OrvexMainForm::layoutBCSlot() {
+    if (isEmbedded()) {
+        viewNormalAction->setChecked(true);
+        viewNormal();
+    }
+    const int p = shownPanelWidth();
+    rememberedSizes_ = {width() - p, p, 0};
+    applyRememberedSizes();
+}
+
+void OrvexMainForm::layoutSBSlot() {
+    if (!isEmbedded()) {
+        viewEmbedAction->setChecked(true);
+        viewEmbed();
+    }
+    rememberedSizes_ = {width() / 2, width() / 2, 0};
+    applyRememberedSizes();
+}
+
+void OrvexMainForm::viewMediaNormalSlot() {
+    if (!updatingInterface && mediaForm_)
+        mediaForm_->showNormal();
+}
+
+void OrvexMainForm::viewMediaFullScreenSlot() {
+    if (!updatingInterface && mediaForm_)
+        mediaForm_->showFullScreen();
+}
+
+void OrvexMainForm::viewResetWindowsSlot() {
+    setGeometry(150, 150, 640, 480);
+    if (projForm_)
+        projForm_->resetGeometry(WindowPlacement::defaultGeometry());
+    if (mediaForm_)
+        mediaForm_->resetGeometry(WindowPlacement::defaultGeometry());
+    layoutBCSlot();
+}
+
+void OrvexMainForm::closeEvent(QCloseEvent* e) {
+    e->accept();
+    saveSettings();
+    QApplication::exit(0);
+}
+
+void OrvexMainForm::fileExit() {
+    saveSettings();
+    QApplication::exit(0);
+}
+
+void OrvexMainForm::saveSettings() {
+    auto settings = WindowSettings::open();
+    if (viewFullScreenAction->isChecked())
+        settings->setValue(mainScreenModeKey, FullScreenMode);
+    else if (viewNormalAction->isChecked())
+        settings->setValue(mainScreenModeKey, NormalMode);
+    else
+        settings->setValue(mainScreenModeKey, EmbeddedMode);
+    if (viewMediaFullScreenAction->isChecked())
+        settings->setValue(mediaScreenModeKey, FullScreenMode);
+    else if (viewMediaNormalAction->isChecked())
+        settings->setValue(mediaScreenModeKey, NormalMode);
+
+    // A minimised window keeps what was saved before; a maximised one keeps
+    // its last normal geometry for when it is restored.
+    if (!isMinimized()) {
+        if (WindowSettings::isMaximizedOrFull(this)) {
+            settings->setValue(maximizedKey, 1);
+        } else {
+            settings->setValue(maximizedKey, 0);
+            WindowSettings::writeGeometry(*settings, mainPrefix, geometry());
+        }
+    }
+    settings->setValue(styleKey, styleName_);
+
+    if (viewEmbedAction->isChecked())
+        splitterSizes();
+    for (int i = 0; i < 3; ++i)
+        settings->setValue(splitterKeys[i], rememberedSizes_.value(i, -1));
+    settings->setValue(WindowSettings::localeKey, StartupState::locale());
+}
+
+void OrvexMainForm::viewMouseNormal() {
+    viewMouseNormalAction->setChecked(true);
+    if (gl_)
+        gl_->setMouseMode(0);
+    statusBar()->clearMessage();
+}
+
+void OrvexMainForm::viewMouseTB() {
+    viewMouseTBAction->setChecked(true);
+    if (gl_)
+        gl_->setMouseMode(1);
+    statusBar()->showMessage(tr("Press [Esc] key to change mouse mode."));
+    if (projForm_)
+        projForm_->activateWindow();
+}
+
+void OrvexMainForm::mouseModeChanged(int mode) {
+    if (mode == 0) {
+        viewMouseNormalAction->setChecked(true);
+        viewMouseNormal();
+    } else if (mode == 1) {
+        viewMouseTBAction->setChecked(true);
+        viewMouseTB();
+    }
+}
+
+void OrvexMainForm::mediaSlot(bool on) {
+    if (on) {
+        if (viewMediaFullScreenAction->isChecked())
+            viewMediaFullScreenSlot();
+        else if (viewMediaNormalAction->isChecked())
+            viewMediaNormalSlot();
+        mediaViewerHelpLabel->setText(tr("Click [Show] button to hide the Media Viewer."));
+    } else {
+        if (mediaForm_)
+            mediaForm_->hide();
+        mediaViewerHelpLabel->setText(tr("Drop a image or a movie on [Show] button to show it."));
+    }
+    if (mediaForm_)
+        mediaForm_->raise();
+}
+
+void OrvexMainForm::mediaDropped(const QString& file) {
+    if (!mediaForm_)
+        return;
+    mediaForm_->clear();
+    mediaButton->setChecked(true);
+    mediaForm_->setMedia(file);
+    mediaSlot(true);
+}
+
+void OrvexMainForm::mediaPlaySlot() {
+    if (projForm_)
+        projForm_->mediaPlay();
+}
+
+void OrvexMainForm::mediaPauseSlot() {
+    if (projForm_)
+        projForm_->mediaPause();
+}
+
+void OrvexMainForm::mediaStopSlot() {
+    if (projForm_)
+        projForm_->mediaStop();
+}
+
+void OrvexMainForm::mediaCtrlSlot(bool on) {
+    if (projForm_)
+        projForm_->setMediaControls(on);
+}

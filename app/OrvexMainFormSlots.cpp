@@ -1,0 +1,269 @@
+// Slots whose work is still to come: the control panel's commands and
+// refresh, the browser pane, the object lists, the scenario editor, the
+// property panel, the file, edit and help menus, languages and styles. Each
+// is connected already and does nothing yet.
+#include "app/OrvexMainForm.h"
+
+void OrvexMainForm::updatePlanetList() {}
+
+void OrvexMainForm::updateLocationList() {}
+
+void OrvexMainForm::buildLanguageMenu() {}
+
+void OrvexMainForm::fileNew() {}
+
+void OrvexMainForm::fileOpen() {}
+
+void OrvexMainForm::fileSave() {}
+
+void OrvexMainForm::fileSaveAs() {}
+
+void OrvexMainForm::filePrint() {}
+
+void OrvexMainForm::editStore() {}
+
+void OrvexMainForm::editRestore() {}
+
+void OrvexMainForm::helpIndex() {}
+
+void OrvexMainForm::helpContents() {}
+
+void OrvexMainForm::helpAbout() {}
+
+void OrvexMainForm::simModeSlot(int) {}
+
+void OrvexMainForm::planetSlot(int) {}
+
+void OrvexMainForm::locationSlot(int) {}
+
+void OrvexMainForm::simModePrevSlot() {}
+
+void OrvexMainForm::simModeNextSlot() {}
+
+void OrvexMainForm::planetPrevSlot() {}
+
+void OrvexMainForm::planetNextSlot() {}
+
+void OrvexMainForm::locationPrevSlot() {}
+
+void OrvexMainForm::locationNextSlot() {}
+
+void OrvexMainForm::cameraModeSlot() {}
+
+void OrvexMainForm::latitudeSlot(int) {}
+
+void OrvexMainForm::longitudeSlot(int) {}
+
+void OrvexMainForm::locationEditSlot() {}
+
+void OrvexMainForm::dateTimeSlot() {}
+
+void OrvexMainForm::detailSettingsSlot() {}
+
+void OrvexMainForm::stepSlot(int) {}
+
+void OrvexMainForm::speedSlot(int) {}
+
+void OrvexMainForm::planetNameSlot(bool) {}
+
+void OrvexMainForm::spinAxisSlot(bool) {}
+
+void OrvexMainForm::orbitSlot(bool) {}
+
+void OrvexMainForm::scaleSlot(bool) {}
+
+void OrvexMainForm::mwaySlot(bool) {}
+
+void OrvexMainForm::consteLineSlot(bool) {}
+
+void OrvexMainForm::constePictSlot(bool) {}
+
+void OrvexMainForm::galaxySlot(bool) {}
+
+void OrvexMainForm::starLabelSlot(bool) {}
+
+void OrvexMainForm::eqcoordSlot(bool) {}
+
+void OrvexMainForm::consoleSlot(bool) {}
+
+void OrvexMainForm::lightingSlot(bool) {}
+
+void OrvexMainForm::starsSlot(bool) {}
+
+void OrvexMainForm::astrBeltSlot(bool) {}
+
+void OrvexMainForm::umbraSlot(bool) {}
+
+void OrvexMainForm::penumbraSlot(bool) {}
+
+void OrvexMainForm::dustSlot(bool) {}
+
+void OrvexMainForm::landscapeSlot(bool) {}
+
+void OrvexMainForm::cloudSlot(bool) {}
+
+void OrvexMainForm::weatherSlot(bool) {}
+
+void OrvexMainForm::protractorSlot(bool) {}
+
+void OrvexMainForm::browserPrevSlot() {}
+
+void OrvexMainForm::browserNextSlot() {}
+
+void OrvexMainForm::browserStopSlot() {}
+
+void OrvexMainForm::browserReloadSlot() {}
+
+void OrvexMainForm::browserUrlSlot() {}
+
+void OrvexMainForm::bookmarkNavigate(const QString&) {}
+
+void OrvexMainForm::updateInterface() {}
+
+void OrvexMainForm::locationChanged() {}
+
+void OrvexMainForm::asatUpdater_finishedAll() {}
+
+void OrvexMainForm::centerConsteSlot() {}
+
+void OrvexMainForm::centerPlanetSlot() {}
+
+void OrvexMainForm::centerFixedStarSlot() {}
+
+void OrvexMainForm::centerGalaxySlot() {}
+
+void OrvexMainForm::centeringSlot() {}
+
+void OrvexMainForm::tabSlot() {}
+
+void OrvexMainForm::updateCometsList() {}
+
+void OrvexMainForm::updateAsteroidsList() {}
+
+void OrvexMainForm::updateSpacecraftsList() {}
+
+void OrvexMainForm::updateASatellitesList() {}
+
+void OrvexMainForm::consteShowLinesSlot() {}
+
+void OrvexMainForm::consteHighlightLinesSlot() {}
+
+void OrvexMainForm::consteHideLinesSlot() {}
+
+void OrvexMainForm::consteShowPictsSlot() {}
+
+void OrvexMainForm::consteHighlightPictsSlot() {}
+
+void OrvexMainForm::consteHidePictsSlot() {}
+
+void OrvexMainForm::consteShowLabelsSlot() {}
+
+void OrvexMainForm::consteHideLabelsSlot() {}
+
+void OrvexMainForm::consteShowSepsSlot() {}
+
+void OrvexMainForm::consteHideSepsSlot() {}
+
+void OrvexMainForm::planetShowSlot() {}
+
+void OrvexMainForm::planetHighlightSlot() {}
+
+void OrvexMainForm::planetHideSlot() {}
+
+void OrvexMainForm::actualSlot() {}
+
+void OrvexMainForm::displayListSlot() {}
+
+void OrvexMainForm::cometsAddSlot() {}
+
+void OrvexMainForm::cometsRemoveSlot() {}
+
+void OrvexMainForm::asteroidsAddSlot() {}
+
+void OrvexMainForm::asteroidsRemoveSlot() {}
+
+void OrvexMainForm::scenarioNewSlot() {}
+
+void OrvexMainForm::scenarioCutSlot() {}
+
+void OrvexMainForm::scenarioCopySlot() {}
+
+void OrvexMainForm::scenarioPasteSlot() {}
+
+void OrvexMainForm::scenarioEditSlot() {}
+
+void OrvexMainForm::scenarioCameraSlot() {}
+
+void OrvexMainForm::scenarioRecSlot(bool) {}
+
+void OrvexMainForm::scenarioPlaySlot(bool) {}
+
+void OrvexMainForm::propClassSlot() {}
+
+void OrvexMainForm::propPropertySlot() {}
+
+void OrvexMainForm::propValueSlot() {}
+
+void OrvexMainForm::orvexUpdatedSlot() {}
+
+void OrvexMainForm::orvexKeyEventSlot() {}
+
+void OrvexMainForm::scenarioEndSlot() {}
+
+void OrvexMainForm::scenarioUndoSlot() {}
+
+void OrvexMainForm::scenarioRedoSlot() {}
+
+void OrvexMainForm::scenarioStateSlot() {}
+
+void OrvexMainForm::fileSaveImage() {}
+
+void OrvexMainForm::viewStyleWindowsXP() {}
+
+void OrvexMainForm::viewStyleWindows() {}
+
+void OrvexMainForm::viewStyleDark() {}
+
+void OrvexMainForm::fadeSlot(bool) {}
+
+void OrvexMainForm::bookmarkSlot() {}
+
+void OrvexMainForm::browserHomeSlot() {}
+
+void OrvexMainForm::flightSlot(bool) {}
+
+void OrvexMainForm::speedSpinSlot(int) {}
+
+void OrvexMainForm::speedStopSlot() {}
+
+void OrvexMainForm::spacecraftAddSlot() {}
+
+void OrvexMainForm::spacecraftRemoveSlot() {}
+
+void OrvexMainForm::asatelliteUpdateSlot() {}
+
+void OrvexMainForm::displayConsteSlot() {}
+
+void OrvexMainForm::displayPlanetSlot() {}
+
+void OrvexMainForm::displayFstarSlot() {}
+
+void OrvexMainForm::displayGalaxySlot() {}
+
+void OrvexMainForm::displayCometSlot() {}
+
+void OrvexMainForm::displayAsteroidSlot() {}
+
+void OrvexMainForm::displaySpacecraftSlot() {}
+
+void OrvexMainForm::displayASatelliteSlot() {}
+
+void OrvexMainForm::scenarioOpenSlot() {}
+
+void OrvexMainForm::scenarioSaveSlot() {}
+
+void OrvexMainForm::scenarioSaveAsSlot() {}
+
+void OrvexMainForm::languageSlot(int) {}
+
+void OrvexMainForm::propHelpSlot() {}

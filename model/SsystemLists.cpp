@@ -1,0 +1,280 @@
+// The object lists of the Ssystem: orbit-directory records, adding and
+// removing comets, asteroids, spacecraft and artificial satellites by name,
+// and their list files.
+#include <algorithm>
+
+#include "engine/DataFile.h"
+#include "engine/LogMessage.h"
+#include "model/BodyFactory.h"
+#include "model/DsAstrBody.h"
+#include "model/ListFile.h"
+#include "model/ModelFile.h"
+#include "model/ModelServices.h"
+#include "model/Ssystem.h"
+#include "model/TwoLineElements.h"
+#include "platform/DirectoryListing.h"
+
+struct Ssystem::ObjectKind {
+    int type;
+    const char* typeWord;
+    const char* noun;
+    bool titleScan;
+    std::string ListSettings::*dir;
+    std::vector<BodyFileName> Ssystem::*records;
+    const char* loadFailure;
+    const char* saveFailure;
+};
+
+const Ssystem::ObjectKind& Ssystem::objectKind(int type) {
+    static const ObjectKind kinds[] = {
+        {DsAstrBody::Comet, "Comet", "comet", false, &ListSettings::cometDir, &Ssystem::cometFiles_,
+         "Could not open comet list file.\n", "Could not save comet list file.\n"},
+        {DsAstrBody::Asteroid, "Asteroid", "asteroid", false, &ListSettings::asteroidDir,
+         &Ssystem::asteroidFiles_, "Could not open asteroid list file.\n",
+         "Could not save asteroid list file.\n"},
+        {DsAstrBody::Spacecraft, "Spacecraft", "spacecraft", false, &ListSettings::spacecraftDir,
+         &Ssystem::spacecraftFiles_, "Could not open spacecraft list file.\n",
+         "Could not save spacecraft list file.\n"},
+        {DsAstrBody::ASatellite, "ASatellite", "artificial satellite", true,
+         &ListSettings::aSatelliteDir, &Ssystem::aSatelliteFiles_,
+         "Could not open artificial satellite list file.\n",
+         "Could not save artificial satellite list file.\n"},
+    };
+    for (const ObjectKind& kind : kinds) {
+        if (kind.type == type)
+            return kind;
+    }
+    return kinds[0];
+}
+
+ListSettings Ssystem::getListSettings() const {
+    return services_ ? services_->getListSettings() : ListSettings();
+}
+
+std::vector<BodyFileName>& Ssystem::records(const ObjectKind& kind) {
+    return this->*kind.records;
+}
+
+const std::vector<BodyFileName>& Ssystem::getFileRecords(int type) const {
+    static const std::vector<BodyFileName> none;
+    const ObjectKind& kind = objectKind(type);
+    return kind.type == type ? this->*kind.records : none;
+}
+
+void Ssystem::scanOrbitDir(std::vector<BodyFileName>& records, const std::string& dir) {
+    records.clear();
+    // Sorted by name, so that of two files naming the same body the same one
+    // is found on every machine.
+    for (const std::string& entry : platform::listFiles(dir, "*.*")) {
+        DataFile file;
+        if (!file.open(dir + entry))
+            continue;
+        std::string token;
+        while (nextToken(file, token)) {
+            if (token == "Name:") {
+                std::string name;
+                if (nextToken(file, name))
+                    records.push_back({name, dir + entry});
+                break;
+            }
+        }
+    }
+}
+
+void Ssystem::scanASatelliteDir(std::vector<BodyFileName>& records, const std::string& dir) {
+    records.clear();
+    for (const std::string& entry : platform::listFiles(dir, "*.*")) {
+        DataFile file;
+        if (!file.open(dir + entry))
+            continue;
+        std::string line;
+        while (file.good()) {
+            file.readLine(line);
+            if (!isSatelliteTitle(line))
+                continue;
+            normalizeSatelliteName(line);
+            records.push_back({line, dir + entry});
+        }
+    }
+}
+
+DsAstrBody* Ssystem::kindParent(const ObjectKind& kind) const {
+    if (kind.type != DsAstrBody::ASatellite)
+        return topBodies_.empty() ? nullptr : topBodies_.front().get();
+    for (DsAstrBody* body : allBodies_) {
+        if (body->getType() == DsAstrBody::Earth)
+            return body;
+    }
+    return nullptr;
+}
+
+void Ssystem::addBody(const ObjectKind& kind, const std::string& name) {
+    const std::vector<BodyFileName>& files = records(kind);
+    const auto record = std::find_if(files.begin(), files.end(),
+                                     [&](const BodyFileName& r) { return r.name == name; });
+    if (record == files.end() || findBody(name))
+        return;
+    DsAstrBody* parent = kindParent(kind);
+    if (!parent) {
+        logMessage("No %s for the %s %s.", kind.type == DsAstrBody::ASatellite ? "Earth" : "Sun",
+                   kind.noun, name.c_str());
+        return;
+    }
+    const std::string file = record->file; // the records may be rebuilt meanwhile
+    std::unique_ptr<DsAstrBody> created = makeBody(kind.typeWord, name, parent, this);
+    DsAstrBody* body = created.get();
+    parent->addChild(std::move(created));
+    // A body whose file fails stays, where its reader leaves it.
+    body->loadOrbitFile(file);
+    body->ensureDefaultPlace();
+}
+
+void Ssystem::removeBodies(const ObjectKind& kind, const std::string& name) {
+    DsAstrBody* parent = kindParent(kind);
+    if (!parent)
+        return;
+    std::vector<std::string> names;
+    for (const auto& child : parent->getChildren()) {
+        if (child->getType() == kind.type && (name == "All" || child->getName() == name))
+            names.push_back(child->getName());
+    }
+    if (names.empty())
+        return;
+    // The selection leaves a body that goes for the first body; any other
+    // selected body stays selected, whatever its index becomes.
+    const DsAstrBody* selected = getSelectedBody();
+    if (selected && selected->getParent() == parent && selected->getType() == kind.type &&
+        std::find(names.begin(), names.end(), selected->getName()) != names.end())
+        select(0, 0, -1);
+    for (const std::string& n : names)
+        parent->removeChildOfKind(n, kind.type);
+    if (getSelectedBody())
+        select(selectedIndex_, 0, -1);
+}
+
+bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path) {
+    const ListSettings settings = getListSettings();
+    DataDirScope scope(settings.dataDir);
+    if (!scope.ok())
+        return false;
+    // The records are fresh even when the list fails.
+    if (kind.titleScan)
+        scanASatelliteDir(records(kind), settings.*kind.dir);
+    else
+        scanOrbitDir(records(kind), settings.*kind.dir);
+    DataFile file;
+    if (!file.open(path)) {
+        logMessage("%s", kind.loadFailure);
+        return false;
+    }
+    if (!kindParent(kind)) {
+        logMessage("No %s for the %s list %s.",
+                   kind.type == DsAstrBody::ASatellite ? "Earth" : "Sun", kind.noun, path.c_str());
+        return false;
+    }
+    removeBodies(kind, "All");
+    // Every word is tried as a name: the head's words name no record.
+    std::string token;
+    while (file.good()) {
+        token.clear();
+        file.readString(token);
+        if (!token.empty())
+            addBody(kind, token);
+    }
+    return true;
+}
+
+bool Ssystem::saveBodyList(const ObjectKind& kind, const std::string& path) {
+    return saveListFile(
+        path, getListSettings(),
+        [&](DataFile& file) {
+            for (const DsAstrBody* body : allBodies_) {
+                if (body->getType() == kind.type)
+                    file.writeString(body->getName()).writeText("\n");
+            }
+        },
+        kind.saveFailure);
+}
+
+namespace {
+
+// One name added in the data directory.
+template <typename Add> void inDataDir(const ListSettings& settings, Add add) {
+    DataDirScope scope(settings.dataDir);
+    if (scope.ok())
+        add();
+}
+
+} // namespace
+
+void Ssystem::addComet(const std::string& name) {
+    inDataDir(getListSettings(), [&] { addBody(objectKind(DsAstrBody::Comet), name); });
+}
+
+void Ssystem::addAsteroid(const std::string& name) {
+    inDataDir(getListSettings(), [&] { addBody(objectKind(DsAstrBody::Asteroid), name); });
+}
+
+void Ssystem::addSpacecraft(const std::string& name) {
+    inDataDir(getListSettings(), [&] { addBody(objectKind(DsAstrBody::Spacecraft), name); });
+}
+
+void Ssystem::addASatellite(const std::string& name) {
+    inDataDir(getListSettings(), [&] { addBody(objectKind(DsAstrBody::ASatellite), name); });
+}
+
+void Ssystem::removeComet(const std::string& name) {
+    removeBodies(objectKind(DsAstrBody::Comet), name);
+}
+
+void Ssystem::removeAsteroid(const std::string& name) {
+    removeBodies(objectKind(DsAstrBody::Asteroid), name);
+}
+
+void Ssystem::removeSpacecraft(const std::string& name) {
+    removeBodies(objectKind(DsAstrBody::Spacecraft), name);
+}
+
+void Ssystem::removeASatellite(const std::string& name) {
+    removeBodies(objectKind(DsAstrBody::ASatellite), name);
+}
+
+bool Ssystem::loadCometList(const std::string& path) {
+    return loadBodyList(objectKind(DsAstrBody::Comet), path);
+}
+
+bool Ssystem::loadAsteroidList(const std::string& path) {
+    return loadBodyList(objectKind(DsAstrBody::Asteroid), path);
+}
+
+bool Ssystem::loadSpacecraftList(const std::string& path) {
+    return loadBodyList(objectKind(DsAstrBody::Spacecraft), path);
+}
+
+bool Ssystem::loadASatelliteList(const std::string& path) {
+    return loadBodyList(objectKind(DsAstrBody::ASatellite), path);
+}
+
+bool Ssystem::saveCometList(const std::string& path) {
+    return saveBodyList(objectKind(DsAstrBody::Comet), path);
+}
+
+bool Ssystem::saveAsteroidList(const std::string& path) {
+    return saveBodyList(objectKind(DsAstrBody::Asteroid), path);
+}
+
+bool Ssystem::saveSpacecraftList(const std::string& path) {
+    return saveBodyList(objectKind(DsAstrBody::Spacecraft), path);
+}
+
+bool Ssystem::saveASatelliteList(const std::string& path) {
+    return saveBodyList(objectKind(DsAstrBody::ASatellite), path);
+}
+
+bool Ssystem::loadLists(const std::string& path) {
+    loadCometList(path);
+    loadAsteroidList(path);
+    loadSpacecraftList(path);
+    loadASatelliteList(path);
+    return true;
+}

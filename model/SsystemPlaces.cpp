@@ -1,0 +1,150 @@
+// The place list of the Ssystem, the place commands on the selected body and
+// the display states of bodies named in a text.
+#include <set>
+#include <sstream>
+
+#include "engine/DataFile.h"
+#include "engine/LogMessage.h"
+#include "model/DsAstrBody.h"
+#include "model/ListFile.h"
+#include "model/Ssystem.h"
+
+namespace {
+
+// The kinds whose places the list keeps: the bodies of the data file.
+bool keepsPlacesInList(int type) {
+    return type == DsAstrBody::Planet || type == DsAstrBody::Sun || type == DsAstrBody::Earth ||
+           type == DsAstrBody::Moon || type == DsAstrBody::Satellite;
+}
+
+} // namespace
+
+bool Ssystem::loadPlaceList(const std::string& path) {
+    const ListSettings settings = getListSettings();
+    DataDirScope scope(settings.dataDir);
+    if (!scope.ok())
+        return false;
+    DataFile file;
+    if (!file.open(path)) {
+        logMessage("Could not open place list file.\n");
+        return false;
+    }
+    // A place the body already holds under the line's name is set from the
+    // line rather than doubled, so that the places of the data file and a
+    // list loaded twice appear once. Each held place takes one line.
+    std::set<const DsPlace*> taken;
+    std::string line;
+    while (file.good()) {
+        file.readLine(line);
+        std::istringstream words(line);
+        std::string bodyName;
+        if (!(words >> bodyName) || bodyName == "Version:" || bodyName == "Locale:")
+            continue;
+        DsAstrBody* body = findBody(bodyName);
+        if (!body) {
+            logMessage("No body %s for the place list line \"%s\".", bodyName.c_str(),
+                       line.c_str());
+            continue;
+        }
+        std::string placeLine;
+        std::getline(words, placeLine);
+        std::istringstream placeWords(placeLine);
+        std::string placeName;
+        if (!(placeWords >> placeName))
+            continue;
+        DsPlace* held = nullptr;
+        for (int i = 0; i < body->getPlaceCount() && !held; ++i) {
+            DsPlace* place = body->getPlace(i);
+            if (place->getName() == placeName && !taken.count(place))
+                held = place;
+        }
+        if (held) {
+            held->setPanorama("None");
+            held->setWeather("None");
+            held->parse(placeLine);
+        } else {
+            body->addPlace(placeLine);
+            held = body->getPlace(body->getPlaceCount() - 1);
+        }
+        taken.insert(held);
+    }
+    ensureDefaultPlaces();
+    return true;
+}
+
+bool Ssystem::savePlaceList(const std::string& path) {
+    return saveListFile(
+        path, getListSettings(),
+        [&](DataFile& file) {
+            for (const DsAstrBody* body : allBodies_) {
+                if (!keepsPlacesInList(body->getType()))
+                    continue;
+                for (int i = 0; i < body->getPlaceCount(); ++i)
+                    file.writeString(body->getName())
+                        .writeString(body->formatPlace(i))
+                        .writeText("\n");
+            }
+        },
+        "Could not save place list file.\n");
+}
+
+void Ssystem::ensureDefaultPlaces() {
+    for (DsAstrBody* body : allBodies_)
+        body->ensureDefaultPlace();
+}
+
+void Ssystem::addPlace() {
+    if (DsAstrBody* body = getSelectedBody())
+        body->addNewPlace();
+}
+
+void Ssystem::removePlace() {
+    if (DsAstrBody* body = getSelectedBody()) {
+        body->removeSelectedPlace();
+        body->ensureDefaultPlace();
+    }
+}
+
+void Ssystem::setPlaceName(const std::string& name) {
+    if (DsAstrBody* body = getSelectedBody()) {
+        body->setPlaceName(name);
+        body->ensureDefaultPlace();
+    }
+}
+
+void Ssystem::placePanorama(const std::string& name) {
+    if (DsAstrBody* body = getSelectedBody())
+        body->setPlacePanorama(name);
+}
+
+void Ssystem::setStatesByNames(const std::string& names, int state) {
+    // Show and highlight reach only the bodies the data shows in this sim
+    // mode; hiding reaches every body.
+    auto apply = [state](DsAstrBody* body) {
+        if (state == SimModeState::Hide || body->getSimModeFlag() == SimModeState::Show)
+            body->setState(state);
+    };
+    std::istringstream words(names);
+    std::string word;
+    while (words >> word) {
+        if (word == "All") {
+            for (DsAstrBody* body : allBodies_)
+                apply(body);
+            return;
+        }
+        if (DsAstrBody* body = findBody(word))
+            apply(body);
+    }
+}
+
+void Ssystem::showAstrBodies(const std::string& names) {
+    setStatesByNames(names, SimModeState::Show);
+}
+
+void Ssystem::hideAstrBodies(const std::string& names) {
+    setStatesByNames(names, SimModeState::Hide);
+}
+
+void Ssystem::hlightAstrBodies(const std::string& names) {
+    setStatesByNames(names, SimModeState::Hlight);
+}

@@ -1,0 +1,81 @@
+#include "model/TwoLineElements.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "engine/DataFile.h"
+#include "engine/DateTime.h"
+#include "model/OrbitMath.h"
+#include "platform/NumericLocale.h"
+
+void normalizeSatelliteName(std::string& name) {
+    if (name.size() > 255)
+        name.resize(255);
+    const size_t end = name.find_last_not_of("\n\r \t");
+    name.resize(end == std::string::npos ? 0 : end + 1);
+    for (char& c : name) {
+        if (c == ' ')
+            c = '_';
+    }
+}
+
+bool isSatelliteTitle(const std::string& line) {
+    return line.size() >= 2 && line[0] != '#' && line[0] != '1' && line[0] != '2';
+}
+
+std::string elementField(const std::string& line, int first, int width) {
+    const size_t start = size_t(first - 1);
+    if (start >= line.size())
+        return "";
+    return line.substr(start, size_t(width));
+}
+
+double elementEpochJd(int yearDigits, double dayOfYear) {
+    const int year = yearDigits < 57 ? 2000 + yearDigits : 1900 + yearDigits;
+    const double newYear = DateTime::fieldsToTime(year, 1, 1, 0, 0, 0);
+    return julianDateFromTime(newYear) + dayOfYear - 1.0;
+}
+
+namespace {
+
+double number(const std::string& line, int first, int width) {
+    return platform::parseDouble(elementField(line, first, width).c_str());
+}
+
+} // namespace
+
+bool parseTwoLineElements(const std::string& line1, const std::string& line2,
+                          TwoLineElements& out) {
+    if (line1.empty() || line1[0] != '1' || line2.empty() || line2[0] != '2')
+        return false;
+    const std::string year = elementField(line1, 19, 2);
+    out.epochJd = elementEpochJd(std::atoi(year.c_str()), number(line1, 21, 12));
+    out.meanMotionDot = number(line1, 34, 10);
+    out.inclination = number(line2, 9, 8);
+    out.node = number(line2, 18, 8);
+    out.eccentricity = platform::parseDouble(("0." + elementField(line2, 27, 7)).c_str());
+    out.argPerigee = number(line2, 35, 8);
+    out.meanAnomaly = number(line2, 44, 8);
+    out.meanMotion = number(line2, 53, 11);
+    return true;
+}
+
+bool findTwoLineElements(DataFile& file, const std::string& name, TwoLineElements& out) {
+    // The lines are kept, so that a title whose set is incomplete does not
+    // hide the lines after it from the search.
+    std::vector<std::string> lines;
+    std::string line;
+    while (file.good()) {
+        file.readLine(line);
+        lines.push_back(line);
+    }
+    for (size_t i = 0; i + 2 < lines.size(); ++i) {
+        if (!isSatelliteTitle(lines[i]))
+            continue;
+        std::string title = lines[i];
+        normalizeSatelliteName(title);
+        if (title == name && parseTwoLineElements(lines[i + 1], lines[i + 2], out))
+            return true;
+    }
+    return false;
+}

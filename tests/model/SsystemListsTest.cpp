@@ -1,0 +1,358 @@
+// Object lists: orbit-directory scans, adding and removing by name, list and
+// place-list files.
+#include "model/Ssystem.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "FakeModelServices.h"
+#include "engine/LogMessage.h"
+#include "model/DsAstrBody.h"
+#include "platform/CurrentDirGuard.h"
+#include "support/TestEnv.h"
+
+namespace {
+
+class ListServices : public FakeModelServices {
+public:
+    ListSettings settings;
+    ListSettings getListSettings() const override { return settings; }
+};
+
+const char* const systemText = "DefineSimMode: Solar 1 1 1 1\n"
+                               "DefineSimMode: Near 1 1 1 1\n"
+                               "Child: Sun Sun\n"
+                               "    SimMode: 0 State: Show\n"
+                               "    SimMode: 1 State: Show\n"
+                               "    Child: Planet Venus\n"
+                               "        SimMode: 0 State: Show\n"
+                               "        SimMode: 1 State: Hide\n"
+                               "    }\n"
+                               "    Child: Earth Earth\n"
+                               "        SimMode: 0 State: Show\n"
+                               "        SimMode: 1 State: Show\n"
+                               "        Place: Greenwich\n"
+                               "            Latitude: 51.4769\n"
+                               "            Longitude: -0.0005\n"
+                               "        }\n"
+                               "        Child: Moon Moon\n"
+                               "            SimMode: 0 State: Show\n"
+                               "        }\n"
+                               "    }\n"
+                               "    Child: Planet Mars\n"
+                               "        SimMode: 0 State: Show\n"
+                               "    }\n"
+                               "}\n";
+
+std::string cometFile(const std::string& name) {
+    return "Name: " + name +
+           "\nSimMode: All State: Show\nT: 1986 2 5.9\nq: 0.586\ne: 0.967\nPeri: 111.3\n"
+           "Node: 58.4\nIncl: 162.3\n";
+}
+
+class SsystemListsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        view.settings.dataDir = dir.path();
+        write("data/ssystem.def", systemText);
+        write("data/orbits/comets/a_halley.orb", cometFile("Halley"));
+        write("data/orbits/comets/b_halley_too.orb", cometFile("Halley"));
+        write("data/orbits/comets/c_encke.orb", cometFile("Encke"));
+        write("data/orbits/comets/d_earth.orb", cometFile("Earth"));
+        write("data/orbits/comets/e_nameless.orb", "T: 2000 1 1\n");
+        write("data/orbits/comets/noext", cometFile("Hidden"));
+        write("data/orbits/asteroids/ceres.orb", "Name: Ceres\ne: 0.0758\nPeri: 73.6\n"
+                                                 "Node: 80.3\nIncl: 10.6\nA: 2.767\nM: 0\n"
+                                                 "t: 2451545\n");
+        write("data/orbits/spacecrafts/probe.dsc",
+              "Name: Probe\nOrbitData: 2\n2458000.5 1 2 3\n2458001.5 4 5 6\n");
+        write("data/orbits/asatellites/extra.tle",
+              "# extra\nTWO WORDS  \n"
+              "1 25544U 98067A   18020.89808844  .00002078  00000-0  38550-4 0  9992\n"
+              "2 25544  51.6424  32.9776 0003646  28.7227  39.5332 15.54190080 95614\n");
+        QFile::copy(QString::fromStdString(orvextest::dataPath("objects/satellites.tle")),
+                    QString::fromStdString(dir.file("data/orbits/asatellites/2018.tle")));
+        platform::CurrentDirGuard data(dir.path());
+        ASSERT_EQ(system.readData("data/ssystem.def"), 1);
+    }
+    void write(const std::string& relative, const std::string& text) {
+        const std::string path = dir.file(relative);
+        QDir().mkpath(QString::fromStdString(path.substr(0, path.rfind('/'))));
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    std::string read(const std::string& relative) const {
+        std::ifstream in(dir.file(relative), std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    // The names of the bodies of a kind, in the list of all bodies.
+    std::string names(int type) const {
+        std::string out;
+        for (const DsAstrBody* body : system.getAllBodies()) {
+            if (body->getType() == type)
+                out += body->getName() + " ";
+        }
+        return out;
+    }
+    int indexOf(const std::string& name) const {
+        const auto& all = system.getAllBodies();
+        for (size_t i = 0; i < all.size(); ++i) {
+            if (all[i]->getName() == name)
+                return int(i);
+        }
+        return -1;
+    }
+    std::string placesOf(const std::string& name) const {
+        const DsAstrBody* body = system.findBody(name);
+        std::string out;
+        for (int i = 0; body && i < body->getPlaceCount(); ++i)
+            out += body->formatPlace(i) + "|";
+        return out;
+    }
+
+    orvextest::TempDir dir;
+    ListServices view;
+    Ssystem system{nullptr, &view};
+    LogCapture log;
+};
+
+const std::string head = "Version: 7.0 \nLocale: en_us \n\n";
+
+} // namespace
+
+TEST_F(SsystemListsTest, NameScanFindsTheFirstFileOfEachName) {
+    std::vector<BodyFileName> records;
+    platform::CurrentDirGuard data(dir.path());
+    Ssystem::scanOrbitDir(records, "./data/orbits/comets/");
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].name, "Halley");
+    EXPECT_EQ(records[0].file, "./data/orbits/comets/a_halley.orb");
+    EXPECT_EQ(records[1].file, "./data/orbits/comets/b_halley_too.orb");
+    EXPECT_EQ(records[3].name, "Earth");
+    Ssystem::scanOrbitDir(records, "./data/orbits/absent/");
+    EXPECT_TRUE(records.empty());
+}
+
+TEST_F(SsystemListsTest, TitleScanGivesOneRecordPerTitle) {
+    std::vector<BodyFileName> records;
+    platform::CurrentDirGuard data(dir.path());
+    Ssystem::scanASatelliteDir(records, "./data/orbits/asatellites/");
+    ASSERT_EQ(records.size(), 11u);
+    EXPECT_EQ(records[0].name, "ISS_(ZARYA)");
+    EXPECT_EQ(records[0].file, "./data/orbits/asatellites/2018.tle");
+    EXPECT_EQ(records[3].name, "GPS_BIIF-12__(PRN_32)");
+    EXPECT_EQ(records[10].name, "TWO_WORDS");
+    EXPECT_EQ(records[10].file, "./data/orbits/asatellites/extra.tle");
+}
+
+TEST_F(SsystemListsTest, BodyListsGoRoundTrip) {
+    write("data/comets.dcl", head + "Halley \nNoSuchComet \nEncke \nHalley \n");
+    const std::string before = platform::currentDirectory();
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    EXPECT_EQ(platform::currentDirectory(), before);
+    EXPECT_EQ(names(DsAstrBody::Comet), "Halley Encke ");
+    const DsAstrBody* halley = system.findBody("Halley");
+    EXPECT_EQ(halley->getParent(), system.findBody("Sun"));
+    EXPECT_EQ(halley->getOrbitFile(), "./data/orbits/comets/a_halley.orb");
+    EXPECT_EQ(halley->getPlaceName(), "None"); // a default place, none selected
+    EXPECT_EQ(halley->getPlaceCount(), 1);
+
+    ASSERT_TRUE(system.saveCometList("./data/saved.dcl"));
+    EXPECT_EQ(read("data/saved.dcl"), head + "Halley \nEncke \n");
+    system.removeComet("All");
+    EXPECT_EQ(names(DsAstrBody::Comet), "");
+    ASSERT_TRUE(system.loadCometList("./data/saved.dcl"));
+    EXPECT_EQ(names(DsAstrBody::Comet), "Halley Encke ");
+
+    // Another head loads the same; a head alone removes every comet.
+    write("data/other.dcl", "Version: 1.0 \nLocale: ja_jp \n\nEncke \n");
+    ASSERT_TRUE(system.loadCometList("./data/other.dcl"));
+    EXPECT_EQ(names(DsAstrBody::Comet), "Encke ");
+    write("data/empty.dcl", head);
+    ASSERT_TRUE(system.loadCometList("./data/empty.dcl"));
+    EXPECT_EQ(names(DsAstrBody::Comet), "");
+    EXPECT_FALSE(log.contains("Could not"));
+}
+
+TEST_F(SsystemListsTest, EveryKindFromOneDefaultList) {
+    write("data/defaults.ddl", head + "Encke \nCeres \nProbe \nISS_(ZARYA) \nHST \nTWO_WORDS \n");
+    EXPECT_TRUE(system.loadLists("./data/defaults.ddl"));
+    EXPECT_EQ(names(DsAstrBody::Comet), "Encke ");
+    EXPECT_EQ(names(DsAstrBody::Asteroid), "Ceres ");
+    EXPECT_EQ(names(DsAstrBody::Spacecraft), "Probe ");
+    EXPECT_EQ(names(DsAstrBody::ASatellite), "ISS_(ZARYA) HST TWO_WORDS ");
+    EXPECT_EQ(system.findBody("HST")->getParent(), system.findBody("Earth"));
+    EXPECT_EQ(system.getFileRecords(DsAstrBody::Asteroid).size(), 1u);
+    EXPECT_EQ(system.getFileRecords(DsAstrBody::Planet).size(), 0u);
+
+    ASSERT_TRUE(system.saveASatelliteList("./data/asatellites.dal"));
+    EXPECT_EQ(read("data/asatellites.dal"), head + "ISS_(ZARYA) \nHST \nTWO_WORDS \n");
+    ASSERT_TRUE(system.saveSpacecraftList("./data/comets.dsl"));
+    EXPECT_EQ(read("data/comets.dsl"), head + "Probe \n");
+}
+
+TEST_F(SsystemListsTest, AddingKeepsNamesUniqueAndNeedsAFreshScan) {
+    write("data/comets.dcl", head);
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    system.addComet("Halley");
+    system.addComet("Halley");
+    system.addComet("Earth"); // a comet file bears the planet's name
+    system.addComet("Hidden");
+    EXPECT_EQ(names(DsAstrBody::Comet), "Halley ");
+    EXPECT_EQ(system.findBody("Earth")->getType(), DsAstrBody::Earth);
+
+    write("data/orbits/comets/f_new.orb", cometFile("Newcomer"));
+    system.addComet("Newcomer");
+    EXPECT_EQ(names(DsAstrBody::Comet), "Halley ");
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    system.addComet("Newcomer");
+    EXPECT_EQ(names(DsAstrBody::Comet), "Newcomer ");
+}
+
+TEST_F(SsystemListsTest, RemovingTakesOnlyBodiesOfTheKind) {
+    write("data/defaults.ddl", head + "Halley \nEncke \nCeres \nHST \n");
+    system.loadLists("./data/defaults.ddl");
+    system.removeComet("Earth");
+    system.removeComet("Mars");
+    system.removeComet("Ceres");
+    system.removeASatellite("Moon");
+    EXPECT_TRUE(system.findBody("Earth"));
+    EXPECT_TRUE(system.findBody("Mars"));
+    EXPECT_TRUE(system.findBody("Moon"));
+    EXPECT_TRUE(system.findBody("Ceres"));
+
+    // The selected comet goes: the first body is selected.
+    system.select(indexOf("Encke"), 0, -1);
+    system.removeComet("Encke");
+    EXPECT_EQ(system.getSelectedName(), "Sun");
+    EXPECT_EQ(system.findBody("Sun")->isSelected(), 1);
+    // A later asteroid stays selected while the comets before it go.
+    system.select(indexOf("Ceres"), 0, -1);
+    system.removeComet("All");
+    EXPECT_EQ(names(DsAstrBody::Comet), "");
+    EXPECT_EQ(system.getSelectedName(), "Ceres");
+    EXPECT_EQ(system.getSelectedIndex(), indexOf("Ceres"));
+    EXPECT_EQ(system.findBody("Ceres")->isSelected(), 1);
+    system.removeASatellite("HST");
+    EXPECT_EQ(system.getSelectedName(), "Ceres");
+    system.removeAsteroid("All");
+    EXPECT_EQ(system.getSelectedName(), "Sun");
+}
+
+TEST_F(SsystemListsTest, FailuresKeepBodiesAndFiles) {
+    write("data/comets.dcl", head + "Halley \n");
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    EXPECT_FALSE(system.loadCometList("./data/absent.dcl"));
+    EXPECT_TRUE(log.contains("Could not open comet list file."));
+    EXPECT_EQ(names(DsAstrBody::Comet), "Halley ");
+    EXPECT_FALSE(system.saveCometList("./no/such/dir/comets.dcl"));
+    EXPECT_TRUE(log.contains("Could not save comet list file."));
+    EXPECT_FALSE(system.loadPlaceList("./data/absent.dpl"));
+    EXPECT_TRUE(log.contains("Could not open place list file."));
+    EXPECT_FALSE(system.loadASatelliteList("./data/absent.dal"));
+    EXPECT_TRUE(log.contains("Could not open artificial satellite list file."));
+
+    view.settings.dataDir = dir.file("missing");
+    EXPECT_FALSE(system.saveCometList("./data/comets.dcl"));
+    EXPECT_TRUE(log.contains("Could not change to the data directory"));
+    EXPECT_EQ(read("data/comets.dcl"), head + "Halley \n");
+}
+
+TEST_F(SsystemListsTest, ListsWithoutTheirParentAreSkipped) {
+    write("data/nosun.def", "DefineSimMode: Empty 1 1 1 1\n");
+    write("data/comets.dcl", head + "Halley \n");
+    write("data/asatellites.dal", head + "HST \n");
+    Ssystem empty(nullptr, &view);
+    {
+        platform::CurrentDirGuard data(dir.path());
+        ASSERT_EQ(empty.readData("data/nosun.def"), 1);
+    }
+    EXPECT_FALSE(empty.loadCometList("./data/comets.dcl"));
+    EXPECT_TRUE(log.contains("No Sun for the comet list"));
+    EXPECT_FALSE(empty.loadASatelliteList("./data/asatellites.dal"));
+    EXPECT_TRUE(log.contains("No Earth for the artificial satellite list"));
+    empty.addASatellite("HST");
+    EXPECT_TRUE(log.contains("No Earth for the artificial satellite HST."));
+    EXPECT_TRUE(empty.getAllBodies().empty());
+}
+
+TEST_F(SsystemListsTest, PlaceListsLoadOnceAndGoRoundTrip) {
+    write("data/places.dpl", head + "Earth Tokyo 35.6895 139.692 -weather Rain \n"
+                                    "Earth Greenwich 51.5 0 -panorama hills.png \n"
+                                    "Pluto Lost 1 2 \n"
+                                    "Nowhere Earth 3 4 \n"
+                                    "Mars Olympus_Mons 18.65 226.2 \n");
+    ASSERT_TRUE(system.loadPlaceList("./data/places.dpl"));
+    EXPECT_EQ(
+        placesOf("Earth"),
+        "Greenwich 51.5 0 -panorama hills.png|Tokyo 35.6895 139.692 -weather Rain|Surface 0 0|");
+    EXPECT_EQ(placesOf("Mars"), "Olympus_Mons 18.65 226.2|Surface 0 0|");
+    EXPECT_TRUE(log.contains("No body Pluto"));
+    EXPECT_TRUE(log.contains("No body Nowhere"));
+    // A second load sets the same places again.
+    ASSERT_TRUE(system.loadPlaceList("./data/places.dpl"));
+    EXPECT_EQ(
+        placesOf("Earth"),
+        "Greenwich 51.5 0 -panorama hills.png|Tokyo 35.6895 139.692 -weather Rain|Surface 0 0|");
+
+    // Places of comets stay out of the list.
+    write("data/comets.dcl", head + "Encke \n");
+    system.loadCometList("./data/comets.dcl");
+    ASSERT_TRUE(system.savePlaceList("./data/saved.dpl"));
+    const std::string saved = read("data/saved.dpl");
+    EXPECT_EQ(saved.find("Encke"), std::string::npos);
+    EXPECT_NE(saved.find("Earth Tokyo 35.6895 139.692 -weather Rain \n"), std::string::npos);
+    EXPECT_EQ(saved.substr(0, head.size()), head);
+    ASSERT_TRUE(system.loadPlaceList("./data/saved.dpl"));
+    EXPECT_EQ(
+        placesOf("Earth"),
+        "Greenwich 51.5 0 -panorama hills.png|Tokyo 35.6895 139.692 -weather Rain|Surface 0 0|");
+    ASSERT_TRUE(system.savePlaceList("./data/again.dpl"));
+    EXPECT_EQ(read("data/again.dpl"), saved);
+
+    // Two places of one name are two lines, and stay two.
+    write("data/twice.dpl", head + "Moon Base 1 1 \nMoon Base 2 2 \n");
+    system.loadPlaceList("./data/twice.dpl");
+    system.loadPlaceList("./data/twice.dpl");
+    EXPECT_EQ(placesOf("Moon"), "Surface 0 0|Base 1 1|Base 2 2|");
+}
+
+TEST_F(SsystemListsTest, PlaceCommandsActOnTheSelectedBody) {
+    system.select(indexOf("Earth"), 0, -1);
+    system.ensureDefaultPlaces();
+    DsAstrBody* earth = system.findBody("Earth");
+    earth->selectPlace("Greenwich");
+    system.addPlace();
+    EXPECT_EQ(system.getPlaceName(), "New");
+    EXPECT_NEAR(system.getPlaceLat(), 51.4769, 1e-9);
+    system.setPlaceName("Home");
+    system.placePanorama("hills.png");
+    EXPECT_EQ(placesOf("Earth"), "Greenwich 51.4769 -0.0005|Surface 0 0|Home 51.4769 -0.0005 "
+                                 "-panorama hills.png|");
+    system.removePlace();
+    EXPECT_EQ(placesOf("Earth"), "Greenwich 51.4769 -0.0005|Surface 0 0|");
+    view.defaultPlace = "Ground";
+    system.ensureDefaultPlaces();
+    EXPECT_EQ(placesOf("Mars"), "Surface 0 0|Ground 0 0|");
+}
+
+TEST_F(SsystemListsTest, DisplayStatesByName) {
+    system.simMode(1); // Venus is hidden by the data here
+    system.hideAstrBodies("Mars");
+    EXPECT_EQ(system.findBody("Mars")->getState(), SimModeState::Hide);
+    system.showAstrBodies("Mars  Venus");
+    EXPECT_EQ(system.findBody("Mars")->getState(), SimModeState::Hide); // hidden by the data
+    EXPECT_EQ(system.findBody("Venus")->getState(), SimModeState::Hide);
+    system.simMode(0);
+    system.hideAstrBodies("Mars Venus Nothing");
+    system.hlightAstrBodies("Mars All Venus");
+    EXPECT_EQ(system.findBody("Mars")->getState(), SimModeState::Hlight);
+    EXPECT_EQ(system.findBody("Venus")->getState(), SimModeState::Hlight);
+    system.showAstrBodies("Venus All");
+    EXPECT_EQ(system.findBody("Earth")->getState(), SimModeState::Show);
+}

@@ -1,0 +1,722 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>MediaPlayerPane</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>OrvexMainForm</name>
+    <message>
+        <source>Orvex Control Window</source>
+        <translation>Orvex Steuerfenster</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Orvex Studio</source>
+        <translation>Orvex Studio</translation>
+    </message>
+    <message>
+        <source>Press [Esc] key to change mouse mode.</source>
+        <translation>[Esc] drücken, um den Mausmodus zu wechseln.</translation>
+    </message>
+    <message>
+        <source>Click [Show] button to hide the Media Viewer.</source>
+        <translation>[Zeigen] anklicken, um den Medienbetrachter zu verbergen.</translation>
+    </message>
+    <message>
+        <source>Drop a image or a movie on [Show] button to show it.</source>
+        <translation>Ein Bild oder einen Film auf [Zeigen] ziehen, um es anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>&lt;</source>
+        <translation>&lt;</translation>
+    </message>
+    <message>
+        <source>&gt;</source>
+        <translation>&gt;</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Media Viewer</source>
+        <translation>Medienbetrachter</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Playback control</source>
+        <translation>Wiedergabesteuerung</translation>
+    </message>
+    <message>
+        <source>Viewpoint</source>
+        <translation>Standpunkt</translation>
+    </message>
+    <message>
+        <source>Simulation Mode : </source>
+        <translation>Simulationsmodus : </translation>
+    </message>
+    <message>
+        <source>Location Name : </source>
+        <translation>Ort : </translation>
+    </message>
+    <message>
+        <source>Celestial body Name : </source>
+        <translation>Himmelskörper : </translation>
+    </message>
+    <message>
+        <source>Longitude : </source>
+        <translation>Länge : </translation>
+    </message>
+    <message>
+        <source>Latitude : </source>
+        <translation>Breite : </translation>
+    </message>
+    <message>
+        <source>Edit locations...</source>
+        <translation>Orte bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Landing /
+Launching</source>
+        <translation>Landen /
+Starten</translation>
+    </message>
+    <message>
+        <source>with Effect</source>
+        <translation>mit Effekt</translation>
+    </message>
+    <message>
+        <source>Free flight</source>
+        <translation>Freier Flug</translation>
+    </message>
+    <message>
+        <source>Date / Time</source>
+        <translation>Datum / Zeit</translation>
+    </message>
+    <message>
+        <source>Actual time</source>
+        <translation>Aktuelle Zeit</translation>
+    </message>
+    <message>
+        <source>  Step : </source>
+        <translation>  Schritt : </translation>
+    </message>
+    <message>
+        <source>Speed : </source>
+        <translation>Tempo : </translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Planet etc. labels</source>
+        <translation>Planetennamen</translation>
+    </message>
+    <message>
+        <source>Orbits</source>
+        <translation>Bahnen</translation>
+    </message>
+    <message>
+        <source>Protractors</source>
+        <translation>Winkelmesser</translation>
+    </message>
+    <message>
+        <source>Radius scaling</source>
+        <translation>Radiusskalierung</translation>
+    </message>
+    <message>
+        <source>Spin axes</source>
+        <translation>Drehachsen</translation>
+    </message>
+    <message>
+        <source>Clouds, Atmosphere</source>
+        <translation>Wolken, Atmosphäre</translation>
+    </message>
+    <message>
+        <source>Lighting</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Landscapes</source>
+        <translation>Landschaften</translation>
+    </message>
+    <message>
+        <source>Weather effects</source>
+        <translation>Wettereffekte</translation>
+    </message>
+    <message>
+        <source>Information console</source>
+        <translation>Infokonsole</translation>
+    </message>
+    <message>
+        <source>Nebula, Star clusters</source>
+        <translation>Nebel, Sternhaufen</translation>
+    </message>
+    <message>
+        <source>Fixed star labels</source>
+        <translation>Fixsternnamen</translation>
+    </message>
+    <message>
+        <source>Constellation figures</source>
+        <translation>Sternbildfiguren</translation>
+    </message>
+    <message>
+        <source>Constellation lines</source>
+        <translation>Sternbildlinien</translation>
+    </message>
+    <message>
+        <source>Equatorial coordinate</source>
+        <translation>Äquatorialkoordinaten</translation>
+    </message>
+    <message>
+        <source>Fixed stars</source>
+        <translation>Fixsterne</translation>
+    </message>
+    <message>
+        <source>Milky Way</source>
+        <translation>Milchstraße</translation>
+    </message>
+    <message>
+        <source>Asteroid belt</source>
+        <translation>Asteroidengürtel</translation>
+    </message>
+    <message>
+        <source>Umbra</source>
+        <translation>Kernschatten</translation>
+    </message>
+    <message>
+        <source>Penumbra</source>
+        <translation>Halbschatten</translation>
+    </message>
+    <message>
+        <source>Dust, Shooting stars</source>
+        <translation>Staub, Sternschnuppen</translation>
+    </message>
+    <message>
+        <source>Fade in / out</source>
+        <translation>Ein- / Ausblenden</translation>
+    </message>
+    <message>
+        <source>Detail settings...</source>
+        <translation>Detaileinstellungen...</translation>
+    </message>
+    <message>
+        <source>Centering settings</source>
+        <translation>Zentrierung</translation>
+    </message>
+    <message>
+        <source>Fixed Star</source>
+        <translation>Fixstern</translation>
+    </message>
+    <message>
+        <source>Constellation</source>
+        <translation>Sternbild</translation>
+    </message>
+    <message>
+        <source>Nebula, Star Cluster</source>
+        <translation>Nebel, Sternhaufen</translation>
+    </message>
+    <message>
+        <source>Sun, Planet, Satellite</source>
+        <translation>Sonne, Planet, Mond</translation>
+    </message>
+    <message>
+        <source>Centering by double clicking an item in the list.</source>
+        <translation>Zentrieren durch Doppelklick auf einen Eintrag der Liste.</translation>
+    </message>
+    <message>
+        <source>Keep centering</source>
+        <translation>Zentriert halten</translation>
+    </message>
+    <message>
+        <source>Object Display Settings</source>
+        <translation>Objektanzeige</translation>
+    </message>
+    <message>
+        <source>Constellations</source>
+        <translation>Sternbilder</translation>
+    </message>
+    <message>
+        <source>Artificial satellites</source>
+        <translation>Künstliche Satelliten</translation>
+    </message>
+    <message>
+        <source>Space crafts</source>
+        <translation>Raumfahrzeuge</translation>
+    </message>
+    <message>
+        <source>Asteroids</source>
+        <translation>Asteroiden</translation>
+    </message>
+    <message>
+        <source>Comets</source>
+        <translation>Kometen</translation>
+    </message>
+    <message>
+        <source>Sun, Planets</source>
+        <translation>Sonne, Planeten</translation>
+    </message>
+    <message>
+        <source>Show Lines</source>
+        <translation>Linien zeigen</translation>
+    </message>
+    <message>
+        <source>Highlight Lines</source>
+        <translation>Linien hervorheben</translation>
+    </message>
+    <message>
+        <source>Hide Lines</source>
+        <translation>Linien verbergen</translation>
+    </message>
+    <message>
+        <source>Show Figures</source>
+        <translation>Figuren zeigen</translation>
+    </message>
+    <message>
+        <source>Highlight Figures</source>
+        <translation>Figuren hervorheben</translation>
+    </message>
+    <message>
+        <source>Hide Figures</source>
+        <translation>Figuren verbergen</translation>
+    </message>
+    <message>
+        <source>Show Labels</source>
+        <translation>Namen zeigen</translation>
+    </message>
+    <message>
+        <source>Hide Labels</source>
+        <translation>Namen verbergen</translation>
+    </message>
+    <message>
+        <source>Show Seps.</source>
+        <translation>Grenzen zeigen</translation>
+    </message>
+    <message>
+        <source>Hide Seps.</source>
+        <translation>Grenzen verbergen</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Scenario edit</source>
+        <translation>Szenario bearbeiten</translation>
+    </message>
+    <message>
+        <source>New Scenario</source>
+        <translation>Neues Szenario</translation>
+    </message>
+    <message>
+        <source>Open Scenario</source>
+        <translation>Szenario öffnen</translation>
+    </message>
+    <message>
+        <source>Save Scenario as</source>
+        <translation>Szenario speichern unter</translation>
+    </message>
+    <message>
+        <source>Cut (Ctrl+X)</source>
+        <translation>Ausschneiden (Strg+X)</translation>
+    </message>
+    <message>
+        <source>Copy (Ctrl+C)</source>
+        <translation>Kopieren (Strg+C)</translation>
+    </message>
+    <message>
+        <source>Paste (Ctrl+P)</source>
+        <translation>Einfügen (Strg+P)</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Rückgängig (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Y)</source>
+        <translation>Wiederholen (Strg+Y)</translation>
+    </message>
+    <message>
+        <source>Record Current State</source>
+        <translation>Aktuellen Zustand aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record Current View</source>
+        <translation>Aktuelle Ansicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record Operations</source>
+        <translation>Bedienung aufnehmen</translation>
+    </message>
+    <message>
+        <source>Play Scenario</source>
+        <translation>Szenario abspielen</translation>
+    </message>
+    <message>
+        <source>Property / Method settings</source>
+        <translation>Eigenschaft / Methode</translation>
+    </message>
+    <message>
+        <source>Property / Method : </source>
+        <translation>Eigenschaft / Methode : </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>Value : </source>
+        <translation>Wert : </translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Grundlagen</translation>
+    </message>
+    <message>
+        <source>Centering</source>
+        <translation>Zentrierung</translation>
+    </message>
+    <message>
+        <source>Object Display</source>
+        <translation>Objektanzeige</translation>
+    </message>
+    <message>
+        <source>Scenario Edit</source>
+        <translation>Szenario</translation>
+    </message>
+    <message>
+        <source>sec/s</source>
+        <translation>s/s</translation>
+    </message>
+    <message>
+        <source>min/s</source>
+        <translation>min/s</translation>
+    </message>
+    <message>
+        <source>hour/s</source>
+        <translation>h/s</translation>
+    </message>
+    <message>
+        <source>day/s</source>
+        <translation>Tag/s</translation>
+    </message>
+    <message>
+        <source>month/s</source>
+        <translation>Monat/s</translation>
+    </message>
+    <message>
+        <source>year/s</source>
+        <translation>Jahr/s</translation>
+    </message>
+    <message>
+        <source>Init State</source>
+        <translation>Anfangszustand</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Store State</source>
+        <translation>Zustand merken</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Restore State</source>
+        <translation>Zustand wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Ctrl+V</source>
+        <translation>Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation>&amp;Inhalt...</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>&amp;Index...</source>
+        <translation>In&amp;dex...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Normal window Orvex</source>
+        <translation>Orvex als &amp;normales Fenster</translation>
+    </message>
+    <message>
+        <source>Normal window Orvex</source>
+        <translation>Orvex als normales Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen Orvex</source>
+        <translation>Orvex im &amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>Full screen Orvex</source>
+        <translation>Orvex im Vollbild</translation>
+    </message>
+    <message>
+        <source>&amp;Embed Orvex</source>
+        <translation>Orvex &amp;einbetten</translation>
+    </message>
+    <message>
+        <source>Orvex embed in the control window</source>
+        <translation>Orvex im Steuerfenster einbetten</translation>
+    </message>
+    <message>
+        <source>Save Image...</source>
+        <translation>Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Image...</source>
+        <translation>&amp;Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>WindowsXP style</source>
+        <translation>WindowsXP-Stil</translation>
+    </message>
+    <message>
+        <source>WindowsXP style GUI</source>
+        <translation>Oberfläche im WindowsXP-Stil</translation>
+    </message>
+    <message>
+        <source>Windows style</source>
+        <translation>Windows-Stil</translation>
+    </message>
+    <message>
+        <source>Windows style GUI</source>
+        <translation>Oberfläche im Windows-Stil</translation>
+    </message>
+    <message>
+        <source>Dark style</source>
+        <translation>Dunkler Stil</translation>
+    </message>
+    <message>
+        <source>Dark style GUI</source>
+        <translation>Dunkle Oberfläche</translation>
+    </message>
+    <message>
+        <source>Normal mouse Mode</source>
+        <translation>Normaler Mausmodus</translation>
+    </message>
+    <message>
+        <source>Trackball mouse Mode</source>
+        <translation>Trackball-Mausmodus</translation>
+    </message>
+    <message>
+        <source>Open Scenario...</source>
+        <translation>Szenario öffnen...</translation>
+    </message>
+    <message>
+        <source>Save Scenario</source>
+        <translation>Szenario speichern</translation>
+    </message>
+    <message>
+        <source>Save Scenario As</source>
+        <translation>Szenario speichern unter</translation>
+    </message>
+    <message>
+        <source>Save Scenario As...</source>
+        <translation>Szenario speichern unter...</translation>
+    </message>
+    <message>
+        <source>Browser layout</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Browser/Control layout</source>
+        <translation>Browser / Steuerung</translation>
+    </message>
+    <message>
+        <source>Simulation/Browser layout</source>
+        <translation>Simulation / Browser</translation>
+    </message>
+    <message>
+        <source>Simulation/Control layout</source>
+        <translation>Simulation / Steuerung</translation>
+    </message>
+    <message>
+        <source>Normal window Media Viewer</source>
+        <translation>Medienbetrachter als normales Fenster</translation>
+    </message>
+    <message>
+        <source>Full screen Media Viewer</source>
+        <translation>Medienbetrachter im Vollbild</translation>
+    </message>
+    <message>
+        <source>Reset windows</source>
+        <translation>Fenster zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Scenario</source>
+        <translation>&amp;Szenario</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>OrvexProjForm</name>
+    <message>
+        <source>Orvex Studio</source>
+        <translation>Orvex Studio</translation>
+    </message>
+</context>
+<context>
+    <name>QWidget</name>
+    <message>
+        <source>Media Viewer</source>
+        <translation>Medienbetrachter</translation>
+    </message>
+</context>
+</TS>

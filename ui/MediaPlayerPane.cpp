@@ -1,0 +1,148 @@
+#include "ui/MediaPlayerPane.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMediaPlayer>
+#include <QPushButton>
+#include <QSlider>
+#include <QStackedLayout>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QVideoWidget>
+
+#include "ui/WindowStack.h"
+
+MediaPlayerPane::MediaPlayerPane(QWidget* parent) : QWidget(parent) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto* screen = new QWidget(this);
+    WindowStack::paintBackground(screen, Qt::black);
+    pages_ = new QStackedLayout(screen);
+    pictureLabel_ = new QLabel(screen);
+    pictureLabel_->setAlignment(Qt::AlignCenter);
+    // Ignored: the scaled picture must not make its label grow.
+    pictureLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    pictureLabel_->installEventFilter(this);
+    WindowStack::paintBackground(pictureLabel_, Qt::black);
+    pages_->addWidget(pictureLabel_);
+    video_ = new QVideoWidget(screen);
+    video_->setAspectRatioMode(Qt::KeepAspectRatio);
+    pages_->addWidget(video_);
+    column->addWidget(screen, 1);
+
+    controls_ = new QWidget(this);
+    auto* bar = new QHBoxLayout(controls_);
+    bar->setContentsMargins(2, 2, 2, 2);
+    auto addButton = [&](const QString& text, void (MediaPlayerPane::*slot)()) {
+        auto* button = new QPushButton(text, controls_);
+        connect(button, &QPushButton::clicked, this, slot);
+        bar->addWidget(button);
+    };
+    addButton(tr("Play"), &MediaPlayerPane::play);
+    addButton(tr("Pause"), &MediaPlayerPane::pause);
+    addButton(tr("Stop"), &MediaPlayerPane::stop);
+    position_ = new QSlider(Qt::Horizontal, controls_);
+    connect(position_, &QSlider::sliderMoved, this, [this](int ms) {
+        if (player_)
+            player_->setPosition(ms);
+    });
+    bar->addWidget(position_, 1);
+    column->addWidget(controls_);
+    controls_->hide();
+}
+
+MediaPlayerPane::~MediaPlayerPane() {
+    if (player_)
+        player_->stop();
+}
+
+bool MediaPlayerPane::isPictureFile(const QString& file) {
+    static const char* const pictures[] = {"bmp", "gif", "png", "jpg", "jpeg"};
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    for (const char* extension : pictures)
+        if (suffix == QLatin1String(extension))
+            return true;
+    return false;
+}
+
+QMediaPlayer* MediaPlayerPane::player() {
+    if (!player_) {
+        player_ = new QMediaPlayer(this, QMediaPlayer::VideoSurface);
+        player_->setVideoOutput(video_);
+        connect(player_, &QMediaPlayer::positionChanged, this, &MediaPlayerPane::updatePosition);
+        connect(player_, &QMediaPlayer::durationChanged, this, &MediaPlayerPane::updateDuration);
+    }
+    return player_;
+}
+
+void MediaPlayerPane::setUrl(const QString& file) {
+    url_ = file;
+    if (isPictureFile(file)) {
+        if (player_)
+            player_->stop();
+        picture_ = QPixmap(file);
+        showPicture();
+        pages_->setCurrentWidget(pictureLabel_);
+        return;
+    }
+    picture_ = QPixmap();
+    pictureLabel_->clear();
+    pages_->setCurrentWidget(video_);
+    player()->setMedia(QUrl::fromLocalFile(file));
+    player_->play();
+}
+
+bool MediaPlayerPane::isShowingPicture() const {
+    return pages_->currentWidget() == pictureLabel_ && !picture_.isNull();
+}
+
+void MediaPlayerPane::play() {
+    if (player_)
+        player_->play();
+}
+
+void MediaPlayerPane::pause() {
+    if (player_)
+        player_->pause();
+}
+
+void MediaPlayerPane::stop() {
+    if (player_)
+        player_->stop();
+}
+
+void MediaPlayerPane::setControlsVisible(bool on) {
+    controls_->setVisible(on);
+}
+
+bool MediaPlayerPane::controlsVisible() const {
+    return !controls_->isHidden();
+}
+
+bool MediaPlayerPane::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == pictureLabel_ && e->type() == QEvent::Resize)
+        showPicture();
+    return QWidget::eventFilter(watched, e);
+}
+
+void MediaPlayerPane::showPicture() {
+    if (picture_.isNull()) {
+        pictureLabel_->clear();
+        return;
+    }
+    pictureLabel_->setPixmap(picture_.scaled(pictureLabel_->size().expandedTo(QSize(1, 1)),
+                                             Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void MediaPlayerPane::updatePosition(qint64 ms) {
+    if (!position_->isSliderDown())
+        position_->setValue(int(ms));
+}
+
+void MediaPlayerPane::updateDuration(qint64 ms) {
+    position_->setRange(0, int(ms));
+}

@@ -1,0 +1,45 @@
+#include "ui/WindowPlacement.h"
+
+#include <QWidget>
+
+#include "app/WindowSettings.h"
+
+WindowPlacement::WindowPlacement(const QString& prefix) : prefix_(prefix) {}
+
+bool WindowPlacement::isPlainWindow(const QWidget* window) {
+    return !WindowSettings::isMaximizedOrFull(window) && !window->parentWidget();
+}
+
+void WindowPlacement::restore(QWidget* window, bool reset) {
+    if (reset) {
+        normal_ = defaultGeometry();
+    } else {
+        auto settings = WindowSettings::open();
+        normal_ = WindowSettings::readGeometry(*settings, prefix_, defaultGeometry());
+    }
+    window->setGeometry(normal_);
+}
+
+void WindowPlacement::track(const QWidget* window) {
+    if (isPlainWindow(window))
+        normal_ = window->geometry();
+}
+
+void WindowPlacement::apply(QWidget* window) const {
+    if (isPlainWindow(window) && normal_.isValid())
+        window->setGeometry(normal_);
+}
+
+void WindowPlacement::reset(QWidget* window, const QRect& rect) {
+    normal_ = rect;
+    apply(window);
+}
+
+void WindowPlacement::save(const QWidget* window) const {
+    auto settings = WindowSettings::open();
+    if (WindowSettings::isMaximizedOrFull(window))
+        settings->setValue(prefix_ + "/maximized", 1);
+    else if (!window->isMinimized() && !window->parentWidget())
+        settings->setValue(prefix_ + "/maximized", 0);
+    WindowSettings::writeGeometry(*settings, prefix_, normal_);
+}

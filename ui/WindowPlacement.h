@@ -1,0 +1,40 @@
+// Where a secondary top-level window (the GL window, the media viewer) sits
+// when it is a plain window: its "normal geometry", kept while it is neither
+// maximised, full screen nor embedded in another window, restored at start and
+// when it leaves the control window, and written to the settings when it goes.
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+class WindowPlacement {
+public:
+    // prefix: the window's settings group, such as "/Orvex/OrvexGL".
+    explicit WindowPlacement(const QString& prefix);
+
+    static QRect defaultGeometry() { return QRect(100, 100, 640, 480); }
+
+    // At construction: the saved normal geometry (put on a screen), or the
+    // default with the reset switch; the window takes it.
+    void restore(QWidget* window, bool reset);
+    // From move and resize events.
+    void track(const QWidget* window);
+    // Puts the window back at its normal geometry unless it is maximised, full
+    // screen or embedded.
+    void apply(QWidget* window) const;
+    // Makes rect the normal geometry and applies it.
+    void reset(QWidget* window, const QRect& rect);
+    // At destruction: "maximized" (1 maximised or full screen, 0 as a plain
+    // window, nothing when minimised or embedded) and the normal geometry.
+    void save(const QWidget* window) const;
+
+    const QRect& normalGeometry() const { return normal_; }
+
+private:
+    static bool isPlainWindow(const QWidget* window);
+
+    QString prefix_;
+    QRect normal_;
+};
