@@ -1,10 +1,13 @@
-// Runs the command driver program for the driver tests.
+// Runs the command driver program with arguments and collects what it printed.
 #pragma once
-
-#include <string>
 
 #include <QProcess>
 #include <QStringList>
+#include <string>
+
+#include "support/TestEnv.h"
+
+namespace orvextest {
 
 struct CmdResult {
     int status;
@@ -15,8 +18,10 @@ struct CmdResult {
 inline CmdResult orvexCmd(const QStringList& arguments) {
     QProcess process;
     process.start(QString(ORVEX_BUILD_DIR) + "/orvex-cmd", arguments);
-    if (!process.waitForFinished(60000))
+    if (!process.waitForFinished(120000))
         return {-1, "", "did not finish"};
     return {process.exitCode(), process.readAllStandardOutput().toStdString(),
             process.readAllStandardError().toStdString()};
 }
+
+} // namespace orvextest
