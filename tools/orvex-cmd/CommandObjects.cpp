@@ -7,6 +7,7 @@
 #include "DriverRoot.h"
 #include "engine/Render.h"
 #include "engine/Timer.h"
+#include "model/Ssystem.h"
 #include "sky/Constes.h"
 #include "view/Camera.h"
 #include "view/Console.h"
@@ -18,6 +19,13 @@ void addCommandObjects(DriverRoot& root) {
     root.onFrame([&timer, &root](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
     Console& console = root.add<Console>(&root);
     console.setTimer(&timer);
+    Ssystem& ssystem = root.add<Ssystem>(&root);
+    // The solar system of a data directory that has one (run with -C share),
+    // positioned for the clock's time every frame and after every jump.
+    if (std::filesystem::exists("./data/ssystem.def"))
+        ssystem.readData("./data/ssystem.def");
+    root.onFrame([&ssystem, &timer](unsigned) { ssystem.update(timer.getTime()); });
+    timer.setImmediateListener([&ssystem](double time) { ssystem.update(time); });
     Camera& camera = root.add<Camera>(&root);
     camera.setTimer(&timer);
     // The camera's per-frame step without its GL half (there is no view).
