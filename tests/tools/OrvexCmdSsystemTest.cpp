@@ -1,10 +1,13 @@
 // The Ssystem commands through the command driver on the shipped data.
 #include <gtest/gtest.h>
 
-#include "OrvexCmdProcess.h"
+#include "OrvexCmdRun.h"
 #include "support/TestEnv.h"
 
 namespace {
+
+using orvextest::CmdResult;
+using orvextest::orvexCmd;
 
 QString share() {
     return QString::fromStdString(orvextest::shareDir());
