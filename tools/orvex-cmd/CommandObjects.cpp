@@ -8,6 +8,7 @@
 #include "engine/Render.h"
 #include "engine/Timer.h"
 #include "sky/Constes.h"
+#include "sky/Lscape.h"
 #include "view/Camera.h"
 #include "view/Console.h"
 #include "view/Detail.h"
@@ -28,8 +29,11 @@ void addCommandObjects(DriverRoot& root) {
     Constes& constes = root.add<Constes>(&root);
     if (std::filesystem::exists("./data/constes/constes.cdl"))
         constes.load("./data/constes/");
+    Lscape& lscape = root.add<Lscape>(&root);
+    camera.setLandscape(&lscape);
     root.add<Render>(&root);
     Detail& detail = root.add<Detail>(&root);
     detail.setFontOwner(Detail::ConsoleFont, &console);
+    detail.setFontOwner(Detail::LscapeFont, &lscape);
     console.setDetail(&detail);
 }
