@@ -14,6 +14,7 @@
 
 class EngineLink;
 class OrvexMediaForm;
+class OrvexOptionForm;
 class OrvexProjForm;
 class QAction;
 class QActionGroup;
@@ -439,6 +440,9 @@ public:
 
     // The current scenario file of the editor.
     QString scenarioFileName;
+
+    // The option dialog, made by init() and kept for the window's life.
+    OrvexOptionForm* optionForm = nullptr;
 
 protected:
     // Raised while the window fills its controls from the engine (and during
