@@ -448,6 +448,8 @@ protected:
     // Raised while the window fills its controls from the engine (and during
     // init()): the guarded slots then send nothing.
     bool updatingInterface = false;
+    // The first refresh rebuilds the body and place lists whatever they show.
+    bool firstUpdate = true;
 
 private:
     void buildBrowserPane();

@@ -116,6 +116,15 @@ public:
     int isShown() const { return getState() != SimModeState::Hide; }
     const std::vector<SimModeState>& getSimModeStates() const { return states_; }
 
+    // Marks: the body takes part in the angular marks, the umbra display and
+    // the penumbra display.
+    int getAngular() const { return angular_; }
+    void setAngular(int on) { angular_ = on; }
+    int getFullShadow() const { return fullShadow_; }
+    void setFullShadow(int on) { fullShadow_ = on; }
+    int getHalfShadow() const { return halfShadow_; }
+    void setHalfShadow(int on) { halfShadow_ = on; }
+
     // Geometry.
     Vector3 getPosition() const { return position_; }
     Vector3 getTrans() const;

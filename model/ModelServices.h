@@ -25,6 +25,14 @@ public:
     virtual Vector3 getCameraPos() const = 0;
     // Starts a camera mode change (mode, second, steps, fourth).
     virtual void setCameraMode(int mode, int second, int steps, int fourth) = 0;
+    // The camera's distance to its target, in display radii of the selected
+    // body; setting it takes effect at once (the camera keeps at least 1.5).
+    virtual double getCameraDist() const { return 1.5; }
+    virtual void setCameraDist(double) {}
+    // Nominal frames of the camera's following moves (below 1: 60).
+    virtual void setCameraAnimLength(int) {}
+    // In Observe mode the camera's particles show the selected place's weather.
+    virtual void loadPlaceWeather() {}
     // Points of an orbit line at the current orbit detail (64, 128 or 256).
     virtual int getOrbitPoints() const = 0;
     // The name every body keeps one place of ("Surface" unless changed).

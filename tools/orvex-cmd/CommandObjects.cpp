@@ -7,6 +7,7 @@
 #include "DriverRoot.h"
 #include "engine/Render.h"
 #include "engine/Timer.h"
+#include "model/Ssystem.h"
 #include "sky/Constes.h"
 #include "sky/Lscape.h"
 #include "view/Camera.h"
@@ -19,13 +20,22 @@ void addCommandObjects(DriverRoot& root) {
     root.onFrame([&timer, &root](unsigned ms) { timer.update(root.getFps() < 0 ? 0 : ms); });
     Console& console = root.add<Console>(&root);
     console.setTimer(&timer);
+    // The driver reads no configuration: it loads the solar system and the
+    // constellations where the shipped data has them ("Ssystem:
+    // ./data/ssystem.def", "ConstesDir: ./data/constes/"), relative to the
+    // directory it runs in, when they are there. The bodies move with the
+    // clock every frame and after every jump of it.
+    Ssystem& ssystem = root.add<Ssystem>(&root);
+    if (std::filesystem::exists("./data/ssystem.def"))
+        ssystem.readData("./data/ssystem.def");
+    root.onFrame([&ssystem, &timer](unsigned) { ssystem.update(timer.getTime()); });
+    timer.setImmediateListener([&ssystem](double time) { ssystem.update(time); });
+    console.setSsystem(&ssystem);
     Camera& camera = root.add<Camera>(&root);
     camera.setTimer(&timer);
+    camera.setSsystem(&ssystem);
     // The camera's per-frame step without its GL half (there is no view).
     root.onFrame([&camera](unsigned) { camera.stepView(); });
-    // The driver reads no configuration: it loads the constellations where the
-    // shipped one has them ("ConstesDir: ./data/constes/"), relative to the
-    // directory it runs in, when they are there.
     Constes& constes = root.add<Constes>(&root);
     if (std::filesystem::exists("./data/constes/constes.cdl"))
         constes.load("./data/constes/");
