@@ -87,8 +87,6 @@ public:
     Render* getRender() const { return render.get(); }
     Detail* getDetail() const { return detail.get(); }
 
-    // The label font of the root (made by init).
-    LabelFont& getLabelFont() { return *glText; }
     // Frames per second as the console shows them.
     const FrameTimer& getFrameRateMeter() const { return frameRateMeter; }
     InputDevice& getInputDevice() { return *inputDevice; }

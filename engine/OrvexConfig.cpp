@@ -55,6 +55,7 @@ void Orvex::createCommandObjects() {
     camera->setTimer(timer.get());
     camera->setSkyTargets(Camera::Constellations, consteTargets.get());
     camera->setLandscape(lscape.get());
+    camera->setClouds(services.get());
     modelServices->setLandscape(lscape.get());
     lscape->setServices(services.get());
     space->setServices(services.get());

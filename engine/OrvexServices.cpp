@@ -73,13 +73,11 @@ double OrvexServices::getRadius() const {
 }
 
 LabelFont& OrvexServices::getNameFont() {
-    // The bodies' names have no font of their own yet: the root's label font.
-    return root.getLabelFont();
+    return root.getSsystem()->getNameFont();
 }
 
 int OrvexServices::getDust() const {
-    // The solar system's dust switch, off until it can be switched.
-    return 0;
+    return root.getSsystem()->getDust();
 }
 
 int OrvexServices::getSimModeIndex() const {
@@ -116,6 +114,14 @@ void OrvexServices::reloadMilkyWayTexture() {
 
 void OrvexServices::setFadeAlphaBlend(int on) {
     root.getRender()->setAlphaBlend(on);
+}
+
+void OrvexServices::setClouds(int on) {
+    root.getSsystem()->setClouds(on);
+}
+
+void OrvexServices::setCloudsOpacityTo(double opacity, int frames) {
+    root.getSsystem()->setCloudsOpacityTo(opacity, frames);
 }
 
 bool ConsteLookTargets::hasLookTarget(const std::string& name) const {

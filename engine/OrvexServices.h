@@ -9,6 +9,7 @@
 
 #include "sky/LscapeServices.h"
 #include "sky/SpaceServices.h"
+#include "view/CloudSwitch.h"
 #include "view/DetailListener.h"
 #include "view/LookTargets.h"
 #include "view/ViewModelServices.h"
@@ -25,7 +26,10 @@ private:
     const Orvex& root;
 };
 
-class OrvexServices : public SpaceServices, public LscapeServices, public DetailListener {
+class OrvexServices : public SpaceServices,
+                      public LscapeServices,
+                      public DetailListener,
+                      public CloudSwitch {
 public:
     explicit OrvexServices(Orvex& root) : root(root) {}
 
@@ -57,6 +61,9 @@ public:
     void rebuildDisplayLists() override;
     void reloadMilkyWayTexture() override;
     void setFadeAlphaBlend(int on) override;
+
+    void setClouds(int on) override;
+    void setCloudsOpacityTo(double opacity, int frames) override;
 
 private:
     Orvex& root;
