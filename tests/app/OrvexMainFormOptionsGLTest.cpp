@@ -73,7 +73,8 @@ TEST(MainFormOptionsGL, TheDialogShowsSavesAndLoadsTheEnginesOptions) {
     ASSERT_TRUE(engine->hasRoot());
 
     for (const char* line : {"Detail.Orbit Low", "Detail.Draw Wire", "Space.MwayStyle Textured",
-                             "Constes.LinesDisp 3 1 0.5 0", "Console.TextFont DejaVu_Sans 20 0"})
+                             "Constes.LinesDisp 3 1 0.5 0", "Console.TextFont DejaVu_Sans 20 0",
+                             "Ssystem.OrbitDisp 2 0 1 0"})
         ASSERT_EQ(engine->processScenarioLine(line), 1) << line;
 
     OrvexOptionForm* options = form.optionForm;
@@ -85,6 +86,8 @@ TEST(MainFormOptionsGL, TheDialogShowsSavesAndLoadsTheEnginesOptions) {
     EXPECT_EQ(options->lineConsteSpin->QSpinBox::value(), 3);
     EXPECT_EQ(OrvexOptionForm::buttonColor(options->lineConsteColorButton), QColor(255, 127, 0));
     EXPECT_EQ(options->fontConsoleSpin->QSpinBox::value(), 20);
+    EXPECT_EQ(options->lineOrbitSpin->QSpinBox::value(), 2);
+    EXPECT_EQ(OrvexOptionForm::buttonColor(options->lineOrbitColorButton), QColor(0, 255, 0));
 
     // A change in the dialog reaches the engine at once.
     emit options->orbitResCombo->activated(1);
