@@ -28,8 +28,6 @@ void OrvexMainForm::helpAbout() {}
 
 void OrvexMainForm::locationEditSlot() {}
 
-void OrvexMainForm::detailSettingsSlot() {}
-
 void OrvexMainForm::browserPrevSlot() {}
 
 void OrvexMainForm::browserNextSlot() {}

@@ -49,3 +49,23 @@ TEST(MainFormOptions, TheDialogSpeaksGerman) {
     }
     QCoreApplication::removeTranslator(&german);
 }
+
+TEST(MainFormOptions, TheDetailButtonOpensTheDialogFilledFromTheEngine) {
+    orvextest::SettingsSandbox sandbox;
+    orvextest::FakeEngine engine;
+    engine.recorded.answers["Detail.Orbit"] = "Mid";
+    OrvexProjForm projForm{nullptr, &engine};
+    OrvexMediaForm mediaForm;
+    OrvexMainForm form;
+    form.setForms(&projForm, &mediaForm);
+    form.detailButton->click();
+    EXPECT_TRUE(form.optionForm->isVisible());
+    EXPECT_EQ(form.optionForm->orbitResCombo->currentIndex(), 1);
+    EXPECT_TRUE(engine.recorded.lines.empty());
+
+    // Opened again, it shows what the engine holds now.
+    form.optionForm->closeButton->click();
+    engine.recorded.answers["Detail.Orbit"] = "Low";
+    form.detailButton->click();
+    EXPECT_EQ(form.optionForm->orbitResCombo->currentIndex(), 0);
+}
