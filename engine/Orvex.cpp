@@ -16,10 +16,13 @@
 #include "model/Ssystem.h"
 #include "platform/CurrentDirGuard.h"
 #include "sky/Constes.h"
+#include "sky/Fstars.h"
+#include "sky/Galaxies.h"
 #include "sky/Space.h"
 #include "view/Camera.h"
 #include "view/Console.h"
 #include "view/Detail.h"
+#include "view/Markers.h"
 
 namespace {
 
@@ -40,6 +43,9 @@ Orvex::~Orvex() {
     // Each object may still reach the ones deleted after it.
     detail.reset();
     render.reset();
+    markers.reset();
+    fstars.reset();
+    galaxies.reset();
     ssystem.reset();
     constes.reset();
     space.reset();
@@ -47,7 +53,6 @@ Orvex::~Orvex() {
     camera.reset();
     timer.reset();
     glText.reset();
-    consteTargets.reset();
     modelServices.reset();
     services.reset();
     lists = ListSettings();
@@ -110,6 +115,7 @@ void Orvex::initGLState() {
 void Orvex::initCommandObjects(int force) {
     space->buildLists(force);
     constes->buildLists(force);
+    fstars->buildLists(force);
     render->init(force);
 }
 
@@ -168,6 +174,7 @@ void Orvex::draw(double eyeOffset) {
     // The bodies, the landscape and the markers hide each other by depth; the
     // overlays after them do not.
     glEnable(GL_DEPTH_TEST);
+    markers->draw();
     glDisable(GL_DEPTH_TEST);
     camera->drawParticles();
     console->draw(0);
@@ -188,6 +195,8 @@ void Orvex::drawStarSphere(double eyeOffset) {
     space->drawMwayAndFrame();
     space->drawStars();
     constes->draw(viewRotation.inverse());
+    fstars->draw();
+    galaxies->draw();
     glPopMatrix();
 }
 

@@ -34,11 +34,3 @@ void OrvexServices::reloadMilkyWayTexture() {
 void OrvexServices::setFadeAlphaBlend(int on) {
     root.getRender()->setAlphaBlend(on);
 }
-
-bool ConsteLookTargets::hasLookTarget(const std::string& name) const {
-    return constes.hasConste(name);
-}
-
-Quaternion ConsteLookTargets::getLookRot(const std::string& name) const {
-    return constes.getLookRot(name);
-}
