@@ -437,10 +437,18 @@ OBSERVATORIES = [
     ("Arecibo", 18.3464, -66.7528), ("South_Pole", -90.0, 0.0),
 ]
 
+# Places whose landscape shows the shipped panorama and a weather effect.
+LANDSCAPE_PLACES = [
+    ("Zermatt", 46.0207, 7.7491, "panorama.png", "./effects/snow.dfx"),
+    ("Calton_Hill", 55.9553, -3.1826, "panorama.png", "./effects/rain.dfx"),
+]
+
 def places_dpl():
     lines = ["Version: 7.0 ", "Locale: en_us ", ""]
     for name, lat, lon in CITIES + OBSERVATORIES:
         lines.append("Earth %s %s %s " % (name, fmt(lat), fmt(lon)))
+    for name, lat, lon, panorama, weather in LANDSCAPE_PLACES:
+        lines.append("Earth %s %s %s -panorama %s -weather %s " % (name, fmt(lat), fmt(lon), panorama, weather))
     return "\n".join(lines) + "\n"
 
 def main():

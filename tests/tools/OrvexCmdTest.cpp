@@ -60,6 +60,11 @@ TEST(OrvexCmd, PrintsOptionAndStateLines) {
         << run.out;
     EXPECT_NE(run.out.find("\nConstes.Show 0\nConstes.CategName Default\n"), std::string::npos)
         << run.out;
+    EXPECT_NE(run.out.find("\nLscape.DirColor 1 1 1\nLscape.GroundColor 0 0 0 1\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\nLscape.Weather 0\nLscape.WeatherOpacity 1\n"), std::string::npos)
+        << run.out;
     EXPECT_NE(run.out.find("\nRender.FaderColor 0 0 0 0\nRender.Blur 1\nRender.BlurCount 0\n"),
               std::string::npos)
         << run.out;

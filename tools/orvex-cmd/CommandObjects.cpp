@@ -10,6 +10,7 @@
 #include "sky/Constes.h"
 #include "sky/Fstars.h"
 #include "sky/Galaxies.h"
+#include "sky/Lscape.h"
 #include "view/Camera.h"
 #include "view/Console.h"
 #include "view/Detail.h"
@@ -41,10 +42,13 @@ void addCommandObjects(DriverRoot& root) {
     if (std::filesystem::exists("./data/fixedstars.txt"))
         fstars.loadNames("./data/fixedstars.txt");
     camera.setSkyTargets(Camera::FixedStars, &fstars);
+    Lscape& lscape = root.add<Lscape>(&root);
+    camera.setLandscape(&lscape);
     Markers& markers = root.add<Markers>(&root);
     camera.setMarkers(&markers);
     root.add<Render>(&root);
     Detail& detail = root.add<Detail>(&root);
     detail.setFontOwner(Detail::ConsoleFont, &console);
+    detail.setFontOwner(Detail::LscapeFont, &lscape);
     console.setDetail(&detail);
 }
