@@ -16,11 +16,14 @@
 #include "model/Ssystem.h"
 #include "platform/CurrentDirGuard.h"
 #include "sky/Constes.h"
+#include "sky/Fstars.h"
+#include "sky/Galaxies.h"
 #include "sky/Lscape.h"
 #include "sky/Space.h"
 #include "view/Camera.h"
 #include "view/Console.h"
 #include "view/Detail.h"
+#include "view/Markers.h"
 
 namespace {
 
@@ -41,7 +44,10 @@ Orvex::~Orvex() {
     // Each object may still reach the ones deleted after it.
     detail.reset();
     render.reset();
+    markers.reset();
     lscape.reset();
+    fstars.reset();
+    galaxies.reset();
     ssystem.reset();
     constes.reset();
     space.reset();
@@ -49,7 +55,6 @@ Orvex::~Orvex() {
     camera.reset();
     timer.reset();
     glText.reset();
-    consteTargets.reset();
     modelServices.reset();
     services.reset();
     lists = ListSettings();
@@ -112,6 +117,7 @@ void Orvex::initGLState() {
 void Orvex::initCommandObjects(int force) {
     space->buildLists(force);
     constes->buildLists(force);
+    fstars->buildLists(force);
     lscape->buildLists(force);
     render->init(force);
 }
@@ -172,6 +178,7 @@ void Orvex::draw(double eyeOffset) {
     // overlays after them do not.
     glEnable(GL_DEPTH_TEST);
     lscape->draw();
+    markers->draw();
     glDisable(GL_DEPTH_TEST);
     camera->drawParticles();
     console->draw(0);
@@ -192,6 +199,8 @@ void Orvex::drawStarSphere(double eyeOffset) {
     space->drawMwayAndFrame();
     space->drawStars();
     constes->draw(viewRotation.inverse());
+    fstars->draw();
+    galaxies->draw();
     glPopMatrix();
 }
 

@@ -123,11 +123,3 @@ void OrvexServices::setClouds(int on) {
 void OrvexServices::setCloudsOpacityTo(double opacity, int frames) {
     root.getSsystem()->setCloudsOpacityTo(opacity, frames);
 }
-
-bool ConsteLookTargets::hasLookTarget(const std::string& name) const {
-    return constes.hasConste(name);
-}
-
-Quaternion ConsteLookTargets::getLookRot(const std::string& name) const {
-    return constes.getLookRot(name);
-}

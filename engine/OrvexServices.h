@@ -1,8 +1,8 @@
 // What the command objects ask of each other, answered by the root through
 // the objects it holds: the view's answers and the configuration's list paths
 // for the solar system, the camera's view angle and the detail settings'
-// texture directory for the star background, the reactions to detail changes,
-// and the constellations as look targets of the camera.
+// texture directory for the star background and the reactions to detail
+// changes.
 #pragma once
 
 #include <string>
@@ -11,10 +11,8 @@
 #include "sky/SpaceServices.h"
 #include "view/CloudSwitch.h"
 #include "view/DetailListener.h"
-#include "view/LookTargets.h"
 #include "view/ViewModelServices.h"
 
-class Constes;
 class Orvex;
 
 class OrvexModelServices : public ViewModelServices {
@@ -67,14 +65,4 @@ public:
 
 private:
     Orvex& root;
-};
-
-class ConsteLookTargets : public SkyLookTargets {
-public:
-    explicit ConsteLookTargets(const Constes& constes) : constes(constes) {}
-    bool hasLookTarget(const std::string& name) const override;
-    Quaternion getLookRot(const std::string& name) const override;
-
-private:
-    const Constes& constes;
 };

@@ -104,9 +104,9 @@ protected:
 } // namespace
 
 TEST_F(OrvexGLTest, StartsTheEngineWithTheRootFirstInTheRegistry) {
-    EXPECT_EQ(registry(),
-              (std::vector<std::string>{"Orvex", "Timer", "Console", "Ssystem", "Camera", "Space",
-                                        "Constes", "Lscape", "Render", "Detail"}));
+    EXPECT_EQ(registry(), (std::vector<std::string>{
+                              "Orvex", "Timer", "Console", "Ssystem", "Camera", "Space", "Constes",
+                              "Galaxies", "Fstars", "Lscape", "Markers", "Render", "Detail"}));
     EXPECT_EQ(root()->getDataDir(), data.path());
     // Once for the fresh engine, then after every frame.
     EXPECT_EQ(started.first, 1);
@@ -171,7 +171,7 @@ TEST_F(OrvexGLTest, ASecondInitializeGLRebuildsTheEngine) {
     ASSERT_NE(root(), nullptr);
     // The new engine started from the data set's initial state.
     EXPECT_EQ(query("Timer.Speed"), " 1");
-    EXPECT_EQ(registry().size(), 10u);
+    EXPECT_EQ(registry().size(), 13u);
     EXPECT_EQ(keyEvents->count(), 1);
     ASSERT_EQ(run("Render.FaderColor 0 1 0 1"), 1);
     frames(1);
