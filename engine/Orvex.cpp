@@ -44,11 +44,11 @@ Orvex::~Orvex() {
     // Each object may still reach the ones deleted after it.
     detail.reset();
     render.reset();
-    markers.reset();
     lscape.reset();
+    markers.reset();
+    ssystem.reset();
     fstars.reset();
     galaxies.reset();
-    ssystem.reset();
     constes.reset();
     space.reset();
     console.reset();
