@@ -108,6 +108,7 @@ void Orvex::initGLState() {
 }
 
 void Orvex::initCommandObjects(int force) {
+    ssystem->makeDisplayLists(force);
     space->buildLists(force);
     constes->buildLists(force);
     render->init(force);
@@ -168,6 +169,7 @@ void Orvex::draw(double eyeOffset) {
     // The bodies, the landscape and the markers hide each other by depth; the
     // overlays after them do not.
     glEnable(GL_DEPTH_TEST);
+    ssystem->draw(camera->getViewRot().inverse());
     glDisable(GL_DEPTH_TEST);
     camera->drawParticles();
     console->draw(0);

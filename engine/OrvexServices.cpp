@@ -2,6 +2,7 @@
 
 #include "engine/Orvex.h"
 #include "engine/Render.h"
+#include "model/Ssystem.h"
 #include "sky/Constes.h"
 #include "sky/Space.h"
 #include "view/Camera.h"
@@ -24,7 +25,7 @@ std::string OrvexServices::getTexturePath(const std::string& name) const {
 }
 
 void OrvexServices::rebuildDisplayLists() {
-    // The bodies are drawn without lists of their own so far: nothing to rebuild.
+    root.getSsystem()->rebuildAllDisplayLists();
 }
 
 void OrvexServices::reloadMilkyWayTexture() {
