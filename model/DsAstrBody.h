@@ -194,6 +194,11 @@ protected:
     // they differ from the current ones (or a full rebuild is due), after
     // which the current ones are stored.
     bool takeBuiltRadii();
+    // The colour of a surface: the material's diffuse and ambient colours
+    // for the lit one and the current colour for the unlit one. The material
+    // stops following the current colour (colour changes inside display
+    // lists do not reliably reach it); callers keep the lighting attributes.
+    static void setSurfaceColor(const float* rgb, const float* ambient);
     // The camera stands on this body (HideIfLanding on, the body selected,
     // the camera observing and not moving).
     bool isLanded() const;

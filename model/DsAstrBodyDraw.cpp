@@ -86,6 +86,14 @@ void DsAstrBody::loadTextureFile(std::unique_ptr<Texture>& texture, const std::s
     }
 }
 
+void DsAstrBody::setSurfaceColor(const float* rgb, const float* ambient) {
+    const GLfloat diffuse[4] = {rgb[0], rgb[1], rgb[2], 1.0f};
+    glDisable(GL_COLOR_MATERIAL);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+    glColor3fv(rgb);
+}
+
 bool DsAstrBody::takeBuiltRadii() {
     const double r2 = getRadiusAtRate2();
     const double r1 = getRadiusAtRate1();

@@ -53,7 +53,6 @@ void DsComet::makeDisplayList() {
         texturedNucleusLists_ = glGenLists(2);
     if (comaLists_ == 0)
         comaLists_ = glGenLists(2);
-    const GLfloat diffuse[4] = {color_[0], color_[1], color_[2], 1.0f};
     auto nucleus = [&](double r) {
         glPushMatrix();
         glScaled(1.0, 1.0, polarRatio_);
@@ -63,19 +62,17 @@ void DsComet::makeDisplayList() {
     for (int k = 0; k < 2; ++k) {
         const double r = getRadiusAtIndex(k);
         glNewList(nucleusLists_ + k, GL_COMPILE);
-        glPushAttrib(GL_CURRENT_BIT);
-        glColor3fv(color_);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+        glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
+        setSurfaceColor(color_, ambient);
         gluQuadricTexture(quadric, GL_FALSE);
         nucleus(r);
         glPopAttrib();
         glEndList();
 
         glNewList(texturedNucleusLists_ + k, GL_COMPILE);
-        glPushAttrib(GL_CURRENT_BIT);
-        glColor3f(1.0f, 1.0f, 1.0f);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+        glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
+        static const float white[3] = {1.0f, 1.0f, 1.0f};
+        setSurfaceColor(white, ambient);
         if (textured) {
             texture_->enable();
             const float filter = view.getTextureFilter() == 0 ? GL_NEAREST : GL_LINEAR;

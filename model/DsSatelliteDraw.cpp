@@ -58,11 +58,7 @@ void flattenedSphere(GLUquadric* quadric, double r, double polarRatio, int slice
     glPopMatrix();
 }
 
-void materialColors(const float* color, const float* ambient) {
-    const GLfloat diffuse[4] = {color[0], color[1], color[2], 1.0f};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
-}
+const float white[3] = {1.0f, 1.0f, 1.0f};
 
 } // namespace
 
@@ -92,24 +88,19 @@ void DsSatellite::makeDisplayList() {
     for (int k = 0; k < 2; ++k) {
         const double r = getRadiusAtIndex(k);
         glNewList(bodyLists_ + k, GL_COMPILE);
-        glPushAttrib(GL_CURRENT_BIT);
+        glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
         flattenedSphere(quadric, r, polarRatio_, n);
         if (ring) {
-            glColor3fv(ringColor_);
-            materialColors(color_, ambient);
+            setSurfaceColor(ringColor_, ambient);
             drawRing(r);
         }
         glPopAttrib();
         glEndList();
 
         glNewList(texturedLists_ + k, GL_COMPILE);
-        glPushAttrib(GL_CURRENT_BIT);
+        glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
         // A body without a picture keeps its own colour rather than white.
-        if (textured)
-            glColor3f(1.0f, 1.0f, 1.0f);
-        else
-            glColor3fv(color_);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+        setSurfaceColor(textured ? white : color_, ambient);
         if (textured)
             bindTexture(*texture_);
         flattenedSphere(quadric, r, polarRatio_, n);
@@ -120,11 +111,10 @@ void DsSatellite::makeDisplayList() {
         if (ring) {
             const bool ringTextured = ringTexture_ && ringTexture_->isLoaded();
             if (ringTextured) {
-                glColor3f(1.0f, 1.0f, 1.0f);
-                glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+                setSurfaceColor(white, ambient);
                 bindTexture(*ringTexture_);
             } else {
-                glColor3fv(ringColor_);
+                setSurfaceColor(ringColor_, ambient);
             }
             drawRing(r);
             if (ringTextured) {
@@ -295,9 +285,8 @@ void DsSatellite::drawBody(int pass) {
     const int textureMode = view.getTextureMode();
     bool clouds = false;
     if (textureMode == 0 || (textureMode == 1 && !selected_)) {
-        glPushAttrib(GL_CURRENT_BIT);
-        glColor3fv(color_);
-        materialColors(color_, system_->getAmbientColor());
+        glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
+        setSurfaceColor(color_, system_->getAmbientColor());
         glCallList(bodyLists_ + index);
         glPopAttrib();
     } else if (textureMode == 1) {

@@ -87,7 +87,7 @@ void Ssystem::rebuildAllDisplayLists() {
 
 void Ssystem::drawGlowingLine(const LineSetting& line, bool glowWritesNoDepth,
                               const std::function<void()>& vertices) const {
-    glPushAttrib(GL_CURRENT_BIT | GL_LINE_BIT);
+    glPushAttrib(GL_CURRENT_BIT | GL_LINE_BIT | GL_LIGHTING_BIT);
     if (view().getOrbitLevel() > 0) {
         if (glowWritesNoDepth)
             glDepthMask(GL_FALSE);

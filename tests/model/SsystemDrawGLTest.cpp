@@ -330,3 +330,35 @@ TEST_F(DrawScene, CometOrbitPathKeepsThePointsItWasBuiltWith) {
         feedback([&] { comet->drawOrbitPath(comet->getCurrentJd() + 0.01, 0); });
     EXPECT_EQ(between.lines, 2 * 127);
 }
+
+TEST_F(DrawScene, TexturedBodyShowsItsPictureWhateverWasDrawnBefore) {
+    // The Earth wears the grey picture of the Moon here; the green orbit
+    // lines drawn before it must not tint it, nor the Sun's disc blacken it.
+    showOnly("Sun Earth");
+    services.textureMode = 2;
+    buildLists();
+    const DsAstrBody* earth = system.findBody("Earth");
+    const Vector3 p = earth->getTrans();
+    look(p + Vector3(0, 0, 0.3), 30.0);
+    Vector3 sunward = -p;
+    sunward.normalize();
+    const Vector3 probe = p + sunward * (0.5 * earth->getDisplayRadius());
+    drawFrame();
+    const unsigned day = pixelAt(probe);
+    EXPECT_GT(brightness(day), 120);
+    EXPECT_NEAR(red(day), green(day), 12);
+    EXPECT_NEAR(blue(day), green(day), 12);
+    // The same without orbits, and with the texture on the selected body only.
+    system.orbitOff();
+    drawFrame();
+    EXPECT_EQ(pixelAt(probe), day);
+    system.astrName("Earth", 0, 0);
+    services.textureMode = 1;
+    system.orbitOn();
+    drawFrame();
+    EXPECT_EQ(pixelAt(probe), day);
+    // Texture mode None shows the Earth's own colour.
+    services.textureMode = 0;
+    drawFrame();
+    EXPECT_GT(blue(pixelAt(probe)), red(pixelAt(probe)) + 40);
+}
