@@ -4,10 +4,6 @@
 // is connected already and does nothing yet.
 #include "app/OrvexMainForm.h"
 
-void OrvexMainForm::updatePlanetList() {}
-
-void OrvexMainForm::updateLocationList() {}
-
 void OrvexMainForm::buildLanguageMenu() {}
 
 void OrvexMainForm::fileNew() {}
@@ -30,81 +26,7 @@ void OrvexMainForm::helpContents() {}
 
 void OrvexMainForm::helpAbout() {}
 
-void OrvexMainForm::simModeSlot(int) {}
-
-void OrvexMainForm::planetSlot(int) {}
-
-void OrvexMainForm::locationSlot(int) {}
-
-void OrvexMainForm::simModePrevSlot() {}
-
-void OrvexMainForm::simModeNextSlot() {}
-
-void OrvexMainForm::planetPrevSlot() {}
-
-void OrvexMainForm::planetNextSlot() {}
-
-void OrvexMainForm::locationPrevSlot() {}
-
-void OrvexMainForm::locationNextSlot() {}
-
-void OrvexMainForm::cameraModeSlot() {}
-
-void OrvexMainForm::latitudeSlot(int) {}
-
-void OrvexMainForm::longitudeSlot(int) {}
-
 void OrvexMainForm::locationEditSlot() {}
-
-void OrvexMainForm::dateTimeSlot() {}
-
-void OrvexMainForm::detailSettingsSlot() {}
-
-void OrvexMainForm::stepSlot(int) {}
-
-void OrvexMainForm::speedSlot(int) {}
-
-void OrvexMainForm::planetNameSlot(bool) {}
-
-void OrvexMainForm::spinAxisSlot(bool) {}
-
-void OrvexMainForm::orbitSlot(bool) {}
-
-void OrvexMainForm::scaleSlot(bool) {}
-
-void OrvexMainForm::mwaySlot(bool) {}
-
-void OrvexMainForm::consteLineSlot(bool) {}
-
-void OrvexMainForm::constePictSlot(bool) {}
-
-void OrvexMainForm::galaxySlot(bool) {}
-
-void OrvexMainForm::starLabelSlot(bool) {}
-
-void OrvexMainForm::eqcoordSlot(bool) {}
-
-void OrvexMainForm::consoleSlot(bool) {}
-
-void OrvexMainForm::lightingSlot(bool) {}
-
-void OrvexMainForm::starsSlot(bool) {}
-
-void OrvexMainForm::astrBeltSlot(bool) {}
-
-void OrvexMainForm::umbraSlot(bool) {}
-
-void OrvexMainForm::penumbraSlot(bool) {}
-
-void OrvexMainForm::dustSlot(bool) {}
-
-void OrvexMainForm::landscapeSlot(bool) {}
-
-void OrvexMainForm::cloudSlot(bool) {}
-
-void OrvexMainForm::weatherSlot(bool) {}
-
-void OrvexMainForm::protractorSlot(bool) {}
 
 void OrvexMainForm::browserPrevSlot() {}
 
@@ -117,10 +39,6 @@ void OrvexMainForm::browserReloadSlot() {}
 void OrvexMainForm::browserUrlSlot() {}
 
 void OrvexMainForm::bookmarkNavigate(const QString&) {}
-
-void OrvexMainForm::updateInterface() {}
-
-void OrvexMainForm::locationChanged() {}
 
 void OrvexMainForm::asatUpdater_finishedAll() {}
 
@@ -170,8 +88,6 @@ void OrvexMainForm::planetHighlightSlot() {}
 
 void OrvexMainForm::planetHideSlot() {}
 
-void OrvexMainForm::actualSlot() {}
-
 void OrvexMainForm::displayListSlot() {}
 
 void OrvexMainForm::cometsAddSlot() {}
@@ -206,8 +122,6 @@ void OrvexMainForm::propValueSlot() {}
 
 void OrvexMainForm::orvexUpdatedSlot() {}
 
-void OrvexMainForm::orvexKeyEventSlot() {}
-
 void OrvexMainForm::scenarioEndSlot() {}
 
 void OrvexMainForm::scenarioUndoSlot() {}
@@ -224,17 +138,9 @@ void OrvexMainForm::viewStyleWindows() {}
 
 void OrvexMainForm::viewStyleDark() {}
 
-void OrvexMainForm::fadeSlot(bool) {}
-
 void OrvexMainForm::bookmarkSlot() {}
 
 void OrvexMainForm::browserHomeSlot() {}
-
-void OrvexMainForm::flightSlot(bool) {}
-
-void OrvexMainForm::speedSpinSlot(int) {}
-
-void OrvexMainForm::speedStopSlot() {}
 
 void OrvexMainForm::spacecraftAddSlot() {}
 

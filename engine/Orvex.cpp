@@ -16,6 +16,7 @@
 #include "model/Ssystem.h"
 #include "platform/CurrentDirGuard.h"
 #include "sky/Constes.h"
+#include "sky/Lscape.h"
 #include "sky/Space.h"
 #include "view/Camera.h"
 #include "view/Console.h"
@@ -40,6 +41,7 @@ Orvex::~Orvex() {
     // Each object may still reach the ones deleted after it.
     detail.reset();
     render.reset();
+    lscape.reset();
     ssystem.reset();
     constes.reset();
     space.reset();
@@ -111,6 +113,7 @@ void Orvex::initCommandObjects(int force) {
     ssystem->makeDisplayLists(force);
     space->buildLists(force);
     constes->buildLists(force);
+    lscape->buildLists(force);
     render->init(force);
 }
 
@@ -170,6 +173,7 @@ void Orvex::draw(double eyeOffset) {
     // overlays after them do not.
     glEnable(GL_DEPTH_TEST);
     ssystem->draw(camera->getViewRot().inverse());
+    lscape->draw();
     glDisable(GL_DEPTH_TEST);
     camera->drawParticles();
     console->draw(0);

@@ -23,6 +23,7 @@ class Console;
 class ConsteLookTargets;
 class Constes;
 class Detail;
+class Lscape;
 class InputDevice;
 class LabelFont;
 class OrvexModelServices;
@@ -82,6 +83,7 @@ public:
     Camera* getCamera() const { return camera.get(); }
     Space* getSpace() const { return space.get(); }
     Constes* getConstes() const { return constes.get(); }
+    Lscape* getLscape() const { return lscape.get(); }
     Render* getRender() const { return render.get(); }
     Detail* getDetail() const { return detail.get(); }
 
@@ -115,6 +117,7 @@ private:
     std::unique_ptr<Camera> camera;
     std::unique_ptr<Space> space;
     std::unique_ptr<Constes> constes;
+    std::unique_ptr<Lscape> lscape;
     std::unique_ptr<Render> render;
     std::unique_ptr<Detail> detail;
     // What the command objects ask of each other through the root.

@@ -15,6 +15,7 @@
 #include "graphics/LabelFont.h"
 #include "model/Ssystem.h"
 #include "sky/Constes.h"
+#include "sky/Lscape.h"
 #include "sky/Space.h"
 #include "view/Camera.h"
 #include "view/Console.h"
@@ -36,6 +37,7 @@ void Orvex::createCommandObjects() {
     camera = std::make_unique<Camera>(this);
     space = std::make_unique<Space>(this);
     constes = std::make_unique<Constes>(this);
+    lscape = std::make_unique<Lscape>(this);
     render = std::make_unique<Render>(this);
     detail = std::make_unique<Detail>(this);
 
@@ -52,9 +54,14 @@ void Orvex::createCommandObjects() {
     camera->setSsystem(ssystem.get());
     camera->setTimer(timer.get());
     camera->setSkyTargets(Camera::Constellations, consteTargets.get());
+    camera->setLandscape(lscape.get());
+    camera->setClouds(services.get());
+    modelServices->setLandscape(lscape.get());
+    lscape->setServices(services.get());
     space->setServices(services.get());
     detail->setListener(services.get());
     detail->setFontOwner(Detail::ConsoleFont, console.get());
+    detail->setFontOwner(Detail::LscapeFont, lscape.get());
 }
 
 std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
@@ -74,7 +81,7 @@ std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
         {"Constes:", [this](const std::string& w) { constes->load(w); }},
         {"Galaxies:", ignore},
         {"FixedStars:", ignore},
-        {"Direction:", ignore},
+        {"Direction:", [this](const std::string& w) { lscape->loadDirectionNames(w); }},
         {"Ssystem:", [this](const std::string& w) { ssystem->readData(w); }},
         {"ShadowTexture:", [this](const std::string& w) { ssystem->setShadowTexture(w); }},
         {"PlaceList:", replace(lists.placeList)},

@@ -359,7 +359,7 @@ private:
     // recording held off.
     void withCamera(const std::function<void(ModelServices&)>& call);
     // The bodies a names text names; "All" is every body and ends the text.
-    template <class Mark> int markBodies(const std::string& names, Mark mark);
+    int markBodies(const std::string& names, const std::function<void(DsAstrBody&)>& mark);
     // Moves the observer's latitude (or longitude) to the target in degrees,
     // over frames nominal frames or at once for 0.
     void moveObserver(DsAstrBody& body, int latitude, double target, int frames);

@@ -210,14 +210,16 @@ void Ssystem::setCloudsOpacityTo(double value, int frames) {
     cloudsOpacity_.startTo(value, std::max(frames, 1));
 }
 
-template <class Mark> int Ssystem::markBodies(const std::string& names, Mark mark) {
+int Ssystem::markBodies(const std::string& names, const std::function<void(DsAstrBody&)>& mark) {
+    // Names stand between blanks or tabs; a text of any length is read.
+    static const char* const blanks = " \t";
     int marked = 0;
     size_t end = 0;
     while (true) {
-        const size_t begin = names.find_first_not_of(' ', end);
+        const size_t begin = names.find_first_not_of(blanks, end);
         if (begin == std::string::npos)
             break;
-        end = std::min(names.find(' ', begin), names.size());
+        end = std::min(names.find_first_of(blanks, begin), names.size());
         const std::string word = names.substr(begin, end - begin);
         if (word == "All") {
             for (DsAstrBody* body : allBodies_)

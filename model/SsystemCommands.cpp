@@ -196,7 +196,48 @@ constexpr Mark marks[] = {
     {W::HideFullShadows, &Ssystem::hideFullShadows},
     {W::ShowHalfShadows, &Ssystem::showHalfShadows},
     {W::HideHalfShadows, &Ssystem::hideHalfShadows},
+    {W::ShowAstrBodies, &Ssystem::showAstrBodies},
+    {W::HideAstrBodies, &Ssystem::hideAstrBodies},
+    {W::HlightAstrBodies, &Ssystem::hlightAstrBodies},
 };
+
+// The four words of each kind of object list: a body added or removed by
+// name, a list file loaded or saved. "Default" names the configured list;
+// only the asteroid words take a missing file name for it as well.
+struct ObjectList {
+    W add;
+    W remove;
+    W load;
+    W save;
+    void (Ssystem::*addBody)(const std::string&);
+    void (Ssystem::*removeBody)(const std::string&);
+    bool (Ssystem::*loadList)(const std::string&);
+    bool (Ssystem::*saveList)(const std::string&);
+    std::string ListSettings::*defaultPath;
+    bool missingIsDefault;
+};
+
+constexpr ObjectList objectLists[] = {
+    {W::AddComet, W::RemoveComet, W::LoadCometList, W::SaveCometList, &Ssystem::addComet,
+     &Ssystem::removeComet, &Ssystem::loadCometList, &Ssystem::saveCometList,
+     &ListSettings::cometList, false},
+    {W::AddAsteroid, W::RemoveAsteroid, W::LoadAsteroidList, W::SaveAsteroidList,
+     &Ssystem::addAsteroid, &Ssystem::removeAsteroid, &Ssystem::loadAsteroidList,
+     &Ssystem::saveAsteroidList, &ListSettings::asteroidList, true},
+    {W::AddSpacecraft, W::RemoveSpacecraft, W::LoadSpacecraftList, W::SaveSpacecraftList,
+     &Ssystem::addSpacecraft, &Ssystem::removeSpacecraft, &Ssystem::loadSpacecraftList,
+     &Ssystem::saveSpacecraftList, &ListSettings::spacecraftList, false},
+    {W::AddASatellite, W::RemoveASatellite, W::LoadASatelliteList, W::SaveASatelliteList,
+     &Ssystem::addASatellite, &Ssystem::removeASatellite, &Ssystem::loadASatelliteList,
+     &Ssystem::saveASatelliteList, &ListSettings::aSatelliteList, false},
+};
+
+// A list file's name: "Default" (or, where allowed, nothing) is the
+// configured one.
+std::string listPath(CommandArgs& args, const std::string& configured, bool missingIsDefault) {
+    const std::string file = args.readWord();
+    return file == "Default" || (file.empty() && missingIsDefault) ? configured : file;
+}
 
 int readInt(CommandArgs& args) {
     int value = 0;
@@ -246,6 +287,17 @@ int Ssystem::execute() {
         if (word == m.word) {
             (this->*m.mark)(args.readRest());
             return 1;
+        }
+    }
+    for (const ObjectList& list : objectLists) {
+        if (word == list.add || word == list.remove) {
+            (this->*(word == list.add ? list.addBody : list.removeBody))(args.readWord());
+            return 1;
+        }
+        if (word == list.load || word == list.save) {
+            const std::string path =
+                listPath(args, getListSettings().*list.defaultPath, list.missingIsDefault);
+            return (this->*(word == list.load ? list.loadList : list.saveList))(path) ? 1 : 0;
         }
     }
 
@@ -371,6 +423,23 @@ int Ssystem::execute() {
         break;
     }
 
+    case W::PlacePanorama:
+        placePanorama(args.readWord());
+        break;
+    case W::AddPlace:
+        addPlace();
+        break;
+    case W::RemovePlace:
+        removePlace();
+        break;
+    case W::SetPlaceName:
+        setPlaceName(args.readWord());
+        break;
+    case W::LoadPlaceList:
+        return loadPlaceList(listPath(args, getListSettings().placeList, true)) ? 1 : 0;
+    case W::SavePlaceList:
+        return savePlaceList(listPath(args, getListSettings().placeList, false)) ? 1 : 0;
+
     // Line settings.
     case W::OrbitDisp:
         orbitDisp(readLine(args));
@@ -432,7 +501,7 @@ int Ssystem::execute() {
         break;
 
     default:
-        // The query words, and the object-list words until lists exist.
+        // The words that are queries only.
         return 0;
     }
     return 1;

@@ -27,6 +27,14 @@ std::string kindNames(const std::vector<DsAstrBody*>& bodies, int kind) {
     return bodyNames(bodies, [kind](const DsAstrBody& b) { return b.getType() == kind; });
 }
 
+// The bodies an orbit directory offers, in record order.
+std::string recordNames(const std::vector<BodyFileName>& records) {
+    CommandArgs text;
+    for (const BodyFileName& record : records)
+        text.appendWord(record.name);
+    return text.appendWord("").getText();
+}
+
 bool isListedKind(const DsAstrBody& body) {
     const int kind = body.getType();
     return kind != DsAstrBody::Comet && kind != DsAstrBody::Asteroid &&
@@ -153,6 +161,14 @@ std::string Ssystem::getValue() {
         return kindNames(allBodies_, DsAstrBody::Spacecraft);
     case W::ASatelliteNames:
         return kindNames(allBodies_, DsAstrBody::ASatellite);
+    case W::AllCometNames:
+        return recordNames(getFileRecords(DsAstrBody::Comet));
+    case W::AllAsteroidNames:
+        return recordNames(getFileRecords(DsAstrBody::Asteroid));
+    case W::AllSpacecraftNames:
+        return recordNames(getFileRecords(DsAstrBody::Spacecraft));
+    case W::AllASatelliteNames:
+        return recordNames(getFileRecords(DsAstrBody::ASatellite));
     case W::ShowAngulars:
     case W::HideAngulars: {
         const int set = word == W::ShowAngulars;

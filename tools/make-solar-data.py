@@ -368,12 +368,11 @@ def moon_blocks(parent, depth):
 def ssystem_def():
     text = ("# The solar system: sim modes, the Sun with the planets, Pluto and their\n"
             "# moons, and the asteroid belt. Made by tools/make-solar-data.py.\n"
-            "# DefineSimMode: name, then the mode's radius rate and orbit rate, each with\n"
-            "# Scale off and on, which the view takes as its near and far clipping\n"
-            "# distances in AU (the eye keeps twice the near one from a body's centre\n"
-            "# and half the far one from it at most; the stars lie at 100).\n"
-            "DefineSimMode: SolarSystem 0.00005 0.000001 1000 1000\n"
-            "DefineSimMode: EarthMoon 0.00001 0.000001 1000 1000\n\n")
+            "# DefineSimMode: name, radius rate with Scale off and on, orbit rate off and on.\n"
+            "# The view clips at these: the radius rates are the near distance, the orbit\n"
+            "# rates the far distance (AU), beyond the star sphere at 100.\n"
+            "DefineSimMode: SolarSystem 0.001 0.00001 1000 1000\n"
+            "DefineSimMode: EarthMoon 0.00001 0.00001 1000 1000\n\n")
     sun = physical_lines("Sun")
     sun += states(("Show", MODEL_RADIUS["Sun"], 1, 1, 1), ("Show", 1, 1, 1, 1))
     sun += "Orbit: ./data/orbits/planets/sun.orb\n"

@@ -28,6 +28,25 @@ void ViewModelServices::setCameraMode(int mode, int second, int steps, int fourt
         owner_->setRecording(recording);
 }
 
+double ViewModelServices::getCameraDist() const {
+    return camera_ ? camera_->getDist() : 1.5;
+}
+
+void ViewModelServices::setCameraDist(double dist) {
+    if (camera_)
+        camera_->setDist(dist);
+}
+
+void ViewModelServices::setCameraAnimLength(int frames) {
+    if (camera_)
+        camera_->setAnimLength(frames);
+}
+
+void ViewModelServices::loadPlaceWeather() {
+    if (camera_)
+        camera_->loadPlaceWeather();
+}
+
 int ViewModelServices::getOrbitPoints() const {
     return detail_ ? detail_->getOrbitPoints() : 64;
 }

@@ -11,6 +11,7 @@
 #include "graphics/LabelFont.h"
 #include "model/DsAstrBody.h"
 #include "model/Ssystem.h"
+#include "sky/Lscape.h"
 #include "support/RootDataSet.h"
 
 namespace {
@@ -37,8 +38,10 @@ protected:
     Orvex root;
 };
 
-const std::vector<std::string> commandClasses = {"Orvex", "Timer",   "Console", "Ssystem", "Camera",
-                                                 "Space", "Constes", "Render",  "Detail"};
+// Construction order, with the command classes built so far.
+const std::vector<std::string> commandClasses = {"Orvex",  "Timer", "Console", "Ssystem",
+                                                 "Camera", "Space", "Constes", "Lscape",
+                                                 "Render", "Detail"};
 
 } // namespace
 
@@ -53,9 +56,11 @@ TEST_F(OrvexConfig, CommentsOnlyStillConstructEveryCommandObject) {
 }
 
 TEST_F(OrvexConfig, KeywordsHandTheirFilesToTheirObjects) {
-    configure("Ssystem: ./data/ssystem.def KeyMap: ./data/keymap.def\n");
+    configure("Ssystem: ./data/ssystem.def KeyMap: ./data/keymap.def\n"
+              "Direction: ./data/direction.txt\n");
     EXPECT_NE(root.getSsystem()->findBody("Moon"), nullptr);
     EXPECT_EQ(root.getKeyMap().size(), 3u);
+    EXPECT_EQ(root.getLscape()->getDirectionNames().west, "Ouest");
     EXPECT_EQ(registry(), commandClasses);
 }
 

@@ -24,6 +24,8 @@ public:
     // When set, the recording flag seen by each camera call.
     const Interpreter* interp = nullptr;
     std::vector<int> recordingSeen;
+    // The list files and orbit directories, in lists.dataDir.
+    ListSettings lists;
 
     int getCameraMode() const override { return mode; }
     double getCameraPlaceDist() const override { return placeDist; }
@@ -46,6 +48,7 @@ public:
         ++weatherLoads;
         seen();
     }
+    ListSettings getListSettings() const override { return lists; }
     int getOrbitPoints() const override { return orbitPoints; }
     std::string getDefaultPlaceName() const override { return defaultPlace; }
 
