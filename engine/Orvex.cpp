@@ -115,6 +115,7 @@ void Orvex::initGLState() {
 }
 
 void Orvex::initCommandObjects(int force) {
+    ssystem->makeDisplayLists(force);
     space->buildLists(force);
     constes->buildLists(force);
     fstars->buildLists(force);
@@ -177,6 +178,7 @@ void Orvex::draw(double eyeOffset) {
     // The bodies, the landscape and the markers hide each other by depth; the
     // overlays after them do not.
     glEnable(GL_DEPTH_TEST);
+    ssystem->draw(camera->getViewRot().inverse());
     lscape->draw();
     markers->draw();
     glDisable(GL_DEPTH_TEST);

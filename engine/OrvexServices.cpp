@@ -105,7 +105,7 @@ int OrvexServices::getBodySlices() const {
 }
 
 void OrvexServices::rebuildDisplayLists() {
-    // The bodies are drawn without lists of their own so far: nothing to rebuild.
+    root.getSsystem()->rebuildAllDisplayLists();
 }
 
 void OrvexServices::reloadMilkyWayTexture() {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "engine/Quaternion.h"
 #include "engine/Vector3.h"
 #include "model/ListSettings.h"
 
@@ -40,4 +41,31 @@ public:
     // The list files, orbit directories, version, locale and data directory
     // of the root; the defaults without one.
     virtual ListSettings getListSettings() const { return ListSettings(); }
+
+    // What the drawing reads. Without a view: the camera's identity view in
+    // Examine mode, no animation, no drag, the head light off; the detail
+    // settings' defaults (solid, 12 slices, Low orbits, textures on the
+    // selected body, nearest filter, blending on, names as they are).
+    virtual Quaternion getCameraViewRot() const { return Quaternion(); }
+    virtual int getCameraPrevMode() const { return Examine; }
+    virtual int isCameraAnimating() const { return 0; }
+    // How far a running mode change has still to go: the animation counter
+    // over its step count (1 at its start, 0 at its end; below 0 when idle).
+    virtual double getCameraAnimRatio() const { return -1.0; }
+    virtual int getCameraHeadLight() const { return 0; }
+    // 0 while no mouse interaction runs.
+    virtual int getCameraMouseState() const { return 0; }
+    // Wire 0, Adaptive 1, Solid 2.
+    virtual int getDrawMode() const { return 2; }
+    // Sphere slices and stacks: 12, 24 or 36.
+    virtual int getBodySlices() const { return 12; }
+    // Low 0, Mid 1, High 2.
+    virtual int getOrbitLevel() const { return 0; }
+    // None 0, Selected 1, Always 2.
+    virtual int getTextureMode() const { return 1; }
+    // Nearest 0, Linear 1.
+    virtual int getTextureFilter() const { return 0; }
+    virtual int getAlphaBlend() const { return 1; }
+    // A texture file in the texture directory when it is there, else the name.
+    virtual std::string getTexturePath(const std::string& name) const { return name; }
 };

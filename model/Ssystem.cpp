@@ -7,6 +7,7 @@
 #include "engine/LogMessage.h"
 #include "engine/Main.h"
 #include "graphics/LabelFont.h"
+#include "graphics/Texture.h"
 #include "model/BodyFactory.h"
 #include "model/DsAstrBody.h"
 #include "model/ModelFile.h"
@@ -22,6 +23,7 @@ Ssystem::Ssystem(Main* owner, ModelServices* services)
 }
 
 Ssystem::~Ssystem() {
+    releaseDisplayLists();
     clearBodies();
 }
 

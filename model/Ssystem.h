@@ -22,6 +22,7 @@
 #include "engine/Base.h"
 #include "engine/ColorTransition.h"
 #include "engine/Quaternion.h"
+#include "engine/Random15.h"
 #include "engine/ScalarTransition.h"
 #include "engine/Vector3.h"
 #include "model/ListSettings.h"
@@ -30,6 +31,7 @@ class DsAstrBody;
 class Main;
 class ModelServices;
 class LabelFont;
+class Texture;
 
 struct SimModeRates {
     double radiusRateOff = 1.0;
@@ -303,6 +305,41 @@ public:
     void hideAstrBodies(const std::string& names);
     void hlightAstrBodies(const std::string& names);
 
+    // Drawing (SsystemDraw.cpp, SsystemDisplayLists.cpp; GL current). draw
+    // takes the inverse of the camera's view rotation, which turns the name
+    // labels to the screen.
+    void draw(const Quaternion& rotation);
+    // A rotation axis through the body, twice its radius each way.
+    void drawAxis(double radius);
+    void drawAngulars();
+    // The angles of the unit orbit circle's points (radians, from -pi/2 back
+    // to it) for an orbit detail of so many points: the two segments next to
+    // the start, where the body stands, eight times finer.
+    static std::vector<double> orbitCircleAngles(int points);
+    // The circle's vertices, (cos a, 0, sin a), inside glBegin and glEnd.
+    void emitOrbitCircle();
+    // A line strip of the vertices in a line setting; at the Mid and High
+    // orbit detail over a glow of half the colour, two pixels wider, which
+    // may leave the depth buffer as it is.
+    void drawGlowingLine(const LineSetting& line, bool glowWritesNoDepth,
+                         const std::function<void()>& vertices) const;
+    void makeShadowSphereList();
+    void makeBeltList();
+    // The detail settings changed: everything is rebuilt.
+    void rebuildAllDisplayLists();
+    // A body made after the lists were built compiles its own at once (or at
+    // the next draw when no GL context is current).
+    void makeBodyDisplayLists(DsAstrBody& body);
+    int isFullRebuildPending() const { return fullRebuild_; }
+    int areListsBuilt() const { return listsBuilt_; }
+    unsigned getOrbitList() const { return orbitList_; }
+    unsigned getHlightOrbitList() const { return hlightOrbitList_; }
+    unsigned getAsteroidOrbitList() const { return asteroidOrbitList_; }
+    unsigned getShadowSphereList() const { return shadowSphereList_; }
+    unsigned getBeltList() const { return beltList_; }
+    // The view's answers for the drawing (the neutral ones without a view).
+    const ModelServices& view() const;
+
 private:
     struct ObjectKind;
     static const ObjectKind& objectKind(int type);
@@ -372,4 +409,22 @@ private:
     std::vector<BodyFileName> asteroidFiles_;
     std::vector<BodyFileName> spacecraftFiles_;
     std::vector<BodyFileName> aSatelliteFiles_;
+
+    // The shared display lists (0 until built) and what they were built with.
+    void compileOrbitList(unsigned& list, const LineSetting& line, bool glowWritesNoDepth);
+    void releaseDisplayLists();
+    unsigned orbitList_ = 0;
+    unsigned hlightOrbitList_ = 0;
+    unsigned asteroidOrbitList_ = 0;
+    unsigned shadowSphereList_ = 0;
+    unsigned beltList_ = 0;
+    std::unique_ptr<Texture> shadowTexture_;
+    std::unique_ptr<Texture> beltTexture_;
+    int beltBuiltLevel_ = -1;
+    std::string beltBuiltPath_;
+    Random15 beltRandom_;
+    // A rebuild asked for while no GL context was current (a command from
+    // the windows) runs at the next draw; force as it was asked.
+    int listsPending_ = 0;
+    int pendingForce_ = 0;
 };
