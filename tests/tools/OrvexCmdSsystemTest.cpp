@@ -16,8 +16,9 @@ QString share() {
 } // namespace
 
 TEST(OrvexCmdSsystem, SelectsABodyByName) {
-    const CmdResult run = orvexCmd({"-C", share(), "-q", "Ssystem.AstrName", "-e",
-                                    "Ssystem.AstrName Mars", "-q", "Ssystem.AstrName"});
+    const CmdResult run =
+        orvexCmd({"-C", share(), "-e", "Ssystem.AstrName Sun", "-q", "Ssystem.AstrName", "-e",
+                  "Ssystem.AstrName Mars", "-q", "Ssystem.AstrName"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Sun\nMars\n");
 }
@@ -30,7 +31,7 @@ TEST(OrvexCmdSsystem, CyclesTheSimModesByName) {
     ASSERT_GE(modes.size(), 2);
 
     // Each step prints the next mode's name, and the cycle comes back to the first.
-    QStringList arguments = {"-C", share(), "-q", "Ssystem.SimModeName"};
+    QStringList arguments = {"-C", share(), "-e", "Ssystem.SimMode 0", "-q", "Ssystem.SimModeName"};
     std::string expected = modes.front().toStdString() + "\n";
     for (int i = 1; i <= modes.size(); ++i) {
         arguments << "-e"
