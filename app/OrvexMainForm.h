@@ -14,6 +14,7 @@
 
 class EngineLink;
 class OrvexMediaForm;
+class OrvexOptionForm;
 class OrvexProjForm;
 class QAction;
 class QActionGroup;
@@ -440,10 +441,15 @@ public:
     // The current scenario file of the editor.
     QString scenarioFileName;
 
+    // The option dialog, made by init() and kept for the window's life.
+    OrvexOptionForm* optionForm = nullptr;
+
 protected:
     // Raised while the window fills its controls from the engine (and during
     // init()): the guarded slots then send nothing.
     bool updatingInterface = false;
+    // The first refresh rebuilds the body and place lists whatever they show.
+    bool firstUpdate = true;
 
 private:
     void buildBrowserPane();

@@ -1,10 +1,8 @@
 // The File, Edit, View and Help menus' own work: the initial state, printing,
-// the stored state, help and About, the simulation-mode list, the language
-// menu, the widget styles and saving the view as an image.
+// the stored state, help and About, the language menu, the widget styles and
+// saving the view as an image.
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
@@ -13,7 +11,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadialGradient>
-#include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -119,19 +116,6 @@ void OrvexMainForm::helpAbout() {
     box->setIconPixmap(studioPicture());
     box->exec();
     delete box;
-}
-
-void OrvexMainForm::simModeSlot(int) {
-    if (gl_)
-        gl_->processScenarioLine("Ssystem.SimModeName " +
-                                 EngineLink::toEngineText(simModeCombo->currentText()));
-    updatePlanetList();
-    // Each mode has its own bodies: the centring list follows when it lists them.
-    const bool wasUpdating = updatingInterface;
-    updatingInterface = true;
-    if (centeringButtons->checkedButton() == centerPlanetButton)
-        centerPlanetSlot();
-    updatingInterface = wasUpdating;
 }
 
 void OrvexMainForm::buildLanguageMenu() {

@@ -4,89 +4,13 @@
 // is connected already and does nothing yet.
 #include "app/OrvexMainForm.h"
 
-void OrvexMainForm::updatePlanetList() {}
-
-void OrvexMainForm::updateLocationList() {}
-
 void OrvexMainForm::fileOpen() {}
 
 void OrvexMainForm::fileSave() {}
 
 void OrvexMainForm::fileSaveAs() {}
 
-void OrvexMainForm::planetSlot(int) {}
-
-void OrvexMainForm::locationSlot(int) {}
-
-void OrvexMainForm::simModePrevSlot() {}
-
-void OrvexMainForm::simModeNextSlot() {}
-
-void OrvexMainForm::planetPrevSlot() {}
-
-void OrvexMainForm::planetNextSlot() {}
-
-void OrvexMainForm::locationPrevSlot() {}
-
-void OrvexMainForm::locationNextSlot() {}
-
-void OrvexMainForm::cameraModeSlot() {}
-
-void OrvexMainForm::latitudeSlot(int) {}
-
-void OrvexMainForm::longitudeSlot(int) {}
-
 void OrvexMainForm::locationEditSlot() {}
-
-void OrvexMainForm::dateTimeSlot() {}
-
-void OrvexMainForm::detailSettingsSlot() {}
-
-void OrvexMainForm::stepSlot(int) {}
-
-void OrvexMainForm::speedSlot(int) {}
-
-void OrvexMainForm::planetNameSlot(bool) {}
-
-void OrvexMainForm::spinAxisSlot(bool) {}
-
-void OrvexMainForm::orbitSlot(bool) {}
-
-void OrvexMainForm::scaleSlot(bool) {}
-
-void OrvexMainForm::mwaySlot(bool) {}
-
-void OrvexMainForm::consteLineSlot(bool) {}
-
-void OrvexMainForm::constePictSlot(bool) {}
-
-void OrvexMainForm::galaxySlot(bool) {}
-
-void OrvexMainForm::starLabelSlot(bool) {}
-
-void OrvexMainForm::eqcoordSlot(bool) {}
-
-void OrvexMainForm::consoleSlot(bool) {}
-
-void OrvexMainForm::lightingSlot(bool) {}
-
-void OrvexMainForm::starsSlot(bool) {}
-
-void OrvexMainForm::astrBeltSlot(bool) {}
-
-void OrvexMainForm::umbraSlot(bool) {}
-
-void OrvexMainForm::penumbraSlot(bool) {}
-
-void OrvexMainForm::dustSlot(bool) {}
-
-void OrvexMainForm::landscapeSlot(bool) {}
-
-void OrvexMainForm::cloudSlot(bool) {}
-
-void OrvexMainForm::weatherSlot(bool) {}
-
-void OrvexMainForm::protractorSlot(bool) {}
 
 void OrvexMainForm::browserPrevSlot() {}
 
@@ -99,10 +23,6 @@ void OrvexMainForm::browserReloadSlot() {}
 void OrvexMainForm::browserUrlSlot() {}
 
 void OrvexMainForm::bookmarkNavigate(const QString&) {}
-
-void OrvexMainForm::updateInterface() {}
-
-void OrvexMainForm::locationChanged() {}
 
 void OrvexMainForm::asatUpdater_finishedAll() {}
 
@@ -152,8 +72,6 @@ void OrvexMainForm::planetHighlightSlot() {}
 
 void OrvexMainForm::planetHideSlot() {}
 
-void OrvexMainForm::actualSlot() {}
-
 void OrvexMainForm::displayListSlot() {}
 
 void OrvexMainForm::cometsAddSlot() {}
@@ -188,8 +106,6 @@ void OrvexMainForm::propValueSlot() {}
 
 void OrvexMainForm::orvexUpdatedSlot() {}
 
-void OrvexMainForm::orvexKeyEventSlot() {}
-
 void OrvexMainForm::scenarioEndSlot() {}
 
 void OrvexMainForm::scenarioUndoSlot() {}
@@ -198,17 +114,9 @@ void OrvexMainForm::scenarioRedoSlot() {}
 
 void OrvexMainForm::scenarioStateSlot() {}
 
-void OrvexMainForm::fadeSlot(bool) {}
-
 void OrvexMainForm::bookmarkSlot() {}
 
 void OrvexMainForm::browserHomeSlot() {}
-
-void OrvexMainForm::flightSlot(bool) {}
-
-void OrvexMainForm::speedSpinSlot(int) {}
-
-void OrvexMainForm::speedStopSlot() {}
 
 void OrvexMainForm::spacecraftAddSlot() {}
 

@@ -369,8 +369,10 @@ def ssystem_def():
     text = ("# The solar system: sim modes, the Sun with the planets, Pluto and their\n"
             "# moons, and the asteroid belt. Made by tools/make-solar-data.py.\n"
             "# DefineSimMode: name, radius rate with Scale off and on, orbit rate off and on.\n"
-            "DefineSimMode: SolarSystem 1000 1 1 1\n"
-            "DefineSimMode: EarthMoon 20 1 1 1\n\n")
+            "# The view clips at these: the radius rates are the near distance, the orbit\n"
+            "# rates the far distance (AU), beyond the star sphere at 100.\n"
+            "DefineSimMode: SolarSystem 0.001 0.00001 1000 1000\n"
+            "DefineSimMode: EarthMoon 0.00001 0.00001 1000 1000\n\n")
     sun = physical_lines("Sun")
     sun += states(("Show", MODEL_RADIUS["Sun"], 1, 1, 1), ("Show", 1, 1, 1, 1))
     sun += "Orbit: ./data/orbits/planets/sun.orb\n"
@@ -437,10 +439,18 @@ OBSERVATORIES = [
     ("Arecibo", 18.3464, -66.7528), ("South_Pole", -90.0, 0.0),
 ]
 
+# Places whose landscape shows the shipped panorama and a weather effect.
+LANDSCAPE_PLACES = [
+    ("Zermatt", 46.0207, 7.7491, "panorama.png", "./effects/snow.dfx"),
+    ("Calton_Hill", 55.9553, -3.1826, "panorama.png", "./effects/rain.dfx"),
+]
+
 def places_dpl():
     lines = ["Version: 7.0 ", "Locale: en_us ", ""]
     for name, lat, lon in CITIES + OBSERVATORIES:
         lines.append("Earth %s %s %s " % (name, fmt(lat), fmt(lon)))
+    for name, lat, lon, panorama, weather in LANDSCAPE_PLACES:
+        lines.append("Earth %s %s %s -panorama %s -weather %s " % (name, fmt(lat), fmt(lon), panorama, weather))
     return "\n".join(lines) + "\n"
 
 def main():

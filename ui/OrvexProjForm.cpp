@@ -9,25 +9,33 @@
 #include "app/EngineLink.h"
 #include "app/StartupState.h"
 #include "engine/DisplayConfig.h"
+#include "engine/OrvexGL.h"
 #include "ui/MediaPlayerPane.h"
+#include "ui/OrvexGLLink.h"
 #include "ui/WindowStack.h"
 
 namespace {
 
-// Stereo drawing needs stereo buffers in every GL widget made from now on.
+// Stereo drawing needs stereo buffers (quad buffers, or the stencil buffer
+// of the row mask) in every GL widget made from now on.
 void requestStereoWhenConfigured() {
-    DisplayConfig config;
-    if (config.getStereoMode() != 0) {
-        QGLFormat format = QGLFormat::defaultFormat();
-        format.setStereo(true);
-        QGLFormat::setDefaultFormat(format);
-    }
+    const DisplayConfig config;
+    if (config.getStereoMode() != DisplayConfig::Mono)
+        QGLFormat::setDefaultFormat(config.glFormat());
 }
 
 } // namespace
 
 OrvexProjForm::OrvexProjForm(QWidget* parent, const char* name)
-    : OrvexProjForm(nullptr, nullptr, parent, name) {}
+    : QWidget(parent), placement_("/Orvex/OrvexGL") {
+    if (name)
+        setObjectName(name);
+    // The view takes the default format when it is made.
+    requestStereoWhenConfigured();
+    auto* view = new OrvexGL;
+    engine_ = new OrvexGLLink(view, this);
+    build(view);
+}
 
 OrvexProjForm::OrvexProjForm(QWidget* view, EngineLink* engine, QWidget* parent, const char* name)
     : QWidget(parent), engine_(engine), placement_("/Orvex/OrvexGL") {
@@ -35,15 +43,14 @@ OrvexProjForm::OrvexProjForm(QWidget* view, EngineLink* engine, QWidget* parent,
         setObjectName(name);
     if (!engine_)
         engine_ = new EngineLink(this);
+    requestStereoWhenConfigured();
     build(view);
 }
 
 void OrvexProjForm::build(QWidget* view) {
     stack = WindowStack::fill(this, mainLayout);
 
-    requestStereoWhenConfigured();
-
-    // Until the engine's GL view takes this place, the view is a black pane.
+    // A window given no view shows a black pane.
     view_ = view ? view : new QWidget;
     if (!view)
         WindowStack::paintBackground(view_, Qt::black);

@@ -1,26 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QStringList>
 
+#include "OrvexCmdRun.h"
 #include "support/TestEnv.h"
 
 namespace {
 
-struct CmdResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CmdResult orvexCmd(const QStringList& arguments) {
-    QProcess process;
-    process.start(QString(ORVEX_BUILD_DIR) + "/orvex-cmd", arguments);
-    if (!process.waitForFinished(60000))
-        return {-1, "", "did not finish"};
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
+using orvextest::CmdResult;
+using orvextest::orvexCmd;
 
 QString root() {
     return QString::fromStdString(orvextest::dataPath("command/root"));
@@ -71,6 +59,11 @@ TEST(OrvexCmd, PrintsOptionAndStateLines) {
         std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("\nConstes.Show 0\nConstes.CategName Default\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\nLscape.DirColor 1 1 1\nLscape.GroundColor 0 0 0 1\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\nLscape.Weather 0\nLscape.WeatherOpacity 1\n"), std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("\nRender.FaderColor 0 0 0 0\nRender.Blur 1\nRender.BlurCount 0\n"),
               std::string::npos)

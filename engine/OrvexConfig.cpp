@@ -1,0 +1,153 @@
+// The main configuration file: it names every data file of the simulation,
+// and reading it brings the command objects into being. Each keyword takes
+// one word (values hold no blanks); words that are no keyword are skipped one
+// by one, and "#" makes the rest of its line a comment. The object lists are
+// loaded at the end, so their keywords may stand anywhere and the body data
+// is always read first.
+#include <functional>
+
+#include "engine/DataFile.h"
+#include "engine/KeyMap.h"
+#include "engine/Orvex.h"
+#include "engine/OrvexServices.h"
+#include "engine/Render.h"
+#include "engine/Timer.h"
+#include "graphics/LabelFont.h"
+#include "model/Ssystem.h"
+#include "sky/Constes.h"
+#include "sky/Fstars.h"
+#include "sky/Galaxies.h"
+#include "sky/Lscape.h"
+#include "sky/Space.h"
+#include "view/Camera.h"
+#include "view/Console.h"
+#include "view/Detail.h"
+#include "view/Markers.h"
+
+struct Orvex::ConfigKeyword {
+    const char* keyword;
+    std::function<void(const std::string& word)> apply;
+};
+
+void Orvex::createCommandObjects() {
+    // A configuration read again (after a missing file) keeps the objects.
+    if (timer)
+        return;
+    // Construction order is registry order: the listings show them so.
+    timer = std::make_unique<Timer>(this);
+    console = std::make_unique<Console>(this);
+    ssystem = std::make_unique<Ssystem>(this);
+    camera = std::make_unique<Camera>(this);
+    space = std::make_unique<Space>(this);
+    constes = std::make_unique<Constes>(this);
+    galaxies = std::make_unique<Galaxies>(this);
+    fstars = std::make_unique<Fstars>(this);
+    lscape = std::make_unique<Lscape>(this);
+    markers = std::make_unique<Markers>(this);
+    render = std::make_unique<Render>(this);
+    detail = std::make_unique<Detail>(this);
+
+    services = std::make_unique<OrvexServices>(*this);
+    modelServices = std::make_unique<OrvexModelServices>(*this);
+    // A script's immediate jump of the clock moves the bodies at once.
+    timer->setImmediateListener([this](double time) { ssystem->update(time); });
+    console->setSsystem(ssystem.get());
+    console->setTimer(timer.get());
+    console->setDetail(detail.get());
+    console->setFrameTimer(&frameRateMeter);
+    ssystem->setServices(modelServices.get());
+    camera->setSsystem(ssystem.get());
+    camera->setTimer(timer.get());
+    // Look and trace search the sky in this order, after the bodies and
+    // before the markers.
+    camera->setSkyTargets(Camera::Constellations, constes.get());
+    camera->setSkyTargets(Camera::Galaxies, galaxies.get());
+    camera->setSkyTargets(Camera::FixedStars, fstars.get());
+    camera->setMarkers(markers.get());
+    fstars->setSpace(space.get());
+    markers->setSsystem(ssystem.get());
+    camera->setLandscape(lscape.get());
+    camera->setClouds(services.get());
+    modelServices->setLandscape(lscape.get());
+    lscape->setServices(services.get());
+    space->setServices(services.get());
+    detail->setListener(services.get());
+    detail->setFontOwner(Detail::GalaxiesFont, galaxies.get());
+    detail->setFontOwner(Detail::FstarsFont, fstars.get());
+    detail->setFontOwner(Detail::ConsoleFont, console.get());
+    detail->setFontOwner(Detail::LscapeFont, lscape.get());
+}
+
+std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
+    const auto replace = [](std::string& field) {
+        return [&field](const std::string& word) { field = word; };
+    };
+    return {
+        {"Space:", [this](const std::string& w) { space->loadSpaceFile(w); }},
+        {"Stars:", [this](const std::string& w) { space->loadStars(w); }},
+        {"StarsColorMap:", [this](const std::string& w) { space->loadStarsColorMap(w); }},
+        {"StarTexture:", [this](const std::string& w) { space->loadStarTexture(w); }},
+        {"Mway:", [this](const std::string& w) { space->setMwayFile(w); }},
+        {"ConstesDir:", [this](const std::string& w) { constes->load(w); }},
+        {"Constes:", [this](const std::string& w) { constes->load(w); }},
+        {"Galaxies:", [this](const std::string& w) { galaxies->loadNames(w); }},
+        {"FixedStars:", [this](const std::string& w) { fstars->loadNames(w); }},
+        {"Direction:", [this](const std::string& w) { lscape->loadDirectionNames(w); }},
+        {"Ssystem:", [this](const std::string& w) { ssystem->readData(w); }},
+        {"ShadowTexture:", [this](const std::string& w) { ssystem->setShadowTexture(w); }},
+        {"PlaceList:", replace(lists.placeList)},
+        {"DefaultList:", replace(lists.defaultList)},
+        {"CometDir:", replace(lists.cometDir)},
+        {"CometList:", replace(lists.cometList)},
+        {"AsteroidDir:", replace(lists.asteroidDir)},
+        {"AsteroidList:", replace(lists.asteroidList)},
+        {"SpacecraftDir:", replace(lists.spacecraftDir)},
+        {"SpacecraftList:", replace(lists.spacecraftList)},
+        {"ASatelliteDir:", replace(lists.aSatelliteDir)},
+        {"ASatelliteList:", replace(lists.aSatelliteList)},
+        {"KeyMap:", [this](const std::string& w) { getKeyMap().load(w); }},
+        // The start-up files have been read by now; later saves and loads use these.
+        {"InitStates:", [this](const std::string& w) { setInitStatesFile(w); }},
+        {"Options:", [this](const std::string& w) { setOptionsFile(w); }},
+        {"ScenarioDir:", [this](const std::string& w) { setScenarioDir(w); }},
+        {"DefaultFont:", [](const std::string& w) { setDefaultFontFamily(w); }},
+        {"CodecName:", replace(codecName)},
+        {"Locale:", replace(lists.locale)},
+    };
+}
+
+int Orvex::readConfigEntry(DataFile& file) {
+    createCommandObjects();
+    const std::vector<ConfigKeyword> keywords = configKeywords();
+    std::string word;
+    std::string value;
+    while (file.good()) {
+        file.readWord(word);
+        if (word.empty())
+            break;
+        if (word[0] == '#') {
+            file.readLine(value);
+            continue;
+        }
+        for (const ConfigKeyword& keyword : keywords) {
+            if (word != keyword.keyword)
+                continue;
+            file.readWord(value);
+            // A keyword at the very end has no word: nothing changes.
+            if (!value.empty())
+                keyword.apply(value);
+            break;
+        }
+    }
+    loadLists();
+    return 1;
+}
+
+void Orvex::loadLists() {
+    ssystem->loadLists(lists.defaultList);
+    ssystem->loadCometList(lists.cometList);
+    ssystem->loadAsteroidList(lists.asteroidList);
+    ssystem->loadSpacecraftList(lists.spacecraftList);
+    ssystem->loadASatelliteList(lists.aSatelliteList);
+    ssystem->loadPlaceList(lists.placeList);
+}

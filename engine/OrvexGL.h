@@ -1,0 +1,73 @@
+// The OpenGL view that hosts the simulation. It creates the root object when
+// the toolkit first initialises OpenGL for it (and builds the engine anew with
+// every new GL context), repaints from a 1 ms timer, runs one engine frame per
+// paint (mono, or once per eye in stereo), forwards mouse and keys to the root,
+// and tells the windows about the engine through four signals.
+#pragma once
+
+#include <QGLWidget>
+#include <memory>
+
+#include "engine/FrameTimer.h"
+
+class Orvex;
+
+class OrvexGL : public QGLWidget {
+    Q_OBJECT
+public:
+    // Takes the toolkit's default GL format at this moment (a stereo view
+    // needs a stereo default format) and starts the repaint timer.
+    explicit OrvexGL(QWidget* parent = nullptr, const char* name = nullptr);
+    ~OrvexGL() override;
+
+    // The engine's root; null until OpenGL has been initialised.
+    Orvex* getRoot() const { return root.get(); }
+
+    // 0 normal: no mouse tracking, the usual cursor. 1 mouse-look: tracking
+    // on, a blank cursor kept at the centre. Other values reach only the root.
+    void setMouseMode(int mode);
+
+    // Every frame counts this many milliseconds instead of the measured time
+    // (negative: measured). Tools and tests use it, and updateGL(), for
+    // frames that repeat exactly.
+    void setFixedFrameMs(int ms) { fixedFrameMs = ms; }
+    // Starts or stops the 1 ms repaint timer (running from construction).
+    void setRepaintTimer(bool running);
+
+    // What the root calls after a frame in which a key or device button ran a
+    // command: emits keyEvent() on the view given as context.
+    static void keyEventCallback(void* context);
+
+signals:
+    // After the engine started, and after every frame.
+    void updated();
+    // After the frame in which the running scenario finished.
+    void scenarioEnd();
+    // After a key or device button ran a command (and once at start).
+    void keyEvent();
+    // Escape pressed: the mouse mode the user asks for (the receiver switches).
+    void mouseModeChanged(int mode);
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void initializeGL() override;
+    void resizeGL(int width, int height) override;
+    void paintGL() override;
+
+private:
+    void forwardButton(QMouseEvent* event, int pressed);
+    // In mouse-look mode: the pointer's offset from the centre goes to the
+    // root, and the cursor goes back to the centre.
+    void recentreMouse();
+
+    FrameTimer frameTimer;
+    std::unique_ptr<Orvex> root;
+    int lastMouseX = 0;
+    int lastMouseY = 0;
+    int fixedFrameMs = -1;
+    int repaintTimerId = 0;
+};

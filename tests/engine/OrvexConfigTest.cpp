@@ -1,0 +1,164 @@
+// The main configuration reader, run through Main's start-up without a display.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/KeyMap.h"
+#include "engine/LogMessage.h"
+#include "engine/Orvex.h"
+#include "graphics/LabelFont.h"
+#include "model/DsAstrBody.h"
+#include "model/Ssystem.h"
+#include "sky/Lscape.h"
+#include "support/RootDataSet.h"
+
+namespace {
+
+class OrvexConfig : public ::testing::Test {
+protected:
+    void TearDown() override { setDefaultFontFamily("Arial"); }
+
+    // Reads the data set with the given configuration file.
+    Orvex& configure(const std::string& config) {
+        data.write("data/config.def", config);
+        root.setDataDir(data.path());
+        root.Main::init();
+        return root;
+    }
+    std::vector<std::string> registry() const {
+        std::vector<std::string> names;
+        for (int i = 0; i < root.interp.getClassCount(); ++i)
+            names.push_back(root.interp.getClassName(i));
+        return names;
+    }
+
+    orvextest::RootDataSet data;
+    Orvex root;
+};
+
+// Construction order of the command classes.
+const std::vector<std::string> commandClasses = {
+    "Orvex",    "Timer",  "Console", "Ssystem", "Camera", "Space", "Constes",
+    "Galaxies", "Fstars", "Lscape",  "Markers", "Render", "Detail"};
+
+} // namespace
+
+TEST_F(OrvexConfig, CommentsOnlyStillConstructEveryCommandObject) {
+    configure("# nothing but comments\n#Ssystem: ./data/ssystem.def\n");
+    EXPECT_TRUE(root.isConfigured());
+    EXPECT_EQ(registry(), commandClasses);
+    EXPECT_TRUE(root.getSsystem()->getAllBodies().empty());
+    EXPECT_EQ(root.getListSettings().defaultList, "./data/defaults.ddl");
+    EXPECT_EQ(root.getCodecName(), "Shift-JIS");
+    EXPECT_EQ(root.getLocale(), "en_us");
+}
+
+TEST_F(OrvexConfig, KeywordsHandTheirFilesToTheirObjects) {
+    configure("Ssystem: ./data/ssystem.def KeyMap: ./data/keymap.def\n"
+              "Direction: ./data/direction.txt\n");
+    EXPECT_NE(root.getSsystem()->findBody("Moon"), nullptr);
+    EXPECT_EQ(root.getKeyMap().size(), 3u);
+    EXPECT_EQ(root.getLscape()->getDirectionNames().west, "Ouest");
+    EXPECT_EQ(registry(), commandClasses);
+}
+
+TEST_F(OrvexConfig, ACommentEndsItsLineAnywhere) {
+    configure("Locale: de_de # Locale: fr_fr\nCodecName: UTF-8 #\nLocale: # ja_jp\n");
+    EXPECT_EQ(root.getCodecName(), "UTF-8");
+    // "Locale:" takes the next word, even a comment sign; that sign then
+    // starts no comment, and "ja_jp" is skipped as a word of no keyword.
+    EXPECT_EQ(root.getLocale(), "#");
+}
+
+TEST_F(OrvexConfig, TheLastOfRepeatedKeywordsHolds) {
+    configure("Locale: de_de\nCometList: ./a.dcl\nLocale: ja_jp CometList: ./b.dcl\n");
+    EXPECT_EQ(root.getLocale(), "ja_jp");
+    EXPECT_EQ(root.getListSettings().cometList, "./b.dcl");
+}
+
+TEST_F(OrvexConfig, EveryListAndDirectoryKeywordReplacesItsPath) {
+    configure("PlaceList: p DefaultList: d CometDir: cd/ CometList: cl AsteroidDir: ad/\n"
+              "AsteroidList: al SpacecraftDir: sd/ SpacecraftList: sl ASatelliteDir: asd/\n"
+              "ASatelliteList: asl\n");
+    const ListSettings paths = root.getListSettings();
+    EXPECT_EQ(paths.placeList, "p");
+    EXPECT_EQ(paths.defaultList, "d");
+    EXPECT_EQ(paths.cometDir, "cd/");
+    EXPECT_EQ(paths.cometList, "cl");
+    EXPECT_EQ(paths.asteroidDir, "ad/");
+    EXPECT_EQ(paths.asteroidList, "al");
+    EXPECT_EQ(paths.spacecraftDir, "sd/");
+    EXPECT_EQ(paths.spacecraftList, "sl");
+    EXPECT_EQ(paths.aSatelliteDir, "asd/");
+    EXPECT_EQ(paths.aSatelliteList, "asl");
+}
+
+TEST_F(OrvexConfig, StartUpFileKeywordsAreKeptForLaterUse) {
+    configure("InitStates: ./start.scn Options: ./mine.scn\nScenarioDir: ./scenarios\n");
+    EXPECT_EQ(root.getInitStatesFile(), "./start.scn");
+    EXPECT_EQ(root.getOptionsFile(), "./mine.scn");
+    EXPECT_EQ(root.getScenarioDir(), "./scenarios");
+    // The options saved by default go to the configured file, in the
+    // scenario directory (relative to the data directory).
+    ASSERT_EQ(root.processScenarioLine("Orvex.SaveOptions Default"), 1);
+    EXPECT_NE(data.read("scenarios/mine.scn").find("Orvex.FPS 30"), std::string::npos);
+}
+
+TEST_F(OrvexConfig, OtherWordsAreSkippedOneByOne) {
+    // "Unknown" and its neighbours are skipped; "Locale:" still takes its word.
+    configure("Unknown: 1 2 Locale: pt_br Stereo: 1\nFixedStars: ./data/none.txt\n");
+    EXPECT_TRUE(root.isConfigured());
+    EXPECT_EQ(root.getLocale(), "pt_br");
+}
+
+TEST_F(OrvexConfig, TheNamesFilesReachTheSkyAndTheCameraFindsThem) {
+    data.write("data/stars.txt", "FixedStarNames: 1 { Name: Vega 18 36.9 38 47 }");
+    data.write("data/galaxies.txt", "GalaxyNames: 1 { Name: M31 0 42.7 41 16 }");
+    configure("FixedStars: ./data/stars.txt Galaxies: ./data/galaxies.txt\n");
+    EXPECT_EQ(root.getCommandValue("Fstars.FstarNames"), "Vega ");
+    EXPECT_EQ(root.getCommandValue("Galaxies.GalaxyNames"), "M31 ");
+    ASSERT_EQ(root.processScenarioLine("Camera.Trace M31"), 1);
+    EXPECT_EQ(root.getCommandValue("Camera.TargetName"), "M31");
+    ASSERT_EQ(root.processScenarioLine("Markers.Add Here;Markers.SetPos3 Here 1 0 0;"
+                                       "Camera.Trace Here"),
+              1);
+    EXPECT_EQ(root.getCommandValue("Camera.TargetName"), "Here");
+    // The detail font commands reach the name labels.
+    ASSERT_EQ(root.processScenarioLine("Detail.FstarsFont Serif 9 1;Detail.GalaxiesFont Serif 8 2"),
+              1);
+    EXPECT_EQ(root.getCommandValue("Fstars.NameFont"), "Serif 9 1");
+    EXPECT_EQ(root.getCommandValue("Galaxies.NameFont"), "Serif 8 2");
+    EXPECT_EQ(root.getCommandValue("Detail.FstarsFont"), "Serif 9 1");
+}
+
+TEST_F(OrvexConfig, AKeywordAtTheEndWithoutItsWordChangesNothing) {
+    configure("Locale: ja_jp\nPlaceList:");
+    EXPECT_EQ(root.getLocale(), "ja_jp");
+    EXPECT_EQ(root.getListSettings().placeList, "./data/places.dpl");
+}
+
+TEST_F(OrvexConfig, DefaultFontNamesTheFamilyOfLaterFonts) {
+    configure("DefaultFont: DejaVu_Sans\n");
+    EXPECT_EQ(getDefaultFontFamily(), "DejaVu_Sans");
+}
+
+TEST_F(OrvexConfig, MissingLoaderFilesAreReportedAndTheReaderGoesOn) {
+    LogCapture log;
+    configure("Ssystem: ./data/none.def KeyMap: ./data/none.map Locale: fr_fr\n");
+    EXPECT_TRUE(root.isConfigured());
+    EXPECT_EQ(root.getLocale(), "fr_fr");
+    EXPECT_TRUE(log.contains("Can't open key map file."));
+    EXPECT_TRUE(root.getSsystem()->getAllBodies().empty());
+}
+
+TEST_F(OrvexConfig, AMissingConfigurationFileConstructsNothing) {
+    data.write("data/config.def", "");
+    std::filesystem::remove(data.path() + "/data/config.def");
+    root.setDataDir(data.path());
+    root.Main::init();
+    EXPECT_FALSE(root.isConfigured());
+    EXPECT_EQ(root.getTimer(), nullptr);
+    EXPECT_EQ(registry(), std::vector<std::string>{"Orvex"});
+}
