@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QImage>
-#include <QPainter>
 #include <QTest>
 #include <string>
 
@@ -15,35 +13,13 @@
 #include "engine/OrvexGL.h"
 #include "platform/CurrentDirGuard.h"
 #include "support/GlTestContext.h"
+#include "support/GlViewShots.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestEnv.h"
 #include "ui/OrvexMediaForm.h"
 #include "ui/OrvexProjForm.h"
 #include "ui/QFloatSpinBox.h"
 #include "ui/QOrvexMap.h"
-
-namespace {
-
-// Runs frames until the camera's animation is over (or a few seconds passed).
-void runUntilStill(OrvexGL* view, EngineLink* link) {
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        view->updateGL();
-        QTest::qWait(5);
-    } while (link->getCommandValue("Camera.Animating") != " 0" && clock.elapsed() < 8000);
-    view->updateGL();
-}
-
-// The control window as the user sees it, the GL view's picture in its place.
-QImage screenshot(OrvexMainForm& form, OrvexGL* view, EngineLink* link) {
-    QImage shot = form.grab().toImage();
-    QPainter painter(&shot);
-    painter.drawImage(view->mapTo(&form, QPoint(0, 0)), link->grabFrame());
-    return shot;
-}
-
-} // namespace
 
 TEST(OrvexMainFormBasicGL, ChoosingMarsCentresItAndFillsItsPlaces) {
     const platform::CurrentDirGuard share(orvextest::shareDir());
@@ -78,7 +54,7 @@ TEST(OrvexMainFormBasicGL, ChoosingMarsCentresItAndFillsItsPlaces) {
 
     form.planetCombo->setCurrentIndex(mars);
     emit form.planetCombo->activated(mars);
-    runUntilStill(view, link);
+    orvextest::runUntilStill(view, link);
 
     EXPECT_EQ(link->getCommandValue("Ssystem.AstrName"), "Mars");
     EXPECT_EQ(link->getCommandValue("Camera.Mode"), "Examine");
@@ -95,6 +71,6 @@ TEST(OrvexMainFormBasicGL, ChoosingMarsCentresItAndFillsItsPlaces) {
     // ORVEX_SCREENSHOT names a file for a picture of the window.
     const QString shotFile = qEnvironmentVariable("ORVEX_SCREENSHOT");
     if (!shotFile.isEmpty()) {
-        EXPECT_TRUE(screenshot(form, view, link).save(shotFile));
+        EXPECT_TRUE(orvextest::screenshot(form, view, link).save(shotFile));
     }
 }

@@ -8,11 +8,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStyleFactory>
@@ -23,6 +21,7 @@
 #include "engine/OrvexGL.h"
 #include "platform/CurrentDirGuard.h"
 #include "support/GlTestContext.h"
+#include "support/GlViewShots.h"
 #include "support/NextModal.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestEnv.h"
@@ -92,21 +91,9 @@ protected:
         view->updateGL();
         ASSERT_TRUE(link->hasRoot());
         link->processScenarioLine("Ssystem.AstrNameTo Earth 1");
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            view->updateGL();
-            QTest::qWait(5);
-        } while (link->getCommandValue("Camera.Animating") != " 0" && clock.elapsed() < 8000);
-        view->updateGL();
+        orvextest::runUntilStill(view, link);
     }
-    // The control window as the user sees it, the GL view's picture in its place.
-    QImage screenshot() {
-        QImage shot = form.grab().toImage();
-        QPainter painter(&shot);
-        painter.drawImage(view->mapTo(&form, QPoint(0, 0)), link->grabFrame());
-        return shot;
-    }
+    QImage screenshot() { return orvextest::screenshot(form, view, link); }
     QString work(const char* name) const {
         return QDir(QString::fromStdString(workDir.path())).filePath(name);
     }
