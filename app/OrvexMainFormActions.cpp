@@ -225,24 +225,24 @@ const struct {
 } // namespace
 
 void OrvexMainForm::buildActions() {
-    for (const ActionSpec& spec : actionSpecs) {
+    for (const ActionSpec& entry : actionSpecs) {
         for (const auto& group : groupSpecs) {
-            if (group.firstAction == spec.action) {
+            if (group.firstAction == entry.action) {
                 auto* made = new QActionGroup(this);
                 made->setObjectName(group.name);
                 made->setExclusive(true);
                 this->*group.group = made;
             }
         }
-        QObject* owner = spec.group ? static_cast<QObject*>(this->*spec.group) : this;
+        QObject* owner = entry.group ? static_cast<QObject*>(this->*entry.group) : this;
         auto* action = new QAction(owner);
-        action->setObjectName(spec.name);
-        action->setCheckable(spec.toggle);
-        if (spec.group)
-            (this->*spec.group)->addAction(action);
-        if (spec.icon != noIcon)
-            action->setIcon(mainFormIcon(static_cast<MainFormIcon>(spec.icon)));
-        this->*spec.action = action;
+        action->setObjectName(entry.name);
+        action->setCheckable(entry.toggle);
+        if (entry.group)
+            (this->*entry.group)->addAction(action);
+        if (entry.icon != noIcon)
+            action->setIcon(mainFormIcon(static_cast<MainFormIcon>(entry.icon)));
+        this->*entry.action = action;
     }
     // The layout actions form a group but are no toggles: the group must not
     // keep one of them checked.
@@ -251,12 +251,12 @@ void OrvexMainForm::buildActions() {
 }
 
 void OrvexMainForm::connectActions() {
-    for (const ActionSpec& spec : actionSpecs) {
-        QAction* action = this->*spec.action;
-        if (spec.toggledSlot)
-            connect(action, &QAction::toggled, this, spec.toggledSlot);
+    for (const ActionSpec& entry : actionSpecs) {
+        QAction* action = this->*entry.action;
+        if (entry.toggledSlot)
+            connect(action, &QAction::toggled, this, entry.toggledSlot);
         else
-            connect(action, &QAction::triggered, this, spec.slot);
+            connect(action, &QAction::triggered, this, entry.slot);
     }
 }
 
@@ -314,24 +314,24 @@ void OrvexMainForm::buildToolBarAndMenus() {
     helpMenu->addSeparator();
     helpMenu->addAction(helpAboutAction);
 
-    for (const auto& spec : menuSpecs)
-        menuBar()->addMenu(this->*spec.menu)->setData(spec.id);
+    for (const auto& entry : menuSpecs)
+        menuBar()->addMenu(this->*entry.menu)->setData(entry.id);
 }
 
 void OrvexMainForm::setActionTexts() {
-    for (const ActionSpec& spec : actionSpecs) {
-        QAction* action = this->*spec.action;
+    for (const ActionSpec& entry : actionSpecs) {
+        QAction* action = this->*entry.action;
         // What a tool button or tool tip shows, and what a menu shows.
-        action->setIconText(tr(spec.text));
-        action->setToolTip(spec.toolTip ? tr(spec.toolTip) : action->iconText());
-        action->setText(tr(spec.menuText));
-        if (spec.accel)
-            action->setShortcut(QKeySequence(tr(spec.accel)));
+        action->setIconText(tr(entry.text));
+        action->setToolTip(entry.toolTip ? tr(entry.toolTip) : action->iconText());
+        action->setText(tr(entry.menuText));
+        if (entry.accel)
+            action->setShortcut(QKeySequence(tr(entry.accel)));
     }
     toolBar->setWindowTitle(tr("Tools"));
     for (QAction* item : menuBar()->actions()) {
-        for (const auto& spec : menuSpecs)
-            if (item->data().toInt() == spec.id)
-                item->setText(tr(spec.text));
+        for (const auto& entry : menuSpecs)
+            if (item->data().toInt() == entry.id)
+                item->setText(tr(entry.text));
     }
 }
