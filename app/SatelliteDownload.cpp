@@ -1,0 +1,214 @@
+#include "app/SatelliteDownload.h"
+
+#include <QDir>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSaveFile>
+#include <QUrl>
+
+#include "engine/LogMessage.h"
+
+namespace {
+
+QByteArray local(const QString& text) {
+    return text.toLocal8Bit();
+}
+
+bool isSuccess(int status) {
+    return status >= 200 && status < 300;
+}
+
+} // namespace
+
+SatelliteDownload::SatelliteDownload(QObject* parent)
+    : QObject(parent), manager_(new QNetworkAccessManager(this)) {
+    // Element files often move to https or a new address; never follow a
+    // redirect from https back to plain http.
+    manager_->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    manager_->setTransferTimeout(transferTimeoutMs);
+}
+
+SatelliteDownload::~SatelliteDownload() {
+    index_ = -1;
+    if (reply_) {
+        disconnect(reply_, nullptr, this, nullptr);
+        reply_->abort();
+    }
+}
+
+QStringList SatelliteDownload::readUrlList(const QString& file) {
+    QFile list(file);
+    if (!list.open(QIODevice::ReadOnly)) {
+        logMessage("Could not open satellite URL list file %s.\n", local(file).constData());
+        return {};
+    }
+    QByteArray text = list.read(urlListMaxBytes);
+    if (!list.atEnd()) {
+        logMessage("Satellite URL list file %s: only its first %lld bytes are read.\n",
+                   local(file).constData(), static_cast<long long>(urlListMaxBytes));
+        // A URL cut off by the limit would fetch something else.
+        if (!text.endsWith('\n'))
+            text.truncate(text.lastIndexOf('\n') + 1);
+    }
+    QStringList urls;
+    for (const QByteArray& line : text.split('\n')) {
+        const QByteArray url = line.trimmed();
+        if (!url.isEmpty())
+            urls.append(QString::fromUtf8(url));
+    }
+    return urls;
+}
+
+QByteArray SatelliteDownload::elementText(const QByteArray& received) {
+    QByteArray stored;
+    stored.reserve(received.size() + 1);
+    for (const QByteArray& line : received.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        stored += line.trimmed();
+        stored += '\n';
+    }
+    return stored;
+}
+
+QString SatelliteDownload::storedName(const QUrl& url) {
+    const QString name = url.fileName();
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return {};
+    for (const QChar c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+            return {};
+    return name;
+}
+
+bool SatelliteDownload::start(const QStringList& urls, const QString& directory) {
+    if (isRunning() || urls.isEmpty())
+        return false;
+    urls_ = urls;
+    directory_ = directory;
+    index_ = 0;
+    text_.clear();
+    tooLarge_ = false;
+    fetchCurrent();
+    return true;
+}
+
+void SatelliteDownload::fetchCurrent() {
+    // A loop, not a recursion: a long list of unusable lines is skipped in one go.
+    while (index_ < urls_.size()) {
+        const QString& text = urls_.at(index_);
+        const QUrl url(text);
+        if (!url.isValid() || url.isRelative()) {
+            logMessage("Satellite download: %s is not a URL; skipped.\n", local(text).constData());
+        } else if (storedName(url).isEmpty()) {
+            logMessage("Satellite download: %s names no file to store; skipped.\n",
+                       local(text).constData());
+        } else {
+            reply_ = manager_->get(QNetworkRequest(url));
+            connect(reply_, &QNetworkReply::metaDataChanged, this, &SatelliteDownload::checkSize);
+            connect(reply_, &QNetworkReply::readyRead, this, &SatelliteDownload::received);
+            connect(reply_, &QNetworkReply::finished, this, &SatelliteDownload::fetched);
+            return;
+        }
+        ++index_;
+    }
+    finishAll();
+}
+
+void SatelliteDownload::checkSize() {
+    if (!reply_ || tooLarge_)
+        return;
+    const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() > maxBytes_)
+        dropTooLarge();
+}
+
+void SatelliteDownload::dropTooLarge() {
+    tooLarge_ = true;
+    // Not from inside the reply's own signal: it goes on with its work after
+    // the signal returns.
+    QMetaObject::invokeMethod(reply_, &QNetworkReply::abort, Qt::QueuedConnection);
+}
+
+void SatelliteDownload::received() {
+    if (!reply_ || tooLarge_)
+        return;
+    if (text_.size() + reply_->bytesAvailable() > maxBytes_) {
+        dropTooLarge();
+        return;
+    }
+    text_ += reply_->readAll();
+}
+
+void SatelliteDownload::fetched() {
+    auto* reply = qobject_cast<QNetworkReply*>(sender());
+    if (!reply || reply != reply_)
+        return;
+    reply_ = nullptr;
+    disconnect(reply, nullptr, this, nullptr);
+    reply->deleteLater();
+
+    const QString url = urls_.value(index_);
+    const QByteArray name = local(url);
+    if (!tooLarge_ && text_.size() + reply->bytesAvailable() > maxBytes_)
+        tooLarge_ = true;
+    if (tooLarge_) {
+        logMessage("Satellite download: %s is larger than %lld bytes; not stored.\n",
+                   name.constData(), static_cast<long long>(maxBytes_));
+        next();
+        return;
+    }
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (reply->error() == QNetworkReply::NoError &&
+        (!status.isValid() || isSuccess(status.toInt()))) {
+        text_ += reply->readAll();
+        store(url, text_);
+        next();
+        return;
+    }
+    if (status.isValid() && !isSuccess(status.toInt())) {
+        // The server is there but has no such file (any more): try the others.
+        logMessage("Satellite download: %s answered %d; not stored.\n", name.constData(),
+                   status.toInt());
+        next();
+        return;
+    }
+    logMessage("Satellite download: %s failed (%s); the update stops.\n", name.constData(),
+               local(reply->errorString()).constData());
+    finishAll();
+}
+
+void SatelliteDownload::store(const QString& url, const QByteArray& text) {
+    const QByteArray name = local(url);
+    if (text.contains('\0')) {
+        logMessage("Satellite download: %s is not a text file; not stored.\n", name.constData());
+        return;
+    }
+    const QByteArray stored = elementText(text);
+    if (stored.isEmpty()) {
+        logMessage("Satellite download: %s is empty; not stored.\n", name.constData());
+        return;
+    }
+    QSaveFile file(QDir(directory_).filePath(storedName(QUrl(url))));
+    if (!file.open(QIODevice::WriteOnly) || file.write(stored) != stored.size() || !file.commit())
+        logMessage("Satellite download: could not write %s (%s).\n",
+                   local(file.fileName()).constData(), local(file.errorString()).constData());
+}
+
+void SatelliteDownload::next() {
+    ++index_;
+    text_.clear();
+    tooLarge_ = false;
+    fetchCurrent();
+}
+
+void SatelliteDownload::finishAll() {
+    if (index_ < 0)
+        return;
+    index_ = -1;
+    text_.clear();
+    tooLarge_ = false;
+    emit finishedAll();
+}

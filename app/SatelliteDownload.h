@@ -1,0 +1,81 @@
+// The artificial-satellite update: fetches element files one after the other
+// inside the event loop and stores each, line by line trimmed, in one
+// directory under the last path component of its URL.
+//
+// Element data on disk is only ever replaced by a complete, successful answer:
+// an error page, an answer over the size cap, one that is not text or a
+// transfer that breaks off leaves the old file as it was (each written whole
+// or not at all). An answer the server refuses or one that is too large skips
+// that file and the run goes on; a transfer that fails on the way (no
+// connection, time-out, broken off) ends the run, since the next fetches would
+// most likely fail alike. Every skip is logged.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QUrl;
+
+class SatelliteDownload : public QObject {
+    Q_OBJECT
+public:
+    // Answers larger than this are not stored: a full catalogue of element
+    // sets is a few megabytes.
+    static constexpr qint64 defaultMaxBytes = 16 * 1024 * 1024;
+    // The URL list is read up to this many bytes.
+    static constexpr qint64 urlListMaxBytes = 65535;
+    // A fetch that receives nothing for this long counts as failed.
+    static constexpr int transferTimeoutMs = 60000;
+
+    explicit SatelliteDownload(QObject* parent = nullptr);
+    // A run still under way is dropped without finishing.
+    ~SatelliteDownload() override;
+
+    // The URLs of a list file, one a line, in file order: lines are trimmed,
+    // blank ones dropped. Only the first urlListMaxBytes bytes count; a line
+    // cut off there is dropped too. Empty when the file cannot be read.
+    static QStringList readUrlList(const QString& file);
+    // The stored form of a received element file: each non-empty line with
+    // white space stripped at both ends, followed by a line feed.
+    static QByteArray elementText(const QByteArray& received);
+    // The file name an answer to url is stored under: the last component of
+    // its path, or "" when that is no plain file name (empty, ".", "..", or
+    // holding a separator or control character).
+    static QString storedName(const QUrl& url);
+
+    // Starts fetching urls into directory; false (and nothing starts) while a
+    // run is under way or when urls is empty.
+    bool start(const QStringList& urls, const QString& directory);
+    bool isRunning() const { return index_ >= 0; }
+    // The index of the URL being fetched; -1 while idle.
+    int index() const { return index_; }
+    void setMaxBytes(qint64 bytes) { maxBytes_ = bytes; }
+
+signals:
+    // Once at the end of every run, however it ended.
+    void finishedAll();
+
+private:
+    void fetchCurrent();
+    void checkSize();
+    void dropTooLarge();
+    void received();
+    void fetched();
+    void store(const QString& url, const QByteArray& text);
+    void next();
+    void finishAll();
+
+    QNetworkAccessManager* manager_;
+    QPointer<QNetworkReply> reply_;
+    QStringList urls_;
+    int index_ = -1;
+    QByteArray text_;
+    QString directory_;
+    qint64 maxBytes_ = defaultMaxBytes;
+    bool tooLarge_ = false;
+};

@@ -1,0 +1,107 @@
+// The satellite update's transfer: the URL list and stored-text rules, the
+// file names it accepts, and a run against a local server in which answers
+// that are too large or break off never replace stored element data.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+#include <string>
+
+#include "app/SatelliteDownload.h"
+#include "engine/LogMessage.h"
+#include "support/LocalHttpServer.h"
+#include "support/TestEnv.h"
+
+namespace {
+
+QByteArray readAll(const std::string& file) {
+    QFile in(QString::fromStdString(file));
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(missing)");
+}
+
+void writeAll(const std::string& file, const QByteArray& text) {
+    QFile out(QString::fromStdString(file));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(text);
+}
+
+TEST(SatelliteDownload, ListAndTextRules) {
+    orvextest::TempDir dir;
+    writeAll(dir.file("list"), "http://a/x.tle\r\n\r\n  \n  http://b/y.tle \n\nhttp://c/z.tle");
+    EXPECT_EQ(SatelliteDownload::readUrlList(QString::fromStdString(dir.file("list"))),
+              QStringList({"http://a/x.tle", "http://b/y.tle", "http://c/z.tle"}));
+
+    // Past the byte limit: the URL cut off by it is not fetched.
+    QByteArray longList;
+    while (longList.size() < SatelliteDownload::urlListMaxBytes - 40)
+        longList += "http://host/0123456789.tle\n";
+    const int whole = longList.count('\n');
+    longList += "http://host/cut-off-by-the-limit-of-the-list.tle\nhttp://host/last.tle\n";
+    writeAll(dir.file("long"), longList);
+    {
+        LogCapture log;
+        const QStringList urls =
+            SatelliteDownload::readUrlList(QString::fromStdString(dir.file("long")));
+        EXPECT_EQ(urls.size(), whole);
+        EXPECT_EQ(urls.last(), "http://host/0123456789.tle");
+        EXPECT_TRUE(log.contains("only its first 65535 bytes"));
+    }
+    {
+        LogCapture log;
+        EXPECT_TRUE(
+            SatelliteDownload::readUrlList(QString::fromStdString(dir.file("none"))).isEmpty());
+        EXPECT_TRUE(log.contains("Could not open satellite URL list file"));
+    }
+
+    // Empty lines go; a line of blanks or a lone carriage return stays, empty.
+    EXPECT_EQ(SatelliteDownload::elementText("ISS (ZARYA)  \r\n1 25544U\t\n\n \n\r\n2 25544"),
+              QByteArray("ISS (ZARYA)\n1 25544U\n\n\n2 25544\n"));
+    EXPECT_EQ(SatelliteDownload::elementText("\n\n"), QByteArray());
+
+    EXPECT_EQ(SatelliteDownload::storedName(QUrl("https://h/NORAD/elements/noaa.tle")), "noaa.tle");
+    for (const char* bad : {"http://h/", "http://h", "http://h/a/..", "http://h/a/.",
+                            "http://h/a%5C..%5Cb", "http://h/a%00b", "http://h/x%0Ay"})
+        EXPECT_EQ(SatelliteDownload::storedName(QUrl(bad)), QString()) << bad;
+    // An encoded slash is a separator like any other: only the last part counts.
+    EXPECT_EQ(SatelliteDownload::storedName(QUrl("http://h/x/..%2F..%2Fevil.tle")), "evil.tle");
+}
+
+TEST(SatelliteDownload, RunSkipsBadAnswersAndStopsWhereTheTransferFails) {
+    orvextest::TempDir dir;
+    writeAll(dir.file("big.tle"), "old big\n");
+    writeAll(dir.file("broken.tle"), "old broken\n");
+
+    orvextest::LocalHttpServer server;
+    server.answers["/big.tle"] = {200, QByteArray(5000, 'x'), -2};
+    server.answers["/good.tle"] = {200, "  GOOD 1 \n1 a\n2 b\n"};
+    server.answers["/broken.tle"] = {200, "NEW\n1 a\n", 1000};
+    server.answers["/late.tle"] = {200, "LATE\n"};
+
+    SatelliteDownload download;
+    download.setMaxBytes(1000);
+    QSignalSpy finished(&download, &SatelliteDownload::finishedAll);
+    LogCapture log;
+    ASSERT_TRUE(download.start({"not a url", server.url("/big.tle"), server.url("/"),
+                                server.url("/good.tle"), server.url("/broken.tle"),
+                                server.url("/late.tle")},
+                               QString::fromStdString(dir.path())));
+    EXPECT_FALSE(download.start({server.url("/late.tle")}, QString::fromStdString(dir.path())));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !download.isRunning(); }, 20000));
+    QTest::qWait(20);
+
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(server.requested, QStringList({"/big.tle", "/good.tle", "/broken.tle"}));
+    EXPECT_EQ(readAll(dir.file("good.tle")), QByteArray("GOOD 1\n1 a\n2 b\n"));
+    EXPECT_EQ(readAll(dir.file("big.tle")), QByteArray("old big\n"));
+    EXPECT_EQ(readAll(dir.file("broken.tle")), QByteArray("old broken\n"));
+    EXPECT_EQ(QDir(QString::fromStdString(dir.path())).entryList(QDir::Files).size(), 3);
+    EXPECT_TRUE(log.contains("is not a URL"));
+    EXPECT_TRUE(log.contains("names no file"));
+    EXPECT_TRUE(log.contains("larger than 1000 bytes"));
+    EXPECT_TRUE(log.contains("the update stops"));
+}
+
+} // namespace
