@@ -42,6 +42,7 @@ class QToolBar;
 class QToolButton;
 class QTreeWidget;
 class QVBoxLayout;
+class SatelliteDownload;
 
 class OrvexMainForm : public QMainWindow {
     Q_OBJECT
@@ -443,6 +444,8 @@ public:
 
     // The option dialog, made by init() and kept for the window's life.
     OrvexOptionForm* optionForm = nullptr;
+    // The artificial-satellite update of the latest run; null before the first.
+    SatelliteDownload* asatUpdater = nullptr;
 
 protected:
     // Raised while the window fills its controls from the engine (and during
@@ -481,4 +484,6 @@ private:
     OrvexProjForm* projForm_ = nullptr;
     OrvexMediaForm* mediaForm_ = nullptr;
     EngineLink* gl_ = nullptr;
+    // Whether a satellite update holds the wait cursor.
+    bool asatCursor_ = false;
 };

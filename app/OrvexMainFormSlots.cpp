@@ -24,8 +24,6 @@ void OrvexMainForm::browserUrlSlot() {}
 
 void OrvexMainForm::bookmarkNavigate(const QString&) {}
 
-void OrvexMainForm::asatUpdater_finishedAll() {}
-
 void OrvexMainForm::centerConsteSlot() {}
 
 void OrvexMainForm::centerPlanetSlot() {}
@@ -121,8 +119,6 @@ void OrvexMainForm::browserHomeSlot() {}
 void OrvexMainForm::spacecraftAddSlot() {}
 
 void OrvexMainForm::spacecraftRemoveSlot() {}
-
-void OrvexMainForm::asatelliteUpdateSlot() {}
 
 void OrvexMainForm::displayConsteSlot() {}
 
