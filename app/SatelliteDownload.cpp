@@ -48,8 +48,10 @@ QStringList SatelliteDownload::readUrlList(const QString& file) {
     if (!list.atEnd()) {
         logMessage("Satellite URL list file %s: only its first %lld bytes are read.\n",
                    local(file).constData(), static_cast<long long>(urlListMaxBytes));
-        // A URL cut off by the limit would fetch something else.
-        if (!text.endsWith('\n'))
+        // A URL cut off by the limit would fetch something else; one whose
+        // line end lies just past it is whole.
+        const QByteArray after = list.peek(1);
+        if (!text.endsWith('\n') && after != "\n" && after != "\r")
             text.truncate(text.lastIndexOf('\n') + 1);
     }
     QStringList urls;

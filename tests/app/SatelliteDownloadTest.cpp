@@ -39,6 +39,7 @@ TEST(SatelliteDownload, ListAndTextRules) {
     while (longList.size() < SatelliteDownload::urlListMaxBytes - 40)
         longList += "http://host/0123456789.tle\n";
     const int whole = longList.count('\n');
+    const int wholeBytes = longList.size();
     longList += "http://host/cut-off-by-the-limit-of-the-list.tle\nhttp://host/last.tle\n";
     writeAll(dir.file("long"), longList);
     {
@@ -49,6 +50,14 @@ TEST(SatelliteDownload, ListAndTextRules) {
         EXPECT_EQ(urls.last(), "http://host/0123456789.tle");
         EXPECT_TRUE(log.contains("only its first 65535 bytes"));
     }
+    // A line whose line feed is the first byte past the limit is whole.
+    longList.truncate(wholeBytes);
+    longList +=
+        "http://host/" + QByteArray(SatelliteDownload::urlListMaxBytes - wholeBytes - 12, 'x');
+    longList += "\nhttp://host/next.tle\n";
+    writeAll(dir.file("long"), longList);
+    EXPECT_EQ(SatelliteDownload::readUrlList(QString::fromStdString(dir.file("long"))).size(),
+              whole + 1);
     {
         LogCapture log;
         EXPECT_TRUE(
