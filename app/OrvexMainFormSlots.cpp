@@ -12,12 +12,6 @@ void OrvexMainForm::buildLanguageMenu() {}
 
 void OrvexMainForm::fileNew() {}
 
-void OrvexMainForm::fileOpen() {}
-
-void OrvexMainForm::fileSave() {}
-
-void OrvexMainForm::fileSaveAs() {}
-
 void OrvexMainForm::filePrint() {}
 
 void OrvexMainForm::editStore() {}
@@ -106,18 +100,6 @@ void OrvexMainForm::weatherSlot(bool) {}
 
 void OrvexMainForm::protractorSlot(bool) {}
 
-void OrvexMainForm::browserPrevSlot() {}
-
-void OrvexMainForm::browserNextSlot() {}
-
-void OrvexMainForm::browserStopSlot() {}
-
-void OrvexMainForm::browserReloadSlot() {}
-
-void OrvexMainForm::browserUrlSlot() {}
-
-void OrvexMainForm::bookmarkNavigate(const QString&) {}
-
 void OrvexMainForm::updateInterface() {}
 
 void OrvexMainForm::locationChanged() {}
@@ -133,8 +115,6 @@ void OrvexMainForm::centerFixedStarSlot() {}
 void OrvexMainForm::centerGalaxySlot() {}
 
 void OrvexMainForm::centeringSlot() {}
-
-void OrvexMainForm::tabSlot() {}
 
 void OrvexMainForm::updateCometsList() {}
 
@@ -182,40 +162,6 @@ void OrvexMainForm::asteroidsAddSlot() {}
 
 void OrvexMainForm::asteroidsRemoveSlot() {}
 
-void OrvexMainForm::scenarioNewSlot() {}
-
-void OrvexMainForm::scenarioCutSlot() {}
-
-void OrvexMainForm::scenarioCopySlot() {}
-
-void OrvexMainForm::scenarioPasteSlot() {}
-
-void OrvexMainForm::scenarioEditSlot() {}
-
-void OrvexMainForm::scenarioCameraSlot() {}
-
-void OrvexMainForm::scenarioRecSlot(bool) {}
-
-void OrvexMainForm::scenarioPlaySlot(bool) {}
-
-void OrvexMainForm::propClassSlot() {}
-
-void OrvexMainForm::propPropertySlot() {}
-
-void OrvexMainForm::propValueSlot() {}
-
-void OrvexMainForm::orvexUpdatedSlot() {}
-
-void OrvexMainForm::orvexKeyEventSlot() {}
-
-void OrvexMainForm::scenarioEndSlot() {}
-
-void OrvexMainForm::scenarioUndoSlot() {}
-
-void OrvexMainForm::scenarioRedoSlot() {}
-
-void OrvexMainForm::scenarioStateSlot() {}
-
 void OrvexMainForm::fileSaveImage() {}
 
 void OrvexMainForm::viewStyleWindowsXP() {}
@@ -225,10 +171,6 @@ void OrvexMainForm::viewStyleWindows() {}
 void OrvexMainForm::viewStyleDark() {}
 
 void OrvexMainForm::fadeSlot(bool) {}
-
-void OrvexMainForm::bookmarkSlot() {}
-
-void OrvexMainForm::browserHomeSlot() {}
 
 void OrvexMainForm::flightSlot(bool) {}
 
@@ -258,12 +200,5 @@ void OrvexMainForm::displaySpacecraftSlot() {}
 
 void OrvexMainForm::displayASatelliteSlot() {}
 
-void OrvexMainForm::scenarioOpenSlot() {}
-
-void OrvexMainForm::scenarioSaveSlot() {}
-
-void OrvexMainForm::scenarioSaveAsSlot() {}
-
 void OrvexMainForm::languageSlot(int) {}
 
-void OrvexMainForm::propHelpSlot() {}
