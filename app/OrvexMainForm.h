@@ -19,6 +19,7 @@ class ScenarioFetch;
 class ScenarioFile;
 class WebBrowserView;
 class OrvexMediaForm;
+class OrvexOptionForm;
 class OrvexProjForm;
 class QAction;
 class QActionGroup;
@@ -469,11 +470,15 @@ public:
     ScenarioFetch* scenarioDownload = nullptr;
     // The help window, made when first needed.
     HelpViewer* helpViewer = nullptr;
+    // The option dialog, made by init() and kept for the window's life.
+    OrvexOptionForm* optionForm = nullptr;
 
 protected:
     // Raised while the window fills its controls from the engine (and during
     // init()): the guarded slots then send nothing.
     bool updatingInterface = false;
+    // The first refresh rebuilds the body and place lists whatever they show.
+    bool firstUpdate = true;
 
     // The questions and messages of the browser pane and the scenario editor,
     // virtual so that tests can answer them.

@@ -20,6 +20,7 @@
 #include "app/StartupState.h"
 #include "app/WindowSettings.h"
 #include "ui/OrvexMediaForm.h"
+#include "ui/OrvexOptionForm.h"
 #include "ui/OrvexProjForm.h"
 #include "ui/QDropButton.h"
 #include "ui/QFloatSpinBox.h"
@@ -78,6 +79,7 @@ void OrvexMainForm::init() {
     browserAX->setFocus();
     displayWidgetStack->setCurrentIndex(5);
 
+    optionForm = new OrvexOptionForm(this);
     bookmarkMenu = new QMenu(this);
     bookmarkMenu->setObjectName("bookmarkMenu");
 
@@ -152,6 +154,8 @@ void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm)
     mediaForm_ = mediaForm;
     gl_ = projForm ? projForm->engine() : nullptr;
     // The option, place and bookmark dialogs get the view here once they exist.
+    if (optionForm)
+        optionForm->setGL(gl_);
     if (projForm_)
         connect(projForm_, &OrvexProjForm::closed, this, &OrvexMainForm::viewMouseNormal);
 }

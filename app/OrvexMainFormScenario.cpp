@@ -10,9 +10,10 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
-#include <cstdio>
+#include <vector>
 
 #include "app/BrowserLinks.h"
+#include "app/CommandText.h"
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "app/ScenarioFile.h"
@@ -138,21 +139,16 @@ void OrvexMainForm::scenarioEndSlot() {
     updateInterface();
 }
 
-void OrvexMainForm::orvexKeyEventSlot() {
-    updateInterface();
-}
-
 void OrvexMainForm::orvexUpdatedSlot() {
     if (!gl_ || !gl_->hasRoot())
         return;
     const bool wasUpdating = updatingInterface;
     updatingInterface = true;
 
-    int t[6] = {0, 0, 0, 0, 0, 0};
-    const std::string now = gl_->getCommandValue("Timer.TimeTextLoc");
-    if (std::sscanf(now.c_str(), "%i %i %i %i %i %i", &t[0], &t[1], &t[2], &t[3], &t[4], &t[5]) ==
-        6) {
-        const QDateTime shown(QDate(t[0], t[1], t[2]), QTime(t[3], t[4], t[5]));
+    const std::vector<int> t = CommandText::readInts(gl_->getCommandValue("Timer.TimeTextLoc"));
+    if (t.size() >= 6) {
+        const QDateTime shown(QDate(t[0], t[1], t[2]), QTime(t[3], t[4], t[5]),
+                              dateTimeEdit->timeSpec());
         if (shown.isValid() && shown != dateTimeEdit->dateTime())
             dateTimeEdit->setDateTime(shown);
     }

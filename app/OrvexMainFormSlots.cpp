@@ -4,10 +4,6 @@
 // is connected already and does nothing yet.
 #include "app/OrvexMainForm.h"
 
-void OrvexMainForm::updatePlanetList() {}
-
-void OrvexMainForm::updateLocationList() {}
-
 void OrvexMainForm::buildLanguageMenu() {}
 
 void OrvexMainForm::fileNew() {}
@@ -24,85 +20,7 @@ void OrvexMainForm::helpContents() {}
 
 void OrvexMainForm::helpAbout() {}
 
-void OrvexMainForm::simModeSlot(int) {}
-
-void OrvexMainForm::planetSlot(int) {}
-
-void OrvexMainForm::locationSlot(int) {}
-
-void OrvexMainForm::simModePrevSlot() {}
-
-void OrvexMainForm::simModeNextSlot() {}
-
-void OrvexMainForm::planetPrevSlot() {}
-
-void OrvexMainForm::planetNextSlot() {}
-
-void OrvexMainForm::locationPrevSlot() {}
-
-void OrvexMainForm::locationNextSlot() {}
-
-void OrvexMainForm::cameraModeSlot() {}
-
-void OrvexMainForm::latitudeSlot(int) {}
-
-void OrvexMainForm::longitudeSlot(int) {}
-
 void OrvexMainForm::locationEditSlot() {}
-
-void OrvexMainForm::dateTimeSlot() {}
-
-void OrvexMainForm::detailSettingsSlot() {}
-
-void OrvexMainForm::stepSlot(int) {}
-
-void OrvexMainForm::speedSlot(int) {}
-
-void OrvexMainForm::planetNameSlot(bool) {}
-
-void OrvexMainForm::spinAxisSlot(bool) {}
-
-void OrvexMainForm::orbitSlot(bool) {}
-
-void OrvexMainForm::scaleSlot(bool) {}
-
-void OrvexMainForm::mwaySlot(bool) {}
-
-void OrvexMainForm::consteLineSlot(bool) {}
-
-void OrvexMainForm::constePictSlot(bool) {}
-
-void OrvexMainForm::galaxySlot(bool) {}
-
-void OrvexMainForm::starLabelSlot(bool) {}
-
-void OrvexMainForm::eqcoordSlot(bool) {}
-
-void OrvexMainForm::consoleSlot(bool) {}
-
-void OrvexMainForm::lightingSlot(bool) {}
-
-void OrvexMainForm::starsSlot(bool) {}
-
-void OrvexMainForm::astrBeltSlot(bool) {}
-
-void OrvexMainForm::umbraSlot(bool) {}
-
-void OrvexMainForm::penumbraSlot(bool) {}
-
-void OrvexMainForm::dustSlot(bool) {}
-
-void OrvexMainForm::landscapeSlot(bool) {}
-
-void OrvexMainForm::cloudSlot(bool) {}
-
-void OrvexMainForm::weatherSlot(bool) {}
-
-void OrvexMainForm::protractorSlot(bool) {}
-
-void OrvexMainForm::updateInterface() {}
-
-void OrvexMainForm::locationChanged() {}
 
 void OrvexMainForm::asatUpdater_finishedAll() {}
 
@@ -150,8 +68,6 @@ void OrvexMainForm::planetHighlightSlot() {}
 
 void OrvexMainForm::planetHideSlot() {}
 
-void OrvexMainForm::actualSlot() {}
-
 void OrvexMainForm::displayListSlot() {}
 
 void OrvexMainForm::cometsAddSlot() {}
@@ -169,14 +85,6 @@ void OrvexMainForm::viewStyleWindowsXP() {}
 void OrvexMainForm::viewStyleWindows() {}
 
 void OrvexMainForm::viewStyleDark() {}
-
-void OrvexMainForm::fadeSlot(bool) {}
-
-void OrvexMainForm::flightSlot(bool) {}
-
-void OrvexMainForm::speedSpinSlot(int) {}
-
-void OrvexMainForm::speedStopSlot() {}
 
 void OrvexMainForm::spacecraftAddSlot() {}
 
@@ -201,4 +109,3 @@ void OrvexMainForm::displaySpacecraftSlot() {}
 void OrvexMainForm::displayASatelliteSlot() {}
 
 void OrvexMainForm::languageSlot(int) {}
-

@@ -16,10 +16,14 @@
 #include "model/Ssystem.h"
 #include "platform/CurrentDirGuard.h"
 #include "sky/Constes.h"
+#include "sky/Fstars.h"
+#include "sky/Galaxies.h"
+#include "sky/Lscape.h"
 #include "sky/Space.h"
 #include "view/Camera.h"
 #include "view/Console.h"
 #include "view/Detail.h"
+#include "view/Markers.h"
 
 namespace {
 
@@ -40,14 +44,17 @@ Orvex::~Orvex() {
     // Each object may still reach the ones deleted after it.
     detail.reset();
     render.reset();
+    lscape.reset();
+    markers.reset();
     ssystem.reset();
+    fstars.reset();
+    galaxies.reset();
     constes.reset();
     space.reset();
     console.reset();
     camera.reset();
     timer.reset();
     glText.reset();
-    consteTargets.reset();
     modelServices.reset();
     services.reset();
     lists = ListSettings();
@@ -108,8 +115,11 @@ void Orvex::initGLState() {
 }
 
 void Orvex::initCommandObjects(int force) {
+    ssystem->makeDisplayLists(force);
     space->buildLists(force);
     constes->buildLists(force);
+    fstars->buildLists(force);
+    lscape->buildLists(force);
     render->init(force);
 }
 
@@ -168,6 +178,9 @@ void Orvex::draw(double eyeOffset) {
     // The bodies, the landscape and the markers hide each other by depth; the
     // overlays after them do not.
     glEnable(GL_DEPTH_TEST);
+    ssystem->draw(camera->getViewRot().inverse());
+    lscape->draw();
+    markers->draw();
     glDisable(GL_DEPTH_TEST);
     camera->drawParticles();
     console->draw(0);
@@ -188,6 +201,8 @@ void Orvex::drawStarSphere(double eyeOffset) {
     space->drawMwayAndFrame();
     space->drawStars();
     constes->draw(viewRotation.inverse());
+    fstars->draw();
+    galaxies->draw();
     glPopMatrix();
 }
 

@@ -20,11 +20,14 @@
 
 class Camera;
 class Console;
-class ConsteLookTargets;
 class Constes;
 class Detail;
+class Fstars;
+class Galaxies;
+class Lscape;
 class InputDevice;
 class LabelFont;
+class Markers;
 class OrvexModelServices;
 class OrvexServices;
 class Render;
@@ -82,6 +85,10 @@ public:
     Camera* getCamera() const { return camera.get(); }
     Space* getSpace() const { return space.get(); }
     Constes* getConstes() const { return constes.get(); }
+    Galaxies* getGalaxies() const { return galaxies.get(); }
+    Fstars* getFstars() const { return fstars.get(); }
+    Lscape* getLscape() const { return lscape.get(); }
+    Markers* getMarkers() const { return markers.get(); }
     Render* getRender() const { return render.get(); }
     Detail* getDetail() const { return detail.get(); }
 
@@ -115,12 +122,15 @@ private:
     std::unique_ptr<Camera> camera;
     std::unique_ptr<Space> space;
     std::unique_ptr<Constes> constes;
+    std::unique_ptr<Galaxies> galaxies;
+    std::unique_ptr<Fstars> fstars;
+    std::unique_ptr<Lscape> lscape;
+    std::unique_ptr<Markers> markers;
     std::unique_ptr<Render> render;
     std::unique_ptr<Detail> detail;
     // What the command objects ask of each other through the root.
     std::unique_ptr<OrvexServices> services;
     std::unique_ptr<OrvexModelServices> modelServices;
-    std::unique_ptr<ConsteLookTargets> consteTargets;
 
     // The list paths (and the locale) of the configuration.
     ListSettings lists;

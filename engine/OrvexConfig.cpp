@@ -15,10 +15,14 @@
 #include "graphics/LabelFont.h"
 #include "model/Ssystem.h"
 #include "sky/Constes.h"
+#include "sky/Fstars.h"
+#include "sky/Galaxies.h"
+#include "sky/Lscape.h"
 #include "sky/Space.h"
 #include "view/Camera.h"
 #include "view/Console.h"
 #include "view/Detail.h"
+#include "view/Markers.h"
 
 struct Orvex::ConfigKeyword {
     const char* keyword;
@@ -36,12 +40,15 @@ void Orvex::createCommandObjects() {
     camera = std::make_unique<Camera>(this);
     space = std::make_unique<Space>(this);
     constes = std::make_unique<Constes>(this);
+    galaxies = std::make_unique<Galaxies>(this);
+    fstars = std::make_unique<Fstars>(this);
+    lscape = std::make_unique<Lscape>(this);
+    markers = std::make_unique<Markers>(this);
     render = std::make_unique<Render>(this);
     detail = std::make_unique<Detail>(this);
 
     services = std::make_unique<OrvexServices>(*this);
     modelServices = std::make_unique<OrvexModelServices>(*this);
-    consteTargets = std::make_unique<ConsteLookTargets>(*constes);
     // A script's immediate jump of the clock moves the bodies at once.
     timer->setImmediateListener([this](double time) { ssystem->update(time); });
     console->setSsystem(ssystem.get());
@@ -51,19 +58,30 @@ void Orvex::createCommandObjects() {
     ssystem->setServices(modelServices.get());
     camera->setSsystem(ssystem.get());
     camera->setTimer(timer.get());
-    camera->setSkyTargets(Camera::Constellations, consteTargets.get());
+    // Look and trace search the sky in this order, after the bodies and
+    // before the markers.
+    camera->setSkyTargets(Camera::Constellations, constes.get());
+    camera->setSkyTargets(Camera::Galaxies, galaxies.get());
+    camera->setSkyTargets(Camera::FixedStars, fstars.get());
+    camera->setMarkers(markers.get());
+    fstars->setSpace(space.get());
+    markers->setSsystem(ssystem.get());
+    camera->setLandscape(lscape.get());
+    camera->setClouds(services.get());
+    modelServices->setLandscape(lscape.get());
+    lscape->setServices(services.get());
     space->setServices(services.get());
     detail->setListener(services.get());
+    detail->setFontOwner(Detail::GalaxiesFont, galaxies.get());
+    detail->setFontOwner(Detail::FstarsFont, fstars.get());
     detail->setFontOwner(Detail::ConsoleFont, console.get());
+    detail->setFontOwner(Detail::LscapeFont, lscape.get());
 }
 
 std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
     const auto replace = [](std::string& field) {
         return [&field](const std::string& word) { field = word; };
     };
-    // The keywords of classes the root does not hold yet: their word is read
-    // and dropped.
-    const auto ignore = [](const std::string&) {};
     return {
         {"Space:", [this](const std::string& w) { space->loadSpaceFile(w); }},
         {"Stars:", [this](const std::string& w) { space->loadStars(w); }},
@@ -72,9 +90,9 @@ std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
         {"Mway:", [this](const std::string& w) { space->setMwayFile(w); }},
         {"ConstesDir:", [this](const std::string& w) { constes->load(w); }},
         {"Constes:", [this](const std::string& w) { constes->load(w); }},
-        {"Galaxies:", ignore},
-        {"FixedStars:", ignore},
-        {"Direction:", ignore},
+        {"Galaxies:", [this](const std::string& w) { galaxies->loadNames(w); }},
+        {"FixedStars:", [this](const std::string& w) { fstars->loadNames(w); }},
+        {"Direction:", [this](const std::string& w) { lscape->loadDirectionNames(w); }},
         {"Ssystem:", [this](const std::string& w) { ssystem->readData(w); }},
         {"ShadowTexture:", [this](const std::string& w) { ssystem->setShadowTexture(w); }},
         {"PlaceList:", replace(lists.placeList)},

@@ -2,6 +2,7 @@
 
 #include "engine/Orvex.h"
 #include "engine/Render.h"
+#include "model/Ssystem.h"
 #include "sky/Constes.h"
 #include "sky/Space.h"
 #include "view/Camera.h"
@@ -23,8 +24,88 @@ std::string OrvexServices::getTexturePath(const std::string& name) const {
     return root.getDetail()->getTexturePath(name);
 }
 
+int OrvexServices::getCameraMode() const {
+    return root.getCamera()->getMode();
+}
+
+int OrvexServices::isCameraAnimating() const {
+    return root.getCamera()->isAnimating();
+}
+
+Quaternion OrvexServices::getViewRot() const {
+    return root.getCamera()->getViewRot();
+}
+
+double OrvexServices::getOrientAzimuth() const {
+    return root.getCamera()->getOrientAzimuth();
+}
+
+double OrvexServices::getZoom() const {
+    return root.getCamera()->getZoom();
+}
+
+int OrvexServices::getPlaceIndex() const {
+    return root.getSsystem()->getPlaceIndex();
+}
+
+std::string OrvexServices::getPlaceName() const {
+    return root.getSsystem()->getPlaceName();
+}
+
+std::string OrvexServices::getPlacePanorama() const {
+    return root.getSsystem()->getPlacePanorama();
+}
+
+double OrvexServices::getPlaceLat() const {
+    return root.getSsystem()->getPlaceLat();
+}
+
+Vector3 OrvexServices::getObserveTrans(int mode, double scale) const {
+    return root.getSsystem()->getObserveTrans(mode, scale);
+}
+
+Quaternion OrvexServices::getObserveRot() const {
+    return root.getSsystem()->getObserveRot();
+}
+
+double OrvexServices::getRadius() const {
+    return root.getSsystem()->getRadius();
+}
+
+LabelFont& OrvexServices::getNameFont() {
+    return root.getSsystem()->getNameFont();
+}
+
+int OrvexServices::getDust() const {
+    return root.getSsystem()->getDust();
+}
+
+int OrvexServices::getSimModeIndex() const {
+    return root.getSsystem()->getSimModeIndex();
+}
+
+int OrvexServices::getSimModeCount() const {
+    return root.getSsystem()->getSimModeCount();
+}
+
+int OrvexServices::getAlphaBlend() const {
+    return root.getDetail()->getAlphaBlend();
+}
+
+int OrvexServices::getFilter() const {
+    return root.getDetail()->getFilter();
+}
+
+std::string OrvexServices::getTexDir() const {
+    return root.getDetail()->getTexDir();
+}
+
+int OrvexServices::getBodySlices() const {
+    return root.getDetail()->getBodySlices();
+}
+
 void OrvexServices::rebuildDisplayLists() {
-    // The bodies are drawn without lists of their own so far: nothing to rebuild.
+    root.getSsystem()->rebuildAllDisplayLists();
 }
 
 void OrvexServices::reloadMilkyWayTexture() {
@@ -35,10 +116,10 @@ void OrvexServices::setFadeAlphaBlend(int on) {
     root.getRender()->setAlphaBlend(on);
 }
 
-bool ConsteLookTargets::hasLookTarget(const std::string& name) const {
-    return constes.hasConste(name);
+void OrvexServices::setClouds(int on) {
+    root.getSsystem()->setClouds(on);
 }
 
-Quaternion ConsteLookTargets::getLookRot(const std::string& name) const {
-    return constes.getLookRot(name);
+void OrvexServices::setCloudsOpacityTo(double opacity, int frames) {
+    root.getSsystem()->setCloudsOpacityTo(opacity, frames);
 }

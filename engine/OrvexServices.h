@@ -1,18 +1,18 @@
 // What the command objects ask of each other, answered by the root through
 // the objects it holds: the view's answers and the configuration's list paths
 // for the solar system, the camera's view angle and the detail settings'
-// texture directory for the star background, the reactions to detail changes,
-// and the constellations as look targets of the camera.
+// texture directory for the star background and the reactions to detail
+// changes.
 #pragma once
 
 #include <string>
 
+#include "sky/LscapeServices.h"
 #include "sky/SpaceServices.h"
+#include "view/CloudSwitch.h"
 #include "view/DetailListener.h"
-#include "view/LookTargets.h"
 #include "view/ViewModelServices.h"
 
-class Constes;
 class Orvex;
 
 class OrvexModelServices : public ViewModelServices {
@@ -24,7 +24,10 @@ private:
     const Orvex& root;
 };
 
-class OrvexServices : public SpaceServices, public DetailListener {
+class OrvexServices : public SpaceServices,
+                      public LscapeServices,
+                      public DetailListener,
+                      public CloudSwitch {
 public:
     explicit OrvexServices(Orvex& root) : root(root) {}
 
@@ -32,20 +35,34 @@ public:
     double getViewAngle() const override;
     std::string getTexturePath(const std::string& name) const override;
 
+    int getCameraMode() const override;
+    int isCameraAnimating() const override;
+    Quaternion getViewRot() const override;
+    double getOrientAzimuth() const override;
+    double getZoom() const override;
+    int getPlaceIndex() const override;
+    std::string getPlaceName() const override;
+    std::string getPlacePanorama() const override;
+    double getPlaceLat() const override;
+    Vector3 getObserveTrans(int mode, double scale) const override;
+    Quaternion getObserveRot() const override;
+    double getRadius() const override;
+    LabelFont& getNameFont() override;
+    int getDust() const override;
+    int getSimModeIndex() const override;
+    int getSimModeCount() const override;
+    int getAlphaBlend() const override;
+    int getFilter() const override;
+    std::string getTexDir() const override;
+    int getBodySlices() const override;
+
     void rebuildDisplayLists() override;
     void reloadMilkyWayTexture() override;
     void setFadeAlphaBlend(int on) override;
 
+    void setClouds(int on) override;
+    void setCloudsOpacityTo(double opacity, int frames) override;
+
 private:
     Orvex& root;
-};
-
-class ConsteLookTargets : public SkyLookTargets {
-public:
-    explicit ConsteLookTargets(const Constes& constes) : constes(constes) {}
-    bool hasLookTarget(const std::string& name) const override;
-    Quaternion getLookRot(const std::string& name) const override;
-
-private:
-    const Constes& constes;
 };

@@ -15,6 +15,9 @@ public:
     // Returns 0 (the elements rejected) when they describe no ellipse.
     int readOrbitData(DataFile& file) override;
     void updatePosition(double t) override;
+    // The shared unit orbit line carried onto the asteroid's ellipse, so that
+    // it starts and ends at the asteroid (DsAsteroidDraw.cpp).
+    void drawOrbit() override;
 
     double getElemPeri() const { return elemPeri_; }
     double getElemNode() const { return elemNode_; }

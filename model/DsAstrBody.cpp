@@ -5,6 +5,7 @@
 
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
+#include "graphics/Texture.h"
 #include "model/BodyFactory.h"
 #include "model/ModelFile.h"
 #include "model/OrbitMath.h"
@@ -23,6 +24,7 @@ DsAstrBody::~DsAstrBody() {
 }
 
 void DsAstrBody::clear() {
+    releaseDrawing();
     places_.clear();
     states_.clear();
     children_.clear();

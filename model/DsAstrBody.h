@@ -19,6 +19,7 @@
 
 class DataFile;
 class Ssystem;
+class Texture;
 
 class DsAstrBody {
 public:
@@ -60,6 +61,31 @@ public:
     virtual void updatePosition(double t);
     // Spacecraft answer whether t lies in their trajectory.
     virtual int isActive() { return 1; }
+
+    // Drawing (DsAstrBodyDraw.cpp; needs a current GL context). The base
+    // compiles the name label; the kinds add their geometry.
+    virtual void makeDisplayList();
+    // Pass 0 is the scene, pass 1 the translucent extras; the base draws the
+    // children.
+    virtual void draw(int pass);
+    virtual void drawOrbit() {}
+    // The point a body is seen as from afar, sized by its magnitude; it also
+    // measures the body's projected diameter.
+    virtual void drawBody(int pass);
+    // The name labels of this subtree, screen-aligned by viewRot (the inverse
+    // of the camera's view rotation).
+    void drawNames(const Quaternion& viewRot);
+    // The projected diameter in pixels that the last drawBody measured.
+    float getProjectedDiameter() const { return projectedDiameter_; }
+    unsigned getLabelList() const { return labelList_; }
+    // The display radius now: between the two rates while the Scale switch
+    // changes.
+    double getCurrentDisplayRadius() const;
+    // The radius at the second rate (index 0) or the first (index 1), and the
+    // index the Scale switch selects now.
+    double getRadiusAtIndex(int index) const;
+    int getRadiusIndex() const;
+    Texture* getTexture() const { return texture_.get(); }
 
     // Names and kind.
     std::string getName() const { return name_; }
@@ -116,6 +142,15 @@ public:
     int isShown() const { return getState() != SimModeState::Hide; }
     const std::vector<SimModeState>& getSimModeStates() const { return states_; }
 
+    // Marks: the body takes part in the angular marks, the umbra display and
+    // the penumbra display.
+    int getAngular() const { return angular_; }
+    void setAngular(int on) { angular_ = on; }
+    int getFullShadow() const { return fullShadow_; }
+    void setFullShadow(int on) { fullShadow_ = on; }
+    int getHalfShadow() const { return halfShadow_; }
+    void setHalfShadow(int on) { halfShadow_ = on; }
+
     // Geometry.
     Vector3 getPosition() const { return position_; }
     Vector3 getTrans() const;
@@ -149,6 +184,24 @@ protected:
     // The home place becomes the last place read.
     void takeHomePlace();
     void logUnknownToken(const std::string& token) const;
+    // Deletes the label list and the texture (in clear).
+    void releaseDrawing();
+    // Makes the texture object when a texture file is named, and loads the
+    // file from the texture directory when it is not loaded yet.
+    void loadTextureFile(std::unique_ptr<Texture>& texture, const std::string& name) const;
+    void loadTexture() { loadTextureFile(texture_, textureName_); }
+    // The display radii the geometry lists were last compiled for; true when
+    // they differ from the current ones (or a full rebuild is due), after
+    // which the current ones are stored.
+    bool takeBuiltRadii();
+    // The colour of a surface: the material's diffuse and ambient colours
+    // for the lit one and the current colour for the unlit one. The material
+    // stops following the current colour (colour changes inside display
+    // lists do not reliably reach it); callers keep the lighting attributes.
+    static void setSurfaceColor(const float* rgb, const float* ambient);
+    // The camera stands on this body (HideIfLanding on, the body selected,
+    // the camera observing and not moving).
+    bool isLanded() const;
 
     Ssystem* system_;
     std::string name_;
@@ -174,4 +227,24 @@ protected:
     std::vector<SimModeState> states_;
     // The system was told of this body (cleared when it leaves the list).
     bool listed_ = false;
+
+    // Drawing state.
+    std::unique_ptr<Texture> texture_;
+    unsigned labelList_ = 0;
+    float projectedDiameter_ = 0.0f;
+    double builtRadius2_ = 0.0;
+    double builtRadius1_ = 0.0;
+    // Eclipse shadows of the sphere kinds: apex, half angle (degrees) and
+    // length of the umbra and penumbra cones. A negative umbra length marks a
+    // body that casts no shadow.
+    Vector3 umbraApex_;
+    double umbraAngle_ = 0.0;
+    double umbraLength_ = -1.0;
+    Vector3 penumbraApex_;
+    double penumbraAngle_ = 0.0;
+    double penumbraLength_ = -1.0;
 };
+
+// A point of the given size in pixels at the origin: a GL point below 2, a
+// square, cross or round dot bitmap above.
+void drawPoint(float size);

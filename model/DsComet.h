@@ -7,12 +7,15 @@
 #include <vector>
 
 #include "engine/Quaternion.h"
+#include "engine/Random15.h"
 #include "engine/Vector3.h"
 #include "model/DsAstrBody.h"
 
 class DsComet : public DsAstrBody {
 public:
     DsComet(const std::string& name, DsAstrBody* parent, Ssystem* system);
+    // Releases the display lists.
+    ~DsComet() override;
 
     void readKeyword(const std::string& token, DataFile& file) override;
     // 0 when the elements describe no orbit (e <= 0, q <= 0).
@@ -31,6 +34,27 @@ public:
     // Rebuilds the orbit path: 2 x orbitPoints points from drawMonth months
     // before perihelion to drawMonth months after, dense near perihelion.
     void makeOrbitPoints(int orbitPoints);
+
+    // Drawing (DsCometDraw.cpp): a lit nucleus, a translucent coma and a tail
+    // pointing away from the parent that grows towards perihelion (pass 1),
+    // the orbit path and the dust along it (pass 0).
+    void clear() override;
+    void makeDisplayList() override;
+    void draw(int pass) override;
+    // A truncated cone from a ring of radius 1 at the head to one of 0.5 at
+    // z = 5, fading from colour (RGBA) to transparent; lines when wire is set.
+    void drawTail(int wire, const float* colour);
+    // The orbit path through the orbit points, with the comet's place at jd
+    // put in between the two points around it.
+    void drawOrbitPath(double jd, int highlighted);
+    // Grains along the orbit around jd, shaken by spread times a random
+    // offset each; nothing unless amount is positive.
+    void drawDust(double jd, double spread, double amount);
+    // How much tail the comet shows at its distance d from the parent: 4 at
+    // perihelion, falling to 1 at four times its distance and beyond.
+    double tailFactor() const;
+    unsigned getNucleusLists() const { return nucleusLists_; }
+    unsigned getComaLists() const { return comaLists_; }
 
     double getPeriJd() const { return periJd_; }
     double getPeriDistance() const { return periDistance_; }
@@ -71,4 +95,18 @@ private:
     double periRadius_ = 0.0;
     double currentJd_ = 0.0;
     bool orbitValid_ = false;
+
+    // Display-list pairs: index 0 for the radius at the second rate (Scale
+    // on), 1 for the first.
+    unsigned nucleusLists_ = 0;
+    unsigned texturedNucleusLists_ = 0;
+    unsigned comaLists_ = 0;
+    // Offsets that shake the dust grains, drawn anew at each rebuild.
+    double dustOffsets_[16][3] = {};
+    Random15 random_;
+
+    void releaseLists();
+    // 5 - d / (orbit rate x perihelion distance as drawn): 4 at perihelion;
+    // 0 before the orbit points are made.
+    double distanceFactor() const;
 };

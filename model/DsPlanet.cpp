@@ -170,4 +170,5 @@ void DsPlanet::updatePosition(double t) {
     } else {
         position_ = orbitPoint(kind_ == Earth ? 1.0 : -1.0);
     }
+    updateShadow();
 }

@@ -21,6 +21,17 @@ public:
     int readOrbitData(DataFile& file) override;
     void updatePosition(double t) override;
 
+    // Drawing (DsPlanetDraw.cpp): the Sun is a disc facing the viewer with a
+    // glow around it, which lights the other bodies; the planets' orbits
+    // leave out the parent's frame.
+    void makeDisplayList() override;
+    void drawOrbit() override;
+    void drawBody(int pass) override;
+    // The Sun's disc of the radius (solid), or the ring of glow around it
+    // that fades out (large: a wide glow from 0.6 to 1.5 radii, else from 1.0
+    // to 1.1).
+    void drawSunDisc(double radius, int large, int solid);
+
     // The frame of the spin axis: the tilt about y, then the turn about z.
     Quaternion& getAxisFrame(Quaternion& out) const;
     Quaternion& getOrbitPlaneRotation(Quaternion& out) const;

@@ -5,6 +5,7 @@
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
 #include "engine/Matrix4.h"
+#include "graphics/Texture.h"
 #include "model/DsPlanet.h"
 #include "model/ModelFile.h"
 #include "model/OrbitMath.h"

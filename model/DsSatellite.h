@@ -9,6 +9,7 @@
 // "RotSpeed:" (spin period in days) and "RefParentSiderealRot:".
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "engine/Quaternion.h"
@@ -18,6 +19,8 @@
 class DsSatellite : public DsAstrBody {
 public:
     DsSatellite(const std::string& name, DsAstrBody* parent, Ssystem* system);
+    // Releases the display lists and the textures.
+    ~DsSatellite() override;
 
     void readKeyword(const std::string& token, DataFile& file) override;
     int readOrbitData(DataFile& file) override;
@@ -37,6 +40,35 @@ public:
     const float* getRingColor() const { return ringColor_; }
     std::string getCloudsTextureName() const { return cloudsTextureName_; }
     std::string getRingTextureName() const { return ringTextureName_; }
+
+    // Drawing (DsSatelliteDraw.cpp): a lit sphere, plain or textured, with
+    // its ring and cloud shell, compiled for both display radii; the orbit as
+    // the shared unit circle under the orbit state's transforms.
+    void clear() override;
+    void makeDisplayList() override;
+    void draw(int pass) override;
+    void drawOrbit() override;
+    void drawBody(int pass) override;
+    // The flat ring at a sphere radius, in the body's equator plane.
+    void drawRing(double radius);
+
+    // Eclipse shadows (DsSatelliteShadow.cpp). updateShadow works out the
+    // umbra and penumbra cones the body casts away from the Sun; drawShadow
+    // darkens this body where the Earth's and the Moon's cones fall on it.
+    virtual void updateShadow();
+    virtual void drawShadow();
+    void makeShadowConeLists();
+    double getUmbraLength() const { return umbraLength_; }
+    double getUmbraAngle() const { return umbraAngle_; }
+    const Vector3& getUmbraApex() const { return umbraApex_; }
+    double getPenumbraLength() const { return penumbraLength_; }
+    double getPenumbraAngle() const { return penumbraAngle_; }
+    const Vector3& getPenumbraApex() const { return penumbraApex_; }
+
+    // The first of each pair of display lists (0 until compiled).
+    unsigned getBodyLists() const { return bodyLists_; }
+    unsigned getTexturedLists() const { return texturedLists_; }
+    unsigned getCloudLists() const { return cloudLists_; }
 
     // Elements as read (degrees, AU, days).
     double getPeriapsis() const { return periapsis_; }
@@ -79,4 +111,27 @@ protected:
     std::string ringTextureName_;
     // False once the elements were rejected: the body then stays where it is.
     bool orbitValid_ = true;
+
+    // Pairs of display lists: index 0 for the radius at the second rate
+    // (Scale on), 1 for the first (Scale off).
+    unsigned bodyLists_ = 0;
+    unsigned texturedLists_ = 0;
+    unsigned cloudLists_ = 0;
+    unsigned umbraConeList_ = 0;
+    unsigned penumbraConeList_ = 0;
+    std::unique_ptr<Texture> cloudsTexture_;
+    std::unique_ptr<Texture> ringTexture_;
+
+    // The orbit ellipse under the orbit state's transforms, optionally in the
+    // parent's frame and started half a turn on; the highlighted circle for a
+    // highlighted body, else the given one.
+    void drawOrbitEllipse(unsigned list, bool inParentFrame, bool halfTurn);
+
+private:
+    void releaseSphereLists();
+
+    // Binds a loaded texture with the detail's filter and enables texturing.
+    void bindTexture(Texture& texture);
+    // The umbra and penumbra cones in the scene (pass 1).
+    void drawShadowCones();
 };

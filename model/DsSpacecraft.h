@@ -35,6 +35,12 @@ public:
     void updatePosition(double t) override;
     // 1 while the current time lies within the trajectory.
     int isActive() override;
+    // Drawing (DsSpacecraftDraw.cpp): the model, lit and scaled to the
+    // display radius, and its trail (pass 0).
+    void draw(int pass) override;
+    // The trail flown so far, up to the current position, in the spacecraft
+    // orbit colour or the highlighted one.
+    void drawTrajectory(int highlighted);
 
     // The interpolated trajectory position (AU, before the orbit rate) at a
     // Julian Date; false, and out unchanged, without points.

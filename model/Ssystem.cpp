@@ -5,19 +5,25 @@
 
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
+#include "engine/Main.h"
+#include "graphics/LabelFont.h"
+#include "graphics/Texture.h"
 #include "model/BodyFactory.h"
 #include "model/DsAstrBody.h"
 #include "model/ModelFile.h"
 #include "model/ModelServices.h"
 
 Ssystem::Ssystem(Main* owner, ModelServices* services)
-    : Base("Ssystem", owner), services_(services) {
+    : Base("Ssystem", owner), owner_(owner), services_(services),
+      nameFont_(std::make_unique<LabelFont>()) {
     nameColor_.set(1.0, 1.0, 1.0, 1.0);
     cloudsOpacity_.set(1.0);
     scaleTransition_.set(1.0);
+    registerCommands();
 }
 
 Ssystem::~Ssystem() {
+    releaseDisplayLists();
     clearBodies();
 }
 
@@ -143,10 +149,13 @@ std::string Ssystem::getSimModeName() const {
 void Ssystem::simMode(int index) {
     if (index < 0 || index >= getSimModeCount())
         index = 0;
+    const bool changed = index != simModeIndex_;
     simModeIndex_ = index;
     select(0, 0, -1);
-    if (services_)
-        services_->setCameraMode(0, 0, -1, 0);
+    withCamera([](ModelServices& camera) { camera.setCameraMode(0, 0, -1, 0); });
+    // The bodies' radii and orbits follow the new mode's rates.
+    if (changed)
+        makeDisplayLists(0);
 }
 
 void Ssystem::select(int index, int tellCamera, int steps) {
@@ -164,8 +173,19 @@ void Ssystem::select(int index, int tellCamera, int steps) {
         old->markUnselected();
     selectedIndex_ = index;
     allBodies_[size_t(index)]->markSelected();
-    if (tellCamera && services_ && services_->getCameraMode() != ModelServices::Fly)
-        services_->setCameraMode(0, 1, steps, 0);
+    if (tellCamera && getCameraMode() != ModelServices::Fly)
+        withCamera([steps](ModelServices& camera) { camera.setCameraMode(0, 1, steps, 0); });
+}
+
+void Ssystem::withCamera(const std::function<void(ModelServices&)>& call) {
+    if (!services_)
+        return;
+    const int recording = owner_ ? owner_->interp.isRecording() : 0;
+    if (owner_)
+        owner_->interp.setRecording(0);
+    call(*services_);
+    if (owner_)
+        owner_->interp.setRecording(recording);
 }
 
 DsAstrBody* Ssystem::getSelectedBody() const {

@@ -8,8 +8,13 @@
 // with Scale off and on, orbit rate with Scale off and on), all of them before
 // the first "Child:" type-word name line with its definition block; a
 // "Child: AstrBelt" block sets the belt.
+//
+// Its command words (SsystemCommands.cpp) call the actions of
+// SsystemActions.cpp; their value texts are in SsystemValues.cpp and the
+// state and option lines in SsystemSaved.cpp.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +22,7 @@
 #include "engine/Base.h"
 #include "engine/ColorTransition.h"
 #include "engine/Quaternion.h"
+#include "engine/Random15.h"
 #include "engine/ScalarTransition.h"
 #include "engine/Vector3.h"
 #include "model/ListSettings.h"
@@ -24,12 +30,22 @@
 class DsAstrBody;
 class Main;
 class ModelServices;
+class LabelFont;
+class Texture;
 
 struct SimModeRates {
     double radiusRateOff = 1.0;
     double radiusRateOn = 1.0;
     double orbitRateOff = 1.0;
     double orbitRateOn = 1.0;
+};
+
+// How one kind of overlay line is drawn (orbits, highlighted orbits, comet,
+// asteroid and spacecraft orbits, rotation axes, angular marks): a GL line
+// width in pixels and an RGB colour.
+struct LineSetting {
+    double width = 1.0;
+    double color[3] = {0.0, 0.0, 0.0};
 };
 
 class Ssystem : public Base {
@@ -100,6 +116,133 @@ public:
     int getClouds() const { return clouds_; }
     const float* getAmbientColor() const { return ambientColor_; }
 
+    // The command class.
+    int execute() override;
+    std::string getValue() override;
+    // Sim mode, shown bodies, selection, place, switches, scale and clouds.
+    std::string saveStates() override;
+    // Line settings, name colour and font, sun and ambient colour.
+    std::string saveOptions() override;
+
+    // Actions of the command words (SsystemActions.cpp). Camera moves they
+    // cause hold the interpreter's recording off, so that a recorded scenario
+    // gets the user's command and not the camera change that follows it.
+    void simModeName(const std::string& name);
+    // The first shown body of that name.
+    void astrName(const std::string& name, int tellCamera, int steps);
+    // The next (previous) shown body, wrapping around; the camera follows.
+    void selectNext(int steps);
+    void selectPrev(int steps);
+
+    // Display switches: on sets 1, off 0, the toggle calls on while it is 0.
+    int getNameSwitch() const { return name_; }
+    int getAxis() const { return axis_; }
+    int getOrbit() const { return orbit_; }
+    int getAngular() const { return angular_; }
+    int getFullShadow() const { return fullShadow_; }
+    int getHalfShadow() const { return halfShadow_; }
+    int getDust() const { return dust_; }
+    int getAstrBelt() const { return astrBelt_; }
+    int getHideIfLanding() const { return hideIfLanding_; }
+    void nameOn();
+    void nameOff();
+    void nameTog();
+    void axisOn();
+    void axisOff();
+    void axisTog();
+    void orbitOn();
+    void orbitOff();
+    void orbitTog();
+    // Also every body's angular mark.
+    void angularOn();
+    void angularOff();
+    void angularTog();
+    // The real scale (the bodies' second radius and orbit rates) at once.
+    void scaleOn();
+    void scaleOff();
+    void scaleTog();
+    // Animates the change to the real (or model) scale over frames and keeps
+    // the camera where it is by rescaling its distance, which counts in radii
+    // of the selected body. Nothing when the scale is already so.
+    void scaleTo(int real, int frames);
+    // On: every moon's shadow mark (the switch stays 0 without moons).
+    void fullShadowOn();
+    void fullShadowOff();
+    void fullShadowTog();
+    void halfShadowOn();
+    void halfShadowOff();
+    void halfShadowTog();
+    void dustOn();
+    void dustOff();
+    void dustTog();
+    void astrBeltOn();
+    void astrBeltOff();
+    void astrBeltTog();
+    // The clouds switch keeps any integer; the toggle flips it to 1 from 0
+    // and to 0 from anything else.
+    void setClouds(int value);
+    void cloudsTog();
+    void hideIfLanding(int value) { hideIfLanding_ = value; }
+
+    // Per-body marks of the bodies a text names, blank-separated ("All" for
+    // every body). Showing a mark on any body switches its overlay on.
+    void showAngulars(const std::string& names);
+    void hideAngulars(const std::string& names);
+    void showFullShadows(const std::string& names);
+    void hideFullShadows(const std::string& names);
+    void showHalfShadows(const std::string& names);
+    void hideHalfShadows(const std::string& names);
+
+    // The selected body's places. Every one of these has the camera reload
+    // the selected place's weather, also without a selected body.
+    void selectPlace(int index);
+    void selectPlace(const std::string& name);
+    void selectNextPlace();
+    void placePrev();
+    // A manual change of the observer's latitude or longitude (degrees)
+    // moves the body's home place there and clears its weather. Latitudes
+    // stay within -90..90; the "To" forms animate over frames.
+    void placeLat(double degrees);
+    void placeLon(double degrees);
+    void placeLatTo(double degrees, int frames);
+    void placeLonTo(double degrees, int frames);
+    void refPlaceLatTo(double delta, int frames);
+    void refPlaceLonTo(double delta, int frames);
+
+    // Line settings; the orbit kinds' display lists are rebuilt by the
+    // commands that change them.
+    void orbitDisp(const LineSetting& line) { orbitLine_ = line; }
+    void orbithDisp(const LineSetting& line) { hlightOrbitLine_ = line; }
+    void asteroidOrbitDisp(const LineSetting& line) { asteroidOrbitLine_ = line; }
+    void axisDisp(const LineSetting& line) { axisLine_ = line; }
+    void angularDisp(const LineSetting& line) { angularLine_ = line; }
+    const LineSetting& getOrbitDisp() const { return orbitLine_; }
+    const LineSetting& getOrbithDisp() const { return hlightOrbitLine_; }
+    const LineSetting& getCometOrbitDisp() const { return cometOrbitLine_; }
+    const LineSetting& getAsteroidOrbitDisp() const { return asteroidOrbitLine_; }
+    const LineSetting& getSpacecraftOrbitDisp() const { return spacecraftOrbitLine_; }
+    const LineSetting& getAxisDisp() const { return axisLine_; }
+    const LineSetting& getAngularDisp() const { return angularLine_; }
+
+    // Name labels, sun, ambient light and clouds.
+    LabelFont& getNameFont() { return *nameFont_; }
+    // RGBA, at once.
+    void nameColor(const double* rgba) { nameColor_.set(rgba); }
+    // The colour now (animated while a change runs).
+    const double* getNameColor() const { return nameColor_.getValue(); }
+    const float* getSunColor() const { return sunColor_; }
+    void cloudsOpacity(double value) { cloudsOpacity_.set(value); }
+    // Over frames nominal frames (0 or fewer count as 1).
+    void setCloudsOpacityTo(double value, int frames);
+    double getCloudsOpacity() const { return cloudsOpacity_.getValue(); }
+
+    // Rebuilds the bodies' display lists, and the shared ones when a full
+    // rebuild is due. Before the first forced call it builds nothing.
+    void makeDisplayLists(int force);
+    void makeOrbitList();
+    void makeHlightOrbitList();
+    void makeAsteroidOrbitList();
+
     // The belt of the "AstrBelt" block.
     double getBeltInnerRadius() const { return beltInnerRadius_; }
     double getBeltOuterRadius() const { return beltOuterRadius_; }
@@ -162,6 +305,41 @@ public:
     void hideAstrBodies(const std::string& names);
     void hlightAstrBodies(const std::string& names);
 
+    // Drawing (SsystemDraw.cpp, SsystemDisplayLists.cpp; GL current). draw
+    // takes the inverse of the camera's view rotation, which turns the name
+    // labels to the screen.
+    void draw(const Quaternion& rotation);
+    // A rotation axis through the body, twice its radius each way.
+    void drawAxis(double radius);
+    void drawAngulars();
+    // The angles of the unit orbit circle's points (radians, from -pi/2 back
+    // to it) for an orbit detail of so many points: the two segments next to
+    // the start, where the body stands, eight times finer.
+    static std::vector<double> orbitCircleAngles(int points);
+    // The circle's vertices, (cos a, 0, sin a), inside glBegin and glEnd.
+    void emitOrbitCircle();
+    // A line strip of the vertices in a line setting; at the Mid and High
+    // orbit detail over a glow of half the colour, two pixels wider, which
+    // may leave the depth buffer as it is.
+    void drawGlowingLine(const LineSetting& line, bool glowWritesNoDepth,
+                         const std::function<void()>& vertices) const;
+    void makeShadowSphereList();
+    void makeBeltList();
+    // The detail settings changed: everything is rebuilt.
+    void rebuildAllDisplayLists();
+    // A body made after the lists were built compiles its own at once (or at
+    // the next draw when no GL context is current).
+    void makeBodyDisplayLists(DsAstrBody& body);
+    int isFullRebuildPending() const { return fullRebuild_; }
+    int areListsBuilt() const { return listsBuilt_; }
+    unsigned getOrbitList() const { return orbitList_; }
+    unsigned getHlightOrbitList() const { return hlightOrbitList_; }
+    unsigned getAsteroidOrbitList() const { return asteroidOrbitList_; }
+    unsigned getShadowSphereList() const { return shadowSphereList_; }
+    unsigned getBeltList() const { return beltList_; }
+    // The view's answers for the drawing (the neutral ones without a view).
+    const ModelServices& view() const;
+
 private:
     struct ObjectKind;
     static const ObjectKind& objectKind(int type);
@@ -175,7 +353,21 @@ private:
 
     void readBelt(class DataFile& file);
     void clearBodies();
+    // The command words of the constructor's registration.
+    void registerCommands();
+    // Runs a camera call, when there is a camera, with the interpreter's
+    // recording held off.
+    void withCamera(const std::function<void(ModelServices&)>& call);
+    // The bodies a names text names; "All" is every body and ends the text.
+    int markBodies(const std::string& names, const std::function<void(DsAstrBody&)>& mark);
+    // Moves the observer's latitude (or longitude) to the target in degrees,
+    // over frames nominal frames or at once for 0.
+    void moveObserver(DsAstrBody& body, int latitude, double target, int frames);
+    // A place action: on the selected body when there is one, then the
+    // camera reloads the selected place's weather.
+    template <class Action> void onPlaces(Action action);
 
+    Main* owner_;
     ModelServices* services_;
     std::vector<SimModeRates> simModeRates_;
     std::vector<std::unique_ptr<DsAstrBody>> topBodies_;
@@ -198,6 +390,14 @@ private:
     std::string shadowTextureName_ = "./textures/shadow.bmp";
     double beltInnerRadius_ = 22.0;
     double beltOuterRadius_ = 32.0;
+    std::unique_ptr<LabelFont> nameFont_;
+    LineSetting orbitLine_{1.0, {0.0, 0.75, 0.0}};
+    LineSetting hlightOrbitLine_{1.0, {0.75, 0.75, 0.0}};
+    LineSetting cometOrbitLine_{1.0, {0.75, 0.75, 0.0}};
+    LineSetting asteroidOrbitLine_{1.0, {0.75, 0.5, 0.0}};
+    LineSetting spacecraftOrbitLine_{1.0, {0.0, 0.5, 0.75}};
+    LineSetting axisLine_{2.0, {0.75, 0.75, 0.75}};
+    LineSetting angularLine_{1.0, {0.0, 0.0, 1.0}};
     ColorTransition nameColor_;
     float sunColor_[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     float ambientColor_[4] = {0.0f, 0.0f, 0.0f, 1.0f};
@@ -209,4 +409,22 @@ private:
     std::vector<BodyFileName> asteroidFiles_;
     std::vector<BodyFileName> spacecraftFiles_;
     std::vector<BodyFileName> aSatelliteFiles_;
+
+    // The shared display lists (0 until built) and what they were built with.
+    void compileOrbitList(unsigned& list, const LineSetting& line, bool glowWritesNoDepth);
+    void releaseDisplayLists();
+    unsigned orbitList_ = 0;
+    unsigned hlightOrbitList_ = 0;
+    unsigned asteroidOrbitList_ = 0;
+    unsigned shadowSphereList_ = 0;
+    unsigned beltList_ = 0;
+    std::unique_ptr<Texture> shadowTexture_;
+    std::unique_ptr<Texture> beltTexture_;
+    int beltBuiltLevel_ = -1;
+    std::string beltBuiltPath_;
+    Random15 beltRandom_;
+    // A rebuild asked for while no GL context was current (a command from
+    // the windows) runs at the next draw; force as it was asked.
+    int listsPending_ = 0;
+    int pendingForce_ = 0;
 };

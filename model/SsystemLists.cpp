@@ -127,6 +127,7 @@ void Ssystem::addBody(const ObjectKind& kind, const std::string& name) {
     // A body whose file fails stays, where its reader leaves it.
     body->loadOrbitFile(file);
     body->ensureDefaultPlace();
+    makeBodyDisplayLists(*body);
 }
 
 void Ssystem::removeBodies(const ObjectKind& kind, const std::string& name) {

@@ -120,21 +120,10 @@ void Ssystem::placePanorama(const std::string& name) {
 void Ssystem::setStatesByNames(const std::string& names, int state) {
     // Show and highlight reach only the bodies the data shows in this sim
     // mode; hiding reaches every body.
-    auto apply = [state](DsAstrBody* body) {
-        if (state == SimModeState::Hide || body->getSimModeFlag() == SimModeState::Show)
-            body->setState(state);
-    };
-    std::istringstream words(names);
-    std::string word;
-    while (words >> word) {
-        if (word == "All") {
-            for (DsAstrBody* body : allBodies_)
-                apply(body);
-            return;
-        }
-        if (DsAstrBody* body = findBody(word))
-            apply(body);
-    }
+    markBodies(names, [state](DsAstrBody& body) {
+        if (state == SimModeState::Hide || body.getSimModeFlag() == SimModeState::Show)
+            body.setState(state);
+    });
 }
 
 void Ssystem::showAstrBodies(const std::string& names) {

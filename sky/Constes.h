@@ -14,11 +14,12 @@
 #include "engine/Base.h"
 #include "engine/Quaternion.h"
 #include "engine/Vector3.h"
+#include "view/LookTargets.h"
 
 class ConsteSet;
 class Main;
 
-class Constes : public Base {
+class Constes : public Base, public SkyLookTargets {
 public:
     // Registers "Constes" and its command words with the owner's interpreter.
     explicit Constes(Main* owner);
@@ -43,9 +44,10 @@ public:
 
     // The camera's questions about a look target, by exact name.
     bool hasConste(const std::string& name) const;
+    bool hasLookTarget(const std::string& name) const override { return hasConste(name); }
     // The view rotation toward the constellation's centre (the identity for
     // a name that is not in the set).
-    Quaternion getLookRot(const std::string& name) const;
+    Quaternion getLookRot(const std::string& name) const override;
     // The unit direction of its centre in the star-sphere frame (zero for a
     // name that is not in the set).
     Vector3 getDirection(const std::string& name) const;

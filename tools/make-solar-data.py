@@ -369,8 +369,10 @@ def ssystem_def():
     text = ("# The solar system: sim modes, the Sun with the planets, Pluto and their\n"
             "# moons, and the asteroid belt. Made by tools/make-solar-data.py.\n"
             "# DefineSimMode: name, radius rate with Scale off and on, orbit rate off and on.\n"
-            "DefineSimMode: SolarSystem 1000 1 1 1\n"
-            "DefineSimMode: EarthMoon 20 1 1 1\n\n")
+            "# The view clips at these: the radius rates are the near distance, the orbit\n"
+            "# rates the far distance (AU), beyond the star sphere at 100.\n"
+            "DefineSimMode: SolarSystem 0.001 0.00001 1000 1000\n"
+            "DefineSimMode: EarthMoon 0.00001 0.00001 1000 1000\n\n")
     sun = physical_lines("Sun")
     sun += states(("Show", MODEL_RADIUS["Sun"], 1, 1, 1), ("Show", 1, 1, 1, 1))
     sun += "Orbit: ./data/orbits/planets/sun.orb\n"

@@ -713,6 +713,361 @@ Starten</translation>
     </message>
 </context>
 <context>
+    <name>OrvexOptionForm</name>
+    <message>
+        <source>Detail Setting</source>
+        <translation>Detaileinstellungen</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Fonts and Colors</source>
+        <translation>Schriften und Farben</translation>
+    </message>
+    <message>
+        <source>Location Cursor</source>
+        <translation>Ortscursor</translation>
+    </message>
+    <message>
+        <source>Cursor type : </source>
+        <translation>Cursortyp : </translation>
+    </message>
+    <message>
+        <source>Cursor size : </source>
+        <translation>Cursorgröße : </translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Landschaft</translation>
+    </message>
+    <message>
+        <source>Landscape type : </source>
+        <translation>Landschaftstyp : </translation>
+    </message>
+    <message>
+        <source>Direction markers</source>
+        <translation>Himmelsrichtungen</translation>
+    </message>
+    <message>
+        <source>Keep Dir. markers visible</source>
+        <translation>Himmelsrichtungen immer sichtbar</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Star rendering type : </source>
+        <translation>Sterndarstellung : </translation>
+    </message>
+    <message>
+        <source>Magnitude limit : </source>
+        <translation>Grenzgröße : </translation>
+    </message>
+    <message>
+        <source>Milky Way rendering type : </source>
+        <translation>Milchstraßendarstellung : </translation>
+    </message>
+    <message>
+        <source>Milkey Way resolution : </source>
+        <translation>Milchstraßenauflösung : </translation>
+    </message>
+    <message>
+        <source>Dark side lighting : </source>
+        <translation>Aufhellung der Nachtseite : </translation>
+    </message>
+    <message>
+        <source>Shooting Star</source>
+        <translation>Sternschnuppen</translation>
+    </message>
+    <message>
+        <source>Sporadic meteors</source>
+        <translation>Sporadische Meteore</translation>
+    </message>
+    <message>
+        <source>Frequency : </source>
+        <translation>Häufigkeit : </translation>
+    </message>
+    <message>
+        <source>Radiant point Decl. : </source>
+        <translation>Radiant, Deklination : </translation>
+    </message>
+    <message>
+        <source>Radiant point RA : </source>
+        <translation>Radiant, Rektaszension : </translation>
+    </message>
+    <message>
+        <source>Information Console</source>
+        <translation>Infokonsole</translation>
+    </message>
+    <message>
+        <source>Console type : </source>
+        <translation>Konsolentyp : </translation>
+    </message>
+    <message>
+        <source>Date / Time locale : </source>
+        <translation>Datum / Zeit : </translation>
+    </message>
+    <message>
+        <source>Show FPS in console</source>
+        <translation>Bildrate in der Konsole zeigen</translation>
+    </message>
+    <message>
+        <source>Post Effect</source>
+        <translation>Nachbearbeitung</translation>
+    </message>
+    <message>
+        <source>Alpha blending</source>
+        <translation>Alpha-Blending</translation>
+    </message>
+    <message>
+        <source>Blur type : </source>
+        <translation>Unschärfe : </translation>
+    </message>
+    <message>
+        <source>Blur level : </source>
+        <translation>Unschärfestufe : </translation>
+    </message>
+    <message>
+        <source>Optimize</source>
+        <translation>Optimierung</translation>
+    </message>
+    <message>
+        <source>Draw method : </source>
+        <translation>Zeichenart : </translation>
+    </message>
+    <message>
+        <source>Mesh resolution : </source>
+        <translation>Gitterauflösung : </translation>
+    </message>
+    <message>
+        <source>Orbit resolution : </source>
+        <translation>Bahnauflösung : </translation>
+    </message>
+    <message>
+        <source>Apply textures to : </source>
+        <translation>Texturen für : </translation>
+    </message>
+    <message>
+        <source>Texture filter type : </source>
+        <translation>Texturfilter : </translation>
+    </message>
+    <message>
+        <source>Texture resolution : </source>
+        <translation>Texturauflösung : </translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Schriften</translation>
+    </message>
+    <message>
+        <source>Sun / Planet labels : </source>
+        <translation>Sonne / Planeten : </translation>
+    </message>
+    <message>
+        <source>Fixed star labels : </source>
+        <translation>Fixsternnamen : </translation>
+    </message>
+    <message>
+        <source>Nebula / Star cluster labels : </source>
+        <translation>Nebel / Sternhaufen : </translation>
+    </message>
+    <message>
+        <source>Constellation labels : </source>
+        <translation>Sternbildnamen : </translation>
+    </message>
+    <message>
+        <source>Direction marker labels : </source>
+        <translation>Himmelsrichtungen : </translation>
+    </message>
+    <message>
+        <source>Equatorial coordinate : </source>
+        <translation>Äquatorialkoordinaten : </translation>
+    </message>
+    <message>
+        <source>Information console : </source>
+        <translation>Infokonsole : </translation>
+    </message>
+    <message>
+        <source>Line width and Colors</source>
+        <translation>Linienbreite und Farben</translation>
+    </message>
+    <message>
+        <source>Planet orbits : </source>
+        <translation>Planetenbahnen : </translation>
+    </message>
+    <message>
+        <source>HL. Planet orbits : </source>
+        <translation>Hervorgeh. Planetenbahnen : </translation>
+    </message>
+    <message>
+        <source>Comet orbits : </source>
+        <translation>Kometenbahnen : </translation>
+    </message>
+    <message>
+        <source>Asteroid orbits : </source>
+        <translation>Asteroidenbahnen : </translation>
+    </message>
+    <message>
+        <source>Space probe orbits : </source>
+        <translation>Raumsondenbahnen : </translation>
+    </message>
+    <message>
+        <source>Spin axes : </source>
+        <translation>Drehachsen : </translation>
+    </message>
+    <message>
+        <source>Protractors : </source>
+        <translation>Winkelmesser : </translation>
+    </message>
+    <message>
+        <source>Constellation lines : </source>
+        <translation>Sternbildlinien : </translation>
+    </message>
+    <message>
+        <source>HL. Constellation lines : </source>
+        <translation>Hervorgeh. Sternbildlinien : </translation>
+    </message>
+    <message>
+        <source>Constellation picts. lines : </source>
+        <translation>Sternbildfiguren : </translation>
+    </message>
+    <message>
+        <source>HL. Constellation picts. lines : </source>
+        <translation>Hervorgeh. Sternbildfiguren : </translation>
+    </message>
+    <message>
+        <source>Constellation boundaries. : </source>
+        <translation>Sternbildgrenzen : </translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>Light marker</source>
+        <translation>Lichtmarke</translation>
+    </message>
+    <message>
+        <source>Annotate</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>Horizont</translation>
+    </message>
+    <message>
+        <source>Mesh</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Textured</source>
+        <translation>Texturiert</translation>
+    </message>
+    <message>
+        <source>PointSprites</source>
+        <translation>Point-Sprites</translation>
+    </message>
+    <message>
+        <source>Polygon</source>
+        <translation>Polygon</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Textur</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Names only</source>
+        <translation>Nur Namen</translation>
+    </message>
+    <message>
+        <source>Date/Time only</source>
+        <translation>Nur Datum/Zeit</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>Local time</source>
+        <translation>Ortszeit</translation>
+    </message>
+    <message>
+        <source>w/o Milky Way</source>
+        <translation>ohne Milchstraße</translation>
+    </message>
+    <message>
+        <source>with Milky Way</source>
+        <translation>mit Milchstraße</translation>
+    </message>
+    <message>
+        <source>Wireframe</source>
+        <translation>Drahtgitter</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Ausgewählte</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Nearest (Low)</source>
+        <translation>Nächster (niedrig)</translation>
+    </message>
+    <message>
+        <source>Linear (High)</source>
+        <translation>Linear (hoch)</translation>
+    </message>
+</context>
+<context>
     <name>QWidget</name>
     <message>
         <source>Media Viewer</source>

@@ -179,10 +179,7 @@ Quaternion Camera::examineRotation(int mode, const Quaternion& held, bool& offse
         found = true;
         break;
     case MarkerTarget:
-        if (markers_ && markers_->hasPos3(targetName_)) {
-            r = Quaternion(axisZ, markers_->getPos3(targetName_));
-            found = true;
-        }
+        found = markerLookRot(targetName_, false, r);
         break;
     case PlaceTarget:
         if (mode == Examine && hasPlace()) {
@@ -225,9 +222,8 @@ void Camera::computePose(int mode, Pose& pose) {
                 found = true;
                 break;
             case MarkerTarget:
-                if (markers_ && markers_->hasPos3(targetName_)) {
-                    const Vector3 to = -markers_->getPos3(targetName_) - observeTrans(1);
-                    rotToAltAz(Quaternion(axisZ, to), altBase_, azBase_);
+                if (Quaternion toMarker; markerLookRot(targetName_, true, toMarker)) {
+                    rotToAltAz(toMarker, altBase_, azBase_);
                     found = true;
                 }
                 break;

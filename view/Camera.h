@@ -203,6 +203,10 @@ private:
     // With the data directory current.
     void loadEffect(const std::string& file);
     const SkyLookTargets* findSkyTarget(const std::string& name) const;
+    // The rotation toward a marker placed in 3-D, from the view's centre or
+    // (fromPlace) from the observer; false when there is no such marker or
+    // it lies at that very point.
+    bool markerLookRot(const std::string& name, bool fromPlace, Quaternion& rot) const;
     void dropTarget();
     void logLookNone();
     // Drag helpers.

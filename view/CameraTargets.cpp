@@ -31,6 +31,19 @@ void Camera::lookAt(double a, double b, double& altitude, double& azimuth) const
     rotToAltAz(skyDirToRot(a, b), altitude, azimuth);
 }
 
+bool Camera::markerLookRot(const std::string& name, bool fromPlace, Quaternion& rot) const {
+    if (!markers_ || !markers_->hasPos3(name))
+        return false;
+    const Vector3 pos = markers_->getPos3(name);
+    const Vector3 to = fromPlace ? -pos - observeTrans(1) : pos;
+    // A marker at the eye lies in no direction.
+    const double length2 = to.dot(to);
+    if (!(length2 > 0.0) || !std::isfinite(length2))
+        return false;
+    rot = Quaternion(axisZ, to);
+    return true;
+}
+
 const SkyLookTargets* Camera::findSkyTarget(const std::string& name) const {
     for (const SkyLookTargets* targets : skyTargets_)
         if (targets && targets->hasLookTarget(name))
@@ -45,8 +58,8 @@ void Camera::getLookRot(const std::string& name, Quaternion& rot) {
             rot = ssystem_->getLookRot(name, mode_);
     } else if (const SkyLookTargets* set = findSkyTarget(name)) {
         rot = set->getLookRot(name);
-    } else if (markers_ && markers_->hasPos3(name)) {
-        rot = Quaternion(axisZ, markers_->getPos3(name));
+    } else {
+        markerLookRot(name, false, rot);
     }
     targetName_.clear();
     targetKind_ = NoTarget;
@@ -61,9 +74,8 @@ void Camera::getLookAltAz(const std::string& name, double& altitude, double& azi
     } else if (const SkyLookTargets* set = findSkyTarget(name)) {
         rot = set->getLookRot(name);
         found = true;
-    } else if (markers_ && markers_->hasPos3(name)) {
-        rot = Quaternion(axisZ, -markers_->getPos3(name) - observeTrans(1));
-        found = true;
+    } else {
+        found = markerLookRot(name, true, rot);
     }
     if (found)
         rotToAltAz(rot, altitude, azimuth);
@@ -83,9 +95,8 @@ void Camera::trace(const std::string& name) {
         targetKind_ = FixedTarget;
         return;
     }
-    if (markers_ && markers_->hasPos3(name)) {
+    if (markerLookRot(name, false, targetRot_)) {
         targetName_ = name;
-        targetRot_ = Quaternion(axisZ, markers_->getPos3(name));
         targetKind_ = MarkerTarget;
         return;
     }

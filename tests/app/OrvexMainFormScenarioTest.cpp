@@ -151,8 +151,6 @@ TEST_F(ScenarioEditor, TheEndOfAScenarioReleasesThePlayTogglesAndRefreshes) {
     EXPECT_FALSE(playToggles());
     EXPECT_EQ(root().playing, 0);
     EXPECT_EQ(form->refreshes, 1);
-    form->orvexKeyEventSlot();
-    EXPECT_EQ(form->refreshes, 2);
 }
 
 TEST_F(ScenarioEditor, EditingCommands) {

@@ -11,6 +11,7 @@
 #include "graphics/LabelFont.h"
 #include "model/DsAstrBody.h"
 #include "model/Ssystem.h"
+#include "sky/Lscape.h"
 #include "support/RootDataSet.h"
 
 namespace {
@@ -37,8 +38,10 @@ protected:
     Orvex root;
 };
 
-const std::vector<std::string> commandClasses = {"Orvex", "Timer",   "Console", "Ssystem", "Camera",
-                                                 "Space", "Constes", "Render",  "Detail"};
+// Construction order of the command classes.
+const std::vector<std::string> commandClasses = {
+    "Orvex",    "Timer",  "Console", "Ssystem", "Camera", "Space", "Constes",
+    "Galaxies", "Fstars", "Lscape",  "Markers", "Render", "Detail"};
 
 } // namespace
 
@@ -53,9 +56,11 @@ TEST_F(OrvexConfig, CommentsOnlyStillConstructEveryCommandObject) {
 }
 
 TEST_F(OrvexConfig, KeywordsHandTheirFilesToTheirObjects) {
-    configure("Ssystem: ./data/ssystem.def KeyMap: ./data/keymap.def\n");
+    configure("Ssystem: ./data/ssystem.def KeyMap: ./data/keymap.def\n"
+              "Direction: ./data/direction.txt\n");
     EXPECT_NE(root.getSsystem()->findBody("Moon"), nullptr);
     EXPECT_EQ(root.getKeyMap().size(), 3u);
+    EXPECT_EQ(root.getLscape()->getDirectionNames().west, "Ouest");
     EXPECT_EQ(registry(), commandClasses);
 }
 
@@ -106,6 +111,26 @@ TEST_F(OrvexConfig, OtherWordsAreSkippedOneByOne) {
     configure("Unknown: 1 2 Locale: pt_br Stereo: 1\nFixedStars: ./data/none.txt\n");
     EXPECT_TRUE(root.isConfigured());
     EXPECT_EQ(root.getLocale(), "pt_br");
+}
+
+TEST_F(OrvexConfig, TheNamesFilesReachTheSkyAndTheCameraFindsThem) {
+    data.write("data/stars.txt", "FixedStarNames: 1 { Name: Vega 18 36.9 38 47 }");
+    data.write("data/galaxies.txt", "GalaxyNames: 1 { Name: M31 0 42.7 41 16 }");
+    configure("FixedStars: ./data/stars.txt Galaxies: ./data/galaxies.txt\n");
+    EXPECT_EQ(root.getCommandValue("Fstars.FstarNames"), "Vega ");
+    EXPECT_EQ(root.getCommandValue("Galaxies.GalaxyNames"), "M31 ");
+    ASSERT_EQ(root.processScenarioLine("Camera.Trace M31"), 1);
+    EXPECT_EQ(root.getCommandValue("Camera.TargetName"), "M31");
+    ASSERT_EQ(root.processScenarioLine("Markers.Add Here;Markers.SetPos3 Here 1 0 0;"
+                                       "Camera.Trace Here"),
+              1);
+    EXPECT_EQ(root.getCommandValue("Camera.TargetName"), "Here");
+    // The detail font commands reach the name labels.
+    ASSERT_EQ(root.processScenarioLine("Detail.FstarsFont Serif 9 1;Detail.GalaxiesFont Serif 8 2"),
+              1);
+    EXPECT_EQ(root.getCommandValue("Fstars.NameFont"), "Serif 9 1");
+    EXPECT_EQ(root.getCommandValue("Galaxies.NameFont"), "Serif 8 2");
+    EXPECT_EQ(root.getCommandValue("Detail.FstarsFont"), "Serif 9 1");
 }
 
 TEST_F(OrvexConfig, AKeywordAtTheEndWithoutItsWordChangesNothing) {

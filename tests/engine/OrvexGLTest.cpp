@@ -5,22 +5,32 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGLFormat>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextCodec>
+#include <algorithm>
+#include <cmath>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "engine/DisplayConfig.h"
+#include "engine/KeyMap.h"
 #include "engine/Orvex.h"
 #include "engine/OrvexGL.h"
 #include "engine/Timer.h"
+#include "engine/ViewMatrix.h"
 #include "platform/CurrentDirGuard.h"
 #include "platform/CursorPosition.h"
 #include "support/GlTestContext.h"
 #include "support/RootDataSet.h"
+#include "view/Camera.h"
 
 namespace {
 
@@ -94,9 +104,9 @@ protected:
 } // namespace
 
 TEST_F(OrvexGLTest, StartsTheEngineWithTheRootFirstInTheRegistry) {
-    EXPECT_EQ(registry(),
-              (std::vector<std::string>{"Orvex", "Timer", "Console", "Ssystem", "Camera", "Space",
-                                        "Constes", "Render", "Detail"}));
+    EXPECT_EQ(registry(), (std::vector<std::string>{
+                              "Orvex", "Timer", "Console", "Ssystem", "Camera", "Space", "Constes",
+                              "Galaxies", "Fstars", "Lscape", "Markers", "Render", "Detail"}));
     EXPECT_EQ(root()->getDataDir(), data.path());
     // Once for the fresh engine, then after every frame.
     EXPECT_EQ(started.first, 1);
@@ -161,7 +171,7 @@ TEST_F(OrvexGLTest, ASecondInitializeGLRebuildsTheEngine) {
     ASSERT_NE(root(), nullptr);
     // The new engine started from the data set's initial state.
     EXPECT_EQ(query("Timer.Speed"), " 1");
-    EXPECT_EQ(registry().size(), 9u);
+    EXPECT_EQ(registry().size(), 13u);
     EXPECT_EQ(keyEvents->count(), 1);
     ASSERT_EQ(run("Render.FaderColor 0 1 0 1"), 1);
     frames(1);
@@ -217,6 +227,72 @@ TEST_F(OrvexGLTest, AZeroHeightKeepsTheAspect) {
     EXPECT_DOUBLE_EQ(root()->getAspect(), 2.0);
 }
 
+// The engine's 8-bit text reaches the windows through the locale's codec,
+// which the view takes from the configuration.
+TEST(OrvexGLCodec, TheConfiguredCodecBecomesTheLocaleCodec) {
+    QTextCodec* const before = QTextCodec::codecForLocale();
+    const auto start = [](const std::string& codecName) {
+        orvextest::RootDataSet data;
+        data.write("data/config.def", "CodecName: " + codecName + "\n");
+        TestView view;
+        view.setRepaintTimer(false);
+        view.resize(16, 16);
+        view.show();
+        if (QTest::qWaitForWindowExposed(&view))
+            orvextest::pinGlDriver();
+        view.updateGL();
+        return view.getRoot() ? view.getRoot()->getCodecName() : std::string();
+    };
+    EXPECT_EQ(start("Shift-JIS"), "Shift-JIS");
+    EXPECT_EQ(QTextCodec::codecForLocale()->name(), "Shift_JIS");
+    // A name the toolkit does not know leaves the codec as it was.
+    EXPECT_EQ(start("No-Such-Codec"), "No-Such-Codec");
+    EXPECT_EQ(QTextCodec::codecForLocale()->name(), "Shift_JIS");
+    QTextCodec::setCodecForLocale(before);
+}
+
+// Stereo through the row mask of the stencil buffer: the program's display
+// settings are read once, from the working directory of their first use, so
+// this test only runs as a process of its own (as ctest runs each test).
+TEST(OrvexGLStereo, TheRightEyeIsDrawnLastWithTheNegatedOffset) {
+    orvextest::RootDataSet data;
+    data.write("stinit.cfg", "Stereo: 2\nStereoOffset: 0.0375\nStereoSwap: 1\n");
+    DisplayConfig& display = DisplayConfig::instance();
+    if (display.getStereoMode() != DisplayConfig::Stencil)
+        GTEST_SKIP() << "the display settings were read before this test";
+    QGLFormat::setDefaultFormat(display.glFormat());
+    TestView view;
+    QGLFormat::setDefaultFormat(QGLFormat());
+    view.setRepaintTimer(false);
+    view.setAutoBufferSwap(false);
+    view.resize(32, 32);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    orvextest::pinGlDriver();
+    view.updateGL();
+    ASSERT_EQ(display.getStereoMode(), DisplayConfig::Stencil) << "no stencil buffer";
+
+    // The mono view of the same frame, then the stereo frame.
+    ASSERT_EQ(view.getRoot()->processScenarioLine("Orvex.FPS 0"), 1);
+    view.makeCurrent();
+    view.getRoot()->draw(0.0);
+    float mono[16];
+    std::copy(viewmatrix::get(), viewmatrix::get() + 16, mono);
+    view.updateGL();
+    view.makeCurrent();
+    EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST));
+    // The last eye's view differs from the mono view by a turn about y of
+    // atan2(0.0375, distance), towards the left.
+    float inverse[16];
+    ASSERT_TRUE(viewmatrix::invertAffine(mono, inverse));
+    const float* right = viewmatrix::get();
+    float turnSin = 0.0f;
+    for (int k = 0; k < 4; ++k)
+        turnSin += right[k * 4 + 0] * inverse[8 + k];
+    const double distance = view.getRoot()->getCamera()->getDist();
+    EXPECT_NEAR(turnSin, std::sin(std::atan2(0.0375, distance)), 1e-4);
+}
+
 TEST(OrvexGLWithoutEngine, PaintsResizesAndKeysDoNothingBeforeOpenGL) {
     TestView view;
     view.setRepaintTimer(false);
@@ -232,7 +308,24 @@ TEST(OrvexGLWithoutEngine, PaintsResizesAndKeysDoNothingBeforeOpenGL) {
     EXPECT_EQ(modes.count(), 0);
 }
 
-TEST(OrvexGLShippedData, EveryCommandWordHasAHelpLine) {
+namespace {
+
+// Whether the registry holds Class.Word.
+bool isRegistered(const Interpreter& interp, const std::string& command) {
+    const std::size_t dot = command.find('.');
+    for (int i = 0; i < interp.getClassCount(); ++i)
+        for (int j = 0; j < interp.getCommandCount(i); ++j)
+            if (interp.getClassName(i) == command.substr(0, dot) &&
+                interp.getCommandName(i, j) == command.substr(dot + 1))
+                return true;
+    return false;
+}
+
+} // namespace
+
+// The shipped data set: its help file covers every command word, and its key
+// bindings name only command words that exist.
+TEST(OrvexGLShippedData, HelpLinesAndKeyBindingsMatchTheCommandWords) {
     const platform::CurrentDirGuard share(orvextest::shareDir());
     TestView view;
     view.setRepaintTimer(false);
@@ -249,4 +342,22 @@ TEST(OrvexGLShippedData, EveryCommandWordHasAHelpLine) {
         for (int j = 0; j < interp.getCommandCount(i); ++j)
             EXPECT_FALSE(interp.getCommandHelp(i, j).empty())
                 << interp.getClassName(i) << "." << interp.getCommandName(i, j);
+
+    std::ifstream keys("./data/keymap.def");
+    std::string line;
+    int bindings = 0;
+    while (std::getline(keys, line)) {
+        std::istringstream words(line);
+        std::string key, command;
+        int shift = 0, ctrl = 0;
+        if (!(words >> key) || key[0] == '#' || !(words >> shift >> ctrl >> command))
+            continue;
+        ++bindings;
+        EXPECT_GE(KeyMap::keyCode(key), 0) << line;
+        // A condition's query names a command word too.
+        if (command[0] == '?')
+            command = command.substr(1, command.find_first_of("=<>!") - 1);
+        EXPECT_TRUE(isRegistered(interp, command)) << line;
+    }
+    EXPECT_GT(bindings, 20);
 }

@@ -11,7 +11,10 @@
 namespace {
 
 using orvextest::CmdResult;
-using orvextest::orvexCmd;
+// The GL view's driver runs without the leak checker (see orvexCmd).
+CmdResult orvexCmdGL(const QStringList& arguments) {
+    return orvextest::orvexCmd(arguments, false);
+}
 
 QString path(const std::string& text) {
     return QString::fromStdString(text);
@@ -22,9 +25,9 @@ QString path(const std::string& text) {
 TEST(OrvexCmdGL, RunsTheShippedDataSetAndSavesThePicture) {
     orvextest::TempDir dir;
     const QString picture = path(dir.file("shipped.png"));
-    const CmdResult run =
-        orvexCmd({"-C", path(orvextest::shareDir()), "-g", "160x100", "-n", "3", "-q", "Timer.Step",
-                  "-q", "Space.MaxMagnitude", "-q", "Orvex.Playing", "-p", picture});
+    const CmdResult run = orvexCmdGL({"-C", path(orvextest::shareDir()), "-g", "160x100", "-n", "3",
+                                      "-q", "Timer.Step", "-q", "Space.MaxMagnitude", "-q",
+                                      "Orvex.Playing", "-p", picture});
     EXPECT_EQ(run.status, 0) << run.err;
     // The initial state has run; the star file reaches magnitude 9.
     EXPECT_EQ(run.out, " 3600\n 9\n 0\n");
@@ -39,28 +42,31 @@ TEST(OrvexCmdGL, RunsTheShippedDataSetAndSavesThePicture) {
 TEST(OrvexCmdGL, ThePictureShowsTheFrameOfTheScenario) {
     orvextest::TempDir dir;
     const QString picture = path(dir.file("fade.png"));
-    const CmdResult run = orvexCmd({"-C", path(orvextest::dataPath("root")), "-g", "40x30", "-t",
-                                    "100", "-e", "Render.FaderColorTo 1 0 0 1 3", "-n", "2", "-p",
-                                    picture, "-q", "Render.FaderColor"});
+    const CmdResult run = orvexCmdGL({"-C", path(orvextest::dataPath("root")), "-g", "700x520",
+                                      "-t", "100", "-e", "Render.FaderColorTo 1 0 0 1 3", "-n", "2",
+                                      "-p", picture, "-q", "Render.FaderColor"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, " 1 0 0 1\n");
     const QImage image(picture);
-    ASSERT_EQ(image.size(), QSize(40, 30));
+    // Larger than the toolkit's first window size, which a window never
+    // shown would keep.
+    ASSERT_EQ(image.size(), QSize(700, 520));
     EXPECT_EQ(image.pixel(0, 0) & 0xffffff, 0xff0000u);
-    EXPECT_EQ(image.pixel(39, 29) & 0xffffff, 0xff0000u);
+    EXPECT_EQ(image.pixel(699, 519) & 0xffffff, 0xff0000u);
 }
 
 TEST(OrvexCmdGL, PictureMistakesAreErrors) {
     orvextest::TempDir dir;
     const QString picture = path(dir.file("none.png"));
     const QString root = path(orvextest::dataPath("root"));
-    EXPECT_EQ(orvexCmd({"-C", root, "-p", picture}).status, 1); // no GL view
-    EXPECT_EQ(orvexCmd({"-C", root, "-g", "0x10", "-n", "1"}).status, 1);
-    EXPECT_EQ(orvexCmd({"-C", root, "-g", "40", "-n", "1"}).status, 1);
-    const CmdResult early = orvexCmd({"-C", root, "-g", "40x30", "-p", picture});
+    EXPECT_EQ(orvexCmdGL({"-C", root, "-p", picture}).status, 1); // no GL view
+    EXPECT_EQ(orvexCmdGL({"-C", root, "-g", "0x10", "-n", "1"}).status, 1);
+    EXPECT_EQ(orvexCmdGL({"-C", root, "-g", "40", "-n", "1"}).status, 1);
+    const CmdResult early = orvexCmdGL({"-C", root, "-g", "40x30", "-p", picture});
     EXPECT_EQ(early.status, 1);
     EXPECT_NE(early.err.find("no frame drawn yet"), std::string::npos) << early.err;
-    EXPECT_EQ(orvexCmd({"-C", root, "-g", "40x30", "-n", "1", "-p", dir.file("no/dir.png").c_str()})
-                  .status,
-              1);
+    EXPECT_EQ(
+        orvexCmdGL({"-C", root, "-g", "40x30", "-n", "1", "-p", dir.file("no/dir.png").c_str()})
+            .status,
+        1);
 }

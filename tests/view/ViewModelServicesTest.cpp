@@ -59,3 +59,16 @@ TEST_F(ViewModelServicesTest, TheModelsModeChangesStayOutOfTheRecording) {
     EXPECT_EQ(camera.getAnimSteps(), 15);
     EXPECT_EQ(world.root.isRecording(), 1);
 }
+
+TEST_F(ViewModelServicesTest, TheModelsCommandsSetTheCamerasAnimationAndDistance) {
+    run("Ssystem.SelectTo 0 45");
+    EXPECT_EQ(value("AnimLength"), " 45");
+    world.select("Earth");
+    const DsAstrBody& earth = *world.ssystem.getSelectedBody();
+    const double ratio = earth.getRadiusAtRate1() / earth.getRadiusAtRate2();
+    run("Camera.Dist 3");
+    const double dist = camera.getDist();
+    run("Ssystem.ScaleTo Real 10");
+    EXPECT_NEAR(camera.getDist(), dist * ratio, 1e-9 * dist * ratio);
+    EXPECT_DOUBLE_EQ(services.getCameraDist(), camera.getDist());
+}

@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <link.h>
 
+#include <QGLFramebufferObject>
 #include <QImage>
 #include <cstring>
 
@@ -26,19 +27,36 @@ void keepGlDriverLoaded() {
 
 HeadlessView::HeadlessView(int width, int height) {
     setRepaintTimer(false);
-    // Nothing swaps the buffers, so the back buffer holds the last frame.
     setAutoBufferSwap(false);
     setAttribute(Qt::WA_DontShowOnScreen);
     resize(width, height);
-    // Showing makes the GL context and runs initializeGL and resizeGL.
+    // Showing makes the GL context; the window is never mapped, so no paint
+    // starts OpenGL: it starts here.
     show();
-    if (isValid() && !getRoot())
+    if (!isValid())
+        return;
+    if (!getRoot())
         glInit();
+    makeCurrent();
+    target = std::make_unique<QGLFramebufferObject>(width, height, QGLFramebufferObject::Depth);
+    if (!target->isValid()) {
+        target.reset();
+        return;
+    }
+    resizeGL(width, height);
     keepGlDriverLoaded();
+}
+
+HeadlessView::~HeadlessView() {
+    makeCurrent();
+    target.reset();
 }
 
 void HeadlessView::frame(unsigned elapsedMs) {
     setFixedFrameMs(int(elapsedMs));
+    makeCurrent();
+    // The binding stays while the paint runs in the same context.
+    target->bind();
     updateGL();
     ++frameCount;
 }
@@ -47,6 +65,6 @@ bool HeadlessView::savePicture(const std::string& path) {
     if (frameCount == 0)
         return false;
     makeCurrent();
-    const QImage picture = grabFrameBuffer(false);
+    const QImage picture = target->toImage().convertToFormat(QImage::Format_RGB32);
     return !picture.isNull() && picture.save(QString::fromLocal8Bit(path.c_str()), "PNG");
 }

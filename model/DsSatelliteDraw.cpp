@@ -1,0 +1,313 @@
+// The sphere bodies on the screen: display lists for both display radii
+// (plain, textured, clouds), the ring, the orbit line, and the two draw
+// passes.
+#include <GL/glew.h>
+
+#include <GL/glu.h>
+#include <cmath>
+
+#include "graphics/GlContext.h"
+#include "graphics/Texture.h"
+#include "model/DsSatellite.h"
+#include "model/ModelServices.h"
+#include "model/OrbitMath.h"
+#include "model/Ssystem.h"
+#include "sky/Space.h"
+
+DsSatellite::~DsSatellite() {
+    releaseSphereLists();
+}
+
+void DsSatellite::releaseSphereLists() {
+    if (glContextIsCurrent()) {
+        if (penumbraConeList_ != 0)
+            glDeleteLists(penumbraConeList_, 1);
+        if (umbraConeList_ != 0)
+            glDeleteLists(umbraConeList_, 1);
+        if (cloudLists_ != 0)
+            glDeleteLists(cloudLists_, 2);
+        if (texturedLists_ != 0)
+            glDeleteLists(texturedLists_, 2);
+        if (bodyLists_ != 0)
+            glDeleteLists(bodyLists_, 2);
+    }
+    penumbraConeList_ = umbraConeList_ = cloudLists_ = texturedLists_ = bodyLists_ = 0;
+    cloudsTexture_.reset();
+    ringTexture_.reset();
+}
+
+void DsSatellite::clear() {
+    releaseSphereLists();
+    DsAstrBody::clear();
+}
+
+void DsSatellite::bindTexture(Texture& texture) {
+    texture.enable();
+    const float filter = system_->view().getTextureFilter() == 0 ? GL_NEAREST : GL_LINEAR;
+    texture.setFilter(filter, filter);
+    glEnable(GL_TEXTURE_2D);
+}
+
+namespace {
+
+// A sphere of radius r squashed along its pole by the polar ratio.
+void flattenedSphere(GLUquadric* quadric, double r, double polarRatio, int slices) {
+    glPushMatrix();
+    glScaled(1.0, 1.0, polarRatio);
+    gluSphere(quadric, r, slices, slices);
+    glPopMatrix();
+}
+
+const float white[3] = {1.0f, 1.0f, 1.0f};
+
+} // namespace
+
+void DsSatellite::makeDisplayList() {
+    DsAstrBody::makeDisplayList();
+    if (!system_ || !glContextIsCurrent() || !takeBuiltRadii())
+        return;
+    // Textures are loaded (and uploaded) before any list is compiled, so
+    // that no upload ends up recorded in a list.
+    loadTexture();
+    loadTextureFile(cloudsTexture_, cloudsTextureName_);
+    loadTextureFile(ringTexture_, ringTextureName_);
+
+    const ModelServices& view = system_->view();
+    const float* ambient = system_->getAmbientColor();
+    const int n = view.getBodySlices();
+    const bool ring = ringOuter_ > 0.0;
+    const bool textured = texture_ && texture_->isLoaded();
+    GLUquadric* quadric = gluNewQuadric();
+    gluQuadricDrawStyle(quadric, GLU_FILL);
+    gluQuadricTexture(quadric, GL_TRUE);
+
+    if (bodyLists_ == 0)
+        bodyLists_ = glGenLists(2);
+    if (texturedLists_ == 0)
+        texturedLists_ = glGenLists(2);
+    for (int k = 0; k < 2; ++k) {
+        const double r = getRadiusAtIndex(k);
+        glNewList(bodyLists_ + k, GL_COMPILE);
+        glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
+        flattenedSphere(quadric, r, polarRatio_, n);
+        if (ring) {
+            setSurfaceColor(ringColor_, ambient);
+            drawRing(r);
+        }
+        glPopAttrib();
+        glEndList();
+
+        glNewList(texturedLists_ + k, GL_COMPILE);
+        glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
+        // A body without a picture keeps its own colour rather than white.
+        setSurfaceColor(textured ? white : color_, ambient);
+        if (textured)
+            bindTexture(*texture_);
+        flattenedSphere(quadric, r, polarRatio_, n);
+        if (textured) {
+            glDisable(GL_TEXTURE_2D);
+            texture_->disable();
+        }
+        if (ring) {
+            const bool ringTextured = ringTexture_ && ringTexture_->isLoaded();
+            if (ringTextured) {
+                setSurfaceColor(white, ambient);
+                bindTexture(*ringTexture_);
+            } else {
+                setSurfaceColor(ringColor_, ambient);
+            }
+            drawRing(r);
+            if (ringTextured) {
+                glDisable(GL_TEXTURE_2D);
+                ringTexture_->disable();
+            }
+        }
+        glPopAttrib();
+        glEndList();
+    }
+
+    if (cloudsTexture_) {
+        if (cloudLists_ == 0)
+            cloudLists_ = glGenLists(2);
+        const bool alphaTest = view.getAlphaBlend() == 0;
+        for (int k = 0; k < 2; ++k) {
+            glNewList(cloudLists_ + k, GL_COMPILE);
+            if (cloudsTexture_->isLoaded()) {
+                glPushAttrib(GL_CURRENT_BIT);
+                bindTexture(*cloudsTexture_);
+                // The shell has the body's own radius; the offset lifts it
+                // over the surface in depth.
+                glEnable(GL_POLYGON_OFFSET_FILL);
+                glPolygonOffset(0.0f, -3.0f);
+                if (alphaTest) {
+                    glDisable(GL_BLEND);
+                    glEnable(GL_ALPHA_TEST);
+                }
+                flattenedSphere(quadric, getRadiusAtIndex(k), polarRatio_, n);
+                if (alphaTest)
+                    glDisable(GL_ALPHA_TEST);
+                glDisable(GL_POLYGON_OFFSET_FILL);
+                glDisable(GL_TEXTURE_2D);
+                cloudsTexture_->disable();
+                glPopAttrib();
+            }
+            glEndList();
+        }
+    }
+    gluDeleteQuadric(quadric);
+    makeShadowConeLists();
+}
+
+void DsSatellite::drawRing(double radius) {
+    const int slices = system_ ? system_->view().getBodySlices() : 12;
+    const double step = kPi / slices;
+    const double ri = ringInner_ * radius;
+    const double ro = ringOuter_ * radius;
+    // The texture's s runs across the ring, t along it.
+    auto corner = [](double r, double angle, double s, double t) {
+        glTexCoord2d(s, t);
+        glVertex3d(r * std::cos(angle), r * std::sin(angle), 0.0);
+    };
+    glBegin(GL_QUADS);
+    for (int j = 0; j < 2 * slices; ++j) {
+        const double a = j * step;
+        const double b = a + step;
+        glNormal3d(0.0, 0.0, -1.0);
+        corner(ri, a, 0.0, 1.0);
+        corner(ri, b, 0.0, 0.0);
+        corner(ro, b, 1.0, 0.0);
+        corner(ro, a, 1.0, 1.0);
+        glNormal3d(0.0, 0.0, 1.0);
+        corner(ri, b, 0.0, 1.0);
+        corner(ri, a, 0.0, 0.0);
+        corner(ro, a, 1.0, 0.0);
+        corner(ro, b, 1.0, 1.0);
+    }
+    glEnd();
+}
+
+void DsSatellite::drawOrbitEllipse(unsigned list, bool inParentFrame, bool halfTurn) {
+    if (getState() == SimModeState::Hlight)
+        list = system_->getHlightOrbitList();
+    if (list == 0)
+        return;
+    glPushMatrix();
+    if (inParentFrame)
+        parentFrame_.glRotate();
+    orbitPlaneRotation_.glRotate();
+    periapsisRotation_.glRotate();
+    ellipseCentre_.glTranslate();
+    ellipseScale_.glScale();
+    orbitTilt_.glRotate();
+    anomalyRotation_.glRotate();
+    if (halfTurn)
+        glRotated(180.0, 0.0, 1.0, 0.0);
+    glCallList(list);
+    glPopMatrix();
+}
+
+void DsSatellite::drawOrbit() {
+    if (system_)
+        drawOrbitEllipse(system_->getOrbitList(), true, false);
+}
+
+void DsSatellite::draw(int pass) {
+    if (!system_)
+        return;
+    const bool shown = getState() != SimModeState::Hide;
+    if (pass != 0) {
+        glPushMatrix();
+        position_.glTranslate();
+        for (const auto& child : children_)
+            child->draw(pass);
+        if (shown)
+            drawBody(pass);
+        glPopMatrix();
+        return;
+    }
+    const ModelServices& view = system_->view();
+    const int mode = system_->getCameraMode();
+    const bool still = !view.isCameraAnimating();
+
+    glPushMatrix();
+    if (shown && system_->getOrbit() && !(selected_ && mode == ModelServices::Observe && still))
+        drawOrbit();
+    glPopMatrix();
+
+    glPushMatrix();
+    position_.glTranslate();
+    const bool landed = isLanded();
+    if (shown && !landed && kind_ == Sun)
+        drawBody(0);
+    for (const auto& child : children_)
+        child->draw(0);
+    // In the first half of the camera's move away from this body the body
+    // stays out of the way.
+    const bool receding = selected_ && mode == ModelServices::Examine &&
+                          view.getCameraPrevMode() != ModelServices::Fly &&
+                          view.getCameraAnimRatio() >= 0.5;
+    if (shown && !landed && !receding) {
+        glPushMatrix();
+        rotation_.glRotate();
+        if (system_->getAxis() &&
+            (kind_ == Planet || kind_ == Earth || kind_ == Moon || kind_ == Satellite))
+            system_->drawAxis(getDisplayRadius());
+        const bool lighting = !view.getCameraHeadLight();
+        if (lighting)
+            glEnable(GL_LIGHTING);
+        DsAstrBody::drawBody(0);
+        if (kind_ != Sun && 0.75f * Space::getStarSize(float(magnitude_)) <= projectedDiameter_)
+            drawBody(0);
+        if (lighting)
+            glDisable(GL_LIGHTING);
+        glPopMatrix();
+    }
+    glPopMatrix();
+}
+
+void DsSatellite::drawBody(int pass) {
+    if (!system_ || bodyLists_ == 0)
+        return;
+    const bool transition = system_->isScaleTransitionRunning();
+    if (pass != 0) {
+        if (!transition)
+            drawShadowCones();
+        return;
+    }
+    const ModelServices& view = system_->view();
+    if (transition) {
+        glPushMatrix();
+        glEnable(GL_NORMALIZE);
+        const double k = getScaleRatio();
+        glScaled(k, k, k);
+    }
+    const int index = getRadiusIndex();
+    const int textureMode = view.getTextureMode();
+    bool clouds = false;
+    if (textureMode == 0 || (textureMode == 1 && !selected_)) {
+        glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
+        setSurfaceColor(color_, system_->getAmbientColor());
+        glCallList(bodyLists_ + index);
+        glPopAttrib();
+    } else if (textureMode == 1) {
+        glCallList(texturedLists_ + index);
+        clouds = true;
+    } else if (textureMode == 2) {
+        glPushAttrib(GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
+        glCallList(texturedLists_ + index);
+        if (kind_ == Earth || kind_ == Moon)
+            drawShadow();
+        glPopAttrib();
+        clouds = true;
+    }
+    if (clouds && cloudLists_ != 0 && system_->getClouds() && system_->getCloudsOpacity() > 0.1) {
+        glPushAttrib(GL_CURRENT_BIT);
+        glColor4d(1.0, 1.0, 1.0, system_->getCloudsOpacity());
+        glCallList(cloudLists_ + index);
+        glPopAttrib();
+    }
+    if (transition) {
+        glDisable(GL_NORMALIZE);
+        glPopMatrix();
+    }
+}

@@ -1,0 +1,66 @@
+// The state and option lines of Ssystem: command lines that, run in order,
+// restore the model's situation and its appearance. Display states other
+// than Show, the per-body marks, panoramas, the object lists and
+// HideIfLanding are not part of them.
+#include "engine/CommandArgs.h"
+#include "graphics/LabelFont.h"
+#include "model/DsAstrBody.h"
+#include "model/Ssystem.h"
+#include "model/SsystemWords.h"
+
+std::string Ssystem::saveStates() {
+    CommandArgs lines;
+    auto line = [&](const char* word) -> CommandArgs& {
+        return lines.beginCommand(getName(), word);
+    };
+    // The sim mode first: making it current selects the first body again.
+    line("SimModeName").appendWord(getSimModeName());
+    line("ShowAstrBodies").appendWord("All");
+    line("AstrName").appendWord(getSelectedName());
+    if (const DsAstrBody* body = getSelectedBody()) {
+        line("PlaceName").appendWord(body->getPlaceName());
+        line("PlaceLat").appendDouble(body->getSelectedPlaceLat());
+        line("PlaceLon").appendDouble(body->getSelectedPlaceLon());
+    } else {
+        line("PlaceName").appendWord("None");
+    }
+    line("Name").appendInt(name_);
+    line("Axis").appendInt(axis_);
+    line("Orbit").appendInt(orbit_);
+    line("Angular").appendInt(angular_);
+    line("Scale").appendWord(scale_ ? "Real" : "Model");
+    line("FullShadow").appendInt(fullShadow_);
+    line("HalfShadow").appendInt(halfShadow_);
+    line("Dust").appendInt(dust_);
+    line("AstrBelt").appendInt(astrBelt_);
+    line("Clouds").appendInt(clouds_);
+    line("CloudsOpacity").appendDouble(getCloudsOpacity());
+    return lines.getText();
+}
+
+std::string Ssystem::saveOptions() {
+    CommandArgs lines;
+    const std::pair<const char*, const LineSetting*> settings[] = {
+        {"OrbitDisp", &orbitLine_},
+        {"OrbithDisp", &hlightOrbitLine_},
+        {"CometOrbitDisp", &cometOrbitLine_},
+        {"AsteroidOrbitDisp", &asteroidOrbitLine_},
+        {"SpacecraftOrbitDisp", &spacecraftOrbitLine_},
+        {"AxisDisp", &axisLine_},
+        {"AngularDisp", &angularLine_},
+    };
+    for (const auto& [word, setting] : settings) {
+        lines.beginCommand(getName(), word).append(lineSettingText(*setting));
+    }
+    lines.beginCommand(getName(), "NameColor");
+    for (int i = 0; i < 4; ++i)
+        lines.appendDouble(getNameColor()[i]);
+    lines.beginCommand(getName(), "NameFont").appendWord(nameFont_->getFontSpec());
+    lines.beginCommand(getName(), "SunColor");
+    for (int i = 0; i < 3; ++i)
+        lines.appendFloat(sunColor_[i]);
+    lines.beginCommand(getName(), "AmbientColor");
+    for (int i = 0; i < 3; ++i)
+        lines.appendFloat(ambientColor_[i]);
+    return lines.getText();
+}
