@@ -8,52 +8,6 @@ void OrvexMainForm::locationEditSlot() {}
 
 void OrvexMainForm::asatUpdater_finishedAll() {}
 
-void OrvexMainForm::centerConsteSlot() {}
-
-void OrvexMainForm::centerPlanetSlot() {}
-
-void OrvexMainForm::centerFixedStarSlot() {}
-
-void OrvexMainForm::centerGalaxySlot() {}
-
-void OrvexMainForm::centeringSlot() {}
-
-void OrvexMainForm::updateCometsList() {}
-
-void OrvexMainForm::updateAsteroidsList() {}
-
-void OrvexMainForm::updateSpacecraftsList() {}
-
-void OrvexMainForm::updateASatellitesList() {}
-
-void OrvexMainForm::consteShowLinesSlot() {}
-
-void OrvexMainForm::consteHighlightLinesSlot() {}
-
-void OrvexMainForm::consteHideLinesSlot() {}
-
-void OrvexMainForm::consteShowPictsSlot() {}
-
-void OrvexMainForm::consteHighlightPictsSlot() {}
-
-void OrvexMainForm::consteHidePictsSlot() {}
-
-void OrvexMainForm::consteShowLabelsSlot() {}
-
-void OrvexMainForm::consteHideLabelsSlot() {}
-
-void OrvexMainForm::consteShowSepsSlot() {}
-
-void OrvexMainForm::consteHideSepsSlot() {}
-
-void OrvexMainForm::planetShowSlot() {}
-
-void OrvexMainForm::planetHighlightSlot() {}
-
-void OrvexMainForm::planetHideSlot() {}
-
-void OrvexMainForm::displayListSlot() {}
-
 void OrvexMainForm::cometsAddSlot() {}
 
 void OrvexMainForm::cometsRemoveSlot() {}
@@ -67,20 +21,4 @@ void OrvexMainForm::spacecraftAddSlot() {}
 void OrvexMainForm::spacecraftRemoveSlot() {}
 
 void OrvexMainForm::asatelliteUpdateSlot() {}
-
-void OrvexMainForm::displayConsteSlot() {}
-
-void OrvexMainForm::displayPlanetSlot() {}
-
-void OrvexMainForm::displayFstarSlot() {}
-
-void OrvexMainForm::displayGalaxySlot() {}
-
-void OrvexMainForm::displayCometSlot() {}
-
-void OrvexMainForm::displayAsteroidSlot() {}
-
-void OrvexMainForm::displaySpacecraftSlot() {}
-
-void OrvexMainForm::displayASatelliteSlot() {}
 
