@@ -8,17 +8,4 @@ void OrvexMainForm::locationEditSlot() {}
 
 void OrvexMainForm::asatUpdater_finishedAll() {}
 
-void OrvexMainForm::cometsAddSlot() {}
-
-void OrvexMainForm::cometsRemoveSlot() {}
-
-void OrvexMainForm::asteroidsAddSlot() {}
-
-void OrvexMainForm::asteroidsRemoveSlot() {}
-
-void OrvexMainForm::spacecraftAddSlot() {}
-
-void OrvexMainForm::spacecraftRemoveSlot() {}
-
 void OrvexMainForm::asatelliteUpdateSlot() {}
-
