@@ -72,6 +72,9 @@ public:
     virtual void setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm);
     virtual QString programDir() const { return programDir_; }
     virtual void buildLanguageMenu();
+    // The selected names of the display list in list order, each followed by
+    // a blank.
+    virtual QString checkedItemNames();
 
     // The browser pane (OrvexMainFormBrowser.cpp). "./" paths start at the
     // program directory; back slashes become "/".
@@ -524,6 +527,14 @@ private:
     void setPlayToggles(bool on);
     // Fills the property panel's class list from the engine, once.
     void fillClassList();
+    // Executes command followed by the display list's selected names.
+    void sendForSelection(const char* command);
+    // Brings an orbit file into the kind's orbit directory, or deletes the
+    // files of the selected objects from it (kind: EngineLink::OrbitKind).
+    void addOrbitFile(int kind);
+    void removeOrbitFiles(int kind);
+    // A question with the buttons Yes (the default) and No (also Escape).
+    bool askYesNo(const QString& question);
 
     QString programDir_;
     QString styleName_;

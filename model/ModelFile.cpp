@@ -1,6 +1,7 @@
 #include "model/ModelFile.h"
 
 #include "engine/DataFile.h"
+#include "platform/DirectoryListing.h"
 
 bool nextToken(DataFile& file, std::string& token) {
     while (file.good()) {
@@ -35,4 +36,20 @@ void skipBlock(DataFile& file) {
             ++depth;
         }
     }
+}
+
+std::vector<std::string> orbitFileNames(const std::string& dir) {
+    return platform::listFiles(dir, "*.*");
+}
+
+bool readDeclaredName(const std::string& path, std::string& name) {
+    DataFile file;
+    if (!file.open(path))
+        return false;
+    std::string token;
+    while (nextToken(file, token)) {
+        if (token == "Name:")
+            return nextToken(file, name);
+    }
+    return false;
 }

@@ -4,11 +4,21 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class DataFile;
 
 // The next meaningful token; false when the file ends first.
 bool nextToken(DataFile& file, std::string& token);
+
+// The entries of an orbit directory the object lists are built from: the
+// regular files whose names hold a dot, in byte order, so that of two files
+// declaring the same object the same one comes first everywhere.
+std::vector<std::string> orbitFileNames(const std::string& dir);
+
+// The word after the first "Name:" of an orbit file (comments skipped); false
+// when the file cannot be opened or declares no name.
+bool readDeclaredName(const std::string& path, std::string& name);
 
 // True when the token closes a record (it starts with "}").
 inline bool closesRecord(const std::string& token) {

@@ -12,7 +12,6 @@
 #include "model/ModelServices.h"
 #include "model/Ssystem.h"
 #include "model/TwoLineElements.h"
-#include "platform/DirectoryListing.h"
 
 struct Ssystem::ObjectKind {
     int type;
@@ -63,27 +62,16 @@ const std::vector<BodyFileName>& Ssystem::getFileRecords(int type) const {
 
 void Ssystem::scanOrbitDir(std::vector<BodyFileName>& records, const std::string& dir) {
     records.clear();
-    // Sorted by name, so that of two files naming the same body the same one
-    // is found on every machine.
-    for (const std::string& entry : platform::listFiles(dir, "*.*")) {
-        DataFile file;
-        if (!file.open(dir + entry))
-            continue;
-        std::string token;
-        while (nextToken(file, token)) {
-            if (token == "Name:") {
-                std::string name;
-                if (nextToken(file, name))
-                    records.push_back({name, dir + entry});
-                break;
-            }
-        }
+    for (const std::string& entry : orbitFileNames(dir)) {
+        std::string name;
+        if (readDeclaredName(dir + entry, name))
+            records.push_back({name, dir + entry});
     }
 }
 
 void Ssystem::scanASatelliteDir(std::vector<BodyFileName>& records, const std::string& dir) {
     records.clear();
-    for (const std::string& entry : platform::listFiles(dir, "*.*")) {
+    for (const std::string& entry : orbitFileNames(dir)) {
         DataFile file;
         if (!file.open(dir + entry))
             continue;

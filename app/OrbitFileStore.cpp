@@ -1,0 +1,79 @@
+#include "app/OrbitFileStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "model/ModelFile.h"
+
+OrbitFileStore::OrbitFileStore(std::string dir) : dir_(std::move(dir)) {}
+
+bool OrbitFileStore::fileContains(const QString& path, const QString& text) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream in(&file);
+    QString line;
+    while (in.readLineInto(&line)) {
+        if (line.contains(text))
+            return true;
+    }
+    return false;
+}
+
+std::string OrbitFileStore::findOrbitFile(const std::string& name) const {
+    for (const std::string& entry : orbitFileNames(dir_)) {
+        std::string declared;
+        if (readDeclaredName(dir_ + entry, declared) && declared == name)
+            return dir_ + entry;
+    }
+    return {};
+}
+
+QString OrbitFileStore::dirPath() const {
+    return QFile::decodeName(QByteArray::fromStdString(dir_.empty() ? "." : dir_));
+}
+
+bool OrbitFileStore::holds(const QString& file) const {
+    const QString dir = QFileInfo(dirPath()).canonicalFilePath();
+    const QFileInfo chosen(file);
+    return !dir.isEmpty() && chosen.exists() && chosen.canonicalPath() == dir;
+}
+
+QString OrbitFileStore::destination(const QString& file) const {
+    return QDir(QDir(dirPath()).absolutePath()).filePath(QFileInfo(file).fileName());
+}
+
+bool OrbitFileStore::copyIn(const QString& file, QString& error) const {
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly)) {
+        error = source.errorString();
+        return false;
+    }
+    const QByteArray data = source.readAll();
+    if (source.error() != QFileDevice::NoError) {
+        error = source.errorString();
+        return false;
+    }
+    QSaveFile target(destination(file));
+    if (!target.open(QIODevice::WriteOnly) || target.write(data) != data.size() ||
+        !target.commit()) {
+        error = target.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool OrbitFileStore::remove(const std::string& path, QString& error) {
+    std::error_code failure;
+    if (std::filesystem::remove(path, failure))
+        return true;
+    error = failure ? QString::fromLocal8Bit(failure.message().c_str())
+                    : QStringLiteral("The file does not exist.");
+    return false;
+}

@@ -1,0 +1,304 @@
+// The "Centering" and "Object Display" pages: lists of the simulation's
+// objects by name, filled from the engine's name queries. A double click on
+// the centring list turns the view to the object; the display list shows per
+// kind which bodies are hidden, shown or highlighted and which comets,
+// asteroids, spacecraft and artificial satellites take part, and writes each
+// change back to the engine (and the kind's list file) as soon as the
+// selection changes.
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QStringList>
+#include <QTreeWidget>
+
+#include "app/CommandText.h"
+#include "app/EngineLink.h"
+#include "app/OrvexMainForm.h"
+
+namespace {
+
+// The pages of displayWidgetStack under the display list.
+enum DisplayPage {
+    ConstePage = 0,
+    CometPage,
+    AsteroidPage,
+    SpacecraftPage,
+    ASatellitePage,
+    NoPage
+};
+
+// What differs between the four kinds of objects whose orbit files join the
+// simulation one by one.
+struct ObjectKind {
+    const char* namesQuery;    // the objects in the simulation
+    const char* allNamesQuery; // every object the kind's orbit directory declares
+    const char* removeAll;
+    const char* add;
+    const char* saveList;
+    DisplayPage page;
+};
+
+const ObjectKind comets = {
+    "Ssystem.CometNames", "Ssystem.AllCometNames",         "Ssystem.RemoveComet All",
+    "Ssystem.AddComet ",  "Ssystem.SaveCometList Default", CometPage};
+const ObjectKind asteroids = {
+    "Ssystem.AsteroidNames", "Ssystem.AllAsteroidNames",         "Ssystem.RemoveAsteroid All",
+    "Ssystem.AddAsteroid ",  "Ssystem.SaveAsteroidList Default", AsteroidPage};
+const ObjectKind spacecraft = {
+    "Ssystem.SpacecraftNames", "Ssystem.AllSpacecraftNames",         "Ssystem.RemoveSpacecraft All",
+    "Ssystem.AddSpacecraft ",  "Ssystem.SaveSpacecraftList Default", SpacecraftPage};
+const ObjectKind aSatellites = {
+    "Ssystem.ASatelliteNames", "Ssystem.AllASatelliteNames",         "Ssystem.RemoveASatellite All",
+    "Ssystem.AddASatellite ",  "Ssystem.SaveASatelliteList Default", ASatellitePage};
+
+void send(EngineLink* engine, const std::string& line) {
+    if (engine)
+        engine->processScenarioLine(line);
+}
+
+QStringList askList(EngineLink* engine, const char* query) {
+    return CommandText::readList(engine ? engine->getCommandValue(query) : std::string());
+}
+
+QTreeWidgetItem* addItem(QTreeWidget* list, const QString& name) {
+    return new QTreeWidgetItem(list, QStringList(name));
+}
+
+// Replaces a list's items by the names a query answers. The display list
+// reports a cleared selection as a change, which must not reach the page the
+// user is leaving: hence no signals while the items change.
+void fillNames(QTreeWidget* list, EngineLink* engine, const char* query) {
+    const QSignalBlocker quiet(list);
+    list->clear();
+    for (const QString& name : askList(engine, query))
+        addItem(list, name);
+}
+
+void fillKind(OrvexMainForm& form, const ObjectKind& kind) {
+    EngineLink* engine = form.engine();
+    const QStringList inSimulation = askList(engine, kind.namesQuery);
+    const QSignalBlocker quiet(form.displayList);
+    form.displayList->clear();
+    for (const QString& name : askList(engine, kind.allNamesQuery)) {
+        QTreeWidgetItem* item = addItem(form.displayList, name);
+        item->setCheckState(0, inSimulation.contains(name) ? Qt::Checked : Qt::Unchecked);
+    }
+    form.displayWidgetStack->setCurrentIndex(kind.page);
+}
+
+// Every ticked object of the kind joins the simulation and the kind's list file.
+void applyKind(OrvexMainForm& form, const ObjectKind& kind) {
+    EngineLink* engine = form.engine();
+    send(engine, kind.removeAll);
+    QTreeWidget* list = form.displayList;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        if (item->checkState(0) == Qt::Checked)
+            send(engine, kind.add + EngineLink::toEngineText(item->text(0)));
+    }
+    form.updatePlanetList();
+    send(engine, kind.saveList);
+}
+
+// " name" for every item of the display list in the given state, in list order.
+std::string namesInState(const QTreeWidget* list, Qt::CheckState state) {
+    std::string names;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        if (item->checkState(0) == state)
+            names += " " + EngineLink::toEngineText(item->text(0));
+    }
+    return names;
+}
+
+// Bodies off are hidden, in the middle state shown, on highlighted.
+void applyPlanets(OrvexMainForm& form) {
+    EngineLink* engine = form.engine();
+    send(engine, "Ssystem.HideAstrBodies All");
+    send(engine, "Ssystem.HlightAstrBodies " + namesInState(form.displayList, Qt::Checked));
+    const std::string shown = namesInState(form.displayList, Qt::PartiallyChecked);
+    // Reloading the lists puts the comets and the rest back as their files say.
+    send(engine, "Ssystem.LoadCometList Default");
+    send(engine, "Ssystem.LoadAsteroidList Default");
+    send(engine, "Ssystem.LoadSpacecraftList Default");
+    send(engine, "Ssystem.LoadASatelliteList Default");
+    form.updatePlanetList();
+    send(engine, "Ssystem.ShowAstrBodies " + shown);
+}
+
+} // namespace
+
+// Centring.
+
+void OrvexMainForm::centerPlanetSlot() {
+    fillNames(centerList, gl_, "Ssystem.AstrNames");
+}
+
+void OrvexMainForm::centerConsteSlot() {
+    fillNames(centerList, gl_, "Constes.ConsteNames");
+}
+
+void OrvexMainForm::centerFixedStarSlot() {
+    fillNames(centerList, gl_, "Fstars.FstarNames");
+}
+
+void OrvexMainForm::centerGalaxySlot() {
+    fillNames(centerList, gl_, "Galaxies.GalaxyNames");
+}
+
+void OrvexMainForm::centeringSlot() {
+    const QTreeWidgetItem* item = centerList->currentItem();
+    if (!item)
+        return;
+    const std::string name = EngineLink::toEngineText(item->text(0));
+    send(gl_, (traceCheck->isChecked() ? "Camera.TraceTo " : "Camera.LookTo ") + name + " 45");
+}
+
+// The display list's pages.
+
+void OrvexMainForm::displayPlanetSlot() {
+    const QStringList shown = askList(gl_, "Ssystem.ShowAstrBodies");
+    const QStringList highlighted = askList(gl_, "Ssystem.HlightAstrBodies");
+    const QSignalBlocker quiet(displayList);
+    displayList->clear();
+    for (const QString& name : askList(gl_, "Ssystem.PlanetNames")) {
+        QTreeWidgetItem* item = addItem(displayList, name);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsUserTristate);
+        Qt::CheckState state = Qt::Unchecked;
+        if (shown.contains(name))
+            state = Qt::PartiallyChecked;
+        if (highlighted.contains(name))
+            state = Qt::Checked;
+        item->setCheckState(0, state);
+    }
+    displayWidgetStack->setCurrentIndex(NoPage);
+}
+
+void OrvexMainForm::displayConsteSlot() {
+    fillNames(displayList, gl_, "Constes.ConsteNames");
+    displayWidgetStack->setCurrentIndex(ConstePage);
+}
+
+void OrvexMainForm::displayFstarSlot() {
+    fillNames(displayList, gl_, "Fstars.FstarNames");
+    displayWidgetStack->setCurrentIndex(NoPage);
+}
+
+void OrvexMainForm::displayGalaxySlot() {
+    fillNames(displayList, gl_, "Galaxies.GalaxyNames");
+    displayWidgetStack->setCurrentIndex(NoPage);
+}
+
+void OrvexMainForm::displayCometSlot() {
+    updateCometsList();
+}
+
+void OrvexMainForm::displayAsteroidSlot() {
+    updateAsteroidsList();
+}
+
+void OrvexMainForm::displaySpacecraftSlot() {
+    updateSpacecraftsList();
+}
+
+void OrvexMainForm::displayASatelliteSlot() {
+    updateASatellitesList();
+}
+
+void OrvexMainForm::updateCometsList() {
+    fillKind(*this, comets);
+}
+
+void OrvexMainForm::updateAsteroidsList() {
+    fillKind(*this, asteroids);
+}
+
+void OrvexMainForm::updateSpacecraftsList() {
+    fillKind(*this, spacecraft);
+}
+
+void OrvexMainForm::updateASatellitesList() {
+    fillKind(*this, aSatellites);
+}
+
+void OrvexMainForm::displayListSlot() {
+    if (displayPlanetButton->isChecked())
+        applyPlanets(*this);
+    else if (displayCometButton->isChecked())
+        applyKind(*this, comets);
+    else if (displayAsteroidButton->isChecked())
+        applyKind(*this, asteroids);
+    else if (displaySpacecraftButton->isChecked())
+        applyKind(*this, spacecraft);
+    else if (displayASatelliteButton->isChecked())
+        applyKind(*this, aSatellites);
+}
+
+// Display commands for the selected names of the display list.
+
+QString OrvexMainForm::checkedItemNames() {
+    QString names;
+    for (int i = 0; i < displayList->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = displayList->topLevelItem(i);
+        if (item->isSelected())
+            names += item->text(0) + QLatin1Char(' ');
+    }
+    return names;
+}
+
+void OrvexMainForm::sendForSelection(const char* command) {
+    send(gl_, command + EngineLink::toEngineText(checkedItemNames()));
+}
+
+void OrvexMainForm::consteShowLinesSlot() {
+    sendForSelection("Constes.ShowLines ");
+}
+
+void OrvexMainForm::consteHighlightLinesSlot() {
+    sendForSelection("Constes.HlightLines ");
+}
+
+void OrvexMainForm::consteHideLinesSlot() {
+    sendForSelection("Constes.HideLines ");
+}
+
+void OrvexMainForm::consteShowPictsSlot() {
+    sendForSelection("Constes.ShowArts ");
+}
+
+void OrvexMainForm::consteHighlightPictsSlot() {
+    sendForSelection("Constes.HlightArts ");
+}
+
+void OrvexMainForm::consteHidePictsSlot() {
+    sendForSelection("Constes.HideArts ");
+}
+
+void OrvexMainForm::consteShowLabelsSlot() {
+    sendForSelection("Constes.ShowNames ");
+}
+
+void OrvexMainForm::consteHideLabelsSlot() {
+    sendForSelection("Constes.HideNames ");
+}
+
+void OrvexMainForm::consteShowSepsSlot() {
+    sendForSelection("Constes.ShowSeps ");
+}
+
+void OrvexMainForm::consteHideSepsSlot() {
+    sendForSelection("Constes.HideSeps ");
+}
+
+void OrvexMainForm::planetShowSlot() {
+    sendForSelection("Ssystem.ShowAstrBodies ");
+}
+
+void OrvexMainForm::planetHighlightSlot() {
+    sendForSelection("Ssystem.HlightAstrBodies ");
+}
+
+void OrvexMainForm::planetHideSlot() {
+    sendForSelection("Ssystem.HideAstrBodies ");
+}

@@ -1,0 +1,149 @@
+// Orbit files of comets, asteroids and spacecraft on the "Object Display"
+// page: a file chosen anywhere is copied into the kind's orbit directory, the
+// files of the selected objects are deleted from it, and the engine reloads
+// the kind's list so that the lists show the directory as it now is.
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+#include "app/EngineLink.h"
+#include "app/OrbitFileStore.h"
+#include "app/OrvexMainForm.h"
+
+namespace {
+
+struct OrbitFileKind {
+    const char* caption;
+    const char* filter;
+    const char* invalidFile;
+    const char* sameName;
+    const char* loadList;
+    const char* saveList;
+    void (OrvexMainForm::*refresh)();
+};
+
+// By EngineLink::OrbitKind.
+const OrbitFileKind orbitFileKinds[] = {
+    {QT_TRANSLATE_NOOP("OrvexMainForm", "Open a comet orbit file ..."), "Comet Orbit Files (*.dat)",
+     QT_TRANSLATE_NOOP("OrvexMainForm", "This file doesn't seem a correct comet orbit file."),
+     QT_TRANSLATE_NOOP("OrvexMainForm", "Same file name is found in the comet data directory.  "
+                                        "Do you want to overwrite it ?"),
+     "Ssystem.LoadCometList Default", "Ssystem.SaveCometList Default",
+     &OrvexMainForm::updateCometsList},
+    {QT_TRANSLATE_NOOP("OrvexMainForm", "Open a asteroid orbit file ..."),
+     "Asteroid Orbit Files (*.dat)",
+     QT_TRANSLATE_NOOP("OrvexMainForm", "This file doesn't seem a correct asteroid orbit file."),
+     QT_TRANSLATE_NOOP("OrvexMainForm", "Same file name is found in the asteroid data directory.  "
+                                        "Do you want to overwrite it ?"),
+     "Ssystem.LoadAsteroidList Default", "Ssystem.SaveAsteroidList Default",
+     &OrvexMainForm::updateAsteroidsList},
+    {QT_TRANSLATE_NOOP("OrvexMainForm", "Open a spacecraft orbit file ..."),
+     "Spacecraft Orbit Files (*.dat)",
+     QT_TRANSLATE_NOOP("OrvexMainForm", "This file doesn't seem a correct space craft orbit file."),
+     QT_TRANSLATE_NOOP("OrvexMainForm",
+                       "Same file name is found in the spacecraft data directory.  "
+                       "Do you want to overwrite it ?"),
+     "Ssystem.LoadSpacecraftList Default", "Ssystem.SaveSpacecraftList Default",
+     &OrvexMainForm::updateSpacecraftsList},
+};
+
+} // namespace
+
+void OrvexMainForm::cometsAddSlot() {
+    addOrbitFile(EngineLink::CometOrbits);
+}
+
+void OrvexMainForm::cometsRemoveSlot() {
+    removeOrbitFiles(EngineLink::CometOrbits);
+}
+
+void OrvexMainForm::asteroidsAddSlot() {
+    addOrbitFile(EngineLink::AsteroidOrbits);
+}
+
+void OrvexMainForm::asteroidsRemoveSlot() {
+    removeOrbitFiles(EngineLink::AsteroidOrbits);
+}
+
+void OrvexMainForm::spacecraftAddSlot() {
+    addOrbitFile(EngineLink::SpacecraftOrbits);
+}
+
+void OrvexMainForm::spacecraftRemoveSlot() {
+    removeOrbitFiles(EngineLink::SpacecraftOrbits);
+}
+
+bool OrvexMainForm::askYesNo(const QString& question) {
+    QMessageBox box(QMessageBox::Question, tr("Orvex Studio"), question, QMessageBox::NoButton,
+                    this);
+    QPushButton* yes = box.addButton(tr("&Yes"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void OrvexMainForm::addOrbitFile(int kind) {
+    if (!gl_ || !gl_->hasRoot())
+        return;
+    const OrbitFileKind& texts = orbitFileKinds[kind];
+    const QString file = QFileDialog::getOpenFileName(this, tr(texts.caption), QString(),
+                                                      QString::fromLatin1(texts.filter));
+    if (file.isEmpty())
+        return;
+    const OrbitFileStore store(gl_->getOrbitDir(EngineLink::OrbitKind(kind)));
+    if (store.holds(file))
+        return;
+    if (!OrbitFileStore::fileContains(file, QStringLiteral("Name:"))) {
+        showWarning(tr(texts.invalidFile));
+        return;
+    }
+    const QString destination = store.destination(file);
+    if (QFileInfo::exists(destination) && !askYesNo(tr(texts.sameName)))
+        return;
+    QString error;
+    if (!store.copyIn(file, error))
+        showWarning(tr("The orbit file could not be copied to %1:\n%2").arg(destination, error));
+    // The engine rescans the directory either way and lists what it holds.
+    gl_->processScenarioLine(texts.loadList);
+    (this->*texts.refresh)();
+    if (centerPlanetButton->isChecked())
+        centerPlanetSlot();
+}
+
+void OrvexMainForm::removeOrbitFiles(int kind) {
+    if (!gl_ || !gl_->hasRoot())
+        return;
+    const OrbitFileKind& texts = orbitFileKinds[kind];
+    if (!askYesNo(tr("Removed orbit data will be lost.  Do you really want to remove it ?")))
+        return;
+    const OrbitFileStore store(gl_->getOrbitDir(EngineLink::OrbitKind(kind)));
+    bool removed = false;
+    QStringList failures;
+    for (int i = 0; i < displayList->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = displayList->topLevelItem(i);
+        if (!item->isSelected())
+            continue;
+        const std::string path = store.findOrbitFile(EngineLink::toEngineText(item->text(0)));
+        if (path.empty())
+            continue;
+        QString error;
+        if (OrbitFileStore::remove(path, error))
+            removed = true;
+        else
+            failures << QFile::decodeName(QByteArray::fromStdString(path)) + ": " + error;
+    }
+    if (!failures.isEmpty())
+        showWarning(tr("The orbit files could not be removed:\n%1").arg(failures.join('\n')));
+    if (!removed)
+        return;
+    gl_->processScenarioLine(texts.loadList);
+    (this->*texts.refresh)();
+    gl_->processScenarioLine(texts.saveList);
+    if (centerPlanetButton->isChecked())
+        centerPlanetSlot();
+}

@@ -1,0 +1,158 @@
+// The centring and object display lists on a recording fake engine: the
+// lists the engine's name queries fill, the centring command of a double
+// click, the three states of the planet page and what a change of selection
+// writes back on each page.
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTreeWidget>
+
+#include "support/MainFormFixture.h"
+
+namespace {
+
+using orvextest::MainFormFixture;
+using Lines = std::vector<std::string>;
+
+class ObjectLists : public MainFormFixture {
+protected:
+    void SetUp() override {
+        MainFormFixture::SetUp();
+        auto& answers = engine.recorded.answers;
+        answers["Ssystem.AstrNames"] = "Sun Venus Earth";
+        answers["Constes.ConsteNames"] = "And Ori UMa";
+        answers["Fstars.FstarNames"] = "Sirius Vega";
+        answers["Galaxies.GalaxyNames"] = "M31";
+        answers["Ssystem.PlanetNames"] = "Mercury Venus Earth Mars";
+        answers["Ssystem.ShowAstrBodies"] = "Venus Earth";
+        answers["Ssystem.HlightAstrBodies"] = " Earth  Mars ";
+        answers["Ssystem.AllCometNames"] = "Encke Halley Tempel1";
+        answers["Ssystem.CometNames"] = "Encke";
+        answers["Ssystem.AllAsteroidNames"] = "Ceres Vesta";
+        answers["Ssystem.AsteroidNames"] = "";
+    }
+    static QStringList names(const QTreeWidget* list) {
+        QStringList result;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            result << list->topLevelItem(i)->text(0);
+        return result;
+    }
+    QTreeWidgetItem* displayItem(int i) const { return form->displayList->topLevelItem(i); }
+    int page() const { return form->displayWidgetStack->currentIndex(); }
+    Lines sent() {
+        Lines lines;
+        lines.swap(engine.recorded.lines);
+        return lines;
+    }
+};
+
+TEST_F(ObjectLists, CentringListsEachKindAndADoubleClickLooksOrTraces) {
+    const std::pair<QRadioButton*, QStringList> kinds[] = {
+        {form->centerConsteButton, {"And", "Ori", "UMa"}},
+        {form->centerFixedStarButton, {"Sirius", "Vega"}},
+        {form->centerGalaxyButton, {"M31"}},
+        {form->centerPlanetButton, {"Sun", "Venus", "Earth"}},
+    };
+    for (const auto& [button, expected] : kinds) {
+        button->click();
+        EXPECT_EQ(names(form->centerList), expected);
+    }
+
+    // Without a current item a double click sends nothing.
+    form->centeringSlot();
+    EXPECT_TRUE(sent().empty());
+
+    QTreeWidgetItem* venus = form->centerList->topLevelItem(1);
+    form->centerList->setCurrentItem(venus);
+    emit form->centerList->itemDoubleClicked(venus, 0);
+    form->traceCheck->setChecked(true);
+    emit form->centerList->itemDoubleClicked(venus, 0);
+    EXPECT_EQ(sent(), Lines({"Camera.LookTo Venus 45", "Camera.TraceTo Venus 45"}));
+}
+
+TEST_F(ObjectLists, PlanetPageShowsHiddenShownAndHighlightedAsThreeStates) {
+    form->displayPlanetButton->click();
+    ASSERT_EQ(names(form->displayList), QStringList({"Mercury", "Venus", "Earth", "Mars"}));
+    EXPECT_EQ(displayItem(0)->checkState(0), Qt::Unchecked);        // in neither list
+    EXPECT_EQ(displayItem(1)->checkState(0), Qt::PartiallyChecked); // shown
+    EXPECT_EQ(displayItem(2)->checkState(0), Qt::Checked);          // shown and highlighted
+    EXPECT_EQ(displayItem(3)->checkState(0), Qt::Checked);          // highlighted
+    EXPECT_TRUE(displayItem(0)->flags() & Qt::ItemIsUserTristate);
+    EXPECT_EQ(page(), 5);
+    EXPECT_TRUE(sent().empty());
+
+    // A change of selection hides everything, then highlights and shows.
+    displayItem(0)->setCheckState(0, Qt::PartiallyChecked);
+    displayItem(1)->setSelected(true);
+    EXPECT_EQ(sent(),
+              Lines({"Ssystem.HideAstrBodies All", "Ssystem.HlightAstrBodies  Earth Mars",
+                     "Ssystem.LoadCometList Default", "Ssystem.LoadAsteroidList Default",
+                     "Ssystem.LoadSpacecraftList Default", "Ssystem.LoadASatelliteList Default",
+                     "Ssystem.ShowAstrBodies  Mercury Venus"}));
+}
+
+TEST_F(ObjectLists, CometSelectionChangeRewritesTheCometListAndLeavingThePageSendsNothing) {
+    form->displayCometButton->click();
+    ASSERT_EQ(names(form->displayList), QStringList({"Encke", "Halley", "Tempel1"}));
+    EXPECT_EQ(displayItem(0)->checkState(0), Qt::Checked);
+    EXPECT_EQ(displayItem(1)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(page(), 1);
+
+    // Ticking alone sends nothing; the next change of selection applies it.
+    displayItem(1)->setCheckState(0, Qt::Checked);
+    EXPECT_TRUE(sent().empty());
+    displayItem(2)->setSelected(true);
+    EXPECT_EQ(sent(), Lines({"Ssystem.RemoveComet All", "Ssystem.AddComet Encke",
+                             "Ssystem.AddComet Halley", "Ssystem.SaveCometList Default"}));
+
+    // Clearing the comet names for the asteroid page, whose button is already
+    // on, must not write the comets into the asteroid list.
+    form->displayAsteroidButton->click();
+    EXPECT_TRUE(sent().empty());
+    EXPECT_EQ(names(form->displayList), QStringList({"Ceres", "Vesta"}));
+    EXPECT_EQ(page(), 2);
+    displayItem(0)->setCheckState(0, Qt::Checked);
+    displayItem(0)->setSelected(true);
+    EXPECT_EQ(sent(), Lines({"Ssystem.RemoveAsteroid All", "Ssystem.AddAsteroid Ceres",
+                             "Ssystem.SaveAsteroidList Default"}));
+
+    // Stars, galaxies and constellations have nothing to write back.
+    for (QRadioButton* button :
+         {form->displayFixedStarButton, form->displayGalaxyButton, form->displayConsteButton}) {
+        button->click();
+        displayItem(0)->setSelected(true);
+        EXPECT_TRUE(sent().empty());
+    }
+}
+
+TEST_F(ObjectLists, ConstellationButtonsActOnTheSelectedNames) {
+    form->displayConsteButton->click();
+    EXPECT_EQ(page(), 0);
+    const std::pair<QPushButton*, std::string> buttons[] = {
+        {form->consteShowLinesButton, "Constes.ShowLines "},
+        {form->consteHlightLinesButton, "Constes.HlightLines "},
+        {form->consteHideLinesButton, "Constes.HideLines "},
+        {form->consteShowPictsButton, "Constes.ShowArts "},
+        {form->consteHilightPictsButton, "Constes.HlightArts "},
+        {form->consteHidePictsButton, "Constes.HideArts "},
+        {form->consteShowLabelsButton, "Constes.ShowNames "},
+        {form->consteHideLabelsButton, "Constes.HideNames "},
+        {form->consteShowSepsButton, "Constes.ShowSeps "},
+        {form->consteHideSepsButton, "Constes.HideSeps "},
+    };
+    // Nothing selected: the word with an empty list.
+    form->consteHideSepsButton->click();
+    EXPECT_EQ(sent(), Lines({"Constes.HideSeps "}));
+
+    displayItem(2)->setSelected(true);
+    displayItem(1)->setSelected(true);
+    for (const auto& [button, word] : buttons) {
+        button->click();
+        EXPECT_EQ(sent(), Lines({word + "Ori UMa "}));
+    }
+    form->planetHighlightSlot();
+    EXPECT_EQ(sent(), Lines({"Ssystem.HlightAstrBodies Ori UMa "}));
+}
+
+} // namespace
