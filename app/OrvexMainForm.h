@@ -15,6 +15,7 @@
 
 class EngineLink;
 class HelpViewer;
+class OrvexBookmarkForm;
 class ScenarioFetch;
 class ScenarioFile;
 class WebBrowserView;
@@ -478,6 +479,9 @@ public:
     OrvexOptionForm* optionForm = nullptr;
     // The artificial-satellite update of the latest run; null before the first.
     SatelliteDownload* asatUpdater = nullptr;
+    // The bookmarks and their dialog, made by init() and kept for the
+    // window's life; they fill bookmarkMenu.
+    OrvexBookmarkForm* bookmarkForm = nullptr;
 
 protected:
     // Raised while the window fills its controls from the engine (and during
@@ -518,6 +522,8 @@ private:
     void unembed();
     // Puts the web view into browserAX when the application can have one.
     void buildWebView();
+    // Makes the bookmark dialog and the bookmark menu (OrvexMainFormBookmarks.cpp).
+    void buildBookmarks();
     void startScenarioFetch(const QString& url, bool trustedOrigin);
     // Opens a scenario file into the editor and starts it in the engine.
     void openScenarioFile(const QString& fileName);

@@ -2,7 +2,6 @@
 // page and its frames, command links played as scenarios, scenario files
 // fetched and played, media links handed to the media viewer.
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextEdit>
@@ -17,8 +16,6 @@
 
 namespace {
 
-// The home page until the bookmarks name one.
-const char* const defaultHome = "./htmls/index.html";
 // How many lines a question about commands shows.
 const int shownLines = 24;
 
@@ -144,13 +141,4 @@ void OrvexMainForm::bookmarkNavigate(const QString& url) {
     const QString resolved = resolvePath(url);
     if (beforeNavigate(resolved, QUrl(), true) && browserView)
         browserView->load(BrowserLinks::toUrl(resolved, programDir_));
-}
-
-void OrvexMainForm::browserHomeSlot() {
-    bookmarkNavigate(QString::fromLatin1(defaultHome));
-}
-
-void OrvexMainForm::bookmarkSlot() {
-    if (bookmarkMenu)
-        bookmarkMenu->popup(bookmarkButton->mapToGlobal(QPoint(0, bookmarkButton->height() - 1)));
 }

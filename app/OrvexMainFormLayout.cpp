@@ -19,6 +19,7 @@
 #include "app/OrvexMainForm.h"
 #include "app/StartupState.h"
 #include "app/WindowSettings.h"
+#include "ui/OrvexBookmarkForm.h"
 #include "ui/OrvexMediaForm.h"
 #include "ui/OrvexOptionForm.h"
 #include "ui/OrvexProjForm.h"
@@ -80,8 +81,7 @@ void OrvexMainForm::init() {
     displayWidgetStack->setCurrentIndex(5);
 
     optionForm = new OrvexOptionForm(this);
-    bookmarkMenu = new QMenu(this);
-    bookmarkMenu->setObjectName("bookmarkMenu");
+    buildBookmarks();
 
     scenarioFileName.clear();
     windowTitle_ = tr("Orvex Studio");
@@ -158,6 +158,8 @@ void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm)
     // The option, place and bookmark dialogs get the view here once they exist.
     if (optionForm)
         optionForm->setGL(gl_);
+    if (bookmarkForm)
+        bookmarkForm->setGL(gl_);
     if (projForm_)
         connect(projForm_, &OrvexProjForm::closed, this, &OrvexMainForm::viewMouseNormal);
 }

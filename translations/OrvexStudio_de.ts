@@ -706,6 +706,73 @@ Starten</translation>
     </message>
 </context>
 <context>
+    <name>OrvexBookmarkForm</name>
+    <message>
+        <source>Bookmark Edit</source>
+        <translation>Lesezeichen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>URI : </source>
+        <translation>URI : </translation>
+    </message>
+    <message>
+        <source>Name : </source>
+        <translation>Name : </translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>URI</source>
+        <translation>URI</translation>
+    </message>
+    <message>
+        <source>Edit Bookmarks...</source>
+        <translation>Lesezeichen bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Set current page as Home</source>
+        <translation>Aktuelle Seite als Startseite</translation>
+    </message>
+    <message>
+        <source>Add Bookmark...</source>
+        <translation>Lesezeichen hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Orvex</source>
+        <translation>Orvex</translation>
+    </message>
+    <message>
+        <source>Enter bookmark name : </source>
+        <translation>Name des Lesezeichens : </translation>
+    </message>
+    <message>
+        <source>new bookmark</source>
+        <translation>neues Lesezeichen</translation>
+    </message>
+    <message>
+        <source>new folder</source>
+        <translation>neuer Ordner</translation>
+    </message>
+    <message>
+        <source>Orvex Studio Web Site</source>
+        <translation>Orvex Studio im Web</translation>
+    </message>
+</context>
+<context>
     <name>OrvexProjForm</name>
     <message>
         <source>Orvex Studio</source>

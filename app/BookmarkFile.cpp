@@ -1,0 +1,219 @@
+#include "app/BookmarkFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUrl>
+
+#include "engine/LogMessage.h"
+
+namespace {
+
+const char* const declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+const char* const defaultHome = "./htmls/index.html";
+const char* const siteUri = "http://orvexstudio.example.org/";
+const char* const siteName = QT_TRANSLATE_NOOP("OrvexBookmarkForm", "Orvex Studio Web Site");
+
+QByteArray local(const QString& text) {
+    return text.toLocal8Bit();
+}
+
+void readLevel(const QDomElement& element, std::vector<BookmarkEntry>& entries, QString& home) {
+    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        const QDomElement child = node.toElement();
+        if (child.isNull())
+            continue;
+        const QString tag = child.tagName();
+        if (tag == QLatin1String("bookmark") || tag == QLatin1String("folder")) {
+            BookmarkEntry entry;
+            entry.folder = tag == QLatin1String("folder");
+            entry.name = child.attribute(QStringLiteral("name"));
+            if (!entry.folder)
+                entry.uri = child.attribute(QStringLiteral("uri"));
+            readLevel(child, entry.children, home);
+            entries.push_back(std::move(entry));
+        } else if (tag == QLatin1String("home")) {
+            home = child.attribute(QStringLiteral("uri"));
+        }
+    }
+}
+
+// Text as XML 1.0 can hold it: control characters other than tab and line
+// ends, non-characters and lone surrogates would make the file unreadable.
+QString xmlText(const QString& text) {
+    QString clean;
+    clean.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const ushort u = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            clean += c;
+            clean += text[++i];
+            continue;
+        }
+        if (c.isSurrogate() || u == 0xFFFE || u == 0xFFFF)
+            continue;
+        if (u < 0x20 && u != '\t' && u != '\n' && u != '\r')
+            continue;
+        clean += c;
+    }
+    return clean;
+}
+
+void writeLevel(QDomDocument& doc, QDomElement& parent, const std::vector<BookmarkEntry>& entries,
+                const QString& baseDir) {
+    for (const BookmarkEntry& entry : entries) {
+        QDomElement element =
+            doc.createElement(entry.folder ? QStringLiteral("folder") : QStringLiteral("bookmark"));
+        element.setAttribute(QStringLiteral("name"), xmlText(entry.name));
+        if (!entry.folder)
+            element.setAttribute(QStringLiteral("uri"),
+                                 xmlText(BookmarkFile::relativeAddress(entry.uri, baseDir)));
+        writeLevel(doc, element, entry.children, baseDir);
+        parent.appendChild(element);
+    }
+}
+
+bool writeBytes(const QString& fileName, const QByteArray& bytes) {
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    logMessage("Bookmarks: cannot write %s: %s\n", local(fileName).constData(),
+               local(file.errorString()).constData());
+    return false;
+}
+
+// The path below dir, "" for dir itself; a null text when path is not inside.
+QString pathBelow(const QString& path, const QString& dir) {
+    if (path.isEmpty() || dir.isEmpty())
+        return QString();
+    if (path == dir)
+        return QStringLiteral("");
+    const QString prefix = dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
+    return path.startsWith(prefix) ? path.mid(prefix.size()) : QString();
+}
+
+} // namespace
+
+bool BookmarkEntry::operator==(const BookmarkEntry& other) const {
+    return folder == other.folder && name == other.name && uri == other.uri &&
+           children == other.children;
+}
+
+bool BookmarkTree::operator==(const BookmarkTree& other) const {
+    return home == other.home && entries == other.entries;
+}
+
+BookmarkFile::BookmarkFile(const QString& fileName)
+    : fileName_(QDir::current().absoluteFilePath(fileName)) {}
+
+bool BookmarkFile::isWritable() const {
+    return status_ == Status::Read || status_ == Status::Created || status_ == Status::Default;
+}
+
+BookmarkTree BookmarkFile::read() {
+    QByteArray bytes;
+    Status found = Status::Read;
+    if (!QFileInfo(fileName_).exists() && !QFileInfo(fileName_).isSymLink()) {
+        bytes = defaultContent();
+        found = writeBytes(fileName_, bytes) ? Status::Created : Status::Default;
+    } else {
+        QFile file(fileName_);
+        if (!file.open(QIODevice::ReadOnly)) {
+            logMessage("Bookmarks: cannot read %s (%s); it is left as it is and bookmark "
+                       "changes are not saved\n",
+                       local(fileName_).constData(), local(file.errorString()).constData());
+            status_ = Status::Unreadable;
+            return {};
+        }
+        bytes = file.readAll();
+    }
+
+    BookmarkTree tree;
+    QString error;
+    if (!parse(bytes, &tree, &error)) {
+        logMessage("Bookmarks: %s is not a bookmarks file (%s); it is left as it is and "
+                   "bookmark changes are not saved\n",
+                   local(fileName_).constData(), local(error).constData());
+        status_ = Status::Malformed;
+        return {};
+    }
+    status_ = found;
+    return tree;
+}
+
+bool BookmarkFile::write(const BookmarkTree& tree, const QString& baseDir) const {
+    return isWritable() && writeBytes(fileName_, serialize(tree, baseDir));
+}
+
+QByteArray BookmarkFile::defaultContent() {
+    const QString name = QCoreApplication::translate("OrvexBookmarkForm", siteName);
+    return QByteArray(declaration) + "<bookmarks>\n    <home uri=\"" + defaultHome +
+           "\" />\n    <bookmark uri=\"" + siteUri + "\" name=\"" + name.toHtmlEscaped().toUtf8() +
+           "\" />\n</bookmarks>";
+}
+
+bool BookmarkFile::parse(const QByteArray& bytes, BookmarkTree* tree, QString* error) {
+    QDomDocument doc;
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (!doc.setContent(bytes, &message, &line, &column)) {
+        *error = QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(message);
+        return false;
+    }
+    const QDomElement root = doc.documentElement();
+    if (root.tagName() != QLatin1String("bookmarks")) {
+        *error = QStringLiteral("the document is \"%1\", not \"bookmarks\"").arg(root.tagName());
+        return false;
+    }
+    *tree = BookmarkTree();
+    readLevel(root, tree->entries, tree->home);
+    return true;
+}
+
+QByteArray BookmarkFile::serialize(const BookmarkTree& tree, const QString& baseDir) {
+    QDomDocument doc;
+    QDomElement root = doc.createElement(QStringLiteral("bookmarks"));
+    doc.appendChild(root);
+    QDomElement home = doc.createElement(QStringLiteral("home"));
+    home.setAttribute(QStringLiteral("uri"), xmlText(relativeAddress(tree.home, baseDir)));
+    root.appendChild(home);
+    writeLevel(doc, root, tree.entries, baseDir);
+    return QByteArray(declaration) + doc.toString().toUtf8();
+}
+
+QString BookmarkFile::relativeAddress(const QString& uri, const QString& baseDir) {
+    QString address = uri;
+    address.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (baseDir.isEmpty())
+        return address;
+
+    QString path;
+    if (address.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        // A query or fragment has no place in a plain path: such addresses stay.
+        const QUrl url(address);
+        if (!url.isLocalFile() || url.hasQuery() || url.hasFragment())
+            return address;
+        path = url.toLocalFile();
+        if (!QDir::isAbsolutePath(path))
+            return address;
+    } else if (QDir::isAbsolutePath(address)) {
+        path = address;
+    } else {
+        return address;
+    }
+
+    // As written first (a link inside the program directory stays a link),
+    // then with links and ".." resolved.
+    QString below = pathBelow(QDir::cleanPath(path), QDir::cleanPath(baseDir));
+    if (below.isNull())
+        below =
+            pathBelow(QFileInfo(path).canonicalFilePath(), QFileInfo(baseDir).canonicalFilePath());
+    if (below.isNull())
+        return address;
+    return below.isEmpty() ? QStringLiteral(".") : QStringLiteral("./") + below;
+}

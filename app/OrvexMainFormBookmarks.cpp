@@ -1,0 +1,33 @@
+// The browser pane's bookmarks: the bookmark dialog and its menu, and the home
+// page the bookmarks name.
+#include <QMenu>
+#include <QPushButton>
+
+#include "app/OrvexMainForm.h"
+#include "ui/OrvexBookmarkForm.h"
+
+namespace {
+
+// The home page while the bookmarks name none.
+const char* const defaultHome = "./htmls/index.html";
+
+} // namespace
+
+void OrvexMainForm::buildBookmarks() {
+    bookmarkForm = new OrvexBookmarkForm(this);
+    bookmarkMenu = new QMenu(this);
+    bookmarkMenu->setObjectName(QStringLiteral("bookmarkMenu"));
+    bookmarkForm->setMenu(bookmarkMenu);
+    bookmarkForm->buildMenuTail();
+    connect(bookmarkForm, &OrvexBookmarkForm::navigate, this, &OrvexMainForm::bookmarkNavigate);
+}
+
+void OrvexMainForm::browserHomeSlot() {
+    const QString home = bookmarkForm ? bookmarkForm->home() : QString();
+    bookmarkNavigate(home.isEmpty() ? QString::fromLatin1(defaultHome) : home);
+}
+
+void OrvexMainForm::bookmarkSlot() {
+    if (bookmarkMenu)
+        bookmarkMenu->popup(bookmarkButton->mapToGlobal(QPoint(0, bookmarkButton->height() - 1)));
+}

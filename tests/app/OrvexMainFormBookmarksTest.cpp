@@ -1,0 +1,279 @@
+// The bookmarks of the control window: the menu built from "bookmarks.xml",
+// the home page, adding the page shown, the dialog's edits, and what the
+// file holds after the window is gone.
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTranslator>
+
+#include "app/BookmarkFile.h"
+#include "app/StartupState.h"
+#include "engine/LogMessage.h"
+#include "support/MainFormFixture.h"
+#include "support/NextModal.h"
+#include "ui/OrderedListItem.h"
+#include "ui/OrvexBookmarkForm.h"
+#include "ui/QOrderedListView.h"
+
+namespace {
+
+using orvextest::NextModal;
+
+const char* const toursFile =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<bookmarks>"
+    "<home uri=\"./htmls/tour.html\"/>"
+    "<folder name=\"Tours\"><bookmark name=\"Sky\" uri=\"./htmls/sky.html\"/>"
+    "<folder name=\"Later\"/></folder>"
+    "<bookmark name=\"Site\" uri=\"http://example.org/\"/>"
+    "<folder name=\"Empty\"/>"
+    "<bookmark name=\"Blank\" uri=\"\"/>"
+    "</bookmarks>";
+
+class Bookmarks : public orvextest::MainFormFixture {
+protected:
+    // A new window on the bookmarks file as it is now (the old one writes it).
+    void restart(const QByteArray& file = QByteArray()) {
+        form.reset();
+        if (!file.isNull()) {
+            QFile out(bookmarksFile());
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(file);
+        }
+        form = std::make_unique<orvextest::AnsweringForm>();
+        form->setForms(projForm.get(), mediaForm.get());
+    }
+    QString bookmarksFile() const { return programFile("bookmarks.xml"); }
+    QByteArray fileBytes() const {
+        QFile in(bookmarksFile());
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    OrvexBookmarkForm* bookmarks() const { return form->bookmarkForm; }
+
+    // The menu as text: "-" for a separator, a submenu as "name[entries]".
+    static QStringList shape(const QMenu* menu) {
+        QStringList entries;
+        for (const QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                entries << "-";
+            else if (action->menu())
+                entries << action->text() + "[" + shape(action->menu()).join(",") + "]";
+            else
+                entries << action->text();
+        }
+        return entries;
+    }
+    static QAction* entry(const QMenu* menu, const QString& text) {
+        for (QAction* action : menu->actions())
+            if (action->text() == text)
+                return action;
+        ADD_FAILURE() << "no entry " << text.toStdString();
+        return nullptr;
+    }
+    static void choose(QAction* action) {
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+        QCoreApplication::processEvents();
+    }
+    // Answers the bookmark name question with text, noting its caption and label.
+    std::function<void(QWidget*)> answer(const QString& text) {
+        return [this, text](QWidget* dialog) {
+            auto* input = qobject_cast<QInputDialog*>(dialog);
+            if (!input)
+                return NextModal::reject(dialog);
+            asked << input->windowTitle() + "|" + input->labelText();
+            input->setTextValue(text);
+            input->accept();
+        };
+    }
+
+    QStringList asked;
+};
+
+const QStringList tail = {"-", "Add Bookmark...", "Edit Bookmarks...", "Set current page as Home"};
+
+TEST_F(Bookmarks, TheMenuFollowsTheTreeAndItsEntriesNavigate) {
+    // The first start wrote the default file.
+    EXPECT_EQ(fileBytes(), BookmarkFile::defaultContent());
+    EXPECT_EQ(bookmarks()->parent(), form.get());
+    EXPECT_EQ(form->bookmarkMenu->objectName(), "bookmarkMenu");
+    EXPECT_EQ(bookmarks()->baseDir(), programDir());
+    EXPECT_EQ(bookmarks()->gl(), &engine);
+
+    restart(toursFile);
+    EXPECT_EQ(shape(form->bookmarkMenu),
+              QStringList({"Tours[Sky,Later,-,Add Bookmark...]", "Site", "Empty", "Blank"}) + tail);
+    EXPECT_EQ(bookmarks()->windowTitle(), "Bookmark Edit");
+
+    QMenu* tours = entry(form->bookmarkMenu, "Tours")->menu();
+    choose(entry(tours, "Sky"));
+    EXPECT_EQ(form->browserUrlLine->text(), programDir() + "/htmls/sky.html");
+    // An empty folder and a bookmark without an address do nothing.
+    choose(entry(form->bookmarkMenu, "Empty"));
+    choose(entry(form->bookmarkMenu, "Blank"));
+    EXPECT_EQ(form->browserUrlLine->text(), programDir() + "/htmls/sky.html");
+
+    // The home page is the one the file names.
+    EXPECT_EQ(bookmarks()->home(), "./htmls/tour.html");
+    form->browserHomeSlot();
+    EXPECT_EQ(form->browserUrlLine->text(), programDir() + "/htmls/tour.html");
+}
+
+TEST_F(Bookmarks, TheDialogAndMenuSpeakGerman) {
+    QTranslator german;
+    ASSERT_TRUE(StartupState::loadTranslator(
+        german, "OrvexStudio_", "de",
+        QString::fromStdString(orvextest::shareDir() + "/translations")));
+    QCoreApplication::installTranslator(&german);
+    restart();
+    EXPECT_EQ(bookmarks()->windowTitle(), "Lesezeichen bearbeiten");
+    EXPECT_EQ(bookmarks()->folderButton->text(), "Ordner");
+    EXPECT_EQ(shape(form->bookmarkMenu).mid(1),
+              QStringList({"-", QString::fromUtf8("Lesezeichen hinzuf\xc3\xbcgen..."),
+                           "Lesezeichen bearbeiten...", "Aktuelle Seite als Startseite"}));
+    QCoreApplication::removeTranslator(&german);
+}
+
+TEST_F(Bookmarks, ThePageShownIsAddedAndMadeHome) {
+    restart(toursFile);
+    const QString page = programFile("htmls/page.html");
+    form->browserUrlLine->setText(page);
+
+    {
+        NextModal name(answer("Mine"));
+        choose(entry(entry(form->bookmarkMenu, "Tours")->menu(), "Add Bookmark..."));
+        EXPECT_TRUE(name.seen());
+    }
+    EXPECT_EQ(asked, QStringList{"Orvex|Enter bookmark name : "});
+    EXPECT_EQ(shape(entry(form->bookmarkMenu, "Tours")->menu()),
+              QStringList({"Sky", "Later", "Mine", "-", "Add Bookmark..."}));
+
+    // Cancelled, or an empty name: nothing added, the menu built anew.
+    QPointer<QAction> before = entry(form->bookmarkMenu, "Add Bookmark...");
+    for (bool cancel : {true, false}) {
+        NextModal name(cancel ? std::function<void(QWidget*)>(NextModal::reject) : answer(""));
+        choose(entry(form->bookmarkMenu, "Add Bookmark..."));
+        EXPECT_TRUE(name.seen());
+    }
+    EXPECT_TRUE(before.isNull());
+    {
+        NextModal name(answer("Top"));
+        choose(entry(form->bookmarkMenu, "Add Bookmark..."));
+    }
+    EXPECT_EQ(shape(form->bookmarkMenu), QStringList({"Tours[Sky,Later,Mine,-,Add Bookmark...]",
+                                                      "Site", "Empty", "Blank", "Top"}) +
+                                             tail);
+
+    choose(entry(form->bookmarkMenu, "Set current page as Home"));
+    EXPECT_EQ(bookmarks()->home(), page);
+
+    // Written relative to the program directory, read back the same.
+    restart();
+    const BookmarkTree tree = bookmarks()->bookmarks();
+    EXPECT_EQ(tree.home, "./htmls/page.html");
+    ASSERT_EQ(tree.entries.size(), 5u);
+    EXPECT_EQ(tree.entries[0].children.at(2).uri, "./htmls/page.html");
+    EXPECT_EQ(tree.entries[4].name, "Top");
+    form->browserHomeSlot();
+    EXPECT_EQ(form->browserUrlLine->text(), page);
+}
+
+TEST_F(Bookmarks, TheDialogEditsTheTreeInPlace) {
+    OrvexBookmarkForm* dialog = bookmarks();
+    QOrderedListView* list = dialog->bmListView;
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    QTreeWidgetItem* site = list->topLevelItem(0);
+
+    // A new entry is selected, so typing names it (and not the entry before).
+    list->setCurrentItem(site);
+    dialog->folderSlot();
+    QTreeWidgetItem* folder = list->topLevelItem(1);
+    ASSERT_NE(folder, nullptr);
+    EXPECT_TRUE(folder->isSelected());
+    EXPECT_EQ(dialog->nameEdit->text(), "new folder");
+    EXPECT_FALSE(dialog->uriEdit->isEnabled());
+    dialog->nameEdit->setText("Mine");
+    EXPECT_EQ(folder->text(0), "Mine");
+    EXPECT_EQ(site->text(0), "Orvex Studio Web Site");
+
+    dialog->addSlot();
+    ASSERT_EQ(folder->childCount(), 1);
+    QTreeWidgetItem* page = folder->child(0);
+    EXPECT_TRUE(page->isSelected());
+    EXPECT_EQ(dialog->nameEdit->text(), "new bookmark");
+    EXPECT_TRUE(dialog->uriEdit->isEnabled());
+    dialog->nameEdit->setText("Page");
+    dialog->uriEdit->setText("./p.html");
+    EXPECT_EQ(page->text(0), "Page");
+    EXPECT_EQ(page->text(1), "./p.html");
+    EXPECT_EQ(folder->text(0), "Mine");
+
+    // Choosing an entry shows it.
+    list->setCurrentItem(site);
+    EXPECT_EQ(dialog->nameEdit->text(), "Orvex Studio Web Site");
+    EXPECT_TRUE(dialog->uriEdit->text().startsWith("http://"));
+
+    // The dialog runs modally; the menu shows its changes when it closes.
+    {
+        NextModal close;
+        dialog->bookmarkEditSlot();
+        EXPECT_TRUE(close.seen());
+    }
+    EXPECT_EQ(shape(form->bookmarkMenu),
+              QStringList({"Orvex Studio Web Site", "Mine[Page,-,Add Bookmark...]"}) + tail);
+
+    // Remove takes the folder with its children, and the menu with them.
+    list->setCurrentItem(folder);
+    dialog->removeSlot();
+    EXPECT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_TRUE(dialog->nameEdit->text().isEmpty());
+    EXPECT_FALSE(dialog->nameEdit->isEnabled());
+    EXPECT_FALSE(dialog->uriEdit->isEnabled());
+    EXPECT_EQ(site->text(0), "Orvex Studio Web Site");
+    EXPECT_EQ(shape(form->bookmarkMenu), QStringList({"Orvex Studio Web Site"}) + tail);
+}
+
+TEST_F(Bookmarks, ExitKeepsWhatTheFileMustNotLose) {
+    // A file that does not parse: told in the log, left byte for byte.
+    const QByteArray broken = "<?xml version=\"1.0\"?>\n<bookmarks><folder name=\"x\">\n";
+    {
+        LogCapture log;
+        restart(broken);
+        EXPECT_TRUE(log.contains("bookmarks.xml is not a bookmarks file"));
+    }
+    EXPECT_EQ(shape(form->bookmarkMenu), tail);
+    form->browserHomeSlot();
+    EXPECT_EQ(form->browserUrlLine->text(), programDir() + "/htmls/index.html");
+    bookmarks()->addSlot();
+    restart();
+    EXPECT_EQ(fileBytes(), broken);
+
+    // A bookmark inside a bookmark and an address outside ASCII stay as they
+    // are, and the file goes to the program directory even when the working
+    // directory has changed since.
+    const QByteArray nested = "<bookmarks><home uri=\"./htmls/über.html\"/>"
+                              "<bookmark name=\"Outer\" uri=\"./htmls/außen.html\">"
+                              "<bookmark name=\"Inner\" uri=\"http://example.org/ü\"/></bookmark>"
+                              "</bookmarks>";
+    restart(nested);
+    const BookmarkTree before = bookmarks()->bookmarks();
+    ASSERT_EQ(before.entries.size(), 1u);
+    ASSERT_EQ(before.entries[0].children.size(), 1u);
+    EXPECT_EQ(before.entries[0].uri, "./htmls/außen.html");
+    orvextest::TempDir elsewhere;
+    platform::CurrentDirGuard moved(elsewhere.path());
+    form.reset();
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(elsewhere.file("bookmarks.xml"))));
+    BookmarkTree after;
+    QString error;
+    ASSERT_TRUE(BookmarkFile::parse(fileBytes(), &after, &error));
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE(fileBytes().contains("http://example.org/ü"));
+}
+
+} // namespace
