@@ -13,6 +13,7 @@
 #include <string>
 
 class EngineLink;
+class OrvexLocationForm;
 class OrvexMediaForm;
 class OrvexOptionForm;
 class OrvexProjForm;
@@ -443,6 +444,8 @@ public:
 
     // The option dialog, made by init() and kept for the window's life.
     OrvexOptionForm* optionForm = nullptr;
+    // The place editor, made by init() and kept for the window's life.
+    OrvexLocationForm* locationForm = nullptr;
 
 protected:
     // Raised while the window fills its controls from the engine (and during

@@ -19,6 +19,7 @@
 #include "app/OrvexMainForm.h"
 #include "app/StartupState.h"
 #include "app/WindowSettings.h"
+#include "ui/OrvexLocationForm.h"
 #include "ui/OrvexMediaForm.h"
 #include "ui/OrvexOptionForm.h"
 #include "ui/OrvexProjForm.h"
@@ -80,6 +81,7 @@ void OrvexMainForm::init() {
     displayWidgetStack->setCurrentIndex(5);
 
     optionForm = new OrvexOptionForm(this);
+    locationForm = new OrvexLocationForm(this);
     bookmarkMenu = new QMenu(this);
     bookmarkMenu->setObjectName("bookmarkMenu");
 
@@ -158,6 +160,8 @@ void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm)
     // The option, place and bookmark dialogs get the view here once they exist.
     if (optionForm)
         optionForm->setGL(gl_);
+    if (locationForm)
+        locationForm->setGL(gl_);
     if (projForm_)
         connect(projForm_, &OrvexProjForm::closed, this, &OrvexMainForm::viewMouseNormal);
 }

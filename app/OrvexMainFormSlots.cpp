@@ -10,8 +10,6 @@ void OrvexMainForm::fileSave() {}
 
 void OrvexMainForm::fileSaveAs() {}
 
-void OrvexMainForm::locationEditSlot() {}
-
 void OrvexMainForm::browserPrevSlot() {}
 
 void OrvexMainForm::browserNextSlot() {}
