@@ -44,6 +44,11 @@ TEST(MainFormLocationGL, APlaceAddedInTheEditorIsSavedToThePlaceList) {
         placeEditor->locationEdit->setText("Test place");
         placeEditor->latSpinBox->setValue(12.34f);
         placeEditor->lonSpinBox->setValue(-56.78f);
+        // ORVEX_SCREENSHOT names a file for a picture of the editor.
+        const QString shotFile = qEnvironmentVariable("ORVEX_SCREENSHOT");
+        if (!shotFile.isEmpty()) {
+            EXPECT_TRUE(placeEditor->grab().save(shotFile));
+        }
         placeEditor->okButton->click();
     });
     form.locationEditButton->click();
