@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 
 #include "app/MainFormBuild.h"
+#include "app/ScenarioFile.h"
 #include "ui/QDropButton.h"
 #include "ui/QFloatSpinBox.h"
 #include "ui/QOrvexMap.h"

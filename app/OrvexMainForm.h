@@ -10,9 +10,14 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QString>
+#include <memory>
 #include <string>
 
 class EngineLink;
+class HelpViewer;
+class ScenarioFetch;
+class ScenarioFile;
+class WebBrowserView;
 class OrvexLocationForm;
 class OrvexMediaForm;
 class OrvexOptionForm;
@@ -42,6 +47,7 @@ class QTextEdit;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
+class QUrl;
 class QVBoxLayout;
 
 class OrvexMainForm : public QMainWindow {
@@ -66,6 +72,22 @@ public:
     virtual void setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm);
     virtual QString programDir() const { return programDir_; }
     virtual void buildLanguageMenu();
+
+    // The browser pane (OrvexMainFormBrowser.cpp). "./" paths start at the
+    // program directory; back slashes become "/".
+    virtual QString resolvePath(const QString& path);
+    // Plays a command text as a scenario and shows it in the scenario editor.
+    virtual void runBrowserCommand(const std::string& text);
+    // The address in the URL line.
+    virtual QString browserUrl();
+    // The link decision for a navigation to url, written as the page wrote
+    // it: commands are played, scenario files fetched and played, media shown
+    // in the media viewer; true lets the pane follow any other address.
+    // origin is the page the request came from (empty when not known); byUser
+    // marks addresses the user gave (URL line, bookmarks, open dialog).
+    // Commands run at once only from the user or from pages under the program
+    // directory; from anywhere else only after the user agrees.
+    virtual bool beforeNavigate(const QString& url, const QUrl& origin, bool byUser);
 
     // The remembered splitter sizes (GL window, browser, panel while embedded;
     // browser, panel, 0 otherwise).
@@ -442,6 +464,13 @@ public:
     // The current scenario file of the editor.
     QString scenarioFileName;
 
+    // The web page view in browserAX; null where the application was not
+    // prepared for one (WebBrowserView::prepareApplication).
+    WebBrowserView* browserView = nullptr;
+    // The latest scenario fetch of a link (null until the first).
+    ScenarioFetch* scenarioDownload = nullptr;
+    // The help window, made when first needed.
+    HelpViewer* helpViewer = nullptr;
     // The option dialog, made by init() and kept for the window's life.
     OrvexOptionForm* optionForm = nullptr;
     // The place editor, made by init() and kept for the window's life.
@@ -453,6 +482,14 @@ protected:
     bool updatingInterface = false;
     // The first refresh rebuilds the body and place lists whatever they show.
     bool firstUpdate = true;
+
+    // The questions and messages of the browser pane and the scenario editor,
+    // virtual so that tests can answer them.
+    // Whether commands from an untrusted place may run; text names them.
+    virtual bool confirmCommands(const QString& from, const QString& text);
+    virtual QString askOpenFileName();
+    virtual QString askSaveFileName();
+    virtual void showWarning(const QString& text);
 
 private:
     void buildBrowserPane();
@@ -476,6 +513,17 @@ private:
     void applyRememberedSizes();
     // Takes the GL window out of the splitter, back to its own normal place.
     void unembed();
+    // Puts the web view into browserAX when the application can have one.
+    void buildWebView();
+    void startScenarioFetch(const QString& url, bool trustedOrigin);
+    // Opens a scenario file into the editor and starts it in the engine.
+    void openScenarioFile(const QString& fileName);
+    // Inserts engine text into the editor at the cursor.
+    void insertEngineText(const std::string& text);
+    void setRecordToggles(bool on);
+    void setPlayToggles(bool on);
+    // Fills the property panel's class list from the engine, once.
+    void fillClassList();
 
     QString programDir_;
     QString styleName_;
@@ -484,4 +532,6 @@ private:
     OrvexProjForm* projForm_ = nullptr;
     OrvexMediaForm* mediaForm_ = nullptr;
     EngineLink* gl_ = nullptr;
+    // The codec and line ends of the scenario file last opened or saved.
+    std::unique_ptr<ScenarioFile> scenarioFile_;
 };

@@ -175,7 +175,7 @@ QString OrvexMainForm::readStyle() {
 }
 
 void OrvexMainForm::updateMap() {
-    // The browser pane goes to the bookmarks' home page once it has one.
+    browserHomeSlot();
     if (gl_)
         mapLabel->setMap(gl_->getCommandValue("Ssystem.AstrTexture"));
 }

@@ -97,6 +97,7 @@ void OrvexMainForm::buildBrowserPane() {
     browserAX->setFocusPolicy(Qt::StrongFocus);
     layout43->addWidget(browserAX);
     paneLayout->addLayout(layout43);
+    buildWebView();
 
     mediaGroup = make<QGroupBox>("mediaGroup", layout44);
     setPolicy(mediaGroup, QSizePolicy::Preferred, QSizePolicy::Fixed);

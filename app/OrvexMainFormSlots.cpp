@@ -4,24 +4,6 @@
 // is connected already and does nothing yet.
 #include "app/OrvexMainForm.h"
 
-void OrvexMainForm::fileOpen() {}
-
-void OrvexMainForm::fileSave() {}
-
-void OrvexMainForm::fileSaveAs() {}
-
-void OrvexMainForm::browserPrevSlot() {}
-
-void OrvexMainForm::browserNextSlot() {}
-
-void OrvexMainForm::browserStopSlot() {}
-
-void OrvexMainForm::browserReloadSlot() {}
-
-void OrvexMainForm::browserUrlSlot() {}
-
-void OrvexMainForm::bookmarkNavigate(const QString&) {}
-
 void OrvexMainForm::asatUpdater_finishedAll() {}
 
 void OrvexMainForm::centerConsteSlot() {}
@@ -33,8 +15,6 @@ void OrvexMainForm::centerFixedStarSlot() {}
 void OrvexMainForm::centerGalaxySlot() {}
 
 void OrvexMainForm::centeringSlot() {}
-
-void OrvexMainForm::tabSlot() {}
 
 void OrvexMainForm::updateCometsList() {}
 
@@ -80,42 +60,6 @@ void OrvexMainForm::asteroidsAddSlot() {}
 
 void OrvexMainForm::asteroidsRemoveSlot() {}
 
-void OrvexMainForm::scenarioNewSlot() {}
-
-void OrvexMainForm::scenarioCutSlot() {}
-
-void OrvexMainForm::scenarioCopySlot() {}
-
-void OrvexMainForm::scenarioPasteSlot() {}
-
-void OrvexMainForm::scenarioEditSlot() {}
-
-void OrvexMainForm::scenarioCameraSlot() {}
-
-void OrvexMainForm::scenarioRecSlot(bool) {}
-
-void OrvexMainForm::scenarioPlaySlot(bool) {}
-
-void OrvexMainForm::propClassSlot() {}
-
-void OrvexMainForm::propPropertySlot() {}
-
-void OrvexMainForm::propValueSlot() {}
-
-void OrvexMainForm::orvexUpdatedSlot() {}
-
-void OrvexMainForm::scenarioEndSlot() {}
-
-void OrvexMainForm::scenarioUndoSlot() {}
-
-void OrvexMainForm::scenarioRedoSlot() {}
-
-void OrvexMainForm::scenarioStateSlot() {}
-
-void OrvexMainForm::bookmarkSlot() {}
-
-void OrvexMainForm::browserHomeSlot() {}
-
 void OrvexMainForm::spacecraftAddSlot() {}
 
 void OrvexMainForm::spacecraftRemoveSlot() {}
@@ -138,10 +82,3 @@ void OrvexMainForm::displaySpacecraftSlot() {}
 
 void OrvexMainForm::displayASatelliteSlot() {}
 
-void OrvexMainForm::scenarioOpenSlot() {}
-
-void OrvexMainForm::scenarioSaveSlot() {}
-
-void OrvexMainForm::scenarioSaveAsSlot() {}
-
-void OrvexMainForm::propHelpSlot() {}

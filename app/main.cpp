@@ -16,6 +16,7 @@
 #include "platform/NumericLocale.h"
 #include "ui/OrvexMediaForm.h"
 #include "ui/OrvexProjForm.h"
+#include "ui/WebBrowserView.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ void restoreSplitter(OrvexMainForm& form) {
 } // namespace
 
 int main(int argc, char** argv) {
+    WebBrowserView::prepareApplication();
     QApplication app(argc, argv);
     platform::resetNumericLocale();
     platform::trackInputEvents(app);

@@ -6,6 +6,7 @@ packages=(
     cmake g++ make pkg-config
     qtbase5-dev libqt5opengl5-dev qttools5-dev qttools5-dev-tools
     qtmultimedia5-dev libqt5multimedia5-plugins gstreamer1.0-plugins-good qttranslations5-l10n
+    qtwebengine5-dev libqt5webchannel5-dev
     libglew-dev libglu1-mesa-dev libgl1-mesa-dri mesa-utils
     libpng-dev libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev

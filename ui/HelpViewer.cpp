@@ -8,17 +8,38 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-QString HelpViewer::helpDirectory(const QString& baseDir, const QString& locale) {
-    const QDir doc(QDir(baseDir).filePath(QStringLiteral("doc")));
-    const QString candidates[] = {locale, locale.toLower(), locale.section('_', 0, 0).toLower()};
-    for (const QString& candidate : candidates) {
-        if (candidate.isEmpty())
-            continue;
-        const QString dir = doc.filePath(candidate);
-        if (QFileInfo(QDir(dir).filePath(QString::fromLatin1(contentsPage))).isFile())
-            return dir;
+QStringList HelpViewer::localeDirectories(const QString& locale) {
+    QStringList dirs;
+    for (const QString& candidate : {locale, locale.toLower(), locale.section('_', 0, 0).toLower(),
+                                     QString::fromLatin1(fallbackLocale)}) {
+        if (!candidate.isEmpty() && !dirs.contains(candidate))
+            dirs << candidate;
     }
-    return doc.filePath(QString::fromLatin1(fallbackLocale));
+    return dirs;
+}
+
+QString HelpViewer::helpDirectory(const QString& baseDir, const QString& locale) {
+    const QString doc = QDir(baseDir).filePath(QStringLiteral("doc"));
+    const QString contents = findPage(doc, locale, QString::fromLatin1(contentsPage));
+    return contents.isEmpty() ? QDir(doc).filePath(QString::fromLatin1(fallbackLocale))
+                              : QFileInfo(contents).path();
+}
+
+QString HelpViewer::findPage(const QString& docDir, const QString& locale, const QString& page) {
+    for (const QString& dir : localeDirectories(locale)) {
+        const QString file = QDir(docDir).filePath(dir + QLatin1Char('/') + page);
+        if (QFileInfo(file).isFile())
+            return file;
+    }
+    return QString();
+}
+
+QString HelpViewer::classPage(const QString& className) {
+    return QStringLiteral("classref_") + className + QStringLiteral(".html");
+}
+
+QString HelpViewer::commandAnchor(const QString& className, const QString& command) {
+    return className + QLatin1Char('_') + command;
 }
 
 HelpViewer* HelpViewer::showPage(QWidget* owner, const QString& file, const QString& anchor) {

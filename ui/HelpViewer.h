@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QTextBrowser;
@@ -23,6 +24,13 @@ public:
     // same in lower case, or the language alone ("de" for "de_DE"), whichever
     // first holds a contents page; "doc/en_us" when none does.
     static QString helpDirectory(const QString& baseDir, const QString& locale);
+    // The file of page below docDir, looked for in the same locale directories
+    // and then in "en_us"; empty when none has it.
+    static QString findPage(const QString& docDir, const QString& locale, const QString& page);
+    // The class reference's page of one command class, and the anchor of a
+    // command on it.
+    static QString classPage(const QString& className);
+    static QString commandAnchor(const QString& className, const QString& command);
 
     // Shows the page (a file path) at the anchor in the owner's help window,
     // making the window first, and brings it to the front. A page that is not
@@ -41,6 +49,9 @@ public:
     QToolButton* contentsButton = nullptr;
 
 private:
+    // The locale's directory names to try, most specific first, ending with
+    // the fallback.
+    static QStringList localeDirectories(const QString& locale);
     explicit HelpViewer(QWidget* owner);
     void open(const QString& file, const QString& anchor);
     void showContents();

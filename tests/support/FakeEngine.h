@@ -6,6 +6,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ class FakeRoot : public EngineLink::Root {
 public:
     int processScenarioLine(const std::string& line) override {
         lines.push_back(line);
+        auto logged = logOnLine.find(line);
+        if (logged != logOnLine.end())
+            log += logged->second;
         return 1;
     }
     std::string getCommandValue(const std::string& name) override {
@@ -53,8 +57,19 @@ public:
     std::string getCommandName(int i, int j) override {
         return classes.at(std::size_t(i)).commands.at(std::size_t(j));
     }
-    bool isCommandListed(int, int) override { return true; }
-    std::string getCommandHelp(int, int) override { return {}; }
+    bool isCommandListed(int i, int j) override {
+        const ClassListing& c = classes.at(std::size_t(i));
+        return c.hidden.count(c.commands.at(std::size_t(j))) == 0;
+    }
+    std::string getCommandHelp(int i, int j) override {
+        if (i < 0 || i >= int(classes.size()))
+            return {};
+        const ClassListing& c = classes[std::size_t(i)];
+        if (j < 0 || j >= int(c.commands.size()))
+            return {};
+        auto found = c.help.find(c.commands[std::size_t(j)]);
+        return found == c.help.end() ? std::string() : found->second;
+    }
     bool hasSelectedBody() override { return selectedBody; }
     std::string formatPlace(int index) override {
         return index >= 0 && index < int(places.size()) ? places[std::size_t(index)] : "";
@@ -74,6 +89,9 @@ public:
     struct ClassListing {
         std::string name;
         std::vector<std::string> commands;
+        // Commands left out of the listings, and help lines by command.
+        std::set<std::string> hidden = {};
+        std::map<std::string, std::string> help = {};
     };
 
     std::vector<std::string> lines;
@@ -87,6 +105,8 @@ public:
     int playing = 0;
     int recording = 0;
     std::string log;
+    // What running a line adds to the log (as "Camera.RecordView" does).
+    std::map<std::string, std::string> logOnLine;
     std::string stateText;
     std::string dataDir = ".";
     std::string initStatesFile = "./scenarios/init.scn";

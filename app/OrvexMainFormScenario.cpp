@@ -1,0 +1,258 @@
+// The "Scenario Edit" page's editor: editing, recording (the engine's command
+// log moved into the editor after every frame), playing, the two pairs of
+// toggles kept in step with the engine, and scenario files opened and saved.
+#include <QAction>
+#include <QDateTimeEdit>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolButton>
+#include <vector>
+
+#include "app/BrowserLinks.h"
+#include "app/CommandText.h"
+#include "app/EngineLink.h"
+#include "app/OrvexMainForm.h"
+#include "app/ScenarioFile.h"
+#include "engine/LogMessage.h"
+
+namespace {
+
+const char* const openFilter =
+    "All Files (*.*);;Scenario Files (*.scn);;Html Files (*.htm *.html);;"
+    "Media Files (*.bmp *.png *.gif *.jpg *.jpeg *.avi *.wmv *.mpg *.mpeg)";
+const char* const saveFilter = "Scenario file (*.scn)";
+
+// Sets a toggle without running its slot.
+template <class Toggle> void setQuietly(Toggle* toggle, bool on) {
+    const QSignalBlocker blocker(toggle);
+    toggle->setChecked(on);
+}
+
+} // namespace
+
+void OrvexMainForm::insertEngineText(const std::string& text) {
+    QTextCursor cursor = scenarioEdit->textCursor();
+    cursor.insertText(EngineLink::fromEngineText(text));
+    scenarioEdit->setTextCursor(cursor);
+}
+
+void OrvexMainForm::setRecordToggles(bool on) {
+    setQuietly(scenarioRecButton, on);
+    setQuietly(scenarioRecAction, on);
+}
+
+void OrvexMainForm::setPlayToggles(bool on) {
+    setQuietly(scenarioPlayButton, on);
+    setQuietly(scenarioPlayAction, on);
+}
+
+void OrvexMainForm::scenarioNewSlot() {
+    scenarioEdit->clear();
+    scenarioEdit->document()->setModified(false);
+}
+
+void OrvexMainForm::scenarioCutSlot() {
+    if (scenarioEdit->textCursor().hasSelection())
+        scenarioEdit->cut();
+}
+
+void OrvexMainForm::scenarioCopySlot() {
+    if (scenarioEdit->textCursor().hasSelection())
+        scenarioEdit->copy();
+}
+
+void OrvexMainForm::scenarioPasteSlot() {
+    scenarioEdit->paste();
+}
+
+void OrvexMainForm::scenarioUndoSlot() {
+    scenarioEdit->undo();
+}
+
+void OrvexMainForm::scenarioRedoSlot() {
+    scenarioEdit->redo();
+}
+
+void OrvexMainForm::scenarioEditSlot() {
+    scenarioEdit->document()->setModified(true);
+}
+
+void OrvexMainForm::scenarioStateSlot() {
+    if (gl_)
+        insertEngineText(gl_->getStateText());
+}
+
+void OrvexMainForm::scenarioCameraSlot() {
+    if (!gl_)
+        return;
+    gl_->clearLog();
+    gl_->processScenarioLine("Camera.RecordView");
+    insertEngineText(gl_->getLog());
+    gl_->clearLog();
+}
+
+void OrvexMainForm::scenarioRecSlot(bool on) {
+    if (updatingInterface)
+        return;
+    // Both toggles of the pair follow the one the user turned.
+    setRecordToggles(on);
+    if (!gl_)
+        return;
+    if (on) {
+        gl_->clearLog();
+        gl_->setRecording(1);
+        // Recording and playing exclude each other: a playing scenario stops.
+        setPlayToggles(false);
+        if (gl_->getPlaying())
+            gl_->stopScenario();
+    } else {
+        gl_->setRecording(0);
+    }
+}
+
+void OrvexMainForm::scenarioPlaySlot(bool on) {
+    if (updatingInterface)
+        return;
+    setPlayToggles(on);
+    if (!gl_)
+        return;
+    if (on) {
+        gl_->clearLog();
+        gl_->runScript(EngineLink::toEngineText(scenarioEdit->toPlainText()), 0);
+        gl_->startScenario();
+        // The lines played are not recorded back into the editor.
+        setRecordToggles(false);
+        gl_->setRecording(0);
+    } else {
+        gl_->stopScenario();
+    }
+}
+
+void OrvexMainForm::scenarioEndSlot() {
+    setPlayToggles(false);
+    if (gl_)
+        gl_->stopScenario();
+    updateInterface();
+}
+
+void OrvexMainForm::orvexUpdatedSlot() {
+    if (!gl_ || !gl_->hasRoot())
+        return;
+    const bool wasUpdating = updatingInterface;
+    updatingInterface = true;
+
+    const std::vector<int> t = CommandText::readInts(gl_->getCommandValue("Timer.TimeTextLoc"));
+    if (t.size() >= 6) {
+        const QDateTime shown(QDate(t[0], t[1], t[2]), QTime(t[3], t[4], t[5]),
+                              dateTimeEdit->timeSpec());
+        if (shown.isValid() && shown != dateTimeEdit->dateTime())
+            dateTimeEdit->setDateTime(shown);
+    }
+
+    // Each toggle follows the engine on its own, so that a pair never disagrees.
+    const bool playing = gl_->getPlaying() != 0;
+    if (scenarioPlayButton->isChecked() != playing || scenarioPlayAction->isChecked() != playing)
+        setPlayToggles(playing);
+    const bool recording = gl_->isRecording() != 0;
+    if (scenarioRecButton->isChecked() != recording || scenarioRecAction->isChecked() != recording)
+        setRecordToggles(recording);
+
+    if (recording) {
+        const std::string log = gl_->getLog();
+        gl_->clearLog();
+        if (!log.empty())
+            insertEngineText(log);
+    }
+    updatingInterface = wasUpdating;
+}
+
+void OrvexMainForm::scenarioOpenSlot() {
+    fileOpen();
+}
+
+void OrvexMainForm::scenarioSaveSlot() {
+    fileSave();
+}
+
+void OrvexMainForm::scenarioSaveAsSlot() {
+    fileSaveAs();
+}
+
+QString OrvexMainForm::askOpenFileName() {
+    return QFileDialog::getOpenFileName(this, tr("Open a scenario file ..."), QString(),
+                                        QString::fromLatin1(openFilter));
+}
+
+QString OrvexMainForm::askSaveFileName() {
+    return QFileDialog::getSaveFileName(this, tr("Save a scenario file as ..."), scenarioFileName,
+                                        QString::fromLatin1(saveFilter));
+}
+
+void OrvexMainForm::showWarning(const QString& text) {
+    QMessageBox::warning(this, tr("Orvex Studio"), text);
+}
+
+void OrvexMainForm::fileOpen() {
+    const QString file = askOpenFileName();
+    if (file.isEmpty())
+        return;
+    switch (BrowserLinks::fileKind(file)) {
+    case BrowserLinks::FileKind::Html:
+        bookmarkNavigate(file);
+        break;
+    case BrowserLinks::FileKind::Media:
+        mediaDropped(file);
+        break;
+    case BrowserLinks::FileKind::Scenario:
+        openScenarioFile(file);
+        break;
+    case BrowserLinks::FileKind::Other:
+        break;
+    }
+}
+
+void OrvexMainForm::openScenarioFile(const QString& fileName) {
+    if (!scenarioFile_)
+        scenarioFile_ = std::make_unique<ScenarioFile>();
+    scenarioFileName = fileName;
+    if (scenarioFile_->read(fileName))
+        scenarioEdit->setPlainText(scenarioFile_->text());
+    else
+        logMessage("Could not read scenario file %s: %s\n", fileName.toLocal8Bit().constData(),
+                   scenarioFile_->error().toLocal8Bit().constData());
+    if (gl_) {
+        gl_->clearLog();
+        gl_->openScenario(EngineLink::toEngineText(fileName), 0);
+    }
+    scenarioEdit->document()->setModified(false);
+    if (gl_)
+        gl_->clearLog();
+}
+
+void OrvexMainForm::fileSave() {
+    if (scenarioFileName.isEmpty()) {
+        fileSaveAs();
+        return;
+    }
+    if (!scenarioFile_)
+        scenarioFile_ = std::make_unique<ScenarioFile>();
+    if (scenarioFile_->write(scenarioFileName, scenarioEdit->toPlainText())) {
+        scenarioEdit->document()->setModified(false);
+        return;
+    }
+    // The text stays modified: it is not on disk.
+    showWarning(tr("The scenario could not be saved as %1:\n%2")
+                    .arg(scenarioFileName, scenarioFile_->error()));
+}
+
+void OrvexMainForm::fileSaveAs() {
+    const QString file = askSaveFileName();
+    if (file.isEmpty())
+        return;
+    scenarioFileName = file;
+    fileSave();
+}

@@ -1,0 +1,159 @@
+// The browser pane's slots on a recording fake engine: the link decision with
+// its trust rules, command links played and shown, fetched scenarios, media
+// links and ordinary navigation.
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTextEdit>
+
+#include "app/ScenarioFetch.h"
+#include "support/MainFormFixture.h"
+#include "support/OneAnswerServer.h"
+#include "ui/QDropButton.h"
+
+namespace {
+
+using orvextest::MainFormFixture;
+
+class BrowserPane : public MainFormFixture {
+protected:
+    QString writeProgramFile(const char* name, const QByteArray& bytes) {
+        const QString path = programFile(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    std::vector<orvextest::FakeRoot::Run>& scripts() { return engine.recorded.scripts; }
+};
+
+TEST_F(BrowserPane, WithoutAPreparedApplicationThereIsNoWebView) {
+    EXPECT_EQ(form->browserView, nullptr);
+    EXPECT_EQ(form->programDir(), QDir::currentPath());
+}
+
+TEST_F(BrowserPane, ACommandLinkTheUserGivesIsPlayedAndShown) {
+    form->scenarioEdit->setPlainText("earlier text");
+    form->browserUrlLine->setText("orvex://Timer.Speed%2010/");
+    form->browserUrlSlot();
+    ASSERT_EQ(scripts().size(), 1u);
+    EXPECT_EQ(scripts()[0].text, "Timer.Speed 10");
+    EXPECT_EQ(scripts()[0].runAll, 0);
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.Speed 10");
+    EXPECT_TRUE(form->questions.empty());
+    // Neither the caption nor the URL line follow a command link.
+    EXPECT_FALSE(form->windowTitle().contains("orvex://"));
+}
+
+TEST_F(BrowserPane, CommandsFromPagesOfTheProgramRunAtOnce) {
+    const QString page = writeProgramFile("htmls/index.html", "<html></html>");
+    EXPECT_FALSE(form->beforeNavigate("orvex://Space.Stars%201", QUrl::fromLocalFile(page), false));
+    ASSERT_EQ(scripts().size(), 1u);
+    EXPECT_EQ(scripts()[0].text, "Space.Stars 1");
+    EXPECT_TRUE(form->questions.empty());
+}
+
+TEST_F(BrowserPane, CommandsFromAnywhereElseRunOnlyWhenTheUserAgrees) {
+    const QUrl web("http://example.org/evil.html");
+    form->scenarioEdit->setPlainText("mine");
+    EXPECT_FALSE(form->beforeNavigate("orvex://Orvex.SaveOptions%20x;Timer.Speed%205", web, false));
+    ASSERT_EQ(form->questions.size(), 1u);
+    EXPECT_EQ(form->questions[0].from, web.toString());
+    EXPECT_EQ(form->questions[0].text, "Orvex.SaveOptions x;Timer.Speed 5");
+    EXPECT_TRUE(scripts().empty());
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "mine");
+
+    // A frame whose page is not known, and a file outside the program directory.
+    orvextest::TempDir elsewhere;
+    QFile outside(QString::fromStdString(elsewhere.file("page.html")));
+    ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
+    outside.close();
+    form->beforeNavigate("orvex://Timer.Speed%205", QUrl(), false);
+    form->beforeNavigate("orvex://Timer.Speed%205", QUrl::fromLocalFile(outside.fileName()), false);
+    EXPECT_EQ(form->questions.size(), 3u);
+    EXPECT_TRUE(scripts().empty());
+
+    form->agree = true;
+    form->beforeNavigate("orvex://Timer.Speed%205", web, false);
+    ASSERT_EQ(scripts().size(), 1u);
+    EXPECT_EQ(scripts()[0].text, "Timer.Speed 5");
+}
+
+TEST_F(BrowserPane, MediaLinksGoToTheMediaViewer) {
+    const QString movie = writeProgramFile("media/movie.wmv", "x");
+    const QString url = QUrl::fromLocalFile(movie).toString();
+    EXPECT_FALSE(form->beforeNavigate(url, QUrl(), false));
+    EXPECT_TRUE(form->mediaButton->isChecked());
+    EXPECT_TRUE(mediaForm->currentFile().endsWith("media/movie.wmv"));
+    EXPECT_TRUE(form->browserUrlLine->text().isEmpty());
+}
+
+TEST_F(BrowserPane, OtherAddressesAreFollowedWithCaptionAndUrlLine) {
+    EXPECT_TRUE(form->beforeNavigate("http://example.org/pic.JPG", QUrl(), false));
+    EXPECT_EQ(form->browserUrlLine->text(), "http://example.org/pic.JPG");
+    EXPECT_EQ(form->windowTitle(), "http://example.org/pic.JPG - Orvex Studio");
+    EXPECT_EQ(form->browserUrl(), "http://example.org/pic.JPG");
+}
+
+TEST_F(BrowserPane, HomeAndUrlLinePathsStartAtTheProgramDirectory) {
+    form->browserHomeSlot();
+    EXPECT_EQ(form->browserUrlLine->text(), programDir() + "/htmls/index.html");
+    EXPECT_EQ(form->resolvePath(".\\a\\b.html"), "./a/b.html");
+    EXPECT_EQ(form->resolvePath("./a\\b.html"), programDir() + "/a/b.html");
+}
+
+TEST_F(BrowserPane, AScenarioLinkOfTheProgramIsFetchedAndPlayed) {
+    const QString file = writeProgramFile("htmls/tour.scn", "Timer.Speed 10\nOrvex.Wait 30\n");
+    const QString page = writeProgramFile("htmls/index.html", "<html></html>");
+    EXPECT_FALSE(form->beforeNavigate(QUrl::fromLocalFile(file).toString(),
+                                      QUrl::fromLocalFile(page), false));
+    ASSERT_TRUE(waitFor([&] { return !scripts().empty(); }));
+    EXPECT_EQ(scripts()[0].text, "Timer.Speed 10\nOrvex.Wait 30\n");
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.Speed 10\nOrvex.Wait 30\n");
+    EXPECT_TRUE(form->questions.empty());
+
+    // Typed into the URL line as a program path, the same.
+    form->browserUrlLine->setText("./htmls/tour.scn");
+    form->browserUrlSlot();
+    ASSERT_TRUE(waitFor([&] { return scripts().size() == 2; }));
+}
+
+TEST_F(BrowserPane, AnOversizedScenarioPlaysNothing) {
+    const QString file =
+        writeProgramFile("big.scn", QByteArray(int(ScenarioFetch::maxSize) + 10, '#'));
+    form->bookmarkNavigate(file);
+    ASSERT_NE(form->scenarioDownload, nullptr);
+    ASSERT_TRUE(waitFor([&] { return form->scenarioDownload->isFinished(); }));
+    EXPECT_TRUE(scripts().empty());
+    EXPECT_TRUE(form->questions.empty());
+}
+
+TEST_F(BrowserPane, AFetchedScenarioFromTheWebAsksFirstAndA404PlaysNothing) {
+    orvextest::OneAnswerServer ok(orvextest::OneAnswerServer::answer("200 OK", "Timer.Speed 3\n"));
+    form->beforeNavigate(ok.url("/a.scn").toString(), QUrl(), true);
+    ASSERT_TRUE(waitFor([&] { return !form->questions.empty(); }));
+    EXPECT_EQ(form->questions[0].text, "Timer.Speed 3\n");
+    EXPECT_TRUE(scripts().empty());
+
+    orvextest::OneAnswerServer missing(
+        orvextest::OneAnswerServer::answer("404 Not Found", "Timer.Speed 3\n"));
+    form->agree = true;
+    form->beforeNavigate(missing.url("/b.scn").toString(), QUrl(), true);
+    ASSERT_TRUE(waitFor([&] { return form->scenarioDownload->isFinished(); }));
+    EXPECT_EQ(form->questions.size(), 1u);
+    EXPECT_TRUE(scripts().empty());
+}
+
+TEST_F(BrowserPane, ANewScenarioLinkAbandonsTheFetchBeforeIt) {
+    const QString first = writeProgramFile("one.scn", "Timer.Speed 1\n");
+    const QString second = writeProgramFile("two.scn", "Timer.Speed 2\n");
+    form->bookmarkNavigate(first);
+    form->bookmarkNavigate(second);
+    ASSERT_TRUE(waitFor([&] { return form->scenarioDownload->isFinished(); }));
+    waitFor([] { return false; }, 100);
+    ASSERT_EQ(scripts().size(), 1u);
+    EXPECT_EQ(scripts()[0].text, "Timer.Speed 2\n");
+}
+
+} // namespace

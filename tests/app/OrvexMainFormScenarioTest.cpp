@@ -1,0 +1,250 @@
+// The scenario editor on a recording fake engine: the record and play state
+// machine with its two pairs of toggles, the per-frame transfer of the
+// command log, Record View and Record State, the end of a scenario, the open
+// dialog's dispatch and scenario files saved and opened again.
+#include <QAction>
+#include <QDateTimeEdit>
+#include <QFile>
+#include <QLineEdit>
+#include <QTextCodec>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "support/MainFormFixture.h"
+#include "ui/QDropButton.h"
+
+namespace {
+
+using orvextest::MainFormFixture;
+
+class ScenarioEditor : public MainFormFixture {
+protected:
+    orvextest::FakeRoot& root() { return engine.recorded; }
+    bool recordToggles() const {
+        EXPECT_EQ(form->scenarioRecButton->isChecked(), form->scenarioRecAction->isChecked());
+        return form->scenarioRecButton->isChecked();
+    }
+    bool playToggles() const {
+        EXPECT_EQ(form->scenarioPlayButton->isChecked(), form->scenarioPlayAction->isChecked());
+        return form->scenarioPlayButton->isChecked();
+    }
+    bool modified() const { return form->scenarioEdit->document()->isModified(); }
+};
+
+TEST_F(ScenarioEditor, RecordOnClearsTheLogAndStopsAPlayingScenario) {
+    root().log = "old line\n";
+    form->scenarioPlayButton->setChecked(true);
+    ASSERT_EQ(root().playing, 1);
+    root().log = "old line\n";
+
+    form->scenarioRecButton->setChecked(true);
+    EXPECT_EQ(root().recording, 1);
+    EXPECT_TRUE(root().log.empty());
+    EXPECT_EQ(root().playing, 0);
+    EXPECT_TRUE(recordToggles());
+    EXPECT_FALSE(playToggles());
+
+    // Off again from the menu: the flag goes, the log stays.
+    root().log = "Timer.Speed 2\n";
+    form->scenarioRecAction->setChecked(false);
+    EXPECT_EQ(root().recording, 0);
+    EXPECT_FALSE(recordToggles());
+    EXPECT_EQ(root().log, "Timer.Speed 2\n");
+}
+
+TEST_F(ScenarioEditor, PlayOnPlaysTheEditorTextAndStopsRecording) {
+    form->scenarioRecButton->setChecked(true);
+    form->scenarioEdit->setPlainText(
+        QString::fromUtf8("Timer.Speed 10\nOrvex.Wait 30\nTimer.Speed 1"));
+    root().log = "Timer.Speed 10\n";
+
+    form->scenarioPlayAction->setChecked(true);
+    ASSERT_EQ(root().scripts.size(), 1u);
+    EXPECT_EQ(root().scripts[0].text, "Timer.Speed 10\nOrvex.Wait 30\nTimer.Speed 1");
+    EXPECT_EQ(root().scripts[0].runAll, 0);
+    EXPECT_EQ(root().playing, 1);
+    EXPECT_EQ(root().recording, 0);
+    EXPECT_TRUE(root().log.empty());
+    EXPECT_TRUE(playToggles());
+    EXPECT_FALSE(recordToggles());
+
+    form->scenarioPlayButton->setChecked(false);
+    EXPECT_EQ(root().playing, 0);
+    EXPECT_FALSE(playToggles());
+}
+
+TEST_F(ScenarioEditor, UnderTheEchoGuardTogglesSendNothing) {
+    form->updatingInterface = true;
+    form->scenarioRecButton->setChecked(true);
+    form->scenarioPlayButton->setChecked(true);
+    form->updatingInterface = false;
+    EXPECT_EQ(root().recording, 0);
+    EXPECT_EQ(root().playing, 0);
+    EXPECT_TRUE(root().scripts.empty());
+}
+
+TEST_F(ScenarioEditor, EachFrameMovesTheRecordedLinesIntoTheEditor) {
+    form->scenarioRecButton->setChecked(true);
+    form->scenarioEdit->setPlainText("# mine\n");
+    form->scenarioEdit->moveCursor(QTextCursor::End);
+    root().log = "Timer.Speed 10\n";
+    form->orvexUpdatedSlot();
+    root().log = "Space.Stars 0\n";
+    form->orvexUpdatedSlot();
+    form->orvexUpdatedSlot();
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "# mine\nTimer.Speed 10\nSpace.Stars 0\n");
+    EXPECT_TRUE(root().log.empty());
+    EXPECT_FALSE(form->isUpdatingInterface());
+
+    // Not recording: the log stays in the engine.
+    form->scenarioRecButton->setChecked(false);
+    root().log = "Timer.Speed 3\n";
+    form->orvexUpdatedSlot();
+    EXPECT_EQ(root().log, "Timer.Speed 3\n");
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "# mine\nTimer.Speed 10\nSpace.Stars 0\n");
+}
+
+TEST_F(ScenarioEditor, EachFrameShowsTheTimeAndPutsTheTogglesInStepQuietly) {
+    root().answers["Timer.TimeTextLoc"] = "2024 3 5 12 30 15";
+    root().playing = 1;
+    root().recording = 1;
+    form->orvexUpdatedSlot();
+    EXPECT_EQ(form->dateTimeEdit->dateTime(), QDateTime(QDate(2024, 3, 5), QTime(12, 30, 15)));
+    EXPECT_TRUE(playToggles());
+    EXPECT_TRUE(recordToggles());
+    // Following the engine runs nothing.
+    EXPECT_TRUE(root().scripts.empty());
+    EXPECT_EQ(root().playing, 1);
+
+    root().playing = 0;
+    root().answers["Timer.TimeTextLoc"] = "Undefined";
+    form->orvexUpdatedSlot();
+    EXPECT_FALSE(playToggles());
+    EXPECT_TRUE(recordToggles());
+    EXPECT_EQ(form->dateTimeEdit->dateTime(), QDateTime(QDate(2024, 3, 5), QTime(12, 30, 15)));
+}
+
+TEST_F(ScenarioEditor, RecordViewAndRecordStateInsertAtTheCursor) {
+    root().logOnLine["Camera.RecordView"] = "Camera.Mode Examine\nCamera.Dist 3\n";
+    root().log = "pending\n";
+    form->scenarioEdit->setPlainText("A\nB\n");
+    QTextCursor cursor = form->scenarioEdit->textCursor();
+    cursor.setPosition(2);
+    form->scenarioEdit->setTextCursor(cursor);
+    form->scenarioCameraSlot();
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "A\nCamera.Mode Examine\nCamera.Dist 3\nB\n");
+    EXPECT_EQ(root().lines.back(), "Camera.RecordView");
+    EXPECT_TRUE(root().log.empty());
+
+    root().stateText = "Timer.Speed 1\n";
+    root().log = "kept\n";
+    form->scenarioStateSlot();
+    EXPECT_EQ(form->scenarioEdit->toPlainText(),
+              "A\nCamera.Mode Examine\nCamera.Dist 3\nTimer.Speed 1\nB\n");
+    EXPECT_EQ(root().log, "kept\n");
+}
+
+TEST_F(ScenarioEditor, TheEndOfAScenarioReleasesThePlayTogglesAndRefreshes) {
+    form->scenarioPlayButton->setChecked(true);
+    form->scenarioEndSlot();
+    EXPECT_FALSE(playToggles());
+    EXPECT_EQ(root().playing, 0);
+    EXPECT_EQ(form->refreshes, 1);
+}
+
+TEST_F(ScenarioEditor, EditingCommands) {
+    form->scenarioEdit->insertPlainText("Timer.Speed 1");
+    EXPECT_TRUE(modified());
+    form->scenarioNewSlot();
+    EXPECT_TRUE(form->scenarioEdit->toPlainText().isEmpty());
+    EXPECT_FALSE(modified());
+    form->scenarioEdit->insertPlainText("abc");
+    form->scenarioUndoSlot();
+    EXPECT_TRUE(form->scenarioEdit->toPlainText().isEmpty());
+    form->scenarioRedoSlot();
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "abc");
+    // Cut with no selection does nothing.
+    form->scenarioCutSlot();
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "abc");
+}
+
+TEST_F(ScenarioEditor, TheOpenDialogDispatchesByExtension) {
+    form->openName = "";
+    form->fileOpen();
+    EXPECT_TRUE(root().scenarios.empty());
+
+    form->openName = programFile("page.xhtml");
+    form->fileOpen();
+    EXPECT_EQ(form->browserUrlLine->text(), programFile("page.xhtml"));
+
+    form->openName = programFile("pic.png");
+    form->fileOpen();
+    EXPECT_TRUE(form->mediaButton->isChecked());
+    EXPECT_EQ(mediaForm->currentFile(), programFile("pic.png"));
+
+    form->openName = programFile("notes.SCN");
+    form->fileOpen();
+    EXPECT_TRUE(root().scenarios.empty());
+    EXPECT_TRUE(form->scenarioFileName.isEmpty());
+
+    QFile file(programFile("tour.scn"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Timer.Speed 10\n");
+    file.close();
+    root().log = "x\n";
+    form->openName = programFile("tour.scn");
+    form->fileOpen();
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.Speed 10\n");
+    EXPECT_FALSE(modified());
+    EXPECT_EQ(form->scenarioFileName, programFile("tour.scn"));
+    ASSERT_EQ(root().scenarios.size(), 1u);
+    EXPECT_EQ(root().scenarios[0].text, programFile("tour.scn").toStdString());
+    EXPECT_EQ(root().scenarios[0].runAll, 0);
+    EXPECT_TRUE(root().log.empty());
+
+    // A file that cannot be read leaves the editor as it was; the engine is still asked.
+    form->openName = programFile("missing.scn");
+    form->fileOpen();
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.Speed 10\n");
+    EXPECT_EQ(root().scenarios.size(), 2u);
+}
+
+TEST_F(ScenarioEditor, SavingAndOpeningALargeNonAsciiScenarioKeepsItWhole) {
+    QTextCodec* saved = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    QString text;
+    for (int i = 0; text.size() < 80 * 1024; ++i)
+        text += QString::fromUtf8("Markers.Text \xc3\xa9toile \xe6\x98\x9f %1\n").arg(i);
+
+    form->scenarioEdit->setPlainText(text);
+    form->saveName = programFile("big.scn");
+    form->scenarioSaveSlot(); // no name yet: asks for one
+    EXPECT_EQ(form->saveQuestions, 1);
+    EXPECT_EQ(form->scenarioFileName, programFile("big.scn"));
+    EXPECT_FALSE(modified());
+    QFile file(programFile("big.scn"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), text.toUtf8());
+    file.close();
+
+    form->scenarioNewSlot();
+    form->openName = programFile("big.scn");
+    form->scenarioOpenSlot();
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), text);
+    QTextCodec::setCodecForLocale(saved);
+}
+
+TEST_F(ScenarioEditor, AScenarioThatCannotBeWrittenIsReportedAndStaysModified) {
+    form->scenarioEdit->insertPlainText("Timer.Speed 1\n");
+    form->scenarioFileName = programFile("no/such/dir/x.scn");
+    form->fileSave();
+    EXPECT_EQ(form->warnings.size(), 1);
+    EXPECT_TRUE(modified());
+    // Cancelling save-as changes nothing.
+    form->saveName.clear();
+    form->scenarioSaveAsSlot();
+    EXPECT_EQ(form->scenarioFileName, programFile("no/such/dir/x.scn"));
+}
+
+} // namespace

@@ -1,0 +1,98 @@
+// Scenario fetches: only a successful answer within the size cap is played.
+// A small HTTP server on the loopback address gives the answers.
+#include <gtest/gtest.h>
+
+#include <QEventLoop>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "app/ScenarioFetch.h"
+#include "support/OneAnswerServer.h"
+#include "support/TestEnv.h"
+
+namespace {
+
+using orvextest::OneAnswerServer;
+
+QByteArray answer(const char* status, const QByteArray& body, bool withLength = true) {
+    return OneAnswerServer::answer(status, body, withLength);
+}
+
+struct Outcome {
+    bool fetched = false;
+    bool failed = false;
+    QByteArray text;
+};
+
+Outcome run(const QUrl& url) {
+    Outcome outcome;
+    ScenarioFetch fetch(url);
+    QEventLoop loop;
+    QObject::connect(&fetch, &ScenarioFetch::fetched, [&](const QByteArray& text) {
+        outcome.fetched = true;
+        outcome.text = text;
+        loop.quit();
+    });
+    QObject::connect(&fetch, &ScenarioFetch::failed, [&] {
+        outcome.failed = true;
+        loop.quit();
+    });
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    if (!fetch.isFinished())
+        loop.exec();
+    return outcome;
+}
+
+TEST(ScenarioFetch, A2xxAnswerBringsTheTextUpToItsFirstNul) {
+    OneAnswerServer server(
+        answer("200 OK", QByteArray("Timer.Speed 10\nOrvex.Wait 30\n\0junk", 33)));
+    const Outcome outcome = run(server.url("/tour.scn"));
+    EXPECT_TRUE(outcome.fetched);
+    EXPECT_FALSE(outcome.failed);
+    EXPECT_EQ(outcome.text, QByteArray("Timer.Speed 10\nOrvex.Wait 30\n"));
+}
+
+TEST(ScenarioFetch, AnErrorPageIsNeverPlayed) {
+    OneAnswerServer server(answer("404 Not Found", "Timer.Speed 1000\n"));
+    const Outcome outcome = run(server.url("/missing.scn"));
+    EXPECT_FALSE(outcome.fetched);
+    EXPECT_TRUE(outcome.failed);
+}
+
+TEST(ScenarioFetch, AnAnnouncedOversizeIsRefused) {
+    OneAnswerServer server(answer("200 OK", QByteArray(ScenarioFetch::maxSize + 1, '#')));
+    const Outcome outcome = run(server.url("/big.scn"));
+    EXPECT_FALSE(outcome.fetched);
+    EXPECT_TRUE(outcome.failed);
+}
+
+TEST(ScenarioFetch, AnUnannouncedOversizeIsCutOff) {
+    OneAnswerServer server(answer("200 OK", QByteArray(ScenarioFetch::maxSize + 4096, '#'), false));
+    const Outcome outcome = run(server.url("/big.scn"));
+    EXPECT_FALSE(outcome.fetched);
+    EXPECT_TRUE(outcome.failed);
+}
+
+TEST(ScenarioFetch, ExactlyTheCapIsAllowed) {
+    OneAnswerServer server(answer("200 OK", QByteArray(ScenarioFetch::maxSize, '#')));
+    const Outcome outcome = run(server.url("/cap.scn"));
+    EXPECT_TRUE(outcome.fetched);
+    EXPECT_EQ(outcome.text.size(), ScenarioFetch::maxSize);
+}
+
+TEST(ScenarioFetch, LocalFilesAndMissingOnes) {
+    orvextest::TempDir temp;
+    QFile file(QString::fromStdString(temp.file("a.scn")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Space.Stars 1\n");
+    file.close();
+    const Outcome found = run(QUrl::fromLocalFile(file.fileName()));
+    EXPECT_TRUE(found.fetched);
+    EXPECT_EQ(found.text, QByteArray("Space.Stars 1\n"));
+    const Outcome missing = run(QUrl::fromLocalFile(QString::fromStdString(temp.file("none.scn"))));
+    EXPECT_FALSE(missing.fetched);
+    EXPECT_TRUE(missing.failed);
+}
+
+} // namespace

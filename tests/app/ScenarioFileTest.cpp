@@ -1,0 +1,88 @@
+// Scenario files read whole and written back byte for byte.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileDevice>
+#include <QTextCodec>
+
+#include "app/ScenarioFile.h"
+#include "support/TestEnv.h"
+
+namespace {
+
+QByteArray readBytes(const QString& name) {
+    QFile file(name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+void writeBytes(const QString& name, const QByteArray& bytes) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A scenario over 64 KiB with text in several scripts.
+QByteArray bigScenario(const char* lineEnd) {
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 96 * 1024; ++i)
+        bytes += "Markers.Text \xc3\xa9toile \xe6\x98\x9f " + QByteArray::number(i) + lineEnd;
+    return bytes;
+}
+
+class ScenarioFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = QTextCodec::codecForLocale();
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    }
+    void TearDown() override { QTextCodec::setCodecForLocale(saved_); }
+    QString file(const char* name) { return QString::fromStdString(temp.file(name)); }
+
+    orvextest::TempDir temp;
+    QTextCodec* saved_ = nullptr;
+};
+
+TEST_F(ScenarioFileTest, ALargeNonAsciiFileComesBackUnchanged) {
+    const QByteArray bytes = bigScenario("\n");
+    writeBytes(file("big.scn"), bytes);
+    ScenarioFile scenario;
+    ASSERT_TRUE(scenario.read(file("big.scn")));
+    EXPECT_GT(scenario.text().size(), 65535);
+    EXPECT_TRUE(scenario.text().startsWith(QString::fromUtf8("Markers.Text \xc3\xa9toile")));
+    ASSERT_TRUE(scenario.write(file("copy.scn"), scenario.text()));
+    EXPECT_EQ(readBytes(file("copy.scn")), bytes);
+}
+
+TEST_F(ScenarioFileTest, BytesForeignToTheCodecAndLineEndsAreKept) {
+    // Latin-1 bytes are not UTF-8: they are kept one for one.
+    const QByteArray latin = "Markers.Text caf\xe9\r\nTimer.Speed 1\r\n";
+    writeBytes(file("latin.scn"), latin);
+    ScenarioFile scenario;
+    ASSERT_TRUE(scenario.read(file("latin.scn")));
+    EXPECT_EQ(scenario.text(), QString::fromLatin1("Markers.Text caf\xe9\nTimer.Speed 1\n"));
+    EXPECT_EQ(scenario.codecName(), QByteArray("ISO-8859-1"));
+    ASSERT_TRUE(scenario.write(file("latin.scn"), scenario.text() + "Timer.Speed 2\n"));
+    EXPECT_EQ(readBytes(file("latin.scn")), latin + "Timer.Speed 2\r\n");
+}
+
+TEST_F(ScenarioFileTest, ReadingStopsAtTheFirstNul) {
+    writeBytes(file("nul.scn"), QByteArray("Timer.SetNow\n\0Timer.Speed 9\n", 28));
+    ScenarioFile scenario;
+    ASSERT_TRUE(scenario.read(file("nul.scn")));
+    EXPECT_EQ(scenario.text(), "Timer.SetNow\n");
+}
+
+TEST_F(ScenarioFileTest, AFailedWriteIsReportedAndLeavesTheOldFile) {
+    writeBytes(file("keep.scn"), "Timer.Speed 1\n");
+    ScenarioFile scenario;
+    EXPECT_FALSE(scenario.write(file("no/such/dir/x.scn"), "Timer.Speed 2\n"));
+    EXPECT_FALSE(scenario.error().isEmpty());
+    // A directory that cannot be written to (as root, permissions do not
+    // stop writes, so a path through a file stands in).
+    EXPECT_FALSE(scenario.write(file("keep.scn/x.scn"), "Timer.Speed 2\n"));
+    EXPECT_EQ(readBytes(file("keep.scn")), QByteArray("Timer.Speed 1\n"));
+    EXPECT_FALSE(scenario.read(file("missing.scn")));
+}
+
+} // namespace
