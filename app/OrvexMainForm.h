@@ -19,6 +19,7 @@ class OrvexBookmarkForm;
 class ScenarioFetch;
 class ScenarioFile;
 class WebBrowserView;
+class OrvexLocationForm;
 class OrvexMediaForm;
 class OrvexOptionForm;
 class OrvexProjForm;
@@ -482,6 +483,8 @@ public:
     // The bookmarks and their dialog, made by init() and kept for the
     // window's life; they fill bookmarkMenu.
     OrvexBookmarkForm* bookmarkForm = nullptr;
+    // The place editor, made by init() and kept for the window's life.
+    OrvexLocationForm* locationForm = nullptr;
 
 protected:
     // Raised while the window fills its controls from the engine (and during

@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -17,6 +16,7 @@
 #include "app/CommandText.h"
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
+#include "ui/BodyMap.h"
 #include "ui/QFloatSpinBox.h"
 #include "ui/QOrvexMap.h"
 
@@ -91,25 +91,8 @@ void switchConstellations(OrvexMainForm& form, const char* command, const char* 
     }
 }
 
-// The engine names a body's texture as its data file does ("mars.jpg") and
-// finds it in its texture directory; the map looks there as well, and takes
-// the name as it stands when the directory has no such file.
-std::string mapFile(EngineLink* engine, const std::string& texture) {
-    if (texture.empty())
-        return texture;
-    std::string dir = ask(engine, "Detail.TexDir");
-    if (dir.empty() || dir == "Undefined")
-        dir = "./textures";
-    const std::size_t slash = texture.find_last_of("/\\");
-    const std::string candidate =
-        dir + "/" + (slash == std::string::npos ? texture : texture.substr(slash + 1));
-    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(candidate))).isFile() ? candidate
-                                                                                       : texture;
-}
-
 void showBodyMap(OrvexMainForm& form) {
-    EngineLink* engine = form.engine();
-    form.mapLabel->setMap(mapFile(engine, ask(engine, "Ssystem.AstrTexture")));
+    form.mapLabel->setMap(BodyMap::textureFile(form.engine()));
 }
 
 // Makes the first item with that text current; with none the current item stays.

@@ -20,6 +20,7 @@
 #include "app/StartupState.h"
 #include "app/WindowSettings.h"
 #include "ui/OrvexBookmarkForm.h"
+#include "ui/OrvexLocationForm.h"
 #include "ui/OrvexMediaForm.h"
 #include "ui/OrvexOptionForm.h"
 #include "ui/OrvexProjForm.h"
@@ -81,6 +82,7 @@ void OrvexMainForm::init() {
     displayWidgetStack->setCurrentIndex(5);
 
     optionForm = new OrvexOptionForm(this);
+    locationForm = new OrvexLocationForm(this);
     buildBookmarks();
 
     scenarioFileName.clear();
@@ -160,6 +162,8 @@ void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm)
         optionForm->setGL(gl_);
     if (bookmarkForm)
         bookmarkForm->setGL(gl_);
+    if (locationForm)
+        locationForm->setGL(gl_);
     if (projForm_)
         connect(projForm_, &OrvexProjForm::closed, this, &OrvexMainForm::viewMouseNormal);
 }

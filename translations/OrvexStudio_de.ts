@@ -780,6 +780,101 @@ Starten</translation>
     </message>
 </context>
 <context>
+    <name>OrvexLocationForm</name>
+    <message>
+        <source>Location Edit</source>
+        <translation>Orte bearbeiten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Latitude : </source>
+        <translation>Breite : </translation>
+    </message>
+    <message>
+        <source>Longitude : </source>
+        <translation>Länge : </translation>
+    </message>
+    <message>
+        <source>Location name : </source>
+        <translation>Ortsname : </translation>
+    </message>
+    <message>
+        <source>Panorama file : </source>
+        <translation>Panoramadatei : </translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Weather effect file : </source>
+        <translation>Wettereffektdatei : </translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>New_place</source>
+        <translation>Neuer_Ort</translation>
+    </message>
+    <message>
+        <source>New place</source>
+        <translation>Neuer Ort</translation>
+    </message>
+    <message>
+        <source>Open a panorama file ...</source>
+        <translation>Panoramadatei öffnen ...</translation>
+    </message>
+    <message>
+        <source>Open an effect file ...</source>
+        <translation>Effektdatei öffnen ...</translation>
+    </message>
+    <message>
+        <source>Select a panorama file in 'textures' folder.</source>
+        <translation>Wählen Sie eine Panoramadatei im Ordner 'textures'.</translation>
+    </message>
+    <message>
+        <source>Select an effect file in 'effects' folder.</source>
+        <translation>Wählen Sie eine Effektdatei im Ordner 'effects'.</translation>
+    </message>
+    <message>
+        <source>FileOpen</source>
+        <translation>FileOpen</translation>
+    </message>
+    <message>
+        <source>Orvex</source>
+        <translation>Orvex</translation>
+    </message>
+    <message>
+        <source>The location name must not be empty.</source>
+        <translation>Der Ortsname darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>A panorama or weather effect file name must not contain blanks.</source>
+        <translation>Ein Panorama- oder Wettereffekt-Dateiname darf keine Leerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The location name must be unique on each celestial body.</source>
+        <translation>Der Ortsname muss auf jedem Himmelskörper eindeutig sein.</translation>
+    </message>
+</context>
+<context>
     <name>OrvexOptionForm</name>
     <message>
         <source>Detail Setting</source>

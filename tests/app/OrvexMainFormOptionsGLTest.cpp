@@ -5,72 +5,25 @@
 
 #include <QComboBox>
 #include <QPushButton>
-#include <QTest>
 #include <QToolButton>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
-#include "engine/OrvexGL.h"
-#include "platform/CurrentDirGuard.h"
-#include "support/GlTestContext.h"
+#include "support/GlMainWindow.h"
 #include "support/SettingsSandbox.h"
-#include "support/TestEnv.h"
-#include "ui/OrvexMediaForm.h"
+#include "support/ShippedDataCopy.h"
 #include "ui/OrvexOptionForm.h"
-#include "ui/OrvexProjForm.h"
 #include "ui/QFloatSpinBox.h"
-
-namespace {
-
-namespace fs = std::filesystem;
-
-// The shipped data set seen through links, with a scenario folder of its own
-// so that the option file the engine writes stays in the scratch directory.
-class ShippedDataCopy {
-public:
-    ShippedDataCopy() {
-        for (const auto& entry : fs::directory_iterator(orvextest::shareDir())) {
-            const fs::path target = fs::path(dir_.path()) / entry.path().filename();
-            if (entry.path().filename() == "scenarios")
-                fs::copy(entry.path(), target, fs::copy_options::recursive);
-            else
-                fs::create_directory_symlink(entry.path(), target);
-        }
-        guard_.change(dir_.path());
-    }
-    std::string read(const std::string& relativePath) const {
-        std::ifstream in(dir_.file(relativePath), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-private:
-    orvextest::TempDir dir_;
-    platform::CurrentDirGuard guard_;
-};
-
-} // namespace
 
 TEST(MainFormOptionsGL, TheDialogShowsSavesAndLoadsTheEnginesOptions) {
     orvextest::SettingsSandbox sandbox;
-    ShippedDataCopy data;
-    OrvexProjForm projForm;
-    auto* view = qobject_cast<OrvexGL*>(projForm.view());
-    ASSERT_NE(view, nullptr);
-    view->setRepaintTimer(false);
-    OrvexMediaForm mediaForm;
-    OrvexMainForm form;
-    form.setForms(&projForm, &mediaForm);
-
-    projForm.resize(120, 90);
-    projForm.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&projForm));
-    orvextest::pinGlDriver();
-    view->updateGL();
-    EngineLink* engine = form.engine();
-    ASSERT_TRUE(engine->hasRoot());
+    // A scenario folder of its own: the option file the engine writes stays
+    // in the scratch directory.
+    orvextest::ShippedDataCopy data({"scenarios"});
+    orvextest::GlMainWindow windows;
+    ASSERT_TRUE(windows.start());
+    OrvexMainForm& form = windows.form;
+    EngineLink* engine = windows.engine();
 
     for (const char* line : {"Detail.Orbit Low", "Detail.Draw Wire", "Space.MwayStyle Textured",
                              "Constes.LinesDisp 3 1 0.5 0", "Console.TextFont DejaVu_Sans 20 0",
