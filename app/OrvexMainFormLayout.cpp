@@ -19,6 +19,7 @@
 #include "app/OrvexMainForm.h"
 #include "app/StartupState.h"
 #include "app/WindowSettings.h"
+#include "ui/BodyMap.h"
 #include "ui/OrvexBookmarkForm.h"
 #include "ui/OrvexLocationForm.h"
 #include "ui/OrvexMediaForm.h"
@@ -178,8 +179,9 @@ QString OrvexMainForm::readStyle() {
 
 void OrvexMainForm::updateMap() {
     browserHomeSlot();
+    // The same picture as the Basic page finds for the body.
     if (gl_)
-        mapLabel->setMap(gl_->getCommandValue("Ssystem.AstrTexture"));
+        mapLabel->setMap(BodyMap::textureFile(gl_));
 }
 
 bool OrvexMainForm::isEmbedded() const {

@@ -202,6 +202,8 @@ protected:
     // The camera stands on this body (HideIfLanding on, the body selected,
     // the camera observing and not moving).
     bool isLanded() const;
+    // The current place; a missing one is reported once until there is one again.
+    const DsPlace* observedPlace(const char* missingMessage) const;
 
     Ssystem* system_;
     std::string name_;
@@ -221,6 +223,10 @@ protected:
     std::vector<std::unique_ptr<DsAstrBody>> children_;
     std::vector<std::unique_ptr<DsPlace>> places_;
     int placeIndex_ = -1;
+    // Set once the missing place was reported, so that a body viewed without
+    // a place (the usual case) does not repeat it every frame; cleared as soon
+    // as a place is found again.
+    mutable bool noPlaceReported_ = false;
     std::string textureName_ = "None";
     std::string atmosphere_ = "None";
     std::string homePlaceName_;

@@ -255,11 +255,18 @@ double DsAstrBody::getOrbitScale() const {
     return system_ && system_->getScale() ? s->orbitRate2 : s->orbitRate1;
 }
 
+const DsPlace* DsAstrBody::observedPlace(const char* missingMessage) const {
+    const DsPlace* place = getPlace(placeIndex_);
+    if (!place && !noPlaceReported_)
+        logMessage("%s", missingMessage);
+    noPlaceReported_ = !place;
+    return place;
+}
+
 Vector3 DsAstrBody::getObserveTrans(int atRate2, double distance) const {
     const double d = distance > 0.0 ? distance : (system_ ? system_->getCameraPlaceDist() : 1.0);
-    const DsPlace* place = getPlace(placeIndex_);
+    const DsPlace* place = observedPlace("getObserveTrans() to NULL place.");
     if (!place) {
-        logMessage("getObserveTrans() to NULL place.");
         return getTrans();
     }
     const double r = (atRate2 ? getRadiusAtRate2() : getDisplayRadius()) * d;
@@ -273,9 +280,8 @@ Vector3 DsAstrBody::getObserveTrans(int atRate2, double distance) const {
 }
 
 Quaternion DsAstrBody::getObserveRot() const {
-    const DsPlace* place = getPlace(placeIndex_);
+    const DsPlace* place = observedPlace("getObserveRot() to NULL place.");
     if (!place) {
-        logMessage("getObserveRot() to NULL place.");
         return rotation_;
     }
     return place->getRotation() * rotation_;

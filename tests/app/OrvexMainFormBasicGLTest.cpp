@@ -11,7 +11,7 @@
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "engine/OrvexGL.h"
-#include "platform/CurrentDirGuard.h"
+#include "support/ShippedDataCopy.h"
 #include "support/GlTestContext.h"
 #include "support/GlViewShots.h"
 #include "support/SettingsSandbox.h"
@@ -22,7 +22,7 @@
 #include "ui/QOrvexMap.h"
 
 TEST(OrvexMainFormBasicGL, ChoosingMarsCentresItAndFillsItsPlaces) {
-    const platform::CurrentDirGuard share(orvextest::shareDir());
+    const orvextest::ShippedDataCopy share{std::vector<std::string>{}};
     orvextest::SettingsSandbox sandbox;
     OrvexMainForm form;
     OrvexMediaForm mediaForm;

@@ -19,7 +19,7 @@
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "engine/OrvexGL.h"
-#include "platform/CurrentDirGuard.h"
+#include "support/ShippedDataCopy.h"
 #include "support/GlTestContext.h"
 #include "support/GlViewShots.h"
 #include "support/NextModal.h"
@@ -59,7 +59,7 @@ double litShare(const QImage& image) {
 class MenusGL : public ::testing::Test {
 protected:
     // The shipped data set is the working directory while the engine runs.
-    const platform::CurrentDirGuard share{orvextest::shareDir()};
+    const orvextest::ShippedDataCopy share{std::vector<std::string>{}};
     orvextest::SettingsSandbox sandbox;
     orvextest::TempDir workDir;
     OrvexMainForm form;

@@ -16,7 +16,7 @@
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "engine/OrvexGL.h"
-#include "platform/CurrentDirGuard.h"
+#include "support/ShippedDataCopy.h"
 #include "support/GlTestContext.h"
 #include "support/GlViewShots.h"
 #include "support/SettingsSandbox.h"
@@ -80,7 +80,7 @@ protected:
         orvextest::runUntilStill(view, link);
     }
 
-    const platform::CurrentDirGuard share{orvextest::shareDir()};
+    const orvextest::ShippedDataCopy share{{"htmls"}};
     orvextest::SettingsSandbox sandbox;
     OrvexMainForm form;
     OrvexMediaForm mediaForm;

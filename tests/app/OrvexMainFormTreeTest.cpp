@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -23,11 +24,13 @@
 #include "app/OrvexMainForm.h"
 #include "support/FakeEngine.h"
 #include "support/SettingsSandbox.h"
+#include "support/TestEnv.h"
 #include "ui/MediaPlayerPane.h"
 #include "ui/OrvexMediaForm.h"
 #include "ui/OrvexProjForm.h"
 #include "ui/QDropButton.h"
 #include "ui/QFloatSpinBox.h"
+#include "ui/QOrvexMap.h"
 
 namespace {
 
@@ -236,9 +239,14 @@ TEST_F(MainFormTree, MouseAndMediaControlsReachTheGLWindow) {
     EXPECT_FALSE(projForm.mediaPlayerAXAX->controlsVisible());
 }
 
-TEST_F(MainFormTree, UpdateMapAsksTheEngineForTheBodysTexture) {
-    engine.recorded.answers["Ssystem.AstrTexture"] = "";
+TEST_F(MainFormTree, UpdateMapFindsTheBodysTextureInTheTextureDirectory) {
+    orvextest::TempDir dir;
+    QImage texture(8, 4, QImage::Format_RGB32);
+    texture.fill(Qt::red);
+    const std::string file = dir.path() + "/earth.jpg";
+    ASSERT_TRUE(texture.save(QString::fromStdString(file), "PNG"));
+    engine.recorded.answers["Ssystem.AstrTexture"] = "earth.jpg";
+    engine.recorded.answers["Detail.TexDir"] = dir.path();
     form.updateMap();
-    ASSERT_FALSE(engine.recorded.queries.empty());
-    EXPECT_EQ(engine.recorded.queries.back(), "Ssystem.AstrTexture");
+    EXPECT_EQ(form.mapLabel->mapFile(), file);
 }

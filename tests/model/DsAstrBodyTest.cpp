@@ -111,6 +111,11 @@ TEST_F(BodyFixture, ObserverPositionUsesThePlaceDistance) {
     LogCapture log;
     EXPECT_EQ(body->getObserveTrans(0, 2.0), Vector3());
     EXPECT_TRUE(log.contains("getObserveTrans() to NULL place."));
+    // Frame after frame without a place: said once, not every frame.
+    log.clear();
+    body->getObserveTrans(0, 2.0);
+    body->getObserveRot();
+    EXPECT_TRUE(log.messages().empty());
     system->simMode(1);
     body->selectPlace(0);
     view.placeDist = 3.0;
@@ -121,6 +126,10 @@ TEST_F(BodyFixture, ObserverPositionUsesThePlaceDistance) {
     // Latitude 10 on a body with no spin: the observer's height above the
     // equator plane (z) is sin(10 degrees) of the distance.
     EXPECT_NEAR(body->getObserveTrans(0, 1.0).z, std::sin(10 * kDegToRad), 1e-12);
+    // Losing the place again is news.
+    body->clearPlaces();
+    body->getObserveRot();
+    EXPECT_TRUE(log.contains("getObserveRot() to NULL place."));
 }
 
 TEST_F(BodyFixture, StatesAndScale) {
