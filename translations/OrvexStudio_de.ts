@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Orvex Studio Help</source>
+        <translation>Orvex Studio Hilfe</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Help page not found&lt;/h3&gt;&lt;p&gt;There is no help page &lt;tt&gt;%1&lt;/tt&gt;.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Hilfeseite nicht gefunden&lt;/h3&gt;&lt;p&gt;Es gibt keine Hilfeseite &lt;tt&gt;%1&lt;/tt&gt;.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ImageOutput</name>
+    <message>
+        <source>The name has none of the extensions .jpg, .jpeg, .gif, .bmp or .png.</source>
+        <translation>Der Name hat keine der Endungen .jpg, .jpeg, .gif, .bmp oder .png.</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Es gibt kein Bild zum Speichern.</translation>
+    </message>
+</context>
+<context>
     <name>MediaPlayerPane</name>
     <message>
         <source>Play</source>
@@ -14,6 +48,168 @@
     <message>
         <source>Stop</source>
         <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>OrvexBookmarkForm</name>
+    <message>
+        <source>Bookmark Edit</source>
+        <translation>Lesezeichen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>URI : </source>
+        <translation>URI : </translation>
+    </message>
+    <message>
+        <source>Name : </source>
+        <translation>Name : </translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>URI</source>
+        <translation>URI</translation>
+    </message>
+    <message>
+        <source>Edit Bookmarks...</source>
+        <translation>Lesezeichen bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Set current page as Home</source>
+        <translation>Aktuelle Seite als Startseite</translation>
+    </message>
+    <message>
+        <source>Add Bookmark...</source>
+        <translation>Lesezeichen hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Orvex</source>
+        <translation>Orvex</translation>
+    </message>
+    <message>
+        <source>Enter bookmark name : </source>
+        <translation>Name des Lesezeichens : </translation>
+    </message>
+    <message>
+        <source>new bookmark</source>
+        <translation>neues Lesezeichen</translation>
+    </message>
+    <message>
+        <source>new folder</source>
+        <translation>neuer Ordner</translation>
+    </message>
+    <message>
+        <source>Orvex Studio Web Site</source>
+        <translation>Orvex Studio im Web</translation>
+    </message>
+</context>
+<context>
+    <name>OrvexLocationForm</name>
+    <message>
+        <source>Location Edit</source>
+        <translation>Orte bearbeiten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Latitude : </source>
+        <translation>Breite : </translation>
+    </message>
+    <message>
+        <source>Longitude : </source>
+        <translation>Länge : </translation>
+    </message>
+    <message>
+        <source>Location name : </source>
+        <translation>Ortsname : </translation>
+    </message>
+    <message>
+        <source>Panorama file : </source>
+        <translation>Panoramadatei : </translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Weather effect file : </source>
+        <translation>Wettereffektdatei : </translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>New_place</source>
+        <translation>Neuer_Ort</translation>
+    </message>
+    <message>
+        <source>New place</source>
+        <translation>Neuer Ort</translation>
+    </message>
+    <message>
+        <source>Open a panorama file ...</source>
+        <translation>Panoramadatei öffnen ...</translation>
+    </message>
+    <message>
+        <source>Open an effect file ...</source>
+        <translation>Effektdatei öffnen ...</translation>
+    </message>
+    <message>
+        <source>Select a panorama file in &apos;textures&apos; folder.</source>
+        <translation>Wählen Sie eine Panoramadatei im Ordner &apos;textures&apos;.</translation>
+    </message>
+    <message>
+        <source>Select an effect file in &apos;effects&apos; folder.</source>
+        <translation>Wählen Sie eine Effektdatei im Ordner &apos;effects&apos;.</translation>
+    </message>
+    <message>
+        <source>FileOpen</source>
+        <translation>FileOpen</translation>
+    </message>
+    <message>
+        <source>Orvex</source>
+        <translation>Orvex</translation>
+    </message>
+    <message>
+        <source>The location name must not be empty.</source>
+        <translation>Der Ortsname darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>A panorama or weather effect file name must not contain blanks.</source>
+        <translation>Ein Panorama- oder Wettereffekt-Dateiname darf keine Leerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The location name must be unique on each celestial body.</source>
+        <translation>Der Ortsname muss auf jedem Himmelskörper eindeutig sein.</translation>
     </message>
 </context>
 <context>
@@ -704,174 +900,124 @@ Starten</translation>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
-</context>
-<context>
-    <name>OrvexBookmarkForm</name>
-    <message>
-        <source>Bookmark Edit</source>
-        <translation>Lesezeichen bearbeiten</translation>
+    <message numerus="yes">
+        <source>... and %n more line(s)</source>
+        <translation>
+            <numerusform>... und %n weitere Zeile</numerusform>
+            <numerusform>... und %n weitere Zeilen</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
+        <source>A page</source>
+        <translation>Eine Seite</translation>
     </message>
     <message>
-        <source>Folder</source>
-        <translation>Ordner</translation>
+        <source>%1 is not a page of this program and wants to run these commands:</source>
+        <translation>%1 ist keine Seite dieses Programms und möchte diese Befehle ausführen:</translation>
     </message>
     <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
+        <source>Run them?</source>
+        <translation>Ausführen?</translation>
     </message>
     <message>
-        <source>URI : </source>
-        <translation>URI : </translation>
+        <source>The printer could not be started.</source>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
     </message>
     <message>
-        <source>Name : </source>
-        <translation>Name : </translation>
+        <source>Change &amp;Language</source>
+        <translation>&amp;Sprache ändern</translation>
     </message>
     <message>
-        <source>Bookmark</source>
-        <translation>Lesezeichen</translation>
+        <source>The GUI language will be changed when you run OrvexStudio next time.</source>
+        <translation>Die Sprache der Oberfläche wird beim nächsten Start von OrvexStudio geändert.</translation>
     </message>
     <message>
-        <source>URI</source>
-        <translation>URI</translation>
+        <source>Save as an image file ...</source>
+        <translation>Als Bilddatei speichern ...</translation>
     </message>
     <message>
-        <source>Edit Bookmarks...</source>
-        <translation>Lesezeichen bearbeiten...</translation>
+        <source>The image could not be saved as %1.
+%2</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden.
+%2</translation>
     </message>
     <message>
-        <source>Set current page as Home</source>
-        <translation>Aktuelle Seite als Startseite</translation>
+        <source>Open a comet orbit file ...</source>
+        <translation>Kometen-Bahndatei öffnen ...</translation>
     </message>
     <message>
-        <source>Add Bookmark...</source>
-        <translation>Lesezeichen hinzufügen...</translation>
+        <source>This file doesn&apos;t seem a correct comet orbit file.</source>
+        <translation>Diese Datei scheint keine gültige Kometen-Bahndatei zu sein.</translation>
     </message>
     <message>
-        <source>Orvex</source>
-        <translation>Orvex</translation>
+        <source>Same file name is found in the comet data directory.  Do you want to overwrite it ?</source>
+        <translation>Im Kometen-Datenverzeichnis gibt es bereits eine Datei dieses Namens.  Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
-        <source>Enter bookmark name : </source>
-        <translation>Name des Lesezeichens : </translation>
+        <source>Open a asteroid orbit file ...</source>
+        <translation>Asteroiden-Bahndatei öffnen ...</translation>
     </message>
     <message>
-        <source>new bookmark</source>
-        <translation>neues Lesezeichen</translation>
+        <source>This file doesn&apos;t seem a correct asteroid orbit file.</source>
+        <translation>Diese Datei scheint keine gültige Asteroiden-Bahndatei zu sein.</translation>
     </message>
     <message>
-        <source>new folder</source>
-        <translation>neuer Ordner</translation>
+        <source>Same file name is found in the asteroid data directory.  Do you want to overwrite it ?</source>
+        <translation>Im Asteroiden-Datenverzeichnis gibt es bereits eine Datei dieses Namens.  Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
-        <source>Orvex Studio Web Site</source>
-        <translation>Orvex Studio im Web</translation>
-    </message>
-</context>
-<context>
-    <name>OrvexProjForm</name>
-    <message>
-        <source>Orvex Studio</source>
-        <translation>Orvex Studio</translation>
-    </message>
-</context>
-<context>
-    <name>OrvexLocationForm</name>
-    <message>
-        <source>Location Edit</source>
-        <translation>Orte bearbeiten</translation>
+        <source>Open a spacecraft orbit file ...</source>
+        <translation>Raumsonden-Bahndatei öffnen ...</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Name</translation>
+        <source>This file doesn&apos;t seem a correct space craft orbit file.</source>
+        <translation>Diese Datei scheint keine gültige Raumsonden-Bahndatei zu sein.</translation>
     </message>
     <message>
-        <source>Latitude : </source>
-        <translation>Breite : </translation>
+        <source>Same file name is found in the spacecraft data directory.  Do you want to overwrite it ?</source>
+        <translation>Im Raumsonden-Datenverzeichnis gibt es bereits eine Datei dieses Namens.  Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
-        <source>Longitude : </source>
-        <translation>Länge : </translation>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
-        <source>Location name : </source>
-        <translation>Ortsname : </translation>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
-        <source>Panorama file : </source>
-        <translation>Panoramadatei : </translation>
+        <source>The orbit file could not be copied to %1:
+%2</source>
+        <translation>Die Bahndatei konnte nicht nach %1 kopiert werden:
+%2</translation>
     </message>
     <message>
-        <source>...</source>
-        <translation>...</translation>
+        <source>Removed orbit data will be lost.  Do you really want to remove it ?</source>
+        <translation>Entfernte Bahndaten gehen verloren.  Möchten Sie sie wirklich entfernen?</translation>
     </message>
     <message>
-        <source>Weather effect file : </source>
-        <translation>Wettereffektdatei : </translation>
+        <source>The orbit files could not be removed:
+%1</source>
+        <translation>Die Bahndateien konnten nicht entfernt werden:
+%1</translation>
     </message>
     <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
+        <source>The help pages are missing from %1.</source>
+        <translation>In %1 fehlen die Hilfeseiten.</translation>
     </message>
     <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
+        <source>Open a scenario file ...</source>
+        <translation>Szenariodatei öffnen ...</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Save a scenario file as ...</source>
+        <translation>Szenariodatei speichern unter ...</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>New_place</source>
-        <translation>Neuer_Ort</translation>
-    </message>
-    <message>
-        <source>New place</source>
-        <translation>Neuer Ort</translation>
-    </message>
-    <message>
-        <source>Open a panorama file ...</source>
-        <translation>Panoramadatei öffnen ...</translation>
-    </message>
-    <message>
-        <source>Open an effect file ...</source>
-        <translation>Effektdatei öffnen ...</translation>
-    </message>
-    <message>
-        <source>Select a panorama file in 'textures' folder.</source>
-        <translation>Wählen Sie eine Panoramadatei im Ordner 'textures'.</translation>
-    </message>
-    <message>
-        <source>Select an effect file in 'effects' folder.</source>
-        <translation>Wählen Sie eine Effektdatei im Ordner 'effects'.</translation>
-    </message>
-    <message>
-        <source>FileOpen</source>
-        <translation>FileOpen</translation>
-    </message>
-    <message>
-        <source>Orvex</source>
-        <translation>Orvex</translation>
-    </message>
-    <message>
-        <source>The location name must not be empty.</source>
-        <translation>Der Ortsname darf nicht leer sein.</translation>
-    </message>
-    <message>
-        <source>A panorama or weather effect file name must not contain blanks.</source>
-        <translation>Ein Panorama- oder Wettereffekt-Dateiname darf keine Leerzeichen enthalten.</translation>
-    </message>
-    <message>
-        <source>The location name must be unique on each celestial body.</source>
-        <translation>Der Ortsname muss auf jedem Himmelskörper eindeutig sein.</translation>
+        <source>The scenario could not be saved as %1:
+%2</source>
+        <translation>Das Szenario konnte nicht als %1 gespeichert werden:
+%2</translation>
     </message>
 </context>
 <context>
@@ -1227,6 +1373,13 @@ Starten</translation>
     <message>
         <source>Linear (High)</source>
         <translation>Linear (hoch)</translation>
+    </message>
+</context>
+<context>
+    <name>OrvexProjForm</name>
+    <message>
+        <source>Orvex Studio</source>
+        <translation>Orvex Studio</translation>
     </message>
 </context>
 <context>
