@@ -11,8 +11,10 @@
 
 #include "engine/DisplayConfig.h"
 #include "engine/KeyMap.h"
+#include "engine/LogMessage.h"
 #include "engine/Orvex.h"
 #include "engine/Render.h"
+#include "graphics/TextBitmap.h"
 #include "platform/CurrentDirGuard.h"
 #include "platform/CursorPosition.h"
 
@@ -58,8 +60,15 @@ void OrvexGL::initializeGL() {
     root->setDataDir(platform::currentDirectory());
     DisplayConfig::instance().checkContext();
     root->init();
-    if (QTextCodec* codec = QTextCodec::codecForName(root->getCodecName().c_str()))
+    // The windows and the labels read the engine's text in its codec; a name
+    // the toolkit does not know leaves the codec as it was.
+    if (QTextCodec* codec = QTextCodec::codecForName(root->getCodecName().c_str())) {
         QTextCodec::setCodecForLocale(codec);
+        TextBitmap::setTextCodec(codec->name().toStdString());
+    } else {
+        logMessage("Unknown CodecName \"%s\": text keeps its previous codec.",
+                   root->getCodecName().c_str());
+    }
     root->clearLog();
     root->setNotifyCallback([this] { keyEventCallback(this); });
     emit keyEvent();

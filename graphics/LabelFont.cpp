@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "engine/LogMessage.h"
+#include "graphics/TextBitmap.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ int LabelFont::getTextWidth(const std::string& text) {
     init();
     if (!font)
         return int(float(text.size()) * size);
-    return QFontMetrics(*font).horizontalAdvance(QString::fromUtf8(text.data(), int(text.size())));
+    return QFontMetrics(*font).horizontalAdvance(TextBitmap::decode(text));
 }
 
 int LabelFont::getTextHeight(const std::string&) {

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QTextCodec>
 
 #include <algorithm>
 
@@ -12,11 +13,23 @@ int roundUp32(int v) {
     return (v + 31) / 32 * 32;
 }
 
-QString toQString(const std::string& text) {
-    return QString::fromUtf8(text.data(), int(text.size()));
-}
+// Null until a codec is named: UTF-8.
+QTextCodec* textCodec = nullptr;
 
 } // namespace
+
+bool TextBitmap::setTextCodec(const std::string& name) {
+    QTextCodec* codec = QTextCodec::codecForName(QByteArray::fromStdString(name));
+    if (codec)
+        textCodec = codec;
+    return codec != nullptr;
+}
+
+QString TextBitmap::decode(const std::string& text) {
+    if (!textCodec)
+        return QString::fromUtf8(text.data(), int(text.size()));
+    return textCodec->toUnicode(text.data(), int(text.size()));
+}
 
 int TextBitmap::nextPowerOfTwo(int size) {
     int p = 16;
@@ -51,7 +64,7 @@ TextBitmap::TextBitmap(const QFont& font, const std::string& text, int align, bo
     const bool multiLine = text.find("<br>") != std::string::npos;
     if (multiLine) {
         for (const auto& piece : splitLines(text)) {
-            const QString q = toQString(piece);
+            const QString q = decode(piece);
             lines.push_back({q, metrics.horizontalAdvance(q)});
         }
         for (const auto& line : lines)
@@ -60,7 +73,7 @@ TextBitmap::TextBitmap(const QFont& font, const std::string& text, int align, bo
         width = textWidth;
         height = textHeight;
     } else {
-        const QString q = toQString(text);
+        const QString q = decode(text);
         lines.push_back({q, metrics.horizontalAdvance(q)});
         textWidth = lines[0].width;
         textHeight = lineHeight;

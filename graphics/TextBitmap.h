@@ -9,6 +9,7 @@
 #include <vector>
 
 class QFont;
+class QString;
 
 class TextBitmap {
 public:
@@ -27,6 +28,12 @@ public:
     static int nextPowerOfTwo(int size);
     // The pieces of the text between "<br>" marks; empty pieces are dropped.
     static std::vector<std::string> splitLines(const std::string& text);
+
+    // Engine text is 8-bit in the codec the configuration names ("UTF-8",
+    // "Shift-JIS", ...); labels decode it with that codec. False, keeping the
+    // current one, for a name the toolkit does not know.
+    static bool setTextCodec(const std::string& name);
+    static QString decode(const std::string& text);
 
 private:
     int width = 0;

@@ -26,6 +26,7 @@
 #include "engine/OrvexGL.h"
 #include "engine/Timer.h"
 #include "engine/ViewMatrix.h"
+#include "graphics/TextBitmap.h"
 #include "platform/CurrentDirGuard.h"
 #include "platform/CursorPosition.h"
 #include "support/GlTestContext.h"
@@ -245,10 +246,14 @@ TEST(OrvexGLCodec, TheConfiguredCodecBecomesTheLocaleCodec) {
     };
     EXPECT_EQ(start("Shift-JIS"), "Shift-JIS");
     EXPECT_EQ(QTextCodec::codecForLocale()->name(), "Shift_JIS");
+    // Labels too: "北" of a Japanese direction file.
+    EXPECT_EQ(TextBitmap::decode("\x96\x6B"), QString::fromUtf8("北"));
     // A name the toolkit does not know leaves the codec as it was.
     EXPECT_EQ(start("No-Such-Codec"), "No-Such-Codec");
     EXPECT_EQ(QTextCodec::codecForLocale()->name(), "Shift_JIS");
+    EXPECT_EQ(TextBitmap::decode("\x96\x6B"), QString::fromUtf8("北"));
     QTextCodec::setCodecForLocale(before);
+    TextBitmap::setTextCodec("UTF-8");
 }
 
 // Stereo through the row mask of the stencil buffer: the program's display

@@ -135,3 +135,16 @@ TEST(LabelFontTest, AlignedLinesShareTheirEdge) {
     const TextBitmap left(font, "Sun<br>Moon", 7, false);
     EXPECT_NEAR(litColumns(left, h, h).first, litColumns(left, 0, h).first, 3);
 }
+
+TEST(LabelFontTest, LabelTextIsReadInTheEnginesCodec) {
+    // "北" as UTF-8 and as Shift-JIS: the direction names of a Japanese data set.
+    const std::string utf8 = "\xE5\x8C\x97";
+    const std::string sjis = "\x96\x6B";
+    EXPECT_EQ(TextBitmap::decode(utf8), QString::fromUtf8("北"));
+    ASSERT_TRUE(TextBitmap::setTextCodec("Shift-JIS"));
+    EXPECT_EQ(TextBitmap::decode(sjis), QString::fromUtf8("北"));
+    EXPECT_FALSE(TextBitmap::setTextCodec("no-such-codec"));
+    EXPECT_EQ(TextBitmap::decode(sjis), QString::fromUtf8("北")); // kept
+    ASSERT_TRUE(TextBitmap::setTextCodec("UTF-8"));
+    EXPECT_EQ(TextBitmap::decode(utf8), QString::fromUtf8("北"));
+}
