@@ -62,6 +62,14 @@ void OrvexMainForm::propClassSlot() {
     for (int j = 0; j < count; ++j)
         if (gl_->isCommandListed(i, j))
             propNameCombo->addItem(EngineLink::fromEngineText(gl_->getCommandName(i, j)), j);
+    // The value and help shown belong to the command now shown: a value left
+    // from the previous class would be sent to this class's first command.
+    if (propNameCombo->count() > 0) {
+        propPropertySlot();
+    } else {
+        propValueEdit->clear();
+        propHelpEdit->clear();
+    }
 }
 
 void OrvexMainForm::propPropertySlot() {

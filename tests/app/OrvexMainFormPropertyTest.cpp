@@ -73,14 +73,28 @@ TEST_F(PropertyPanel, ACommandShowsItsValueAndHelpAndSendsClassDotCommandValue) 
     EXPECT_TRUE(form->propHelpEdit->toPlainText().isEmpty());
 }
 
-TEST_F(PropertyPanel, AnotherClassEmptiesTheCommandsButKeepsValueAndHelp) {
+TEST_F(PropertyPanel, AnotherClassShowsTheValueAndHelpOfItsOwnFirstCommand) {
+    engine.recorded.classes.push_back({"Camera", {"Fov"}, {}, {{"Fov", "field of view"}}});
+    engine.recorded.answers["Camera.Fov"] = " 45";
     openPage();
-    form->propPropertySlot();
+    // The first class's first command is shown at once.
+    EXPECT_EQ(form->propValueEdit->text(), " 1");
+    EXPECT_EQ(form->propHelpEdit->toPlainText(), "speed factor");
+
+    form->classNameCombo->setCurrentIndex(3);
+    form->propClassSlot();
+    EXPECT_EQ(form->propNameCombo->currentText(), "Fov");
+    EXPECT_EQ(form->propValueEdit->text(), " 45");
+    EXPECT_EQ(form->propHelpEdit->toPlainText(), "field of view");
+    form->propValueSlot();
+    EXPECT_EQ(engine.recorded.lines.back(), "Camera.Fov  45");
+
+    // A class without listed commands shows nothing to send.
     form->classNameCombo->setCurrentIndex(1);
     form->propClassSlot();
     EXPECT_EQ(form->propNameCombo->count(), 0);
-    EXPECT_EQ(form->propValueEdit->text(), " 1");
-    EXPECT_EQ(form->propHelpEdit->toPlainText(), "speed factor");
+    EXPECT_TRUE(form->propValueEdit->text().isEmpty());
+    EXPECT_TRUE(form->propHelpEdit->toPlainText().isEmpty());
     // Without a command nothing is sent.
     const std::size_t sent = engine.recorded.lines.size();
     form->propValueSlot();
