@@ -152,3 +152,13 @@ TEST(OrvexCmd, ListsTheShippedConstellations) {
     EXPECT_TRUE(names.contains("Orion"));
     EXPECT_EQ(lines[1], "Lyra Orion ");
 }
+
+TEST(OrvexCmd, KnowsEveryClassOfTheShippedHelpWithoutAView) {
+    const QString share = QString::fromStdString(orvextest::shareDir());
+    const CmdResult run = orvexCmd({"-C", share, "-e", "Space.Stars 0;Space.Magnitude 5", "-q",
+                                    "Space.Stars", "-q", "Space.Magnitude"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, " 0\n 5\n");
+    EXPECT_EQ(run.err.find("undefined."), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Undefined Class"), std::string::npos) << run.err;
+}

@@ -12,6 +12,7 @@
 #include "sky/Fstars.h"
 #include "sky/Galaxies.h"
 #include "sky/Lscape.h"
+#include "sky/Space.h"
 #include "view/Camera.h"
 #include "view/Console.h"
 #include "view/Detail.h"
@@ -39,6 +40,9 @@ void addCommandObjects(DriverRoot& root) {
     camera.setSsystem(&ssystem);
     // The camera's per-frame step without its GL half (there is no view).
     root.onFrame([&camera](unsigned) { camera.stepView(); });
+    // The sky's switches and styles; its stars and Milky Way are drawn only by
+    // the whole engine (-g), which loads them.
+    root.add<Space>(&root);
     // The driver reads no configuration: it loads the constellations and the
     // names where the shipped one has them ("ConstesDir: ./data/constes/",
     // "Galaxies: ./data/galaxies.txt", "FixedStars: ./data/fixedstars.txt"),
