@@ -60,7 +60,17 @@ const std::vector<BodyFileName>& Ssystem::getFileRecords(int type) const {
     return kind.type == type ? this->*kind.records : none;
 }
 
-void Ssystem::scanOrbitDir(std::vector<BodyFileName>& records, const std::string& dir) {
+namespace {
+
+// A configured directory may be written with or without its closing "/".
+std::string withSlash(const std::string& dir) {
+    return dir.empty() || dir.back() == '/' ? dir : dir + '/';
+}
+
+} // namespace
+
+void Ssystem::scanOrbitDir(std::vector<BodyFileName>& records, const std::string& configured) {
+    const std::string dir = withSlash(configured);
     records.clear();
     for (const std::string& entry : orbitFileNames(dir)) {
         std::string name;
@@ -69,7 +79,8 @@ void Ssystem::scanOrbitDir(std::vector<BodyFileName>& records, const std::string
     }
 }
 
-void Ssystem::scanASatelliteDir(std::vector<BodyFileName>& records, const std::string& dir) {
+void Ssystem::scanASatelliteDir(std::vector<BodyFileName>& records, const std::string& configured) {
+    const std::string dir = withSlash(configured);
     records.clear();
     for (const std::string& entry : orbitFileNames(dir)) {
         DataFile file;

@@ -134,6 +134,12 @@ TEST_F(SsystemListsTest, NameScanFindsTheFirstFileOfEachName) {
     EXPECT_EQ(records[0].file, "./data/orbits/comets/a_halley.orb");
     EXPECT_EQ(records[1].file, "./data/orbits/comets/b_halley_too.orb");
     EXPECT_EQ(records[3].name, "Earth");
+    // A directory configured without its closing "/" lists the same files.
+    Ssystem::scanOrbitDir(records, "./data/orbits/comets");
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].file, "./data/orbits/comets/a_halley.orb");
+    Ssystem::scanASatelliteDir(records, "./data/orbits/asatellites");
+    EXPECT_EQ(records.size(), 11u);
     Ssystem::scanOrbitDir(records, "./data/orbits/absent/");
     EXPECT_TRUE(records.empty());
 }
