@@ -1,6 +1,7 @@
 #include <GL/glew.h>
 
 #include "engine/ScreenFader.h"
+#include "graphics/PixelUnpacking.h"
 
 namespace {
 
@@ -63,12 +64,7 @@ void ScreenFader::buildStipples() {
         return;
     // The pattern is unpacked when the list is compiled: make sure no one's
     // pixel-store settings reorder its bits.
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-    glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
+    const PixelUnpacking unpacking;
     for (int list = 0; list < 4; ++list) {
         GLubyte bytes[128];
         for (int row = 0; row < 32; ++row) {
@@ -80,7 +76,6 @@ void ScreenFader::buildStipples() {
         glPolygonStipple(bytes);
         glEndList();
     }
-    glPopClientAttrib();
 }
 
 void ScreenFader::drawQuad(double alpha) {

@@ -9,6 +9,7 @@
 #include "engine/Vector3.h"
 #include "graphics/GlContext.h"
 #include "graphics/LabelFont.h"
+#include "graphics/PixelUnpacking.h"
 #include "graphics/TextBitmap.h"
 
 // QFont is only passed through to TextBitmap here; its full definition stays
@@ -47,15 +48,9 @@ void LabelFont::draw(const std::string& text, int textured) {
 
 void LabelFont::drawBitmap(const TextBitmap& bitmap, int xOffset, int yOffset) {
     // Rows are a multiple of 32 bits, most significant bit first.
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-    glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
+    const PixelUnpacking unpacking(4);
     glBitmap(bitmap.getWidth(), bitmap.getHeight(), GLfloat(xOffset), GLfloat(yOffset),
              GLfloat(bitmap.getTextWidth() - xOffset), 0.0f, bitmap.getBits());
-    glPopClientAttrib();
 }
 
 void LabelFont::drawTexture(const TextBitmap& bitmap, int xOffset, int yOffset) {
@@ -66,7 +61,6 @@ void LabelFont::drawTexture(const TextBitmap& bitmap, int xOffset, int yOffset) 
 
     glPushMatrix();
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glDepthMask(GL_FALSE);
@@ -82,12 +76,11 @@ void LabelFont::drawTexture(const TextBitmap& bitmap, int xOffset, int yOffset) 
     } else {
         glBindTexture(GL_TEXTURE_2D, labelTexture);
     }
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, bitmap.getWidth(), bitmap.getHeight(), 0, GL_RGB,
-                 GL_UNSIGNED_BYTE, bitmap.getBits());
+    {
+        const PixelUnpacking unpacking;
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, bitmap.getWidth(), bitmap.getHeight(), 0, GL_RGB,
+                     GL_UNSIGNED_BYTE, bitmap.getBits());
+    }
     // In the label frame y grows downwards: the text spans y = -th (its top)
     // to 0 (its bottom), so an anchor yOffset above the bottom moves it down.
     glTranslated(-xOffset, yOffset, 0.0);
@@ -101,7 +94,6 @@ void LabelFont::drawTexture(const TextBitmap& bitmap, int xOffset, int yOffset) 
     glTexCoord2d(u, 1);
     glVertex2d(tw, -th);
     glEnd();
-    glPopClientAttrib();
     glPopAttrib();
     glPopMatrix();
 }

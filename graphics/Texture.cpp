@@ -1,4 +1,5 @@
 #include "graphics/Texture.h"
+#include "graphics/PixelUnpacking.h"
 
 #include <GL/glew.h>
 
@@ -43,19 +44,16 @@ void Texture::Share::upload() {
     glBindTexture(GL_TEXTURE_2D, glName);
     // The pixels are tightly packed; whatever the caller set for its own
     // transfers must not apply.
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-    const Image& p = *picture;
-    if (mipmap)
-        gluBuild2DMipmaps(GL_TEXTURE_2D, p.getComponents(), p.getWidth(), p.getHeight(),
-                          p.getGLFormat(), p.getGLType(), p.getPixels());
-    else
-        glTexImage2D(GL_TEXTURE_2D, 0, p.getComponents(), p.getWidth(), p.getHeight(), 0,
-                     p.getGLFormat(), p.getGLType(), p.getPixels());
-    glPopClientAttrib();
+    {
+        const PixelUnpacking unpacking;
+        const Image& p = *picture;
+        if (mipmap)
+            gluBuild2DMipmaps(GL_TEXTURE_2D, p.getComponents(), p.getWidth(), p.getHeight(),
+                              p.getGLFormat(), p.getGLType(), p.getPixels());
+        else
+            glTexImage2D(GL_TEXTURE_2D, 0, p.getComponents(), p.getWidth(), p.getHeight(), 0,
+                         p.getGLFormat(), p.getGLType(), p.getPixels());
+    }
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);

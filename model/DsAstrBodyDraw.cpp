@@ -9,6 +9,7 @@
 
 #include "graphics/GlContext.h"
 #include "graphics/LabelFont.h"
+#include "graphics/PixelUnpacking.h"
 #include "graphics/Texture.h"
 #include "model/DsAstrBody.h"
 #include "model/ModelServices.h"
@@ -23,15 +24,9 @@ const GLubyte roundDot[4] = {0x60, 0xFF, 0xFF, 0x60};
 
 // A small bitmap at the origin; its rows are single bytes.
 void drawDot(int size, float origin, const GLubyte* rows) {
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-    glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
+    const PixelUnpacking unpacking;
     glRasterPos3d(0.0, 0.0, 0.0);
     glBitmap(size, size, origin, origin, 0.0f, 0.0f, rows);
-    glPopClientAttrib();
 }
 
 } // namespace

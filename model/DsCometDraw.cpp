@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "graphics/GlContext.h"
+#include "graphics/PixelUnpacking.h"
 #include "graphics/Texture.h"
 #include "model/DsComet.h"
 #include "model/ModelServices.h"
@@ -258,9 +259,7 @@ void DsComet::drawDust(double jd, double spread, double amount) {
         return;
     static const GLubyte grain[2] = {0xFF, 0xFF};
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
+    const PixelUnpacking unpacking;
     if (system_->view().getAlphaBlend())
         glEnable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
@@ -274,6 +273,5 @@ void DsComet::drawDust(double jd, double spread, double amount) {
                       float(p.z + spread * offset[2]));
         glBitmap(2, 2, 1.0f, 1.0f, 0.0f, 0.0f, grain);
     }
-    glPopClientAttrib();
     glPopAttrib();
 }
