@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "engine/Base.h"
-#include "engine/DataFile.h"
+#include "engine/HelpFile.h"
 #include "engine/LogMessage.h"
 #include "platform/InputState.h"
 
@@ -175,42 +175,23 @@ std::string Interpreter::getCommandHelp(int classIndex, int commandIndex) const 
 }
 
 void Interpreter::readHelpFile(const std::string& path) {
-    DataFile file;
-    if (!file.open(path, DataFile::ReadWrite, 0, DataFile::HostOrder))
-        return;
-    std::string token;
-    std::string help;
-    while (file.good()) {
-        token.clear();
-        file.readWord(token);
-        if (token.empty())
-            break; // end of file
-        const std::size_t dot = token.find('.');
-        file.readLine(help);
-        if (dot == std::string::npos)
-            continue; // not an entry: the line is skipped
-        // "#Class.Command" hides the command from the listings.
-        const bool listed = token[0] != '#';
-        const std::string className = token.substr(listed ? 0 : 1, dot - (listed ? 0 : 1));
-        const std::string commandName = token.substr(dot + 1);
-        if (!help.empty() && help.back() == '\r')
-            help.pop_back();
-        const std::size_t start = help.find_first_not_of(" \t");
-        help.erase(0, start == std::string::npos ? help.size() : start);
+    std::vector<HelpEntry> entries;
+    readHelpEntries(path, entries);
+    for (const HelpEntry& help : entries) {
         bool found = false;
         for (ClassEntry& entry : registry_) {
-            if (entry.name != className)
+            if (entry.name != help.className)
                 continue;
             for (CommandRecord& record : entry.commands)
-                if (record.name == commandName) {
-                    record.help = help;
-                    record.listed = listed;
+                if (record.name == help.commandName) {
+                    record.help = help.help;
+                    record.listed = help.listed;
                     found = true;
                 }
         }
         if (!found)
-            std::printf("    %s.%s undefined.\n", token.substr(0, dot).c_str(),
-                        commandName.c_str());
+            std::printf("    %s%s.%s undefined.\n", help.listed ? "" : "#", help.className.c_str(),
+                        help.commandName.c_str());
     }
 }
 

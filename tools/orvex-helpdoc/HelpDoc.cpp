@@ -1,6 +1,6 @@
 #include "HelpDoc.h"
 
-#include "engine/DataFile.h"
+#include "engine/HelpFile.h"
 
 namespace helpdoc {
 
@@ -74,34 +74,21 @@ const char* const tail = "</body>\n</html>\n";
 } // namespace
 
 bool readHelpFile(const std::string& path, std::vector<CommandClass>& classes) {
-    DataFile file;
-    if (!file.open(path, DataFile::ReadWrite, 0, DataFile::HostOrder))
+    std::vector<HelpEntry> entries;
+    if (!readHelpEntries(path, entries))
         return false;
-    std::string token;
-    std::string help;
-    while (file.good()) {
-        token.clear();
-        file.readWord(token);
-        if (token.empty())
-            break;
-        file.readLine(help);
-        const std::size_t dot = token.find('.');
-        if (dot == std::string::npos || token[0] == '#')
-            continue; // a comment, or a hidden command
-        if (!help.empty() && help.back() == '\r')
-            help.pop_back();
-        const std::size_t start = help.find_first_not_of(" \t");
-        help.erase(0, start == std::string::npos ? help.size() : start);
-        const std::string className = token.substr(0, dot);
+    for (const HelpEntry& help : entries) {
+        if (!help.listed)
+            continue; // a hidden command
         CommandClass* entry = nullptr;
         for (CommandClass& c : classes)
-            if (c.name == className)
+            if (c.name == help.className)
                 entry = &c;
         if (!entry) {
-            classes.push_back({className, {}});
+            classes.push_back({help.className, {}});
             entry = &classes.back();
         }
-        entry->commands.push_back({token.substr(dot + 1), help});
+        entry->commands.push_back({help.commandName, help.help});
     }
     return true;
 }
