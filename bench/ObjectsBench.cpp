@@ -3,21 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include "model/DsAstrBody.h"
-#include "model/ModelServices.h"
+#include "model/NeutralModelServices.h"
 #include "model/ObjModel.h"
 #include "model/Ssystem.h"
 #include "platform/CurrentDirGuard.h"
 
 namespace {
 
-class ShareServices : public ModelServices {
+class ShareServices : public NeutralModelServices {
 public:
-    int getCameraMode() const override { return Examine; }
-    double getCameraPlaceDist() const override { return 1.0; }
-    Vector3 getCameraPos() const override { return Vector3(); }
-    void setCameraMode(int, int, int, int) override {}
-    int getOrbitPoints() const override { return 64; }
-    std::string getDefaultPlaceName() const override { return "Surface"; }
     ListSettings getListSettings() const override {
         ListSettings settings;
         settings.dataDir = ORVEX_SHARE_DIR;

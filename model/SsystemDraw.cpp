@@ -4,27 +4,11 @@
 #include <GL/glew.h>
 
 #include "model/DsAstrBody.h"
-#include "model/ModelServices.h"
+#include "model/NeutralModelServices.h"
 #include "model/Ssystem.h"
 
-namespace {
-
-// The answers of a model without a view: a camera in Examine mode at the
-// origin, the default detail settings.
-class NeutralServices : public ModelServices {
-public:
-    int getCameraMode() const override { return Examine; }
-    double getCameraPlaceDist() const override { return 1.0; }
-    Vector3 getCameraPos() const override { return Vector3(); }
-    void setCameraMode(int, int, int, int) override {}
-    int getOrbitPoints() const override { return 64; }
-    std::string getDefaultPlaceName() const override { return "Surface"; }
-};
-
-} // namespace
-
 const ModelServices& Ssystem::view() const {
-    static const NeutralServices neutral;
+    static const NeutralModelServices neutral;
     if (services_)
         return *services_;
     return neutral;
