@@ -176,9 +176,9 @@ TEST_F(LscapeGL, FontAndCursorCommandsRebuildTheirLists) {
     lscape.buildLists(1);
     const int names = lscape.getDirectionListBuilds();
     const int cursors = lscape.getCursorListBuilds();
-    const std::string spec = lscape.getLabelFontSpec();
+    const std::string fontText = lscape.getLabelFontSpec();
     // The font the names already have: nothing happens.
-    run(("Lscape.DirFont " + spec).c_str());
+    run(("Lscape.DirFont " + fontText).c_str());
     EXPECT_EQ(lscape.getDirectionListBuilds(), names);
     run("Lscape.DirFont DejaVu_Sans 30 1");
     EXPECT_EQ(lscape.getDirectionListBuilds(), names + 1);

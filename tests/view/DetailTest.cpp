@@ -28,13 +28,13 @@ struct ListenerLog : DetailListener {
 };
 
 struct FontOwnerLog : LabelFontOwner {
-    std::string spec = "Arial 12 0";
+    std::string fontText = "Arial 12 0";
     int changes = 0;
     void setLabelFont(const std::string& family, float size, int style) override {
         ++changes;
-        spec = family + CommandArgs::formatReal(size) + CommandArgs::formatInt(style);
+        fontText = family + CommandArgs::formatReal(size) + CommandArgs::formatInt(style);
     }
-    std::string getLabelFontSpec() const override { return spec; }
+    std::string getLabelFontSpec() const override { return fontText; }
 };
 
 class DetailTest : public ::testing::Test {
@@ -217,10 +217,10 @@ TEST_F(DetailTest, FontRowsReachTheirOwners) {
     detail.setFontOwner(Detail::ConsoleFont, &console);
     EXPECT_EQ(value("ConsoleFont"), "Arial 12 0");
     EXPECT_EQ(run("Detail.ConsoleFont Courier_New 14.5 3"), 1);
-    EXPECT_EQ(console.spec, "Courier_New 14.5 3");
+    EXPECT_EQ(console.fontText, "Courier_New 14.5 3");
     EXPECT_EQ(value("ConsoleFont"), "Courier_New 14.5 3");
     run("Detail.ConsoleFont");
-    EXPECT_EQ(console.spec, " 0 0");
+    EXPECT_EQ(console.fontText, " 0 0");
     // A font whose owner the root has not connected: runs, acts on nothing.
     EXPECT_EQ(run("Detail.FstarsFont Arial 10 0"), 1);
     EXPECT_EQ(value("FstarsFont"), "Undefined");
