@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QUrl>
 
+#include "app/PathBelow.h"
 #include "engine/LogMessage.h"
 
 namespace {
@@ -84,16 +85,6 @@ bool writeBytes(const QString& fileName, const QByteArray& bytes) {
     logMessage("Bookmarks: cannot write %s: %s\n", local(fileName).constData(),
                local(file.errorString()).constData());
     return false;
-}
-
-// The path below dir, "" for dir itself; a null text when path is not inside.
-QString pathBelow(const QString& path, const QString& dir) {
-    if (path.isEmpty() || dir.isEmpty())
-        return QString();
-    if (path == dir)
-        return QStringLiteral("");
-    const QString prefix = dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
-    return path.startsWith(prefix) ? path.mid(prefix.size()) : QString();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/EngineLink.h"
+#include "app/PathBelow.h"
 
 namespace BrowserLinks {
 
@@ -90,7 +91,7 @@ bool isTrustedLocation(const QUrl& url, const QString& programDir) {
     const QString file = canonical(url.toLocalFile());
     if (dir.isEmpty() || file.isEmpty())
         return false;
-    return file.startsWith(dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'));
+    return !pathBelow(file, dir).isEmpty(); // the directory itself is no page
 }
 
 FileKind fileKind(const QString& fileName) {

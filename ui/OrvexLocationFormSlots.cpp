@@ -11,6 +11,7 @@
 
 #include "app/CommandText.h"
 #include "app/EngineLink.h"
+#include "app/PathBelow.h"
 #include "ui/BodyMap.h"
 #include "ui/OrvexLocationForm.h"
 #include "ui/PlaceRecord.h"
@@ -204,9 +205,8 @@ QString OrvexLocationForm::storedFileName(const QString& chosen, const QString& 
     const QString path =
         (folder.isEmpty() ? file.absolutePath() : folder) + QLatin1Char('/') + file.fileName();
     const QString base = QFileInfo(QDir::fromNativeSeparators(directory)).canonicalFilePath();
-    if (!base.isEmpty() && path.startsWith(base + QLatin1Char('/')))
-        return replacement + path.mid(base.size());
-    return path;
+    const QString below = pathBelow(path, base);
+    return below.isEmpty() ? path : replacement + QLatin1Char('/') + below;
 }
 
 void OrvexLocationForm::okSlot() {
