@@ -1,0 +1,55 @@
+#!/usr/bin/python3
+"""Makes the scene tests' pictures and star file (run in this folder).
+
+testglobe.png: an equirectangular map, longitude -180 at the left edge and
+north at the top, a plain colour per quadrant of the globe, so a picture of
+the globe tells which hemispheres lie under a point.
+mway.png: a plain bright band picture for the Textured Milky Way.
+data/stars/grid.dsp: bright stars spread evenly over the whole sky.
+"""
+import math
+import struct
+import zlib
+
+# Quadrant colours (red stays free for the place cursor).
+NORTH_WEST = (0, 0, 230)
+NORTH_EAST = (0, 200, 0)
+SOUTH_WEST = (230, 0, 230)
+SOUTH_EAST = (230, 230, 0)
+
+
+def write_png(path, width, height, pixel):
+    rows = b"".join(
+        b"\0" + bytes(c for x in range(width) for c in pixel(x, y)) for y in range(height))
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+    with open(path, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n")
+        out.write(chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)))
+        out.write(chunk(b"IDAT", zlib.compress(rows)))
+        out.write(chunk(b"IEND", b""))
+
+
+def globe(x, y):
+    east = x >= 64
+    north = y < 32
+    if north:
+        return NORTH_EAST if east else NORTH_WEST
+    return SOUTH_EAST if east else SOUTH_WEST
+
+
+write_png("textures/testglobe.png", 128, 64, globe)
+write_png("textures/mway.png", 64, 32, lambda x, y: (255, 255, 255))
+
+count = 1200
+with open("data/stars/grid.dsp", "w") as out:
+    out.write("# Bright stars spread evenly over the sky (a Fibonacci lattice).\n")
+    out.write("Space: 1 Grid\nMagnitude: 1.0\nPositions: %d Grid\n" % count)
+    golden = math.pi * (3.0 - math.sqrt(5.0))
+    for i in range(count):
+        z = 1.0 - 2.0 * (i + 0.5) / count
+        r = math.sqrt(1.0 - z * z)
+        a = golden * i
+        out.write("%d %d %d\n" % (round(100000 * r * math.cos(a)),
+                                    round(100000 * r * math.sin(a)), round(100000 * z)))
