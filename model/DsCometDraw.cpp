@@ -176,9 +176,14 @@ void DsComet::draw(int pass) {
     position_.glTranslate();
     for (const auto& child : children_)
         child->draw(0);
+    // A hidden comet (or one outside the sim mode) shows not even its dot.
+    if (!shown) {
+        glPopMatrix();
+        return;
+    }
     DsAstrBody::drawBody(0);
-    if (0.75f * Space::getStarSize(float(magnitude_)) > projectedDiameter_ || !shown ||
-        isLanded() || nucleusLists_ == 0) {
+    if (0.75f * Space::getStarSize(float(magnitude_)) > projectedDiameter_ || isLanded() ||
+        nucleusLists_ == 0) {
         glPopMatrix();
         return;
     }
