@@ -13,7 +13,7 @@ TEST(AsteroidBeltGLTest, StarsBehindTheBeltStayVisible) {
     orvextest::SceneView scene;
     ASSERT_TRUE(scene.started());
     ASSERT_TRUE(scene.run("Space.Mway 0"));
-    ASSERT_TRUE(scene.run("Ssystem.Select Sun"));
+    ASSERT_TRUE(scene.run("Ssystem.AstrName Sun"));
     scene.settle();
     // Looking down on the ecliptic: the belt is a ring 36 to 54 pixels
     // around the Sun in the middle of the view.

@@ -42,7 +42,7 @@ TEST_F(LightColoursGLTest, AmbientColourLightsTheNightSideAtTheNextFrame) {
 }
 
 TEST_F(LightColoursGLTest, SunColourTintsTheGlowAtTheNextFrame) {
-    ASSERT_TRUE(scene.run("Ssystem.Select Sun"));
+    ASSERT_TRUE(scene.run("Ssystem.AstrName Sun"));
     scene.settle();
     const QImage before = scene.picture();
     ASSERT_TRUE(scene.run("Ssystem.SunColor 1 0 0"));
