@@ -6,6 +6,9 @@ north at the top, a plain colour per quadrant of the globe, so a picture of
 the globe tells which hemispheres lie under a point.
 mway.png: a plain bright band picture for the Textured Milky Way.
 data/stars/grid.dsp: bright stars spread evenly over the whole sky.
+data/stars/catalog.dsc, starcolor.map: a star catalogue in the binary form
+(one group of stars on another even lattice) and its one white colour, so the
+catalogue is drawn (with its own blending) as in the program.
 """
 import math
 import struct
@@ -53,3 +56,20 @@ with open("data/stars/grid.dsp", "w") as out:
         a = golden * i
         out.write("%d %d %d\n" % (round(100000 * r * math.cos(a)),
                                     round(100000 * r * math.sin(a)), round(100000 * z)))
+
+def lattice(count):
+    golden = math.pi * (3.0 - math.sqrt(5.0))
+    for i in range(count):
+        z = 1.0 - 2.0 * (i + 0.5) / count
+        r = math.sqrt(1.0 - z * z)
+        yield r * math.cos(golden * i), r * math.sin(golden * i), z
+
+
+stars = list(lattice(300))
+with open("data/stars/catalog.dsc", "wb") as out:
+    out.write(struct.pack("<ii", 1, len(stars)))
+    for x, y, z in stars:
+        out.write(struct.pack("<fff", -y, x, z))
+    out.write(struct.pack("<%df" % len(stars), *([2.0] * len(stars))))
+with open("data/stars/starcolor.map", "w") as out:
+    out.write("1\n1.0000 1.0000 1.0000\n")
