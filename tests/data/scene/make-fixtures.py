@@ -9,6 +9,10 @@ data/stars/grid.dsp: bright stars spread evenly over the whole sky.
 data/stars/catalog.dsc, starcolor.map: a star catalogue in the binary form
 (one group of stars on another even lattice) and its one white colour, so the
 catalogue is drawn (with its own blending) as in the program.
+
+The rest is copied: the belt, shadow and star pictures from share/textures,
+Halley's orbit from share/data/orbits/comets, the Sun, Earth and Moon orbits
+from tests/data/root.
 """
 import math
 import struct
