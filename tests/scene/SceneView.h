@@ -7,6 +7,8 @@
 
 #include <GL/glew.h>
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <filesystem>
 #include <memory>
@@ -50,6 +52,12 @@ public:
     // The last frame as it lies in the frame buffer (top row first).
     QImage picture() {
         view_->makeCurrent();
+        // The hidden view draws into its own frame buffer, which stays bound
+        // after the frame; the window's own buffer holds no picture.
+        GLint framebuffer = 0;
+        glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
+        if (framebuffer == 0)
+            ADD_FAILURE() << "the hidden view's frame buffer is not bound after the frame";
         GLint viewport[4] = {0, 0, 0, 0};
         glGetIntegerv(GL_VIEWPORT, viewport);
         QImage image(viewport[2], viewport[3], QImage::Format_RGB888);
