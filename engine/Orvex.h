@@ -98,9 +98,11 @@ public:
     // Replaces the root's input device (tests map a private block).
     void setInputDevice(std::unique_ptr<InputDevice> device);
 
-private:
-    // GL state the drawing classes rely on.
+    // The GL state set once at start-up that every drawing class relies on
+    // (back-face culling, blending, lighting, ...); tests that draw use it too.
     static void initGLState();
+
+private:
     // The clock's step for a frame of elapsedMs milliseconds.
     void advanceClock(unsigned elapsedMs);
     // Runs the key-map lines of the device buttons pressed since the last frame.

@@ -10,6 +10,7 @@
 #include "graphics/GlContext.h"
 #include "graphics/PixelUnpacking.h"
 #include "graphics/Texture.h"
+#include "model/BodySphere.h"
 #include "model/DsComet.h"
 #include "model/ModelServices.h"
 #include "model/OrbitMath.h"
@@ -54,12 +55,7 @@ void DsComet::makeDisplayList() {
         texturedNucleusLists_ = glGenLists(2);
     if (comaLists_ == 0)
         comaLists_ = glGenLists(2);
-    auto nucleus = [&](double r) {
-        glPushMatrix();
-        glScaled(1.0, 1.0, polarRatio_);
-        gluSphere(quadric, 0.9 * r, n, n);
-        glPopMatrix();
-    };
+    auto nucleus = [&](double r) { drawBodySphere(quadric, 0.9 * r, polarRatio_, n); };
     for (int k = 0; k < 2; ++k) {
         const double r = getRadiusAtIndex(k);
         glNewList(nucleusLists_ + k, GL_COMPILE);
@@ -180,9 +176,14 @@ void DsComet::draw(int pass) {
     position_.glTranslate();
     for (const auto& child : children_)
         child->draw(0);
+    // A hidden comet (or one outside the sim mode) shows not even its dot.
+    if (!shown) {
+        glPopMatrix();
+        return;
+    }
     DsAstrBody::drawBody(0);
-    if (0.75f * Space::getStarSize(float(magnitude_)) > projectedDiameter_ || !shown ||
-        isLanded() || nucleusLists_ == 0) {
+    if (0.75f * Space::getStarSize(float(magnitude_)) > projectedDiameter_ || isLanded() ||
+        nucleusLists_ == 0) {
         glPopMatrix();
         return;
     }

@@ -8,6 +8,7 @@
 
 #include "graphics/GlContext.h"
 #include "graphics/Texture.h"
+#include "model/BodySphere.h"
 #include "model/DsSatellite.h"
 #include "model/ModelServices.h"
 #include "model/OrbitMath.h"
@@ -50,14 +51,6 @@ void DsSatellite::bindTexture(Texture& texture) {
 
 namespace {
 
-// A sphere of radius r squashed along its pole by the polar ratio.
-void flattenedSphere(GLUquadric* quadric, double r, double polarRatio, int slices) {
-    glPushMatrix();
-    glScaled(1.0, 1.0, polarRatio);
-    gluSphere(quadric, r, slices, slices);
-    glPopMatrix();
-}
-
 const float white[3] = {1.0f, 1.0f, 1.0f};
 
 } // namespace
@@ -89,7 +82,7 @@ void DsSatellite::makeDisplayList() {
         const double r = getRadiusAtIndex(k);
         glNewList(bodyLists_ + k, GL_COMPILE);
         glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
-        flattenedSphere(quadric, r, polarRatio_, n);
+        drawBodySphere(quadric, r, polarRatio_, n);
         if (ring) {
             setSurfaceColor(ringColor_, ambient);
             drawRing(r);
@@ -103,7 +96,7 @@ void DsSatellite::makeDisplayList() {
         setSurfaceColor(textured ? white : color_, ambient);
         if (textured)
             bindTexture(*texture_);
-        flattenedSphere(quadric, r, polarRatio_, n);
+        drawBodySphere(quadric, r, polarRatio_, n);
         if (textured) {
             glDisable(GL_TEXTURE_2D);
             texture_->disable();
@@ -143,7 +136,7 @@ void DsSatellite::makeDisplayList() {
                     glDisable(GL_BLEND);
                     glEnable(GL_ALPHA_TEST);
                 }
-                flattenedSphere(quadric, getRadiusAtIndex(k), polarRatio_, n);
+                drawBodySphere(quadric, getRadiusAtIndex(k), polarRatio_, n);
                 if (alphaTest)
                     glDisable(GL_ALPHA_TEST);
                 glDisable(GL_POLYGON_OFFSET_FILL);

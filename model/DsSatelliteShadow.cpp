@@ -6,6 +6,7 @@
 #include <GL/glu.h>
 #include <cmath>
 
+#include "engine/Matrix4.h"
 #include "engine/ViewMatrix.h"
 #include "graphics/GlContext.h"
 #include "model/DsSatellite.h"
@@ -55,7 +56,9 @@ void DsSatellite::makeShadowConeLists() {
     if (penumbraConeList_ == 0)
         penumbraConeList_ = glGenLists(1);
     // A cone with its apex at z = 0.5 and its base of radius 1 at z = -0.5,
-    // each triangle in both windings so that it shows from inside too.
+    // its triangles wound to face outwards. Each is seen once from any eye:
+    // drawConeFacingEye culls the far side from outside and the outer side
+    // from inside, so overlapping surfaces never stack into an opaque red.
     auto cone = [&](const GLfloat* apexColor, const GLfloat* baseColor) {
         glBegin(GL_TRIANGLES);
         for (int j = 0; j < n; ++j) {
@@ -65,30 +68,51 @@ void DsSatellite::makeShadowConeLists() {
             glColor4fv(baseColor);
             glVertex3d(std::cos(a), std::sin(a), -0.5);
             glVertex3d(std::cos(b), std::sin(b), -0.5);
-            glColor4fv(apexColor);
-            glVertex3d(0.0, 0.0, 0.5);
-            glColor4fv(baseColor);
-            glVertex3d(std::cos(b), std::sin(b), -0.5);
-            glVertex3d(std::cos(a), std::sin(a), -0.5);
         }
         glEnd();
     };
     static const GLfloat umbraApexColor[4] = {1.0f, 0.0f, 0.0f, 0.8f};
     static const GLfloat umbraBaseColor[4] = {1.0f, 0.0f, 0.0f, 0.0f};
     static const GLfloat penumbraColor[4] = {1.0f, 0.0f, 0.0f, 0.5f};
-    glNewList(umbraConeList_, GL_COMPILE);
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
-    glEnable(GL_BLEND);
-    cone(umbraApexColor, umbraBaseColor);
-    glPopAttrib();
-    glEndList();
-    glNewList(penumbraConeList_, GL_COMPILE);
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
-    glEnable(GL_BLEND);
-    cone(penumbraColor, penumbraColor);
-    glPopAttrib();
-    glEndList();
+    // Translucent whatever was drawn before: the cones set their own blend
+    // function, and neither light nor texture alters their colours.
+    auto translucentCone = [&](unsigned list, const GLfloat* apexColor, const GLfloat* baseColor) {
+        glNewList(list, GL_COMPILE);
+        glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
+        glDisable(GL_LIGHTING);
+        glDisable(GL_TEXTURE_2D);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glEnable(GL_CULL_FACE);
+        cone(apexColor, baseColor);
+        glPopAttrib();
+        glEndList();
+    };
+    translucentCone(umbraConeList_, umbraApexColor, umbraBaseColor);
+    translucentCone(penumbraConeList_, penumbraColor, penumbraColor);
 }
+
+namespace {
+
+// Calls a cone list (placed by the current matrix) with the faces that look
+// at the eye: the outer side from outside the cone, the inner side from
+// within it, so the shadow tints what lies behind it once.
+void drawConeFacingEye(unsigned list) {
+    Matrix4 modelview;
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview.m);
+    Matrix4 toCone;
+    Vector3 eye;
+    modelview.inverse(toCone);
+    toCone.transform(Vector3(0.0, 0.0, 0.0), eye);
+    const bool inside =
+        eye.z >= -0.5 && eye.z <= 0.5 && std::sqrt(eye.x * eye.x + eye.y * eye.y) <= 0.5 - eye.z;
+    glPushAttrib(GL_POLYGON_BIT);
+    glCullFace(inside ? GL_FRONT : GL_BACK);
+    glCallList(list);
+    glPopAttrib();
+}
+
+} // namespace
 
 void DsSatellite::drawShadowCones() {
     if (!fullShadow_ && !halfShadow_)
@@ -113,19 +137,19 @@ void DsSatellite::drawShadowCones() {
     if (fullShadow_) {
         const double length = cones.umbraLength + D;
         place(0.5 * length, cones.umbraWidth, length);
-        glCallList(umbraConeList_);
+        drawConeFacingEye(umbraConeList_);
         glPopMatrix();
     }
     if (halfShadow_) {
         const double Lp = cones.penumbraCross;
         place(0.5 * Lp, cones.penumbraWidth, Lp);
-        glCallList(umbraConeList_);
+        drawConeFacingEye(umbraConeList_);
         glPopMatrix();
         const double len = cones.divergingLength;
         if (len > 0.0) {
             place(Lp + 0.5 * len, cones.divergingWidth, len);
             glRotated(180.0, 1.0, 0.0, 0.0);
-            glCallList(penumbraConeList_);
+            drawConeFacingEye(penumbraConeList_);
             glPopMatrix();
         }
     }

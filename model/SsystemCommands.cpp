@@ -491,13 +491,16 @@ int Ssystem::execute() {
         makeDisplayLists(0);
         break;
     }
+    // Both colours are compiled into every body's lists (the Sun's glow, the
+    // spheres' ambient material): all of them are rebuilt, not only those
+    // whose radius changed.
     case W::SunColor:
         readRgb(args, sunColor_);
-        makeDisplayLists(0);
+        rebuildAllDisplayLists();
         break;
     case W::AmbientColor:
         readRgb(args, ambientColor_);
-        makeDisplayLists(0);
+        rebuildAllDisplayLists();
         break;
 
     default:

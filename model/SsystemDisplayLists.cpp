@@ -189,17 +189,23 @@ void Ssystem::makeBeltList() {
     const double ri = beltInnerRadius_;
     const double ro = beltOuterRadius_;
     glNewList(beltList_, GL_COMPILE);
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_TEXTURE_BIT);
+    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_COLOR_BUFFER_BIT);
+    // A faint veil of specks: the picture's clear parts let the stars and
+    // orbits behind show, and the specks themselves are half transparent.
+    glDisable(GL_LIGHTING);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (textured) {
         beltTexture_->enable();
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glEnable(GL_TEXTURE_2D);
     }
-    glColor3f(1.0f, 1.0f, 1.0f);
+    // Without its picture the belt is an even haze.
+    glColor4f(1.0f, 1.0f, 1.0f, textured ? 0.5f : 0.1f);
     auto corner = [](double r, double angle, double s, double t) {
         glTexCoord2d(s, t);
         glVertex3d(r * std::cos(angle), r * std::sin(angle), 0.0);

@@ -129,6 +129,9 @@ void MilkyWay::draw() {
         return;
     glPushMatrix();
     glPushAttrib(GL_CURRENT_BIT | GL_DEPTH_BUFFER_BIT | GL_ENABLE_BIT);
+    // The eye is inside the sphere of the band: no face of it may be culled,
+    // whichever way its triangles wind.
+    glDisable(GL_CULL_FACE);
     if (style == Polygon || !texture) {
         rotation = polygonRotation();
         // The layers sit inside the grid sphere: they must not hide it or the stars.

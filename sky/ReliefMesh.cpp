@@ -49,6 +49,16 @@ ReliefMesh::Triangle upward(const ReliefMesh::Point* points, int a, int b, int c
     return {a, b, c};
 }
 
+// Orders a wall triangle so that its face normal points to the axis, where
+// the eye stands: the culled back faces are then the ones seen from outside.
+ReliefMesh::Triangle inward(const ReliefMesh::Point* points, int a, int b, int c) {
+    const Vector3 n = faceNormal(points[a], points[b], points[c]);
+    const Vector3 centre = toVector(points[a]) + toVector(points[b]) + toVector(points[c]);
+    if (n.x * centre.x + n.z * centre.z > 0.0)
+        return {a, c, b};
+    return {a, b, c};
+}
+
 } // namespace
 
 ReliefMesh::ReliefMesh() {
@@ -88,8 +98,8 @@ ReliefMesh::ReliefMesh() {
     t = 0;
     for (int j = 0; j < n; ++j) {
         const int next = (j + 1) % n;
-        wallTriangles_[t++] = {j, next, n + j};
-        wallTriangles_[t++] = {next, n + next, n + j};
+        wallTriangles_[t++] = inward(wallVertices_.data(), j, next, n + j);
+        wallTriangles_[t++] = inward(wallVertices_.data(), next, n + next, n + j);
     }
     for (int j = 1; j + 1 < n; ++j)
         wallTriangles_[t++] = upward(wallVertices_.data(), 0, j, j + 1);

@@ -15,6 +15,7 @@
 #include "sky/FakeLscapeServices.h"
 #include "sky/Lscape.h"
 #include "support/GlTestContext.h"
+#include "support/ProgramGlState.h"
 #include "support/TestEnv.h"
 #include "support/TestRoot.h"
 
@@ -61,6 +62,7 @@ class LscapeGL : public ::testing::Test {
 protected:
     LscapeGL() : gl(size, size), lscape(&root, &services) {
         previousClock = platform::setMillisecondSource([] { return 500u; });
+        orvextest::useProgramGlState();
     }
     ~LscapeGL() override { platform::setMillisecondSource(previousClock); }
 

@@ -19,6 +19,7 @@
 #include "sky/FakeLscapeServices.h"
 #include "sky/Lscape.h"
 #include "support/GlTestContext.h"
+#include "support/ProgramGlState.h"
 #include "support/TestEnv.h"
 #include "support/TestRoot.h"
 #include "view/ParticleSystem.h"
@@ -32,6 +33,7 @@ class LscapeScene : public ::testing::Test {
 protected:
     LscapeScene() : gl(4 * panel, panel), lscape(&root, &services) {
         root.setDataDir(orvextest::shareDir());
+        orvextest::useProgramGlState();
     }
 
     void run(const std::string& line) { ASSERT_EQ(root.interp.executeLine(line), 1) << line; }

@@ -6,6 +6,7 @@
 #include "SkyScene.h"
 #include "sky/MilkyWay.h"
 #include "support/GlTestContext.h"
+#include "support/ProgramGlState.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -17,7 +18,10 @@ const double poleRa = 192.859, poleDec = 27.128;
 
 class MilkyWayGLTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(gl.isValid()); }
+    void SetUp() override {
+        ASSERT_TRUE(gl.isValid());
+        orvextest::useProgramGlState();
+    }
 
     std::vector<unsigned char> drawToward(double ra, double dec) {
         glClearColor(0, 0, 0, 1);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 
+#include "engine/Vector3.h"
 #include "sky/ReliefMesh.h"
 
 TEST(ReliefMesh, RingsLieWithinTheirBandsWithUnitNormalsFacingUp) {
@@ -43,5 +44,19 @@ TEST(ReliefMesh, TrianglesCoverEachSegmentOnce) {
     for (int j = 0; j < ReliefMesh::RingSize; ++j) {
         EXPECT_EQ(mesh.getWallVertices()[j].y, 0.0f);
         EXPECT_EQ(mesh.getWallVertices()[ReliefMesh::RingSize + j].y, mesh.getVertices()[j].y);
+    }
+}
+
+// The eye stands on the axis above the floor: the wall and the floor must
+// turn their front faces to it, or back-face culling opens them to the sky.
+TEST(ReliefMesh, WallAndFloorFaceTheEye) {
+    const ReliefMesh mesh;
+    const Vector3 eye(0.0, 0.34, 0.0);
+    for (const ReliefMesh::Triangle& t : mesh.getWallTriangles()) {
+        const auto& p = mesh.getWallVertices();
+        const Vector3 a(p[t[0]].x, p[t[0]].y, p[t[0]].z);
+        const Vector3 b(p[t[1]].x, p[t[1]].y, p[t[1]].z);
+        const Vector3 c(p[t[2]].x, p[t[2]].y, p[t[2]].z);
+        EXPECT_GT((b - a).cross(c - a).dot(eye - a), 0.0);
     }
 }

@@ -14,6 +14,7 @@
 #include "sky/Space.h"
 #include "sky/StarCatalog.h"
 #include "support/GlTestContext.h"
+#include "support/ProgramGlState.h"
 #include "support/TestEnv.h"
 #include "support/TestRoot.h"
 
@@ -25,8 +26,7 @@ class SpaceGLTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(gl.isValid());
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glEnableClientState(GL_VERTEX_ARRAY);
+        orvextest::useProgramGlState();
     }
 
     // The shipped sky as the configuration names it.

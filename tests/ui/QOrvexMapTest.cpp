@@ -163,3 +163,25 @@ TEST(QOrvexMap, UnreadableTextureShowsTheGridAndSaysWhy) {
     EXPECT_EQ(map.mapFile(), "");
     EXPECT_EQ(map.pixmap(Qt::ReturnByValue).toImage().pixelColor(180, 40), QColor(128, 128, 128));
 }
+
+// The map agrees with the globe: the marker of a place lies on the map's
+// colour of that place's quadrant (the scene tests' map, one colour per
+// quadrant, north at the top and longitude -180 at the left).
+TEST(QOrvexMap, MarkerOfAPlaceLiesOnItsQuadrantOfTheMap) {
+    QOrvexMap map;
+    map.resize(360, 180);
+    map.setMap(orvextest::dataPath("scene/textures/testglobe.png"));
+    const QImage picture = map.pixmap(Qt::ReturnByValue).toImage();
+    const struct {
+        float longitude, latitude;
+        QColor colour;
+    } places[] = {{139.69f, 35.69f, QColor(0, 200, 0)},     // Tokyo, north-east
+                  {18.42f, -33.92f, QColor(230, 230, 0)},   // Cape Town, south-east
+                  {-74.01f, 40.71f, QColor(0, 0, 230)},     // New York, north-west
+                  {-43.17f, -22.91f, QColor(230, 0, 230)}}; // Rio de Janeiro, south-west
+    for (const auto& place : places) {
+        map.setPosition(place.longitude, place.latitude);
+        const QPoint centre = map.markerTopLeft() + QPoint(4, 4);
+        EXPECT_EQ(picture.pixelColor(centre), place.colour) << place.longitude;
+    }
+}
