@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QUrl>
+#include <QXmlStreamReader>
 
 #include "app/PathBelow.h"
 #include "engine/LogMessage.h"
@@ -20,6 +21,33 @@ const char* const siteName = QT_TRANSLATE_NOOP("OrvexBookmarkForm", "Orvex Studi
 
 QByteArray local(const QString& text) {
     return text.toLocal8Bit();
+}
+
+// Real bookmark trees are a few folders deep. The document reader and our
+// tree both recurse per level, so a file nested deeper than this is refused
+// before either sees it rather than overflowing the stack.
+constexpr int maxDepth = 256;
+
+// Measured with the streaming reader, which does not recurse. False when the
+// nesting passes maxDepth; malformed XML is left for the document reader to
+// report with its position.
+bool withinDepth(const QByteArray& bytes) {
+    QXmlStreamReader reader(bytes);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth > maxDepth)
+                return false;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return true;
 }
 
 void readLevel(const QDomElement& element, std::vector<BookmarkEntry>& entries, QString& home) {
@@ -148,6 +176,10 @@ QByteArray BookmarkFile::defaultContent() {
 }
 
 bool BookmarkFile::parse(const QByteArray& bytes, BookmarkTree* tree, QString* error) {
+    if (!withinDepth(bytes)) {
+        *error = QStringLiteral("folders nested deeper than %1 levels").arg(maxDepth);
+        return false;
+    }
     QDomDocument doc;
     QString message;
     int line = 0;

@@ -10,8 +10,11 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
+
+#include "ui/FileChooser.h"
 
 class EngineLink;
 class HelpViewer;
@@ -105,6 +108,12 @@ public:
     EngineLink* engine() const { return gl_; }
     OrvexProjForm* projForm() const { return projForm_; }
     OrvexMediaForm* mediaForm() const { return mediaForm_; }
+
+    // Every question for a file name (scenario, image, orbit file) goes
+    // through this; it shows the file dialog unless a test answers instead.
+    std::function<FileChoice(const FileQuestion&)> fileChooser = [this](const FileQuestion& q) {
+        return askWithDialog(this, q);
+    };
 
 public slots:
     virtual void fileNew();

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -167,8 +166,11 @@ void OrvexMainForm::viewStyleDark() {
 }
 
 void OrvexMainForm::fileSaveImage() {
-    const QString file = QFileDialog::getSaveFileName(this, tr("Save as an image file ..."),
-                                                      QString(), QString::fromLatin1(imageFilter));
+    FileQuestion question;
+    question.mode = FileQuestion::Mode::Save;
+    question.caption = tr("Save as an image file ...");
+    question.filter = QString::fromLatin1(imageFilter);
+    const QString file = fileChooser(question).file;
     if (file.isEmpty())
         return;
     const QImage picture = gl_ ? gl_->grabFrame() : QImage();

@@ -2,7 +2,6 @@
 // page: a file chosen anywhere is copied into the kind's orbit directory, the
 // files of the selected objects are deleted from it, and the engine reloads
 // the kind's list so that the lists show the directory as it now is.
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -91,8 +90,10 @@ void OrvexMainForm::addOrbitFile(int kind) {
     if (!gl_ || !gl_->hasRoot())
         return;
     const OrbitFileKind& texts = orbitFileKinds[kind];
-    const QString file = QFileDialog::getOpenFileName(this, tr(texts.caption), QString(),
-                                                      QString::fromLatin1(texts.filter));
+    FileQuestion question;
+    question.caption = tr(texts.caption);
+    question.filter = QString::fromLatin1(texts.filter);
+    const QString file = fileChooser(question).file;
     if (file.isEmpty())
         return;
     const OrbitFileStore store(gl_->getOrbitDir(EngineLink::OrbitKind(kind)));

@@ -3,7 +3,6 @@
 // toggles kept in step with the engine, and scenario files opened and saved.
 #include <QAction>
 #include <QDateTimeEdit>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -183,13 +182,19 @@ void OrvexMainForm::scenarioSaveAsSlot() {
 }
 
 QString OrvexMainForm::askOpenFileName() {
-    return QFileDialog::getOpenFileName(this, tr("Open a scenario file ..."), QString(),
-                                        QString::fromLatin1(openFilter));
+    FileQuestion question;
+    question.caption = tr("Open a scenario file ...");
+    question.filter = QString::fromLatin1(openFilter);
+    return fileChooser(question).file;
 }
 
 QString OrvexMainForm::askSaveFileName() {
-    return QFileDialog::getSaveFileName(this, tr("Save a scenario file as ..."), scenarioFileName,
-                                        QString::fromLatin1(saveFilter));
+    FileQuestion question;
+    question.mode = FileQuestion::Mode::Save;
+    question.caption = tr("Save a scenario file as ...");
+    question.directory = scenarioFileName;
+    question.filter = QString::fromLatin1(saveFilter);
+    return fileChooser(question).file;
 }
 
 void OrvexMainForm::showWarning(const QString& text) {

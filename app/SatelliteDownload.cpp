@@ -7,6 +7,7 @@
 #include <QNetworkRequest>
 #include <QSaveFile>
 #include <QUrl>
+#include <QUrlQuery>
 
 #include "engine/LogMessage.h"
 
@@ -18,6 +19,20 @@ QByteArray local(const QString& text) {
 
 bool isSuccess(int status) {
     return status >= 200 && status < 300;
+}
+
+// Query text as part of a file name: only characters that mean nothing to a
+// file system or a shell, and no leading dot that would hide the file.
+QString fileNamePart(const QString& text) {
+    QString part;
+    for (const QChar c : text) {
+        const bool plain = (c.unicode() < 128 && c.isLetterOrNumber()) || c == QLatin1Char('.') ||
+                           c == QLatin1Char('-') || c == QLatin1Char('_');
+        part += plain ? c : QLatin1Char('_');
+    }
+    while (part.startsWith(QLatin1Char('.')))
+        part[0] = QLatin1Char('_');
+    return part;
 }
 
 } // namespace
@@ -76,19 +91,27 @@ QByteArray SatelliteDownload::elementText(const QByteArray& received) {
 }
 
 QString SatelliteDownload::storedName(const QUrl& url) {
+    const QUrlQuery query(url);
+    for (const auto& item : query.queryItems(QUrl::FullyDecoded))
+        if (item.first.compare(QLatin1String("GROUP"), Qt::CaseInsensitive) == 0 &&
+            !item.second.isEmpty())
+            return fileNamePart(item.second) + QLatin1String(".tle");
     const QString name = url.fileName();
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return {};
     for (const QChar c : name)
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
             return {};
-    return name;
+    if (!url.hasQuery())
+        return name;
+    return name + QLatin1Char('_') + fileNamePart(url.query(QUrl::FullyDecoded));
 }
 
 bool SatelliteDownload::start(const QStringList& urls, const QString& directory) {
     if (isRunning() || urls.isEmpty())
         return false;
     urls_ = urls;
+    namesUsed_.clear();
     directory_ = directory;
     index_ = 0;
     text_.clear();
@@ -107,7 +130,12 @@ void SatelliteDownload::fetchCurrent() {
         } else if (storedName(url).isEmpty()) {
             logMessage("Satellite download: %s names no file to store; skipped.\n",
                        local(text).constData());
+        } else if (namesUsed_.contains(storedName(url))) {
+            logMessage("Satellite download: %s would be stored as %s like an earlier address "
+                       "of the list; skipped.\n",
+                       local(text).constData(), local(storedName(url)).constData());
         } else {
+            namesUsed_.append(storedName(url));
             reply_ = manager_->get(QNetworkRequest(url));
             connect(reply_, &QNetworkReply::metaDataChanged, this, &SatelliteDownload::checkSize);
             connect(reply_, &QNetworkReply::readyRead, this, &SatelliteDownload::received);

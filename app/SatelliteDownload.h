@@ -1,6 +1,9 @@
 // The artificial-satellite update: fetches element files one after the other
 // inside the event loop and stores each, line by line trimmed, in one
-// directory under the last path component of its URL.
+// directory under a name made from its URL (storedName). Element servers
+// often serve every group from one script ("gp.php?GROUP=stations"), so the
+// query takes part in the name, and no two addresses of one run are stored
+// under the same name: one group never overwrites another.
 //
 // Element data on disk is only ever replaced by a complete, successful answer:
 // an error page, an answer over the size cap, one that is not text or a
@@ -45,7 +48,10 @@ public:
     static QByteArray elementText(const QByteArray& received);
     // The file name an answer to url is stored under: the last component of
     // its path, or "" when that is no plain file name (empty, ".", "..", or
-    // holding a separator or control character).
+    // holding a separator or control character). With a query, its "GROUP"
+    // item names the file ("<group>.tle"); any other query is added to the
+    // last component. Characters other than letters, digits, ".", "-" and "_"
+    // become "_" there.
     static QString storedName(const QUrl& url);
 
     // Starts fetching urls into directory; false (and nothing starts) while a
@@ -73,6 +79,7 @@ private:
     QNetworkAccessManager* manager_;
     QPointer<QNetworkReply> reply_;
     QStringList urls_;
+    QStringList namesUsed_; // stored names of this run's earlier addresses
     int index_ = -1;
     QByteArray text_;
     QString directory_;

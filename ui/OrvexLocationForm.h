@@ -9,6 +9,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
+
+#include "ui/FileChooser.h"
 
 class EngineLink;
 class QFloatSpinBox;
@@ -43,6 +46,11 @@ public:
 
     EngineLink* gl() const { return gl_; }
     bool isUpdating() const { return updating; }
+    // The browse buttons ask for their file through this; it shows the file
+    // dialog unless a test answers instead.
+    std::function<FileChoice(const FileQuestion&)> fileChooser = [this](const FileQuestion& q) {
+        return askWithDialog(this, q);
+    };
     // The entry that is selected, or none.
     QTreeWidgetItem* selectedItem() const;
 

@@ -2,7 +2,6 @@
 // selected entry and its record, Add and Remove, the file browsers, and OK,
 // which checks the entries and hands them to the engine.
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -182,18 +181,18 @@ void OrvexLocationForm::browse(const BrowseRow& row) {
     const QString dataDir = gl_ ? EngineLink::fromEngineText(gl_->getDataDir()) : QString();
     const QString directory =
         QDir(QDir::fromNativeSeparators(dataDir)).filePath(QString::fromLatin1(row.directory));
-    QFileDialog dialog(this, tr(row.caption), directory, QString::fromLatin1(row.filter));
-    dialog.setObjectName(tr("FileOpen"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    const QStringList chosen =
-        dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    FileQuestion question;
+    question.caption = tr(row.caption);
+    question.directory = directory;
+    question.filter = QString::fromLatin1(row.filter);
+    question.objectName = tr("FileOpen");
+    const QString chosen = fileChooser(question).file;
     if (chosen.isEmpty()) {
         warn(tr(row.warning));
         return;
     }
-    row.edit->setText(storedFileName(chosen.first(), directory,
-                                     QLatin1String("./") + QLatin1String(row.directory)));
+    row.edit->setText(
+        storedFileName(chosen, directory, QLatin1String("./") + QLatin1String(row.directory)));
 }
 
 QString OrvexLocationForm::storedFileName(const QString& chosen, const QString& directory,

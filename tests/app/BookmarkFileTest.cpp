@@ -168,8 +168,11 @@ TEST(BookmarkFile, AFileThatIsNotBookmarksIsNeverWrittenOver) {
     tree.entries = {bookmark("a", "./a.html")};
     for (const QByteArray& bytes :
          {QByteArray("<bookmarks><folder name=\"x\"></bookmarks>"),
-          QByteArray("<?xml version=\"1.0\"?><other><bookmark name=\"a\"/></other>"),
-          QByteArray()}) {
+          QByteArray("<?xml version=\"1.0\"?><other><bookmark name=\"a\"/></other>"), QByteArray(),
+          // Nested far deeper than any real tree: refused without recursing
+          // through it.
+          QByteArray("<bookmarks>") + QByteArray("<folder name=\"f\">").repeated(300000) +
+              QByteArray("</folder>").repeated(300000) + "</bookmarks>"}) {
         writeFile(name, bytes);
         LogCapture log;
         BookmarkFile file(name);

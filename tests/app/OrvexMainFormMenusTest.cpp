@@ -283,14 +283,14 @@ TEST_F(MainFormMenus, SaveImageWritesTheViewInTheFormatOfItsName) {
     engine.frame.fill(qRgb(10, 120, 200));
     start();
     const QString file = work("shot.Png");
-    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
-    orvextest::NextModal dialog([&](QWidget* w) {
-        mode = qobject_cast<QFileDialog*>(w)->acceptMode();
-        orvextest::NextModal::chooseFile(file)(w);
-    });
+    std::vector<FileQuestion> asked;
+    form->fileChooser = [&](const FileQuestion& question) {
+        asked.push_back(question);
+        return FileChoice{file, QString()};
+    };
     form->fileSaveImageAction->trigger();
-    ASSERT_TRUE(dialog.seen());
-    EXPECT_EQ(mode, QFileDialog::AcceptSave);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].mode, FileQuestion::Mode::Save);
     const QImage saved(file, "PNG");
     ASSERT_FALSE(saved.isNull());
     EXPECT_EQ(saved.pixel(5, 5), qRgb(10, 120, 200));
@@ -301,15 +301,11 @@ TEST_F(MainFormMenus, SaveImageReportsANameWithoutAnImageExtension) {
     start();
     const QString file = work("shot.txt");
     QString report;
-    // The second dialog is the report.
-    std::unique_ptr<orvextest::NextModal> warning;
-    orvextest::NextModal dialog([&](QWidget* w) {
-        orvextest::NextModal::chooseFile(file)(w);
-        warning = std::make_unique<orvextest::NextModal>([&](QWidget* box) {
-            if (auto* message = qobject_cast<QMessageBox*>(box))
-                report = message->text();
-            orvextest::NextModal::reject(box);
-        });
+    form->fileChooser = [&](const FileQuestion&) { return FileChoice{file, QString()}; };
+    orvextest::NextModal warning([&](QWidget* box) {
+        if (auto* message = qobject_cast<QMessageBox*>(box))
+            report = message->text();
+        orvextest::NextModal::reject(box);
     });
     form->fileSaveImage();
     EXPECT_FALSE(QFileInfo::exists(file));
@@ -322,9 +318,13 @@ TEST_F(MainFormMenus, CancellingTheDialogsSavesAndPrintsNothing) {
     engine.frame = QImage(40, 30, QImage::Format_RGB32);
     start();
     {
-        orvextest::NextModal cancel;
+        int asked = 0;
+        form->fileChooser = [&](const FileQuestion&) {
+            ++asked;
+            return FileChoice();
+        };
         form->fileSaveImage();
-        EXPECT_TRUE(cancel.seen());
+        EXPECT_EQ(asked, 1);
     }
     {
         bool printDialog = false;

@@ -23,38 +23,46 @@ namespace {
 using orvextest::NextModal;
 using Lines = std::vector<std::string>;
 
-// Answers the coming modal dialogs in turn: a file dialog with the file
-// named, a question with the button of that text. A dialog beyond the
-// answers is cancelled and counted.
+// Answers the window's coming questions in turn: a file question with the
+// file named, a message box with the button of that text. A question beyond
+// the answers is cancelled and counted.
 class Dialogs {
 public:
-    explicit Dialogs(QStringList answers = {}) : answers_(std::move(answers)) { next(); }
+    explicit Dialogs(OrvexMainForm& form, QStringList answers = {})
+        : form_(form), answers_(std::move(answers)), chooser_(form.fileChooser) {
+        form.fileChooser = [this](const FileQuestion&) {
+            if (answers_.isEmpty()) {
+                ++unexpected;
+                return FileChoice();
+            }
+            return FileChoice{answers_.takeFirst(), QString()};
+        };
+        next();
+    }
+    ~Dialogs() { form_.fileChooser = chooser_; }
     QStringList questions;
     int unexpected = 0;
 
 private:
     void next() {
-        if (answers_.isEmpty()) {
-            modals_.push_back(std::make_unique<NextModal>([this](QWidget* w) {
+        modals_.push_back(std::make_unique<NextModal>([this](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || answers_.isEmpty()) {
                 ++unexpected;
                 NextModal::reject(w);
-            }));
-            return;
-        }
-        const QString answer = answers_.takeFirst();
-        modals_.push_back(std::make_unique<NextModal>([this, answer](QWidget* w) {
-            if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                questions << box->text();
-                for (QAbstractButton* button : box->buttons())
-                    if (button->text() == answer)
-                        button->click();
-            } else {
-                NextModal::chooseFile(answer)(w);
+                return;
             }
+            const QString answer = answers_.takeFirst();
+            questions << box->text();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == answer)
+                    button->click();
             next();
         }));
     }
+    OrvexMainForm& form_;
     QStringList answers_;
+    std::function<FileChoice(const FileQuestion&)> chooser_;
     std::vector<std::unique_ptr<NextModal>> modals_;
 };
 
@@ -134,7 +142,7 @@ TEST_F(OrbitFiles, AddingChecksTheFileAsksBeforeReplacingAndReloadsTheLists) {
     // Before the engine has started there is no directory to add to.
     engine.started = false;
     {
-        Dialogs none;
+        Dialogs none(*form);
         form->cometsAddSlot();
         EXPECT_EQ(none.unexpected, 0);
     }
@@ -144,7 +152,7 @@ TEST_F(OrbitFiles, AddingChecksTheFileAsksBeforeReplacingAndReloadsTheLists) {
     write("elsewhere/halley.dat", "Name: Halley\n");
 
     {
-        Dialogs dialogs({programFile("elsewhere/junk.dat")});
+        Dialogs dialogs(*form, {programFile("elsewhere/junk.dat")});
         form->cometsAddSlot();
         EXPECT_EQ(dialogs.unexpected, 0);
     }
@@ -154,7 +162,7 @@ TEST_F(OrbitFiles, AddingChecksTheFileAsksBeforeReplacingAndReloadsTheLists) {
 
     engine.recorded.queries.clear();
     {
-        Dialogs dialogs({programFile("elsewhere/halley.dat")});
+        Dialogs dialogs(*form, {programFile("elsewhere/halley.dat")});
         form->cometsAddSlot();
         EXPECT_EQ(dialogs.unexpected, 0);
     }
@@ -167,7 +175,7 @@ TEST_F(OrbitFiles, AddingChecksTheFileAsksBeforeReplacingAndReloadsTheLists) {
     // The same name again: No keeps the file, Yes replaces it.
     write("elsewhere/halley.dat", "Name: Halley\n# newer\n");
     for (const char* answer : {"&No", "&Yes"}) {
-        Dialogs dialogs({programFile("elsewhere/halley.dat"), answer});
+        Dialogs dialogs(*form, {programFile("elsewhere/halley.dat"), answer});
         form->cometsAddSlot();
         EXPECT_EQ(dialogs.questions, QStringList(overwriteQuestion));
         EXPECT_EQ(dialogs.unexpected, 0);
@@ -177,7 +185,7 @@ TEST_F(OrbitFiles, AddingChecksTheFileAsksBeforeReplacingAndReloadsTheLists) {
 
     // A file of the directory itself: nothing at all.
     {
-        Dialogs dialogs({programFile("data/orbits/comets/halley.dat")});
+        Dialogs dialogs(*form, {programFile("data/orbits/comets/halley.dat")});
         form->cometsAddSlot();
         EXPECT_TRUE(dialogs.questions.isEmpty());
         EXPECT_EQ(dialogs.unexpected, 0);
@@ -187,7 +195,7 @@ TEST_F(OrbitFiles, AddingChecksTheFileAsksBeforeReplacingAndReloadsTheLists) {
     // A neighbour whose path starts like the directory's is elsewhere.
     write("data/orbits/comets_old/encke.dat", "Name: Encke\n");
     {
-        Dialogs dialogs({programFile("data/orbits/comets_old/encke.dat")});
+        Dialogs dialogs(*form, {programFile("data/orbits/comets_old/encke.dat")});
         form->cometsAddSlot();
     }
     EXPECT_EQ(comets(), QStringList({"encke.dat", "halley.dat"}));
@@ -198,7 +206,7 @@ TEST_F(OrbitFiles, AFailedCopyIsReportedAndTheListReloadedAllTheSame) {
     write("elsewhere/ceres.dat", "Name: Ceres\n");
     {
         // There is no asteroid directory.
-        Dialogs dialogs({programFile("elsewhere/ceres.dat")});
+        Dialogs dialogs(*form, {programFile("elsewhere/ceres.dat")});
         form->asteroidsAddSlot();
     }
     ASSERT_EQ(form->warnings.size(), 1);
@@ -216,7 +224,7 @@ TEST_F(OrbitFiles, RemovingDeletesTheFilesThatDeclareTheSelectedObjects) {
 
     // Nothing selected: the question, and after Yes nothing else.
     {
-        Dialogs dialogs({"&Yes"});
+        Dialogs dialogs(*form, {"&Yes"});
         form->cometsRemoveSlot();
         EXPECT_EQ(dialogs.questions, QStringList(removeQuestion));
         EXPECT_EQ(dialogs.unexpected, 0);
@@ -225,7 +233,7 @@ TEST_F(OrbitFiles, RemovingDeletesTheFilesThatDeclareTheSelectedObjects) {
 
     select({1, 2}); // Halley, Tempel1
     {
-        Dialogs dialogs({"&No"});
+        Dialogs dialogs(*form, {"&No"});
         form->cometsRemoveSlot();
     }
     EXPECT_EQ(comets().size(), 3);
@@ -233,7 +241,7 @@ TEST_F(OrbitFiles, RemovingDeletesTheFilesThatDeclareTheSelectedObjects) {
 
     engine.recorded.queries.clear();
     {
-        Dialogs dialogs({"&Yes"});
+        Dialogs dialogs(*form, {"&Yes"});
         form->cometsRemoveSlot();
         EXPECT_EQ(dialogs.unexpected, 0);
     }
@@ -254,7 +262,7 @@ TEST_F(OrbitFiles, AFailedDeletionIsReported) {
     if (!keep.active())
         GTEST_SKIP() << "no way to make a file undeletable here";
     {
-        Dialogs dialogs({"&Yes"});
+        Dialogs dialogs(*form, {"&Yes"});
         form->cometsRemoveSlot();
     }
     EXPECT_TRUE(exists("data/orbits/comets/b.dat"));

@@ -76,6 +76,56 @@ TEST(SatelliteDownload, ListAndTextRules) {
         EXPECT_EQ(SatelliteDownload::storedName(QUrl(bad)), QString()) << bad;
     // An encoded slash is a separator like any other: only the last part counts.
     EXPECT_EQ(SatelliteDownload::storedName(QUrl("http://h/x/..%2F..%2Fevil.tle")), "evil.tle");
+
+    // One script serving every group: the group names the file, and nothing
+    // of the query can leave the directory or hide the file.
+    EXPECT_EQ(SatelliteDownload::storedName(
+                  QUrl("https://h/NORAD/elements/gp.php?GROUP=stations&FORMAT=tle")),
+              "stations.tle");
+    EXPECT_EQ(SatelliteDownload::storedName(QUrl("https://h/gp.php?format=tle&group=gps-ops")),
+              "gps-ops.tle");
+    EXPECT_EQ(SatelliteDownload::storedName(QUrl("https://h/gp.php?GROUP=../../etc%2Fx")),
+              "_._.._etc_x.tle");
+    EXPECT_EQ(SatelliteDownload::storedName(QUrl("https://h/gp.php?CATNR=25544")),
+              "gp.php_CATNR_25544");
+}
+
+TEST(SatelliteDownload, GroupsOfOneScriptNeverOverwriteEachOther) {
+    orvextest::TempDir dir;
+    orvextest::LocalHttpServer server;
+    server.answers["/gp.php?GROUP=stations&FORMAT=tle"] = {200, "ISS (ZARYA)\n1 a\n2 b\n"};
+    server.answers["/gp.php?GROUP=weather&FORMAT=tle"] = {200, "NOAA 19\n1 c\n2 d\n"};
+    server.answers["/other/gp.php?GROUP=stations"] = {200, "SOMETHING ELSE\n"};
+
+    SatelliteDownload download;
+    LogCapture log;
+    ASSERT_TRUE(download.start({server.url("/gp.php?GROUP=stations&FORMAT=tle"),
+                                server.url("/gp.php?GROUP=weather&FORMAT=tle"),
+                                server.url("/other/gp.php?GROUP=stations")},
+                               QString::fromStdString(dir.path())));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !download.isRunning(); }, 20000));
+
+    EXPECT_EQ(readAll(dir.file("stations.tle")), QByteArray("ISS (ZARYA)\n1 a\n2 b\n"));
+    EXPECT_EQ(readAll(dir.file("weather.tle")), QByteArray("NOAA 19\n1 c\n2 d\n"));
+    // A later address of the same name is not fetched at all.
+    EXPECT_EQ(server.requested.size(), 2);
+    EXPECT_TRUE(log.contains("like an earlier address"));
+}
+
+TEST(SatelliteDownload, TheShippedListFetchesEveryGroupIntoAFileOfItsOwn) {
+    const QStringList urls = SatelliteDownload::readUrlList(
+        QString::fromStdString(orvextest::shareDir() + "/data/asatellites.lst"));
+    ASSERT_GE(urls.size(), 5);
+    QStringList names;
+    for (const QString& url : urls) {
+        const QString name = SatelliteDownload::storedName(QUrl(url));
+        EXPECT_FALSE(name.isEmpty()) << url.toStdString();
+        EXPECT_FALSE(names.contains(name)) << url.toStdString();
+        names << name;
+    }
+    for (const char* group :
+         {"stations.tle", "visual.tle", "gps-ops.tle", "geo.tle", "weather.tle"})
+        EXPECT_TRUE(names.contains(group)) << group;
 }
 
 TEST(SatelliteDownload, RunSkipsBadAnswersAndStopsWhereTheTransferFails) {

@@ -1,12 +1,13 @@
 // Acts on the next modal dialog the code under test opens (a message box, a
 // file or print dialog) from inside that dialog's own event loop: it waits
 // for the dialog to become the active modal widget, then runs the action once.
+// File questions are never answered this way: the windows ask them through
+// their fileChooser, which the tests replace.
 #pragma once
 
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
-#include <QFileDialog>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
@@ -56,19 +57,6 @@ public:
             return;
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();
-    }
-
-    // Picks the file in a file dialog and confirms it.
-    static std::function<void(QWidget*)> chooseFile(const QString& file) {
-        return [file](QWidget* dialog) {
-            auto* chooser = qobject_cast<QFileDialog*>(dialog);
-            if (!chooser) {
-                reject(dialog);
-                return;
-            }
-            chooser->selectFile(file);
-            static_cast<QDialog*>(chooser)->accept();
-        };
     }
 
 private:

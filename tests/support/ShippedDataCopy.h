@@ -1,10 +1,15 @@
 // The shipped data set in a scratch directory, which is the working directory
-// while the object lives. Everything is linked to share/, except the paths
-// named (relative to share/, a file or a folder), which are real copies: what
-// the engine writes there stays in the scratch directory.
+// while the object lives. Folders are real folders and every file the program
+// may write (lists, places, scenarios, configuration, bookmarks: everything in
+// a small folder) is a real copy, since a save that follows a link would write
+// into share/. Only images and the large orbit folders (linked whole, as
+// thousands of links would take seconds) are links: a test that adds or
+// removes orbit files names that folder to have it copied. The paths named
+// (relative to share/, a file or a folder) are copied whole.
 #pragma once
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -30,22 +35,42 @@ public:
     }
 
 private:
+    // Folders with more files than this hold orbit files by the thousand.
+    static constexpr std::size_t largeFolder = 100;
+
+    static bool isLarge(const std::filesystem::path& dir) {
+        namespace fs = std::filesystem;
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir),
+                                                      fs::directory_iterator())) > largeFolder;
+    }
+
+    static bool isImage(const std::filesystem::path& path) {
+        std::string ext = path.extension().string();
+        std::transform(ext.begin(), ext.end(), ext.begin(), ::tolower);
+        return ext == ".jpg" || ext == ".jpeg" || ext == ".png" || ext == ".bmp" || ext == ".rgb";
+    }
+
+    bool holdsCopied(const std::string& folder) const {
+        return std::any_of(copied_.begin(), copied_.end(), [&folder](const std::string& path) {
+            return path.rfind(folder + "/", 0) == 0;
+        });
+    }
+
     void mirror(const std::filesystem::path& from, const std::filesystem::path& to,
                 const std::string& prefix) const {
         namespace fs = std::filesystem;
         for (const auto& entry : fs::directory_iterator(from)) {
             const std::string name = prefix + entry.path().filename().string();
             const fs::path target = to / entry.path().filename();
-            const auto holds = [&name](const std::string& path) {
-                return path.rfind(name + "/", 0) == 0;
-            };
             if (std::find(copied_.begin(), copied_.end(), name) != copied_.end()) {
                 fs::copy(entry.path(), target, fs::copy_options::recursive);
-            } else if (std::any_of(copied_.begin(), copied_.end(), holds)) {
+            } else if (entry.is_directory() && (!isLarge(entry.path()) || holdsCopied(name))) {
                 fs::create_directory(target);
                 mirror(entry.path(), target, name + "/");
-            } else {
+            } else if (entry.is_directory() || isImage(entry.path())) {
                 fs::create_symlink(entry.path(), target);
+            } else {
+                fs::copy_file(entry.path(), target);
             }
         }
     }

@@ -11,7 +11,6 @@
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 
 #include "support/FakeEngine.h"
 #include "support/NextModal.h"
@@ -214,34 +213,35 @@ TEST(LocationFormFiles, PanoramaInsideAndOutsideTheTextureDirectory) {
     form.setGL(&engine);
     form.updateForm();
     const QString before = QDir::currentPath();
-    {
-        NextModal chooser(NextModal::chooseFile(real + "/textures/sky/pano.png"));
-        form.panoramaBrowseButton->click();
-        EXPECT_TRUE(chooser.seen());
-    }
+    QString answer;
+    std::vector<FileQuestion> asked;
+    form.fileChooser = [&](const FileQuestion& question) {
+        asked.push_back(question);
+        return FileChoice{answer, QString()};
+    };
+    answer = real + "/textures/sky/pano.png";
+    form.panoramaBrowseButton->click();
+    ASSERT_EQ(asked.size(), 1u);
+    // The question starts in the engine's texture directory and opens a file.
+    EXPECT_EQ(asked[0].mode, FileQuestion::Mode::Open);
+    EXPECT_EQ(QDir::cleanPath(asked[0].directory), QDir::cleanPath(linked + "/textures"));
     EXPECT_EQ(form.panoramaEdit->text(), "./textures/sky/pano.png");
-    {
-        NextModal chooser(NextModal::chooseFile(real + "/other/pano.png"));
-        form.panoramaBrowseButton->click();
-    }
+    answer = real + "/other/pano.png";
+    form.panoramaBrowseButton->click();
     EXPECT_EQ(form.panoramaEdit->text(), real + "/other/pano.png");
-    {
-        NextModal chooser(NextModal::chooseFile(linked + "/effects/snow.dfx"));
-        form.weatherBrowseButton->click();
-    }
+    answer = linked + "/effects/snow.dfx";
+    form.weatherBrowseButton->click();
+    EXPECT_EQ(QDir::cleanPath(asked.back().directory), QDir::cleanPath(linked + "/effects"));
     EXPECT_EQ(form.selectedItem()->text(1), "Peak 1.000000 2.000000 -panorama " + real +
                                                 "/other/pano.png -weather ./effects/snow.dfx");
 
     // Cancelled: a warning, and the field keeps its file.
-    std::optional<NextModal> warning;
+    answer.clear();
     QString warned;
-    NextModal cancel([&](QWidget* dialog) {
-        warning.emplace([&warned](QWidget* box) {
-            if (auto* message = qobject_cast<QMessageBox*>(box))
-                warned = message->text();
-            NextModal::reject(box);
-        });
-        NextModal::reject(dialog);
+    NextModal warning([&warned](QWidget* box) {
+        if (auto* message = qobject_cast<QMessageBox*>(box))
+            warned = message->text();
+        NextModal::reject(box);
     });
     form.panoramaBrowseButton->click();
     EXPECT_EQ(warned, "Select a panorama file in 'textures' folder.");
