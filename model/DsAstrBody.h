@@ -154,6 +154,9 @@ public:
     // Geometry.
     Vector3 getPosition() const { return position_; }
     Vector3 getTrans() const;
+    // The position in the same frame at true distances: each link of the
+    // chain without the orbit scale it is drawn with.
+    Vector3 getTrueTrans() const;
     Quaternion getRot() const { return rotation_; }
     double getDisplayRadius() const;
     double getRadiusAtRate2() const;

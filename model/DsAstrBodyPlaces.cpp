@@ -223,6 +223,15 @@ Vector3 DsAstrBody::getTrans() const {
     return trans;
 }
 
+Vector3 DsAstrBody::getTrueTrans() const {
+    Vector3 trans;
+    for (const DsAstrBody* b = this; b; b = b->parent_) {
+        const double scale = b->getOrbitScale();
+        trans += scale != 0.0 ? b->position_ * (1.0 / scale) : b->position_;
+    }
+    return trans;
+}
+
 double DsAstrBody::getRadiusAtRate2() const {
     const SimModeState* s = currentState();
     return radius_ * (s ? s->radiusRate2 : 1.0);

@@ -25,14 +25,20 @@ double parentDistance(const DsAstrBody* parent) {
     return parent ? parent->getTrans().length() : 0.0;
 }
 
+double trueParentDistance(const DsAstrBody* parent) {
+    return parent ? parent->getTrueTrans().length() : 0.0;
+}
+
 } // namespace
 
+// The darkening follows the true sizes and distances, whatever the scale the
+// bodies are drawn at: an Earth drawn a thousand times larger would otherwise
+// put the full Moon in its shadow every month.
 void DsSatellite::updateShadow() {
-    const Vector3 trans = getTrans();
+    const Vector3 trans = getTrueTrans();
     const double D = trans.length();
-    const double Rs = system_ ? system_->getSunRadius() : 1.0;
-    const EclipseCones cones =
-        EclipseCones::compute(Rs, getDisplayRadius(), D, parentDistance(parent_));
+    const double Rs = system_ ? system_->getSunTrueRadius() : 1.0;
+    const EclipseCones cones = EclipseCones::compute(Rs, radius_, D, trueParentDistance(parent_));
     if (!cones.valid) {
         umbraLength_ = penumbraLength_ = -1.0;
         return;
@@ -185,6 +191,12 @@ void DsSatellite::drawShadow() {
     glBlendFunc(GL_ZERO, GL_SRC_COLOR); // darkens what is there
 
     const double r = getDisplayRadius();
+    // The casters' cones stand in the true solar system: the texture matrix
+    // carries this body's surface, as drawn, onto its true place and size.
+    const Vector3 drawnAt = getTrans();
+    const Vector3 trueAt = getTrueTrans();
+    const double drawnRadius = getCurrentDisplayRadius();
+    const double toTrue = drawnRadius > 0.0 ? radius_ / drawnRadius : 1.0;
     for (DsAstrBody* body : system_->getAllBodies()) {
         const int kind = body->getType();
         if ((kind != Earth && kind != Moon) || body == this || !body->isShown())
@@ -208,6 +220,9 @@ void DsSatellite::drawShadow() {
             if (std::fabs(apex.x) + std::fabs(apex.z) < 1e-12 * (1.0 + std::fabs(apex.y)))
                 up = Vector3(0, 0, 1);
             gluLookAt(apex.x, apex.y, apex.z, 0.0, 0.0, 0.0, up.x, up.y, up.z);
+            trueAt.glTranslate();
+            glScaled(toTrue, toTrue, toTrue);
+            (drawnAt * -1.0).glTranslate();
             glMultMatrixf(viewmatrix::getInverse());
             glCallList(sphere);
         };

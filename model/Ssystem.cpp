@@ -282,6 +282,10 @@ double Ssystem::getSunRadius() const {
     return topBodies_.front()->getDisplayRadius();
 }
 
+double Ssystem::getSunTrueRadius() const {
+    return topBodies_.empty() ? 1.0 : topBodies_.front()->getRadius();
+}
+
 double Ssystem::getRadiusRate() const {
     if (simModeIndex_ < 0 || simModeIndex_ >= getSimModeCount())
         return 1.0;

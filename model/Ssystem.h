@@ -101,6 +101,8 @@ public:
     double getPlaceLon() const;
     Vector3 getTransByName(const std::string& name) const;
     double getSunRadius() const;
+    // The Sun's radius as it is, whatever the scale it is drawn at.
+    double getSunTrueRadius() const;
     double getRadiusRate() const;
     double getOrbitRate() const;
     int isBodyShown(const std::string& name) const;

@@ -152,7 +152,9 @@ void Ssystem::makeShadowSphereList() {
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_ADD);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-        static const GLfloat border[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+        // Beyond the picture lies sunlight too: a dark border would dim the
+        // whole body wherever smooth filtering reaches it.
+        static const GLfloat border[4] = {1.0f, 1.0f, 1.0f, 1.0f};
         glTexParameterfv(GL_TEXTURE_2D, GL_TEXTURE_BORDER_COLOR, border);
         const GLint filter = view().getTextureFilter() == 0 ? GL_NEAREST : GL_LINEAR;
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);

@@ -475,7 +475,8 @@ void Camera::setMode(int newMode, int animate, int steps, int placeEntry) {
     if (!placeEntry)
         placeDistTr_.setIfIdle(savedPlaceDist);
 
-    if (!animate || Transition::getGlobalMode() == Transition::Immediate) {
+    const bool immediate = !animate || Transition::getGlobalMode() == Transition::Immediate;
+    if (immediate) {
         pos_ = end_.pos;
         viewRot_ = end_.rot;
         animCounter_.set(-1.0);
@@ -513,8 +514,13 @@ void Camera::setMode(int newMode, int animate, int steps, int placeEntry) {
             particles_->setCenter(c[0], c[1], -c[2]);
         }
     }
+    const bool arriving = newMode == Observe && mode_ != Observe;
     prevMode_ = mode_;
     mode_ = newMode;
+    // Without an animation no last animation frame brings the place's
+    // weather: it comes now.
+    if (immediate && arriving)
+        loadPlaceWeather();
     commitDrag();
 }
 

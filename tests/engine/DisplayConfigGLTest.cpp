@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 
+#include <QOpenGLFramebufferObject>
 #include <filesystem>
 #include <fstream>
 
@@ -86,4 +87,20 @@ TEST(DisplayConfigGL, QuadBufferModeWithoutStereoContextDrawsMono) {
     EXPECT_EQ(gl.readPixel(10, 10), green);
     EXPECT_EQ(gl.readPixel(10, 11), green);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+// A view that draws into a frame buffer of its own checks that buffer: one
+// without stencil cannot keep the eye mask, and the log says so.
+TEST(DisplayConfigGL, StencilStereoIntoAFrameBufferWithoutStencilDrawsMono) {
+    orvextest::GlTestContext gl(64, 64);
+    ASSERT_TRUE(gl.isValid());
+    QOpenGLFramebufferObject target(64, 64, QOpenGLFramebufferObject::Depth);
+    ASSERT_TRUE(target.bind());
+    orvextest::TempDir dir;
+    std::unique_ptr<DisplayConfig> config(configWith(dir, "Stereo: 2\n"));
+    LogCapture log;
+    EXPECT_FALSE(config->checkContext());
+    EXPECT_EQ(config->getStereoMode(), DisplayConfig::Mono);
+    EXPECT_TRUE(log.contains("needs a stencil buffer"));
+    target.release();
 }

@@ -55,10 +55,14 @@ TEST(SsystemOrbitCircle, EightTimesFinerNextToTheBody) {
 TEST_F(DrawModel, PlanetsWorkOutTheirShadowConesAfterEachUpdate) {
     auto* earth = dynamic_cast<DsPlanet*>(system.findBody("Earth"));
     ASSERT_NE(earth, nullptr);
-    const Vector3 p = earth->getTrans();
+    // The cones are those of the true Sun and Earth, not of the enlarged
+    // globes drawn in model scale.
+    const Vector3 p = earth->getTrueTrans();
     const double D = p.length();
-    const double Rs = system.getSunRadius();
-    const double R = earth->getDisplayRadius();
+    const double Rs = 695700 / 149597870.0;
+    const double R = 6378 / 149597870.0;
+    EXPECT_DOUBLE_EQ(system.getSunTrueRadius(), Rs);
+    EXPECT_DOUBLE_EQ(earth->getRadius(), R);
     ASSERT_GT(earth->getUmbraLength(), 0.0);
     EXPECT_NEAR(earth->getUmbraLength(), D * R / (Rs - R), 1e-12);
     // The apexes lie on the line from the Sun through the body: the umbra's
@@ -73,17 +77,30 @@ TEST_F(DrawModel, PlanetsWorkOutTheirShadowConesAfterEachUpdate) {
     EXPECT_GT(earth->getUmbraAngle(), 0.0);
     EXPECT_LT(earth->getUmbraAngle(), 90.0);
     EXPECT_NEAR(earth->getPenumbraLength(), 1.5 * D, 1e-12);
+    const double umbra = earth->getUmbraLength();
 
-    // Drawn larger than the Sun, the Earth casts nothing (and nothing that is
-    // not a number reaches the drawing).
+    // Drawn larger than the Sun, or at its true size, the Earth casts the
+    // same shadow.
     system.simMode(1);
     system.update(perihelionTime);
     EXPECT_GT(earth->getDisplayRadius(), system.getSunRadius());
-    EXPECT_LT(earth->getUmbraLength(), 0.0);
-    EXPECT_LT(earth->getPenumbraLength(), 0.0);
+    EXPECT_DOUBLE_EQ(earth->getUmbraLength(), umbra);
     system.simMode(0);
+    system.setScale(1);
     system.update(perihelionTime);
-    EXPECT_GT(earth->getUmbraLength(), 0.0);
+    EXPECT_DOUBLE_EQ(earth->getDisplayRadius(), R);
+    EXPECT_DOUBLE_EQ(earth->getUmbraLength(), umbra);
+}
+
+TEST_F(DrawModel, TruePositionsUndoTheOrbitScale) {
+    const DsAstrBody* earth = system.findBody("Earth");
+    const DsAstrBody* moon = system.findBody("Moon");
+    ASSERT_NE(moon, nullptr);
+    // In model scale the Moon is drawn 50 times as far from the Earth.
+    EXPECT_EQ(moon->getTrans(), earth->getTrans() + moon->getPosition());
+    const Vector3 offset = moon->getTrueTrans() - earth->getTrueTrans();
+    EXPECT_NEAR((offset * 50.0 - moon->getPosition()).length(), 0.0, 1e-12);
+    EXPECT_NEAR(offset.length(), 384400 / 149597870.0, 0.1 * 384400 / 149597870.0);
 }
 
 TEST_F(DrawModel, CometTailGrowsTowardsPerihelion) {

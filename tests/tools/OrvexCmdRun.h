@@ -34,4 +34,13 @@ inline CmdResult orvexCmd(const QStringList& arguments, bool leakCheck = true) {
             process.readAllStandardError().toStdString()};
 }
 
+// The driver with its GL view, which runs without the leak checker.
+inline CmdResult orvexCmdGL(const QStringList& arguments) {
+    return orvexCmd(arguments, false);
+}
+
+inline QString qpath(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 } // namespace orvextest

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <cstring>
 
+#include "engine/DisplayConfig.h"
+
 namespace {
 
 // The driver stays loaded until the process ends: the toolkit unloads it with
@@ -38,11 +40,18 @@ HeadlessView::HeadlessView(int width, int height) {
     if (!getRoot())
         glInit();
     makeCurrent();
-    target = std::make_unique<QGLFramebufferObject>(width, height, QGLFramebufferObject::Depth);
+    // The buffers of the program's window: depth, and stencil for the eye
+    // mask of stencil stereo.
+    target = std::make_unique<QGLFramebufferObject>(width, height,
+                                                    QGLFramebufferObject::CombinedDepthStencil);
     if (!target->isValid()) {
         target.reset();
         return;
     }
+    // The engine checked the hidden window's buffers; it draws into these.
+    target->bind();
+    DisplayConfig::instance().checkContext();
+    target->release();
     resizeGL(width, height);
     keepGlDriverLoaded();
 }
@@ -65,6 +74,18 @@ bool HeadlessView::savePicture(const std::string& path) {
     if (frameCount == 0)
         return false;
     makeCurrent();
-    const QImage picture = target->toImage().convertToFormat(QImage::Format_RGB32);
-    return !picture.isNull() && picture.save(QString::fromLocal8Bit(path.c_str()), "PNG");
+    // The colours as they are on the screen, as the program saves them: the
+    // alpha that blending left in the frame buffer is no part of the picture.
+    QImage picture(target->size(), QImage::Format_RGB888);
+    target->bind();
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4); // the image's rows are 4-byte aligned
+    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_PACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
+    glReadPixels(0, 0, picture.width(), picture.height(), GL_RGB, GL_UNSIGNED_BYTE, picture.bits());
+    glPopClientAttrib();
+    target->release();
+    picture = picture.mirrored(); // the frame buffer's rows run bottom up
+    return picture.save(QString::fromLocal8Bit(path.c_str()), "PNG");
 }

@@ -29,9 +29,11 @@
 #include <vector>
 
 #include <QApplication>
+#include <QGLFormat>
 
 #include "DriverRoot.h"
 #include "HeadlessView.h"
+#include "engine/DisplayConfig.h"
 #include "platform/NumericLocale.h"
 
 namespace {
@@ -165,6 +167,10 @@ int main(int argc, char** argv) {
             static char* appArgv[] = {appName, nullptr};
             application = std::make_unique<QApplication>(appArgc, appArgv);
             platform::resetNumericLocale();
+            // Stereo needs the buffers the program's window asks for.
+            const DisplayConfig& display = DisplayConfig::instance();
+            if (display.getStereoMode() != DisplayConfig::Mono)
+                QGLFormat::setDefaultFormat(display.glFormat());
             view = std::make_unique<HeadlessView>(options.width, options.height);
             if (!view->started()) {
                 std::fputs("orvex-cmd: no OpenGL for the view (is there a display?)\n", stderr);
