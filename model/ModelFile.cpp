@@ -43,7 +43,7 @@ void skipBlock(DataFile& file) {
 }
 
 std::vector<std::string> orbitFileNames(const std::string& dir) {
-    return platform::listFiles(dir, "*.*");
+    return platform::listFiles(dir, orbitFilePattern);
 }
 
 namespace {

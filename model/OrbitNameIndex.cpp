@@ -76,7 +76,7 @@ std::shared_ptr<const OrbitRecords> OrbitNameIndex::records(const std::string& d
     std::vector<File> files;
     std::vector<size_t> unread;
     auto old = directory.files.begin();
-    for (platform::ListedFile& listed : platform::listFileStamps(dir, "*.*")) {
+    for (platform::ListedFile& listed : platform::listFileStamps(dir, orbitFilePattern)) {
         while (old != directory.files.end() && old->listed.name < listed.name)
             ++old;
         File file;

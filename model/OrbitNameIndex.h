@@ -1,8 +1,10 @@
 // The names that the files of the orbit directories offer, kept between list
-// loads: a directory is listed again only when it has changed since, and of
-// its files only those new or changed are read again. Starting the program
-// loads every list twice (the default list, then each kind's own), and a
-// directory holds thousands of files.
+// loads: a directory is listed again only when it has changed since (its
+// time, size or file number; files added, removed, renamed or replaced), and
+// of its files only those new or changed are read again. A file rewritten in
+// place while its directory stays as it was shows at the directory's next
+// change. Starting the program loads every list twice (the default list,
+// then each kind's own), and a directory holds thousands of files.
 #pragma once
 
 #include <cstdint>
