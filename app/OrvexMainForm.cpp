@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -188,6 +189,9 @@ OrvexMainForm::OrvexMainForm(QWidget* parent, const char* name, Qt::WindowFlags 
     resize(QSize(1001, 935).expandedTo(minimumSizeHint()));
     connectActions();
     connectControls();
+    timeDisplayTimer_ = new QTimer(this);
+    timeDisplayTimer_->setSingleShot(true);
+    connect(timeDisplayTimer_, &QTimer::timeout, this, &OrvexMainForm::showEngineTime);
     setFocusOrder();
     init();
 }

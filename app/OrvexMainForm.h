@@ -6,10 +6,12 @@
 // keeps their layout in the settings.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -543,6 +545,8 @@ private:
     void insertEngineText(const std::string& text);
     void setRecordToggles(bool on);
     void setPlayToggles(bool on);
+    // Shows the engine's date and time when it differs from the one shown.
+    void showEngineTime();
     // Fills the property panel's class list from the engine, once.
     void fillClassList();
     // Executes command followed by the display list's selected names.
@@ -563,6 +567,11 @@ private:
     EngineLink* gl_ = nullptr;
     // Whether a satellite update holds the wait cursor.
     bool asatCursor_ = false;
+    // The date and time display follows the engine a few times a second, not
+    // at every frame: each change repaints the window. The timer shows the
+    // time a skipped frame left behind.
+    QElapsedTimer timeShown_;
+    QTimer* timeDisplayTimer_ = nullptr;
     // The codec and line ends of the scenario file last opened or saved.
     std::unique_ptr<ScenarioFile> scenarioFile_;
 };

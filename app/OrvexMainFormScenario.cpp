@@ -25,6 +25,9 @@ const char* const openFilter =
     "Media Files (*.bmp *.png *.gif *.jpg *.jpeg *.avi *.wmv *.mpg *.mpeg)";
 const char* const saveFilter = "Scenario file (*.scn)";
 
+// The least time between two changes of the date and time display.
+const qint64 timeDisplayMs = 250;
+
 // Sets a toggle without running its slot.
 template <class Toggle> void setQuietly(Toggle* toggle, bool on) {
     const QSignalBlocker blocker(toggle);
@@ -138,18 +141,33 @@ void OrvexMainForm::scenarioEndSlot() {
     updateInterface();
 }
 
-void OrvexMainForm::orvexUpdatedSlot() {
+void OrvexMainForm::showEngineTime() {
+    timeDisplayTimer_->stop();
+    timeShown_.start();
     if (!gl_ || !gl_->hasRoot())
         return;
     const bool wasUpdating = updatingInterface;
     updatingInterface = true;
-
     const std::vector<int> t = CommandText::readInts(gl_->getCommandValue("Timer.TimeTextLoc"));
     if (t.size() >= 6) {
         const QDateTime shown(QDate(t[0], t[1], t[2]), QTime(t[3], t[4], t[5]),
                               dateTimeEdit->timeSpec());
         if (shown.isValid() && shown != dateTimeEdit->dateTime())
             dateTimeEdit->setDateTime(shown);
+    }
+    updatingInterface = wasUpdating;
+}
+
+void OrvexMainForm::orvexUpdatedSlot() {
+    if (!gl_ || !gl_->hasRoot())
+        return;
+    const bool wasUpdating = updatingInterface;
+    updatingInterface = true;
+
+    if (!timeShown_.isValid() || timeShown_.elapsed() >= timeDisplayMs) {
+        showEngineTime();
+    } else if (!timeDisplayTimer_->isActive()) {
+        timeDisplayTimer_->start(int(timeDisplayMs - timeShown_.elapsed()));
     }
 
     // Each toggle follows the engine on its own, so that a pair never disagrees.

@@ -1,6 +1,11 @@
 // Positioning every body for one frame: the shipped solar system, and the
 // same with 10,000 generated asteroids added under the Sun.
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <random>
 
@@ -26,7 +31,13 @@ void addAsteroids(Ssystem& system, int count) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     DsAstrBody* sun = system.getTopBodies().front().get();
-    const std::string path = "/tmp/orvex-bench-asteroid.orb";
+    // A name of this run's own: two runs at once do not share the file.
+    std::string path =
+        (std::filesystem::temp_directory_path() / "orvex-bench-asteroid-XXXXXX").string();
+    const int fd = mkstemp(path.data());
+    if (fd < 0)
+        return;
+    close(fd);
     for (int i = 0; i < count; ++i) {
         std::FILE* f = std::fopen(path.c_str(), "w");
         std::fprintf(f,

@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "engine/DataFile.h"
+#include "engine/LogMessage.h"
 #include "model/DsPlanet.h"
 #include "model/OrbitMath.h"
+#include "model/Ssystem.h"
 
 namespace {
 
@@ -94,6 +96,23 @@ void DsASatellite::makeStatesFromParent() {
 }
 
 int DsASatellite::readOrbitData(DataFile& file) {
+    TwoLineElements set;
+    return useElementSet(findTwoLineElements(file, name_, set) ? &set : nullptr);
+}
+
+int DsASatellite::loadOrbitFile(const std::string& path) {
+    const TwoLineElementSets* sets = system_ ? system_->knownElementSets(path) : nullptr;
+    if (!sets)
+        return DsSatellite::loadOrbitFile(path);
+    orbitFile_ = path;
+    if (!useElementSet(sets->find(name_))) {
+        logMessage("Orbit data error in %s.", path.c_str());
+        return 0;
+    }
+    return 1;
+}
+
+int DsASatellite::useElementSet(const TwoLineElements* set) {
     if (states_.empty())
         makeStatesFromParent();
     radius_ = 1e-06;
@@ -105,9 +124,10 @@ int DsASatellite::readOrbitData(DataFile& file) {
     rotationPeriod_ = 0.0;
     refParentSiderealRot_ = 0;
 
-    orbitValid_ = findTwoLineElements(file, name_, set_) && set_.meanMotion > 0.0 &&
-                  set_.eccentricity >= 0.0 && set_.eccentricity < 1.0 &&
-                  std::isfinite(set_.epochJd);
+    if (set)
+        set_ = *set;
+    orbitValid_ = set && set_.meanMotion > 0.0 && set_.eccentricity >= 0.0 &&
+                  set_.eccentricity < 1.0 && std::isfinite(set_.epochJd);
     if (!orbitValid_)
         return 0;
 

@@ -23,6 +23,9 @@ public:
     // no complete set of that name or the set describes no closed orbit (the
     // body then stays at its parent's centre).
     int readOrbitData(DataFile& file) override;
+    // During a list load the system reads each element file once for all
+    // the satellites it names; otherwise as readOrbitData.
+    int loadOrbitFile(const std::string& path) override;
     void updatePosition(double t) override;
 
     const TwoLineElements& getElementSet() const { return set_; }
@@ -33,6 +36,8 @@ private:
     // One state per sim mode from the parent's: the satellite's size is a
     // tenth of the parent's scale and its orbit follows the parent's radius.
     void makeStatesFromParent();
+    // Takes the set (null: none found) as the body's orbit; 0 without one.
+    int useElementSet(const TwoLineElements* set);
     // Writes the satellite ellipse's elements for a Julian Date.
     void setElementsFor(double jd);
 

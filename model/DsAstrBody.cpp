@@ -151,12 +151,18 @@ void DsAstrBody::removeChild(const std::string& name) {
                     children_.end());
 }
 
-void DsAstrBody::removeChildOfKind(const std::string& name, int kind) {
-    children_.erase(std::remove_if(children_.begin(), children_.end(),
-                                   [&](const std::unique_ptr<DsAstrBody>& child) {
-                                       return child->getName() == name && child->getType() == kind;
-                                   }),
-                    children_.end());
+void DsAstrBody::removeChildrenIf(const std::function<bool(const DsAstrBody&)>& goes) {
+    children_.erase(
+        std::remove_if(children_.begin(), children_.end(),
+                       [&](const std::unique_ptr<DsAstrBody>& child) { return goes(*child); }),
+        children_.end());
+}
+
+void DsAstrBody::rename(const std::string& name) {
+    const std::string old = name_;
+    name_ = name;
+    if (system_ && listed_)
+        system_->renamedBody(this, old);
 }
 
 void DsAstrBody::updatePosition(double) {}
@@ -203,7 +209,9 @@ bool DsAstrBody::readSharedOrbitKeyword(const std::string& token, DataFile& file
         }
     };
     if (token == "Name:") {
-        nextToken(file, name_);
+        std::string name;
+        nextToken(file, name);
+        rename(name);
     } else if (token == "Radius:") {
         readRadius(file);
     } else if (token == "Magnitude:") {

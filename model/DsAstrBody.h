@@ -8,6 +8,7 @@
 // files (readOrbitData) and compute position and spin (updatePosition).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +44,9 @@ public:
 
     // Drops places, states and children and leaves the list of all bodies.
     virtual void clear();
+    // The system has taken this body out of its list already (a removal of
+    // many bodies at once).
+    void markUnlisted() { listed_ = false; }
     // Reads the body's definition block of the ssystem data file, up to its
     // "}" (the stream stands after the "Child:" line). Returns 1.
     virtual int readDefinition(DataFile& file);
@@ -55,8 +59,8 @@ public:
     virtual void addChild(std::unique_ptr<DsAstrBody> child);
     // Deletes every direct child of that name.
     virtual void removeChild(const std::string& name);
-    // Deletes every direct child of that name and kind.
-    void removeChildOfKind(const std::string& name, int kind);
+    // Deletes every direct child that goes.
+    void removeChildrenIf(const std::function<bool(const DsAstrBody&)>& goes);
     // Position and spin for the simulation time t (seconds since 1970 UTC).
     virtual void updatePosition(double t);
     // Spacecraft answer whether t lies in their trajectory.
@@ -209,6 +213,9 @@ protected:
     const DsPlace* observedPlace(const char* missingMessage) const;
 
     Ssystem* system_;
+    // Changes the name, telling the system's name index.
+    void rename(const std::string& name);
+
     std::string name_;
     int kind_ = 0;
     DsAstrBody* parent_;

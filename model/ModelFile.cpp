@@ -1,5 +1,9 @@
 #include "model/ModelFile.h"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "engine/DataFile.h"
 #include "platform/DirectoryListing.h"
 
@@ -39,17 +43,72 @@ void skipBlock(DataFile& file) {
 }
 
 std::vector<std::string> orbitFileNames(const std::string& dir) {
-    return platform::listFiles(dir, "*.*");
+    return platform::listFiles(dir, orbitFilePattern);
 }
 
-bool readDeclaredName(const std::string& path, std::string& name) {
-    DataFile file;
-    if (!file.open(path))
-        return false;
-    std::string token;
-    while (nextToken(file, token)) {
-        if (token == "Name:")
-            return nextToken(file, name);
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+enum class NameSearch { Found, Absent, NeedMore };
+
+// The word after the first "Name:" of text, read token by token as
+// nextToken reads them. Unless whole, a token that reaches the end of text
+// may go on in the part not read yet.
+NameSearch findDeclaredName(const std::string& text, bool whole, std::string& name) {
+    const size_t end = text.size();
+    size_t at = 0;
+    bool afterKeyword = false;
+    for (;;) {
+        while (at < end && isBlank(text[at]))
+            ++at;
+        const size_t start = at;
+        while (at < end && !isBlank(text[at]))
+            ++at;
+        if (at == end && !whole)
+            return NameSearch::NeedMore;
+        if (start == at)
+            return NameSearch::Absent;
+        if (text[start] == '#') { // a comment to the end of its line
+            while (at < end && text[at] != '\n')
+                ++at;
+            if (at == end && !whole)
+                return NameSearch::NeedMore;
+            continue;
+        }
+        if (afterKeyword) {
+            name.assign(text, start, at - start);
+            return NameSearch::Found;
+        }
+        afterKeyword = text.compare(start, at - start, "Name:") == 0;
     }
-    return false;
+}
+
+} // namespace
+
+bool readDeclaredName(const std::string& path, std::string& name) {
+    // Thousands of small files are read for their names at every start: one
+    // read of the file's head mostly does, with no stream to set up.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::string text;
+    size_t chunk = 4096;
+    NameSearch result = NameSearch::NeedMore;
+    while (result == NameSearch::NeedMore) {
+        const size_t had = text.size();
+        text.resize(had + chunk);
+        const ssize_t got = ::read(fd, &text[had], chunk);
+        if (got < 0 && errno == EINTR) {
+            text.resize(had);
+            continue;
+        }
+        text.resize(had + size_t(got > 0 ? got : 0));
+        result = findDeclaredName(text, got <= 0, name);
+        chunk *= 2;
+    }
+    ::close(fd);
+    return result == NameSearch::Found;
 }

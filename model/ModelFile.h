@@ -15,6 +15,8 @@ bool nextToken(DataFile& file, std::string& token);
 // regular files whose names hold a dot, in byte order, so that of two files
 // declaring the same object the same one comes first everywhere.
 std::vector<std::string> orbitFileNames(const std::string& dir);
+// The names orbitFileNames keeps.
+inline constexpr const char* orbitFilePattern = "*.*";
 
 // The word after the first "Name:" of an orbit file (comments skipped); false
 // when the file cannot be opened or declares no name.

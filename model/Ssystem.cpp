@@ -12,10 +12,12 @@
 #include "model/DsAstrBody.h"
 #include "model/ModelFile.h"
 #include "model/ModelServices.h"
+#include "model/OrbitNameIndex.h"
+#include "model/TwoLineElements.h"
 
 Ssystem::Ssystem(Main* owner, ModelServices* services)
     : Base("Ssystem", owner), owner_(owner), services_(services),
-      nameFont_(std::make_unique<LabelFont>()) {
+      nameFont_(std::make_unique<LabelFont>()), orbitIndex_(std::make_unique<OrbitNameIndex>()) {
     nameColor_.set(1.0, 1.0, 1.0, 1.0);
     cloudsOpacity_.set(1.0);
     scaleTransition_.set(1.0);
@@ -30,12 +32,40 @@ Ssystem::~Ssystem() {
 void Ssystem::clearBodies() {
     // The list is dropped first, so that the bodies leaving it find it empty.
     allBodies_.clear();
+    bodiesByName_.clear();
     selectedIndex_ = -1;
     topBodies_.clear();
 }
 
 void Ssystem::registerBody(DsAstrBody* body) {
     allBodies_.push_back(body);
+    BodyName& entry = bodiesByName_[body->getName()];
+    if (entry.count++ == 0)
+        entry.first = body; // a body listed later never comes first
+}
+
+DsAstrBody* Ssystem::firstNamed(const std::string& name) const {
+    for (DsAstrBody* body : allBodies_) {
+        if (body->getName() == name)
+            return body;
+    }
+    return nullptr;
+}
+
+void Ssystem::forgetName(const DsAstrBody* body, const std::string& name) {
+    const auto it = bodiesByName_.find(name);
+    if (it == bodiesByName_.end())
+        return;
+    if (--it->second.count <= 0)
+        bodiesByName_.erase(it);
+    else if (it->second.first == body)
+        it->second.first = firstNamed(name); // bodies of one name are rare
+}
+
+void Ssystem::renamedBody(DsAstrBody* body, const std::string& oldName) {
+    forgetName(body, oldName);
+    BodyName& entry = bodiesByName_[body->getName()];
+    entry.first = entry.count++ == 0 ? body : firstNamed(body->getName());
 }
 
 void Ssystem::unregisterBody(DsAstrBody* body) {
@@ -44,6 +74,7 @@ void Ssystem::unregisterBody(DsAstrBody* body) {
         if (*it == body) {
             const int index = int(allBodies_.rend() - it) - 1;
             allBodies_.erase(std::next(it).base());
+            forgetName(body, body->getName());
             if (selectedIndex_ > index)
                 --selectedIndex_;
             else if (selectedIndex_ == index)
@@ -55,12 +86,29 @@ void Ssystem::unregisterBody(DsAstrBody* body) {
     }
 }
 
-DsAstrBody* Ssystem::findBody(const std::string& name) const {
-    for (DsAstrBody* body : allBodies_) {
-        if (body->getName() == name)
-            return body;
+void Ssystem::unregisterBodies(const std::unordered_set<const DsAstrBody*>& leaving) {
+    const DsAstrBody* selected = getSelectedBody();
+    allBodies_.erase(std::remove_if(allBodies_.begin(), allBodies_.end(),
+                                    [&](DsAstrBody* body) {
+                                        if (!leaving.count(body))
+                                            return false;
+                                        body->markUnlisted();
+                                        return true;
+                                    }),
+                     allBodies_.end());
+    for (const DsAstrBody* body : leaving)
+        forgetName(body, body->getName());
+    // As one by one: a selection that goes passes to the first body.
+    selectedIndex_ = allBodies_.empty() ? -1 : 0;
+    if (selected && !leaving.count(selected)) {
+        const auto at = std::find(allBodies_.begin(), allBodies_.end(), selected);
+        selectedIndex_ = int(at - allBodies_.begin());
     }
-    return nullptr;
+}
+
+DsAstrBody* Ssystem::findBody(const std::string& name) const {
+    const auto it = bodiesByName_.find(name);
+    return it == bodiesByName_.end() ? nullptr : it->second.first;
 }
 
 void Ssystem::addTopBody(std::unique_ptr<DsAstrBody> body) {

@@ -17,6 +17,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/Base.h"
@@ -32,6 +34,9 @@ class Main;
 class ModelServices;
 class LabelFont;
 class Texture;
+class OrbitNameIndex;
+class TwoLineElementSets;
+struct OrbitRecords;
 
 struct SimModeRates {
     double radiusRateOff = 1.0;
@@ -67,6 +72,13 @@ public:
     // The bodies.
     void registerBody(DsAstrBody* body);
     void unregisterBody(DsAstrBody* body);
+    // Takes many bodies out of the list at once; they are marked unlisted.
+    void unregisterBodies(const std::unordered_set<const DsAstrBody*>& leaving);
+    // A listed body's name has changed from oldName.
+    void renamedBody(DsAstrBody* body, const std::string& oldName);
+    // While a list loads, the element sets of a file, read at its first use;
+    // null otherwise, or when the file cannot be opened.
+    const TwoLineElementSets* knownElementSets(const std::string& path);
     const std::vector<DsAstrBody*>& getAllBodies() const { return allBodies_; }
     const std::vector<std::unique_ptr<DsAstrBody>>& getTopBodies() const { return topBodies_; }
     DsAstrBody* findBody(const std::string& name) const;
@@ -346,7 +358,7 @@ private:
     struct ObjectKind;
     static const ObjectKind& objectKind(int type);
     DsAstrBody* kindParent(const ObjectKind& kind) const;
-    std::vector<BodyFileName>& records(const ObjectKind& kind);
+    const OrbitRecords& records(const ObjectKind& kind) const;
     void addBody(const ObjectKind& kind, const std::string& name);
     void removeBodies(const ObjectKind& kind, const std::string& name);
     bool loadBodyList(const ObjectKind& kind, const std::string& path);
@@ -375,6 +387,14 @@ private:
     std::vector<std::unique_ptr<DsAstrBody>> topBodies_;
     std::vector<std::string> simModeNames_;
     std::vector<DsAstrBody*> allBodies_;
+    // The first body of each name in allBodies_, and how many bear it.
+    struct BodyName {
+        DsAstrBody* first = nullptr;
+        int count = 0;
+    };
+    std::unordered_map<std::string, BodyName> bodiesByName_;
+    DsAstrBody* firstNamed(const std::string& name) const;
+    void forgetName(const DsAstrBody* body, const std::string& name);
     int simModeIndex_ = 0;
     int selectedIndex_ = 0;
     int listsBuilt_ = 0;
@@ -407,10 +427,14 @@ private:
     ScalarTransition scaleTransition_;
     int fullRebuild_ = 1;
     std::string beltTextureName_ = "./textures/astrbelt.png";
-    std::vector<BodyFileName> cometFiles_;
-    std::vector<BodyFileName> asteroidFiles_;
-    std::vector<BodyFileName> spacecraftFiles_;
-    std::vector<BodyFileName> aSatelliteFiles_;
+    std::shared_ptr<const OrbitRecords> cometFiles_;
+    std::shared_ptr<const OrbitRecords> asteroidFiles_;
+    std::shared_ptr<const OrbitRecords> spacecraftFiles_;
+    std::shared_ptr<const OrbitRecords> aSatelliteFiles_;
+    std::unique_ptr<OrbitNameIndex> orbitIndex_;
+    // The element files read during a list load, present while it lasts.
+    using ElementFiles = std::unordered_map<std::string, std::unique_ptr<TwoLineElementSets>>;
+    std::unique_ptr<ElementFiles> elementFiles_;
 
     // The shared display lists (0 until built) and what they were built with.
     void compileOrbitList(unsigned& list, const LineSetting& line, bool glowWritesNoDepth);

@@ -2,6 +2,7 @@
 // removing comets, asteroids, spacecraft and artificial satellites by name,
 // and their list files.
 #include <algorithm>
+#include <unordered_set>
 
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
@@ -10,6 +11,7 @@
 #include "model/ListFile.h"
 #include "model/ModelFile.h"
 #include "model/ModelServices.h"
+#include "model/OrbitNameIndex.h"
 #include "model/Ssystem.h"
 #include "model/TwoLineElements.h"
 
@@ -19,7 +21,7 @@ struct Ssystem::ObjectKind {
     const char* noun;
     bool titleScan;
     std::string ListSettings::*dir;
-    std::vector<BodyFileName> Ssystem::*records;
+    std::shared_ptr<const OrbitRecords> Ssystem::*records;
     const char* loadFailure;
     const char* saveFailure;
 };
@@ -50,14 +52,16 @@ ListSettings Ssystem::getListSettings() const {
     return services_ ? services_->getListSettings() : ListSettings();
 }
 
-std::vector<BodyFileName>& Ssystem::records(const ObjectKind& kind) {
-    return this->*kind.records;
+const OrbitRecords& Ssystem::records(const ObjectKind& kind) const {
+    static const OrbitRecords none;
+    const std::shared_ptr<const OrbitRecords>& records = this->*kind.records;
+    return records ? *records : none;
 }
 
 const std::vector<BodyFileName>& Ssystem::getFileRecords(int type) const {
     static const std::vector<BodyFileName> none;
     const ObjectKind& kind = objectKind(type);
-    return kind.type == type ? this->*kind.records : none;
+    return kind.type == type ? records(kind).records : none;
 }
 
 namespace {
@@ -70,31 +74,12 @@ std::string withSlash(const std::string& dir) {
 } // namespace
 
 void Ssystem::scanOrbitDir(std::vector<BodyFileName>& records, const std::string& configured) {
-    const std::string dir = withSlash(configured);
-    records.clear();
-    for (const std::string& entry : orbitFileNames(dir)) {
-        std::string name;
-        if (readDeclaredName(dir + entry, name))
-            records.push_back({name, dir + entry});
-    }
+    records = OrbitNameIndex().records(withSlash(configured), OrbitNameIndex::Scan::Names)->records;
 }
 
 void Ssystem::scanASatelliteDir(std::vector<BodyFileName>& records, const std::string& configured) {
-    const std::string dir = withSlash(configured);
-    records.clear();
-    for (const std::string& entry : orbitFileNames(dir)) {
-        DataFile file;
-        if (!file.open(dir + entry))
-            continue;
-        std::string line;
-        while (file.good()) {
-            file.readLine(line);
-            if (!isSatelliteTitle(line))
-                continue;
-            normalizeSatelliteName(line);
-            records.push_back({line, dir + entry});
-        }
-    }
+    records =
+        OrbitNameIndex().records(withSlash(configured), OrbitNameIndex::Scan::Titles)->records;
 }
 
 DsAstrBody* Ssystem::kindParent(const ObjectKind& kind) const {
@@ -108,10 +93,8 @@ DsAstrBody* Ssystem::kindParent(const ObjectKind& kind) const {
 }
 
 void Ssystem::addBody(const ObjectKind& kind, const std::string& name) {
-    const std::vector<BodyFileName>& files = records(kind);
-    const auto record = std::find_if(files.begin(), files.end(),
-                                     [&](const BodyFileName& r) { return r.name == name; });
-    if (record == files.end() || findBody(name))
+    const BodyFileName* record = records(kind).find(name);
+    if (!record || findBody(name))
         return;
     DsAstrBody* parent = kindParent(kind);
     if (!parent) {
@@ -129,27 +112,67 @@ void Ssystem::addBody(const ObjectKind& kind, const std::string& name) {
     makeBodyDisplayLists(*body);
 }
 
+namespace {
+
+// Keeps what is read during one list load for as long as the load lasts.
+template <class Files> class LoadScope {
+public:
+    explicit LoadScope(std::unique_ptr<Files>& files) : files_(files) {
+        files_ = std::make_unique<Files>();
+    }
+    ~LoadScope() { files_.reset(); }
+    LoadScope(const LoadScope&) = delete;
+    LoadScope& operator=(const LoadScope&) = delete;
+
+private:
+    std::unique_ptr<Files>& files_;
+};
+
+void addSubtree(const DsAstrBody& body, std::unordered_set<const DsAstrBody*>& bodies) {
+    bodies.insert(&body);
+    for (const auto& child : body.getChildren())
+        addSubtree(*child, bodies);
+}
+
+} // namespace
+
 void Ssystem::removeBodies(const ObjectKind& kind, const std::string& name) {
     DsAstrBody* parent = kindParent(kind);
     if (!parent)
         return;
-    std::vector<std::string> names;
+    const auto goes = [&](const DsAstrBody& child) {
+        return child.getType() == kind.type && (name == "All" || child.getName() == name);
+    };
+    std::unordered_set<const DsAstrBody*> leaving;
     for (const auto& child : parent->getChildren()) {
-        if (child->getType() == kind.type && (name == "All" || child->getName() == name))
-            names.push_back(child->getName());
+        if (goes(*child))
+            addSubtree(*child, leaving);
     }
-    if (names.empty())
+    if (leaving.empty())
         return;
     // The selection leaves a body that goes for the first body; any other
     // selected body stays selected, whatever its index becomes.
     const DsAstrBody* selected = getSelectedBody();
-    if (selected && selected->getParent() == parent && selected->getType() == kind.type &&
-        std::find(names.begin(), names.end(), selected->getName()) != names.end())
+    if (selected && selected->getParent() == parent && goes(*selected))
         select(0, 0, -1);
-    for (const std::string& n : names)
-        parent->removeChildOfKind(n, kind.type);
+    // All leave the list in one pass, then go with their subtrees.
+    unregisterBodies(leaving);
+    parent->removeChildrenIf(goes);
     if (getSelectedBody())
         select(selectedIndex_, 0, -1);
+}
+
+const TwoLineElementSets* Ssystem::knownElementSets(const std::string& path) {
+    if (!elementFiles_)
+        return nullptr;
+    std::unique_ptr<TwoLineElementSets>& sets = (*elementFiles_)[path];
+    if (!sets) {
+        DataFile file;
+        if (!file.open(path))
+            return nullptr;
+        sets = std::make_unique<TwoLineElementSets>(file);
+    }
+    return sets.get();
 }
 
 bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path) {
@@ -157,11 +180,11 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path) {
     DataDirScope scope(settings.dataDir);
     if (!scope.ok())
         return false;
-    // The records are fresh even when the list fails.
-    if (kind.titleScan)
-        scanASatelliteDir(records(kind), settings.*kind.dir);
-    else
-        scanOrbitDir(records(kind), settings.*kind.dir);
+    // The records are fresh even when the list fails; only what changed in
+    // the directory since the last load is read again.
+    this->*kind.records = orbitIndex_->records(withSlash(settings.*kind.dir),
+                                               kind.titleScan ? OrbitNameIndex::Scan::Titles
+                                                              : OrbitNameIndex::Scan::Names);
     DataFile file;
     if (!file.open(path)) {
         logMessage("%s", kind.loadFailure);
@@ -173,6 +196,9 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path) {
         return false;
     }
     removeBodies(kind, "All");
+    // Satellites share element files: each is read once for the whole list,
+    // and again at the next load.
+    const LoadScope<ElementFiles> elementFiles(elementFiles_);
     // Every word is tried as a name: the head's words name no record.
     std::string token;
     while (file.good()) {

@@ -60,22 +60,55 @@ bool parseTwoLineElements(const std::string& line1, const std::string& line2,
     return true;
 }
 
-bool findTwoLineElements(DataFile& file, const std::string& name, TwoLineElements& out) {
-    // The lines are kept, so that a title whose set is incomplete does not
-    // hide the lines after it from the search.
+namespace {
+
+std::vector<std::string> allLines(DataFile& file) {
     std::vector<std::string> lines;
     std::string line;
     while (file.good()) {
         file.readLine(line);
         lines.push_back(line);
     }
+    return lines;
+}
+
+// Calls take(title, set) for every complete set in file order. The lines are
+// kept, so that a title whose set is incomplete does not hide the lines after
+// it.
+template <class Take> void forEachSet(const std::vector<std::string>& lines, Take take) {
     for (size_t i = 0; i + 2 < lines.size(); ++i) {
         if (!isSatelliteTitle(lines[i]))
             continue;
         std::string title = lines[i];
         normalizeSatelliteName(title);
-        if (title == name && parseTwoLineElements(lines[i + 1], lines[i + 2], out))
-            return true;
+        TwoLineElements set;
+        if (parseTwoLineElements(lines[i + 1], lines[i + 2], set) && take(title, set))
+            return;
     }
-    return false;
+}
+
+} // namespace
+
+bool findTwoLineElements(DataFile& file, const std::string& name, TwoLineElements& out) {
+    bool found = false;
+    forEachSet(allLines(file), [&](const std::string& title, const TwoLineElements& set) {
+        if (title != name)
+            return false;
+        out = set;
+        found = true;
+        return true;
+    });
+    return found;
+}
+
+TwoLineElementSets::TwoLineElementSets(DataFile& file) {
+    forEachSet(allLines(file), [&](const std::string& title, const TwoLineElements& set) {
+        sets_.emplace(title, set); // the first of a title stays
+        return false;
+    });
+}
+
+const TwoLineElements* TwoLineElementSets::find(const std::string& name) const {
+    const auto it = sets_.find(name);
+    return it == sets_.end() ? nullptr : &it->second;
 }

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 class DataFile;
 
@@ -50,3 +51,16 @@ bool parseTwoLineElements(const std::string& line1, const std::string& line2, Tw
 // Reads the file line by line up to the first complete set whose title, in
 // its normal form, is name. False when there is none.
 bool findTwoLineElements(DataFile& file, const std::string& name, TwoLineElements& out);
+
+// Every complete set of an element file, read once, found by title as
+// findTwoLineElements finds it: the first complete set of each title.
+class TwoLineElementSets {
+public:
+    explicit TwoLineElementSets(DataFile& file);
+    // Null when the file holds no complete set of that title.
+    const TwoLineElements* find(const std::string& name) const;
+    std::size_t size() const { return sets_.size(); }
+
+private:
+    std::unordered_map<std::string, TwoLineElements> sets_;
+};

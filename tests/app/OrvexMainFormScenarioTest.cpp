@@ -4,8 +4,10 @@
 // dialog's dispatch and scenario files saved and opened again.
 #include <QAction>
 #include <QDateTimeEdit>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QTest>
 #include <QTextCodec>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -123,6 +125,36 @@ TEST_F(ScenarioEditor, EachFrameShowsTheTimeAndPutsTheTogglesInStepQuietly) {
     EXPECT_FALSE(playToggles());
     EXPECT_TRUE(recordToggles());
     EXPECT_EQ(form->dateTimeEdit->dateTime(), QDateTime(QDate(2024, 3, 5), QTime(12, 30, 15)));
+}
+
+TEST_F(ScenarioEditor, TheTimeFollowsAFewTimesASecondAndCatchesUpWhenTheClockStops) {
+    const auto at = [](int second) { return QDateTime(QDate(2024, 3, 5), QTime(12, 30, second)); };
+    const auto clockAt = [&](int second) {
+        root().answers["Timer.TimeTextLoc"] = "2024 3 5 12 30 " + std::to_string(second);
+    };
+    clockAt(15);
+    form->orvexUpdatedSlot();
+    EXPECT_EQ(form->dateTimeEdit->dateTime(), at(15));
+
+    // Frames in quick succession, the clock running: the display, whose every
+    // change repaints the window, does not follow each frame.
+    QElapsedTimer clock;
+    clock.start();
+    for (int second = 16; second <= 25; ++second) {
+        clockAt(second);
+        form->orvexUpdatedSlot();
+    }
+    if (clock.elapsed() < 200) {
+        EXPECT_EQ(form->dateTimeEdit->dateTime(), at(15));
+    }
+    EXPECT_FALSE(form->isUpdatingInterface());
+
+    // The clock stops: no frame changes the time any more, and the display
+    // shows where it stopped within moments.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->dateTimeEdit->dateTime() == at(25); }, 3000));
+    const size_t asked = root().queries.size();
+    QTest::qWait(400);
+    EXPECT_EQ(root().queries.size(), asked) << "no frames, no questions";
 }
 
 TEST_F(ScenarioEditor, RecordViewAndRecordStateInsertAtTheCursor) {

@@ -11,6 +11,8 @@
 
 #include "FakeModelServices.h"
 #include "engine/LogMessage.h"
+#include "model/DsASatellite.h"
+#include "model/DsAsteroid.h"
 #include "model/DsAstrBody.h"
 #include "platform/CurrentDirGuard.h"
 #include "support/TestEnv.h"
@@ -361,4 +363,65 @@ TEST_F(SsystemListsTest, DisplayStatesByName) {
     EXPECT_EQ(system.findBody("Venus")->getState(), SimModeState::Hlight);
     system.showAstrBodies("Venus All");
     EXPECT_EQ(system.findBody("Earth")->getState(), SimModeState::Show);
+}
+
+TEST_F(SsystemListsTest, LookupsFindTheFirstBodyOfANameInListOrder) {
+    DsAstrBody* sun = system.findBody("Sun");
+    ASSERT_NE(sun, nullptr);
+    const auto addAsteroid = [&](const std::string& name) {
+        auto body = std::make_unique<DsAsteroid>(name, sun, &system);
+        DsAstrBody* raw = body.get();
+        sun->addChild(std::move(body));
+        return raw;
+    };
+    DsAstrBody* first = addAsteroid("Twin");
+    DsAstrBody* second = addAsteroid("Twin");
+    EXPECT_EQ(system.findBody("Twin"), first);
+    sun->removeChildrenIf([&](const DsAstrBody& b) { return &b == first; });
+    EXPECT_EQ(system.findBody("Twin"), second);
+
+    // An orbit file's "Name:" renames the body; an earlier body taking a
+    // later body's name is found first.
+    write("data/orbits/named.orb", "Name: Renamed\nA: 2.5\n");
+    DsAstrBody* early = addAsteroid("Early");
+    DsAstrBody* late = addAsteroid("Renamed");
+    early->loadOrbitFile(dir.file("data/orbits/named.orb"));
+    EXPECT_EQ(early->getName(), "Renamed");
+    EXPECT_EQ(system.findBody("Early"), nullptr);
+    EXPECT_EQ(system.findBody("Renamed"), early);
+    sun->removeChildrenIf([&](const DsAstrBody& b) { return &b == early; });
+    EXPECT_EQ(system.findBody("Renamed"), late);
+    EXPECT_EQ(system.findBody("Mars"), system.getAllBodies()[size_t(indexOf("Mars"))]);
+}
+
+TEST_F(SsystemListsTest, AListReadsEachElementFileOnceForTheSameSets) {
+    write("data/asatellites.dal", head + "ISS_(ZARYA) \nHST \nTWO_WORDS \nNOAA_19 \n");
+    ASSERT_TRUE(system.loadASatelliteList("./data/asatellites.dal"));
+    std::vector<TwoLineElements> listed;
+    for (const DsAstrBody* body : system.getAllBodies()) {
+        if (body->getType() == DsAstrBody::ASatellite)
+            listed.push_back(static_cast<const DsASatellite*>(body)->getElementSet());
+    }
+    ASSERT_EQ(names(DsAstrBody::ASatellite), "ISS_(ZARYA) HST TWO_WORDS NOAA_19 ");
+    // One by one, each satellite reads its file on its own.
+    system.removeASatellite("All");
+    for (const char* name : {"ISS_(ZARYA)", "HST", "TWO_WORDS", "NOAA_19"})
+        system.addASatellite(name);
+    size_t i = 0;
+    for (const DsAstrBody* body : system.getAllBodies()) {
+        if (body->getType() != DsAstrBody::ASatellite)
+            continue;
+        ASSERT_LT(i, listed.size());
+        const TwoLineElements& alone = static_cast<const DsASatellite*>(body)->getElementSet();
+        EXPECT_GT(alone.meanMotion, 0.0) << body->getName();
+        EXPECT_EQ(alone.epochJd, listed[i].epochJd) << body->getName();
+        EXPECT_EQ(alone.inclination, listed[i].inclination) << body->getName();
+        EXPECT_EQ(alone.eccentricity, listed[i].eccentricity) << body->getName();
+        EXPECT_EQ(alone.meanMotion, listed[i].meanMotion) << body->getName();
+        ++i;
+    }
+    EXPECT_EQ(i, listed.size());
+    // Loading the list again gives the same bodies.
+    ASSERT_TRUE(system.loadASatelliteList("./data/asatellites.dal"));
+    EXPECT_EQ(names(DsAstrBody::ASatellite), "ISS_(ZARYA) HST TWO_WORDS NOAA_19 ");
 }

@@ -100,3 +100,34 @@ TEST(TwoLineElementsTest, SearchFindsTheFirstCompleteSetOfTheTitle) {
     EXPECT_FALSE(find("ISS\n" + issLine1 + "\n", "ISS", set));
     EXPECT_FALSE(find("", "ISS", set));
 }
+
+TEST(TwoLineElementsTest, AFileReadOnceFindsWhatTheSearchFinds) {
+    const std::string other = "OTHER\n" + issLine1 + "\n" + issLine2.substr(0, 52) + "14.0\n";
+    const std::string text =
+        other + "ISS\n# note\n" + issLine1 + "\n" + issLine2 + "\n" + "ISS (ZARYA)\r\n" + issLine1 +
+        "\r\n" + issLine2 + "\r\n" + "ISS (ZARYA)\n" + issLine1 + "\n" + issLine2.substr(0, 52) +
+        "1.0\n" + "ISS\nISS\n" + issLine1 + "\n" + issLine2 + "\nLAST\n" + issLine1 + "\n";
+    orvextest::TempDir dir;
+    std::ofstream(dir.file("sets.tle"), std::ios::binary) << text;
+    DataFile file;
+    ASSERT_TRUE(file.open(dir.file("sets.tle")));
+    const TwoLineElementSets sets(file);
+    EXPECT_EQ(sets.size(), 3u);
+    for (const char* name : {"OTHER", "ISS_(ZARYA)", "ISS", "LAST", "NONE", "OTHER "}) {
+        TwoLineElements searched;
+        const bool found = find(text, name, searched);
+        const TwoLineElements* read = sets.find(name);
+        ASSERT_EQ(read != nullptr, found) << name;
+        if (!found)
+            continue;
+        EXPECT_EQ(read->epochJd, searched.epochJd) << name;
+        EXPECT_EQ(read->inclination, searched.inclination) << name;
+        EXPECT_EQ(read->node, searched.node) << name;
+        EXPECT_EQ(read->eccentricity, searched.eccentricity) << name;
+        EXPECT_EQ(read->argPerigee, searched.argPerigee) << name;
+        EXPECT_EQ(read->meanAnomaly, searched.meanAnomaly) << name;
+        EXPECT_EQ(read->meanMotion, searched.meanMotion) << name;
+        EXPECT_EQ(read->meanMotionDot, searched.meanMotionDot) << name;
+    }
+    EXPECT_EQ(sets.find("ISS_(ZARYA)")->meanMotion, 15.54190080) << "the first set of a title";
+}
