@@ -8,25 +8,15 @@
 #include "OrvexCmdRun.h"
 #include "support/TestEnv.h"
 
-namespace {
-
 using orvextest::CmdResult;
-// The GL view's driver runs without the leak checker (see orvexCmd).
-CmdResult orvexCmdGL(const QStringList& arguments) {
-    return orvextest::orvexCmd(arguments, false);
-}
-
-QString path(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
+using orvextest::orvexCmdGL;
+using orvextest::qpath;
 
 TEST(OrvexCmdGL, RunsTheShippedDataSetAndSavesThePicture) {
     orvextest::TempDir dir;
-    const QString picture = path(dir.file("shipped.png"));
-    const CmdResult run = orvexCmdGL({"-C", path(orvextest::shareDir()), "-g", "160x100", "-n", "3",
-                                      "-q", "Timer.Step", "-q", "Space.MaxMagnitude", "-q",
+    const QString picture = qpath(dir.file("shipped.png"));
+    const CmdResult run = orvexCmdGL({"-C", qpath(orvextest::shareDir()), "-g", "160x100", "-n",
+                                      "3", "-q", "Timer.Step", "-q", "Space.MaxMagnitude", "-q",
                                       "Orvex.Playing", "-p", picture});
     EXPECT_EQ(run.status, 0) << run.err;
     // The initial state has run; the star file reaches magnitude 9.
@@ -41,8 +31,8 @@ TEST(OrvexCmdGL, RunsTheShippedDataSetAndSavesThePicture) {
 
 TEST(OrvexCmdGL, ThePictureShowsTheFrameOfTheScenario) {
     orvextest::TempDir dir;
-    const QString picture = path(dir.file("fade.png"));
-    const CmdResult run = orvexCmdGL({"-C", path(orvextest::dataPath("root")), "-g", "700x520",
+    const QString picture = qpath(dir.file("fade.png"));
+    const CmdResult run = orvexCmdGL({"-C", qpath(orvextest::dataPath("root")), "-g", "700x520",
                                       "-t", "100", "-e", "Render.FaderColorTo 1 0 0 1 3", "-n", "2",
                                       "-p", picture, "-q", "Render.FaderColor"});
     EXPECT_EQ(run.status, 0) << run.err;
@@ -57,8 +47,8 @@ TEST(OrvexCmdGL, ThePictureShowsTheFrameOfTheScenario) {
 
 TEST(OrvexCmdGL, PictureMistakesAreErrors) {
     orvextest::TempDir dir;
-    const QString picture = path(dir.file("none.png"));
-    const QString root = path(orvextest::dataPath("root"));
+    const QString picture = qpath(dir.file("none.png"));
+    const QString root = qpath(orvextest::dataPath("root"));
     EXPECT_EQ(orvexCmdGL({"-C", root, "-p", picture}).status, 1); // no GL view
     EXPECT_EQ(orvexCmdGL({"-C", root, "-g", "0x10", "-n", "1"}).status, 1);
     EXPECT_EQ(orvexCmdGL({"-C", root, "-g", "40", "-n", "1"}).status, 1);

@@ -3,6 +3,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QString>
 #include <QStringList>
 #include <string>
 
@@ -32,6 +33,15 @@ inline CmdResult orvexCmd(const QStringList& arguments, bool leakCheck = true) {
         return {-1, "", "did not finish"};
     return {process.exitCode(), process.readAllStandardOutput().toStdString(),
             process.readAllStandardError().toStdString()};
+}
+
+// The driver with a GL view (-g) runs without the leak checker.
+inline CmdResult orvexCmdGL(const QStringList& arguments) {
+    return orvexCmd(arguments, false);
+}
+
+inline QString qpath(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
 } // namespace orvextest
