@@ -89,6 +89,14 @@ TEST(OrvexCmdDetailGL, AFolderWithoutTheMapStillTexturesTheBody) {
     EXPECT_EQ(data.centre({"Detail.TexDir ./texturesHigh"}), 0xff0000u);
 }
 
+TEST(OrvexCmdDetailGL, TheShippedOptionsShowRoundSmoothTexturedGlobesAndSizedStars) {
+    const CmdResult run = orvexCmdGL(
+        {"-C", qpath(orvextest::shareDir()), "-g", "160x100", "-n", "1", "-q", "Detail.Body", "-q",
+         "Detail.Filter", "-q", "Detail.Texture", "-q", "Space.StarsStyle", "-q", "Detail.TexDir"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Mid\nLinear\nAlways\nTextured\n./textures\n");
+}
+
 TEST(OrvexCmdDetailGL, TheShippedDataSetsFontAndAtmosphereLoad) {
     // Landing on the Earth passes through its atmosphere.
     const CmdResult run = orvexCmdGL({"-C", qpath(orvextest::shareDir()),
