@@ -7,6 +7,7 @@
 
 #include "engine/InputDevice.h"
 #include "engine/KeyMap.h"
+#include "engine/LabelFontLink.h"
 #include "engine/OrvexServices.h"
 #include "engine/Render.h"
 #include "engine/Timer.h"

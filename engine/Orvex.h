@@ -27,6 +27,7 @@ class Galaxies;
 class Lscape;
 class InputDevice;
 class LabelFont;
+class LabelFontLink;
 class Markers;
 class OrvexModelServices;
 class OrvexServices;
@@ -109,6 +110,8 @@ private:
     void runDeviceButtons();
     // Constructs the command objects in their registry order, and connects them.
     void createCommandObjects();
+    // Hands every label font to its Detail font row.
+    void connectFontRows();
     // Loads the object lists the configuration named.
     void loadLists();
     struct ConfigKeyword;
@@ -118,6 +121,8 @@ private:
     void drawStarSphere(double eyeOffset);
 
     std::unique_ptr<LabelFont> glText;
+    // The Detail font rows of the classes that are no font owners themselves.
+    std::vector<std::unique_ptr<LabelFontLink>> fontLinks;
     std::unique_ptr<Timer> timer;
     std::unique_ptr<Console> console;
     std::unique_ptr<Ssystem> ssystem;

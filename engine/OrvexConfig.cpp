@@ -8,12 +8,15 @@
 
 #include "engine/DataFile.h"
 #include "engine/KeyMap.h"
+#include "engine/LabelFontLink.h"
 #include "engine/Orvex.h"
 #include "engine/OrvexServices.h"
 #include "engine/Render.h"
 #include "engine/Timer.h"
 #include "graphics/LabelFont.h"
 #include "model/Ssystem.h"
+#include "sky/CelestialGrid.h"
+#include "sky/ConsteSet.h"
 #include "sky/Constes.h"
 #include "sky/Fstars.h"
 #include "sky/Galaxies.h"
@@ -72,10 +75,40 @@ void Orvex::createCommandObjects() {
     lscape->setServices(services.get());
     space->setServices(services.get());
     detail->setListener(services.get());
+    connectFontRows();
+}
+
+void Orvex::connectFontRows() {
     detail->setFontOwner(Detail::GalaxiesFont, galaxies.get());
     detail->setFontOwner(Detail::FstarsFont, fstars.get());
     detail->setFontOwner(Detail::ConsoleFont, console.get());
     detail->setFontOwner(Detail::LscapeFont, lscape.get());
+    const auto link = [this](Detail::FontRow row, LabelFontLink::Setter set,
+                             LabelFontLink::Getter get) {
+        fontLinks.push_back(std::make_unique<LabelFontLink>(std::move(set), std::move(get)));
+        detail->setFontOwner(row, fontLinks.back().get());
+    };
+    // The body names are compiled into the bodies' lists: rebuild them.
+    link(
+        Detail::SsystemFont,
+        [this](const std::string& family, float size, int style) {
+            ssystem->getNameFont().setFont(family, size, style, 0);
+            ssystem->makeDisplayLists(0);
+        },
+        [this] { return ssystem->getNameFont().getFontSpec(); });
+    // A new list replaces the set: reach it at the time of the command.
+    link(
+        Detail::ConstesFont,
+        [this](const std::string& family, float size, int style) {
+            constes->getConsteSet().setNameFont(family, size, style);
+        },
+        [this] { return constes->getConsteSet().getFontSpec(); });
+    link(
+        Detail::FrameFont,
+        [this](const std::string& family, float size, int style) {
+            space->getGrid().setFont(family, size, style);
+        },
+        [this] { return space->getGrid().getFontSpec(); });
 }
 
 std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
@@ -117,8 +150,10 @@ std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
 }
 
 int Orvex::readConfigEntry(DataFile& file) {
-    createCommandObjects();
     const std::vector<ConfigKeyword> keywords = configKeywords();
+    // The whole file first: the objects make their label fonts when they are
+    // built, so the default family must be known by then, wherever it stands.
+    std::vector<std::pair<const ConfigKeyword*, std::string>> entries;
     std::string word;
     std::string value;
     while (file.good()) {
@@ -135,10 +170,16 @@ int Orvex::readConfigEntry(DataFile& file) {
             file.readWord(value);
             // A keyword at the very end has no word: nothing changes.
             if (!value.empty())
-                keyword.apply(value);
+                entries.emplace_back(&keyword, value);
             break;
         }
     }
+    for (const auto& [keyword, word] : entries)
+        if (std::string(keyword->keyword) == "DefaultFont:")
+            keyword->apply(word);
+    createCommandObjects();
+    for (const auto& [keyword, word] : entries)
+        keyword->apply(word);
     loadLists();
     return 1;
 }

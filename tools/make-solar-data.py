@@ -157,7 +157,33 @@ TEXTURES = {
     "Uranus": "uranus.jpg", "Neptune": "neptune.jpg", "Pluto": "pluto.jpg",
     "Io": "io.jpg", "Europa": "europa.jpg", "Ganymede": "ganymede.jpg", "Callisto": "callisto.jpg",
     "Titan": "titan.jpg", "Triton": "triton.jpg",
+    "Phobos": "phobos.jpg", "Deimos": "deimos.jpg",
+    "Mimas": "mimas.jpg", "Enceladus": "enceladus.jpg", "Tethys": "tethys.jpg",
+    "Dione": "dione.jpg", "Rhea": "rhea.jpg", "Iapetus": "iapetus.jpg",
+    "Miranda": "miranda.jpg", "Ariel": "ariel.jpg", "Umbriel": "umbriel.jpg",
+    "Titania": "titania.jpg", "Oberon": "oberon.jpg", "Charon": "charon.jpg",
 }
+
+# Rings: inner and outer edge, colour, texture. Uranus and Neptune in km,
+# the span of their ring strips (inner edge on the left, as make_textures.py
+# makes them); Saturn in planet radii, from the C ring to the A ring's outer
+# edge (its strip runs a little wider, see SOURCES.md).
+RINGS = {
+    "Saturn": ("1.239 2.269", "0.85 0.8 0.7", "saturnring.png"),
+    "Uranus": ((26840.0, 97700.0), "0.7 0.7 0.7", "uranusring.png"),
+    "Neptune": ((40900.0, 62932.0), "0.7 0.7 0.7", "neptunering.png"),
+}
+
+# The atmosphere a camera passes through on its way to a place: the particle
+# define file, relative to the data directory.
+ATMOSPHERES = {"Earth": "./effects/atmosphere.dfx", "Mars": "./effects/thinatmosphere.dfx"}
+
+# Dwarf planet and asteroid with maps of their own. They stand beside the Sun
+# (whose place is the origin) rather than in it: an asteroid list load
+# replaces the Sun's asteroids, and leaves these and their textures alone
+# (the list's same names are then skipped). The texture follows the orbit
+# file, which would set the comet texture.
+MAPPED_ASTEROIDS = [("Ceres", "ceres.jpg"), ("Vesta", "vesta.jpg")]
 
 # Model-scale radius factors (Scale off) for each planet and its moons, and
 # the orbit factor that keeps each planet's moons outside the enlarged planet.
@@ -351,6 +377,15 @@ def physical_lines(name):
         text += "Texture: %s\n" % TEXTURES[name]
     return text
 
+def ring_lines(name):
+    if name not in RINGS:
+        return ""
+    span, color, texture = RINGS[name]
+    if not isinstance(span, str):
+        r_eq = PHYSICAL[name][0]
+        span = "%s %s" % (fmt(round(span[0] / r_eq, 4)), fmt(round(span[1] / r_eq, 4)))
+    return "Ring: %s\nRingColor: %s\nRingTexture: %s\n" % (span, color, texture)
+
 def moon_blocks(parent, depth):
     out = ""
     k = MODEL_RADIUS[parent]
@@ -380,7 +415,7 @@ def ssystem_def():
         k = MODEL_RADIUS[name]
         if name == "Earth":
             body = physical_lines("Earth")
-            body += "CloudsTexture: earthclouds.png\nAtmosphere: Air\n"
+            body += "CloudsTexture: earthclouds.png\nAtmosphere: %s\n" % ATMOSPHERES["Earth"]
             body += states(("Show", k, 1, 1, 1), ("Show", 20, 1, 1, 1))
             body += "Orbit: ./data/orbits/planets/earth.orb\n"
             body += ("Place: Greenwich\n    Latitude: 51.4769\n    Longitude: -0.0005\n}\n")
@@ -392,16 +427,19 @@ def ssystem_def():
             sun += body_block("Earth", "Earth", body, 0)
             continue
         body = physical_lines(name)
-        if name == "Saturn":
-            body += "Ring: 1.239 2.269\nRingColor: 0.85 0.8 0.7\nRingTexture: saturnring.png\n"
+        body += ring_lines(name)
         if name == "Mars":
-            body += "Atmosphere: Thin\n"
+            body += "Atmosphere: %s\n" % ATMOSPHERES["Mars"]
             body += ("Place: Olympus_Mons\n    Latitude: 18.65\n    Longitude: 226.2\n}\n")
         body += states(("Show", k, 1, 1, 1), ("Hide", 1, 1, 1, 1))
         body += "Orbit: ./data/orbits/planets/%s.orb\n" % name.lower()
         body += moon_blocks(name, 0)
         sun += body_block("Planet", name, body, 0)
     text += body_block("Sun", "Sun", sun, 0)
+    text += "\n# Maps of their own: see MAPPED_ASTEROIDS in the converter.\n"
+    for name, texture in MAPPED_ASTEROIDS:
+        text += body_block("Asteroid", name, "Orbit: ./data/orbits/asteroids/%s.orb\n"
+                           "Texture: %s\n" % (name, texture), 0)
     text += ("\n# The main asteroid belt, in AU.\n"
              "Child: AstrBelt MainBelt\n    InnerRadius: 2.1\n    OuterRadius: 3.3\n"
              "    Texture: ./textures/astrbelt.png\n}\n")
@@ -464,7 +502,9 @@ def main():
             write("orbits/satellites/%s.orb" % m[0].lower(), moon_orbit_file(parent, m))
     write("ssystem.def", ssystem_def())
     write("places.dpl", places_dpl())
-    print("textures referenced:", " ".join(sorted(set(TEXTURES.values()) | {"earthclouds.png", "saturnring.png"})))
+    print("textures referenced:", " ".join(sorted(set(TEXTURES.values()) | {"earthclouds.png"}
+                                                   | {r[2] for r in RINGS.values()}
+                                                   | {t for _, t in MAPPED_ASTEROIDS})))
 
 if __name__ == "__main__":
     main()

@@ -5,6 +5,7 @@
 
 #include "engine/CommandArgs.h"
 #include "engine/CommandTable.h"
+#include "engine/LogMessage.h"
 #include "engine/Main.h"
 #include "view/DetailListener.h"
 #include "view/LabelFontOwner.h"
@@ -128,12 +129,31 @@ int Detail::getOrbitPoints() const {
     }
 }
 
+namespace {
+
+bool isFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+} // namespace
+
 std::string Detail::getTexturePath(const std::string& name) const {
     const std::size_t slash = name.rfind('/');
     const std::string filePart = slash == std::string::npos ? name : name.substr(slash + 1);
     const std::string candidate = (texDir_.empty() ? std::string(".") : texDir_) + "/" + filePart;
-    std::error_code error;
-    return std::filesystem::is_regular_file(candidate, error) ? candidate : name;
+    if (isFile(candidate))
+        return candidate;
+    // A resolution folder that lacks a map must not cost the body its
+    // picture: the shipped folder has every map.
+    const std::string shipped = std::string(defaultTexDir) + "/" + filePart;
+    if (candidate != shipped && isFile(shipped)) {
+        if (fallbacksLogged_.insert(filePart).second)
+            logMessage("Texture %s not found in %s: loaded from %s.", filePart.c_str(),
+                       texDir_.c_str(), defaultTexDir);
+        return shipped;
+    }
+    return name;
 }
 
 void Detail::rebuild() {
@@ -168,6 +188,7 @@ void Detail::alphaBlend(int on) {
 
 void Detail::texDir(const std::string& dir) {
     texDir_ = dir;
+    fallbacksLogged_.clear();
     if (!texDir_.empty() && (texDir_.back() == '/' || texDir_.back() == '\\'))
         texDir_.pop_back();
     rebuild();

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <set>
 #include <string>
 
 #include "engine/Base.h"
@@ -61,9 +62,11 @@ public:
     int getFilter() const { return filter_; }
     std::string getTexDir() const { return texDir_; }
     // The texture directory's file of the same file part (the text after the
-    // last "/") when it exists, else the name unchanged. An empty texture
+    // last "/") when it exists, else the shipped directory's (logged once per
+    // file and directory), else the name unchanged. An empty texture
     // directory is the current (data) directory.
     std::string getTexturePath(const std::string& name) const;
+    static constexpr const char* defaultTexDir = "./textures";
 
     void setDraw(int mode) { drawMode_ = mode; }
     // Body, Orbit and Filter rebuild the display lists when the value changes.
@@ -91,5 +94,7 @@ private:
     int alphaBlend_ = 1;
     int textureMode_ = TextureSelected;
     int filter_ = Nearest;
-    std::string texDir_ = "./textures";
+    std::string texDir_ = defaultTexDir;
+    // The files already reported as taken from the shipped directory.
+    mutable std::set<std::string> fallbacksLogged_;
 };

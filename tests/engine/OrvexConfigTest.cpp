@@ -139,9 +139,32 @@ TEST_F(OrvexConfig, AKeywordAtTheEndWithoutItsWordChangesNothing) {
     EXPECT_EQ(root.getListSettings().placeList, "./data/places.dpl");
 }
 
-TEST_F(OrvexConfig, DefaultFontNamesTheFamilyOfLaterFonts) {
-    configure("DefaultFont: DejaVu_Sans\n");
+TEST_F(OrvexConfig, DefaultFontIsTheFamilyOfEveryLabelFont) {
+    // At the end of the file, as the shipped one has it: the objects are
+    // built by then, and their fonts must still take the family.
+    configure("Ssystem: ./data/ssystem.def\nDefaultFont: DejaVu_Sans\n");
     EXPECT_EQ(getDefaultFontFamily(), "DejaVu_Sans");
+    for (const char* font :
+         {"Ssystem.NameFont", "Galaxies.NameFont", "Fstars.NameFont", "Constes.NameFont",
+          "Space.FrameFont", "Lscape.DirFont", "Detail.ConsoleFont"})
+        EXPECT_EQ(root.getCommandValue(font).rfind("DejaVu_Sans ", 0), 0u)
+            << font << ": " << root.getCommandValue(font);
+}
+
+TEST_F(OrvexConfig, EveryDetailFontRowSetsItsClassesFont) {
+    configure("Ssystem: ./data/ssystem.def\n");
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"SsystemFont", "Ssystem.NameFont"},   {"ConstesFont", "Constes.NameFont"},
+        {"GalaxiesFont", "Galaxies.NameFont"}, {"FstarsFont", "Fstars.NameFont"},
+        {"ConsoleFont", "Detail.ConsoleFont"}, {"LscapeFont", "Lscape.DirFont"},
+        {"FrameFont", "Space.FrameFont"}};
+    int points = 7;
+    for (const auto& [row, owner] : rows) {
+        const std::string spec = "Serif " + std::to_string(points++) + " 2";
+        ASSERT_EQ(root.processScenarioLine("Detail." + row + " " + spec), 1) << row;
+        EXPECT_EQ(root.getCommandValue("Detail." + row), spec) << row;
+        EXPECT_EQ(root.getCommandValue(owner), spec) << row;
+    }
 }
 
 TEST_F(OrvexConfig, MissingLoaderFilesAreReportedAndTheReaderGoesOn) {

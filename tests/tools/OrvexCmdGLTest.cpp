@@ -8,13 +8,9 @@
 #include "OrvexCmdRun.h"
 #include "support/TestEnv.h"
 
-namespace {
-
 using orvextest::CmdResult;
 using orvextest::orvexCmdGL;
 using orvextest::qpath;
-
-} // namespace
 
 TEST(OrvexCmdGL, RunsTheShippedDataSetAndSavesThePicture) {
     orvextest::TempDir dir;

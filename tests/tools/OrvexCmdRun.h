@@ -3,6 +3,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QString>
 #include <QStringList>
 #include <string>
 
@@ -34,7 +35,7 @@ inline CmdResult orvexCmd(const QStringList& arguments, bool leakCheck = true) {
             process.readAllStandardError().toStdString()};
 }
 
-// The driver with its GL view, which runs without the leak checker.
+// The driver with a GL view (-g) runs without the leak checker.
 inline CmdResult orvexCmdGL(const QStringList& arguments) {
     return orvexCmd(arguments, false);
 }

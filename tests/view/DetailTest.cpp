@@ -212,6 +212,35 @@ TEST_F(DetailTest, TextureDirectoryAndPaths) {
     EXPECT_NE(detail.saveOptions().find("\nDetail.TexDir "), std::string::npos);
 }
 
+TEST_F(DetailTest, AFolderWithoutTheMapFallsBackToTheShippedOneWithOneLogLine) {
+    orvextest::TempDir dir;
+    platform::CurrentDirGuard inDir(dir.path());
+    for (const char* folder : {"textures", "texturesLow", "texturesHigh"})
+        std::filesystem::create_directories(folder);
+    std::ofstream("textures/earth.jpg") << "x";
+    std::ofstream("textures/moon.jpg") << "x";
+    std::ofstream("texturesLow/moon.jpg") << "x";
+
+    run("Detail.TexDir ./texturesLow");
+    EXPECT_EQ(detail.getTexturePath("earth.jpg"), "./textures/earth.jpg");
+    EXPECT_EQ(detail.getTexturePath("./textures/earth.jpg"), "./textures/earth.jpg");
+    EXPECT_EQ(detail.getTexturePath("moon.jpg"), "./texturesLow/moon.jpg");
+    // Neither folder has it: the name as written.
+    EXPECT_EQ(detail.getTexturePath("mars.jpg"), "mars.jpg");
+    // Every rebuild asks again; the log says it once per folder choice.
+    ASSERT_EQ(log.messages().size(), 1u);
+    EXPECT_NE(log.messages()[0].find("earth.jpg"), std::string::npos);
+    EXPECT_NE(log.messages()[0].find("./texturesLow"), std::string::npos);
+    run("Detail.TexDir ./texturesHigh");
+    EXPECT_EQ(detail.getTexturePath("earth.jpg"), "./textures/earth.jpg");
+    EXPECT_EQ(detail.getTexturePath("moon.jpg"), "./textures/moon.jpg");
+    EXPECT_EQ(log.messages().size(), 3u);
+    // The shipped folder itself: nothing to fall back to, nothing logged.
+    run("Detail.TexDir ./textures");
+    EXPECT_EQ(detail.getTexturePath("mars.jpg"), "mars.jpg");
+    EXPECT_EQ(log.messages().size(), 3u);
+}
+
 TEST_F(DetailTest, FontRowsReachTheirOwners) {
     FontOwnerLog console;
     detail.setFontOwner(Detail::ConsoleFont, &console);

@@ -237,7 +237,7 @@ TEST_F(ParticleSystemTest, ANewTextureReplacesTheOldOne) {
 
 TEST(ShippedEffects, LoadWarmUpAndStayFinite) {
     platform::CurrentDirGuard inData(orvextest::shareDir());
-    for (const char* name : {"rain", "snow", "fog", "atmosphere"}) {
+    for (const char* name : {"rain", "snow", "fog", "atmosphere", "thinatmosphere"}) {
         LogCapture log;
         ParticleSystem system;
         system.setViewAxes(Vector3(1, 0, 0), Vector3(0, -1, 0));
@@ -254,4 +254,29 @@ TEST(ShippedEffects, LoadWarmUpAndStayFinite) {
         }
         EXPECT_TRUE(log.messages().empty()) << name;
     }
+}
+
+// The camera loads a body's atmosphere word as a particle define file, with
+// the data directory as the working directory.
+TEST(ShippedEffects, EveryAtmosphereOfTheBodyDataIsAnEffect) {
+    platform::CurrentDirGuard inData(orvextest::shareDir());
+    std::ifstream data("./data/ssystem.def");
+    ASSERT_TRUE(data.good());
+    int atmospheres = 0;
+    std::string token;
+    while (data >> token) {
+        if (token != "Atmosphere:" || !(data >> token))
+            continue;
+        ++atmospheres;
+        LogCapture log;
+        ParticleSystem system;
+        ASSERT_EQ(system.load(token), 1) << token;
+        ASSERT_NE(system.getTexture(), nullptr) << token;
+        EXPECT_EQ(system.getTexture()->isLoaded(), 1) << token;
+        for (int i = 0; i < 120; ++i)
+            system.update();
+        EXPECT_GT(system.countAlive(), 10) << token;
+        EXPECT_TRUE(log.messages().empty()) << token;
+    }
+    EXPECT_EQ(atmospheres, 2); // the Earth and Mars
 }

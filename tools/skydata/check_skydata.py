@@ -508,6 +508,19 @@ def check_textures():
     check(total < 6e6, "textures: %.2f MB in all" % (total / 1e6))
     for n in ("saturnring.png", "earthclouds.png", "star.png"):
         check(Image.open(os.path.join(d, n)).mode == "RGBA", "%s carries alpha" % n)
+    # The texture-resolution folders: the same files, Low at most 512 wide,
+    # Mid as ./textures, High at least as wide.
+    for folder, fits in (("texturesLow", lambda w, mid: w <= min(mid, 512)),
+                         ("texturesMid", lambda w, mid: w == mid),
+                         ("texturesHigh", lambda w, mid: w >= mid)):
+        f = path(folder)
+        same = os.path.isdir(f) and sorted(os.listdir(f)) == sorted(os.listdir(d))
+        check(same, "%s: the files of textures/" % folder)
+        wrong = [n for n in (sorted(os.listdir(d)) if same else [])
+                 if not fits(Image.open(os.path.join(f, n)).size[0],
+                             Image.open(os.path.join(d, n)).size[0])
+                 or any(x & (x - 1) for x in Image.open(os.path.join(f, n)).size)]
+        check(not wrong, "%s: sizes (%s)" % (folder, wrong or "all fit"))
 
 
 def preview(out, ra0, dec0, fov, size=900):

@@ -24,4 +24,6 @@ $py "$here/make_constes.py" "$root/share"
 $py "$here/make_names.py" "$root/share"
 $py "$here/make_textures.py" "$root/share"
 $py "$here/make_milkyway.py" "$root/share" "$root"
+# Again, now that the Milky Way's picture is made too.
+$py "$here/make_textures.py" "$root/share" --folders
 $py "$here/check_skydata.py" "$root/share"

@@ -5,9 +5,10 @@ the ones no package carries.
 Every map is a cylindrical (longitude-latitude) picture, longitude 0 in the
 middle, north up, resized to a power-of-two size and saved as JPEG (opaque)
 or PNG (with alpha). The sources and their credits are listed in TEXTURES;
-the generated ones in make_generated().
+the generated ones in make_generated(). The texture-resolution folders
+beside ./textures are made from it (resolution_folders).
 
-Usage: make_textures.py SHARE_DIR
+Usage: make_textures.py SHARE_DIR [--folders]   (--folders: only the folders)
 """
 
 import os
@@ -189,6 +190,56 @@ def panorama(path, rng, w=2048, h=512):
     Image.fromarray(rgba, "RGBA").save(path, optimize=True)
 
 
+# The texture-resolution folders of the Detail dialog ("Detail.TexDir
+# ./texturesLow" and so on). Mid holds the maps of ./textures; Low the same
+# at most LOW_WIDTH pixels wide; High the largest map a package offers where
+# that is larger than Mid's (the other packaged maps are no larger: Earth,
+# Mars 2048, Jupiter and its moons 1024, the rest 512 pixels wide). Every
+# folder is complete, so a choice never falls back to ./textures; files that
+# are the same in two folders are byte copies (one object in the repository).
+RESOLUTION_DIRS = ("texturesLow", "texturesMid", "texturesHigh")
+LOW_WIDTH = 512
+# output name: source, package, size
+HIGH_MAPS = {
+    "moon.jpg": (ST + "moon_4k.jpg", "stellarium-data", (4096, 2048)),
+}
+
+
+def save_like(im, path):
+    if path.endswith(".jpg"):
+        save_jpeg(im, path)
+    else:
+        im.save(path, optimize=True)
+
+
+def resolution_folders(share):
+    import shutil
+    textures = os.path.join(share, "textures")
+    names = sorted(f for f in os.listdir(textures) if os.path.isfile(os.path.join(textures, f)))
+    for folder in RESOLUTION_DIRS:
+        os.makedirs(os.path.join(share, folder), exist_ok=True)
+    for name in names:
+        mid = os.path.join(textures, name)
+        shutil.copyfile(mid, os.path.join(share, "texturesMid", name))
+        im = Image.open(mid)
+        low = os.path.join(share, "texturesLow", name)
+        if im.width > LOW_WIDTH:
+            size = (LOW_WIDTH, max(1, im.height * LOW_WIDTH // im.width))
+            save_like(im.resize(size, Image.LANCZOS), low)
+        else:
+            shutil.copyfile(mid, low)
+        high = os.path.join(share, "texturesHigh", name)
+        if name in HIGH_MAPS:
+            src, pkg, size = HIGH_MAPS[name]
+            save_jpeg(Image.open(need(src, pkg)).convert("RGB").resize(size, Image.LANCZOS), high)
+        else:
+            shutil.copyfile(mid, high)
+    for folder in RESOLUTION_DIRS:
+        out = os.path.join(share, folder)
+        total = sum(os.path.getsize(os.path.join(out, f)) for f in os.listdir(out))
+        print("%s: %d files, %.2f MB" % (folder, len(os.listdir(out)), total / 1e6))
+
+
 def main(share):
     out = os.path.join(share, "textures")
     os.makedirs(out, exist_ok=True)
@@ -202,7 +253,13 @@ def main(share):
     panorama(os.path.join(out, "panorama.png"), np.random.default_rng(7))
     total = sum(os.path.getsize(os.path.join(out, f)) for f in os.listdir(out))
     print("textures: %d files, %.2f MB" % (len(os.listdir(out)), total / 1e6))
+    resolution_folders(share)
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "share")
+    args = [a for a in sys.argv[1:] if a != "--folders"]
+    share_dir = args[0] if args else "share"
+    if "--folders" in sys.argv[1:]:
+        resolution_folders(share_dir)
+    else:
+        main(share_dir)
