@@ -142,6 +142,7 @@ void OrvexMainForm::scenarioEndSlot() {
 void OrvexMainForm::orvexUpdatedSlot() {
     if (!gl_ || !gl_->hasRoot())
         return;
+    reportStartFailure();
     const bool wasUpdating = updatingInterface;
     updatingInterface = true;
 
@@ -190,6 +191,17 @@ QString OrvexMainForm::askOpenFileName() {
 QString OrvexMainForm::askSaveFileName() {
     return QFileDialog::getSaveFileName(this, tr("Save a scenario file as ..."), scenarioFileName,
                                         QString::fromLatin1(saveFilter));
+}
+
+void OrvexMainForm::reportStartFailure() {
+    const std::string file = gl_->getStartFailure();
+    if (file.empty() || file == reportedStartFailure_)
+        return;
+    reportedStartFailure_ = file;
+    showWarning(
+        tr("The simulation could not start: the file %1 is missing or cannot be read.\n"
+           "Check the data directory %2.")
+            .arg(EngineLink::fromEngineText(file), EngineLink::fromEngineText(gl_->getDataDir())));
 }
 
 void OrvexMainForm::showWarning(const QString& text) {

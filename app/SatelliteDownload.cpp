@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QUrl>
 
+#include "app/ReadableFile.h"
 #include "engine/LogMessage.h"
 
 namespace {
@@ -40,7 +41,8 @@ SatelliteDownload::~SatelliteDownload() {
 
 QStringList SatelliteDownload::readUrlList(const QString& file) {
     QFile list(file);
-    if (!list.open(QIODevice::ReadOnly)) {
+    QString error;
+    if (!openRegularForReading(list, error)) {
         logMessage("Could not open satellite URL list file %s.\n", local(file).constData());
         return {};
     }

@@ -51,6 +51,9 @@ public:
     // The main configuration reader: constructs the command objects, hands
     // each keyword's file to its loader, and loads the object lists at the end.
     int readConfigEntry(DataFile& file) override;
+    // Takes "InitStates:", "Options:" and "ScenarioDir:" from the
+    // configuration file before the start files are read.
+    void readStartFileNames() override;
     // Builds every object's display lists (force 1 at start-up).
     void initCommandObjects(int force) override;
 
@@ -112,6 +115,10 @@ private:
     struct ConfigKeyword;
     // The configuration keywords, each with what it does with its word.
     std::vector<ConfigKeyword> configKeywords();
+    // The keywords that name the start files and the scenario directory.
+    std::vector<ConfigKeyword> startFileKeywords();
+    // Applies the keywords of the file; returns how many it found.
+    static int readKeywords(DataFile& file, const std::vector<ConfigKeyword>& keywords);
     // The star sphere: the sky's objects turned by the view and the ecliptic.
     void drawStarSphere(double eyeOffset);
 

@@ -8,6 +8,7 @@
 
 #include "engine/DataFile.h"
 #include "engine/KeyMap.h"
+#include "engine/LogMessage.h"
 #include "engine/Orvex.h"
 #include "engine/OrvexServices.h"
 #include "engine/Render.h"
@@ -82,7 +83,7 @@ std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
     const auto replace = [](std::string& field) {
         return [&field](const std::string& word) { field = word; };
     };
-    return {
+    std::vector<ConfigKeyword> all = {
         {"Space:", [this](const std::string& w) { space->loadSpaceFile(w); }},
         {"Stars:", [this](const std::string& w) { space->loadStars(w); }},
         {"StarsColorMap:", [this](const std::string& w) { space->loadStarsColorMap(w); }},
@@ -106,19 +107,43 @@ std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
         {"ASatelliteDir:", replace(lists.aSatelliteDir)},
         {"ASatelliteList:", replace(lists.aSatelliteList)},
         {"KeyMap:", [this](const std::string& w) { getKeyMap().load(w); }},
-        // The start-up files have been read by now; later saves and loads use these.
-        {"InitStates:", [this](const std::string& w) { setInitStatesFile(w); }},
-        {"Options:", [this](const std::string& w) { setOptionsFile(w); }},
-        {"ScenarioDir:", [this](const std::string& w) { setScenarioDir(w); }},
         {"DefaultFont:", [](const std::string& w) { setDefaultFontFamily(w); }},
         {"CodecName:", replace(codecName)},
         {"Locale:", replace(lists.locale)},
     };
+    std::vector<ConfigKeyword> startFiles = startFileKeywords();
+    all.insert(all.end(), startFiles.begin(), startFiles.end());
+    return all;
+}
+
+std::vector<Orvex::ConfigKeyword> Orvex::startFileKeywords() {
+    // Read before the start files (readStartFileNames) and again with the
+    // rest, to the same effect: reading and saving use the same files.
+    return {
+        {"InitStates:", [this](const std::string& w) { setInitStatesFile(w); }},
+        {"Options:", [this](const std::string& w) { setOptionsFile(w); }},
+        {"ScenarioDir:", [this](const std::string& w) { setScenarioDir(w); }},
+    };
+}
+
+void Orvex::readStartFileNames() {
+    DataFile file;
+    // A file that does not open is reported when the configuration is read.
+    if (file.open(configFile, DataFile::Read, 0, DataFile::HostOrder))
+        readKeywords(file, startFileKeywords());
 }
 
 int Orvex::readConfigEntry(DataFile& file) {
     createCommandObjects();
-    const std::vector<ConfigKeyword> keywords = configKeywords();
+    if (readKeywords(file, configKeywords()) == 0)
+        logMessage("Config file %s names no data files: it is empty or damaged.",
+                   configFile.c_str());
+    loadLists();
+    return 1;
+}
+
+int Orvex::readKeywords(DataFile& file, const std::vector<ConfigKeyword>& keywords) {
+    int found = 0;
     std::string word;
     std::string value;
     while (file.good()) {
@@ -133,14 +158,14 @@ int Orvex::readConfigEntry(DataFile& file) {
             if (word != keyword.keyword)
                 continue;
             file.readWord(value);
+            ++found;
             // A keyword at the very end has no word: nothing changes.
             if (!value.empty())
                 keyword.apply(value);
             break;
         }
     }
-    loadLists();
-    return 1;
+    return found;
 }
 
 void Orvex::loadLists() {
