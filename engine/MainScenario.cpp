@@ -38,6 +38,17 @@ int Main::processScenarioLine(const std::string& line) {
     // place within the one line, so a long chain costs neither stack nor
     // copies of the rest of the line per level.
     std::string_view rest(line);
+    // A second branch runs to the end of the line: it names a file when the
+    // line's last ".scn" lies within it. Searching each level's branch anew
+    // would make a chain's time grow with the square of its length.
+    const std::string_view whole = ScenarioCondition::trim(line);
+    const std::size_t lastFileMark = line.rfind(".scn");
+    const auto namesFile = [&](std::string_view branch) {
+        const auto begin = static_cast<std::size_t>(branch.data() - line.data());
+        if (branch.data() + branch.size() != whole.data() + whole.size())
+            return namesScenarioFile(branch);
+        return lastFileMark != std::string::npos && lastFileMark >= begin;
+    };
     for (;;) {
         const std::string_view trimmed = ScenarioCondition::trim(rest);
         if (trimmed.empty() || trimmed[0] != '?')
@@ -46,7 +57,7 @@ int Main::processScenarioLine(const std::string& line) {
         if (!condition.parse(trimmed))
             return 0;
         const std::string_view branch = condition.branchFor(interp.getValue(condition.query));
-        if (namesScenarioFile(branch))
+        if (namesFile(branch))
             return openScenario(std::string(branch), 0);
         rest = branch;
     }

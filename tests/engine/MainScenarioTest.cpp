@@ -166,6 +166,14 @@ TEST_F(MainScenarioTest, ALongChainOfConditionsRunsInPlace) {
     EXPECT_EQ(probe.value, 7.0);
     // A failing command at the chain's end fails the line.
     EXPECT_EQ(root.processScenarioLine(chain + "Nobody.X"), 0);
+    // A chosen branch holding ".scn" is a file name as a whole, wherever the
+    // mark stands in it.
+    log.clear();
+    EXPECT_EQ(root.processScenarioLine(chain + "end.scn \n"), 0);
+    EXPECT_TRUE(log.contains("Could not open scenario file ?Orvex.FPS<0?x:?Orvex.FPS<0?x:"));
+    EXPECT_EQ(root.processScenarioLine("?Orvex.FPS>0?a.scn:" + chain + "Probe.Set 9"), 0);
+    EXPECT_EQ(root.processScenarioLine("?Orvex.FPS<0?a.scn:" + chain + "Probe.Set 9"), 1);
+    EXPECT_EQ(probe.value, 9.0);
 }
 
 TEST_F(MainScenarioTest, ANamedPipeIsNoScenarioFile) {
