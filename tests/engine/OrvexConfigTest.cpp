@@ -202,3 +202,24 @@ TEST_F(OrvexConfig, TheStartFileThatCouldNotBeReadIsKeptForTheWindow) {
     EXPECT_FALSE(second.isConfigured());
     EXPECT_EQ(second.getStartFailure(), "./data/config.def");
 }
+
+TEST_F(OrvexConfig, TheKeptCrashInputsRunHarmlessly) {
+    // Lines that once crashed, hung or ate gigabytes, kept for the fuzzing
+    // harnesses; each runs or is refused, and the engine stays sound.
+    configure("Ssystem: ./data/ssystem.def\n");
+    ASSERT_TRUE(root.isConfigured());
+    LogCapture log;
+    const std::filesystem::path dir = orvextest::dataPath("fuzz-regressions/scenario");
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        const std::string relative = "scenarios/" + entry.path().filename().string();
+        std::filesystem::copy_file(entry.path(), data.path() + "/" + relative);
+        root.processScenarioLine("Orvex.RunScenario " + relative);
+        ++files;
+    }
+    EXPECT_GE(files, 7);
+    EXPECT_EQ(root.getCommandValue("Console.TextFont"), "DejaVu_Sans 500 0");
+    EXPECT_EQ(root.getCommandValue("Console.Pos"), " 0 0");
+    EXPECT_EQ(root.getCommandValue("Space.Mway"), " 0");
+    EXPECT_EQ(root.processScenarioLine("Orvex.FPS 30"), 1);
+}
