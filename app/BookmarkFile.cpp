@@ -10,6 +10,7 @@
 #include <QXmlStreamReader>
 
 #include "app/PathBelow.h"
+#include "app/ReadableFile.h"
 #include "engine/LogMessage.h"
 
 namespace {
@@ -141,10 +142,11 @@ BookmarkTree BookmarkFile::read() {
         found = writeBytes(fileName_, bytes) ? Status::Created : Status::Default;
     } else {
         QFile file(fileName_);
-        if (!file.open(QIODevice::ReadOnly)) {
+        QString error;
+        if (!openRegularForReading(file, error)) {
             logMessage("Bookmarks: cannot read %s (%s); it is left as it is and bookmark "
                        "changes are not saved\n",
-                       local(fileName_).constData(), local(file.errorString()).constData());
+                       local(fileName_).constData(), local(error).constData());
             status_ = Status::Unreadable;
             return {};
         }

@@ -4,7 +4,7 @@
 
 #include "app/EngineLink.h"
 #include "engine/CommandArgs.h"
-#include "ui/TruncToInt.h"
+#include "engine/RealToInt.h"
 
 namespace CommandText {
 

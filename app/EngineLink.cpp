@@ -71,6 +71,11 @@ std::string EngineLink::getDataDir() {
     return r ? r->getDataDir() : std::string();
 }
 
+std::string EngineLink::getStartFailure() {
+    Root* r = root();
+    return r ? r->getStartFailure() : std::string();
+}
+
 std::string EngineLink::getInitStatesFile() {
     Root* r = root();
     return r ? r->getInitStatesFile() : std::string();

@@ -35,6 +35,8 @@ public:
         virtual std::string getStateText() = 0;
         virtual std::string getDataDir() = 0;
         virtual std::string getInitStatesFile() = 0;
+        // The start file that could not be read; empty when the start-up worked.
+        virtual std::string getStartFailure() = 0;
         virtual std::string getOrbitDir(int kind) = 0;
         virtual int getClassCount() = 0;
         virtual std::string getClassName(int i) = 0;
@@ -75,6 +77,7 @@ public:
     std::string getStateText();
     std::string getDataDir();
     std::string getInitStatesFile();
+    std::string getStartFailure();
     std::string getOrbitDir(OrbitKind kind);
     int getClassCount();
     std::string getClassName(int i);

@@ -9,13 +9,15 @@
 #include <system_error>
 #include <utility>
 
+#include "app/ReadableFile.h"
 #include "model/ModelFile.h"
 
 OrbitFileStore::OrbitFileStore(std::string dir) : dir_(std::move(dir)) {}
 
 bool OrbitFileStore::fileContains(const QString& path, const QString& text) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QString error;
+    if (!openRegularForReading(file, error, QIODevice::Text))
         return false;
     QTextStream in(&file);
     QString line;
@@ -51,10 +53,8 @@ QString OrbitFileStore::destination(const QString& file) const {
 
 bool OrbitFileStore::copyIn(const QString& file, QString& error) const {
     QFile source(file);
-    if (!source.open(QIODevice::ReadOnly)) {
-        error = source.errorString();
+    if (!openRegularForReading(source, error))
         return false;
-    }
     const QByteArray data = source.readAll();
     if (source.error() != QFileDevice::NoError) {
         error = source.errorString();

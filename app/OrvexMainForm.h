@@ -503,6 +503,8 @@ protected:
     bool updatingInterface = false;
     // The first refresh rebuilds the body and place lists whatever they show.
     bool firstUpdate = true;
+    // The start file the user was told of; a file is named once.
+    std::string reportedStartFailure_;
 
     // The questions and messages of the browser pane and the scenario editor,
     // virtual so that tests can answer them.
@@ -513,6 +515,9 @@ protected:
     virtual void showWarning(const QString& text);
 
 private:
+    // Tells the user which start file kept the engine from starting: without
+    // it the view stays black and the window gives no reason.
+    void reportStartFailure();
     void buildBrowserPane();
     void buildControlPanel();
     void buildBasicPage();

@@ -146,6 +146,7 @@ void OrvexMainForm::showEngineTime() {
     timeShown_.start();
     if (!gl_ || !gl_->hasRoot())
         return;
+    reportStartFailure();
     const bool wasUpdating = updatingInterface;
     updatingInterface = true;
     const std::vector<int> t = CommandText::readInts(gl_->getCommandValue("Timer.TimeTextLoc"));
@@ -213,6 +214,17 @@ QString OrvexMainForm::askSaveFileName() {
     question.directory = scenarioFileName;
     question.filter = QString::fromLatin1(saveFilter);
     return fileChooser(question).file;
+}
+
+void OrvexMainForm::reportStartFailure() {
+    const std::string file = gl_->getStartFailure();
+    if (file.empty() || file == reportedStartFailure_)
+        return;
+    reportedStartFailure_ = file;
+    showWarning(
+        tr("The simulation could not start: the file %1 is missing or cannot be read.\n"
+           "Check the data directory %2.")
+            .arg(EngineLink::fromEngineText(file), EngineLink::fromEngineText(gl_->getDataDir())));
 }
 
 void OrvexMainForm::showWarning(const QString& text) {

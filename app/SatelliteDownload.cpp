@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include "app/ReadableFile.h"
 #include "engine/LogMessage.h"
 
 namespace {
@@ -55,7 +56,8 @@ SatelliteDownload::~SatelliteDownload() {
 
 QStringList SatelliteDownload::readUrlList(const QString& file) {
     QFile list(file);
-    if (!list.open(QIODevice::ReadOnly)) {
+    QString error;
+    if (!openRegularForReading(list, error)) {
         logMessage("Could not open satellite URL list file %s.\n", local(file).constData());
         return {};
     }

@@ -1,5 +1,7 @@
 #include "app/ScenarioFile.h"
 
+#include "app/ReadableFile.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QTextCodec>
@@ -42,10 +44,8 @@ QString ScenarioFile::decode(const QByteArray& bytes) {
 
 bool ScenarioFile::read(const QString& fileName) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error_ = file.errorString();
+    if (!openRegularForReading(file, error_))
         return false;
-    }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         error_ = file.errorString();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/NumericLocale.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -72,19 +73,17 @@ bool DataFile::open(const std::string& path, int accessMode, int binary, int byt
     close();
     binary_ = binary;
     setByteOrder(byteOrder);
-    const char* mode = nullptr;
     switch (accessMode) {
     case Read:
     case ReadWrite: // only ever read through; "rw" is no valid fopen mode
-        mode = binary ? "rb" : "r";
+        handle_.reset(platform::openRegularFile(path, binary != 0));
         break;
     case Write:
-        mode = binary ? "wb" : "w";
+        handle_.reset(std::fopen(path.c_str(), binary ? "wb" : "w"));
         break;
     default:
         return false;
     }
-    handle_.reset(std::fopen(path.c_str(), mode));
     return handle_ != nullptr;
 }
 

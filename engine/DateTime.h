@@ -11,9 +11,10 @@
 class DateTime {
 public:
     // The instant is held within [minTime, maxTime] shifted by the offset:
-    // -9999-01-01 00:00:00 up to 9999-12-31 24:00:00 in the offset's local time.
+    // -9999-01-01 00:00:01 up to 9999-12-31 24:00:00 in the offset's local
+    // time. Saved states and scenarios rely on these exact bounds.
     static constexpr double maxTime = 253402300800.0;
-    static constexpr double minTime = -377711769600.0;
+    static constexpr double minTime = -377711769599.0;
 
     // The system time, offset 0.
     DateTime();

@@ -60,6 +60,10 @@ int Interpreter::executeLine(const std::string& line) {
     if (line.empty())
         return 1;
     RunScope scope(*this, line);
+    // The log holds the lines that ran, each once however many of its
+    // commands ran: a line of many commands must not cost its length times
+    // their number.
+    bool logged = false;
     for (;;) {
         if (args.atLastCharacter())
             return 1;
@@ -84,8 +88,10 @@ int Interpreter::executeLine(const std::string& line) {
             logMessage("Command Error : %s.%s", classWord.c_str(), commandWord.c_str());
             return 0;
         }
-        if (result != Base::NotLogged)
+        if (result != Base::NotLogged && !logged) {
             appendToLog(line);
+            logged = true;
+        }
     }
 }
 

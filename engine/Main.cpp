@@ -6,6 +6,7 @@
 #include "engine/DataFile.h"
 #include "engine/KeyMap.h"
 #include "engine/LogMessage.h"
+#include "engine/RealToInt.h"
 #include "engine/Transition.h"
 #include "platform/CurrentDirGuard.h"
 
@@ -137,11 +138,7 @@ std::string Main::getValue() {
     switch (word) {
     case Word::Frame: {
         // Truncated toward zero, as an int holds it.
-        const double frames = std::trunc(scenarioFrames);
-        const int whole = frames >= INT_MAX   ? INT_MAX
-                          : frames <= INT_MIN ? INT_MIN
-                                              : static_cast<int>(frames);
-        return CommandArgs::formatInt(whole);
+        return CommandArgs::formatInt(truncToInt(scenarioFrames));
     }
     case Word::Playing:
         return CommandArgs::formatInt(playing);
@@ -161,6 +158,13 @@ std::string Main::saveOptions() {
 }
 
 void Main::initCommandObjects(int) {}
+
+std::string Main::scenarioPath(const std::string& name) const {
+    if (name.empty() || name.front() == '/' || scenarioDir.empty() || name == initStatesFile ||
+        name == optionsFile)
+        return name;
+    return scenarioDir.back() == '/' ? scenarioDir + name : scenarioDir + '/' + name;
+}
 
 void Main::setDataDir(const std::string& path) {
     dataDir = path;
@@ -216,15 +220,17 @@ void Main::init() {
     if (configured)
         return;
     const platform::CurrentDirGuard dataGuard(dataDir);
-    const platform::CurrentDirGuard scenarioGuard(scenarioDir);
+    readStartFileNames();
     std::string initialStateText;
-    if (!readWholeFile(initStatesFile, initialStateText)) {
+    if (!readWholeFile(scenarioPath(initStatesFile), initialStateText)) {
         logMessage("Could not open initialStates file %s\n.", initStatesFile.c_str());
+        startFailure_ = initStatesFile;
         return;
     }
     std::string optionsText;
-    if (!readWholeFile(optionsFile, optionsText)) {
+    if (!readWholeFile(scenarioPath(optionsFile), optionsText)) {
         logMessage("Could not open options file %s\n.", optionsFile.c_str());
+        startFailure_ = optionsFile;
         return;
     }
     readConfig(initialStateText, optionsText);
@@ -241,8 +247,10 @@ void Main::readConfig(const std::string& initialStateText, const std::string& op
     DataFile file;
     if (!file.open(configFile, DataFile::Read, 0, DataFile::HostOrder)) {
         logMessage("Could not open config file %s", configFile.c_str());
+        startFailure_ = configFile;
         return;
     }
+    startFailure_.clear();
     readConfigEntry(file);
     runScript(optionsText, 1);
     scenario.setText(initialStateText);

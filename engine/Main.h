@@ -108,6 +108,10 @@ public:
 
     void setNotifyCallback(std::function<void()> callback) { notifyCallback = std::move(callback); }
 
+    // The start file that could not be read when the start-up left the
+    // engine unconfigured; empty otherwise. The window tells the user.
+    const std::string& getStartFailure() const { return startFailure_; }
+
     // Settings other classes read.
     int isConfigured() const { return configured; }
     int getInput() const { return input; }
@@ -149,16 +153,25 @@ protected:
     std::function<void()> notifyCallback;
     std::unique_ptr<KeyMap> keyMap;
 
+    // Before the start files are read: takes the configuration's own names
+    // for them, so that the files read at start are those saved later.
+    // Nothing in Main.
+    virtual void readStartFileNames() {}
+    // The path of a scenario file name while the data directory is current:
+    // the start files are data-directory paths like every configured path,
+    // other names lie in the scenario directory.
+    std::string scenarioPath(const std::string& name) const;
+
 private:
     // Reads a scenario text whole, up to the first NUL byte.
     static bool readWholeFile(const std::string& path, std::string& text);
-    // Writes text and one blank into the file, in the scenario directory.
+    // Writes text and one blank into the file (scenarioPath).
     int writeScenarioFile(const std::string& file, const std::string& text);
     // Runs every line of a text at once with immediate transitions.
     void runAll(const std::string& text);
-    int runCondition(const std::string& line);
 
     std::string classWord_;
+    std::string startFailure_;
     int openDepth_ = 0;
     int stepDepth_ = 0;
     bool countedInStep_ = false;

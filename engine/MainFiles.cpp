@@ -2,12 +2,14 @@
 // option and scenario files are command lines, one per line.
 #include "engine/Main.h"
 
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
 
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
 #include "platform/CurrentDirGuard.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -25,15 +27,22 @@ bool isDefaultName(const std::string& name) {
 } // namespace
 
 bool Main::readWholeFile(const std::string& path, std::string& text) {
-    std::error_code error;
-    if (path.empty() || std::filesystem::is_directory(path, error))
+    if (path.empty())
         return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        platform::openRegularFile(path, true), &std::fclose);
+    if (!file)
         return false;
     // Scenario texts end at the first NUL byte, whatever their length.
     text.clear();
-    std::getline(in, text, '\0');
+    char piece[65536];
+    for (;;) {
+        const std::size_t got = std::fread(piece, 1, sizeof piece, file.get());
+        const char* const end = std::find(piece, piece + got, '\0');
+        text.append(piece, static_cast<std::size_t>(end - piece));
+        if (end != piece + got || got < sizeof piece)
+            break;
+    }
     return true;
 }
 
@@ -75,9 +84,8 @@ int Main::saveScenario(const std::string& file) {
 
 int Main::writeScenarioFile(const std::string& file, const std::string& text) {
     const platform::CurrentDirGuard dataGuard(dataDir);
-    const platform::CurrentDirGuard scenarioGuard(scenarioDir);
     DataFile out;
-    if (!out.open(file, DataFile::Write, 0, DataFile::HostOrder)) {
+    if (!out.open(scenarioPath(file), DataFile::Write, 0, DataFile::HostOrder)) {
         logMessage("Could not save scenario file %s\n.", file.c_str());
         return 0;
     }

@@ -27,32 +27,47 @@ private:
     int& depth_;
 };
 
-bool namesScenarioFile(const std::string& text) {
-    return text.find(".scn") != std::string::npos;
+bool namesScenarioFile(std::string_view text) {
+    return text.find(".scn") != std::string_view::npos;
 }
 
 } // namespace
 
 int Main::processScenarioLine(const std::string& line) {
-    const std::string trimmed = ScenarioCondition::trim(line);
-    if (!trimmed.empty() && trimmed[0] == '?')
-        return runCondition(trimmed);
-    if (interp.executeLine(line) != 0)
+    // A chosen branch may be another condition: the chain is followed in
+    // place within the one line, so a long chain costs neither stack nor
+    // copies of the rest of the line per level.
+    std::string_view rest(line);
+    // A second branch runs to the end of the line: it names a file when the
+    // line's last ".scn" lies within it. Searching each level's branch anew
+    // would make a chain's time grow with the square of its length.
+    const std::string_view whole = ScenarioCondition::trim(line);
+    const std::size_t lastFileMark = line.rfind(".scn");
+    const auto namesFile = [&](std::string_view branch) {
+        const auto begin = static_cast<std::size_t>(branch.data() - line.data());
+        if (branch.data() + branch.size() != whole.data() + whole.size())
+            return namesScenarioFile(branch);
+        return lastFileMark != std::string::npos && lastFileMark >= begin;
+    };
+    for (;;) {
+        const std::string_view trimmed = ScenarioCondition::trim(rest);
+        if (trimmed.empty() || trimmed[0] != '?')
+            break;
+        ScenarioCondition condition;
+        if (!condition.parse(trimmed))
+            return 0;
+        const std::string_view branch = condition.branchFor(interp.getValue(condition.query));
+        if (namesFile(branch))
+            return openScenario(std::string(branch), 0);
+        rest = branch;
+    }
+    const std::string command = rest.size() == line.size() ? line : std::string(rest);
+    if (interp.executeLine(command) != 0)
         return 1;
     // A line that is no command but names a scenario file opens it.
-    if (namesScenarioFile(line))
-        return openScenario(line, 0);
+    if (namesScenarioFile(command))
+        return openScenario(command, 0);
     return 0;
-}
-
-int Main::runCondition(const std::string& line) {
-    ScenarioCondition condition;
-    if (!condition.parse(line))
-        return 0;
-    const std::string branch = condition.branchFor(interp.getValue(condition.query));
-    if (namesScenarioFile(branch))
-        return openScenario(branch, 0);
-    return processScenarioLine(branch);
 }
 
 int Main::openScenario(const std::string& file, int runAllLines) {
@@ -65,8 +80,7 @@ int Main::openScenario(const std::string& file, int runAllLines) {
     std::string text;
     {
         const platform::CurrentDirGuard dataGuard(dataDir);
-        const platform::CurrentDirGuard scenarioGuard(scenarioDir);
-        if (!readWholeFile(file, text)) {
+        if (!readWholeFile(scenarioPath(file), text)) {
             logMessage("Could not open scenario file %s\n.", file.c_str());
             return 0;
         }

@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/FrameTimer.h"
@@ -52,6 +53,9 @@ public:
     // The main configuration reader: constructs the command objects, hands
     // each keyword's file to its loader, and loads the object lists at the end.
     int readConfigEntry(DataFile& file) override;
+    // Takes "InitStates:", "Options:" and "ScenarioDir:" from the
+    // configuration file before the start files are read.
+    void readStartFileNames() override;
     // Builds every object's display lists (force 1 at start-up).
     void initCommandObjects(int force) override;
 
@@ -117,6 +121,12 @@ private:
     struct ConfigKeyword;
     // The configuration keywords, each with what it does with its word.
     std::vector<ConfigKeyword> configKeywords();
+    // The keywords that name the start files and the scenario directory.
+    std::vector<ConfigKeyword> startFileKeywords();
+    // The keywords of the file with their words, in file order (pointing into
+    // keywords); a keyword without a word is left out.
+    using ConfigEntries = std::vector<std::pair<const ConfigKeyword*, std::string>>;
+    static ConfigEntries readKeywords(DataFile& file, const std::vector<ConfigKeyword>& keywords);
     // The star sphere: the sky's objects turned by the view and the ecliptic.
     void drawStarSphere(double eyeOffset);
 

@@ -9,6 +9,7 @@
 #include "engine/DataFile.h"
 #include "engine/KeyMap.h"
 #include "engine/LabelFontLink.h"
+#include "engine/LogMessage.h"
 #include "engine/Orvex.h"
 #include "engine/OrvexServices.h"
 #include "engine/Render.h"
@@ -115,7 +116,7 @@ std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
     const auto replace = [](std::string& field) {
         return [&field](const std::string& word) { field = word; };
     };
-    return {
+    std::vector<ConfigKeyword> all = {
         {"Space:", [this](const std::string& w) { space->loadSpaceFile(w); }},
         {"Stars:", [this](const std::string& w) { space->loadStars(w); }},
         {"StarsColorMap:", [this](const std::string& w) { space->loadStarsColorMap(w); }},
@@ -139,21 +140,56 @@ std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
         {"ASatelliteDir:", replace(lists.aSatelliteDir)},
         {"ASatelliteList:", replace(lists.aSatelliteList)},
         {"KeyMap:", [this](const std::string& w) { getKeyMap().load(w); }},
-        // The start-up files have been read by now; later saves and loads use these.
-        {"InitStates:", [this](const std::string& w) { setInitStatesFile(w); }},
-        {"Options:", [this](const std::string& w) { setOptionsFile(w); }},
-        {"ScenarioDir:", [this](const std::string& w) { setScenarioDir(w); }},
         {"DefaultFont:", [](const std::string& w) { setDefaultFontFamily(w); }},
         {"CodecName:", replace(codecName)},
         {"Locale:", replace(lists.locale)},
     };
+    std::vector<ConfigKeyword> startFiles = startFileKeywords();
+    all.insert(all.end(), startFiles.begin(), startFiles.end());
+    return all;
+}
+
+std::vector<Orvex::ConfigKeyword> Orvex::startFileKeywords() {
+    // Read before the start files (readStartFileNames) and again with the
+    // rest, to the same effect: reading and saving use the same files.
+    return {
+        {"InitStates:", [this](const std::string& w) { setInitStatesFile(w); }},
+        {"Options:", [this](const std::string& w) { setOptionsFile(w); }},
+        {"ScenarioDir:", [this](const std::string& w) { setScenarioDir(w); }},
+    };
+}
+
+void Orvex::readStartFileNames() {
+    DataFile file;
+    // A file that does not open is reported when the configuration is read.
+    if (!file.open(configFile, DataFile::Read, 0, DataFile::HostOrder))
+        return;
+    const std::vector<ConfigKeyword> keywords = startFileKeywords();
+    for (const auto& [keyword, word] : readKeywords(file, keywords))
+        keyword->apply(word);
 }
 
 int Orvex::readConfigEntry(DataFile& file) {
     const std::vector<ConfigKeyword> keywords = configKeywords();
     // The whole file first: the objects make their label fonts when they are
     // built, so the default family must be known by then, wherever it stands.
-    std::vector<std::pair<const ConfigKeyword*, std::string>> entries;
+    const ConfigEntries entries = readKeywords(file, keywords);
+    if (entries.empty())
+        logMessage("Config file %s names no data files: it is empty or damaged.",
+                   configFile.c_str());
+    for (const auto& [keyword, word] : entries)
+        if (std::string(keyword->keyword) == "DefaultFont:")
+            keyword->apply(word);
+    createCommandObjects();
+    for (const auto& [keyword, word] : entries)
+        keyword->apply(word);
+    loadLists();
+    return 1;
+}
+
+Orvex::ConfigEntries Orvex::readKeywords(DataFile& file,
+                                         const std::vector<ConfigKeyword>& keywords) {
+    ConfigEntries entries;
     std::string word;
     std::string value;
     while (file.good()) {
@@ -174,14 +210,7 @@ int Orvex::readConfigEntry(DataFile& file) {
             break;
         }
     }
-    for (const auto& [keyword, word] : entries)
-        if (std::string(keyword->keyword) == "DefaultFont:")
-            keyword->apply(word);
-    createCommandObjects();
-    for (const auto& [keyword, word] : entries)
-        keyword->apply(word);
-    loadLists();
-    return 1;
+    return entries;
 }
 
 void Orvex::loadLists() {

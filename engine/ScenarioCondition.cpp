@@ -20,7 +20,7 @@ constexpr OperatorText operators[] = {
 
 } // namespace
 
-std::string ScenarioCondition::trim(const std::string& text) {
+std::string_view ScenarioCondition::trim(std::string_view text) {
     const auto isTrimmed = [](char c) { return c == ' ' || c == '\n'; };
     std::size_t begin = 0;
     std::size_t end = text.size();
@@ -31,13 +31,13 @@ std::string ScenarioCondition::trim(const std::string& text) {
     return text.substr(begin, end - begin);
 }
 
-bool ScenarioCondition::parse(const std::string& line) {
+bool ScenarioCondition::parse(std::string_view line) {
     if (line.empty() || line[0] != '?')
         return false;
     const std::size_t secondMark = line.find('?', 1);
-    if (secondMark == std::string::npos)
+    if (secondMark == std::string_view::npos)
         return false;
-    const std::string condition = line.substr(1, secondMark - 1);
+    const std::string_view condition = line.substr(1, secondMark - 1);
     std::size_t at = std::string::npos;
     std::size_t length = 0;
     for (const OperatorText& candidate : operators) {
@@ -51,7 +51,7 @@ bool ScenarioCondition::parse(const std::string& line) {
     if (at == std::string::npos)
         return false;
     const std::size_t colon = line.find(':', secondMark + 1);
-    if (colon == std::string::npos)
+    if (colon == std::string_view::npos)
         return false;
     query = condition.substr(0, at);
     value = condition.substr(at + length);
@@ -61,12 +61,12 @@ bool ScenarioCondition::parse(const std::string& line) {
 }
 
 bool ScenarioCondition::holds(const std::string& answer) const {
-    const std::string trimmed = trim(answer);
+    const std::string_view trimmed = trim(answer);
     if (op == Operator::Equal)
         return trimmed == value;
     if (op == Operator::NotEqual)
         return trimmed != value;
-    const double left = CommandArgs::toDouble(trimmed);
+    const double left = CommandArgs::toDouble(std::string(trimmed));
     const double right = CommandArgs::toDouble(value);
     switch (op) {
     case Operator::GreaterEqual:

@@ -4,24 +4,27 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class ScenarioCondition {
 public:
     // Splits a trimmed line that begins with "?". False when the line has no
-    // second "?", no operator or no ":" after the second "?".
-    bool parse(const std::string& line);
+    // second "?", no operator or no ":" after the second "?". The branches
+    // are views into the line, which must outlive them: a chain of
+    // conditions is followed in place, never copied level by level.
+    bool parse(std::string_view line);
 
     // True when the query's answer satisfies the condition. The answer is
     // trimmed of blanks and line feeds; "=" and "!=" compare texts exactly,
     // the others compare the leading numbers of both texts.
     bool holds(const std::string& answer) const;
     // The branch to go on with for that answer.
-    const std::string& branchFor(const std::string& answer) const {
+    std::string_view branchFor(const std::string& answer) const {
         return holds(answer) ? first : second;
     }
 
     // Removes blanks and line feeds at both ends.
-    static std::string trim(const std::string& text);
+    static std::string_view trim(std::string_view text);
 
     // The operators in the order they are searched for: the first one of this
     // list that occurs anywhere in the condition is used, at its first
@@ -32,7 +35,7 @@ public:
     Operator op = Operator::Equal;
     // Taken as written after the operator, blanks included.
     std::string value;
-    std::string first;
+    std::string_view first;
     // Everything after the first ":" (it may hold further ":").
-    std::string second;
+    std::string_view second;
 };

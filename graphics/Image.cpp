@@ -10,6 +10,7 @@
 
 #include "engine/LogMessage.h"
 #include "graphics/ImageDecoders.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ int Image::load(const std::string& name, int flip) {
     pixels.clear();
     pixels.shrink_to_fit();
 
-    std::FILE* file = std::fopen(name.c_str(), "rb");
+    std::FILE* file = platform::openRegularFile(name, true);
     if (!file) {
         logMessage("Can't open image file %s.", name.c_str());
         fileName = name;
@@ -174,7 +175,7 @@ bool sizeAllowed(const char* format, const std::string& fileName, long long w, l
 }
 
 bool readFile(const std::string& fileName, std::vector<unsigned char>& bytes) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"),
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::openRegularFile(fileName, true),
                                                          &std::fclose);
     if (!file)
         return false;

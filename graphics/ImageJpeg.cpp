@@ -13,6 +13,7 @@
 
 #include "engine/LogMessage.h"
 #include "graphics/ImageDecoders.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ bool decode(jpeg_decompress_struct* info, JpegError* error, std::FILE* file, Pix
 PixelBlock readJPEG(const std::string& fileName, int& width, int& height, int& components,
                     int flip) {
     width = height = components = 0;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"),
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::openRegularFile(fileName, true),
                                                          &std::fclose);
     if (!file) {
         logMessage("Can't open JPEG file %s.", fileName.c_str());

@@ -9,6 +9,7 @@
 
 #include "engine/LogMessage.h"
 #include "graphics/ImageDecoders.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ bool decode(png_structp png, png_infop info, std::FILE* file, PixelBlock* pixels
 PixelBlock readPNG(const std::string& fileName, int& width, int& height, int& components,
                    int flip) {
     width = height = components = 0;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"),
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::openRegularFile(fileName, true),
                                                          &std::fclose);
     if (!file) {
         logMessage("Can't open PNG file %s.", fileName.c_str());

@@ -7,9 +7,11 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "engine/LogMessage.h"
+#include "engine/RealToInt.h"
 #include "graphics/TextBitmap.h"
 
 namespace {
@@ -53,7 +55,7 @@ LabelFont::~LabelFont() = default;
 
 int LabelFont::pixelSize(float points) {
     // GDI's logical height: -(LOGPIXELSY * size / 72), truncated toward zero.
-    const int height = int(96 * points * -0.013888889);
+    const int height = truncToInt(96 * points * -0.013888889);
     return std::max(1, std::abs(height));
 }
 
@@ -65,9 +67,21 @@ void LabelFont::init() {
     setFont(family, size, style, 1);
 }
 
+float LabelFont::boundSize(float points, float current) {
+    if (std::isnan(points)) {
+        logMessage("Font size %g is not a number; the size stays %g.", double(points),
+                   double(current));
+        return current;
+    }
+    const float bounded = std::clamp(points, MinSize, MaxSize);
+    if (bounded != points)
+        logMessage("Font size %g is out of range; %g is used.", double(points), double(bounded));
+    return bounded;
+}
+
 void LabelFont::setFont(const std::string& name, float points, int styleBits, int force) {
     family = replaceAll(name, '_', ' ');
-    size = points;
+    size = boundSize(points, size);
     style = styleBits;
     if (!font && !force)
         return;

@@ -28,9 +28,18 @@ public:
     void init();
     bool isInitialised() const { return font != nullptr; }
 
-    // "_" in the family reads as a blank. The font is made again at once when
-    // it was made before or force is set, else at first use. A family the
-    // system lacks is reported and replaced by the face Qt falls back to.
+    // Sizes a screen can show, in points. A larger glyph bitmap costs memory
+    // by the gigabyte and the rasteriser fails on it.
+    static constexpr float MinSize = 1.0f;
+    static constexpr float MaxSize = 500.0f;
+    // The size held between MinSize and MaxSize; a size that is not a number
+    // keeps the current one. Either is reported.
+    static float boundSize(float points, float current);
+
+    // "_" in the family reads as a blank. The size is bounded (boundSize).
+    // The font is made again at once when it was made before or force is
+    // set, else at first use. A family the system lacks is reported and
+    // replaced by the face Qt falls back to.
     void setFont(const std::string& family, float size, int style, int force = 0);
 
     // "%s %g %i": family token, size, style.

@@ -87,12 +87,22 @@ TextBitmap::TextBitmap(const QFont& font, const std::string& text, int align, bo
         textWidth = std::min(textWidth, width);
         textHeight = std::min(textHeight, height);
     }
-    if (width <= 0 || height <= 0) {
+    // Beyond these a label is no label (a huge font or an endless text): it
+    // would take gigabytes, and the image below would fail or crawl.
+    constexpr long long maxSide = 32768;
+    constexpr long long maxPixels = 1LL << 25;
+    if (width <= 0 || height <= 0 || width > maxSide || height > maxSide ||
+        static_cast<long long>(width) * height > maxPixels) {
         width = height = 0;
         return;
     }
 
     QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) {
+        // Too large to allocate: nothing is drawn rather than rows read from nowhere.
+        width = height = 0;
+        return;
+    }
     image.fill(Qt::black);
     {
         QPainter painter(&image);

@@ -103,6 +103,13 @@ int DsAstrBody::readDefinition(DataFile& file) {
             std::string type, childName;
             nextToken(file, type);
             nextToken(file, childName);
+            if (nestingDepth() + 1 >= MaxNestingDepth) {
+                // Reading, drawing and freeing recurse through the tree.
+                logMessage("Child %s of %s is nested more than %d deep; its block is skipped.",
+                           childName.c_str(), name_.c_str(), MaxNestingDepth);
+                skipBlock(file);
+                continue;
+            }
             std::unique_ptr<DsAstrBody> child = makeBody(type, childName, this, system_);
             if (!child) {
                 logMessage("Undefined astr body type %s for %s.", type.c_str(), name_.c_str());
@@ -117,6 +124,13 @@ int DsAstrBody::readDefinition(DataFile& file) {
     }
     takeHomePlace();
     return 1;
+}
+
+int DsAstrBody::nestingDepth() const {
+    int depth = 0;
+    for (const DsAstrBody* body = parent_; body; body = body->parent_)
+        ++depth;
+    return depth;
 }
 
 void DsAstrBody::readKeyword(const std::string&, DataFile&) {}

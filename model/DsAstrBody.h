@@ -48,8 +48,12 @@ public:
     // many bodies at once).
     void markUnlisted() { listed_ = false; }
     // Reads the body's definition block of the ssystem data file, up to its
-    // "}" (the stream stands after the "Child:" line). Returns 1.
+    // "}" (the stream stands after the "Child:" line). Returns 1. Children
+    // nested MaxNestingDepth deep are skipped with a message.
     virtual int readDefinition(DataFile& file);
+    static constexpr int MaxNestingDepth = 256;
+    // How many bodies this one hangs below (0 for a top-level body).
+    int nestingDepth() const;
     // A definition keyword the base does not know.
     virtual void readKeyword(const std::string& token, DataFile& file);
     // Reads the kind's orbit file; non-zero on success.

@@ -6,6 +6,7 @@
 #include "engine/DateTime.h"
 #include "engine/LogMessage.h"
 #include "engine/Matrix4.h"
+#include "engine/RealToInt.h"
 #include "model/ModelFile.h"
 #include "model/OrbitMath.h"
 
@@ -39,6 +40,11 @@ int DsComet::readOrbitData(DataFile& file) {
         }
         if (token == "dustLength:") {
             file.readInt(dustLength_);
+            if (dustLength_ > MaxDustLength) {
+                logMessage("dustLength %d in %s is more than can be drawn; %d is used.",
+                           dustLength_, orbitFile_.c_str(), MaxDustLength);
+                dustLength_ = MaxDustLength;
+            }
             continue;
         }
         if (token == "q:")
@@ -66,7 +72,12 @@ int DsComet::readOrbitData(DataFile& file) {
     const double e = elemEcc_;
     const double q = periDistance_;
     orbitValid_ = false;
-    if (!(e > 0.0) || !(q > 0.0) || !std::isfinite(e) || !std::isfinite(q)) {
+    // The date of perihelion is counted in whole years and months (carried
+    // into the year): beyond a million years either way it means nothing.
+    int periYear = 0;
+    const bool dateValid = realToInt(periYear_, periYear) && std::abs(periYear) <= MaxYears &&
+                           std::abs(periMonth_) <= 12.0 * MaxYears && std::isfinite(periDay_);
+    if (!(e > 0.0) || !(q > 0.0) || !std::isfinite(e) || !std::isfinite(q) || !dateValid) {
         logMessage("Bad comet parameters in %s.", orbitFile_.c_str());
         return 0;
     }
@@ -80,7 +91,7 @@ int DsComet::readOrbitData(DataFile& file) {
         elemAxis_ = 1.0;
         meanMotion_ = (kGaussK / std::sqrt(2.0)) / (std::sqrt(q) * q);
     }
-    periJd_ = dateToJd(int(periYear_), periMonth_, periDay_);
+    periJd_ = dateToJd(periYear, periMonth_, periDay_);
     orbitPoints_.clear();
     orbitPointTimes_.clear();
     takeHomePlace();

@@ -66,6 +66,10 @@ public:
     double getElemIncl() const { return elemIncl_; }
     double getDrawMonth() const { return drawMonth_; }
     int getDustLength() const { return dustLength_; }
+    // Grains a frame can afford: each is an orbit position solved anew.
+    static constexpr int MaxDustLength = 4096;
+    // The span of perihelion dates (in years from year 0) a file may give.
+    static constexpr int MaxYears = 1000000;
     double getCurrentJd() const { return currentJd_; }
     double getPeriRadius() const { return periRadius_; }
     const Quaternion& getOrbitRotation() const { return orbitRotation_; }

@@ -54,6 +54,14 @@ int DsPlanet::readOrbitData(DataFile& file) {
         else if (token == "AxisLon:")
             axisLongitude_ -= 90.0;
     }
+    // Only the Sun stands at its parent's centre: any other body without an
+    // axis read from an empty or cut file that would silently sit there.
+    if (kind_ != Sun && !(semiMajorAxisTerms_[0] > 0.0)) {
+        logMessage("%s : orbit data file %s gives no semi-major axis (empty or cut file).",
+                   name_.c_str(), orbitFile_.c_str());
+        orbitValid_ = false;
+        return 0;
+    }
     // The series and the semi-minor axis need an ellipse (a = 0 is the Sun).
     orbitValid_ = eccentricityTerms_[0] >= 0.0 && eccentricityTerms_[0] < 1.0 &&
                   semiMajorAxisTerms_[0] >= 0.0;

@@ -155,6 +155,10 @@ int Ssystem::readData(const std::string& path) {
                 topBodies_.push_back(std::move(body));
         }
     }
+    if (simModeNames_.empty() || topBodies_.empty())
+        logMessage("Ssystem data file %s is empty or damaged: it defines %d sim modes and %d "
+                   "bodies.",
+                   path.c_str(), int(simModeNames_.size()), int(topBodies_.size()));
     if (simModeIndex_ >= getSimModeCount())
         simModeIndex_ = 0;
     selectedIndex_ = -1;

@@ -1,5 +1,6 @@
 #include "model/TwoLineElements.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -57,6 +58,11 @@ bool parseTwoLineElements(const std::string& line1, const std::string& line2,
     out.argPerigee = number(line2, 35, 8);
     out.meanAnomaly = number(line2, 44, 8);
     out.meanMotion = number(line2, 53, 11);
+    // A field such as "nan" or "1e999" would carry through every position.
+    for (const double field : {out.epochJd, out.meanMotionDot, out.inclination, out.node,
+                               out.eccentricity, out.argPerigee, out.meanAnomaly, out.meanMotion})
+        if (!std::isfinite(field))
+            return false;
     return true;
 }
 

@@ -6,7 +6,10 @@
 namespace platform {
 
 bool utcToSeconds(const CalendarFields& fields, std::int64_t& seconds) {
-    if (fields.year < std::numeric_limits<int>::min() + 1900)
+    // The record counts years from 1900 and months from 0: fields at the
+    // bottom of int's range do not fit it.
+    if (fields.year < std::numeric_limits<int>::min() + 1900 ||
+        fields.month == std::numeric_limits<int>::min())
         return false;
     std::tm record{};
     record.tm_year = fields.year - 1900;

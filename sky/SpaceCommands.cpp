@@ -73,9 +73,10 @@ int Space::execute() {
         for (int s = 0; s < 3; ++s)
             if (style == starsStyleWords[s])
                 found = s;
-        if (found < 0)
-            return 0; // not a style: the line is reported and nothing changes
-        setStarsStyle(found);
+        // Another word changes nothing; the command still succeeds, so the
+        // rest of its line runs.
+        if (found >= 0)
+            setStarsStyle(found);
     } else if (word == "Mway") {
         int on = 0;
         args.readInt(on);

@@ -4,6 +4,7 @@
 
 #include "engine/DataFile.h"
 #include "engine/Quaternion.h"
+#include "engine/RealToInt.h"
 #include "platform/NumericLocale.h"
 #include "sky/StarFileReader.h"
 
@@ -64,7 +65,8 @@ int StarCatalog::loadColorMap(const std::string& path) {
         return 0;
     std::string line;
     file.readLine(line);
-    int count = static_cast<int>(platform::parseDouble(line.c_str()));
+    // The count is clamped to the groups there are (a count that is no number reads as none).
+    int count = truncToInt(platform::parseDouble(line.c_str()));
     if (count > GroupCount)
         count = GroupCount;
     // A file that ends early repeats its last colour line.

@@ -1,12 +1,14 @@
 #include "ui/LabelFontText.h"
 
 #include <QString>
+#include <algorithm>
 #include <cctype>
 
 #include "app/EngineLink.h"
+#include "engine/RealToInt.h"
+#include "graphics/LabelFont.h"
 #include "platform/NumericLocale.h"
 #include "ui/EngineAnswer.h"
-#include "ui/TruncToInt.h"
 
 namespace {
 
@@ -56,7 +58,7 @@ QFont LabelFontText::toFont() const {
     font.setFamily(name);
     const int points = truncToInt(size);
     if (points > 0)
-        font.setPointSize(points);
+        font.setPointSize(std::min(points, int(LabelFont::MaxSize)));
     font.setWeight(style & Bold ? QFont::Bold : QFont::Normal);
     font.setItalic(style & Italic);
     font.setUnderline(style & Underline);
@@ -76,6 +78,8 @@ std::string LabelFontText::fromFont(const QFont& font) {
         style |= Underline;
     if (font.strikeOut())
         style |= StrikeOut;
+    const int points =
+        std::clamp(font.pointSize(), int(LabelFont::MinSize), int(LabelFont::MaxSize));
     return EngineLink::toEngineText(name) +
-           QString::asprintf(" %i %i", font.pointSize(), style).toStdString();
+           QString::asprintf(" %i %i", points, style).toStdString();
 }

@@ -84,7 +84,8 @@ void MediaPlayerPane::setUrl(const QString& file) {
     if (isPictureFile(file)) {
         if (player_)
             player_->stop();
-        picture_ = QPixmap(file);
+        // A named pipe of that name would hang the window in the read.
+        picture_ = QFileInfo(file).isFile() ? QPixmap(file) : QPixmap();
         showPicture();
         pages_->setCurrentWidget(pictureLabel_);
         return;

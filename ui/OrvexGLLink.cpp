@@ -35,6 +35,7 @@ public:
     std::string getStateText() override { return orvex()->getStateText(); }
     std::string getDataDir() override { return orvex()->getDataDir(); }
     std::string getInitStatesFile() override { return orvex()->getInitStatesFile(); }
+    std::string getStartFailure() override { return orvex()->getStartFailure(); }
     std::string getOrbitDir(int kind) override {
         const ListSettings paths = orvex()->getListSettings();
         switch (kind) {

@@ -9,12 +9,12 @@
 #include <utility>
 
 #include "app/EngineLink.h"
+#include "engine/RealToInt.h"
 #include "ui/EngineAnswer.h"
 #include "ui/LabelFontText.h"
 #include "ui/OptionFormWords.h"
 #include "ui/OrvexOptionForm.h"
 #include "ui/QFloatSpinBox.h"
-#include "ui/TruncToInt.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "ui/TruncToInt.h"
+#include "engine/RealToInt.h"
 
 namespace {
 

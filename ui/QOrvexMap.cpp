@@ -8,7 +8,7 @@
 #include <QPixmap>
 
 #include "engine/LogMessage.h"
-#include "ui/TruncToInt.h"
+#include "engine/RealToInt.h"
 
 namespace {
 

@@ -7,7 +7,9 @@
 #include "engine/CommandArgs.h"
 #include "engine/CommandTable.h"
 #include "engine/FrameTimer.h"
+#include "engine/LogMessage.h"
 #include "engine/Main.h"
+#include "engine/RealToInt.h"
 #include "engine/Timer.h"
 #include "graphics/LabelFont.h"
 #include "model/Ssystem.h"
@@ -88,9 +90,11 @@ Console::Console(Main* owner)
 Console::~Console() = default;
 
 float Console::degToDegMin(float degrees) {
+    if (!std::isfinite(degrees))
+        return degrees; // shown as it is, rather than converted into nonsense
     const float sign = degrees < 0.0f ? -1.0f : 1.0f;
     const float a = sign * degrees;
-    float d = float(int(a));
+    float d = std::trunc(a);
     // Hundredths of a degree (the 0.0001 absorbs the representation error of
     // values like 35.69), then whole minutes.
     const int hundredths = int((a - d + 0.0001f) * 100.0f);
@@ -110,13 +114,14 @@ std::string Console::formatCoordinates(double latitude, double longitude) {
 void Console::linePosition(Line line, int h, int width, int height, double posX, double posY,
                            int& x, int& y) {
     switch (line) {
+    // Far-off positions stay defined: they only move the lines off the view.
     case PlaceLine:
-        x = int(int(h * 0.5) + width * posX);
-        y = int(int(height - h * 1.5) - height * posY);
+        x = truncToInt(int(h * 0.5) + width * posX);
+        y = truncToInt(int(height - h * 1.5) - height * posY);
         break;
     case TimeLine:
-        x = int(h * 0.5 + width * posX);
-        y = int(int(height - h * 0.5) - height * posY);
+        x = truncToInt(h * 0.5 + width * posX);
+        y = truncToInt(int(height - h * 0.5) - height * posY);
         break;
     case FpsLine:
         x = int(h * 0.5);
@@ -198,9 +203,17 @@ int Console::execute() {
     case Word::Fps:
         args.readInt(fps_);
         return 1;
-    case Word::Pos:
-        args.readDouble(posX_).readDouble(posY_);
+    case Word::Pos: {
+        double x = 0.0, y = 0.0;
+        args.readDouble(x).readDouble(y);
+        if (!std::isfinite(x) || !std::isfinite(y)) {
+            logMessage("Console.Pos %g %g: the position must be two numbers.", x, y);
+            return 0;
+        }
+        posX_ = x;
+        posY_ = y;
         return 1;
+    }
     case Word::ShowTog:
         show_ = show_ == 0;
         return 1;

@@ -280,3 +280,14 @@ TEST_F(ScenarioEditor, AScenarioThatCannotBeWrittenIsReportedAndStaysModified) {
 }
 
 } // namespace
+
+TEST_F(ScenarioEditor, AStartFileThatCouldNotBeReadIsNamedToTheUserOnce) {
+    form->orvexUpdatedSlot();
+    EXPECT_TRUE(form->warnings.isEmpty());
+    root().startFailure = "./scenarios/options.scn";
+    form->orvexUpdatedSlot();
+    ASSERT_EQ(form->warnings.size(), 1);
+    EXPECT_TRUE(form->warnings[0].contains("./scenarios/options.scn"));
+    form->orvexUpdatedSlot();
+    EXPECT_EQ(form->warnings.size(), 1);
+}

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "engine/DataFile.h"
 #include "support/TestEnv.h"
 
@@ -58,6 +60,22 @@ TEST_F(DataFileTest, MissingFileGivesClosedStreamThatChangesNothing) {
     DataFile closed;
     EXPECT_FALSE(closed.good());
     EXPECT_FALSE(DataFile(dir.file("x"), 7).good()) << "unknown access mode opens nothing";
+}
+
+TEST_F(DataFileTest, OnlyRegularFilesAreOpenedForReading) {
+    // A named pipe would block the open until some program wrote to it.
+    const std::string pipe = dir.file("pipe.def");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::size_t before = openDescriptors();
+    DataFile data;
+    EXPECT_FALSE(data.open(pipe));
+    EXPECT_FALSE(data.open(pipe, DataFile::ReadWrite, 1));
+    EXPECT_FALSE(data.open(dir.path()));
+    EXPECT_EQ(openDescriptors(), before);
+    EXPECT_TRUE(data.open(file("plain.def", "Radius: 1\n")));
+    std::string word;
+    data.readWord(word);
+    EXPECT_EQ(word, "Radius:");
 }
 
 TEST_F(DataFileTest, TextIntegersFollowScanfPercentI) {

@@ -104,8 +104,8 @@ TEST_F(InterpreterTest, TheLastCharacterIsNeverReadAsACommand) {
 TEST_F(InterpreterTest, ResultCodesDecideLoggingAndContinuation) {
     EXPECT_EQ(interp.executeLine("Alpha.Set 1; Beta.Set 2"), 1);
     EXPECT_EQ(b.value, 2.0);
-    // Each command that ran appends the whole line.
-    EXPECT_EQ(interp.getLog(), "Alpha.Set 1; Beta.Set 2\nAlpha.Set 1; Beta.Set 2");
+    // A line that ran is logged once, however many of its commands ran.
+    EXPECT_EQ(interp.getLog(), "Alpha.Set 1; Beta.Set 2");
 
     interp.clearLog();
     EXPECT_EQ(interp.executeLine("Alpha.Quiet; Beta.Set 4"), 1);
@@ -127,6 +127,16 @@ TEST_F(InterpreterTest, ResultCodesDecideLoggingAndContinuation) {
     EXPECT_EQ(interp.executeLine("Beta.Set 5; Gamma.Set 1"), 0);
     EXPECT_EQ(b.value, 5.0);
     EXPECT_EQ(interp.getLog(), "Beta.Set 5; Gamma.Set 1");
+}
+
+TEST_F(InterpreterTest, ALongLineOfManyCommandsIsLoggedOnce) {
+    // Logged once per command, the log grew with the square of the line.
+    std::string line;
+    for (int i = 0; i < 2000; ++i)
+        line += "Beta.Set 3;";
+    EXPECT_EQ(interp.executeLine(line), 1);
+    EXPECT_EQ(b.value, 3.0);
+    EXPECT_EQ(interp.getLog(), line);
 }
 
 TEST_F(InterpreterTest, LogEntriesAreSeparatedByOneLineFeed) {
@@ -152,8 +162,7 @@ TEST_F(InterpreterTest, NestedRunsKeepTheOuterCommandsArguments) {
     EXPECT_EQ(b.value, 7.0);
     EXPECT_EQ(a.after, 42.0);
     EXPECT_EQ(a.value, 8.0); // the command behind the nested run still ran
-    EXPECT_EQ(interp.getLog(), "Beta.Set 7\nAlpha.Run Beta.Set 7; 42; Alpha.Set 8\n"
-                               "Alpha.Run Beta.Set 7; 42; Alpha.Set 8");
+    EXPECT_EQ(interp.getLog(), "Beta.Set 7\nAlpha.Run Beta.Set 7; 42; Alpha.Set 8");
     EXPECT_EQ(interp.classWord, "");
 
     // A failing inner line fails the outer command, which stops the outer line.

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdio>
+
 #include "CommandProbe.h"
 
 #include "engine/KeyMap.h"
@@ -150,6 +154,35 @@ TEST_F(MainScenarioTest, ConditionLinesChooseABranch) {
     EXPECT_EQ(root.processScenarioLine("?Probe.Value>1?Orvex.FPS 1"), 0);
     EXPECT_EQ(root.getFps(), 15.0);
     EXPECT_EQ(root.processScenarioLine("?Probe.Value>1?Nobody.X:"), 0);
+}
+
+TEST_F(MainScenarioTest, ALongChainOfConditionsRunsInPlace) {
+    // Each level used to recurse and copy the rest of the line: this chain
+    // overflowed the stack after gigabytes of copies.
+    std::string chain;
+    for (int i = 0; i < 20000; ++i)
+        chain += "?Orvex.FPS<0?x:";
+    EXPECT_EQ(root.processScenarioLine(chain + "Probe.Set 7"), 1);
+    EXPECT_EQ(probe.value, 7.0);
+    // A failing command at the chain's end fails the line.
+    EXPECT_EQ(root.processScenarioLine(chain + "Nobody.X"), 0);
+    // A chosen branch holding ".scn" is a file name as a whole, wherever the
+    // mark stands in it.
+    log.clear();
+    EXPECT_EQ(root.processScenarioLine(chain + "end.scn \n"), 0);
+    EXPECT_TRUE(log.contains("Could not open scenario file ?Orvex.FPS<0?x:?Orvex.FPS<0?x:"));
+    EXPECT_EQ(root.processScenarioLine("?Orvex.FPS>0?a.scn:" + chain + "Probe.Set 9"), 0);
+    EXPECT_EQ(root.processScenarioLine("?Orvex.FPS<0?a.scn:" + chain + "Probe.Set 9"), 1);
+    EXPECT_EQ(probe.value, 9.0);
+}
+
+TEST_F(MainScenarioTest, ANamedPipeIsNoScenarioFile) {
+    root.writeDataFile("pipe.scn", "");
+    const std::string pipe = root.getDataDir() + "/pipe.scn";
+    std::remove(pipe.c_str());
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(root.processScenarioLine("Orvex.LoadScenario pipe.scn"), 0);
+    EXPECT_TRUE(log.contains("Could not open scenario file pipe.scn"));
 }
 
 TEST_F(MainScenarioTest, ConditionBranchesOpenScenarioFiles) {

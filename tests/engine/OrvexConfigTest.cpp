@@ -95,15 +95,40 @@ TEST_F(OrvexConfig, EveryListAndDirectoryKeywordReplacesItsPath) {
     EXPECT_EQ(paths.aSatelliteList, "asl");
 }
 
-TEST_F(OrvexConfig, StartUpFileKeywordsAreKeptForLaterUse) {
-    configure("InitStates: ./start.scn Options: ./mine.scn\nScenarioDir: ./scenarios\n");
-    EXPECT_EQ(root.getInitStatesFile(), "./start.scn");
-    EXPECT_EQ(root.getOptionsFile(), "./mine.scn");
-    EXPECT_EQ(root.getScenarioDir(), "./scenarios");
-    // The options saved by default go to the configured file, in the
-    // scenario directory (relative to the data directory).
-    ASSERT_EQ(root.processScenarioLine("Orvex.SaveOptions Default"), 1);
-    EXPECT_NE(data.read("scenarios/mine.scn").find("Orvex.FPS 30"), std::string::npos);
+TEST_F(OrvexConfig, ConfiguredStartFilesAreReadAtStartAndSavedToAlike) {
+    // Paths of the configuration are data-directory paths; the files read
+    // at start are the ones saved later.
+    data.write("scenarios/my.scn", "Orvex.FPS 12\n");
+    data.write("scenarios/start.scn", "Timer.Speed 7\n");
+    configure("InitStates: ./scenarios/start.scn Options: ./scenarios/my.scn\n");
+    EXPECT_EQ(root.getInitStatesFile(), "./scenarios/start.scn");
+    EXPECT_EQ(root.getOptionsFile(), "./scenarios/my.scn");
+    EXPECT_EQ(root.getFps(), 12.0);
+    EXPECT_EQ(root.getCommandValue("Timer.Speed"), " 7");
+    ASSERT_EQ(root.processScenarioLine("Orvex.FPS 20; Orvex.SaveOptions Default"), 1);
+    EXPECT_NE(data.read("scenarios/my.scn").find("Orvex.FPS 20"), std::string::npos);
+    EXPECT_EQ(data.read("scenarios/options.scn").find("Orvex.FPS 20"), std::string::npos);
+}
+
+TEST_F(OrvexConfig, AScenarioDirectoryHoldsNamedScenariosAndKeepsTheStartFiles) {
+    configure("ScenarioDir: ./scenarios/\n");
+    EXPECT_TRUE(root.isConfigured()); // ./scenarios/init.scn, not ./scenarios/scenarios/init.scn
+    EXPECT_EQ(root.getScenarioDir(), "./scenarios/");
+    ASSERT_EQ(root.processScenarioLine("Orvex.FPS 25; Orvex.SaveOptions Default"), 1);
+    EXPECT_NE(data.read("scenarios/options.scn").find("Orvex.FPS 25"), std::string::npos);
+    // Other names are the scenario directory's.
+    ASSERT_EQ(root.saveStateFile("saved.scn"), 1);
+    EXPECT_NE(data.read("scenarios/saved.scn").find("Timer."), std::string::npos);
+    EXPECT_EQ(root.processScenarioLine("Orvex.LoadScenario fade.scn"), 1);
+    EXPECT_EQ(root.processScenarioLine("Orvex.LoadOptions Default"), 1);
+}
+
+TEST_F(OrvexConfig, AnEmptyOrDamagedConfigurationIsReported) {
+    LogCapture log;
+    configure("\x01\x02 garbage\n");
+    EXPECT_TRUE(root.isConfigured());
+    EXPECT_TRUE(log.contains("Config file ./data/config.def names no data files: it is empty or "
+                             "damaged."));
 }
 
 TEST_F(OrvexConfig, OtherWordsAreSkippedOneByOne) {
@@ -184,4 +209,40 @@ TEST_F(OrvexConfig, AMissingConfigurationFileConstructsNothing) {
     EXPECT_FALSE(root.isConfigured());
     EXPECT_EQ(root.getTimer(), nullptr);
     EXPECT_EQ(registry(), std::vector<std::string>{"Orvex"});
+}
+
+TEST_F(OrvexConfig, TheStartFileThatCouldNotBeReadIsKeptForTheWindow) {
+    std::filesystem::remove(data.path() + "/scenarios/options.scn");
+    configure("Ssystem: ./data/ssystem.def\n");
+    EXPECT_FALSE(root.isConfigured());
+    EXPECT_EQ(root.getStartFailure(), "./scenarios/options.scn");
+
+    Orvex second;
+    std::filesystem::remove(data.path() + "/data/config.def");
+    data.write("scenarios/options.scn", "Orvex.FPS 30\n");
+    second.setDataDir(data.path());
+    second.Main::init();
+    EXPECT_FALSE(second.isConfigured());
+    EXPECT_EQ(second.getStartFailure(), "./data/config.def");
+}
+
+TEST_F(OrvexConfig, TheKeptCrashInputsRunHarmlessly) {
+    // Lines that once crashed, hung or ate gigabytes, kept for the fuzzing
+    // harnesses; each runs or is refused, and the engine stays sound.
+    configure("Ssystem: ./data/ssystem.def\n");
+    ASSERT_TRUE(root.isConfigured());
+    LogCapture log;
+    const std::filesystem::path dir = orvextest::dataPath("fuzz-regressions/scenario");
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        const std::string relative = "scenarios/" + entry.path().filename().string();
+        std::filesystem::copy_file(entry.path(), data.path() + "/" + relative);
+        root.processScenarioLine("Orvex.RunScenario " + relative);
+        ++files;
+    }
+    EXPECT_GE(files, 7);
+    EXPECT_EQ(root.getCommandValue("Console.TextFont"), "DejaVu_Sans 500 0");
+    EXPECT_EQ(root.getCommandValue("Console.Pos"), " 0 0");
+    EXPECT_EQ(root.getCommandValue("Space.Mway"), " 0");
+    EXPECT_EQ(root.processScenarioLine("Orvex.FPS 30"), 1);
 }

@@ -141,6 +141,10 @@ TEST_F(TimerTest, ClampsExceptForUtcFieldSets) {
     EXPECT_TRUE(std::isfinite(time()));
     run("Timer.RefTimeText -2147483648 -2147483648 1 1 1 1");
     EXPECT_TRUE(std::isfinite(time()));
+    // A month at the bottom of int's range, in a year the system calendar knows.
+    run("Timer.TimeText 2000 -2147483648 1 0 0 0");
+    EXPECT_TRUE(std::isfinite(time()));
+    EXPECT_LT(time(), DateTime::minTime);
 }
 
 TEST_F(TimerTest, SpeedIsHeldToAYearPerSecond) {

@@ -3,6 +3,8 @@
 
 #include <QFont>
 
+#include <cmath>
+
 #include "engine/LogMessage.h"
 #include "graphics/LabelFont.h"
 #include "graphics/TextBitmap.h"
@@ -54,6 +56,27 @@ TEST(LabelFontTest, SizesArePixelsAtNinetySixDpi) {
     EXPECT_GT(large.getTextWidth("Jupiter"), small.getTextWidth("Jupiter") * 3 / 2);
     EXPECT_GE(large.getTextHeight("Jupiter"), 24);
     EXPECT_TRUE(large.isInitialised());
+}
+
+TEST(LabelFontTest, SizesStayWithinWhatAScreenShows) {
+    LogCapture log;
+    LabelFont font;
+    font.setFont("DejaVu_Sans", 15000.0f, 0);
+    EXPECT_EQ(font.getFontSpec(), "DejaVu_Sans 500 0");
+    font.setFont("DejaVu_Sans", std::nanf(""), 2);
+    EXPECT_EQ(font.getFontSpec(), "DejaVu_Sans 500 2");
+    font.setFont("DejaVu_Sans", -4.0f, 0);
+    EXPECT_EQ(font.getSize(), LabelFont::MinSize);
+    EXPECT_TRUE(log.contains("Font size 15000 is out of range; 500 is used."));
+    EXPECT_EQ(LabelFont::pixelSize(std::nanf("")), 1);
+    font.setFont("DejaVu_Sans", 500.0f, 0);
+    EXPECT_GT(font.getTextHeight("Sun"), 500);
+
+    // A bitmap too large to allocate is empty, never rows of a null image.
+    QFont huge(QStringLiteral("DejaVu Sans"));
+    huge.setPixelSize(20000);
+    const TextBitmap bitmap(huge, std::string(40, 'W'), 1, false);
+    EXPECT_TRUE(bitmap.isEmpty());
 }
 
 TEST(LabelFontTest, TheConfiguredDefaultFamilyReachesFontsMadeLater) {

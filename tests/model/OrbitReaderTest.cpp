@@ -9,6 +9,7 @@
 #include "model/DsComet.h"
 #include "model/DsPlanet.h"
 #include "model/OrbitMath.h"
+#include "support/TestEnv.h"
 
 namespace {
 
@@ -70,6 +71,23 @@ TEST(DsPlanet, AxisKeywords) {
     b.loadOrbitFile(writeFile(dir, "b.orb", "AxisAngle: -23.5\n"));
     EXPECT_DOUBLE_EQ(a.getAxisLatitude(), b.getAxisLatitude());
     EXPECT_DOUBLE_EQ(a.getAxisLongitude(), 0.0);
+}
+
+TEST(DsPlanet, AnEmptyOrCutFileIsNamedInsteadOfPuttingTheBodyAtTheSun) {
+    for (const char* name : {"empty.orb", "cut.orb"}) {
+        LogCapture log;
+        const std::string path = orvextest::dataPath("fuzz-regressions/planet-orbit/") + name;
+        DsPlanet earth("Earth", nullptr, nullptr, DsAstrBody::Earth);
+        EXPECT_EQ(earth.loadOrbitFile(path), 0) << name;
+        EXPECT_TRUE(log.contains("Earth : orbit data file " + path +
+                                 " gives no semi-major axis (empty or cut file)."))
+            << name;
+    }
+    // The Sun has no orbit: its axis of 0 is no fault.
+    LogCapture log;
+    DsPlanet sun("Sun", nullptr, nullptr, DsAstrBody::Sun);
+    EXPECT_EQ(sun.loadOrbitFile(orvextest::dataPath("fuzz-regressions/planet-orbit/empty.orb")), 1);
+    EXPECT_TRUE(log.messages().empty());
 }
 
 TEST(DsPlanet, CircleAndTheEarthsReflection) {
@@ -203,6 +221,22 @@ TEST(DsComet, DerivedAxisAndMeanMotion) {
     DsComet bad("Bad", nullptr, nullptr);
     EXPECT_EQ(bad.loadOrbitFile(writeFile(dir, "bad.orb", "q: 1\n")), 0);
     EXPECT_TRUE(log.contains("Bad comet parameters in"));
+}
+
+TEST(DsComet, DatesAndDustBeyondReasonAreRefusedOrBounded) {
+    LogCapture log;
+    const std::string dir = orvextest::dataPath("fuzz-regressions/comet-orbit/");
+    for (const char* file : {"perihelion-year-11e9.orb", "perihelion-month-nan.orb"}) {
+        DsComet comet("C", nullptr, nullptr);
+        EXPECT_EQ(comet.loadOrbitFile(dir + file), 0) << file;
+    }
+    EXPECT_TRUE(log.contains("Bad comet parameters in"));
+
+    // Two thousand million grains, each an orbit position, held the frame loop.
+    DsComet dusty("D", nullptr, nullptr);
+    EXPECT_EQ(dusty.loadOrbitFile(dir + "dust-length-2e9.orb"), 1);
+    EXPECT_EQ(dusty.getDustLength(), DsComet::MaxDustLength);
+    EXPECT_TRUE(log.contains("dustLength 2000000000 in"));
 }
 
 TEST(DsComet, PerihelionDateIsExactOnTheCalendar) {

@@ -188,3 +188,33 @@ TEST(Ssystem, RegistersItsClassWordWithTheRoot) {
         found = found || root.interp.getClassName(i) == "Ssystem";
     EXPECT_TRUE(found);
 }
+
+TEST(Ssystem, DeepNestingIsCutWithAMessage) {
+    LogCapture log;
+    // Sixty thousand nested blocks overflowed the stack of the reader.
+    orvextest::TempDir dir;
+    std::string text = "DefineSimMode: A 1 1 1 1\nChild: Sun Sun\n";
+    for (int i = 0; i < 60000; ++i)
+        text += "Child: Satellite S\n";
+    text += std::string(60001, '}');
+    std::ofstream(dir.file("deep.def")) << text;
+    Ssystem system(nullptr);
+    EXPECT_EQ(system.readData(dir.file("deep.def")), 1);
+    EXPECT_EQ(int(system.getAllBodies().size()), DsAstrBody::MaxNestingDepth);
+    EXPECT_TRUE(log.contains("is nested more than 256 deep; its block is skipped."));
+
+    Ssystem small(nullptr);
+    EXPECT_EQ(
+        small.readData(orvextest::dataPath("fuzz-regressions/ssystem/nested-children-300.def")), 1);
+    EXPECT_EQ(int(small.getAllBodies().size()), DsAstrBody::MaxNestingDepth);
+}
+
+TEST(Ssystem, EmptyOrDamagedDataFilesAreNamedInTheLog) {
+    for (const char* name : {"empty.def", "garbage.def"}) {
+        LogCapture log;
+        Ssystem system(nullptr);
+        const std::string path = orvextest::dataPath("fuzz-regressions/ssystem/") + name;
+        EXPECT_EQ(system.readData(path), 1);
+        EXPECT_TRUE(log.contains("Ssystem data file " + path + " is empty or damaged")) << name;
+    }
+}

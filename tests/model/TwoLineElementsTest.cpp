@@ -68,6 +68,17 @@ TEST(TwoLineElementsTest, ColumnsOfBothLines) {
     EXPECT_FALSE(parseTwoLineElements("", issLine2, set));
 }
 
+TEST(TwoLineElementsTest, SetsWithFieldsThatAreNoNumbersAreRefused) {
+    TwoLineElements set;
+    DataFile file;
+    ASSERT_TRUE(file.open(orvextest::dataPath("fuzz-regressions/tle/inclination-nan.tle")));
+    EXPECT_FALSE(findTwoLineElements(file, "ISS_(ZARYA)", set));
+    std::string line1 = issLine1;
+    line1.replace(20, 14, "inf           ");
+    EXPECT_FALSE(parseTwoLineElements(line1, issLine2, set));
+    EXPECT_TRUE(parseTwoLineElements(issLine1, issLine2, set));
+}
+
 TEST(TwoLineElementsTest, EpochYearsSpanTheCenturies) {
     EXPECT_DOUBLE_EQ(elementEpochJd(6, 1.5), 2453737.0);
     EXPECT_DOUBLE_EQ(elementEpochJd(0, 1.0), 2451544.5);

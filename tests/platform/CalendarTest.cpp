@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/Calendar.h"
 #include "support/TimeZoneGuard.h"
 
@@ -44,6 +46,10 @@ TEST(Calendar, FieldsOutOfRangeAreNormalised) {
     EXPECT_EQ(seconds(fields(2000, 3, 0, 0, 0, 0)), seconds(fields(2000, 2, 29, 0, 0, 0)));
     EXPECT_EQ(seconds(fields(1999, 12, 31, 24, 0, 0)), seconds(fields(2000, 1, 1, 0, 0, 0)));
     EXPECT_EQ(seconds(fields(1970, 1, 1, 0, 0, -1)), -1);
+    // Months are counted from 0 in the system's record: the lowest int has no place there.
+    std::int64_t out = 0;
+    EXPECT_FALSE(
+        platform::utcToSeconds(fields(2000, std::numeric_limits<int>::min(), 1, 0, 0, 0), out));
 }
 
 TEST(Calendar, ProlepticGregorianAcrossTheYears) {

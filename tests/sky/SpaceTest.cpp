@@ -108,9 +108,10 @@ TEST_F(SpaceTest, SwitchesAndStyleCycles) {
     EXPECT_EQ(space.getCatalog().getPointSprites(), 0);
     EXPECT_EQ(run("Space.StarsStyle PointSprites"), 1);
     EXPECT_EQ(space.getCatalog().getPointSprites(), 1);
-    // An unknown style word is reported and changes nothing.
-    EXPECT_EQ(run("Space.StarsStyle Sparkles"), 0);
+    // An unknown style word changes nothing and succeeds: the rest of its line runs.
+    EXPECT_EQ(run("Space.StarsStyle Sparkles;Space.Mway 0"), 1);
     EXPECT_EQ(value("StarsStyle"), "PointSprites");
+    EXPECT_EQ(value("Mway"), " 0");
 }
 
 TEST_F(SpaceTest, MilkyWayStyleWordsNumbersAndCycles) {

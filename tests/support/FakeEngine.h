@@ -45,6 +45,7 @@ public:
     std::string getStateText() override { return stateText; }
     std::string getDataDir() override { return dataDir; }
     std::string getInitStatesFile() override { return initStatesFile; }
+    std::string getStartFailure() override { return startFailure; }
     std::string getOrbitDir(int kind) override {
         static const char* const dirs[] = {"./data/orbits/comets/", "./data/orbits/asteroids/",
                                            "./data/orbits/spacecrafts/",
@@ -110,6 +111,7 @@ public:
     std::string stateText;
     std::string dataDir = ".";
     std::string initStatesFile = "./scenarios/init.scn";
+    std::string startFailure;
 };
 
 class FakeEngine : public EngineLink {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
 #include <string>
 
 #include "ViewWorld.h"
@@ -116,6 +118,9 @@ TEST(ConsoleDegrees, WholeMinutesAndNeverANegativeNumber) {
     // 0.9999 of a degree or more is the next whole degree, not 60 minutes.
     EXPECT_EQ(Console::formatCoordinates(10.99995, -179.99995), " N:11.00 W:180.00");
     EXPECT_EQ(Console::formatCoordinates(10.9998, 0.5), " N:10.59 E:0.30");
+    // A place read as "nan" or beyond float shows as it is.
+    EXPECT_TRUE(std::isnan(Console::degToDegMin(std::nanf(""))));
+    EXPECT_EQ(Console::degToDegMin(3e9f), 3e9f);
 }
 
 TEST_F(ConsoleTest, ColorAnimationTakesAtLeastOneFrame) {
@@ -180,4 +185,24 @@ TEST(ConsoleLayout, LinesStandFromTheBottomLeftAndMoveByPos) {
     Console::linePosition(Console::FpsLine, 20, 640, 480, 0.5, 0.5, x, y);
     EXPECT_EQ(x, 10);
     EXPECT_EQ(y, 30);
+}
+
+TEST_F(ConsoleTest, PositionsAndFontSizesThatAreNoUsableNumbersAreRefusedOrBounded) {
+    run("Console.Pos 0.5 0.25");
+    EXPECT_EQ(run("Console.Pos nan nan"), 0);
+    EXPECT_EQ(run("Console.Pos inf 0"), 0);
+    EXPECT_EQ(value("Pos"), " 0.5 0.25");
+    EXPECT_TRUE(world.log.contains("Console.Pos nan nan"));
+    // Far-off positions only move the lines off the view.
+    int x = 0, y = 0;
+    Console::linePosition(Console::PlaceLine, 20, 640, 480, 1e300, -1e300, x, y);
+    EXPECT_EQ(x, INT_MAX);
+    EXPECT_EQ(y, INT_MAX);
+
+    // A size no screen shows crashed the first frame, and every start once saved.
+    EXPECT_EQ(run("Console.TextFont DejaVu_Sans 15000 0"), 1);
+    EXPECT_EQ(value("TextFont"), "DejaVu_Sans 500 0");
+    EXPECT_EQ(run("Console.TextFont DejaVu_Sans nan 1"), 1);
+    EXPECT_EQ(value("TextFont"), "DejaVu_Sans 500 1");
+    EXPECT_TRUE(world.log.contains("Font size nan is not a number"));
 }

@@ -1,0 +1,19 @@
+// Opening files for reading only when they are regular files. A named pipe
+// in place of a data file would block the open (and then every read) until
+// some other program writes to it; a directory or a device reads nothing
+// useful. Such paths are refused without waiting.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace platform {
+
+// fopen for reading ("r" or "rb"): null when the path does not open or is
+// not a regular file.
+std::FILE* openRegularFile(const std::string& path, bool binary);
+
+// True when the path names a regular file (symbolic links followed).
+bool isRegularFile(const std::string& path);
+
+} // namespace platform
