@@ -66,30 +66,40 @@ DataFile::DataFile(const std::string& path, int accessMode, int binary, int byte
     open(path, accessMode, binary, byteOrder);
 }
 
-DataFile::~DataFile() = default;
+DataFile::~DataFile() {
+    close();
+}
 
 bool DataFile::open(const std::string& path, int accessMode, int binary, int byteOrder) {
     close();
     binary_ = binary;
     setByteOrder(byteOrder);
-    const char* mode = nullptr;
     switch (accessMode) {
     case Read:
     case ReadWrite: // only ever read through; "rw" is no valid fopen mode
-        mode = binary ? "rb" : "r";
-        break;
+        handle_.reset(std::fopen(path.c_str(), binary ? "rb" : "r"));
+        return handle_ != nullptr;
     case Write:
-        mode = binary ? "wb" : "w";
-        break;
+        writer_ = std::make_unique<platform::AtomicFile>(path);
+        if (!writer_->open()) {
+            writer_.reset();
+            return false;
+        }
+        handle_ =
+            std::unique_ptr<std::FILE, DataFileCloser>(writer_->stream(), DataFileCloser{false});
+        return true;
     default:
         return false;
     }
-    handle_.reset(std::fopen(path.c_str(), mode));
-    return handle_ != nullptr;
 }
 
-void DataFile::close() {
+bool DataFile::close() {
     handle_.reset();
+    if (!writer_)
+        return true;
+    const bool written = writer_->commit();
+    writer_.reset();
+    return written;
 }
 
 bool DataFile::good() const {

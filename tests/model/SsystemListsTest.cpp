@@ -13,6 +13,7 @@
 #include "engine/LogMessage.h"
 #include "model/DsAstrBody.h"
 #include "platform/CurrentDirGuard.h"
+#include "support/ChildProcess.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -267,6 +268,35 @@ TEST_F(SsystemListsTest, FailuresKeepBodiesAndFiles) {
     EXPECT_FALSE(system.saveCometList("./data/comets.dcl"));
     EXPECT_TRUE(log.contains("Could not change to the data directory"));
     EXPECT_EQ(read("data/comets.dcl"), head + "Halley \n");
+}
+
+// A full disk fails only when the buffered text is flushed, after the last
+// entry: the save fails with its message and the old list stays whole.
+TEST_F(SsystemListsTest, AFullDiskKeepsTheOldList) {
+    const std::string comets = head + "Halley \nEncke \n";
+    write("data/comets.dcl", comets);
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    const std::string places = head + "Earth Greenwich 51.4769 -0.0005 \n";
+    write("data/places.dpl", places);
+    const long fullDisk = 20; // bytes: less than the head lines
+    EXPECT_EQ(orvextest::runInChild(
+                  [&] {
+                      return !system.saveCometList("./data/comets.dcl") &&
+                             log.contains("Could not save comet list file.");
+                  },
+                  fullDisk),
+              1);
+    EXPECT_EQ(orvextest::runInChild(
+                  [&] {
+                      return !system.savePlaceList("./data/places.dpl") &&
+                             log.contains("Could not save place list file.");
+                  },
+                  fullDisk),
+              1);
+    EXPECT_EQ(read("data/comets.dcl"), comets);
+    EXPECT_EQ(read("data/places.dpl"), places);
+    EXPECT_EQ(QDir(QString::fromStdString(dir.file("data"))).entryList(QDir::Files).join(' '),
+              "comets.dcl places.dpl ssystem.def");
 }
 
 TEST_F(SsystemListsTest, ListsWithoutTheirParentAreSkipped) {
