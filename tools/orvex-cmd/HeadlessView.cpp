@@ -3,9 +3,12 @@
 #include <dlfcn.h>
 #include <link.h>
 
+#include <QBuffer>
 #include <QGLFramebufferObject>
 #include <QImage>
 #include <cstring>
+
+#include "platform/AtomicFile.h"
 
 namespace {
 
@@ -66,5 +69,9 @@ bool HeadlessView::savePicture(const std::string& path) {
         return false;
     makeCurrent();
     const QImage picture = target->toImage().convertToFormat(QImage::Format_RGB32);
-    return !picture.isNull() && picture.save(QString::fromLocal8Bit(path.c_str()), "PNG");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    return !picture.isNull() && picture.save(&buffer, "PNG") &&
+           platform::writeFileAtomically(path, png.toStdString());
 }
