@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/AtomicFile.h"
 #include "platform/NumericLocale.h"
 
 namespace {
@@ -69,6 +70,9 @@ DataFile::DataFile(const std::string& path, int accessMode, int binary, int byte
 DataFile::~DataFile() {
     close();
 }
+
+DataFile::DataFile(DataFile&&) noexcept = default;
+DataFile& DataFile::operator=(DataFile&&) noexcept = default;
 
 bool DataFile::open(const std::string& path, int accessMode, int binary, int byteOrder) {
     close();

@@ -22,7 +22,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/AtomicFile.h"
+namespace platform {
+class AtomicFile;
+}
 
 // Closes a reading stream; a writing stream belongs to its AtomicFile.
 struct DataFileCloser {
@@ -50,8 +52,8 @@ public:
     explicit DataFile(const std::string& path, int accessMode = Read, int binary = 0,
                       int byteOrder = HostOrder);
     ~DataFile();
-    DataFile(DataFile&&) noexcept = default;
-    DataFile& operator=(DataFile&&) noexcept = default;
+    DataFile(DataFile&&) noexcept;
+    DataFile& operator=(DataFile&&) noexcept;
     DataFile(const DataFile&) = delete;
     DataFile& operator=(const DataFile&) = delete;
 

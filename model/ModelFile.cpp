@@ -1,6 +1,9 @@
 #include "model/ModelFile.h"
 
+#include <algorithm>
+
 #include "engine/DataFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/DirectoryListing.h"
 
 bool nextToken(DataFile& file, std::string& token) {
@@ -39,7 +42,11 @@ void skipBlock(DataFile& file) {
 }
 
 std::vector<std::string> orbitFileNames(const std::string& dir) {
-    return platform::listFiles(dir, "*.*");
+    // A file being written (or left half written by a kill) is no orbit file.
+    std::vector<std::string> names = platform::listFiles(dir, "*.*");
+    names.erase(std::remove_if(names.begin(), names.end(), platform::isAtomicTemporary),
+                names.end());
+    return names;
 }
 
 bool readDeclaredName(const std::string& path, std::string& name) {

@@ -24,23 +24,28 @@ std::string directoryOf(const std::string& path) {
     return parent.empty() ? std::string(".") : parent;
 }
 
-// The process id in a temporary's name of the file called base, or 0 when the
-// name is no such temporary.
-long temporaryOwner(const std::string& name, const std::string& base) {
+// The process id in an AtomicFile temporary's name, or 0 when the name is
+// none; base gets the name of the file it is written for.
+long temporaryOwner(const std::string& name, std::string* base = nullptr) {
     const std::size_t suffix = std::strlen(TempSuffix);
-    if (name.size() <= base.size() + 1 + 7 + suffix || name.compare(0, base.size(), base) != 0 ||
-        name[base.size()] != '.' || name.compare(name.size() - suffix, suffix, TempSuffix) != 0)
+    // ".<pid>-<six letters>.tmp" after a name of at least one character
+    if (name.size() < 1 + 1 + 1 + 1 + 6 + suffix ||
+        name.compare(name.size() - suffix, suffix, TempSuffix) != 0)
         return 0;
-    const std::string middle = name.substr(base.size() + 1, name.size() - base.size() - 1 - suffix);
-    const std::size_t dash = middle.find('-');
-    if (dash == 0 || dash == std::string::npos || middle.size() - dash - 1 != 6)
+    const std::size_t dash = name.size() - suffix - 7;
+    if (name[dash] != '-')
         return 0;
-    long pid = 0;
-    for (std::size_t i = 0; i < dash; ++i) {
-        if (middle[i] < '0' || middle[i] > '9' || pid > 100000000)
-            return 0;
-        pid = pid * 10 + (middle[i] - '0');
+    std::size_t dot = dash;
+    long pid = 0, scale = 1;
+    while (dot > 0 && name[dot - 1] >= '0' && name[dot - 1] <= '9' && scale <= 100000000) {
+        pid += (name[dot - 1] - '0') * scale;
+        scale *= 10;
+        --dot;
     }
+    if (dot == dash || dot < 2 || name[dot - 1] != '.')
+        return 0;
+    if (base)
+        *base = name.substr(0, dot - 1);
     return pid;
 }
 
@@ -54,8 +59,9 @@ void removeStaleTemporaries(const std::string& target) {
     std::error_code error;
     for (fs::directory_iterator it(directoryOf(target), error), end; !error && it != end;
          it.increment(error)) {
-        const long pid = temporaryOwner(it->path().filename().string(), base);
-        if (pid > 0 && pid != static_cast<long>(::getpid()) && !processRuns(pid)) {
+        std::string owner;
+        const long pid = temporaryOwner(it->path().filename().string(), &owner);
+        if (pid > 0 && owner == base && pid != static_cast<long>(::getpid()) && !processRuns(pid)) {
             std::error_code ignored;
             fs::remove(it->path(), ignored);
         }
@@ -81,6 +87,10 @@ void syncDirectory(const std::string& directory) {
 }
 
 } // namespace
+
+bool isAtomicTemporary(const std::string& fileName) {
+    return temporaryOwner(fileName) > 0;
+}
 
 AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {}
 

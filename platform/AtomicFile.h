@@ -49,4 +49,8 @@ private:
 bool writeFileAtomically(const std::string& path, const std::string& bytes,
                          std::string* error = nullptr);
 
+// Whether a file name is that of an AtomicFile temporary (being written, or
+// left by a killed writer), which a directory scan should pass over.
+bool isAtomicTemporary(const std::string& fileName);
+
 } // namespace platform

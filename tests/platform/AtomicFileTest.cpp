@@ -123,4 +123,9 @@ TEST(AtomicFileTest, KeepsTheTemporariesOfRunningWritersAndOtherFiles) {
     EXPECT_FALSE(fs::exists(dead));
     EXPECT_TRUE(fs::exists(dir.file("a.scn.bak")));
     EXPECT_TRUE(fs::exists(dir.file("b.scn.99999999-abcdef.tmp")));
+
+    EXPECT_TRUE(platform::isAtomicTemporary("visual.tle.1234-aB3xYz.tmp"));
+    for (const char* name : {"visual.tle", "a.scn.bak", ".1234-abcdef.tmp", "x.1234-abcde.tmp",
+                             "x.12a4-abcdef.tmp", "x.1234_abcdef.tmp", "x.-abcdef.tmp"})
+        EXPECT_FALSE(platform::isAtomicTemporary(name)) << name;
 }
