@@ -24,5 +24,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" \
     ctest --test-dir build-test -L gl --output-on-failure || status=1
 # The readers of outside data under libFuzzer (a clang build in build-fuzz):
 # every seed and regression input, then a few seconds of fuzzing each.
-./tools/fuzz.sh "${FUZZ_SECONDS:-3}" || status=1
+./tools/fuzz.sh "${FUZZ_SECONDS:-2}" || status=1
 exit $status

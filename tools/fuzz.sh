@@ -13,6 +13,7 @@
 # raw file the reader reads. New coverage goes to build-fuzz/corpus/READER/,
 # a crash input to build-fuzz/crashes/READER/ (copy it to the regressions
 # once the fault is mended). Exit status 1 when any reader failed.
+# FUZZ_BUILD_DIR and FUZZ_JOBS change the build folder and the compile jobs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -70,7 +71,7 @@ case "${1:-}" in
     ;;
 --check) mode=check ;;
 '' | -*)
-    sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 *) seconds=$1 ;;
@@ -78,7 +79,7 @@ esac
 shift
 wanted=" $* "
 
-build=$root/build-fuzz
+build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DORVEX_FUZZ=ON \
