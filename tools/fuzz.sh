@@ -24,6 +24,7 @@ image_bmp image_bmp -
 image_sgi image_sgi -
 image_jpeg image_jpeg -
 image_png image_png -
+texture_image texture_image -
 datafile_le datafile_le -
 datafile_be datafile_be -
 scenario_line scenario_line -

@@ -105,6 +105,8 @@ READERS = {
     "image_sgi": ([], {"rgb": sgi(0, 3), "rgba-rle": sgi(1, 4), "grey-rle": sgi(1, 1)}, []),
     "image_jpeg": (["tests/data/images/*.jpg"], {}, []),
     "image_png": (["tests/data/images/*.png"], {}, []),
+    "texture_image": (["tests/data/images/pil-rgb*", "tests/data/images/pil-grey8.png"],
+                      {"rgb.sgi": sgi(1, 3)}, []),
     "datafile_le": ([], datafile("le"), []),
     "datafile_be": ([], datafile("be"), []),
     "scenario_line": (["tests/data/root/scenarios/*.scn", "share/scenarios/*.scn"],
@@ -156,7 +158,8 @@ READERS = {
     "particles": (["share/effects/*.dfx", "tests/data/view/effects/*.dfx"], {}, []),
 }
 
-BINARY_FORMATS = {"image_bmp", "image_sgi", "image_jpeg", "image_png", "stars_binary",
+BINARY_FORMATS = {"image_bmp", "image_sgi", "image_jpeg", "image_png", "texture_image",
+                  "stars_binary",
                 "stars_hipparcos", "star_catalog", "datafile_le", "datafile_be"}
 
 
