@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the test build (AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test; GL tests run under Xvfb.
+# UndefinedBehaviorSanitizer) and runs every test; GL tests run under Xvfb;
+# then the fuzzing harnesses of the readers (tools/fuzz.sh, a clang build).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./tools/install-deps.sh
@@ -21,4 +22,7 @@ ctest --test-dir build-test -LE gl --output-on-failure -j"$jobs" || status=1
 # that no window hides another's pixels.
 xvfb-run -a -s "-screen 0 1280x1024x24" \
     ctest --test-dir build-test -L gl --output-on-failure || status=1
+# The readers of outside data under libFuzzer (a clang build in build-fuzz):
+# every seed and regression input, then a few seconds of fuzzing each.
+./tools/fuzz.sh "${FUZZ_SECONDS:-2}" || status=1
 exit $status

@@ -5,10 +5,10 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 #include <QXmlStreamReader>
 
+#include "app/AtomicSave.h"
 #include "app/PathBelow.h"
 #include "app/ReadableFile.h"
 #include "engine/LogMessage.h"
@@ -108,11 +108,11 @@ void writeLevel(QDomDocument& doc, QDomElement& parent, const std::vector<Bookma
 }
 
 bool writeBytes(const QString& fileName, const QByteArray& bytes) {
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    QString failure;
+    if (saveAtomically(fileName, bytes, &failure))
         return true;
     logMessage("Bookmarks: cannot write %s: %s\n", local(fileName).constData(),
-               local(file.errorString()).constData());
+               local(failure).constData());
     return false;
 }
 

@@ -1,12 +1,14 @@
 #include "app/ImageOutput.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
+
+#include "app/AtomicSave.h"
 
 namespace ImageOutput {
 
@@ -34,22 +36,15 @@ bool save(const QImage& image, const QString& file, QString* error) {
         *error = QCoreApplication::translate("ImageOutput", "There is no picture to save.");
         return false;
     }
-    QSaveFile target(file);
-    if (!target.open(QIODevice::WriteOnly)) {
-        *error = target.errorString();
-        return false;
-    }
-    QImageWriter writer(&target, format);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     if (!writer.write(image)) {
         *error = writer.errorString();
-        target.cancelWriting();
         return false;
     }
-    if (!target.commit()) {
-        *error = target.errorString();
-        return false;
-    }
-    return true;
+    return saveAtomically(file, bytes, error);
 }
 
 bool print(const QImage& image, QPrinter& printer) {

@@ -3,12 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 #include <filesystem>
 #include <system_error>
 #include <utility>
 
+#include "app/AtomicSave.h"
 #include "app/ReadableFile.h"
 #include "model/ModelFile.h"
 
@@ -60,13 +60,7 @@ bool OrbitFileStore::copyIn(const QString& file, QString& error) const {
         error = source.errorString();
         return false;
     }
-    QSaveFile target(destination(file));
-    if (!target.open(QIODevice::WriteOnly) || target.write(data) != data.size() ||
-        !target.commit()) {
-        error = target.errorString();
-        return false;
-    }
-    return true;
+    return saveAtomically(destination(file), data, &error);
 }
 
 bool OrbitFileStore::remove(const std::string& path, QString& error) {

@@ -5,10 +5,10 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QUrl>
 #include <QUrlQuery>
 
+#include "app/AtomicSave.h"
 #include "app/ReadableFile.h"
 #include "engine/LogMessage.h"
 
@@ -223,10 +223,11 @@ void SatelliteDownload::store(const QString& url, const QByteArray& text) {
         logMessage("Satellite download: %s is empty; not stored.\n", name.constData());
         return;
     }
-    QSaveFile file(QDir(directory_).filePath(storedName(QUrl(url))));
-    if (!file.open(QIODevice::WriteOnly) || file.write(stored) != stored.size() || !file.commit())
-        logMessage("Satellite download: could not write %s (%s).\n",
-                   local(file.fileName()).constData(), local(file.errorString()).constData());
+    const QString fileName = QDir(directory_).filePath(storedName(QUrl(url)));
+    QString failure;
+    if (!saveAtomically(fileName, stored, &failure))
+        logMessage("Satellite download: could not write %s (%s).\n", local(fileName).constData(),
+                   local(failure).constData());
 }
 
 void SatelliteDownload::next() {

@@ -3,8 +3,9 @@
 #include "app/ReadableFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTextCodec>
+
+#include "app/AtomicSave.h"
 
 namespace {
 
@@ -70,11 +71,8 @@ bool ScenarioFile::write(const QString& fileName, const QString& text) {
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
     const QByteArray bytes = codec->fromUnicode(body.constData(), body.size(), &state);
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error_ = file.errorString();
+    if (!saveAtomically(fileName, bytes, &error_))
         return false;
-    }
     codec_ = codec;
     error_.clear();
     return true;

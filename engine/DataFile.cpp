@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/AtomicFile.h"
 #include "platform/NumericLocale.h"
 #include "platform/RegularFile.h"
 
@@ -67,7 +68,12 @@ DataFile::DataFile(const std::string& path, int accessMode, int binary, int byte
     open(path, accessMode, binary, byteOrder);
 }
 
-DataFile::~DataFile() = default;
+DataFile::~DataFile() {
+    close();
+}
+
+DataFile::DataFile(DataFile&&) noexcept = default;
+DataFile& DataFile::operator=(DataFile&&) noexcept = default;
 
 bool DataFile::open(const std::string& path, int accessMode, int binary, int byteOrder) {
     close();
@@ -77,18 +83,28 @@ bool DataFile::open(const std::string& path, int accessMode, int binary, int byt
     case Read:
     case ReadWrite: // only ever read through; "rw" is no valid fopen mode
         handle_.reset(platform::openRegularFile(path, binary != 0));
-        break;
+        return handle_ != nullptr;
     case Write:
-        handle_.reset(std::fopen(path.c_str(), binary ? "wb" : "w"));
-        break;
+        writer_ = std::make_unique<platform::AtomicFile>(path);
+        if (!writer_->open()) {
+            writer_.reset();
+            return false;
+        }
+        handle_ =
+            std::unique_ptr<std::FILE, DataFileCloser>(writer_->stream(), DataFileCloser{false});
+        return true;
     default:
         return false;
     }
-    return handle_ != nullptr;
 }
 
-void DataFile::close() {
+bool DataFile::close() {
     handle_.reset();
+    if (!writer_)
+        return true;
+    const bool written = writer_->commit();
+    writer_.reset();
+    return written;
 }
 
 bool DataFile::good() const {

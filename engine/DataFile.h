@@ -7,7 +7,12 @@
 // NUL-terminated strings and numbers as raw 4- or 8-byte values, byte-swapped
 // when the file's byte order differs from the host's.
 //
-// Failures show only in results: a false open, a stream that is no longer good.
+// A file opened for writing is written whole or not at all: the text goes to a
+// temporary file beside it, which close() flushes, checks, syncs and renames
+// over the file. Only a true close() means the file was written.
+//
+// Failures show only in results: a false open, a stream that is no longer good,
+// a false close.
 // A read that finds nothing (closed stream, end of file) leaves a number as it
 // was and gives an empty word or line, so callers can tell it from data.
 #pragma once
@@ -16,6 +21,19 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+
+namespace platform {
+class AtomicFile;
+}
+
+// Closes a reading stream; a writing stream belongs to its AtomicFile.
+struct DataFileCloser {
+    bool owned = true;
+    void operator()(std::FILE* file) const {
+        if (owned)
+            std::fclose(file);
+    }
+};
 
 class DataFile {
 public:
@@ -34,8 +52,8 @@ public:
     explicit DataFile(const std::string& path, int accessMode = Read, int binary = 0,
                       int byteOrder = HostOrder);
     ~DataFile();
-    DataFile(DataFile&&) noexcept = default;
-    DataFile& operator=(DataFile&&) noexcept = default;
+    DataFile(DataFile&&) noexcept;
+    DataFile& operator=(DataFile&&) noexcept;
     DataFile(const DataFile&) = delete;
     DataFile& operator=(const DataFile&) = delete;
 
@@ -43,8 +61,11 @@ public:
     // mode; the binary value forms are used only when binary is 1.
     bool open(const std::string& path, int accessMode = Read, int binary = 0,
               int byteOrder = HostOrder);
-    void close();
-    void closeStream() { close(); }
+    // Closes the file. For a file opened for writing this is the moment it is
+    // replaced; false when it could not be written (the old file stays whole).
+    // A writing stream that is destroyed without close() is closed the same way.
+    bool close();
+    bool closeStream() { return close(); }
 
     // True while a file is open and no read has run into its end (or an error).
     // A loop that tests good() before each read therefore makes one last read
@@ -87,10 +108,6 @@ public:
     static double swapDouble(double value);
 
 private:
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-
     bool binaryForm() const { return binary_ == 1 && handle_; }
     bool swapping() const { return fileByteOrder_ != hostByteOrder(); }
     // The next whitespace-delimited token; false when the file ends first.
@@ -101,7 +118,8 @@ private:
     void skipRestOfToken();
     void readBinaryString(std::string& out);
 
-    std::unique_ptr<std::FILE, FileCloser> handle_;
+    std::unique_ptr<std::FILE, DataFileCloser> handle_;
+    std::unique_ptr<platform::AtomicFile> writer_;
     int binary_ = 0;
     int fileByteOrder_ = hostByteOrder();
 };

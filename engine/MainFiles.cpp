@@ -91,6 +91,9 @@ int Main::writeScenarioFile(const std::string& file, const std::string& text) {
     }
     // The text form writes a blank after the text (but "\n" alone as it is).
     out.writeText(text.c_str());
-    out.close();
+    if (!out.close()) {
+        logMessage("Could not save scenario file %s\n.", file.c_str());
+        return 0;
+    }
     return 1;
 }

@@ -1,7 +1,5 @@
 #include "model/ListFile.h"
 
-#include <cstdio>
-
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
 #include "model/ListSettings.h"
@@ -18,9 +16,8 @@ bool saveListFile(const std::string& path, const ListSettings& settings,
     DataDirScope scope(settings.dataDir);
     if (!scope.ok())
         return false;
-    const std::string partial = path + ".new";
     DataFile file;
-    if (!file.open(partial, DataFile::Write)) {
+    if (!file.open(path, DataFile::Write)) {
         logMessage("%s", failureMessage);
         return false;
     }
@@ -28,10 +25,7 @@ bool saveListFile(const std::string& path, const ListSettings& settings,
     file.writeText("Locale:").writeText(settings.locale.c_str()).writeText("\n");
     file.writeText("\n");
     writeEntries(file);
-    const bool written = file.good();
-    file.close();
-    if (!written || std::rename(partial.c_str(), path.c_str()) != 0) {
-        std::remove(partial.c_str());
+    if (!file.close()) {
         logMessage("%s", failureMessage);
         return false;
     }

@@ -25,8 +25,7 @@ private:
 };
 
 // Writes a list in the data directory: the head lines, then what
-// writeEntries writes. The list is
-// written beside the file and put in its place when complete, so that a
-// failed save keeps the old list. False, with failureMessage, when it cannot.
+// writeEntries writes. The list replaces the file only when it was written
+// whole, so that a failed save keeps the old list. False, with failureMessage, when it cannot.
 bool saveListFile(const std::string& path, const ListSettings& settings,
                   const std::function<void(DataFile&)>& writeEntries, const char* failureMessage);

@@ -1,10 +1,12 @@
 #include "model/ModelFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include "engine/DataFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/DirectoryListing.h"
 
 bool nextToken(DataFile& file, std::string& token) {
@@ -43,7 +45,11 @@ void skipBlock(DataFile& file) {
 }
 
 std::vector<std::string> orbitFileNames(const std::string& dir) {
-    return platform::listFiles(dir, orbitFilePattern);
+    // A file being written (or left half written by a kill) is no orbit file.
+    std::vector<std::string> names = platform::listFiles(dir, orbitFilePattern);
+    names.erase(std::remove_if(names.begin(), names.end(), platform::isAtomicTemporary),
+                names.end());
+    return names;
 }
 
 namespace {

@@ -13,7 +13,8 @@ bool nextToken(DataFile& file, std::string& token);
 
 // The entries of an orbit directory the object lists are built from: the
 // regular files whose names hold a dot, in byte order, so that of two files
-// declaring the same object the same one comes first everywhere.
+// declaring the same object the same one comes first everywhere. Files being
+// saved (their temporaries) are not among them.
 std::vector<std::string> orbitFileNames(const std::string& dir);
 // The names orbitFileNames keeps.
 inline constexpr const char* orbitFilePattern = "*.*";

@@ -10,6 +10,7 @@ packages=(
     libglew-dev libglu1-mesa-dev libgl1-mesa-dri mesa-utils
     libpng-dev libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2 locales tzdata
 )
 

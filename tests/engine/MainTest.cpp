@@ -2,12 +2,14 @@
 
 #include "CommandProbe.h"
 
+#include <random>
 #include <vector>
 
 #include "engine/KeyMap.h"
 #include "engine/LogMessage.h"
 #include "engine/Main.h"
 #include "engine/Transition.h"
+#include "support/ChildProcess.h"
 #include "support/TestRoot.h"
 
 using orvextest::TestRoot;
@@ -176,6 +178,50 @@ TEST_F(MainTest, WritesOptionAndStateFiles) {
     EXPECT_TRUE(log.contains("Could not save scenario file no/such/dir/x.scn"));
     EXPECT_EQ(root.processScenarioLine("Orvex.LoadOptions missing.scn"), 0);
     EXPECT_TRUE(log.contains("Could not open scenario file missing.scn"));
+}
+
+// Options, states and scenarios are written whole or not at all: a full disk
+// fails the save with its message, and a kill at any moment of a save leaves
+// the old or the new file.
+TEST_F(MainTest, SavesAreWholeOnAFullDiskAndWhenKilled) {
+    root.configure();
+    ASSERT_EQ(root.saveOptionsFile("Default"), 1);
+    const std::string before = root.readDataFile("scenarios/options.scn");
+    ASSERT_EQ(before, "Orvex.FPS 30\n ");
+    std::string many;
+    for (int i = 0; i < 2000; ++i)
+        many += "Probe.Count\n";
+    root.runScript(many, 0);
+    EXPECT_EQ(orvextest::runInChild(
+                  [&] {
+                      root.processScenarioLine("Orvex.FPS 12");
+                      return root.saveOptionsFile("Default") == 0 &&
+                             root.saveScenario("./scenarios/options.scn") == 0 &&
+                             log.contains("Could not save scenario file ./scenarios/options.scn");
+                  },
+                  10),
+              1);
+    EXPECT_EQ(root.readDataFile("scenarios/options.scn"), before);
+
+    // A big scenario text and the small options text, saved by turns.
+    const std::string big = many + " ";
+    const std::string small = "Orvex.FPS 30\n ";
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> delayUs(0, 30000);
+    for (int kill = 0; kill < 30; ++kill) {
+        orvextest::killChildAfter(
+            [&] {
+                for (int i = 0;; ++i) {
+                    if (i % 2)
+                        root.saveScenario("./scenarios/options.scn");
+                    else
+                        root.saveOptionsFile("Default");
+                }
+            },
+            std::chrono::microseconds(delayUs(random)));
+        const std::string now = root.readDataFile("scenarios/options.scn");
+        ASSERT_TRUE(now == small || now == big) << "kill " << kill << ": " << now.size();
+    }
 }
 
 TEST_F(MainTest, SavesTheLoadedScenarioText) {

@@ -232,7 +232,7 @@ TEST_F(OrvexConfig, TheKeptCrashInputsRunHarmlessly) {
     configure("Ssystem: ./data/ssystem.def\n");
     ASSERT_TRUE(root.isConfigured());
     LogCapture log;
-    const std::filesystem::path dir = orvextest::dataPath("fuzz-regressions/scenario");
+    const std::filesystem::path dir = orvextest::dataPath("fuzz-regressions/scenario_line");
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
         const std::string relative = "scenarios/" + entry.path().filename().string();

@@ -76,7 +76,7 @@ TEST(DsPlanet, AxisKeywords) {
 TEST(DsPlanet, AnEmptyOrCutFileIsNamedInsteadOfPuttingTheBodyAtTheSun) {
     for (const char* name : {"empty.orb", "cut.orb"}) {
         LogCapture log;
-        const std::string path = orvextest::dataPath("fuzz-regressions/planet-orbit/") + name;
+        const std::string path = orvextest::dataPath("fuzz-regressions/orbit_planet/") + name;
         DsPlanet earth("Earth", nullptr, nullptr, DsAstrBody::Earth);
         EXPECT_EQ(earth.loadOrbitFile(path), 0) << name;
         EXPECT_TRUE(log.contains("Earth : orbit data file " + path +
@@ -86,7 +86,7 @@ TEST(DsPlanet, AnEmptyOrCutFileIsNamedInsteadOfPuttingTheBodyAtTheSun) {
     // The Sun has no orbit: its axis of 0 is no fault.
     LogCapture log;
     DsPlanet sun("Sun", nullptr, nullptr, DsAstrBody::Sun);
-    EXPECT_EQ(sun.loadOrbitFile(orvextest::dataPath("fuzz-regressions/planet-orbit/empty.orb")), 1);
+    EXPECT_EQ(sun.loadOrbitFile(orvextest::dataPath("fuzz-regressions/orbit_planet/empty.orb")), 1);
     EXPECT_TRUE(log.messages().empty());
 }
 
@@ -225,7 +225,7 @@ TEST(DsComet, DerivedAxisAndMeanMotion) {
 
 TEST(DsComet, DatesAndDustBeyondReasonAreRefusedOrBounded) {
     LogCapture log;
-    const std::string dir = orvextest::dataPath("fuzz-regressions/comet-orbit/");
+    const std::string dir = orvextest::dataPath("fuzz-regressions/orbit_comet/");
     for (const char* file : {"perihelion-year-11e9.orb", "perihelion-month-nan.orb"}) {
         DsComet comet("C", nullptr, nullptr);
         EXPECT_EQ(comet.loadOrbitFile(dir + file), 0) << file;

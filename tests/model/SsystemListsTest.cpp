@@ -15,6 +15,7 @@
 #include "model/DsAsteroid.h"
 #include "model/DsAstrBody.h"
 #include "platform/CurrentDirGuard.h"
+#include "support/ChildProcess.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -76,6 +77,11 @@ protected:
               "# extra\nTWO WORDS  \n"
               "1 25544U 98067A   18020.89808844  .00002078  00000-0  38550-4 0  9992\n"
               "2 25544  51.6424  32.9776 0003646  28.7227  39.5332 15.54190080 95614\n");
+        // A download killed while it saved: its temporary is no orbit file.
+        write(
+            "data/orbits/asatellites/extra.tle.99999999-abcdef.tmp",
+            "HALF WRITTEN\n1 25544U 98067A   18020.89808844  .00002078  00000-0  38550-4 0  9992\n"
+            "2 25544  51.6424  32.9776 0003646  28.7227  39.5332 15.54190080 95614\n");
         QFile::copy(QString::fromStdString(orvextest::dataPath("objects/satellites.tle")),
                     QString::fromStdString(dir.file("data/orbits/asatellites/2018.tle")));
         platform::CurrentDirGuard data(dir.path());
@@ -269,6 +275,35 @@ TEST_F(SsystemListsTest, FailuresKeepBodiesAndFiles) {
     EXPECT_FALSE(system.saveCometList("./data/comets.dcl"));
     EXPECT_TRUE(log.contains("Could not change to the data directory"));
     EXPECT_EQ(read("data/comets.dcl"), head + "Halley \n");
+}
+
+// A full disk fails only when the buffered text is flushed, after the last
+// entry: the save fails with its message and the old list stays whole.
+TEST_F(SsystemListsTest, AFullDiskKeepsTheOldList) {
+    const std::string comets = head + "Halley \nEncke \n";
+    write("data/comets.dcl", comets);
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    const std::string places = head + "Earth Greenwich 51.4769 -0.0005 \n";
+    write("data/places.dpl", places);
+    const long fullDisk = 20; // bytes: less than the head lines
+    EXPECT_EQ(orvextest::runInChild(
+                  [&] {
+                      return !system.saveCometList("./data/comets.dcl") &&
+                             log.contains("Could not save comet list file.");
+                  },
+                  fullDisk),
+              1);
+    EXPECT_EQ(orvextest::runInChild(
+                  [&] {
+                      return !system.savePlaceList("./data/places.dpl") &&
+                             log.contains("Could not save place list file.");
+                  },
+                  fullDisk),
+              1);
+    EXPECT_EQ(read("data/comets.dcl"), comets);
+    EXPECT_EQ(read("data/places.dpl"), places);
+    EXPECT_EQ(QDir(QString::fromStdString(dir.file("data"))).entryList(QDir::Files).join(' '),
+              "comets.dcl places.dpl ssystem.def");
 }
 
 TEST_F(SsystemListsTest, ListsWithoutTheirParentAreSkipped) {

@@ -205,7 +205,7 @@ TEST(Ssystem, DeepNestingIsCutWithAMessage) {
 
     Ssystem small(nullptr);
     EXPECT_EQ(
-        small.readData(orvextest::dataPath("fuzz-regressions/ssystem/nested-children-300.def")), 1);
+        small.readData(orvextest::dataPath("fuzz-regressions/body_data/nested-children-300.def")), 1);
     EXPECT_EQ(int(small.getAllBodies().size()), DsAstrBody::MaxNestingDepth);
 }
 
@@ -213,7 +213,7 @@ TEST(Ssystem, EmptyOrDamagedDataFilesAreNamedInTheLog) {
     for (const char* name : {"empty.def", "garbage.def"}) {
         LogCapture log;
         Ssystem system(nullptr);
-        const std::string path = orvextest::dataPath("fuzz-regressions/ssystem/") + name;
+        const std::string path = orvextest::dataPath("fuzz-regressions/body_data/") + name;
         EXPECT_EQ(system.readData(path), 1);
         EXPECT_TRUE(log.contains("Ssystem data file " + path + " is empty or damaged")) << name;
     }

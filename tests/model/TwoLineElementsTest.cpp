@@ -71,7 +71,7 @@ TEST(TwoLineElementsTest, ColumnsOfBothLines) {
 TEST(TwoLineElementsTest, SetsWithFieldsThatAreNoNumbersAreRefused) {
     TwoLineElements set;
     DataFile file;
-    ASSERT_TRUE(file.open(orvextest::dataPath("fuzz-regressions/tle/inclination-nan.tle")));
+    ASSERT_TRUE(file.open(orvextest::dataPath("fuzz-regressions/orbit_tle/inclination-nan.tle")));
     EXPECT_FALSE(findTwoLineElements(file, "ISS_(ZARYA)", set));
     std::string line1 = issLine1;
     line1.replace(20, 14, "inf           ");

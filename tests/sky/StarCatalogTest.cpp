@@ -103,12 +103,12 @@ TEST_F(StarCatalogTest, ShortColourMapRepeatsItsLastLineAndLongOneStopsAt256) {
 
 TEST_F(StarCatalogTest, ColourMapCountsBeyondAnIntAreClampedToTheGroups) {
     // 1e10 groups: clamped to every group, the last colour line repeated.
-    ASSERT_EQ(catalog.loadColorMap(dataPath("fuzz-regressions/star-colormap/count-1e10.txt")), 1);
+    ASSERT_EQ(catalog.loadColorMap(dataPath("fuzz-regressions/star_colors/count-1e10.txt")), 1);
     EXPECT_FLOAT_EQ(catalog.getGroup(0).color[0], 1.0f);
     EXPECT_FLOAT_EQ(catalog.getGroup(1).color[1], 1.0f);
     EXPECT_FLOAT_EQ(catalog.getGroup(255).color[0], 0.0f);
     StarCatalog none;
-    ASSERT_EQ(none.loadColorMap(dataPath("fuzz-regressions/star-colormap/count-nan.txt")), 1);
+    ASSERT_EQ(none.loadColorMap(dataPath("fuzz-regressions/star_colors/count-nan.txt")), 1);
     EXPECT_FLOAT_EQ(none.getGroup(0).color[1], 1.0f); // no group read: white
 }
 

@@ -3,11 +3,13 @@
 #include <dlfcn.h>
 #include <link.h>
 
+#include <QBuffer>
 #include <QGLFramebufferObject>
 #include <QImage>
 #include <cstring>
 
 #include "engine/DisplayConfig.h"
+#include "platform/AtomicFile.h"
 
 namespace {
 
@@ -87,5 +89,8 @@ bool HeadlessView::savePicture(const std::string& path) {
     glPopClientAttrib();
     target->release();
     picture = picture.mirrored(); // the frame buffer's rows run bottom up
-    return picture.save(QString::fromLocal8Bit(path.c_str()), "PNG");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    return picture.save(&buffer, "PNG") && platform::writeFileAtomically(path, png.toStdString());
 }

@@ -1,0 +1,56 @@
+// Writes a file whole or not at all. The text goes to a temporary file beside
+// the target (same directory, so the rename cannot cross file systems), which
+// is flushed, checked, synced to disk and only then renamed over the target.
+// A full disk, a write error or a kill at any moment leaves the old file as it
+// was. Temporaries that a killed process left behind are removed by the next
+// save of the same file.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace platform {
+
+class AtomicFile {
+public:
+    explicit AtomicFile(std::string path);
+    // Throws away an uncommitted temporary; the target stays as it was.
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    // Creates the temporary file (binary: no newline translation either way on
+    // this platform). False, with error(), when it cannot.
+    bool open();
+    // The temporary's stream while open, else null.
+    std::FILE* stream() const { return stream_; }
+    // Flushes, checks, syncs and renames the temporary over the target. False,
+    // with error(), when any step fails; the target then keeps its old content
+    // and the temporary is gone.
+    bool commit();
+    // Throws the temporary away.
+    void discard();
+
+    const std::string& path() const { return path_; }
+    const std::string& error() const { return error_; }
+
+private:
+    bool fail(const char* what, int code);
+
+    std::string path_;
+    std::string target_; // path_ with a symbolic link followed
+    std::string temporary_;
+    std::FILE* stream_ = nullptr;
+    std::string error_;
+};
+
+// Writes bytes as the whole content of path through an AtomicFile. False, with
+// the reason in *error when given, when it cannot.
+bool writeFileAtomically(const std::string& path, const std::string& bytes,
+                         std::string* error = nullptr);
+
+// Whether a file name is that of an AtomicFile temporary (being written, or
+// left by a killed writer), which a directory scan should pass over.
+bool isAtomicTemporary(const std::string& fileName);
+
+} // namespace platform

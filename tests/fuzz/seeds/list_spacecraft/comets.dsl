@@ -1,0 +1,4 @@
+Version: 7.0 
+Locale: en_us 
+
+Curiosity 
