@@ -67,6 +67,23 @@ void Ssystem::makeDisplayLists(int force) {
     makeBeltList();
 }
 
+unsigned Ssystem::getUnitSphereList() {
+    const int slices = view().getBodySlices();
+    if ((unitSphereList_ != 0 && unitSphereSlices_ == slices) || !glContextIsCurrent())
+        return unitSphereList_;
+    if (unitSphereList_ == 0)
+        unitSphereList_ = glGenLists(1);
+    GLUquadric* quadric = gluNewQuadric();
+    gluQuadricDrawStyle(quadric, GLU_FILL);
+    gluQuadricTexture(quadric, GL_TRUE);
+    glNewList(unitSphereList_, GL_COMPILE);
+    gluSphere(quadric, 1.0, slices, slices);
+    glEndList();
+    gluDeleteQuadric(quadric);
+    unitSphereSlices_ = slices;
+    return unitSphereList_;
+}
+
 void Ssystem::makeBodyDisplayLists(DsAstrBody& body) {
     if (!listsBuilt_)
         return;
@@ -235,13 +252,14 @@ void Ssystem::makeBeltList() {
 
 void Ssystem::releaseDisplayLists() {
     if (glContextIsCurrent()) {
-        for (unsigned list :
-             {shadowSphereList_, beltList_, orbitList_, hlightOrbitList_, asteroidOrbitList_}) {
+        for (unsigned list : {shadowSphereList_, beltList_, orbitList_, hlightOrbitList_,
+                              asteroidOrbitList_, unitSphereList_}) {
             if (list != 0)
                 glDeleteLists(list, 1);
         }
     }
     shadowSphereList_ = beltList_ = orbitList_ = hlightOrbitList_ = asteroidOrbitList_ = 0;
+    unitSphereList_ = 0;
     shadowTexture_.reset();
     beltTexture_.reset();
 }

@@ -26,8 +26,11 @@ void Ssystem::draw(const Quaternion& rotation) {
 
     glColor4dv(getNameColor());
     glEnable(GL_POINT_SMOOTH);
+    // The bodies seen as dots are drawn together once the scene is walked.
+    dots_.open();
     for (const auto& body : topBodies_)
         body->draw(0);
+    dots_.flush();
     glDisable(GL_POINT_SMOOTH);
 
     // The translucent extras are seen through one another.
