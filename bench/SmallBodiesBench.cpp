@@ -1,6 +1,7 @@
 // Many small bodies through the whole engine in a 1280 x 800 GL view: the
 // frame rate of the shipped view with so many asteroids (orbit lines off) or
-// artificial satellites added, the share of the model update in a frame, and
+// artificial satellites added, of a view with the asteroids on the screen
+// (with and without their names), the share of the model update in a frame, and
 // the memory a small body costs while it is seen only as a dot (the growth of
 // the resident set per body). The asteroids are the shipped ones, each
 // repeated with its mean anomaly turned on so that the copies spread along
@@ -194,8 +195,9 @@ void runFrames(benchmark::State& state, OrvexGL& view) {
 }
 
 // The shipped view (the Earth close by), or with wide set a view from far
-// above the inner solar system in which the asteroids are on the screen.
-void asteroidFrames(benchmark::State& state, bool wide) {
+// above the inner solar system in which the asteroids are on the screen,
+// with their names when asked.
+void asteroidFrames(benchmark::State& state, bool wide, bool names = false) {
     const platform::CurrentDirGuard share(ORVEX_SHARE_DIR);
     std::unique_ptr<OrvexGL> view = engineView(state);
     if (!view)
@@ -215,6 +217,8 @@ void asteroidFrames(benchmark::State& state, bool wide) {
         root.processScenarioLine("Ssystem.AstrName Sun");
         root.processScenarioLine("Camera.Dist 300");
         root.processScenarioLine("Camera.Euler 0 60 0");
+        if (names)
+            root.processScenarioLine("Ssystem.Name 1");
         for (int i = 0; i < 3; ++i)
             view->updateGL();
     }
@@ -238,6 +242,15 @@ void BM_AsteroidFramesWide(benchmark::State& state) {
     asteroidFrames(state, true);
 }
 BENCHMARK(BM_AsteroidFramesWide)
+    ->Arg(10000)
+    ->Iterations(frameCount)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+void BM_AsteroidFramesWideNamed(benchmark::State& state) {
+    asteroidFrames(state, true, true);
+}
+BENCHMARK(BM_AsteroidFramesWideNamed)
     ->Arg(10000)
     ->Iterations(frameCount)
     ->UseRealTime()

@@ -22,6 +22,8 @@ public:
     // points passed to the batch are in the frame of that modelview.
     void open();
     bool isOpen() const { return open_; }
+    // The viewport read at the opening (x, y, width, height).
+    const int* getViewport() const { return viewport_; }
 
     // A point of the frame the batch opened with in eye coordinates; the
     // operations below take eye points.

@@ -75,7 +75,8 @@ public:
     // projected diameter (0 outside that pass).
     virtual void drawBody(int pass);
     // The name labels of this subtree, screen-aligned by viewRot (the inverse
-    // of the camera's view rotation).
+    // of the camera's view rotation), in the solar-system frame of the
+    // current matrix. In the Ssystem's draw they join its label batch.
     void drawNames(const Quaternion& viewRot);
     // The projected diameter in pixels that the last drawBody measured.
     float getProjectedDiameter() const { return projectedDiameter_; }
@@ -193,6 +194,9 @@ protected:
     void releaseDrawing();
     // The name label's list, in the Ssystem's name font.
     void compileLabel();
+    // The label drawn by itself at the anchor (solar-system frame), over
+    // everything when asked.
+    void drawLabel(const Vector3& anchor, const Quaternion& viewRot, bool overAll);
     // Makes the texture object when a texture file is named, and loads the
     // file from the texture directory when it is not loaded yet.
     void loadTextureFile(std::unique_ptr<Texture>& texture, const std::string& name) const;

@@ -5,6 +5,7 @@
 #include <GL/glew.h>
 
 #include "graphics/GlContext.h"
+#include "graphics/LabelBatch.h"
 #include "graphics/LabelFont.h"
 #include "graphics/Texture.h"
 #include "model/DotBatch.h"
@@ -133,45 +134,53 @@ void DsAstrBody::drawNames(const Quaternion& viewRot) {
     if (!system_)
         return;
     const ModelServices& view = system_->view();
-    glPushMatrix();
-    const bool standingOn = system_->getCameraMode() == ModelServices::Observe &&
-                            !view.isCameraAnimating() && selected_;
-    const bool labelled = getState() != SimModeState::Hide && isActive() && !standingOn;
-    if (labelled && labelList_ == 0)
-        compileLabel();
-    if (labelled && labelList_ != 0) {
+    const bool standingOn = selected_ && system_->getCameraMode() == ModelServices::Observe &&
+                            !view.isCameraAnimating();
+    if (getState() != SimModeState::Hide && isActive() && !standingOn) {
         // The label floats above the body on the screen: the camera's up
         // turned back into the frame of the bodies.
         const Quaternion screen = view.getCameraViewRot().inverse();
         const double r = getCurrentDisplayRadius() * 1.2;
-        Vector3 anchor = position_ + screen.rotateVector(Vector3(0, r, 0));
-        glRasterPos3d(anchor.x, anchor.y, anchor.z);
-        bool depthOff = false;
-        if (kind_ == ASatellite && parent_) {
+        Vector3 anchor = getTrans() + screen.rotateVector(Vector3(0, r, 0));
+        const bool satellite = kind_ == ASatellite && parent_;
+        if (satellite) {
             const double lift = 0.5 * parent_->getCurrentDisplayRadius();
             anchor += screen.rotateVector(Vector3(0, 0, lift));
-            glRasterPos3d(anchor.x, anchor.y, anchor.z);
-            if (selected_) {
-                glDisable(GL_DEPTH_TEST);
-                depthOff = true;
-            }
         }
-        glPushMatrix();
-        anchor.glTranslate();
-        pushLabelTransform(viewRot);
-        const bool blend = system_->getNameColor()[3] < 1.0;
-        if (blend)
-            glEnable(GL_BLEND);
-        glCallList(labelList_);
-        if (blend)
-            glDisable(GL_BLEND);
-        glPopMatrix();
-        glPopMatrix();
-        if (depthOff)
-            glEnable(GL_DEPTH_TEST);
+        // The selected satellite's label shows through everything.
+        const bool overAll = satellite && selected_;
+        DotBatch& frame = system_->getDotBatch();
+        Vector3 window;
+        if (overAll || !frame.isOpen())
+            drawLabel(anchor, viewRot, overAll);
+        else if (frame.project(frame.toEye(anchor), window) &&
+                 !system_->getLabelBatch().add(system_->getNameFont(), name_, window,
+                                               system_->getNameColor()))
+            drawLabel(anchor, viewRot, false);
     }
-    position_.glTranslate();
     for (const auto& child : children_)
         child->drawNames(viewRot);
+}
+
+void DsAstrBody::drawLabel(const Vector3& anchor, const Quaternion& viewRot, bool overAll) {
+    if (labelList_ == 0)
+        compileLabel();
+    if (labelList_ == 0)
+        return;
+    glRasterPos3d(anchor.x, anchor.y, anchor.z);
+    if (overAll)
+        glDisable(GL_DEPTH_TEST);
+    glPushMatrix();
+    anchor.glTranslate();
+    pushLabelTransform(viewRot);
+    const bool blend = system_->getNameColor()[3] < 1.0;
+    if (blend)
+        glEnable(GL_BLEND);
+    glCallList(labelList_);
+    if (blend)
+        glDisable(GL_BLEND);
     glPopMatrix();
+    glPopMatrix();
+    if (overAll)
+        glEnable(GL_DEPTH_TEST);
 }

@@ -25,6 +25,7 @@
 #include "engine/Random15.h"
 #include "engine/ScalarTransition.h"
 #include "engine/Vector3.h"
+#include "graphics/LabelBatch.h"
 #include "model/DotBatch.h"
 #include "model/ListSettings.h"
 
@@ -333,6 +334,8 @@ public:
     void makeBodyDisplayLists(DsAstrBody& body);
     // The dots of the bodies seen from afar: open during the scene pass.
     DotBatch& getDotBatch() { return dots_; }
+    // The name labels of a frame, drawn together.
+    LabelBatch& getLabelBatch() { return labels_; }
     int isFullRebuildPending() const { return fullRebuild_; }
     int areListsBuilt() const { return listsBuilt_; }
     unsigned getOrbitList() const { return orbitList_; }
@@ -437,4 +440,5 @@ private:
     int listsPending_ = 0;
     int pendingForce_ = 0;
     DotBatch dots_;
+    LabelBatch labels_;
 };

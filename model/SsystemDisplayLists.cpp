@@ -48,6 +48,8 @@ void Ssystem::makeDisplayLists(int force) {
         return;
     }
     listsPending_ = pendingForce_ = 0;
+    // The labels follow the name font.
+    labels_.clear();
     // A body may compile its orbit points, never add or remove bodies.
     for (DsAstrBody* body : allBodies_)
         body->makeDisplayList();

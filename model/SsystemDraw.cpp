@@ -51,8 +51,13 @@ void Ssystem::draw(const Quaternion& rotation) {
 
     if (name_) {
         glColor4dv(getNameColor());
+        // The labels are placed with the frame's matrices and drawn
+        // together.
+        dots_.open();
         for (const auto& body : topBodies_)
             body->drawNames(rotation);
+        labels_.flush(dots_.getViewport());
+        dots_.flush();
     }
     if (drawMode != 2)
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);

@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/GlTestContext.h"
+#include "support/GlScreen.h"
 
 namespace {
 
@@ -59,22 +59,9 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(gl.isValid());
         // The state the root sets up, and the scene pass's point smoothing.
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glCullFace(GL_BACK);
-        glEnable(GL_CULL_FACE);
-        glDepthFunc(GL_LEQUAL);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glEnable(GL_LIGHT0);
-        glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
-        glEnable(GL_COLOR_MATERIAL);
-        glEnable(GL_DEPTH_TEST);
+        orvextest::applyProgramGlState();
         glEnable(GL_POINT_SMOOTH);
-        glViewport(0, 0, width, height);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(50.0, double(width) / height, 0.1, 100.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        orvextest::perspectiveView(gl, 50.0);
         glTranslated(0.1, -0.2, -5.0);
         glRotated(20.0, 0.3, 1.0, 0.2);
     }
@@ -97,16 +84,6 @@ protected:
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
-    std::vector<unsigned> pixels() const {
-        glFinish();
-        std::vector<unsigned> all;
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x)
-                all.push_back(gl.readPixel(x, y));
-        }
-        return all;
-    }
-
     orvextest::GlTestContext gl{width, height};
 };
 
@@ -135,7 +112,7 @@ TEST_F(DotBatchDraw, BatchDrawsTheDotsAsEachBodyDrewItsOwn) {
     drawWall();
     for (const Body& b : bodies)
         drawAlone(b.p, b.size, b.rgb);
-    const std::vector<unsigned> alone = pixels();
+    const std::vector<unsigned> alone = orvextest::readAllPixels(gl);
 
     clear();
     drawWall();
@@ -146,7 +123,7 @@ TEST_F(DotBatchDraw, BatchDrawsTheDotsAsEachBodyDrewItsOwn) {
     EXPECT_LT(batch.size(), int(bodies.size())); // the ones outside are left out
     batch.flush();
     EXPECT_FALSE(batch.isOpen());
-    const std::vector<unsigned> batched = pixels();
+    const std::vector<unsigned> batched = orvextest::readAllPixels(gl);
 
     int lit = 0, differing = 0;
     for (size_t i = 0; i < alone.size(); ++i) {

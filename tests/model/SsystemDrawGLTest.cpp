@@ -18,7 +18,7 @@
 #include "model/DsComet.h"
 #include "model/DsPlanet.h"
 #include "platform/CurrentDirGuard.h"
-#include "support/GlTestContext.h"
+#include "support/GlScreen.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -91,15 +91,10 @@ protected:
         platform::CurrentDirGuard guard(orvextest::dataPath("draw"));
         ASSERT_EQ(system.readData("solar.def"), 1);
         system.update(perihelionTime);
-        // The state the root sets up for every drawing class.
-        glCullFace(GL_BACK);
-        glEnable(GL_CULL_FACE);
-        glDepthFunc(GL_LEQUAL);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glAlphaFunc(GL_GREATER, 0.25f);
-        glEnable(GL_LIGHT0);
-        glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
-        glEnable(GL_COLOR_MATERIAL);
+        // The state the root sets up for every drawing class; each frame
+        // turns the depth test on for the bodies.
+        orvextest::applyProgramGlState();
+        glDisable(GL_DEPTH_TEST);
         glViewport(0, 0, size, size);
     }
     void TearDown() override { EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)); }
@@ -133,16 +128,7 @@ protected:
         glFinish();
     }
     // The window position of a point of the solar-system frame.
-    Vector3 project(const Vector3& p) const {
-        GLdouble model[16], projection[16];
-        GLint viewport[4];
-        glGetDoublev(GL_MODELVIEW_MATRIX, model);
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        Vector3 w;
-        gluProject(p.x, p.y, p.z, model, projection, viewport, &w.x, &w.y, &w.z);
-        return w;
-    }
+    Vector3 project(const Vector3& p) const { return orvextest::windowOf(p); }
     unsigned pixelAt(const Vector3& world) const {
         const Vector3 w = project(world);
         return gl.readPixel(int(std::lround(w.x)), int(std::lround(w.y)));
