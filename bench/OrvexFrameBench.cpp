@@ -7,17 +7,15 @@
 // directory.
 #include <GL/glew.h>
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <memory>
 
+#include "EngineView.h"
 #include "engine/Orvex.h"
 #include "engine/OrvexGL.h"
 #include "platform/CurrentDirGuard.h"
-#include "platform/NumericLocale.h"
 
 namespace {
 
@@ -31,32 +29,11 @@ double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    platform::resetNumericLocale();
-    return app;
-}
+using benchview::application;
+using benchview::firstFrame;
 
-// The view on the shipped data set, shown and started.
 std::unique_ptr<OrvexGL> startView() {
-    auto view = std::make_unique<OrvexGL>();
-    view->setRepaintTimer(false);
-    view->setFixedFrameMs(33);
-    view->resize(width, height);
-    view->show();
-    QCoreApplication::processEvents();
-    return view;
-}
-
-// The first paint also starts OpenGL, and with it the engine, if showing
-// the view has not done so yet.
-void firstFrame(OrvexGL& view) {
-    view.updateGL();
-    view.makeCurrent();
-    glFinish();
+    return benchview::startView(width, height);
 }
 
 void BM_StartToFirstFrame(benchmark::State& state) {

@@ -9,10 +9,22 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QFont;
 class Quaternion;
 class TextBitmap;
+
+// A text as the untextured draw puts it on the screen: one byte a pixel (255
+// where a pixel is set), rows bottom first, and the bitmap's origin, the
+// offset of its lower-left corner from the raster position.
+struct LabelImage {
+    int width = 0;
+    int height = 0;
+    int xOrigin = 0;
+    int yOrigin = 0;
+    std::vector<unsigned char> alpha;
+};
 
 class LabelFont {
 public:
@@ -65,11 +77,17 @@ public:
     // display list) or as a texture at the current point (textured 1, in the
     // frame pushLabelTransform sets up).
     void draw(const std::string& text, int textured);
+    // The pixels the untextured draw of the text sets; false for an empty
+    // text or without a font.
+    bool rasterise(const std::string& text, LabelImage& image);
 
     // The GL character height for a size in points at 96 dpi.
     static int pixelSize(float points);
 
 private:
+    // The text's bitmap and the offset of the align code's point in it.
+    bool layout(const std::string& text, bool textured, std::unique_ptr<TextBitmap>& bitmap,
+                int& xOffset, int& yOffset);
     void drawBitmap(const TextBitmap& bitmap, int xOffset, int yOffset);
     void drawTexture(const TextBitmap& bitmap, int xOffset, int yOffset);
 

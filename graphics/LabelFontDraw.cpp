@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 
 #include <GL/glu.h>
+#include <memory>
 
 #include "engine/Matrix4.h"
 #include "engine/Quaternion.h"
@@ -26,24 +27,57 @@ void resetLabelTexture() {
     labelTexture = 0;
 }
 
-void LabelFont::draw(const std::string& text, int textured) {
+bool LabelFont::layout(const std::string& text, bool textured, std::unique_ptr<TextBitmap>& bitmap,
+                       int& xOffset, int& yOffset) {
     init();
-    if (!font || !glContextIsCurrent())
-        return;
-    const TextBitmap bitmap(*font, text, align, textured != 0);
-    if (bitmap.isEmpty())
-        return;
-    const int tw = bitmap.getTextWidth();
-    const int th = bitmap.getTextHeight();
+    if (!font)
+        return false;
+    bitmap = std::make_unique<TextBitmap>(*font, text, align, textured);
+    if (bitmap->isEmpty())
+        return false;
+    const int tw = bitmap->getTextWidth();
+    const int th = bitmap->getTextHeight();
     const int code = align >= 1 && align <= 9 ? align : 1;
     const int column = (code - 1) % 3; // left, centre, right
     const int row = (code - 1) / 3;    // bottom, middle, top
-    const int xOffset = column == 0 ? 0 : column == 1 ? tw / 2 : tw;
-    const int yOffset = row == 0 ? 0 : row == 1 ? th / 2 : th;
+    xOffset = column == 0 ? 0 : column == 1 ? tw / 2 : tw;
+    yOffset = row == 0 ? 0 : row == 1 ? th / 2 : th;
+    return true;
+}
+
+void LabelFont::draw(const std::string& text, int textured) {
+    if (!glContextIsCurrent())
+        return;
+    std::unique_ptr<TextBitmap> bitmap;
+    int xOffset = 0, yOffset = 0;
+    if (!layout(text, textured != 0, bitmap, xOffset, yOffset))
+        return;
     if (textured)
-        drawTexture(bitmap, xOffset, yOffset);
+        drawTexture(*bitmap, xOffset, yOffset);
     else
-        drawBitmap(bitmap, xOffset, yOffset);
+        drawBitmap(*bitmap, xOffset, yOffset);
+}
+
+bool LabelFont::rasterise(const std::string& text, LabelImage& image) {
+    std::unique_ptr<TextBitmap> bitmap;
+    int xOffset = 0, yOffset = 0;
+    if (!layout(text, false, bitmap, xOffset, yOffset))
+        return false;
+    image.width = bitmap->getWidth();
+    image.height = bitmap->getHeight();
+    image.xOrigin = xOffset;
+    image.yOrigin = yOffset;
+    // Rows of whole 32-bit words, the leftmost pixel in the high bit.
+    const int rowBytes = (image.width + 31) / 32 * 4;
+    const unsigned char* bits = bitmap->getBits();
+    image.alpha.assign(size_t(image.width) * size_t(image.height), 0);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (bits[y * rowBytes + x / 8] & (0x80 >> (x % 8)))
+                image.alpha[size_t(y) * size_t(image.width) + size_t(x)] = 255;
+        }
+    }
+    return true;
 }
 
 void LabelFont::drawBitmap(const TextBitmap& bitmap, int xOffset, int yOffset) {

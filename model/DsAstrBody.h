@@ -71,20 +71,26 @@ public:
     virtual int isActive() { return 1; }
 
     // Drawing (DsAstrBodyDraw.cpp; needs a current GL context). The base
-    // compiles the name label; the kinds add their geometry.
+    // recompiles the name label when it has one (a label is compiled when
+    // first drawn); the kinds add their geometry.
     virtual void makeDisplayList();
     // Pass 0 is the scene, pass 1 the translucent extras; the base draws the
     // children.
     virtual void draw(int pass);
     virtual void drawOrbit() {}
-    // The point a body is seen as from afar, sized by its magnitude; it also
-    // measures the body's projected diameter.
+    // The point a body is seen as from afar, sized by its magnitude, joins
+    // the Ssystem's dot batch of the scene pass; it also measures the body's
+    // projected diameter (0 outside that pass).
     virtual void drawBody(int pass);
     // The name labels of this subtree, screen-aligned by viewRot (the inverse
-    // of the camera's view rotation).
+    // of the camera's view rotation), in the solar-system frame of the
+    // current matrix. In the Ssystem's draw they join its label batch.
     void drawNames(const Quaternion& viewRot);
     // The projected diameter in pixels that the last drawBody measured.
     float getProjectedDiameter() const { return projectedDiameter_; }
+    // The point size in pixels the body's magnitude gives (the star size of
+    // the sky), kept while the magnitude stays.
+    float getStarSize() const;
     unsigned getLabelList() const { return labelList_; }
     // The display radius now: between the two rates while the Scale switch
     // changes.
@@ -197,6 +203,11 @@ protected:
     void logUnknownToken(const std::string& token) const;
     // Deletes the label list and the texture (in clear).
     void releaseDrawing();
+    // The name label's list, in the Ssystem's name font.
+    void compileLabel();
+    // The label drawn by itself at the anchor (solar-system frame), over
+    // everything when asked.
+    void drawLabel(const Vector3& anchor, const Quaternion& viewRot, bool overAll);
     // Makes the texture object when a texture file is named, and loads the
     // file from the texture directory when it is not loaded yet.
     void loadTextureFile(std::unique_ptr<Texture>& texture, const std::string& name) const;
@@ -252,6 +263,8 @@ protected:
     std::unique_ptr<Texture> texture_;
     unsigned labelList_ = 0;
     float projectedDiameter_ = 0.0f;
+    mutable double starSizeMagnitude_ = -1000.0;
+    mutable float starSize_ = 0.0f;
     double builtRadius2_ = 0.0;
     double builtRadius1_ = 0.0;
     // Eclipse shadows of the sphere kinds: apex, half angle (degrees) and
@@ -264,7 +277,3 @@ protected:
     double penumbraAngle_ = 0.0;
     double penumbraLength_ = -1.0;
 };
-
-// A point of the given size in pixels at the origin: a GL point below 2, a
-// square, cross or round dot bitmap above.
-void drawPoint(float size);

@@ -4,49 +4,15 @@
 // their geometry with.
 #include <GL/glew.h>
 
-#include <GL/glu.h>
-#include <cmath>
-
 #include "graphics/GlContext.h"
+#include "graphics/LabelBatch.h"
 #include "graphics/LabelFont.h"
-#include "graphics/PixelUnpacking.h"
 #include "graphics/Texture.h"
+#include "model/DotBatch.h"
 #include "model/DsAstrBody.h"
 #include "model/ModelServices.h"
 #include "model/Ssystem.h"
 #include "sky/Space.h"
-
-namespace {
-
-// A round dot of 4 x 4 pixels, one byte a row, the leftmost pixel in the
-// most significant bit.
-const GLubyte roundDot[4] = {0x60, 0xFF, 0xFF, 0x60};
-
-// A small bitmap at the origin; its rows are single bytes.
-void drawDot(int size, float origin, const GLubyte* rows) {
-    const PixelUnpacking unpacking;
-    glRasterPos3d(0.0, 0.0, 0.0);
-    glBitmap(size, size, origin, origin, 0.0f, 0.0f, rows);
-}
-
-} // namespace
-
-void drawPoint(float size) {
-    static const GLubyte square[2] = {0xC0, 0xC0};
-    static const GLubyte cross[3] = {0x40, 0xE0, 0x40};
-    if (size < 2.0f) {
-        glPointSize(size);
-        glBegin(GL_POINTS);
-        glVertex3d(0.0, 0.0, 0.0);
-        glEnd();
-    } else if (size < 3.0f) {
-        drawDot(2, 1.0f, square);
-    } else if (size < 4.0f) {
-        drawDot(3, 1.5f, cross);
-    } else {
-        drawDot(4, 2.0f, roundDot);
-    }
-}
 
 void DsAstrBody::releaseDrawing() {
     if (labelList_ != 0 && glContextIsCurrent())
@@ -57,6 +23,14 @@ void DsAstrBody::releaseDrawing() {
 }
 
 void DsAstrBody::makeDisplayList() {
+    // A label is compiled when it is first drawn: thousands of small bodies
+    // seen with the names off never need one. One made before follows the
+    // name font now.
+    if (labelList_ != 0)
+        compileLabel();
+}
+
+void DsAstrBody::compileLabel() {
     if (!system_ || !glContextIsCurrent())
         return;
     if (labelList_ == 0)
@@ -128,79 +102,85 @@ void DsAstrBody::draw(int pass) {
         child->draw(pass);
 }
 
+float DsAstrBody::getStarSize() const {
+    if (magnitude_ != starSizeMagnitude_) {
+        starSize_ = Space::getStarSize(float(magnitude_));
+        starSizeMagnitude_ = magnitude_;
+    }
+    return starSize_;
+}
+
 void DsAstrBody::drawBody(int pass) {
     if (pass != 0)
         return;
-    // The body's radius seen from the eye, straight up the screen from its
-    // centre: the projected diameter is twice its height in pixels.
-    GLdouble model[16], projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    static const GLdouble identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    const double cx = model[12], cy = model[13], cz = model[14];
-    const double r = getCurrentDisplayRadius();
-    GLdouble wx, wyCentre, wyTop, wz;
-    gluProject(cx, cy, cz, identity, projection, viewport, &wx, &wyCentre, &wz);
-    gluProject(cx, cy + r, cz, identity, projection, viewport, &wx, &wyTop, &wz);
-    projectedDiameter_ = float(2.0 * (wyTop - wyCentre));
-    // Behind the eye there is nothing to measure.
-    if (cz >= 0.0 || std::isnan(projectedDiameter_))
+    // The Ssystem's scene pass holds the batch open; the body's place in the
+    // solar-system frame is projected with the frame's matrices, whatever
+    // the current matrix is.
+    DotBatch* batch = system_ ? &system_->getDotBatch() : nullptr;
+    if (!batch || !batch->isOpen()) {
         projectedDiameter_ = 0.0f;
-
-    const float size = Space::getStarSize(float(magnitude_));
-    if (0.75f * size <= projectedDiameter_)
-        return; // the kind draws its sphere or model
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_POINT_BIT);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
-    glColor3fv(color_);
-    drawPoint(0.75f * size);
-    drawDot(4, 2.0f, roundDot);
-    glPopAttrib();
+        return;
+    }
+    const Vector3 centre = batch->toEye(getTrans());
+    projectedDiameter_ = float(batch->projectedDiameter(centre, getCurrentDisplayRadius()));
+    const float size = getStarSize();
+    // A body hidden in the sim mode shows no dot; one large enough is drawn
+    // as a sphere or model by its kind.
+    if (0.75f * size > projectedDiameter_ && getState() != SimModeState::Hide)
+        batch->add(centre, 0.75f * size, color_);
 }
 
 void DsAstrBody::drawNames(const Quaternion& viewRot) {
     if (!system_)
         return;
     const ModelServices& view = system_->view();
-    glPushMatrix();
-    const bool standingOn = system_->getCameraMode() == ModelServices::Observe &&
-                            !view.isCameraAnimating() && selected_;
-    if (getState() != SimModeState::Hide && isActive() && !standingOn && labelList_ != 0) {
+    const bool standingOn = selected_ && system_->getCameraMode() == ModelServices::Observe &&
+                            !view.isCameraAnimating();
+    if (getState() != SimModeState::Hide && isActive() && !standingOn) {
         // The label floats above the body on the screen: the camera's up
         // turned back into the frame of the bodies.
         const Quaternion screen = view.getCameraViewRot().inverse();
         const double r = getCurrentDisplayRadius() * 1.2;
-        Vector3 anchor = position_ + screen.rotateVector(Vector3(0, r, 0));
-        glRasterPos3d(anchor.x, anchor.y, anchor.z);
-        bool depthOff = false;
-        if (kind_ == ASatellite && parent_) {
+        Vector3 anchor = getTrans() + screen.rotateVector(Vector3(0, r, 0));
+        const bool satellite = kind_ == ASatellite && parent_;
+        if (satellite) {
             const double lift = 0.5 * parent_->getCurrentDisplayRadius();
             anchor += screen.rotateVector(Vector3(0, 0, lift));
-            glRasterPos3d(anchor.x, anchor.y, anchor.z);
-            if (selected_) {
-                glDisable(GL_DEPTH_TEST);
-                depthOff = true;
-            }
         }
-        glPushMatrix();
-        anchor.glTranslate();
-        pushLabelTransform(viewRot);
-        const bool blend = system_->getNameColor()[3] < 1.0;
-        if (blend)
-            glEnable(GL_BLEND);
-        glCallList(labelList_);
-        if (blend)
-            glDisable(GL_BLEND);
-        glPopMatrix();
-        glPopMatrix();
-        if (depthOff)
-            glEnable(GL_DEPTH_TEST);
+        // The selected satellite's label shows through everything.
+        const bool overAll = satellite && selected_;
+        DotBatch& frame = system_->getDotBatch();
+        Vector3 window;
+        if (overAll || !frame.isOpen())
+            drawLabel(anchor, viewRot, overAll);
+        else if (frame.project(frame.toEye(anchor), window) &&
+                 !system_->getLabelBatch().add(system_->getNameFont(), name_, window,
+                                               system_->getNameColor()))
+            drawLabel(anchor, viewRot, false);
     }
-    position_.glTranslate();
     for (const auto& child : children_)
         child->drawNames(viewRot);
+}
+
+void DsAstrBody::drawLabel(const Vector3& anchor, const Quaternion& viewRot, bool overAll) {
+    if (labelList_ == 0)
+        compileLabel();
+    if (labelList_ == 0)
+        return;
+    glRasterPos3d(anchor.x, anchor.y, anchor.z);
+    if (overAll)
+        glDisable(GL_DEPTH_TEST);
+    glPushMatrix();
+    anchor.glTranslate();
+    pushLabelTransform(viewRot);
+    const bool blend = system_->getNameColor()[3] < 1.0;
+    if (blend)
+        glEnable(GL_BLEND);
+    glCallList(labelList_);
+    if (blend)
+        glDisable(GL_BLEND);
     glPopMatrix();
+    glPopMatrix();
+    if (overAll)
+        glEnable(GL_DEPTH_TEST);
 }

@@ -6,6 +6,8 @@
 
 #include <GL/glu.h>
 #include <cmath>
+#include <map>
+#include <vector>
 
 #include "graphics/GlContext.h"
 #include "graphics/PixelUnpacking.h"
@@ -15,7 +17,6 @@
 #include "model/ModelServices.h"
 #include "model/OrbitMath.h"
 #include "model/Ssystem.h"
-#include "sky/Space.h"
 
 DsComet::~DsComet() {
     releaseLists();
@@ -138,14 +139,16 @@ void DsComet::draw(int pass) {
         position_.glTranslate();
         for (const auto& child : children_)
             child->draw(pass);
-        if (!shown || comaLists_ == 0) {
+        const double f = tailFactor();
+        const float colour[4] = {1.0f, 1.0f, 1.0f, float(f - 1.0) * 0.33333334f};
+        // Beyond four perihelion distances the coma and the tail are wholly
+        // transparent.
+        if (!shown || comaLists_ == 0 || !(colour[3] > 0.0f)) {
             glPopMatrix();
             return;
         }
         // +z away from the parent.
         Quaternion(Vector3(0, 0, 1), position_).glRotate();
-        const double f = tailFactor();
-        const float colour[4] = {1.0f, 1.0f, 1.0f, float(f - 1.0) * 0.33333334f};
         glPushAttrib(GL_CURRENT_BIT);
         glEnable(GL_BLEND);
         glColor4fv(colour);
@@ -182,8 +185,7 @@ void DsComet::draw(int pass) {
         return;
     }
     DsAstrBody::drawBody(0);
-    if (0.75f * Space::getStarSize(float(magnitude_)) > projectedDiameter_ || isLanded() ||
-        nucleusLists_ == 0) {
+    if (0.75f * getStarSize() > projectedDiameter_ || isLanded() || nucleusLists_ == 0) {
         glPopMatrix();
         return;
     }
@@ -210,27 +212,67 @@ void DsComet::draw(int pass) {
     glPopMatrix();
 }
 
-void DsComet::drawTail(int wire, const float* colour) {
-    const int n = system_ ? system_->view().getBodySlices() : 12;
-    const double step = 2.0 * kPi / n;
-    glPushAttrib(GL_CURRENT_BIT);
-    for (int i = 0; i < n; ++i) {
+namespace {
+
+// The tail's cone for a number of segments: per segment two triangles (or
+// three lines) between the ring of radius 1 at the head and the ring of
+// radius 0.5 at z = 5, the head vertices marked for the head colour. Built
+// once for each segment count the detail settings give.
+struct TailCone {
+    std::vector<GLfloat> vertices; // x, y, z
+    std::vector<bool> atHead;
+};
+
+const TailCone& tailCone(int segments) {
+    static std::map<int, TailCone> cones;
+    TailCone& cone = cones[segments];
+    if (!cone.vertices.empty())
+        return cone;
+    const double step = 2.0 * kPi / segments;
+    for (int i = 0; i < segments; ++i) {
         const double a = i * step + kPi;
         const double b = a + step;
-        const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
-        glBegin(wire ? GL_LINES : GL_TRIANGLES);
-        glColor4fv(colour);
-        glVertex3d(ca, sa, 0.0);
-        glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
-        glVertex3d(0.5 * ca, 0.5 * sa, 5.0);
-        glVertex3d(0.5 * cb, 0.5 * sb, 5.0);
-        glColor4fv(colour);
-        glVertex3d(cb, sb, 0.0);
-        glVertex3d(ca, sa, 0.0);
-        glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
-        glVertex3d(0.5 * cb, 0.5 * sb, 5.0);
-        glEnd();
+        const GLfloat ca = GLfloat(std::cos(a)), sa = GLfloat(std::sin(a));
+        const GLfloat cb = GLfloat(std::cos(b)), sb = GLfloat(std::sin(b));
+        const GLfloat corners[6][3] = {{ca, sa, 0.0f},
+                                       {0.5f * ca, 0.5f * sa, 5.0f},
+                                       {0.5f * cb, 0.5f * sb, 5.0f},
+                                       {cb, sb, 0.0f},
+                                       {ca, sa, 0.0f},
+                                       {0.5f * cb, 0.5f * sb, 5.0f}};
+        for (const auto& c : corners) {
+            cone.vertices.insert(cone.vertices.end(), c, c + 3);
+            cone.atHead.push_back(c[2] == 0.0f);
+        }
     }
+    return cone;
+}
+
+} // namespace
+
+void DsComet::drawTail(int wire, const float* colour) {
+    const int n = system_ ? system_->view().getBodySlices() : 12;
+    if (n <= 0)
+        return;
+    const TailCone& cone = tailCone(n);
+    // The head in the given colour, fading to transparent white at the end.
+    std::vector<GLfloat> colours;
+    colours.reserve(cone.atHead.size() * 4);
+    static const GLfloat end[4] = {1.0f, 1.0f, 1.0f, 0.0f};
+    for (bool head : cone.atHead) {
+        const GLfloat* c = head ? colour : end;
+        colours.insert(colours.end(), c, c + 4);
+    }
+    glPushAttrib(GL_CURRENT_BIT);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, cone.vertices.data());
+    glColorPointer(4, GL_FLOAT, 0, colours.data());
+    glDrawArrays(wire ? GL_LINES : GL_TRIANGLES, 0, GLsizei(cone.atHead.size()));
+    glPopClientAttrib();
     glPopAttrib();
 }
 

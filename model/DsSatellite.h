@@ -9,6 +9,7 @@
 // "RotSpeed:" (spin period in days) and "RefParentSiderealRot:".
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -126,6 +127,18 @@ protected:
     // parent's frame and started half a turn on; the highlighted circle for a
     // highlighted body, else the given one.
     void drawOrbitEllipse(unsigned list, bool inParentFrame, bool halfTurn);
+
+    // A ring or a flattened pole: the body compiles its own sphere lists
+    // rather than drawing the Ssystem's unit sphere scaled.
+    bool hasOwnGeometry() const;
+    // The sphere of radius r with the body's surface (textured or plain, the
+    // plain one in the caller's colour) and its ring; sphere emits the
+    // geometry.
+    void emitSphere(bool textured, double r, const std::function<void()>& sphere);
+    // Draws the sphere for the radius index: the body's own list, or the
+    // unit sphere scaled to the radius.
+    void callSphere(int index, bool textured);
+    void releaseOwnSphereLists();
 
 private:
     void releaseSphereLists();

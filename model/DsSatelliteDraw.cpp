@@ -5,6 +5,7 @@
 
 #include <GL/glu.h>
 #include <cmath>
+#include <functional>
 
 #include "graphics/GlContext.h"
 #include "graphics/Texture.h"
@@ -13,7 +14,6 @@
 #include "model/ModelServices.h"
 #include "model/OrbitMath.h"
 #include "model/Ssystem.h"
-#include "sky/Space.h"
 
 DsSatellite::~DsSatellite() {
     releaseSphereLists();
@@ -27,14 +27,21 @@ void DsSatellite::releaseSphereLists() {
             glDeleteLists(umbraConeList_, 1);
         if (cloudLists_ != 0)
             glDeleteLists(cloudLists_, 2);
+    }
+    penumbraConeList_ = umbraConeList_ = cloudLists_ = 0;
+    releaseOwnSphereLists();
+    cloudsTexture_.reset();
+    ringTexture_.reset();
+}
+
+void DsSatellite::releaseOwnSphereLists() {
+    if (glContextIsCurrent()) {
         if (texturedLists_ != 0)
             glDeleteLists(texturedLists_, 2);
         if (bodyLists_ != 0)
             glDeleteLists(bodyLists_, 2);
     }
-    penumbraConeList_ = umbraConeList_ = cloudLists_ = texturedLists_ = bodyLists_ = 0;
-    cloudsTexture_.reset();
-    ringTexture_.reset();
+    texturedLists_ = bodyLists_ = 0;
 }
 
 void DsSatellite::clear() {
@@ -55,6 +62,10 @@ const float white[3] = {1.0f, 1.0f, 1.0f};
 
 } // namespace
 
+bool DsSatellite::hasOwnGeometry() const {
+    return ringOuter_ > 0.0 || polarRatio_ != 1.0;
+}
+
 void DsSatellite::makeDisplayList() {
     DsAstrBody::makeDisplayList();
     if (!system_ || !glContextIsCurrent() || !takeBuiltRadii())
@@ -66,57 +77,30 @@ void DsSatellite::makeDisplayList() {
     loadTextureFile(ringTexture_, ringTextureName_);
 
     const ModelServices& view = system_->view();
-    const float* ambient = system_->getAmbientColor();
     const int n = view.getBodySlices();
-    const bool ring = ringOuter_ > 0.0;
-    const bool textured = texture_ && texture_->isLoaded();
     GLUquadric* quadric = gluNewQuadric();
     gluQuadricDrawStyle(quadric, GLU_FILL);
     gluQuadricTexture(quadric, GL_TRUE);
 
-    if (bodyLists_ == 0)
-        bodyLists_ = glGenLists(2);
-    if (texturedLists_ == 0)
-        texturedLists_ = glGenLists(2);
-    for (int k = 0; k < 2; ++k) {
-        const double r = getRadiusAtIndex(k);
-        glNewList(bodyLists_ + k, GL_COMPILE);
-        glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
-        drawBodySphere(quadric, r, polarRatio_, n);
-        if (ring) {
-            setSurfaceColor(ringColor_, ambient);
-            drawRing(r);
+    // A round body without a ring is the Ssystem's unit sphere, scaled when
+    // drawn; only a body of its own shape keeps its own sphere lists.
+    if (hasOwnGeometry()) {
+        if (bodyLists_ == 0)
+            bodyLists_ = glGenLists(2);
+        if (texturedLists_ == 0)
+            texturedLists_ = glGenLists(2);
+        for (int k = 0; k < 2; ++k) {
+            const double r = getRadiusAtIndex(k);
+            auto sphere = [&] { drawBodySphere(quadric, r, polarRatio_, n); };
+            glNewList(bodyLists_ + k, GL_COMPILE);
+            emitSphere(false, r, sphere);
+            glEndList();
+            glNewList(texturedLists_ + k, GL_COMPILE);
+            emitSphere(true, r, sphere);
+            glEndList();
         }
-        glPopAttrib();
-        glEndList();
-
-        glNewList(texturedLists_ + k, GL_COMPILE);
-        glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
-        // A body without a picture keeps its own colour rather than white.
-        setSurfaceColor(textured ? white : color_, ambient);
-        if (textured)
-            bindTexture(*texture_);
-        drawBodySphere(quadric, r, polarRatio_, n);
-        if (textured) {
-            glDisable(GL_TEXTURE_2D);
-            texture_->disable();
-        }
-        if (ring) {
-            const bool ringTextured = ringTexture_ && ringTexture_->isLoaded();
-            if (ringTextured) {
-                setSurfaceColor(white, ambient);
-                bindTexture(*ringTexture_);
-            } else {
-                setSurfaceColor(ringColor_, ambient);
-            }
-            drawRing(r);
-            if (ringTextured) {
-                glDisable(GL_TEXTURE_2D);
-                ringTexture_->disable();
-            }
-        }
-        glPopAttrib();
-        glEndList();
+    } else if (bodyLists_ != 0 || texturedLists_ != 0) {
+        releaseOwnSphereLists();
     }
 
     if (cloudsTexture_) {
@@ -148,7 +132,65 @@ void DsSatellite::makeDisplayList() {
         }
     }
     gluDeleteQuadric(quadric);
-    makeShadowConeLists();
+    // Cones only for a body that shows its shadows; others make them when
+    // they are first asked for.
+    if (fullShadow_ || halfShadow_ || umbraConeList_ != 0)
+        makeShadowConeLists();
+}
+
+void DsSatellite::emitSphere(bool textured, double r, const std::function<void()>& sphere) {
+    const float* ambient = system_->getAmbientColor();
+    const bool pictured = textured && texture_ && texture_->isLoaded();
+    const bool ring = ringOuter_ > 0.0;
+    glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
+    if (textured) {
+        // A body without a picture keeps its own colour rather than white.
+        setSurfaceColor(pictured ? white : color_, ambient);
+        if (pictured)
+            bindTexture(*texture_);
+    }
+    sphere();
+    if (pictured) {
+        glDisable(GL_TEXTURE_2D);
+        texture_->disable();
+    }
+    if (ring && !textured) {
+        setSurfaceColor(ringColor_, ambient);
+        drawRing(r);
+    } else if (ring) {
+        const bool ringTextured = ringTexture_ && ringTexture_->isLoaded();
+        if (ringTextured) {
+            setSurfaceColor(white, ambient);
+            bindTexture(*ringTexture_);
+        } else {
+            setSurfaceColor(ringColor_, ambient);
+        }
+        drawRing(r);
+        if (ringTextured) {
+            glDisable(GL_TEXTURE_2D);
+            ringTexture_->disable();
+        }
+    }
+    glPopAttrib();
+}
+
+void DsSatellite::callSphere(int index, bool textured) {
+    if (bodyLists_ != 0) {
+        glCallList((textured ? texturedLists_ : bodyLists_) + index);
+        return;
+    }
+    const unsigned unitSphere = system_->getUnitSphereList();
+    if (unitSphere == 0)
+        return;
+    const double r = getRadiusAtIndex(index);
+    glPushMatrix();
+    glPushAttrib(GL_ENABLE_BIT);
+    // The unit sphere's normals are scaled with it.
+    glEnable(GL_NORMALIZE);
+    glScaled(r, r, r);
+    emitSphere(textured, r, [unitSphere] { glCallList(unitSphere); });
+    glPopAttrib();
+    glPopMatrix();
 }
 
 void DsSatellite::drawRing(double radius) {
@@ -207,59 +249,80 @@ void DsSatellite::drawOrbit() {
 void DsSatellite::draw(int pass) {
     if (!system_)
         return;
-    const bool shown = getState() != SimModeState::Hide;
     if (pass != 0) {
+        // Of a body's own, this pass draws only the Sun's glow and the
+        // shadow cones; thousands of small bodies have neither.
+        const bool own =
+            (kind_ == Sun || fullShadow_ || halfShadow_) && getState() != SimModeState::Hide;
+        if (children_.empty() && !own)
+            return;
         glPushMatrix();
         position_.glTranslate();
         for (const auto& child : children_)
             child->draw(pass);
-        if (shown)
+        if (own)
             drawBody(pass);
         glPopMatrix();
         return;
     }
+    const bool shown = getState() != SimModeState::Hide;
+    // The camera is asked only about the selected body.
     const ModelServices& view = system_->view();
-    const int mode = system_->getCameraMode();
-    const bool still = !view.isCameraAnimating();
-
-    glPushMatrix();
-    if (shown && system_->getOrbit() && !(selected_ && mode == ModelServices::Observe && still))
+    const bool observed = selected_ && system_->getCameraMode() == ModelServices::Observe &&
+                          !view.isCameraAnimating();
+    if (shown && system_->getOrbit() && !observed) {
+        glPushMatrix();
         drawOrbit();
-    glPopMatrix();
+        glPopMatrix();
+    }
 
-    glPushMatrix();
-    position_.glTranslate();
+    // The body's own matrix serves the Sun, the children, the axis and the
+    // sphere; a body seen as a dot only joins the dot batch, which projects
+    // its place itself.
     const bool landed = isLanded();
-    if (shown && !landed && kind_ == Sun)
+    const bool sunFirst = shown && !landed && kind_ == Sun;
+    const bool framed = sunFirst || !children_.empty();
+    if (framed) {
+        glPushMatrix();
+        position_.glTranslate();
+    }
+    if (sunFirst)
         drawBody(0);
     for (const auto& child : children_)
         child->draw(0);
     // In the first half of the camera's move away from this body the body
     // stays out of the way.
-    const bool receding = selected_ && mode == ModelServices::Examine &&
+    const bool receding = selected_ && system_->getCameraMode() == ModelServices::Examine &&
                           view.getCameraPrevMode() != ModelServices::Fly &&
                           view.getCameraAnimRatio() >= 0.5;
     if (shown && !landed && !receding) {
-        glPushMatrix();
-        rotation_.glRotate();
-        if (system_->getAxis() &&
-            (kind_ == Planet || kind_ == Earth || kind_ == Moon || kind_ == Satellite))
-            system_->drawAxis(getDisplayRadius());
-        const bool lighting = !view.getCameraHeadLight();
-        if (lighting)
-            glEnable(GL_LIGHTING);
         DsAstrBody::drawBody(0);
-        if (kind_ != Sun && 0.75f * Space::getStarSize(float(magnitude_)) <= projectedDiameter_)
-            drawBody(0);
-        if (lighting)
-            glDisable(GL_LIGHTING);
-        glPopMatrix();
+        const bool axis = system_->getAxis() && (kind_ == Planet || kind_ == Earth ||
+                                                 kind_ == Moon || kind_ == Satellite);
+        const bool sphere = kind_ != Sun && 0.75f * getStarSize() <= projectedDiameter_;
+        if (axis || sphere) {
+            glPushMatrix();
+            if (!framed)
+                position_.glTranslate();
+            rotation_.glRotate();
+            if (axis)
+                system_->drawAxis(getDisplayRadius());
+            const bool lighting = sphere && !view.getCameraHeadLight();
+            if (lighting)
+                glEnable(GL_LIGHTING);
+            if (sphere)
+                drawBody(0);
+            if (lighting)
+                glDisable(GL_LIGHTING);
+            glPopMatrix();
+        }
     }
-    glPopMatrix();
+    if (framed)
+        glPopMatrix();
 }
 
 void DsSatellite::drawBody(int pass) {
-    if (!system_ || bodyLists_ == 0)
+    if (!system_ || builtRadius1_ == 0.0)
         return;
     const bool transition = system_->isScaleTransitionRunning();
     if (pass != 0) {
@@ -280,14 +343,14 @@ void DsSatellite::drawBody(int pass) {
     if (textureMode == 0 || (textureMode == 1 && !selected_)) {
         glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
         setSurfaceColor(color_, system_->getAmbientColor());
-        glCallList(bodyLists_ + index);
+        callSphere(index, false);
         glPopAttrib();
     } else if (textureMode == 1) {
-        glCallList(texturedLists_ + index);
+        callSphere(index, true);
         clouds = true;
     } else if (textureMode == 2) {
         glPushAttrib(GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
-        glCallList(texturedLists_ + index);
+        callSphere(index, true);
         if (kind_ == Earth || kind_ == Moon)
             drawShadow();
         glPopAttrib();

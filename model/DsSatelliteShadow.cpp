@@ -124,7 +124,7 @@ void DsSatellite::drawShadowCones() {
     if (!fullShadow_ && !halfShadow_)
         return;
     if (umbraConeList_ == 0 || penumbraConeList_ == 0)
-        return;
+        makeShadowConeLists();
     const Vector3 trans = getTrans();
     const double D = trans.length();
     const EclipseCones cones = EclipseCones::compute(system_->getSunRadius(), getDisplayRadius(), D,

@@ -27,6 +27,8 @@
 #include "engine/Random15.h"
 #include "engine/ScalarTransition.h"
 #include "engine/Vector3.h"
+#include "graphics/LabelBatch.h"
+#include "model/DotBatch.h"
 #include "model/ListSettings.h"
 
 class DsAstrBody;
@@ -344,12 +346,20 @@ public:
     // A body made after the lists were built compiles its own at once (or at
     // the next draw when no GL context is current).
     void makeBodyDisplayLists(DsAstrBody& body);
+    // The dots of the bodies seen from afar: open during the scene pass.
+    DotBatch& getDotBatch() { return dots_; }
+    // The name labels of a frame, drawn together.
+    LabelBatch& getLabelBatch() { return labels_; }
     int isFullRebuildPending() const { return fullRebuild_; }
     int areListsBuilt() const { return listsBuilt_; }
     unsigned getOrbitList() const { return orbitList_; }
     unsigned getHlightOrbitList() const { return hlightOrbitList_; }
     unsigned getAsteroidOrbitList() const { return asteroidOrbitList_; }
     unsigned getShadowSphereList() const { return shadowSphereList_; }
+    // The sphere of radius 1 (normals and texture coordinates) at the body
+    // detail, which the round bodies draw scaled; compiled when first asked
+    // for at a detail.
+    unsigned getUnitSphereList();
     unsigned getBeltList() const { return beltList_; }
     // The view's answers for the drawing (the neutral ones without a view).
     const ModelServices& view() const;
@@ -444,6 +454,8 @@ private:
     unsigned asteroidOrbitList_ = 0;
     unsigned shadowSphereList_ = 0;
     unsigned beltList_ = 0;
+    unsigned unitSphereList_ = 0;
+    int unitSphereSlices_ = 0;
     std::unique_ptr<Texture> shadowTexture_;
     std::unique_ptr<Texture> beltTexture_;
     int beltBuiltLevel_ = -1;
@@ -453,4 +465,6 @@ private:
     // the windows) runs at the next draw; force as it was asked.
     int listsPending_ = 0;
     int pendingForce_ = 0;
+    DotBatch dots_;
+    LabelBatch labels_;
 };

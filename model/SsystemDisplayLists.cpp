@@ -11,6 +11,7 @@
 
 #include "graphics/GlContext.h"
 #include "graphics/Texture.h"
+#include "model/BodySphere.h"
 #include "model/DsAstrBody.h"
 #include "model/ListFile.h"
 #include "model/ModelServices.h"
@@ -48,6 +49,8 @@ void Ssystem::makeDisplayLists(int force) {
         return;
     }
     listsPending_ = pendingForce_ = 0;
+    // The labels follow the name font.
+    labels_.clear();
     // A body may compile its orbit points, never add or remove bodies.
     for (DsAstrBody* body : allBodies_)
         body->makeDisplayList();
@@ -65,6 +68,23 @@ void Ssystem::makeDisplayLists(int force) {
     makeShadowSphereList();
     makeAsteroidOrbitList();
     makeBeltList();
+}
+
+unsigned Ssystem::getUnitSphereList() {
+    const int slices = view().getBodySlices();
+    if ((unitSphereList_ != 0 && unitSphereSlices_ == slices) || !glContextIsCurrent())
+        return unitSphereList_;
+    if (unitSphereList_ == 0)
+        unitSphereList_ = glGenLists(1);
+    GLUquadric* quadric = gluNewQuadric();
+    gluQuadricDrawStyle(quadric, GLU_FILL);
+    gluQuadricTexture(quadric, GL_TRUE);
+    glNewList(unitSphereList_, GL_COMPILE);
+    drawBodySphere(quadric, 1.0, 1.0, slices);
+    glEndList();
+    gluDeleteQuadric(quadric);
+    unitSphereSlices_ = slices;
+    return unitSphereList_;
 }
 
 void Ssystem::makeBodyDisplayLists(DsAstrBody& body) {
@@ -243,13 +263,14 @@ void Ssystem::makeBeltList() {
 
 void Ssystem::releaseDisplayLists() {
     if (glContextIsCurrent()) {
-        for (unsigned list :
-             {shadowSphereList_, beltList_, orbitList_, hlightOrbitList_, asteroidOrbitList_}) {
+        for (unsigned list : {shadowSphereList_, beltList_, orbitList_, hlightOrbitList_,
+                              asteroidOrbitList_, unitSphereList_}) {
             if (list != 0)
                 glDeleteLists(list, 1);
         }
     }
     shadowSphereList_ = beltList_ = orbitList_ = hlightOrbitList_ = asteroidOrbitList_ = 0;
+    unitSphereList_ = 0;
     shadowTexture_.reset();
     beltTexture_.reset();
 }

@@ -26,8 +26,11 @@ void Ssystem::draw(const Quaternion& rotation) {
 
     glColor4dv(getNameColor());
     glEnable(GL_POINT_SMOOTH);
+    // The bodies seen as dots are drawn together once the scene is walked.
+    dots_.open();
     for (const auto& body : topBodies_)
         body->draw(0);
+    dots_.flush();
     glDisable(GL_POINT_SMOOTH);
 
     // The translucent extras are seen through one another.
@@ -48,8 +51,13 @@ void Ssystem::draw(const Quaternion& rotation) {
 
     if (name_) {
         glColor4dv(getNameColor());
+        // The labels are placed with the frame's matrices and drawn
+        // together.
+        dots_.open();
         for (const auto& body : topBodies_)
             body->drawNames(rotation);
+        labels_.flush(dots_.getViewport());
+        dots_.flush();
     }
     if (drawMode != 2)
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);

@@ -18,6 +18,7 @@
 #include "model/DsComet.h"
 #include "model/DsPlanet.h"
 #include "platform/CurrentDirGuard.h"
+#include "support/GlScreen.h"
 #include "support/GlTestContext.h"
 #include "support/ProgramGlState.h"
 #include "support/TestEnv.h"
@@ -126,16 +127,7 @@ protected:
         glFinish();
     }
     // The window position of a point of the solar-system frame.
-    Vector3 project(const Vector3& p) const {
-        GLdouble model[16], projection[16];
-        GLint viewport[4];
-        glGetDoublev(GL_MODELVIEW_MATRIX, model);
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        Vector3 w;
-        gluProject(p.x, p.y, p.z, model, projection, viewport, &w.x, &w.y, &w.z);
-        return w;
-    }
+    Vector3 project(const Vector3& p) const { return orvextest::windowOf(p); }
     unsigned pixelAt(const Vector3& world) const {
         const Vector3 w = project(world);
         return gl.readPixel(int(std::lround(w.x)), int(std::lround(w.y)));
@@ -354,4 +346,76 @@ TEST_F(DrawScene, TexturedBodyShowsItsPictureWhateverWasDrawnBefore) {
     services.textureMode = 0;
     drawFrame();
     EXPECT_GT(blue(pixelAt(probe)), red(pixelAt(probe)) + 40);
+}
+
+TEST_F(DrawScene, FarSmallBodiesAreDotsInTheirColourWhereTheyStand) {
+    system.orbitOff();
+    buildLists();
+    look(Vector3(0, 0, 30), 60.0);
+    const DsAstrBody* rock = system.findBody("Rock");
+    const DsAstrBody* kite = system.findBody("Kite");
+    showOnly("Sun Rock Kite");
+    drawFrame();
+    EXPECT_EQ(pixelAt(rock->getTrans()) & 0xffffff, 0xffffffu); // white
+    EXPECT_EQ(pixelAt(kite->getTrans()) & 0xffffff, 0xccccccu); // 0.8 grey
+    EXPECT_LT(rock->getProjectedDiameter(), 1.0f);
+    EXPECT_GT(rock->getProjectedDiameter(), 0.0f);
+    // A hidden body, comets too, shows no dot.
+    showOnly("Sun Kite");
+    drawFrame();
+    EXPECT_EQ(pixelAt(rock->getTrans()) & 0xffffff, 0u);
+    showOnly("Sun Rock");
+    drawFrame();
+    EXPECT_EQ(pixelAt(kite->getTrans()) & 0xffffff, 0u);
+    EXPECT_EQ(pixelAt(rock->getTrans()) & 0xffffff, 0xffffffu);
+}
+
+TEST_F(DrawScene, RoundBodiesDrawTheSharedUnitSphere) {
+    showOnly("Sun Rock");
+    system.orbitOff();
+    buildLists();
+    auto* rock = dynamic_cast<DsAsteroid*>(system.findBody("Rock"));
+    ASSERT_NE(rock, nullptr);
+    // No sphere lists of its own.
+    EXPECT_EQ(rock->getBodyLists(), 0u);
+    EXPECT_EQ(rock->getTexturedLists(), 0u);
+    EXPECT_NE(system.getUnitSphereList(), 0u);
+    const Vector3 p = rock->getTrans();
+    const double r = rock->getDisplayRadius();
+    look(p + Vector3(0, 0, 20 * r), 30.0);
+    drawFrame();
+    ASSERT_GT(rock->getProjectedDiameter(), 20.0f);
+    Vector3 sunward = -p;
+    sunward.normalize();
+    // Lit by the Sun on its day side only, and round: nothing beyond its
+    // radius.
+    EXPECT_GT(brightness(pixelAt(p + sunward * (0.6 * r))), 150);
+    EXPECT_LT(brightness(pixelAt(p - sunward * (0.6 * r))), 10);
+    EXPECT_EQ(pixelAt(p + Vector3(0.7 * r, 0.7 * r, 0)) & 0xffffff, 0u);
+}
+
+TEST_F(DrawScene, CometFarFromTheSunDrawsNoComaNorTail) {
+    showOnly("Sun Kite");
+    buildLists();
+    auto* comet = dynamic_cast<DsComet*>(system.findBody("Kite"));
+    ASSERT_NE(comet, nullptr);
+    // The fragments the translucent pass makes (a wholly transparent tail
+    // leaves no mark in the picture, yet costs as much).
+    auto fragments = [&] {
+        look(comet->getTrans() + Vector3(0, 0, 0.5), 60.0);
+        GLuint query = 0;
+        glGenQueries(1, &query);
+        glBeginQuery(GL_SAMPLES_PASSED, query);
+        comet->draw(1);
+        glEndQuery(GL_SAMPLES_PASSED);
+        GLuint samples = 0;
+        glGetQueryObjectuiv(query, GL_QUERY_RESULT, &samples);
+        glDeleteQueries(1, &query);
+        return samples;
+    };
+    EXPECT_GT(fragments(), 100u);
+    // Three years on the comet is far beyond four perihelion distances.
+    system.update(perihelionTime + 3 * 365.25 * 86400.0);
+    ASSERT_EQ(comet->tailFactor(), 1.0);
+    EXPECT_EQ(fragments(), 0u);
 }
