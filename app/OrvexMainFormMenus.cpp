@@ -122,8 +122,7 @@ void OrvexMainForm::buildLanguageMenu() {
     auto* popup = new QMenu(this);
     popup->setObjectName("languagePopupMenu");
     popup->setTitle(tr("Change &Language"));
-    const QStringList languages =
-        LanguageList::scan(QDir::current().filePath(QStringLiteral("translations")));
+    const QStringList languages = LanguageList::scan(StartupState::translationDir());
     LanguageList::setCurrent(languages);
     for (int id = 0; id < languages.size(); ++id)
         popup->addAction(languages[id])->setData(id);
@@ -167,8 +166,11 @@ void OrvexMainForm::viewStyleDark() {
 }
 
 void OrvexMainForm::fileSaveImage() {
-    const QString file = QFileDialog::getSaveFileName(this, tr("Save as an image file ..."),
-                                                      QString(), QString::fromLatin1(imageFilter));
+    QString filter;
+    const QString file = ImageOutput::withFilterExtension(
+        QFileDialog::getSaveFileName(this, tr("Save as an image file ..."), QString(),
+                                     QString::fromLatin1(imageFilter), &filter),
+        filter);
     if (file.isEmpty())
         return;
     const QImage picture = gl_ ? gl_->grabFrame() : QImage();
