@@ -46,6 +46,12 @@ QSize QOrvexMap::sizeHint() const {
     return QSize(width(), width() / 2);
 }
 
+// Not the picture's size, which the label would take: a window laid out
+// around the map must not grow with what it shows.
+QSize QOrvexMap::minimumSizeHint() const {
+    return QSize(0, 0);
+}
+
 int QOrvexMap::heightForWidth(int width) const {
     return width / 2;
 }
@@ -75,7 +81,23 @@ void QOrvexMap::resizeEvent(QResizeEvent* e) {
     update();
 }
 
+// The picture is made for the size the map is shown at, when it is painted:
+// a map loaded while hidden or before its layout, or resized since, gets a
+// sharp picture of its real size then.
+void QOrvexMap::fitPictureToSize() {
+    const QPixmap* shown = pixmap();
+    if (shown && shown->size() == size())
+        return;
+    if (!mapFile_.empty()) {
+        if (!loadTexture(mapFile_))
+            showGrid();
+    } else if (width() >= kMinGridWidth) {
+        showGrid();
+    }
+}
+
 void QOrvexMap::paintEvent(QPaintEvent* e) {
+    fitPictureToSize();
     QLabel::paintEvent(e);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -32,6 +32,7 @@ public:
     QPoint markerTopLeft() const;
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     int heightForWidth(int width) const override;
 
 signals:
@@ -46,6 +47,7 @@ protected:
 private:
     void moveMarkerTo(const QPoint& pixel);
     void showGrid();
+    void fitPictureToSize();
     bool loadTexture(const std::string& file);
 
     std::string mapFile_;
