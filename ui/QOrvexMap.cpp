@@ -15,6 +15,8 @@ namespace {
 constexpr int kMarkerSize = 8;
 // Below this width the grid would be unreadable: the old picture stays.
 constexpr int kMinGridWidth = 200;
+// The texture is kept at most this wide (and half as high) for rescaling.
+constexpr int kMaxTextureWidth = 2048;
 
 } // namespace
 
@@ -88,12 +90,10 @@ void QOrvexMap::fitPictureToSize() {
     const QPixmap* shown = pixmap();
     if (shown && shown->size() == size())
         return;
-    if (!mapFile_.empty()) {
-        if (!loadTexture(mapFile_))
-            showGrid();
-    } else if (width() >= kMinGridWidth) {
+    if (!texture_.isNull())
+        showTexture();
+    else if (width() >= kMinGridWidth)
         showGrid();
-    }
 }
 
 void QOrvexMap::paintEvent(QPaintEvent* e) {
@@ -125,18 +125,26 @@ void QOrvexMap::reloadMap() {
 bool QOrvexMap::loadTexture(const std::string& file) {
     QImageReader reader(QFile::decodeName(QByteArray::fromStdString(file)));
     reader.setDecideFormatFromContent(true);
-    // Scaled while decoding: a body texture can be far larger than the map.
-    if (width() > 0 && height() > 0)
-        reader.setScaledSize(size());
+    // Scaled while decoding: a body texture can be far larger than any map.
+    const QSize full = reader.size();
+    if (full.width() > kMaxTextureWidth)
+        reader.setScaledSize(QSize(kMaxTextureWidth, kMaxTextureWidth / 2));
     const QImage image = reader.read();
     if (image.isNull()) {
         logMessage("Could not load map image %s: %s\n", file.c_str(),
                    reader.errorString().toLocal8Bit().constData());
         return false;
     }
-    setPixmap(QPixmap::fromImage(image));
+    texture_ = image;
     mapFile_ = file;
+    showTexture();
     return true;
+}
+
+void QOrvexMap::showTexture() {
+    if (width() > 0 && height() > 0)
+        setPixmap(QPixmap::fromImage(
+            texture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 void QOrvexMap::showGrid() {
@@ -164,4 +172,5 @@ void QOrvexMap::showGrid() {
     painter.end();
     setPixmap(grid);
     mapFile_.clear();
+    texture_ = QImage();
 }

@@ -282,8 +282,18 @@ TEST_F(StudioProgramGL, EveryTextFitsInBothStylesAndBothLanguages) {
 TEST_F(StudioProgramGL, TheInstanceLockOutlivesEveryWindow) {
     // The lock file goes into the scratch directory.
     const orvextest::TempDir runtime;
-    const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.path()));
+    struct RuntimeDir {
+        const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+        explicit RuntimeDir(const std::string& dir) {
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir));
+        }
+        ~RuntimeDir() {
+            if (before.isNull())
+                qunsetenv("XDG_RUNTIME_DIR");
+            else
+                qputenv("XDG_RUNTIME_DIR", before);
+        }
+    } inScratch(runtime.path());
     const std::string name =
         "OrvexStudio_Test_" + std::to_string(QCoreApplication::applicationPid());
     ASSERT_EQ(program->lock.acquire(name), platform::InstanceLock::Result::Acquired);
@@ -299,7 +309,6 @@ TEST_F(StudioProgramGL, TheInstanceLockOutlivesEveryWindow) {
     EXPECT_TRUE(heldWhileTheBookmarksGo);
     EXPECT_TRUE(heldWhileTheControlWindowGoes);
     EXPECT_FALSE(platform::InstanceLock::isTaken(name));
-    qputenv("XDG_RUNTIME_DIR", before);
 }
 
 // Pictures of the whole screen for a person to look at: the default start,
