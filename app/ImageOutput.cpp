@@ -7,6 +7,7 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 
 #include "app/AtomicSave.h"
 
@@ -23,6 +24,14 @@ QByteArray formatForFile(const QString& file) {
     if (suffix == QLatin1String("png"))
         return "PNG";
     return QByteArray();
+}
+
+QString withFilterExtension(const QString& file, const QString& filter) {
+    if (file.isEmpty() || QFileInfo(file).fileName().contains(QLatin1Char('.')))
+        return file;
+    static const QRegularExpression firstExtension(QStringLiteral("\\*(\\.\\w+)"));
+    const QRegularExpressionMatch match = firstExtension.match(filter);
+    return match.hasMatch() ? file + match.captured(1) : file;
 }
 
 bool save(const QImage& image, const QString& file, QString* error) {

@@ -226,6 +226,7 @@ void OrvexMainForm::languageChange() {
     centerList->setHeaderLabels({tr("Name")});
     displayList->setHeaderLabels({tr("Name")});
     setActionTexts();
+    fitMediaButtons();
 }
 
 void OrvexMainForm::connectControls() {

@@ -273,6 +273,7 @@ protected slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 public:
     // The frame.
@@ -541,6 +542,7 @@ private:
     void unembed();
     // Puts the web view into browserAX when the application can have one.
     void buildWebView();
+    void fitMediaButtons();
     // Makes the bookmark dialog and the bookmark menu (OrvexMainFormBookmarks.cpp).
     void buildBookmarks();
     void startScenarioFetch(const QString& url, bool trustedOrigin);

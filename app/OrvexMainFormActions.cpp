@@ -277,6 +277,9 @@ void OrvexMainForm::buildToolBarAndMenus() {
     toolBar->addSeparator();
     toolBar->addAction(helpContentsAction);
 
+    // In no menu or tool bar: the window itself carries its shortcut.
+    addAction(fileSaveAction);
+
     menuBar()->setObjectName("MenuBar");
     fileMenu = new QMenu(this);
     fileMenu->addActions({fileNewAction, fileOpenAction});

@@ -19,6 +19,17 @@ namespace {
 // How many lines a question about commands shows.
 const int shownLines = 24;
 
+// What the caption calls a page: its title; without one (the view then
+// reports the address) a page of this machine by its file name, which keeps
+// the folders of the user's disk out of the caption, any other by its address.
+QString pageName(const QString& title, const QUrl& url, const QString& address) {
+    if (!title.isEmpty() && QUrl(title) != url && title != url.toString())
+        return title;
+    if (url.isLocalFile())
+        return url.fileName();
+    return address;
+}
+
 } // namespace
 
 void OrvexMainForm::buildWebView() {
@@ -36,6 +47,10 @@ void OrvexMainForm::buildWebView() {
     // The click was kept from the view: whatever the decision, it follows nothing.
     connect(browserView, &WebBrowserView::commandLinkClicked, this,
             [this](const QString& href, const QUrl& frame) { beforeNavigate(href, frame, false); });
+    connect(browserView, &QWebEngineView::titleChanged, this, [this](const QString& title) {
+        const QUrl url = browserView->url();
+        setWindowTitle(pageName(title, url, url.toString()) + QStringLiteral(" - ") + windowTitle_);
+    });
 }
 
 QString OrvexMainForm::resolvePath(const QString& path) {
@@ -64,7 +79,8 @@ bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool 
     case BrowserLinks::Decision::Navigate:
         break;
     }
-    setWindowTitle(url + QStringLiteral(" - ") + windowTitle_);
+    setWindowTitle(pageName(QString(), BrowserLinks::toUrl(url, programDir_), url) +
+                   QStringLiteral(" - ") + windowTitle_);
     browserUrlLine->setText(url);
     return true;
 }

@@ -165,8 +165,13 @@ void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm)
         bookmarkForm->setGL(gl_);
     if (locationForm)
         locationForm->setGL(gl_);
-    if (projForm_)
+    if (projForm_) {
         connect(projForm_, &OrvexProjForm::closed, this, &OrvexMainForm::viewMouseNormal);
+        // The shortcuts work in the separate GL window as they do here.
+        for (QAction* action : findChildren<QAction*>())
+            if (!action->shortcut().isEmpty())
+                projForm_->addAction(action);
+    }
 }
 
 bool OrvexMainForm::readMaximized() {
@@ -218,15 +223,23 @@ int OrvexMainForm::shownPanelWidth() const {
 void OrvexMainForm::viewEmbed() {
     if (updatingInterface || !projForm_ || isEmbedded())
         return;
+    // A full-screen window keeps its state through the reparenting and would
+    // not take the pane: it becomes a plain hidden window first.
+    projForm_->hide();
+    projForm_->setWindowState(Qt::WindowNoState);
     projForm_->setParent(splitter2, Qt::Widget);
     projForm_->move(0, 0);
     splitter2->insertWidget(0, projForm_);
     projForm_->show();
+    // Beside the view the browser pane takes the width the split gives it,
+    // however much its controls would ask for, or the view gets none.
+    layout44->setMinimumWidth(1);
     setSplitterSizes();
 }
 
 void OrvexMainForm::unembed() {
     splitterSizes();
+    layout44->setMinimumWidth(0);
     projForm_->setParent(nullptr, Qt::Window);
     projForm_->move(0, 0);
     projForm_->restoreGeometry();

@@ -121,8 +121,7 @@ void OrvexMainForm::buildLanguageMenu() {
     auto* popup = new QMenu(this);
     popup->setObjectName("languagePopupMenu");
     popup->setTitle(tr("Change &Language"));
-    const QStringList languages =
-        LanguageList::scan(QDir::current().filePath(QStringLiteral("translations")));
+    const QStringList languages = LanguageList::scan(StartupState::translationDir());
     LanguageList::setCurrent(languages);
     for (int id = 0; id < languages.size(); ++id)
         popup->addAction(languages[id])->setData(id);
@@ -170,7 +169,8 @@ void OrvexMainForm::fileSaveImage() {
     question.mode = FileQuestion::Mode::Save;
     question.caption = tr("Save as an image file ...");
     question.filter = QString::fromLatin1(imageFilter);
-    const QString file = fileChooser(question).file;
+    const FileChoice choice = fileChooser(question);
+    const QString file = ImageOutput::withFilterExtension(choice.file, choice.filter);
     if (file.isEmpty())
         return;
     const QImage picture = gl_ ? gl_->grabFrame() : QImage();

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolButton>
@@ -106,14 +108,14 @@ void OrvexMainForm::buildBrowserPane() {
     mediaButton = make<QDropButton>("mediaButton", mediaGroup);
     setPolicy(mediaButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
     mediaButton->setMinimumSize(41, 41);
-    mediaButton->setMaximumSize(41, 41);
+    mediaButton->setMaximumHeight(41);
     mediaButton->setFocusPolicy(Qt::StrongFocus);
     layout36->addWidget(mediaButton);
     auto mediaControl = [&](const char* name) {
         auto* button = make<QPushButton>(name, mediaGroup);
         setPolicy(button, QSizePolicy::Fixed, QSizePolicy::Fixed);
-        button->setMinimumSize(41, 42);
-        button->setMaximumSize(41, 41);
+        button->setMinimumSize(41, 41);
+        button->setMaximumHeight(41);
         layout36->addWidget(button);
         return button;
     };
@@ -131,6 +133,25 @@ void OrvexMainForm::buildBrowserPane() {
     mediaViewerHelpLabel->setWordWrap(true);
     layout36->addWidget(mediaViewerHelpLabel);
     paneLayout->addWidget(mediaGroup);
+}
+
+// The media buttons are square, and wider where the style or the language
+// needs more for the text: their minimum width is what the layout keeps.
+void OrvexMainForm::fitMediaButtons() {
+    for (QPushButton* button : {static_cast<QPushButton*>(mediaButton), mediaPlayButton,
+                                mediaPauseButton, mediaStopButton}) {
+        const QStyle* style = button->style();
+        const int text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+        button->setMinimumWidth(
+            qMax(41, text + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                         2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button)));
+    }
+}
+
+void OrvexMainForm::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::StyleChange || e->type() == QEvent::FontChange)
+        fitMediaButtons();
 }
 
 void OrvexMainForm::buildControlPanel() {

@@ -1,5 +1,7 @@
 #include "app/StartupState.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
 #include <QTranslator>
 
@@ -39,6 +41,25 @@ void setLocale(const QString& name) {
 QString readLocale() {
     auto settings = WindowSettings::open();
     return settings->value(WindowSettings::localeKey, QLocale::system().name()).toString();
+}
+
+QStringList translationDirs(const QString& programFolder) {
+    const QDir program(programFolder);
+    return {
+        QStringLiteral("./translations"), program.filePath(QStringLiteral("translations")),
+        QDir::cleanPath(program.filePath(QStringLiteral("../share/orvex-studio/translations")))};
+}
+
+QString translationDir(const QString& programFolder) {
+    const QStringList dirs = translationDirs(programFolder);
+    for (const QString& dir : dirs)
+        if (!QDir(dir).entryList({QStringLiteral("OrvexStudio_*.qm")}, QDir::Files).isEmpty())
+            return dir;
+    return dirs.first();
+}
+
+QString translationDir() {
+    return translationDir(QCoreApplication::applicationDirPath());
 }
 
 bool loadTranslator(QTranslator& translator, const QString& prefix, const QString& locale,

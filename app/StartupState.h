@@ -27,12 +27,20 @@ void setLocale(const QString& name);
 // "/Orvex/locale" from the settings, the machine's locale name by default.
 QString readLocale();
 
-// Where the translation files are, relative to the working directory.
-constexpr const char* translationDir = "./translations";
+// The folders translation files may be in, in the order they are looked in:
+// "./translations" of the working directory (the data set), "translations"
+// beside the program (a build), and the installed data folder
+// "../share/orvex-studio/translations" from the program's folder.
+QStringList translationDirs(const QString& programFolder);
+// The first of them that holds a translation of the program
+// ("OrvexStudio_*.qm"); the working directory's when none does.
+QString translationDir(const QString& programFolder);
+// translationDir for the running program's folder.
+QString translationDir();
 // Loads prefix + locale (".qm"; "de_AT" falls back to "de") from dir into the
 // translator. False, and the translator empty, when no file fits.
 bool loadTranslator(QTranslator& translator, const QString& prefix, const QString& locale,
-                    const QString& dir = QString::fromLatin1(translationDir));
+                    const QString& dir = translationDir());
 
 EngineLink* glView();
 void setGlView(EngineLink* link);

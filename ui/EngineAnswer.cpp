@@ -27,4 +27,9 @@ double leadingReal(const std::string& text) {
     return leadingReals(text, 1)[0];
 }
 
+std::string word(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
 } // namespace EngineAnswer

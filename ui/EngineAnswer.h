@@ -21,4 +21,8 @@ std::vector<double> leadingReals(const std::string& text, std::size_t count);
 // The first real, 0 when there is none.
 double leadingReal(const std::string& text);
 
+// The answer with its leading blanks skipped: a word as the engine writes a
+// value (" UTC"), to be compared with the words a control offers.
+std::string word(const std::string& text);
+
 } // namespace EngineAnswer

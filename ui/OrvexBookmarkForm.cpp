@@ -1,6 +1,7 @@
 #include "ui/OrvexBookmarkForm.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
@@ -113,6 +114,10 @@ OrvexBookmarkForm::OrvexBookmarkForm(QWidget* parent, const char* name, bool mod
     column->setSpacing(6);
     column->addLayout(top, 1);
     column->addLayout(edits);
+    // Every change counts at once: closing is all the dialog needs.
+    buttonBox = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttonBox->setObjectName("buttonBox");
+    column->addWidget(buttonBox);
 
     languageChange();
     resize(QSize(353, 343).expandedTo(minimumSizeHint()));
@@ -124,12 +129,14 @@ OrvexBookmarkForm::OrvexBookmarkForm(QWidget* parent, const char* name, bool mod
     connect(nameEdit, &QLineEdit::textChanged, this, &F::nameChangedSlot);
     connect(uriEdit, &QLineEdit::textChanged, this, &F::uriChangedSlot);
     connect(bmListView, &QTreeWidget::itemSelectionChanged, this, &F::bmListSlot);
+    connect(buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     setTabOrder(bmListView, addButton);
     setTabOrder(addButton, folderButton);
     setTabOrder(folderButton, removeButton);
     setTabOrder(removeButton, nameEdit);
     setTabOrder(nameEdit, uriEdit);
+    setTabOrder(uriEdit, buttonBox);
 
     init();
 }

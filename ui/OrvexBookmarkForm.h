@@ -1,7 +1,7 @@
 // The bookmarks of the browser pane: a tree of named addresses in folders and
 // one home address, read from "bookmarks.xml" in the program directory when
 // the dialog is made and written back when it is destroyed. The dialog
-// "Bookmark Edit" edits the tree in place (it has no OK or Cancel: every
+// "Bookmark Edit" edits the tree in place (it has only a Close button: every
 // change counts); the bookmark menu of the main window is built from the tree
 // and offers adding the page shown as a bookmark and making it the home page.
 #pragma once
@@ -16,6 +16,7 @@
 
 class EngineLink;
 class OrvexMainForm;
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -60,6 +61,7 @@ public:
     QLineEdit* nameEdit = nullptr;
     QLabel* uriLabel = nullptr;
     QLineEdit* uriEdit = nullptr;
+    QDialogButtonBox* buttonBox = nullptr;
 
 public slots:
     virtual void addSlot();

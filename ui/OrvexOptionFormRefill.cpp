@@ -22,12 +22,13 @@ using EngineAnswer::leadingInt;
 using EngineAnswer::leadingReal;
 using EngineAnswer::leadingReals;
 
-// The item of the first word the whole answer equals (case matters), else
-// the fallback item.
+// The item of the first word the whole answer equals (case matters; leading
+// blanks skipped), else the fallback item.
 int itemOf(const std::string& answer, std::initializer_list<std::pair<const char*, int>> words,
            int fallback) {
+    const std::string given = EngineAnswer::word(answer);
     for (const auto& [word, item] : words)
-        if (answer == word)
+        if (given == word)
             return item;
     return fallback;
 }

@@ -257,6 +257,25 @@ void QDarkStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
     case PE_PanelMenuBar:
         drawPanelFrame(painter, r.x(), r.y(), r.width(), r.height());
         return;
+    case PE_IndicatorRadioButton:
+    case PE_IndicatorCheckBox: {
+        // The dark palette's bevel colours are the window's own picture, and
+        // its base is black: an indicator drawn with them vanishes. It gets
+        // the light colours of a classic indicator instead.
+        QStyleOption light(*option);
+        const bool enabled = option->state & State_Enabled;
+        light.palette.setColor(QPalette::Base,
+                               enabled ? QColor(224, 224, 224) : QColor(128, 128, 128));
+        light.palette.setColor(QPalette::Button, QColor(160, 160, 160));
+        light.palette.setColor(QPalette::Text, Qt::black);
+        light.palette.setColor(QPalette::Light, Qt::white);
+        light.palette.setColor(QPalette::Midlight, QColor(200, 200, 200));
+        light.palette.setColor(QPalette::Mid, QColor(140, 140, 140));
+        light.palette.setColor(QPalette::Dark, QColor(110, 110, 110));
+        light.palette.setColor(QPalette::Shadow, Qt::black);
+        QProxyStyle::drawPrimitive(element, &light, painter, widget);
+        return;
+    }
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }

@@ -15,6 +15,8 @@ namespace {
 constexpr int kMarkerSize = 8;
 // Below this width the grid would be unreadable: the old picture stays.
 constexpr int kMinGridWidth = 200;
+// The texture is kept at most this wide (and half as high) for rescaling.
+constexpr int kMaxTextureWidth = 2048;
 
 } // namespace
 
@@ -46,6 +48,12 @@ QSize QOrvexMap::sizeHint() const {
     return QSize(width(), width() / 2);
 }
 
+// Not the picture's size, which the label would take: a window laid out
+// around the map must not grow with what it shows.
+QSize QOrvexMap::minimumSizeHint() const {
+    return QSize(0, 0);
+}
+
 int QOrvexMap::heightForWidth(int width) const {
     return width / 2;
 }
@@ -75,7 +83,21 @@ void QOrvexMap::resizeEvent(QResizeEvent* e) {
     update();
 }
 
+// The picture is made for the size the map is shown at, when it is painted:
+// a map loaded while hidden or before its layout, or resized since, gets a
+// sharp picture of its real size then.
+void QOrvexMap::fitPictureToSize() {
+    const QPixmap* shown = pixmap();
+    if (shown && shown->size() == size())
+        return;
+    if (!texture_.isNull())
+        showTexture();
+    else if (width() >= kMinGridWidth)
+        showGrid();
+}
+
 void QOrvexMap::paintEvent(QPaintEvent* e) {
+    fitPictureToSize();
     QLabel::paintEvent(e);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -103,18 +125,26 @@ void QOrvexMap::reloadMap() {
 bool QOrvexMap::loadTexture(const std::string& file) {
     QImageReader reader(QFile::decodeName(QByteArray::fromStdString(file)));
     reader.setDecideFormatFromContent(true);
-    // Scaled while decoding: a body texture can be far larger than the map.
-    if (width() > 0 && height() > 0)
-        reader.setScaledSize(size());
+    // Scaled while decoding: a body texture can be far larger than any map.
+    const QSize full = reader.size();
+    if (full.width() > kMaxTextureWidth)
+        reader.setScaledSize(QSize(kMaxTextureWidth, kMaxTextureWidth / 2));
     const QImage image = reader.read();
     if (image.isNull()) {
         logMessage("Could not load map image %s: %s\n", file.c_str(),
                    reader.errorString().toLocal8Bit().constData());
         return false;
     }
-    setPixmap(QPixmap::fromImage(image));
+    texture_ = image;
     mapFile_ = file;
+    showTexture();
     return true;
+}
+
+void QOrvexMap::showTexture() {
+    if (width() > 0 && height() > 0)
+        setPixmap(QPixmap::fromImage(
+            texture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 void QOrvexMap::showGrid() {
@@ -142,4 +172,5 @@ void QOrvexMap::showGrid() {
     painter.end();
     setPixmap(grid);
     mapFile_.clear();
+    texture_ = QImage();
 }

@@ -4,6 +4,7 @@
 // a body without a texture file gets a drawn 30-degree grid instead.
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <string>
 
@@ -32,6 +33,7 @@ public:
     QPoint markerTopLeft() const;
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     int heightForWidth(int width) const override;
 
 signals:
@@ -46,9 +48,13 @@ protected:
 private:
     void moveMarkerTo(const QPoint& pixel);
     void showGrid();
+    void fitPictureToSize();
+    void showTexture();
     bool loadTexture(const std::string& file);
 
     std::string mapFile_;
+    // The texture as read, made into the picture for the map's size.
+    QImage texture_;
     float longitude_ = 0.0f;
     float latitude_ = 0.0f;
 };

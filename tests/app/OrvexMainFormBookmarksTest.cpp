@@ -3,6 +3,7 @@
 // file holds after the window is gone.
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
@@ -126,9 +127,8 @@ TEST_F(Bookmarks, TheMenuFollowsTheTreeAndItsEntriesNavigate) {
 
 TEST_F(Bookmarks, TheDialogAndMenuSpeakGerman) {
     QTranslator german;
-    ASSERT_TRUE(StartupState::loadTranslator(
-        german, "OrvexStudio_", "de",
-        QString::fromStdString(orvextest::shareDir() + "/translations")));
+    ASSERT_TRUE(StartupState::loadTranslator(german, "OrvexStudio_", "de",
+                                             QString::fromStdString(orvextest::translationDir())));
     QCoreApplication::installTranslator(&german);
     restart();
     EXPECT_EQ(bookmarks()->windowTitle(), "Lesezeichen bearbeiten");
@@ -277,3 +277,24 @@ TEST_F(Bookmarks, ExitKeepsWhatTheFileMustNotLose) {
 }
 
 } // namespace
+
+TEST_F(Bookmarks, TheDialogClosesThroughItsCloseButton) {
+    OrvexBookmarkForm* dialog = bookmarks();
+    bool closedByButton = false;
+    {
+        NextModal close([&](QWidget* w) {
+            auto* box = w->findChild<QDialogButtonBox*>();
+            QPushButton* button = box ? box->button(QDialogButtonBox::Close) : nullptr;
+            if (button && button->isVisible())
+                button->click();
+            closedByButton = !w->isVisible();
+            // Without a working button the dialog must not wait for a human.
+            if (!closedByButton)
+                NextModal::reject(w);
+        });
+        dialog->bookmarkEditSlot();
+        EXPECT_TRUE(close.seen());
+    }
+    EXPECT_TRUE(closedByButton);
+    EXPECT_FALSE(dialog->isVisible());
+}

@@ -123,6 +123,20 @@ TEST_F(WebBrowserPane, MediaAndOrdinaryLinks) {
     EXPECT_TRUE(form->windowTitle().endsWith("second.html - Orvex Studio"));
 }
 
+TEST_F(WebBrowserPane, TheCaptionNamesThePageNotWhereItLies) {
+    writeFile(programFile("htmls/titled.html"),
+              "<html><head><title>The Moon tonight</title></head><body>moon</body></html>");
+    form->bookmarkNavigate("./htmls/titled.html");
+    ASSERT_TRUE(waitFor([&] { return form->windowTitle() == "The Moon tonight - Orvex Studio"; }))
+        << form->windowTitle().toStdString();
+
+    // A page without a title goes by its file name, never by its folders.
+    ASSERT_TRUE(load(QUrl::fromLocalFile(programFile("htmls/second.html"))));
+    waitFor([&] { return !form->windowTitle().startsWith("The Moon"); });
+    EXPECT_EQ(form->windowTitle(), "second.html - Orvex Studio");
+    EXPECT_FALSE(form->windowTitle().contains(programDir()));
+}
+
 TEST_F(WebBrowserPane, APageFromOutsideTheProgramMustAsk) {
     orvextest::TempDir elsewhere;
     const QString page = QString::fromStdString(elsewhere.file("links.html"));

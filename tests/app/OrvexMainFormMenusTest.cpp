@@ -296,6 +296,22 @@ TEST_F(MainFormMenus, SaveImageWritesTheViewInTheFormatOfItsName) {
     EXPECT_EQ(saved.pixel(5, 5), qRgb(10, 120, 200));
 }
 
+TEST_F(MainFormMenus, SaveImageAddsTheChosenFormatsExtension) {
+    engine.frame = QImage(40, 30, QImage::Format_RGB32);
+    engine.frame.fill(qRgb(200, 40, 10));
+    start();
+    // A report of a refused name is answered, never waited on.
+    orvextest::NextModal warning;
+    form->fileChooser = [&](const FileQuestion&) {
+        return FileChoice{work("shot"), "Png Files (*.png)"};
+    };
+    form->fileSaveImage();
+    EXPECT_FALSE(warning.seen());
+    const QImage saved(work("shot.png"), "PNG");
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.pixel(5, 5), qRgb(200, 40, 10));
+}
+
 TEST_F(MainFormMenus, SaveImageReportsANameWithoutAnImageExtension) {
     engine.frame = QImage(40, 30, QImage::Format_RGB32);
     start();

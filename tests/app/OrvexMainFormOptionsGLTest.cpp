@@ -67,3 +67,27 @@ TEST(MainFormOptionsGL, TheDialogShowsSavesAndLoadsTheEnginesOptions) {
     EXPECT_EQ(options->orbitResCombo->currentIndex(), 1);
     EXPECT_EQ(options->lineConsteSpin->QSpinBox::value(), 3);
 }
+
+TEST(MainFormOptionsGL, TheClockModeShowsAsTheEngineAnswersIt) {
+    orvextest::SettingsSandbox sandbox;
+    orvextest::ShippedDataCopy data({"scenarios"});
+    orvextest::GlMainWindow windows;
+    ASSERT_TRUE(windows.start());
+    EngineLink* engine = windows.engine();
+    OrvexOptionForm* options = windows.form.optionForm;
+
+    ASSERT_EQ(engine->processScenarioLine("Timer.Mode UTC"), 1);
+    windows.form.detailButton->click();
+    EXPECT_EQ(options->consoleLocaleCombo->currentText(), "UTC");
+    options->closeButton->click();
+
+    ASSERT_EQ(engine->processScenarioLine("Timer.Mode Local"), 1);
+    windows.form.detailButton->click();
+    EXPECT_EQ(options->consoleLocaleCombo->currentText(), "Local time");
+    // Choosing UTC in the dialog and opening it again keeps UTC.
+    emit options->consoleLocaleCombo->activated(0);
+    options->closeButton->click();
+    windows.form.detailButton->click();
+    EXPECT_EQ(options->consoleLocaleCombo->currentIndex(), 0);
+    options->closeButton->click();
+}

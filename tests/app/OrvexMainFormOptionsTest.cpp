@@ -36,9 +36,8 @@ TEST(MainFormOptions, TheDialogIsAChildLinkedToTheView) {
 TEST(MainFormOptions, TheDialogSpeaksGerman) {
     orvextest::SettingsSandbox sandbox;
     QTranslator german;
-    ASSERT_TRUE(StartupState::loadTranslator(
-        german, "OrvexStudio_", "de",
-        QString::fromStdString(orvextest::shareDir() + "/translations")));
+    ASSERT_TRUE(StartupState::loadTranslator(german, "OrvexStudio_", "de",
+                                             QString::fromStdString(orvextest::translationDir())));
     QCoreApplication::installTranslator(&german);
     {
         OrvexOptionForm form;

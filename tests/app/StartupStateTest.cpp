@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
@@ -12,6 +15,7 @@
 #include "app/OrvexMainForm.h"
 #include "app/StartupState.h"
 #include "app/WindowSettings.h"
+#include "platform/CurrentDirGuard.h"
 #include "support/SettingsSandbox.h"
 
 TEST(StartupState, OnlyTheExactSwitchAfterTheProgramNameResets) {
@@ -60,7 +64,7 @@ TEST(WindowSettings, AWindowOffEveryScreenComesBackAtOneHundred) {
 
 TEST(StartupState, TranslationsFallBackToTheLanguageAndReachTheWindows) {
     orvextest::SettingsSandbox sandbox;
-    const QString dir = QString::fromStdString(orvextest::shareDir() + "/translations");
+    const QString dir = QString::fromStdString(orvextest::translationDir());
     QTranslator missing;
     EXPECT_FALSE(StartupState::loadTranslator(missing, "OrvexStudio_", "xx_YY", dir));
     EXPECT_TRUE(missing.isEmpty());
@@ -79,4 +83,36 @@ TEST(StartupState, TranslationsFallBackToTheLanguageAndReachTheWindows) {
         EXPECT_EQ(form.windowTitle(), "Orvex Studio");
     }
     QCoreApplication::removeTranslator(&program);
+}
+
+TEST(StartupState, TranslationsAreFoundInTheBuildAndInTheInstalledLayout) {
+    // The build put them in its own directory and nothing into the data set.
+    const QString built = QString::fromStdString(orvextest::translationDir());
+    EXPECT_TRUE(QFileInfo::exists(built + "/OrvexStudio_de.qm"));
+    EXPECT_TRUE(QDir(QString::fromStdString(orvextest::shareDir() + "/translations"))
+                    .entryList({"*.qm"}, QDir::Files)
+                    .isEmpty());
+
+    orvextest::TempDir root;
+    const QDir top(QString::fromStdString(root.path()));
+    QDir().mkpath(top.filePath("work"));
+    const platform::CurrentDirGuard work(root.file("work"));
+    const auto place = [&](const QString& dir) {
+        QDir().mkpath(top.filePath(dir));
+        QFile::copy(built + "/OrvexStudio_de.qm", top.filePath(dir + "/OrvexStudio_de.qm"));
+    };
+    // A build: the program with its translations beside it.
+    place("build/translations");
+    EXPECT_EQ(QDir(StartupState::translationDir(top.filePath("build"))).canonicalPath(),
+              QDir(top.filePath("build/translations")).canonicalPath());
+    // Installed: the program in bin, the translations in the data folder.
+    place("usr/share/orvex-studio/translations");
+    EXPECT_EQ(QDir(StartupState::translationDir(top.filePath("usr/bin"))).canonicalPath(),
+              QDir(top.filePath("usr/share/orvex-studio/translations")).canonicalPath());
+    QTranslator german;
+    EXPECT_TRUE(StartupState::loadTranslator(
+        german, "OrvexStudio_", "de", StartupState::translationDir(top.filePath("usr/bin"))));
+    // The working directory's own come first.
+    place("work/translations");
+    EXPECT_EQ(StartupState::translationDir(top.filePath("usr/bin")), "./translations");
 }

@@ -17,6 +17,11 @@ inline std::string shareDir() {
     return ORVEX_SHARE_DIR;
 }
 
+// The interface translations the build compiled.
+inline std::string translationDir() {
+    return std::string(ORVEX_BUILD_DIR) + "/translations";
+}
+
 // A scratch directory removed with the object.
 class TempDir {
 public:

@@ -57,6 +57,7 @@ TEST_F(OptionFormRefill, WordAnswersPickTheirItemsAndAnythingElseTheFallback) {
         {&F::consoleTypeCombo, "Console.Mode", "Default", 0},
         {&F::consoleTypeCombo, "Console.Mode", "TimeOnly", 2},
         {&F::consoleLocaleCombo, "Timer.Mode", "UTC", 0},
+        {&F::consoleLocaleCombo, "Timer.Mode", " UTC", 0},
         {&F::consoleLocaleCombo, "Timer.Mode", "Local", 1},
         {&F::drawMethodCombo, "Detail.Draw", "Wire", 0},
         {&F::drawMethodCombo, "Detail.Draw", "Adaptive", 1},

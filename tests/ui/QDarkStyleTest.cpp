@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <functional>
@@ -213,4 +215,39 @@ TEST(QDarkStyle, ThePaletteIsDarkWhileTheStyleIsOnAndComesBackAfter) {
             const auto r = static_cast<QPalette::ColorRole>(role);
             EXPECT_EQ(after.brush(g, r), before.brush(g, r)) << group << " " << role;
         }
+}
+
+TEST(QDarkStyle, RadioButtonsAndCheckBoxesStandOutFromTheWindow) {
+    QApplication::setStyle(new QDarkStyle);
+    for (bool checked : {false, true}) {
+        QRadioButton radio("UTC");
+        QCheckBox check("FPS");
+        for (QAbstractButton* button :
+             {static_cast<QAbstractButton*>(&radio), static_cast<QAbstractButton*>(&check)}) {
+            button->setChecked(checked);
+            button->resize(button->sizeHint());
+            const QImage image = button->grab().toImage();
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect indicator = button->style()->subElementRect(
+                qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonIndicator
+                                                    : QStyle::SE_CheckBoxIndicator,
+                &option, button);
+            int light = 0;
+            int dark = 0;
+            for (int y = indicator.top(); y <= indicator.bottom(); ++y)
+                for (int x = indicator.left(); x <= indicator.right(); ++x) {
+                    const int l = QColor(image.pixel(x, y)).lightness();
+                    light += l > 180;
+                    dark += l < 30;
+                }
+            const int area = indicator.width() * indicator.height();
+            // A light field against the window's grey of 64 ...
+            EXPECT_GT(light, area / 4) << button->text().toStdString() << checked;
+            // ... with a dark mark when it is on.
+            if (checked)
+                EXPECT_GT(dark, 3) << button->text().toStdString();
+        }
+    }
+    QApplication::setStyle(QStyleFactory::create("Windows"));
 }

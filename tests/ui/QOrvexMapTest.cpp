@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -145,6 +146,41 @@ TEST(QOrvexMap, TextureIsLoadedOnceAndScaledToTheMap) {
     map.reloadMap();
     EXPECT_EQ(map.mapFile(), texture);
     EXPECT_GT(centreColour(map).blue(), 220);
+}
+
+TEST(QOrvexMap, TheShownPictureIsMadeForTheSizeItIsShownAt) {
+    orvextest::TempDir dir;
+    // Stripes one pixel wide: a picture stretched from a smaller one blurs them.
+    QImage stripes(720, 360, QImage::Format_RGB32);
+    for (int x = 0; x < stripes.width(); ++x)
+        for (int y = 0; y < stripes.height(); ++y)
+            stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    const std::string file = dir.file("stripes.png");
+    ASSERT_TRUE(stripes.save(QString::fromStdString(file)));
+
+    // Loaded while hidden and small, as a dialog's map is before its layout.
+    QOrvexMap map;
+    map.resize(90, 45);
+    map.setMap(file);
+    map.resize(720, 360);
+    const QImage shown = map.grab().toImage();
+    EXPECT_EQ(map.pixmap(Qt::ReturnByValue).size(), QSize(720, 360));
+    int sharp = 0;
+    for (int x = 100; x < 200; ++x) {
+        const int a = QColor(shown.pixel(x, 100)).lightness();
+        const int b = QColor(shown.pixel(x + 1, 100)).lightness();
+        sharp += std::abs(a - b) > 200;
+    }
+    EXPECT_GT(sharp, 90);
+
+    // What the map shows never makes it ask for more room.
+    const QSize least = map.minimumSizeHint();
+    map.resize(500, 250);
+    map.grab();
+    EXPECT_EQ(map.minimumSizeHint(), least);
+    EXPECT_LT(least.height(), 250);
+    map.setMap("");
+    EXPECT_EQ(map.minimumSizeHint(), least);
 }
 
 TEST(QOrvexMap, UnreadableTextureShowsTheGridAndSaysWhy) {

@@ -1,0 +1,346 @@
+// The program's three windows as the program itself makes and shows them, on
+// a real display with the engine on the shipped data set: where each window
+// goes at the first start and after every order of screen-mode and layout
+// changes, that the control window does not grow with what it shows, that
+// the shortcuts work from both windows, and that the instance lock outlives
+// every window.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTest>
+#include <QTranslator>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/EngineLink.h"
+#include "app/OrvexMainForm.h"
+#include "app/StudioProgram.h"
+#include "engine/OrvexGL.h"
+#include "support/GlTestContext.h"
+#include "support/SettingsSandbox.h"
+#include "support/ShippedDataCopy.h"
+#include "support/TestEnv.h"
+#include "ui/OrvexBookmarkForm.h"
+#include "ui/OrvexProjForm.h"
+
+namespace {
+
+void settle(int turns = 10) {
+    for (int i = 0; i < turns; ++i) {
+        QCoreApplication::processEvents();
+        QTest::qWait(20);
+    }
+}
+
+class StudioProgramGL : public ::testing::Test {
+protected:
+    orvextest::SettingsSandbox sandbox;
+    const orvextest::ShippedDataCopy share{std::vector<std::string>{"scenarios"}};
+    std::unique_ptr<StudioProgram> program = std::make_unique<StudioProgram>();
+
+    ~StudioProgramGL() override { program.reset(); }
+
+    OrvexMainForm& form() { return *program->mainForm(); }
+    OrvexProjForm& glWindow() { return *program->projForm(); }
+
+    // The program's start, its engine running one frame at a time.
+    void open() {
+        program->open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
+        auto* view = qobject_cast<OrvexGL*>(glWindow().view());
+        ASSERT_NE(view, nullptr);
+        view->setRepaintTimer(false);
+        settle();
+        orvextest::pinGlDriver();
+        view->updateGL();
+        ASSERT_TRUE(form().engine()->hasRoot());
+    }
+    QRect screen() const { return QGuiApplication::primaryScreen()->geometry(); }
+
+    // Each window where the checked screen mode puts it.
+    void expectWhereTheModeSays(const std::string& steps) {
+        settle();
+        OrvexProjForm& gl = glWindow();
+        if (form().viewEmbedAction->isChecked()) {
+            EXPECT_EQ(gl.parentWidget(), form().splitter2) << steps;
+            EXPECT_EQ(form().splitter2->indexOf(&gl), 0) << steps;
+            EXPECT_FALSE(gl.isWindow()) << steps;
+            EXPECT_TRUE(gl.isVisible()) << steps;
+        } else {
+            EXPECT_TRUE(gl.isWindow()) << steps;
+            EXPECT_TRUE(gl.isVisible()) << steps;
+            EXPECT_EQ(form().splitter2->indexOf(&gl), -1) << steps;
+            // Without a window manager the screen's size stays the window
+            // manager's to give: the window's state is what the program sets.
+            if (form().viewFullScreenAction->isChecked()) {
+                EXPECT_TRUE(gl.isFullScreen()) << steps;
+            } else {
+                EXPECT_FALSE(gl.isFullScreen()) << steps;
+                EXPECT_LT(gl.width(), screen().width()) << steps;
+            }
+        }
+        for (int size : form().splitter2->sizes())
+            EXPECT_NE(size, 7) << steps;
+    }
+};
+
+} // namespace
+
+TEST_F(StudioProgramGL, AFirstStartKeepsTheMenuBarClearAndTheWindowItsSize) {
+    open();
+    QMenuBar* menu = form().menuBar();
+    const QRect menuRect(menu->mapToGlobal(QPoint(0, 0)), menu->size());
+    EXPECT_FALSE(glWindow().frameGeometry().intersects(menuRect));
+    expectWhereTheModeSays("first start");
+
+    // Body after body: the map shows another picture, the window stays.
+    form().updateInterface();
+    settle();
+    const QSize before = form().size();
+    for (int i = 0; i < 12; ++i) {
+        form().planetNextSlot();
+        settle(3);
+    }
+    EXPECT_EQ(form().size(), before);
+
+    form().showMaximized();
+    settle();
+    const QSize maximised = form().size();
+    for (int i = 0; i < 12; ++i) {
+        form().planetNextSlot();
+        settle(3);
+    }
+    EXPECT_EQ(form().size(), maximised);
+    EXPECT_LE(form().frameGeometry().height(), screen().height());
+}
+
+TEST_F(StudioProgramGL, TheEmbeddedViewGetsItsShareOfTheWidth) {
+    open();
+    for (const QSize size : {QSize(1001, 935), QSize(1260, 900)}) {
+        form().showNormal();
+        form().resize(size);
+        settle();
+        form().viewNormalAction->trigger();
+        settle();
+        form().viewEmbedAction->trigger();
+        settle();
+        const QList<int> sizes = form().splitter2->sizes();
+        ASSERT_EQ(sizes.size(), 3);
+        const int w = form().width();
+        const int p = form().tabWidget->width();
+        // The split computed when embedding: half of what the panel leaves each.
+        EXPECT_GE(sizes[0], (w - p) / 2 - 20) << size.width();
+        EXPECT_GE(glWindow().width(), (w - p) / 2 - 20) << size.width();
+    }
+}
+
+TEST_F(StudioProgramGL, EveryOrderOfModesAndLayoutsEndsWhereTheModeSays) {
+    open();
+    OrvexMainForm& f = form();
+    const std::vector<std::pair<const char*, QAction*>> steps = {
+        {"full", f.viewFullScreenAction},
+        {"embed", f.viewEmbedAction},
+        {"full", f.viewFullScreenAction},
+        {"BC", f.layoutBCAction},
+        {"normal", f.viewNormalAction},
+        {"full", f.viewFullScreenAction},
+        {"SC", f.layoutSCAction},
+        {"full", f.viewFullScreenAction},
+        {"normal", f.viewNormalAction},
+        {"embed", f.viewEmbedAction},
+        {"B", f.layoutBAction},
+        {"full", f.viewFullScreenAction},
+        {"SB", f.layoutSBAction},
+        {"normal", f.viewNormalAction},
+        {"embed", f.viewEmbedAction},
+        {"full", f.viewFullScreenAction},
+        {"reset", f.viewResetWindowsAction}};
+    std::string done;
+    for (const auto& [name, action] : steps) {
+        action->trigger();
+        done += std::string(" ") + name;
+        expectWhereTheModeSays(done);
+    }
+
+    // What the close saves is the GL window's normal place, never the screen.
+    f.viewFullScreenAction->trigger();
+    settle();
+    f.close();
+    program.reset();
+    program = std::make_unique<StudioProgram>();
+    program->open();
+    settle();
+    EXPECT_TRUE(form().viewFullScreenAction->isChecked());
+    form().viewNormalAction->trigger();
+    settle();
+    EXPECT_FALSE(glWindow().isFullScreen());
+    EXPECT_LT(glWindow().width(), screen().width());
+}
+
+TEST_F(StudioProgramGL, ShortcutsWorkFromTheControlWindowAndTheGLWindow) {
+    open();
+    const orvextest::TempDir scratch;
+    form().scenarioFileName = QString::fromStdString(scratch.file("saved.scn"));
+    QSignalSpy saves(form().fileSaveAction, &QAction::triggered);
+    QSignalSpy stores(form().editStoreAction, &QAction::triggered);
+
+    for (QWidget* window : {static_cast<QWidget*>(&form()), static_cast<QWidget*>(&glWindow())}) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        const int saved = saves.count();
+        const int stored = stores.count();
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
+                        Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(saves.count(), saved + 1) << window->objectName().toStdString();
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
+                        Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(stores.count(), stored + 1) << window->objectName().toStdString();
+    }
+    EXPECT_TRUE(QFileInfo::exists(form().scenarioFileName));
+}
+
+// The width a control needs to show its text whole. A push button's size
+// hint has a minimum width of its own; what counts is its text, its margins
+// and its icon.
+int widthForText(QWidget* w, const QString& text) {
+    auto* push = qobject_cast<QPushButton*>(w);
+    if (!push)
+        return w->sizeHint().width();
+    const QStyle* style = w->style();
+    int need = w->fontMetrics().size(0, QString(text).remove(QLatin1Char('&'))).width() +
+               style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w) +
+               2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
+    if (!push->icon().isNull())
+        need += push->iconSize().width() + 4;
+    return need;
+}
+
+// The controls on every page of the control panel and in the browser pane
+// whose text is cut: those narrower than their text asks for.
+std::vector<std::string> clippedTexts(OrvexMainForm& form) {
+    std::vector<std::string> clipped;
+    for (int page = 0; page < form.tabWidget->count(); ++page) {
+        form.tabWidget->setCurrentIndex(page);
+        settle(3);
+        for (QWidget* w : form.findChildren<QWidget*>()) {
+            if (!w->isVisible())
+                continue;
+            QString text;
+            if (auto* button = qobject_cast<QAbstractButton*>(w))
+                text = button->text();
+            else if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap())
+                text = label->text();
+            if (text.isEmpty() || w->width() >= widthForText(w, text))
+                continue;
+            const std::string entry =
+                w->objectName().toStdString() + " \"" + text.toStdString() + "\"";
+            if (std::find(clipped.begin(), clipped.end(), entry) == clipped.end())
+                clipped.push_back(entry);
+        }
+    }
+    form.tabWidget->setCurrentIndex(0);
+    return clipped;
+}
+
+TEST_F(StudioProgramGL, EveryTextFitsInBothStylesAndBothLanguages) {
+    QTranslator german;
+    ASSERT_TRUE(german.load("OrvexStudio_de", QString::fromStdString(orvextest::translationDir())));
+    for (bool inGerman : {false, true}) {
+        if (inGerman)
+            QCoreApplication::installTranslator(&german);
+        program = std::make_unique<StudioProgram>();
+        open();
+        for (QAction* style : {form().viewStyleWindowsAction, form().viewStyleDarkAction}) {
+            style->trigger();
+            settle();
+            const std::vector<std::string> clipped = clippedTexts(form());
+            EXPECT_TRUE(clipped.empty())
+                << (inGerman ? "German, " : "English, ") << style->text().toStdString() << ": "
+                << ::testing::PrintToString(clipped);
+        }
+        if (inGerman) {
+            EXPECT_EQ(form().mediaPauseButton->text(), "Pause");
+        }
+    }
+    form().viewStyleWindowsAction->trigger();
+    QCoreApplication::removeTranslator(&german);
+}
+
+TEST_F(StudioProgramGL, TheInstanceLockOutlivesEveryWindow) {
+    // The lock file goes into the scratch directory.
+    const orvextest::TempDir runtime;
+    struct RuntimeDir {
+        const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+        explicit RuntimeDir(const std::string& dir) {
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir));
+        }
+        ~RuntimeDir() {
+            if (before.isNull())
+                qunsetenv("XDG_RUNTIME_DIR");
+            else
+                qputenv("XDG_RUNTIME_DIR", before);
+        }
+    } inScratch(runtime.path());
+    const std::string name =
+        "OrvexStudio_Test_" + std::to_string(QCoreApplication::applicationPid());
+    ASSERT_EQ(program->lock.acquire(name), platform::InstanceLock::Result::Acquired);
+    open();
+    bool heldWhileTheBookmarksGo = false;
+    bool heldWhileTheControlWindowGoes = false;
+    QObject::connect(form().bookmarkForm, &QObject::destroyed,
+                     [&] { heldWhileTheBookmarksGo = platform::InstanceLock::isTaken(name); });
+    QObject::connect(&form(), &QObject::destroyed, [&] {
+        heldWhileTheControlWindowGoes = platform::InstanceLock::isTaken(name);
+    });
+    program.reset();
+    EXPECT_TRUE(heldWhileTheBookmarksGo);
+    EXPECT_TRUE(heldWhileTheControlWindowGoes);
+    EXPECT_FALSE(platform::InstanceLock::isTaken(name));
+}
+
+// Pictures of the whole screen for a person to look at: the default start,
+// the embedded layout, the dark style in German. Taken only when
+// ORVEX_SCREENSHOT_DIR names a folder for them.
+TEST_F(StudioProgramGL, PicturesOfTheStartForALook) {
+    const QString dir = QString::fromLocal8Bit(qgetenv("ORVEX_SCREENSHOT_DIR"));
+    if (dir.isEmpty())
+        GTEST_SKIP() << "ORVEX_SCREENSHOT_DIR is not set";
+    const auto shoot = [&](const char* name) {
+        settle(20);
+        auto* view = qobject_cast<OrvexGL*>(glWindow().view());
+        view->updateGL();
+        settle(5);
+        QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/" + name);
+    };
+    open();
+    form().updateMap();
+    form().updateInterface();
+    shoot("default-start.png");
+    form().viewEmbedAction->trigger();
+    shoot("embedded.png");
+
+    QTranslator german;
+    ASSERT_TRUE(german.load("OrvexStudio_de", QString::fromStdString(orvextest::translationDir())));
+    QCoreApplication::installTranslator(&german);
+    program = std::make_unique<StudioProgram>();
+    open();
+    form().viewStyleDarkAction->trigger();
+    form().updateMap();
+    form().updateInterface();
+    shoot("dark-german.png");
+    form().viewStyleWindowsAction->trigger();
+    QCoreApplication::removeTranslator(&german);
+}
