@@ -146,7 +146,6 @@ void OrvexMainForm::showEngineTime() {
     timeShown_.start();
     if (!gl_ || !gl_->hasRoot())
         return;
-    reportStartFailure();
     const bool wasUpdating = updatingInterface;
     updatingInterface = true;
     const std::vector<int> t = CommandText::readInts(gl_->getCommandValue("Timer.TimeTextLoc"));
@@ -162,6 +161,7 @@ void OrvexMainForm::showEngineTime() {
 void OrvexMainForm::orvexUpdatedSlot() {
     if (!gl_ || !gl_->hasRoot())
         return;
+    reportStartFailure();
     const bool wasUpdating = updatingInterface;
     updatingInterface = true;
 

@@ -9,6 +9,7 @@
 #include "engine/DataFile.h"
 #include "model/ModelFile.h"
 #include "model/TwoLineElements.h"
+#include "platform/AtomicFile.h"
 
 const BodyFileName* OrbitRecords::find(const std::string& name) const {
     const auto it = firstByName.find(name);
@@ -77,6 +78,9 @@ std::shared_ptr<const OrbitRecords> OrbitNameIndex::records(const std::string& d
     std::vector<size_t> unread;
     auto old = directory.files.begin();
     for (platform::ListedFile& listed : platform::listFileStamps(dir, orbitFilePattern)) {
+        // A file being written (or left half written by a kill) is no orbit file.
+        if (platform::isAtomicTemporary(listed.name))
+            continue;
         while (old != directory.files.end() && old->listed.name < listed.name)
             ++old;
         File file;
