@@ -380,7 +380,7 @@ def ssystem_def():
         k = MODEL_RADIUS[name]
         if name == "Earth":
             body = physical_lines("Earth")
-            body += "CloudsTexture: earthclouds.png\nAtmosphere: Air\n"
+            body += "CloudsTexture: earthclouds.png\nAtmosphere: ./effects/atmosphere.dfx\n"
             body += states(("Show", k, 1, 1, 1), ("Show", 20, 1, 1, 1))
             body += "Orbit: ./data/orbits/planets/earth.orb\n"
             body += ("Place: Greenwich\n    Latitude: 51.4769\n    Longitude: -0.0005\n}\n")
@@ -395,7 +395,7 @@ def ssystem_def():
         if name == "Saturn":
             body += "Ring: 1.239 2.269\nRingColor: 0.85 0.8 0.7\nRingTexture: saturnring.png\n"
         if name == "Mars":
-            body += "Atmosphere: Thin\n"
+            body += "Atmosphere: ./effects/thinatmosphere.dfx\n"
             body += ("Place: Olympus_Mons\n    Latitude: 18.65\n    Longitude: 226.2\n}\n")
         body += states(("Show", k, 1, 1, 1), ("Hide", 1, 1, 1, 1))
         body += "Orbit: ./data/orbits/planets/%s.orb\n" % name.lower()

@@ -188,6 +188,8 @@ void followLinks(const QString& page, bool realSizes = false) {
     const orvextest::CmdResult run = orvextest::orvexCmd(arguments, false);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err.find("Command Error"), std::string::npos) << run.err;
+    // Landing loads the body's atmosphere effect.
+    EXPECT_EQ(run.err.find("Can't open"), std::string::npos) << run.err;
     const QStringList answers = QString::fromStdString(run.out).split('\n');
     ASSERT_GE(answers.size(), int(checked.size()) * 5);
     for (size_t k = 0; k < checked.size(); ++k) {
