@@ -1,18 +1,15 @@
-// One transfer of a scenario file that a link in the browser pane points to.
-// The text is handed on only when the transfer succeeded (a 2xx answer for
-// HTTP) and stayed within the size cap, so an error page or a runaway
-// download is never played. Text after a NUL byte is dropped, as scenario
-// files are read. Deleting the object abandons the transfer.
+// One transfer of a scenario file that a link in the browser pane points to,
+// within the size cap of a scenario (NetworkFetch says when a transfer
+// counts). Text after a NUL byte is dropped, as scenario files are read.
+// Deleting the object abandons the transfer.
 #pragma once
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QUrl>
-#include <memory>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+#include "ui/NetworkFetch.h"
 
 class ScenarioFetch : public QObject {
     Q_OBJECT
@@ -21,10 +18,9 @@ public:
     static constexpr qint64 maxSize = 1024 * 1024;
 
     explicit ScenarioFetch(const QUrl& url, QObject* parent = nullptr);
-    ~ScenarioFetch() override;
 
-    const QUrl& url() const { return url_; }
-    bool isFinished() const { return finished_; }
+    const QUrl& url() const { return fetch_->url(); }
+    bool isFinished() const { return fetch_->isFinished(); }
 
 signals:
     // The whole text, up to its first NUL byte.
@@ -33,13 +29,5 @@ signals:
     void failed(const QString& reason);
 
 private:
-    void receive();
-    void finish();
-    void fail(const QString& reason);
-
-    QUrl url_;
-    std::unique_ptr<QNetworkAccessManager> network_;
-    QNetworkReply* reply_ = nullptr;
-    QByteArray text_;
-    bool finished_ = false;
+    NetworkFetch* fetch_;
 };

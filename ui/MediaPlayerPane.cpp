@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMediaPlayer>
+#include <QPalette>
 #include <QPushButton>
 #include <QSlider>
 #include <QStackedLayout>
@@ -12,6 +13,8 @@
 #include <QVBoxLayout>
 #include <QVideoWidget>
 
+#include "engine/LogMessage.h"
+#include "ui/NetworkFetch.h"
 #include "ui/WindowStack.h"
 
 MediaPlayerPane::MediaPlayerPane(QWidget* parent) : QWidget(parent) {
@@ -28,6 +31,10 @@ MediaPlayerPane::MediaPlayerPane(QWidget* parent) : QWidget(parent) {
     pictureLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     pictureLabel_->installEventFilter(this);
     WindowStack::paintBackground(pictureLabel_, Qt::black);
+    QPalette palette = pictureLabel_->palette();
+    palette.setColor(QPalette::WindowText, Qt::white); // the failure message
+    pictureLabel_->setPalette(palette);
+    pictureLabel_->setWordWrap(true);
     pages_->addWidget(pictureLabel_);
     video_ = new QVideoWidget(screen);
     video_->setAspectRatioMode(Qt::KeepAspectRatio);
@@ -62,7 +69,10 @@ MediaPlayerPane::~MediaPlayerPane() {
 
 bool MediaPlayerPane::isPictureFile(const QString& file) {
     static const char* const pictures[] = {"bmp", "gif", "png", "jpg", "jpeg"};
-    const QString suffix = QFileInfo(file).suffix().toLower();
+    // A web address's query is no part of its file name.
+    const QUrl url(file);
+    const QString name = NetworkFetch::isRemote(url) ? url.path() : file;
+    const QString suffix = QFileInfo(name).suffix().toLower();
     for (const char* extension : pictures)
         if (suffix == QLatin1String(extension))
             return true;
@@ -75,26 +85,68 @@ QMediaPlayer* MediaPlayerPane::player() {
         player_->setVideoOutput(video_);
         connect(player_, &QMediaPlayer::positionChanged, this, &MediaPlayerPane::updatePosition);
         connect(player_, &QMediaPlayer::durationChanged, this, &MediaPlayerPane::updateDuration);
+        connect(player_, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
+                [this](QMediaPlayer::Error) { showFailure(player_->errorString()); });
     }
     return player_;
 }
 
 void MediaPlayerPane::setUrl(const QString& file) {
     url_ = file;
+    message_.clear();
+    delete fetch_; // a newer medium abandons the picture still on its way
+    fetch_ = nullptr;
+    const QUrl remote(file);
+    const bool isRemote = NetworkFetch::isRemote(remote);
     if (isPictureFile(file)) {
         if (player_)
             player_->stop();
+        picture_ = QPixmap();
+        pages_->setCurrentWidget(pictureLabel_);
+        if (isRemote) {
+            showPicture();
+            fetchPicture(remote);
+            return;
+        }
         // A named pipe of that name would hang the window in the read.
         picture_ = QFileInfo(file).isFile() ? QPixmap(file) : QPixmap();
         showPicture();
-        pages_->setCurrentWidget(pictureLabel_);
+        if (picture_.isNull())
+            showFailure(tr("not a picture that can be read"));
         return;
     }
     picture_ = QPixmap();
     pictureLabel_->clear();
     pages_->setCurrentWidget(video_);
-    player()->setMedia(QUrl::fromLocalFile(file));
+    player()->setMedia(isRemote ? remote : QUrl::fromLocalFile(file));
     player_->play();
+}
+
+void MediaPlayerPane::fetchPicture(const QUrl& url) {
+    fetch_ = new NetworkFetch(url, maxRemotePicture, this);
+    connect(fetch_, &NetworkFetch::fetched, this, [this](const QByteArray& data) {
+        fetch_->deleteLater();
+        fetch_ = nullptr;
+        if (!picture_.loadFromData(data)) {
+            showFailure(tr("not a picture that can be read"));
+            return;
+        }
+        showPicture();
+    });
+    connect(fetch_, &NetworkFetch::failed, this, [this](const QString& reason) {
+        fetch_->deleteLater();
+        fetch_ = nullptr;
+        showFailure(reason);
+    });
+}
+
+void MediaPlayerPane::showFailure(const QString& reason) {
+    logMessage("Could not show %s: %s\n", url_.toLocal8Bit().constData(),
+               reason.toLocal8Bit().constData());
+    picture_ = QPixmap();
+    message_ = tr("Could not show %1:\n%2").arg(url_, reason);
+    pictureLabel_->setText(message_);
+    pages_->setCurrentWidget(pictureLabel_);
 }
 
 bool MediaPlayerPane::isShowingPicture() const {
@@ -132,7 +184,7 @@ bool MediaPlayerPane::eventFilter(QObject* watched, QEvent* e) {
 
 void MediaPlayerPane::showPicture() {
     if (picture_.isNull()) {
-        pictureLabel_->clear();
+        pictureLabel_->setText(message_);
         return;
     }
     pictureLabel_->setPixmap(picture_.scaled(pictureLabel_->size().expandedTo(QSize(1, 1)),

@@ -1,13 +1,17 @@
 // The player the GL window and the media viewer embed: pictures are shown
 // scaled to fit (keeping their proportions) on black, movies are played by the
-// toolkit's media player, stretched to fit as well. An optional bar of
-// playback controls sits below.
+// toolkit's media player, stretched to fit as well. Addresses on a web server
+// (http, https) are fetched over the network: a picture within a size cap,
+// a movie streamed by the player. A medium that cannot be shown leaves a
+// message on the black page and in the log. An optional bar of playback
+// controls sits below.
 #pragma once
 
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 
+class NetworkFetch;
 class QLabel;
 class QMediaPlayer;
 class QPushButton;
@@ -21,11 +25,17 @@ public:
     explicit MediaPlayerPane(QWidget* parent = nullptr);
     ~MediaPlayerPane() override;
 
-    // Shows a file: a picture (".bmp", ".gif", ".png", ".jpg", ".jpeg", any
-    // case) at once, anything else as a movie that starts playing.
+    // The largest picture fetched from a web server.
+    static constexpr qint64 maxRemotePicture = 32 * 1024 * 1024;
+
+    // Shows a file or web address: a picture (".bmp", ".gif", ".png", ".jpg",
+    // ".jpeg", any case) at once (a remote one when it has arrived), anything
+    // else as a movie that starts playing.
     void setUrl(const QString& file);
     const QString& url() const { return url_; }
     bool isShowingPicture() const;
+    // What the black page says when a medium could not be shown; empty otherwise.
+    const QString& message() const { return message_; }
 
     void play();
     void pause();
@@ -44,15 +54,19 @@ private:
     // The movie player is made on first use: most runs never play a movie.
     QMediaPlayer* player();
     void showPicture();
+    void showFailure(const QString& reason);
+    void fetchPicture(const QUrl& url);
     void updatePosition(qint64 ms);
     void updateDuration(qint64 ms);
 
     QString url_;
+    QString message_;
     QPixmap picture_;
     QStackedLayout* pages_ = nullptr;
     QLabel* pictureLabel_ = nullptr;
     QVideoWidget* video_ = nullptr;
     QMediaPlayer* player_ = nullptr;
+    NetworkFetch* fetch_ = nullptr; // the remote picture under way
     QWidget* controls_ = nullptr;
     QSlider* position_ = nullptr;
 };

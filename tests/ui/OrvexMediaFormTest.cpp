@@ -1,7 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QLabel>
 #include <QStackedWidget>
+#include <functional>
+
+#include "engine/LogMessage.h"
+#include "support/LocalHttpServer.h"
 
 #include "app/WindowSettings.h"
 #include "support/SettingsSandbox.h"
@@ -15,6 +23,15 @@ struct PathCase {
     const char* current;
     bool shown;
 };
+
+// Runs the event loop until done() holds or the time is up.
+bool waitFor(const std::function<bool()>& done, int ms = 10000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
 
 } // namespace
 
@@ -80,6 +97,54 @@ TEST(OrvexMediaForm, APictureIsShownByThePlayerOnItsPage) {
     form.clear();
     EXPECT_EQ(form.stack->currentIndex(), 0);
     EXPECT_EQ(form.currentFile(), "/tmp/readme.txt");
+}
+
+// A picture on a web server (the local test server) is fetched and shown; an
+// error answer, a file that is no picture and one over the size cap leave a
+// message on the black page and in the log.
+TEST(OrvexMediaForm, ARemotePictureIsFetchedAndShown) {
+    orvextest::SettingsSandbox sandbox;
+    orvextest::LocalHttpServer server;
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&png, "PNG"));
+    server.answers["/sky/red.png?size=big"] = {200, png.data()};
+    server.answers["/sky/red.png"] = {200, png.data()};
+    server.answers["/sky/text.jpg"] = {200, "<html>no picture</html>"};
+    server.answers["/sky/huge.png"] = {200, "x", MediaPlayerPane::maxRemotePicture + 1};
+
+    OrvexMediaForm form;
+    MediaPlayerPane* pane = form.mediaPlayerAXAX;
+    auto* label = pane->findChild<QLabel*>();
+    ASSERT_NE(label, nullptr);
+    LogCapture log;
+    form.setMedia(server.url("/sky/red.png?size=big"));
+    EXPECT_EQ(form.stack->currentIndex(), 1);
+    ASSERT_TRUE(waitFor([&] { return pane->isShowingPicture(); }))
+        << pane->message().toStdString() << server.requested.join(",").toStdString();
+    EXPECT_EQ(server.requested, QStringList{"/sky/red.png?size=big"});
+    ASSERT_NE(label->pixmap(), nullptr);
+    const QImage shown = label->pixmap()->toImage();
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::red));
+    EXPECT_TRUE(pane->message().isEmpty());
+
+    for (const char* path : {"/sky/missing.png", "/sky/text.jpg", "/sky/huge.png"}) {
+        log.clear();
+        form.setMedia(server.url(path));
+        ASSERT_TRUE(waitFor([&] { return !pane->message().isEmpty(); })) << path;
+        EXPECT_FALSE(pane->isShowingPicture()) << path;
+        EXPECT_TRUE(pane->message().contains(server.url(path))) << path;
+        EXPECT_EQ(label->text(), pane->message());
+        EXPECT_TRUE(log.contains("Could not show " + server.url(path).toStdString())) << path;
+    }
+    EXPECT_TRUE(pane->message().contains("larger than"));
+    // A newer medium abandons the picture on its way.
+    form.setMedia(server.url("/sky/red.png"));
+    form.setMedia("/tmp/no-such-picture.png");
+    waitFor([] { return false; }, 300);
+    EXPECT_FALSE(pane->isShowingPicture());
 }
 
 TEST(OrvexMediaForm, CaptionShowsSizeAndFile) {
