@@ -6,7 +6,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
     const std::size_t end = input.find('\n');
-    const std::string line = ScenarioCondition::trim(input.substr(0, end));
+    const std::string line(ScenarioCondition::trim(input.substr(0, end)));
     const std::string answer = end == std::string::npos ? std::string() : input.substr(end + 1);
     ScenarioCondition condition;
     if (condition.parse(line))
