@@ -406,8 +406,8 @@ TEST_F(StudioProgramGL, TheInstanceLockOutlivesEveryWindow) {
 }
 
 // Pictures of the whole screen for a person to look at: the default start,
-// the embedded layout, the dark style in German. Taken only when
-// ORVEX_SCREENSHOT_DIR names a folder for them.
+// the embedded layout, the dark style in German, alone and embedded. Taken
+// only when ORVEX_SCREENSHOT_DIR names a folder for them.
 TEST_F(StudioProgramGL, PicturesOfTheStartForALook) {
     const QString dir = QString::fromLocal8Bit(qgetenv("ORVEX_SCREENSHOT_DIR"));
     if (dir.isEmpty())
@@ -435,6 +435,8 @@ TEST_F(StudioProgramGL, PicturesOfTheStartForALook) {
     form().updateMap();
     form().updateInterface();
     shoot("dark-german.png");
+    form().viewEmbedAction->trigger();
+    shoot("dark-german-embedded.png");
     form().viewStyleWindowsAction->trigger();
     QCoreApplication::removeTranslator(&german);
 }
