@@ -26,6 +26,7 @@
 #include "ui/QFloatSpinBox.h"
 #include "ui/QOrvexMap.h"
 #include "ui/WindowStack.h"
+#include "ui/WrapRowLayout.h"
 
 using namespace MainFormBuild;
 
@@ -103,7 +104,11 @@ void OrvexMainForm::buildBrowserPane() {
 
     mediaGroup = make<QGroupBox>("mediaGroup", layout44);
     setPolicy(mediaGroup, QSizePolicy::Preferred, QSizePolicy::Fixed);
-    auto* layout36 = hbox("layout36");
+    // One row in a window of its own; beside the embedded view the pane is
+    // narrow and the controls go on in further rows.
+    auto* layout36 = make<WrapRowLayout>("layout36");
+    layout36->setContentsMargins(0, 0, 0, 0);
+    layout36->setSpacing(2);
     groupRow(mediaGroup, 4)->addLayout(layout36);
     mediaButton = make<QDropButton>("mediaButton", mediaGroup);
     setPolicy(mediaButton, QSizePolicy::Fixed, QSizePolicy::Fixed);

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -20,8 +21,10 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTranslator>
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +38,7 @@
 #include "support/TestEnv.h"
 #include "ui/OrvexBookmarkForm.h"
 #include "ui/OrvexProjForm.h"
+#include "ui/QDropButton.h"
 
 namespace {
 
@@ -69,6 +73,22 @@ protected:
         ASSERT_TRUE(form().engine()->hasRoot());
     }
     QRect screen() const { return QGuiApplication::primaryScreen()->geometry(); }
+
+    // Runs `check` on a freshly started program in English, then in German.
+    void inBothLanguages(const std::function<void(bool inGerman)>& check) {
+        QTranslator german;
+        ASSERT_TRUE(
+            german.load("OrvexStudio_de", QString::fromStdString(orvextest::translationDir())));
+        for (bool inGerman : {false, true}) {
+            if (inGerman)
+                QCoreApplication::installTranslator(&german);
+            program = std::make_unique<StudioProgram>();
+            open();
+            check(inGerman);
+        }
+        form().viewStyleWindowsAction->trigger();
+        QCoreApplication::removeTranslator(&german);
+    }
 
     // Each window where the checked screen mode puts it.
     void expectWhereTheModeSays(const std::string& steps) {
@@ -256,13 +276,7 @@ std::vector<std::string> clippedTexts(OrvexMainForm& form) {
 }
 
 TEST_F(StudioProgramGL, EveryTextFitsInBothStylesAndBothLanguages) {
-    QTranslator german;
-    ASSERT_TRUE(german.load("OrvexStudio_de", QString::fromStdString(orvextest::translationDir())));
-    for (bool inGerman : {false, true}) {
-        if (inGerman)
-            QCoreApplication::installTranslator(&german);
-        program = std::make_unique<StudioProgram>();
-        open();
+    inBothLanguages([&](bool inGerman) {
         for (QAction* style : {form().viewStyleWindowsAction, form().viewStyleDarkAction}) {
             style->trigger();
             settle();
@@ -274,9 +288,89 @@ TEST_F(StudioProgramGL, EveryTextFitsInBothStylesAndBothLanguages) {
         if (inGerman) {
             EXPECT_EQ(form().mediaPauseButton->text(), "Pause");
         }
+    });
+}
+
+// The media group's controls whose text is cut or that lie outside the
+// browser pane: beside the embedded view the pane is narrow.
+std::vector<std::string> clippedMediaControls(OrvexMainForm& form) {
+    std::vector<std::string> clipped;
+    const QRect pane = form.layout44->rect();
+    for (QWidget* w :
+         {static_cast<QWidget*>(form.mediaButton), static_cast<QWidget*>(form.mediaPlayButton),
+          static_cast<QWidget*>(form.mediaPauseButton), static_cast<QWidget*>(form.mediaStopButton),
+          static_cast<QWidget*>(form.mediaCtrlCheck),
+          static_cast<QWidget*>(form.mediaViewerHelpLabel)}) {
+        const QRect place(w->mapTo(form.layout44, QPoint(0, 0)), w->size());
+        QString text;
+        bool fits = false;
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            // A word-wrapped label fits when its words need no more height
+            // than it has at its width, and no word is wider than it.
+            text = label->text();
+            int widestWord = 0;
+            for (const QString& word : QTextDocumentFragment::fromHtml(text).toPlainText().split(
+                     QLatin1Char(' '), Qt::SkipEmptyParts))
+                widestWord = std::max(widestWord, label->fontMetrics().horizontalAdvance(word));
+            fits = label->heightForWidth(label->width()) <= label->height() &&
+                   widestWord <= label->width();
+        } else {
+            text = static_cast<QAbstractButton*>(w)->text();
+            fits = w->width() >= widthForText(w, text) && w->height() >= 20;
+        }
+        if (!w->isVisible() || !fits || !pane.contains(place))
+            clipped.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\" " +
+                              std::to_string(place.x()) + "," + std::to_string(place.y()) + " " +
+                              std::to_string(place.width()) + "x" + std::to_string(place.height()));
     }
-    form().viewStyleWindowsAction->trigger();
-    QCoreApplication::removeTranslator(&german);
+    return clipped;
+}
+
+TEST_F(StudioProgramGL, TheMediaControlsWrapBesideTheEmbeddedView) {
+    inBothLanguages([&](bool inGerman) {
+        const QSize normalSize = form().size();
+        const int normalGroupHeight = form().mediaGroup->height();
+        form().viewEmbedAction->trigger();
+        for (QAction* style : {form().viewStyleWindowsAction, form().viewStyleDarkAction}) {
+            style->trigger();
+            for (const QSize size :
+                 {normalSize, normalSize + QSize(150, 100), normalSize + QSize(400, 200)}) {
+                form().resize(size);
+                settle();
+                const std::string where = std::string(inGerman ? "German, " : "English, ") +
+                                          style->text().toStdString() + ", " +
+                                          std::to_string(form().layout44->width()) + " px pane";
+                const std::vector<std::string> clipped = clippedMediaControls(form());
+                EXPECT_TRUE(clipped.empty()) << where << ": " << ::testing::PrintToString(clipped);
+            }
+        }
+        // The narrowest pane seen beside the view at the default size.
+        if (!inGerman) {
+            form().resize(normalSize);
+            settle();
+            QList<int> sizes = form().splitter2->sizes();
+            sizes[0] += sizes[1] - 225;
+            sizes[1] = 225;
+            form().splitter2->setSizes(sizes);
+            settle();
+            ASSERT_EQ(form().layout44->width(), 225);
+            EXPECT_TRUE(clippedMediaControls(form()).empty())
+                << ::testing::PrintToString(clippedMediaControls(form()));
+        }
+        // Back in a window of its own the group is one row again.
+        form().viewStyleWindowsAction->trigger();
+        form().viewNormalAction->trigger();
+        form().resize(normalSize);
+        settle();
+        EXPECT_EQ(form().mediaGroup->height(), normalGroupHeight);
+        const QRect play = form().mediaPlayButton->geometry();
+        for (QWidget* w : {static_cast<QWidget*>(form().mediaCtrlCheck),
+                           static_cast<QWidget*>(form().mediaViewerHelpLabel)}) {
+            EXPECT_LT(w->geometry().top(), play.bottom()) << w->objectName().toStdString();
+            EXPECT_GT(w->geometry().bottom(), play.top()) << w->objectName().toStdString();
+            EXPECT_GT(w->x(), play.right()) << w->objectName().toStdString();
+        }
+    });
 }
 
 TEST_F(StudioProgramGL, TheInstanceLockOutlivesEveryWindow) {
@@ -312,8 +406,8 @@ TEST_F(StudioProgramGL, TheInstanceLockOutlivesEveryWindow) {
 }
 
 // Pictures of the whole screen for a person to look at: the default start,
-// the embedded layout, the dark style in German. Taken only when
-// ORVEX_SCREENSHOT_DIR names a folder for them.
+// the embedded layout, the dark style in German, alone and embedded. Taken
+// only when ORVEX_SCREENSHOT_DIR names a folder for them.
 TEST_F(StudioProgramGL, PicturesOfTheStartForALook) {
     const QString dir = QString::fromLocal8Bit(qgetenv("ORVEX_SCREENSHOT_DIR"));
     if (dir.isEmpty())
@@ -341,6 +435,8 @@ TEST_F(StudioProgramGL, PicturesOfTheStartForALook) {
     form().updateMap();
     form().updateInterface();
     shoot("dark-german.png");
+    form().viewEmbedAction->trigger();
+    shoot("dark-german-embedded.png");
     form().viewStyleWindowsAction->trigger();
     QCoreApplication::removeTranslator(&german);
 }
