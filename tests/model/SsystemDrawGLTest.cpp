@@ -255,8 +255,12 @@ TEST_F(DrawScene, CometTailPointsAwayFromTheSun) {
     const Vector3 head = comet->getTrans();
     ASSERT_NEAR(head.x, 0.5, 1e-9);
     ASSERT_NEAR(comet->tailFactor(), 4.0, 1e-6);
+    // Its lists wait for the first frame that shows the comet; that frame
+    // shows its coma and tail.
+    EXPECT_EQ(comet->getComaLists(), 0u);
     look(Vector3(0.5, 0.0, 1.5), 60.0);
     drawFrame();
+    EXPECT_NE(comet->getComaLists(), 0u);
     // The tail is 20 display radii long at perihelion.
     const double R = comet->getDisplayRadius();
     const Vector3 away(1, 0, 0);
