@@ -1,4 +1,5 @@
 #include "model/DsAsteroid.h"
+#include "model/Ssystem.h"
 
 #include <cmath>
 
@@ -78,6 +79,9 @@ Quaternion DsAsteroid::getPhaseTurn() const {
 void DsAsteroid::updatePosition(double t) {
     if (!orbitValid_)
         return;
+    // Its dot is drawn from the Ssystem's record of the frame.
+    if (system_)
+        system_->noteBodyChange();
     const double jd = julianDateFromTime(t);
     // The mean anomaly counted from the epoch: the same place as counting from
     // either perihelion passage next to it.

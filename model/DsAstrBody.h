@@ -88,6 +88,9 @@ public:
     void drawNames(const Quaternion& viewRot);
     // The projected diameter in pixels that the last drawBody measured.
     float getProjectedDiameter() const { return projectedDiameter_; }
+    // The body's index in the Ssystem's frame records (-1 before any).
+    int getFrameSlot() const { return frameSlot_; }
+    void setFrameSlot(int slot) { frameSlot_ = slot; }
     // The point size in pixels the body's magnitude gives (the star size of
     // the sky), kept while the magnitude stays.
     float getStarSize() const;
@@ -235,6 +238,7 @@ protected:
     int kind_ = 0;
     DsAstrBody* parent_;
     int selected_ = 0;
+    int frameSlot_ = -1;
     std::string orbitFile_;
     float color_[3] = {1.0f, 1.0f, 1.0f};
     Vector3 position_;

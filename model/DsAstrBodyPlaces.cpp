@@ -209,6 +209,8 @@ void DsAstrBody::setState(int state) {
     SimModeState* s = currentState();
     if (s && state >= SimModeState::Show && state <= SimModeState::Hlight)
         s->state = state;
+    if (system_)
+        system_->noteBodyChange();
 }
 
 int DsAstrBody::getSimModeFlag() const {

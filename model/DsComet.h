@@ -100,6 +100,9 @@ private:
     double currentJd_ = 0.0;
     bool orbitValid_ = false;
 
+    // Compiles the nucleus and coma lists (and loads the picture) when due.
+    void prepareLists();
+    bool listsDue_ = false;
     // Display-list pairs: index 0 for the radius at the second rate (Scale
     // on), 1 for the first.
     unsigned nucleusLists_ = 0;

@@ -43,7 +43,25 @@ void DsComet::makeDisplayList() {
     DsAstrBody::makeDisplayList();
     if (!system_ || !glContextIsCurrent() || !takeBuiltRadii())
         return;
+    // The nucleus and coma lists wait for the first draw that shows them:
+    // most comets are only ever dots.
+    listsDue_ = true;
+    for (auto& offset : dustOffsets_) {
+        for (double& component : offset)
+            component = (random_.next() % 1000) * 0.001 - 0.5;
+    }
+    makeOrbitPoints(system_->getOrbitPoints());
+}
+
+void DsComet::prepareLists() {
+    if (!listsDue_ || !system_ || !glContextIsCurrent())
+        return;
+    listsDue_ = false;
+    // Loading binds and sets up the texture: the frame's texture and enable
+    // state stay as they were.
+    glPushAttrib(GL_TEXTURE_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
     loadTexture();
+    glPopAttrib();
     const ModelServices& view = system_->view();
     const int n = view.getBodySlices();
     const float* ambient = system_->getAmbientColor();
@@ -91,11 +109,6 @@ void DsComet::makeDisplayList() {
         gluSphere(quadric, r, n, n);
         glEndList();
     }
-    for (auto& offset : dustOffsets_) {
-        for (double& component : offset)
-            component = (random_.next() % 1000) * 0.001 - 0.5;
-    }
-    makeOrbitPoints(system_->getOrbitPoints());
     gluDeleteQuadric(quadric);
 }
 
@@ -143,6 +156,8 @@ void DsComet::draw(int pass) {
         const float colour[4] = {1.0f, 1.0f, 1.0f, float(f - 1.0) * 0.33333334f};
         // Beyond four perihelion distances the coma and the tail are wholly
         // transparent.
+        if (shown && colour[3] > 0.0f)
+            prepareLists();
         if (!shown || comaLists_ == 0 || !(colour[3] > 0.0f)) {
             glPopMatrix();
             return;
@@ -185,7 +200,10 @@ void DsComet::draw(int pass) {
         return;
     }
     DsAstrBody::drawBody(0);
-    if (0.75f * getStarSize() > projectedDiameter_ || isLanded() || nucleusLists_ == 0) {
+    const bool sphere = 0.75f * getStarSize() <= projectedDiameter_ && !isLanded();
+    if (sphere)
+        prepareLists();
+    if (!sphere || nucleusLists_ == 0) {
         glPopMatrix();
         return;
     }

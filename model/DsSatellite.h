@@ -139,6 +139,15 @@ protected:
     // unit sphere scaled to the radius.
     void callSphere(int index, bool textured);
     void releaseOwnSphereLists();
+    // Loads the body's maps and compiles the lists that show them, when due:
+    // at the first textured draw after the lists were (re)built, so that a
+    // body seen only as a dot or a plain sphere never loads its pictures.
+    void prepareTextured();
+    // The same for the cloud shell, at the first draw that shows clouds.
+    void prepareClouds();
+    // The textured sphere and the cloud lists wait for their first draw.
+    bool texturedDue_ = false;
+    bool cloudsDue_ = false;
 
 private:
     void releaseSphereLists();

@@ -60,6 +60,14 @@ namespace {
 
 const float white[3] = {1.0f, 1.0f, 1.0f};
 
+// A quadric for filled spheres with texture coordinates.
+GLUquadric* sphereQuadric() {
+    GLUquadric* quadric = gluNewQuadric();
+    gluQuadricDrawStyle(quadric, GLU_FILL);
+    gluQuadricTexture(quadric, GL_TRUE);
+    return quadric;
+}
+
 } // namespace
 
 bool DsSatellite::hasOwnGeometry() const {
@@ -70,40 +78,72 @@ void DsSatellite::makeDisplayList() {
     DsAstrBody::makeDisplayList();
     if (!system_ || !glContextIsCurrent() || !takeBuiltRadii())
         return;
-    // Textures are loaded (and uploaded) before any list is compiled, so
-    // that no upload ends up recorded in a list.
-    loadTexture();
-    loadTextureFile(cloudsTexture_, cloudsTextureName_);
-    loadTextureFile(ringTexture_, ringTextureName_);
-
-    const ModelServices& view = system_->view();
-    const int n = view.getBodySlices();
-    GLUquadric* quadric = gluNewQuadric();
-    gluQuadricDrawStyle(quadric, GLU_FILL);
-    gluQuadricTexture(quadric, GL_TRUE);
-
-    // A round body without a ring is the Ssystem's unit sphere, scaled when
-    // drawn; only a body of its own shape keeps its own sphere lists.
+    // The plain sphere needs no picture; the textured one and the clouds are
+    // compiled when first drawn.
+    texturedDue_ = true;
+    cloudsDue_ = true;
     if (hasOwnGeometry()) {
         if (bodyLists_ == 0)
             bodyLists_ = glGenLists(2);
-        if (texturedLists_ == 0)
-            texturedLists_ = glGenLists(2);
+        GLUquadric* quadric = sphereQuadric();
+        const int n = system_->view().getBodySlices();
         for (int k = 0; k < 2; ++k) {
             const double r = getRadiusAtIndex(k);
-            auto sphere = [&] { drawBodySphere(quadric, r, polarRatio_, n); };
             glNewList(bodyLists_ + k, GL_COMPILE);
-            emitSphere(false, r, sphere);
-            glEndList();
-            glNewList(texturedLists_ + k, GL_COMPILE);
-            emitSphere(true, r, sphere);
+            emitSphere(false, r, [&] { drawBodySphere(quadric, r, polarRatio_, n); });
             glEndList();
         }
+        gluDeleteQuadric(quadric);
     } else if (bodyLists_ != 0 || texturedLists_ != 0) {
         releaseOwnSphereLists();
     }
+    // Cones only for a body that shows its shadows; others make them when
+    // they are first asked for.
+    if (fullShadow_ || halfShadow_ || umbraConeList_ != 0)
+        makeShadowConeLists();
+}
 
+void DsSatellite::prepareTextured() {
+    if (!texturedDue_ || !system_ || !glContextIsCurrent())
+        return;
+    texturedDue_ = false;
+    // Loading binds and sets up each texture: the frame's texture and enable
+    // state stay as they were.
+    glPushAttrib(GL_TEXTURE_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
+    // Textures are loaded (and uploaded) before any list is compiled, so
+    // that no upload ends up recorded in a list.
+    loadTexture();
+    loadTextureFile(ringTexture_, ringTextureName_);
+    glPopAttrib();
+
+    // A round body without a ring is the Ssystem's unit sphere, scaled when
+    // drawn; only a body of its own shape keeps its own sphere lists.
+    if (bodyLists_ == 0)
+        return;
+    GLUquadric* quadric = sphereQuadric();
+    const int n = system_->view().getBodySlices();
+    if (texturedLists_ == 0)
+        texturedLists_ = glGenLists(2);
+    for (int k = 0; k < 2; ++k) {
+        const double r = getRadiusAtIndex(k);
+        glNewList(texturedLists_ + k, GL_COMPILE);
+        emitSphere(true, r, [&] { drawBodySphere(quadric, r, polarRatio_, n); });
+        glEndList();
+    }
+    gluDeleteQuadric(quadric);
+}
+
+void DsSatellite::prepareClouds() {
+    if (!cloudsDue_ || !system_ || !glContextIsCurrent())
+        return;
+    cloudsDue_ = false;
+    glPushAttrib(GL_TEXTURE_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
+    loadTextureFile(cloudsTexture_, cloudsTextureName_);
+    glPopAttrib();
     if (cloudsTexture_) {
+        const ModelServices& view = system_->view();
+        const int n = view.getBodySlices();
+        GLUquadric* quadric = sphereQuadric();
         if (cloudLists_ == 0)
             cloudLists_ = glGenLists(2);
         const bool alphaTest = view.getAlphaBlend() == 0;
@@ -130,12 +170,8 @@ void DsSatellite::makeDisplayList() {
             }
             glEndList();
         }
+        gluDeleteQuadric(quadric);
     }
-    gluDeleteQuadric(quadric);
-    // Cones only for a body that shows its shadows; others make them when
-    // they are first asked for.
-    if (fullShadow_ || halfShadow_ || umbraConeList_ != 0)
-        makeShadowConeLists();
 }
 
 void DsSatellite::emitSphere(bool textured, double r, const std::function<void()>& sphere) {
@@ -176,7 +212,9 @@ void DsSatellite::emitSphere(bool textured, double r, const std::function<void()
 
 void DsSatellite::callSphere(int index, bool textured) {
     if (bodyLists_ != 0) {
-        glCallList((textured ? texturedLists_ : bodyLists_) + index);
+        const unsigned lists = textured ? texturedLists_ : bodyLists_;
+        if (lists != 0)
+            glCallList(lists + index);
         return;
     }
     const unsigned unitSphere = system_->getUnitSphereList();
@@ -265,6 +303,11 @@ void DsSatellite::draw(int pass) {
         glPopMatrix();
         return;
     }
+    // A small body far off is a dot drawn from the frame's record, without
+    // a look at its own state.
+    if (kind_ == Asteroid && !selected_ && children_.empty() && !system_->getOrbit() &&
+        system_->addFrameDot(frameSlot_, projectedDiameter_))
+        return;
     const bool shown = getState() != SimModeState::Hide;
     // The camera is asked only about the selected body.
     const ModelServices& view = system_->view();
@@ -346,9 +389,11 @@ void DsSatellite::drawBody(int pass) {
         callSphere(index, false);
         glPopAttrib();
     } else if (textureMode == 1) {
+        prepareTextured();
         callSphere(index, true);
         clouds = true;
     } else if (textureMode == 2) {
+        prepareTextured();
         glPushAttrib(GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
         callSphere(index, true);
         if (kind_ == Earth || kind_ == Moon)
@@ -356,7 +401,10 @@ void DsSatellite::drawBody(int pass) {
         glPopAttrib();
         clouds = true;
     }
-    if (clouds && cloudLists_ != 0 && system_->getClouds() && system_->getCloudsOpacity() > 0.1) {
+    const bool cloudsShown = clouds && system_->getClouds() && system_->getCloudsOpacity() > 0.1;
+    if (cloudsShown)
+        prepareClouds();
+    if (cloudsShown && cloudLists_ != 0) {
         glPushAttrib(GL_CURRENT_BIT);
         glColor4d(1.0, 1.0, 1.0, system_->getCloudsOpacity());
         glCallList(cloudLists_ + index);

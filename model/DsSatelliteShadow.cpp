@@ -197,9 +197,8 @@ void DsSatellite::drawShadow() {
     const Vector3 trueAt = getTrueTrans();
     const double drawnRadius = getCurrentDisplayRadius();
     const double toTrue = drawnRadius > 0.0 ? radius_ / drawnRadius : 1.0;
-    for (DsAstrBody* body : system_->getAllBodies()) {
-        const int kind = body->getType();
-        if ((kind != Earth && kind != Moon) || body == this || !body->isShown())
+    for (DsAstrBody* body : system_->getShadowCasters()) {
+        if (body == this || !body->isShown())
             continue;
         const auto* caster = static_cast<const DsSatellite*>(body);
         if (caster->umbraLength_ <= projectionNear || caster->penumbraLength_ <= projectionNear)

@@ -38,6 +38,8 @@ void Ssystem::clearBodies() {
 }
 
 void Ssystem::registerBody(DsAstrBody* body) {
+    noteBodyChange();
+    castersListed_ = false;
     allBodies_.push_back(body);
     BodyName& entry = bodiesByName_[body->getName()];
     if (entry.count++ == 0)
@@ -72,6 +74,8 @@ void Ssystem::unregisterBody(DsAstrBody* body) {
     // Bodies leave mostly from the end (the latest added); search from there.
     for (auto it = allBodies_.rbegin(); it != allBodies_.rend(); ++it) {
         if (*it == body) {
+            noteBodyChange();
+            castersListed_ = false;
             const int index = int(allBodies_.rend() - it) - 1;
             allBodies_.erase(std::next(it).base());
             forgetName(body, body->getName());
@@ -186,10 +190,73 @@ int Ssystem::setShadowTexture(const std::string& fileName) {
 }
 
 void Ssystem::update(double time) {
-    for (DsAstrBody* body : allBodies_) {
+    frameBodies_.resize(allBodies_.size());
+    for (std::size_t i = 0; i < allBodies_.size(); ++i) {
+        DsAstrBody* body = allBodies_[i];
         if (body->getSimModeFlag() != SimModeState::Hide)
             body->updatePosition(time);
+        recordFrameBody(i, *body);
     }
+    recordedAt_ = bodyChanges_;
+}
+
+void Ssystem::recordFrameBody(std::size_t slot, DsAstrBody& body) {
+    FrameBody& record = frameBodies_[slot];
+    // A parent comes before its children in the list; its record is then
+    // this frame's.
+    const DsAstrBody* parent = body.getParent();
+    const int parentSlot = parent ? parent->getFrameSlot() : -1;
+    if (!parent)
+        record.trans = body.getPosition();
+    else if (parentSlot >= 0 && std::size_t(parentSlot) < slot &&
+             allBodies_[std::size_t(parentSlot)] == parent)
+        record.trans = frameBodies_[std::size_t(parentSlot)].trans + body.getPosition();
+    else
+        record.trans = body.getTrans();
+    record.radius = body.getCurrentDisplayRadius();
+    record.dotSize = 0.75f * body.getStarSize();
+    const float* rgb = body.getColor();
+    std::copy(rgb, rgb + 3, record.rgb);
+    record.state = body.getState();
+    body.setFrameSlot(int(slot));
+}
+
+void Ssystem::refreshFrameBodies() {
+    if (recordedAt_ == bodyChanges_ && frameBodies_.size() == allBodies_.size())
+        return;
+    frameBodies_.resize(allBodies_.size());
+    for (std::size_t i = 0; i < allBodies_.size(); ++i)
+        recordFrameBody(i, *allBodies_[i]);
+    recordedAt_ = bodyChanges_;
+}
+
+bool Ssystem::addFrameDot(int slot, float& projectedDiameter) {
+    if (!dots_.isOpen() || slot < 0 || std::size_t(slot) >= frameBodies_.size() ||
+        recordedAt_ != bodyChanges_)
+        return false;
+    const FrameBody& record = frameBodies_[std::size_t(slot)];
+    if (record.state == SimModeState::Hide)
+        return true;
+    const Vector3 eye = dots_.toEye(record.trans);
+    projectedDiameter = float(dots_.projectedDiameter(eye, record.radius));
+    if (!(record.dotSize > projectedDiameter))
+        return false;
+    dots_.add(eye, record.dotSize, record.rgb);
+    return true;
+}
+
+const std::vector<DsAstrBody*>& Ssystem::getShadowCasters() {
+    // Bodies are typed once they are made, before the first draw.
+    if (!castersListed_) {
+        shadowCasters_.clear();
+        for (DsAstrBody* body : allBodies_) {
+            const int kind = body->getType();
+            if (kind == DsAstrBody::Earth || kind == DsAstrBody::Moon)
+                shadowCasters_.push_back(body);
+        }
+        castersListed_ = true;
+    }
+    return shadowCasters_;
 }
 
 std::string Ssystem::getSimModeName() const {
@@ -203,6 +270,7 @@ void Ssystem::simMode(int index) {
         index = 0;
     const bool changed = index != simModeIndex_;
     simModeIndex_ = index;
+    noteBodyChange();
     select(0, 0, -1);
     withCamera([](ModelServices& camera) { camera.setCameraMode(0, 0, -1, 0); });
     // The bodies' radii and orbits follow the new mode's rates.

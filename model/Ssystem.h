@@ -348,6 +348,17 @@ public:
     void makeBodyDisplayLists(DsAstrBody& body);
     // The dots of the bodies seen from afar: open during the scene pass.
     DotBatch& getDotBatch() { return dots_; }
+    // Adds the dot of the body in the frame slot from the frame's records,
+    // without a walk through the body's own state: true when the body is
+    // hidden or drawn as a dot, false when it must be drawn in full (a
+    // sphere, no record, no open batch). The projected diameter is set when
+    // the body is shown.
+    bool addFrameDot(int slot, float& projectedDiameter);
+    // Something that the frame's records hold may have changed since the
+    // update (a command, a state, a body added, moved or removed).
+    void noteBodyChange() { ++bodyChanges_; }
+    // The Earths and Moons, whose shadows fall on one another.
+    const std::vector<DsAstrBody*>& getShadowCasters();
     // The name labels of a frame, drawn together.
     LabelBatch& getLabelBatch() { return labels_; }
     int isFullRebuildPending() const { return fullRebuild_; }
@@ -467,4 +478,23 @@ private:
     int pendingForce_ = 0;
     DotBatch dots_;
     LabelBatch labels_;
+
+    // What the scene pass needs of every body, by its index in allBodies_:
+    // recorded by the update while it has the body at hand, so that the
+    // scene pass reads one compact array for the thousands of dots.
+    struct FrameBody {
+        Vector3 trans;
+        double radius = 0.0; // current display radius
+        float dotSize = 0.0f;
+        float rgb[3] = {};
+        int state = 0;
+    };
+    void recordFrameBody(std::size_t slot, DsAstrBody& body);
+    // Records every body again when something changed since the update.
+    void refreshFrameBodies();
+    std::vector<FrameBody> frameBodies_;
+    unsigned long bodyChanges_ = 0;
+    unsigned long recordedAt_ = ~0ul;
+    std::vector<DsAstrBody*> shadowCasters_;
+    bool castersListed_ = false; // cleared when a body comes or goes
 };

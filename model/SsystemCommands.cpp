@@ -268,6 +268,8 @@ void readRgb(CommandArgs& args, float* rgb) {
 } // namespace
 
 int Ssystem::execute() {
+    // A command may change what the frame's records of the bodies hold.
+    noteBodyChange();
     SsystemWord word;
     if (!owner_ || !findSsystemWord(owner_->interp.commandWord, word))
         return 0;

@@ -27,6 +27,7 @@ void Ssystem::draw(const Quaternion& rotation) {
     glColor4dv(getNameColor());
     glEnable(GL_POINT_SMOOTH);
     // The bodies seen as dots are drawn together once the scene is walked.
+    refreshFrameBodies();
     dots_.open();
     for (const auto& body : topBodies_)
         body->draw(0);

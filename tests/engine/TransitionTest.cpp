@@ -125,7 +125,7 @@ TEST_F(TransitionTest, DestroyedTransitionsLeaveEmptyEntries) {
 
 namespace {
 
-// Creates another transition from inside its own tick.
+// Starts another transition from inside its own tick.
 class Spawning : public ScalarTransition {
 public:
     std::vector<std::unique_ptr<ScalarTransition>>* spawned = nullptr;
@@ -144,9 +144,43 @@ TEST_F(TransitionTest, TransitionCreatedDuringTickIsTickedInTheSamePass) {
     std::vector<std::unique_ptr<ScalarTransition>> spawned;
     Spawning parent;
     parent.spawned = &spawned;
+    parent.startTo(2.0, 2);
     Transition::tickAll(1.0);
     ASSERT_EQ(spawned.size(), 1u);
     EXPECT_EQ(spawned[0]->getValue(), 1.0);
+}
+
+TEST_F(TransitionTest, OnlyRunningTransitionsAreTicked) {
+    Transition::tickAll(1.0); // ends whatever earlier tests left running
+    const std::size_t before = Transition::runningCount();
+    std::vector<ScalarTransition> idle(1000);
+    EXPECT_EQ(Transition::runningCount(), before) << "idle ones are not on the list";
+
+    idle[7].startTo(3.0, 3);
+    idle[7].startTo(3.0, 3); // started twice, listed once
+    EXPECT_EQ(Transition::runningCount(), before + 1);
+    Transition::tickAll(1.0);
+    EXPECT_EQ(idle[7].getValue(), 1.0);
+    Transition::tickAll(2.0);
+    EXPECT_EQ(idle[7].getValue(), 3.0);
+    EXPECT_EQ(Transition::runningCount(), before) << "an ended one leaves the list";
+
+    // Restarted after it ended, it runs again; stopped, it stays put.
+    idle[7].startTo(5.0, 2);
+    Transition::tickAll(1.0);
+    EXPECT_EQ(idle[7].getValue(), 4.0);
+    idle[7].set(0.5);
+    Transition::tickAll(1.0);
+    EXPECT_EQ(idle[7].getValue(), 0.5);
+    EXPECT_EQ(Transition::runningCount(), before);
+
+    // One destroyed while running leaves no dangling entry.
+    {
+        ScalarTransition gone;
+        gone.startTo(1.0, 4);
+    }
+    Transition::tickAll(1.0);
+    EXPECT_EQ(Transition::runningCount(), before);
 }
 
 TEST_F(TransitionTest, CopiesAreTransitionsOfTheirOwn) {

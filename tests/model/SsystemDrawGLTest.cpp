@@ -14,6 +14,7 @@
 #include "DrawTestServices.h"
 #include "engine/LogMessage.h"
 #include "engine/ViewMatrix.h"
+#include "graphics/Texture.h"
 #include "model/DsAsteroid.h"
 #include "model/DsComet.h"
 #include "model/DsPlanet.h"
@@ -254,8 +255,12 @@ TEST_F(DrawScene, CometTailPointsAwayFromTheSun) {
     const Vector3 head = comet->getTrans();
     ASSERT_NEAR(head.x, 0.5, 1e-9);
     ASSERT_NEAR(comet->tailFactor(), 4.0, 1e-6);
+    // Its lists wait for the first frame that shows the comet; that frame
+    // shows its coma and tail.
+    EXPECT_EQ(comet->getComaLists(), 0u);
     look(Vector3(0.5, 0.0, 1.5), 60.0);
     drawFrame();
+    EXPECT_NE(comet->getComaLists(), 0u);
     // The tail is 20 display radii long at perihelion.
     const double R = comet->getDisplayRadius();
     const Vector3 away(1, 0, 0);
@@ -418,4 +423,55 @@ TEST_F(DrawScene, CometFarFromTheSunDrawsNoComaNorTail) {
     system.update(perihelionTime + 3 * 365.25 * 86400.0);
     ASSERT_EQ(comet->tailFactor(), 1.0);
     EXPECT_EQ(fragments(), 0u);
+}
+
+TEST_F(DrawScene, MapIsLoadedWhenTheGlobeIsFirstDrawn) {
+    showOnly("Sun Earth");
+    services.textureMode = 2;
+    buildLists();
+    const DsAstrBody* earth = system.findBody("Earth");
+    EXPECT_EQ(earth->getTexture(), nullptr) << "no picture before it is needed";
+    // Seen as a dot, the Earth needs no map.
+    look(Vector3(0, 0, 30), 60.0);
+    drawFrame();
+    EXPECT_EQ(earth->getTexture(), nullptr);
+    // The first frame that shows the globe shows its picture (grey here).
+    const Vector3 p = earth->getTrans();
+    look(p + Vector3(0, 0, 0.3), 30.0);
+    Vector3 sunward = -p;
+    sunward.normalize();
+    drawFrame();
+    ASSERT_NE(earth->getTexture(), nullptr);
+    EXPECT_TRUE(earth->getTexture()->isLoaded());
+    const unsigned day = pixelAt(p + sunward * (0.5 * earth->getDisplayRadius()));
+    EXPECT_GT(brightness(day), 100);
+    EXPECT_NEAR(red(day), green(day), 12);
+    EXPECT_NEAR(blue(day), green(day), 12);
+}
+
+TEST_F(DrawScene, DotsStandWhereTheirBodiesAreNow) {
+    system.orbitOff();
+    buildLists();
+    look(Vector3(0, 0, 30), 60.0);
+    showOnly("Sun Rock");
+    auto* rock = system.findBody("Rock");
+    const Vector3 before = rock->getTrans();
+    drawFrame();
+    EXPECT_EQ(pixelAt(before) & 0xffffff, 0xffffffu);
+    // Three hundred days on, the dot moved with the body.
+    system.update(perihelionTime + 300 * 86400.0);
+    const Vector3 later = rock->getTrans();
+    ASSERT_GT((project(later) - project(before)).length(), 8.0);
+    drawFrame();
+    EXPECT_EQ(pixelAt(later) & 0xffffff, 0xffffffu);
+    EXPECT_EQ(pixelAt(before) & 0xffffff, 0u);
+    // Moved on its own after the update, and hidden on its own: the frame
+    // shows it as it is.
+    rock->updatePosition(perihelionTime);
+    drawFrame();
+    EXPECT_EQ(pixelAt(before) & 0xffffff, 0xffffffu);
+    EXPECT_EQ(pixelAt(later) & 0xffffff, 0u);
+    rock->setState(SimModeState::Hide);
+    drawFrame();
+    EXPECT_EQ(pixelAt(before) & 0xffffff, 0u);
 }
