@@ -185,10 +185,10 @@ TEST_F(OrvexConfig, EveryDetailFontRowSetsItsClassesFont) {
         {"FrameFont", "Space.FrameFont"}};
     int points = 7;
     for (const auto& [row, owner] : rows) {
-        const std::string spec = "Serif " + std::to_string(points++) + " 2";
-        ASSERT_EQ(root.processScenarioLine("Detail." + row + " " + spec), 1) << row;
-        EXPECT_EQ(root.getCommandValue("Detail." + row), spec) << row;
-        EXPECT_EQ(root.getCommandValue(owner), spec) << row;
+        const std::string fontText = "Serif " + std::to_string(points++) + " 2";
+        ASSERT_EQ(root.processScenarioLine("Detail." + row + " " + fontText), 1) << row;
+        EXPECT_EQ(root.getCommandValue("Detail." + row), fontText) << row;
+        EXPECT_EQ(root.getCommandValue(owner), fontText) << row;
     }
 }
 
