@@ -17,10 +17,13 @@
 #include "graphics/TextBitmap.h"
 #include "platform/CurrentDirGuard.h"
 #include "platform/CursorPosition.h"
+#include "platform/GlDriverPin.h"
 
 OrvexGL::OrvexGL(QWidget* parent, const char* name) : QGLWidget(parent) {
     if (name)
         setObjectName(name);
+    // The widget's context has loaded the driver by now.
+    platform::keepGlDriversLoaded();
     setRepaintTimer(true);
 }
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/GlDriverPin.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -20,6 +21,9 @@ public:
         static char name[] = "orvex-tests";
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<QApplication>(argc, argv);
+        // With a display the platform has loaded the GL driver: it must stay
+        // for the leak check at exit.
+        platform::keepGlDriversLoaded();
         // Qt sets the C library to the user's locale; the engine's numbers are C-locale.
         std::setlocale(LC_NUMERIC, "C");
     }
