@@ -112,6 +112,15 @@ void Orvex::connectFontRows() {
         [this] { return space->getGrid().getFontSpec(); });
 }
 
+namespace {
+
+bool isOrbitDirKeyword(const std::string& keyword) {
+    return keyword == "CometDir:" || keyword == "AsteroidDir:" || keyword == "SpacecraftDir:" ||
+           keyword == "ASatelliteDir:";
+}
+
+} // namespace
+
 std::vector<Orvex::ConfigKeyword> Orvex::configKeywords() {
     const auto replace = [](std::string& field) {
         return [&field](const std::string& word) { field = word; };
@@ -181,6 +190,13 @@ int Orvex::readConfigEntry(DataFile& file) {
         if (std::string(keyword->keyword) == "DefaultFont:")
             keyword->apply(word);
     createCommandObjects();
+    // The orbit directories hold thousands of files: they are read while the
+    // other data files load. Their keywords only set the paths, so applying
+    // them again in order below changes nothing.
+    for (const auto& [keyword, word] : entries)
+        if (isOrbitDirKeyword(keyword->keyword))
+            keyword->apply(word);
+    ssystem->scanOrbitDirsAhead();
     for (const auto& [keyword, word] : entries)
         keyword->apply(word);
     loadLists();

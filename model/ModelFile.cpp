@@ -95,11 +95,17 @@ NameSearch findDeclaredName(const std::string& text, bool whole, std::string& na
 } // namespace
 
 bool readDeclaredName(const std::string& path, std::string& name) {
-    // Thousands of small files are read for their names at every start: one
-    // read of the file's head mostly does, with no stream to set up.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
+    const bool found = readDeclaredName(fd, name);
+    ::close(fd);
+    return found;
+}
+
+bool readDeclaredName(int fd, std::string& name) {
+    // Thousands of small files are read for their names at every start: one
+    // read of the file's head mostly does, with no stream to set up.
     std::string text;
     size_t chunk = 4096;
     NameSearch result = NameSearch::NeedMore;
@@ -115,6 +121,5 @@ bool readDeclaredName(const std::string& path, std::string& name) {
         result = findDeclaredName(text, got <= 0, name);
         chunk *= 2;
     }
-    ::close(fd);
     return result == NameSearch::Found;
 }

@@ -22,6 +22,8 @@ inline constexpr const char* orbitFilePattern = "*.*";
 // The word after the first "Name:" of an orbit file (comments skipped); false
 // when the file cannot be opened or declares no name.
 bool readDeclaredName(const std::string& path, std::string& name);
+// The same from a file opened for reading, read from where it stands.
+bool readDeclaredName(int fd, std::string& name);
 
 // True when the token closes a record (it starts with "}").
 inline bool closesRecord(const std::string& token) {

@@ -4,14 +4,17 @@
 // of its files only those new or changed are read again. A file rewritten in
 // place while its directory stays as it was shows at the directory's next
 // change. Starting the program loads every list twice (the default list,
-// then each kind's own), and a directory holds thousands of files.
+// then each kind's own), and a directory holds thousands of files: they are
+// read while the rest of the configuration loads (scanAhead).
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "model/ListSettings.h"
@@ -33,20 +36,37 @@ public:
         Titles // every element-set title, in its normal form
     };
 
+    OrbitNameIndex();
+    // Stops a scan ahead that still runs.
+    ~OrbitNameIndex();
+    OrbitNameIndex(const OrbitNameIndex&) = delete;
+    OrbitNameIndex& operator=(const OrbitNameIndex&) = delete;
+
     // The records of the directory text dir (ending with "/"; relative paths
     // against the current directory), for the directory as it is now. Each
-    // record's file is dir followed by the file's name.
+    // record's file is dir followed by the file's name. Waits for a scan
+    // ahead of the same directory.
     std::shared_ptr<const OrbitRecords> records(const std::string& dir, Scan scan);
+
+    // Starts reading the directories (texts as records takes them, against
+    // the current directory of now) on a thread of their own, so that their
+    // records are ready, or nearer, when asked for, whatever the current
+    // directory is meanwhile. Directories read before are left to records,
+    // which reads only what changed. A scan ahead still running is finished
+    // first.
+    void scanAhead(const std::vector<std::pair<std::string, Scan>>& dirs);
 
     // The names one file offers; none when it cannot be opened.
     static std::vector<std::string> readNames(const std::string& path, Scan scan);
 
-    // How many files have been read so far.
+    // How many files have been read so far (by a scan ahead once its records
+    // have been asked for).
     long filesRead() const { return filesRead_; }
 
 private:
     struct File {
-        platform::ListedFile listed;
+        std::string name;
+        platform::FileStamp stamp;
         bool settled = false; // its stamp was old enough to prove it unchanged
         std::vector<std::string> names;
     };
@@ -56,11 +76,25 @@ private:
         std::vector<File> files; // by name
         std::shared_ptr<const OrbitRecords> records;
     };
+    struct Ahead;
 
-    // Reads the names of files[i] for every i of which.
-    static void readAll(const std::string& dir, Scan scan, std::vector<File>& files,
-                        const std::vector<size_t>& which);
+    // Takes the stamp of the listed file and reads its names; false when it
+    // is gone or no regular file since the listing. path is the directory's.
+    static bool readFile(const platform::OpenDirectory& opened, const std::string& path, Scan scan,
+                         File& file);
+
+    // Brings directory up to date with the directory found at path, which
+    // dir names in the records; the number of files read. Stops early, with
+    // directory in no state to be used, once cancel is set.
+    static long refresh(Directory& directory, const std::string& path, const std::string& dir,
+                        Scan scan, const std::atomic<bool>& cancel);
+    // Takes over what the scan ahead has finished, after waiting for the
+    // directory of key when it is among those still being read.
+    void collectAhead(const std::string& key);
+    // Waits for the whole scan ahead and takes it over.
+    void finishAhead();
 
     std::map<std::string, Directory> dirs_;
+    std::unique_ptr<Ahead> ahead_;
     long filesRead_ = 0;
 };

@@ -295,6 +295,10 @@ public:
     void removeAsteroid(const std::string& name);
     void removeSpacecraft(const std::string& name);
     void removeASatellite(const std::string& name);
+    // Starts reading the four orbit directories of the list settings on a
+    // thread of their own; the list loads take the records over (or read
+    // themselves what was not read ahead).
+    void scanOrbitDirsAhead();
     // Rescan the kind's directory, then replace its bodies by those the list
     // names; false (bodies kept) when the list cannot be opened.
     bool loadCometList(const std::string& path);

@@ -14,6 +14,7 @@
 #include "model/OrbitNameIndex.h"
 #include "model/Ssystem.h"
 #include "model/TwoLineElements.h"
+#include "platform/CurrentDirGuard.h"
 
 struct Ssystem::ObjectKind {
     int type;
@@ -80,6 +81,24 @@ void Ssystem::scanOrbitDir(std::vector<BodyFileName>& records, const std::string
 void Ssystem::scanASatelliteDir(std::vector<BodyFileName>& records, const std::string& configured) {
     records =
         OrbitNameIndex().records(withSlash(configured), OrbitNameIndex::Scan::Titles)->records;
+}
+
+void Ssystem::scanOrbitDirsAhead() {
+    const ListSettings settings = getListSettings();
+    // As the list loads find the directories; a data directory that cannot
+    // be entered is reported by them.
+    platform::CurrentDirGuard guard;
+    if (!settings.dataDir.empty() && !guard.change(settings.dataDir))
+        return;
+    std::vector<std::pair<std::string, OrbitNameIndex::Scan>> dirs;
+    for (int type : {DsAstrBody::Comet, DsAstrBody::Asteroid, DsAstrBody::Spacecraft,
+                     DsAstrBody::ASatellite}) {
+        const ObjectKind& kind = objectKind(type);
+        dirs.emplace_back(withSlash(settings.*kind.dir), kind.titleScan
+                                                             ? OrbitNameIndex::Scan::Titles
+                                                             : OrbitNameIndex::Scan::Names);
+    }
+    orbitIndex_->scanAhead(dirs);
 }
 
 DsAstrBody* Ssystem::kindParent(const ObjectKind& kind) const {

@@ -6,6 +6,7 @@
 #include <fnmatch.h>
 #include <sys/stat.h>
 #include <time.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -35,33 +36,64 @@ bool fileStamp(const std::string& path, FileStamp& stamp) {
     return true;
 }
 
-std::vector<ListedFile> listFileStamps(const std::string& dir, const std::string& pattern) {
-    std::vector<ListedFile> files;
-    DIR* handle = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (!handle)
-        return files;
-    const int fd = ::dirfd(handle);
+OpenDirectory::OpenDirectory(const std::string& path)
+    : fd_(::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+
+OpenDirectory::~OpenDirectory() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+std::vector<std::string> OpenDirectory::list(const std::string& pattern) const {
+    std::vector<std::string> names;
+    // The listing reads through a descriptor of its own: the directory's
+    // position is shared by every descriptor duplicated from fd_.
+    const int listFd = fd_ < 0 ? -1 : ::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* handle = listFd < 0 ? nullptr : ::fdopendir(listFd);
+    if (!handle) {
+        if (listFd >= 0)
+            ::close(listFd);
+        return names;
+    }
     while (const dirent* entry = ::readdir(handle)) {
         const char* name = entry->d_name;
+        if (entry->d_type != DT_REG && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+            continue;
         if (!pattern.empty() && fnmatch(pattern.c_str(), name, 0) != 0)
             continue;
         struct stat st {};
         // Links are followed, as opening the file would.
-        if (::fstatat(fd, name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+        if (entry->d_type != DT_REG && (::fstatat(fd_, name, &st, 0) != 0 || !S_ISREG(st.st_mode)))
             continue;
-        files.push_back({name, stampOf(st)});
+        names.emplace_back(name);
     }
     ::closedir(handle);
-    std::sort(files.begin(), files.end(),
-              [](const ListedFile& a, const ListedFile& b) { return a.name < b.name; });
-    return files;
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool OpenDirectory::regularStamp(const std::string& name, FileStamp& stamp) const {
+    struct stat st {};
+    if (fd_ < 0 || ::fstatat(fd_, name.c_str(), &st, 0) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    stamp = stampOf(st);
+    return true;
+}
+
+int OpenDirectory::openFile(const std::string& name) const {
+    return fd_ < 0 ? -1 : ::openat(fd_, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+}
+
+bool regularStamp(int fd, FileStamp& stamp) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    stamp = stampOf(st);
+    return true;
 }
 
 std::vector<std::string> listFiles(const std::string& dir, const std::string& pattern) {
-    std::vector<std::string> names;
-    for (ListedFile& file : listFileStamps(dir, pattern))
-        names.push_back(std::move(file.name));
-    return names;
+    return OpenDirectory(dir).list(pattern);
 }
 
 } // namespace platform

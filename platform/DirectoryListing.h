@@ -30,18 +30,43 @@ std::int64_t nowNs();
 // The stamp of a file or directory (links followed); false when there is none.
 bool fileStamp(const std::string& path, FileStamp& stamp);
 
-struct ListedFile {
-    std::string name;
-    FileStamp stamp;
+// A directory held open: its files are reached by name whatever becomes of
+// the current directory meanwhile, from any thread.
+class OpenDirectory {
+public:
+    // A directory that cannot be opened lists nothing and opens no file.
+    explicit OpenDirectory(const std::string& path);
+    ~OpenDirectory();
+    OpenDirectory(const OpenDirectory&) = delete;
+    OpenDirectory& operator=(const OpenDirectory&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+
+    // The names of the regular files (links followed), sorted byte by byte so
+    // that every machine lists them in the same order. pattern keeps only
+    // names it matches ("*" any run of characters, "?" one character, ""
+    // every name). The type the directory records is trusted, so that
+    // thousands of files cost no look-up each; links and entries of unknown
+    // type are looked up.
+    std::vector<std::string> list(const std::string& pattern = "") const;
+
+    // The stamp of the regular file name (links followed); false when there
+    // is none.
+    bool regularStamp(const std::string& name, FileStamp& stamp) const;
+
+    // The file name opened for reading (never blocking on a pipe); -1 when
+    // it cannot be. The caller closes it.
+    int openFile(const std::string& name) const;
+
+private:
+    int fd_ = -1;
 };
 
-// The regular files in dir (links followed) with their stamps, sorted by name
-// byte by byte so that every machine lists them in the same order. pattern
-// keeps only names it matches ("*" any run of characters, "?" one character,
-// "" every name). A directory that cannot be read lists nothing.
-std::vector<ListedFile> listFileStamps(const std::string& dir, const std::string& pattern = "");
+// The stamp of an open file; false when it is no regular file.
+bool regularStamp(int fd, FileStamp& stamp);
 
-// The names alone of listFileStamps.
+// The names of OpenDirectory::list for the directory dir; a directory that
+// cannot be read lists nothing.
 std::vector<std::string> listFiles(const std::string& dir, const std::string& pattern = "");
 
 } // namespace platform

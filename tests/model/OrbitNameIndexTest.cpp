@@ -127,6 +127,111 @@ TEST_F(OrbitNameIndexTest, ManyFilesReadAtOnceKeepTheirOrder) {
     EXPECT_EQ(index.filesRead(), count);
 }
 
+namespace {
+
+// Orbit directories read ahead while the current directory moves, as the
+// configuration moves it while the other data files load.
+class OrbitScanAheadTest : public OrbitNameIndexTest {
+protected:
+    void SetUp() override {
+        for (int i = 0; i < 300; ++i) {
+            const std::string n = std::to_string(1000 + i);
+            write("data/asteroids/a" + n + ".orb", "# asteroid\nName: A" + n + "\n");
+        }
+        write("data/asteroids/noext", "Name: Hidden\n");
+        write("data/asteroids/z.orb.1234-abcdef.tmp", "Name: HalfWritten\n");
+        write("data/comets/c.orb", "Name: Halley\n");
+        write("data/sats/s.tle", "ISS (ZARYA)\n1 x\n2 y\n");
+        // The same texts from elsewhere name other files.
+        write("elsewhere/asteroids/a1000.orb", "Name: Wrong\n");
+        write("elsewhere/comets/c.orb", "Name: Wrong\n");
+        age("data/asteroids");
+        age("data/comets");
+        age("data/sats");
+    }
+    const std::vector<std::pair<std::string, Scan>> dirs = {
+        {"comets/", Scan::Names}, {"./asteroids/", Scan::Names}, {"sats/", Scan::Titles}};
+    // The records of every directory read one by one with nothing ahead.
+    std::string serialListing() {
+        OrbitNameIndex serial;
+        std::string out;
+        platform::CurrentDirGuard data(dir.file("data"));
+        for (const auto& [text, scan] : dirs)
+            out += listing(*serial.records(text, scan));
+        return out;
+    }
+    std::string listingOf(OrbitNameIndex& from) {
+        std::string out;
+        for (const auto& [text, scan] : dirs)
+            out += listing(*from.records(text, scan));
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(OrbitScanAheadTest, GivesTheRecordsOfASerialScan) {
+    const std::string expected = serialListing();
+    ASSERT_NE(expected.find("A1299 ./asteroids/a1299.orb|"), std::string::npos);
+    ASSERT_EQ(expected.find("Hidden"), std::string::npos);
+    ASSERT_EQ(expected.find("HalfWritten"), std::string::npos);
+    {
+        platform::CurrentDirGuard data(dir.file("data"));
+        index.scanAhead(dirs);
+        ASSERT_TRUE(data.change(dir.file("elsewhere")));
+        // The records asked for from elsewhere are elsewhere's.
+        EXPECT_EQ(listing(*index.records("comets/", Scan::Names)), "Wrong comets/c.orb|");
+    }
+    platform::CurrentDirGuard data(dir.file("data"));
+    EXPECT_EQ(listingOf(index), expected);
+    // Elsewhere's comet, then the comet, asteroids and satellites ahead.
+    EXPECT_EQ(index.filesRead(), 1 + 1 + 300 + 1);
+
+    // Known directories are not read again by another scan ahead (the
+    // configuration read again).
+    index.scanAhead(dirs);
+    EXPECT_EQ(listingOf(index), expected);
+    EXPECT_EQ(index.filesRead(), 1 + 1 + 300 + 1);
+}
+
+TEST_F(OrbitScanAheadTest, ChangesAfterwardsShowAndOnlyTheyAreRead) {
+    platform::CurrentDirGuard data(dir.file("data"));
+    index.scanAhead(dirs);
+    const auto before = index.records("./asteroids/", Scan::Names);
+    EXPECT_EQ(listing(*index.records("sats/", Scan::Titles)), "ISS_(ZARYA) sats/s.tle|");
+    ASSERT_EQ(index.filesRead(), 1 + 300 + 1) << "the whole scan ahead, once taken over";
+    ASSERT_EQ(before->records.size(), 300u);
+
+    write("data/asteroids/a1000.orb", "Name: Renamed and longer\n");
+    fs::remove(dir.file("data/asteroids/a1001.orb"));
+    write("data/asteroids/b.orb", "Name: Added\n");
+    const auto after = index.records("./asteroids/", Scan::Names);
+    EXPECT_EQ(index.filesRead(), 1 + 300 + 1 + 2) << "the changed file and the new one";
+    ASSERT_EQ(after->records.size(), 300u);
+    EXPECT_EQ(after->records.front().name, "Renamed");
+    EXPECT_EQ(after->records[1].name, "A1002");
+    EXPECT_EQ(after->records.back().file, "./asteroids/b.orb");
+    EXPECT_EQ(after->find("A1001"), nullptr);
+    EXPECT_EQ(before->records[1].name, "A1001") << "records once given stay as they were";
+    // The other directories were taken over unchanged.
+    EXPECT_EQ(listing(*index.records("comets/", Scan::Names)), "Halley comets/c.orb|");
+    EXPECT_EQ(index.filesRead(), 1 + 300 + 1 + 2);
+}
+
+TEST_F(OrbitScanAheadTest, StopsWhenTheIndexGoes) {
+    platform::CurrentDirGuard data(dir.file("data"));
+    for (int i = 0; i < 20; ++i) {
+        OrbitNameIndex ahead;
+        ahead.scanAhead(dirs);
+        if (i % 2)
+            ahead.records("comets/", Scan::Names); // the rest still running
+    }
+    OrbitNameIndex twice;
+    twice.scanAhead(dirs);
+    twice.scanAhead({{"other/", Scan::Names}});
+    EXPECT_EQ(listingOf(twice), serialListing());
+}
+
 TEST(ReadDeclaredName, ReadsTokensAsTheFileReadersDo) {
     orvextest::TempDir dir;
     const auto nameIn = [&](const std::string& text, std::string& name) {

@@ -210,6 +210,27 @@ TEST_F(SsystemListsTest, EveryKindFromOneDefaultList) {
     EXPECT_EQ(read("data/comets.dsl"), head + "Probe \n");
 }
 
+TEST_F(SsystemListsTest, DirectoriesReadAheadLoadTheSameLists) {
+    write("data/defaults.ddl", head + "Encke \nCeres \nProbe \nISS_(ZARYA) \nTWO_WORDS \n");
+    system.scanOrbitDirsAhead(); // from another current directory than the data's
+    EXPECT_TRUE(system.loadLists("./data/defaults.ddl"));
+    EXPECT_EQ(names(DsAstrBody::Comet), "Encke ");
+    EXPECT_EQ(names(DsAstrBody::Asteroid), "Ceres ");
+    EXPECT_EQ(names(DsAstrBody::Spacecraft), "Probe ");
+    EXPECT_EQ(names(DsAstrBody::ASatellite), "ISS_(ZARYA) TWO_WORDS ");
+    const std::vector<BodyFileName>& comets = system.getFileRecords(DsAstrBody::Comet);
+    ASSERT_EQ(comets.size(), 4u);
+    EXPECT_EQ(comets[1].file, "./data/orbits/comets/b_halley_too.orb");
+    EXPECT_EQ(system.getFileRecords(DsAstrBody::ASatellite).size(), 11u);
+
+    // A data directory that cannot be entered is reported by the loads alone.
+    view.settings.dataDir = dir.file("absent");
+    system.scanOrbitDirsAhead();
+    EXPECT_TRUE(log.messages().empty());
+    system.loadCometList("./data/defaults.ddl");
+    EXPECT_EQ(log.messages().size(), 1u);
+}
+
 TEST_F(SsystemListsTest, AddingKeepsNamesUniqueAndNeedsAFreshScan) {
     write("data/comets.dcl", head);
     ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
