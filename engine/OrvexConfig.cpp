@@ -183,6 +183,7 @@ int Orvex::readConfigEntry(DataFile& file) {
     createCommandObjects();
     for (const auto& [keyword, word] : entries)
         keyword->apply(word);
+    space->prefetchMwayTexture();
     loadLists();
     return 1;
 }
