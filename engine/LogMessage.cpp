@@ -12,6 +12,8 @@ void defaultSink(const std::string& message) {
     std::fprintf(stderr, "orvex: %s\n", text.c_str());
 }
 
+thread_local bool silenced = false;
+
 LogSink& currentSink() {
     static LogSink sink;
     return sink;
@@ -20,6 +22,8 @@ LogSink& currentSink() {
 } // namespace
 
 void logMessage(const char* format, ...) {
+    if (silenced)
+        return;
     va_list args;
     va_start(args, format);
     va_list copy;
@@ -43,6 +47,14 @@ LogSink setLogSink(LogSink sink) {
     LogSink old = std::move(currentSink());
     currentSink() = std::move(sink);
     return old;
+}
+
+LogSilence::LogSilence() : previous_(silenced) {
+    silenced = true;
+}
+
+LogSilence::~LogSilence() {
+    silenced = previous_;
 }
 
 LogCapture::LogCapture() {

@@ -15,6 +15,20 @@ using LogSink = std::function<void(const std::string& message)>;
 // Replaces the sink; an empty function restores the default. Returns the old one.
 LogSink setLogSink(LogSink sink);
 
+// Silences the messages of the calling thread while it lives: for work done
+// ahead on a worker thread whose failures are met, and reported, again when
+// the work is done for real.
+class LogSilence {
+public:
+    LogSilence();
+    ~LogSilence();
+    LogSilence(const LogSilence&) = delete;
+    LogSilence& operator=(const LogSilence&) = delete;
+
+private:
+    bool previous_;
+};
+
 // Collects the messages logged during its lifetime (for tests), then puts the
 // previous sink back.
 class LogCapture {

@@ -13,6 +13,7 @@
 #include "engine/Timer.h"
 #include "engine/ViewMatrix.h"
 #include "graphics/LabelFont.h"
+#include "graphics/PicturePrefetch.h"
 #include "graphics/Texture.h"
 #include "model/Ssystem.h"
 #include "platform/CurrentDirGuard.h"
@@ -175,6 +176,8 @@ void Orvex::draw(double eyeOffset) {
     camera->updateView(eyeOffset);
     // The eclipse shadows map eye points back into the world with its inverse.
     viewmatrix::storeModelview();
+    // The maps the bodies' first frame needs decode while the sky is drawn.
+    ssystem->prefetchMaps();
     drawStarSphere(eyeOffset);
     // The bodies, the landscape and the markers hide each other by depth; the
     // overlays after them do not.
@@ -186,6 +189,10 @@ void Orvex::draw(double eyeOffset) {
     camera->drawParticles();
     console->draw(0);
     render->drawFade();
+    // Pictures decoded ahead for what this frame did not draw after all are
+    // not kept.
+    if (picture_prefetch::pending() != 0)
+        picture_prefetch::dropUntaken();
 }
 
 void Orvex::drawStarSphere(double eyeOffset) {

@@ -199,6 +199,7 @@ int Orvex::readConfigEntry(DataFile& file) {
     ssystem->scanOrbitDirsAhead();
     for (const auto& [keyword, word] : entries)
         keyword->apply(word);
+    space->prefetchMwayTexture();
     loadLists();
     return 1;
 }

@@ -8,6 +8,7 @@
 #include "engine/LogMessage.h"
 #include "graphics/GlContext.h"
 #include "graphics/Image.h"
+#include "graphics/PicturePrefetch.h"
 
 // A loaded picture and the GL texture made of it. Registered shares live in
 // the registry in load order; a cleared share (its last user gone) keeps its
@@ -118,10 +119,13 @@ int Texture::load(const std::string& fileName, int force) {
         }
     }
 
-    auto picture = std::make_unique<Image>();
-    if (!picture->load(fileName, 0))
-        return 0;
-    picture->makePowerOfTwo();
+    std::unique_ptr<Image> picture = picture_prefetch::take(fileName);
+    if (!picture) {
+        picture = std::make_unique<Image>();
+        if (!picture->load(fileName, 0))
+            return 0;
+        picture->makePowerOfTwo();
+    }
 
     share = std::make_shared<Share>();
     share->name = fileName;

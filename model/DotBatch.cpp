@@ -106,6 +106,10 @@ void DotBatch::add(const Vector3& eye, float size, const float* rgb) {
 
 void DotBatch::flush() {
     open_ = false;
+    drawGathered();
+}
+
+void DotBatch::drawGathered() {
     if (points_.empty())
         return;
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_POINT_BIT | GL_TRANSFORM_BIT);

@@ -42,6 +42,11 @@ public:
     // Draws the gathered dots in the current GL state (depth test, blending
     // and point smoothing as they are) and closes the batch.
     void flush();
+    // Draws the dots gathered so far as flush does, and keeps the batch open
+    // with its matrices: before something translucent that writes depth,
+    // such as a ring, the dots gathered before it must be there to show
+    // through it.
+    void drawGathered();
 
 private:
     struct Dot {

@@ -82,6 +82,9 @@ public:
     // the Ssystem's dot batch of the scene pass; it also measures the body's
     // projected diameter (0 outside that pass).
     virtual void drawBody(int pass);
+    // Adds the picture files the body's next draw as a globe will load
+    // (paths as its textures load them); none once they are loaded.
+    virtual void addDueMaps(std::vector<std::string>& files) const { (void)files; }
     // The name labels of this subtree, screen-aligned by viewRot (the inverse
     // of the camera's view rotation), in the solar-system frame of the
     // current matrix. In the Ssystem's draw they join its label batch.
@@ -215,6 +218,9 @@ protected:
     // file from the texture directory when it is not loaded yet.
     void loadTextureFile(std::unique_ptr<Texture>& texture, const std::string& name) const;
     void loadTexture() { loadTextureFile(texture_, textureName_); }
+    // Adds the path of the named picture unless the texture holds it already.
+    void addDueMap(std::vector<std::string>& files, const std::unique_ptr<Texture>& texture,
+                   const std::string& name) const;
     // The display radii the geometry lists were last compiled for; true when
     // they differ from the current ones (or a full rebuild is due), after
     // which the current ones are stored.

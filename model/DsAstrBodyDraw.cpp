@@ -55,6 +55,16 @@ void DsAstrBody::loadTextureFile(std::unique_ptr<Texture>& texture, const std::s
     }
 }
 
+void DsAstrBody::addDueMap(std::vector<std::string>& files, const std::unique_ptr<Texture>& texture,
+                           const std::string& name) const {
+    if (name.empty() || name == "None")
+        return;
+    const std::string path = system_ ? system_->view().getTexturePath(name) : name;
+    // What loadTextureFile would load again.
+    if (!texture || path != texture->getName() || !texture->isLoaded())
+        files.push_back(path);
+}
+
 void DsAstrBody::setSurfaceColor(const float* rgb, const float* ambient) {
     const GLfloat diffuse[4] = {rgb[0], rgb[1], rgb[2], 1.0f};
     glDisable(GL_COLOR_MATERIAL);

@@ -41,6 +41,7 @@ public:
     void clear() override;
     void makeDisplayList() override;
     void draw(int pass) override;
+    void addDueMaps(std::vector<std::string>& files) const override;
     // A truncated cone from a ring of radius 1 at the head to one of 0.5 at
     // z = 5, fading from colour (RGBA) to transparent; lines when wire is set.
     void drawTail(int wire, const float* colour);
@@ -100,9 +101,12 @@ private:
     double currentJd_ = 0.0;
     bool orbitValid_ = false;
 
-    // Compiles the nucleus and coma lists (and loads the picture) when due.
-    void prepareLists();
-    bool listsDue_ = false;
+    // Compile the nucleus lists (loading the picture) and the coma lists,
+    // each when due.
+    void prepareNucleus();
+    void prepareComa();
+    bool nucleusDue_ = false;
+    bool comaDue_ = false;
     // Display-list pairs: index 0 for the radius at the second rate (Scale
     // on), 1 for the first.
     unsigned nucleusLists_ = 0;

@@ -43,9 +43,10 @@ void DsComet::makeDisplayList() {
     DsAstrBody::makeDisplayList();
     if (!system_ || !glContextIsCurrent() || !takeBuiltRadii())
         return;
-    // The nucleus and coma lists wait for the first draw that shows them:
-    // most comets are only ever dots.
-    listsDue_ = true;
+    // The nucleus and coma lists wait for the first draw that shows each:
+    // most comets are only ever dots, and a far one's tail shows no nucleus.
+    nucleusDue_ = true;
+    comaDue_ = true;
     for (auto& offset : dustOffsets_) {
         for (double& component : offset)
             component = (random_.next() % 1000) * 0.001 - 0.5;
@@ -53,10 +54,10 @@ void DsComet::makeDisplayList() {
     makeOrbitPoints(system_->getOrbitPoints());
 }
 
-void DsComet::prepareLists() {
-    if (!listsDue_ || !system_ || !glContextIsCurrent())
+void DsComet::prepareNucleus() {
+    if (!nucleusDue_ || !system_ || !glContextIsCurrent())
         return;
-    listsDue_ = false;
+    nucleusDue_ = false;
     // Loading binds and sets up the texture: the frame's texture and enable
     // state stay as they were.
     glPushAttrib(GL_TEXTURE_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
@@ -72,8 +73,6 @@ void DsComet::prepareLists() {
         nucleusLists_ = glGenLists(2);
     if (texturedNucleusLists_ == 0)
         texturedNucleusLists_ = glGenLists(2);
-    if (comaLists_ == 0)
-        comaLists_ = glGenLists(2);
     auto nucleus = [&](double r) { drawBodySphere(quadric, 0.9 * r, polarRatio_, n); };
     for (int k = 0; k < 2; ++k) {
         const double r = getRadiusAtIndex(k);
@@ -103,10 +102,28 @@ void DsComet::prepareLists() {
         }
         glPopAttrib();
         glEndList();
+    }
+    gluDeleteQuadric(quadric);
+}
 
+void DsComet::addDueMaps(std::vector<std::string>& files) const {
+    if (nucleusDue_)
+        addDueMap(files, texture_, textureName_);
+}
+
+void DsComet::prepareComa() {
+    if (!comaDue_ || !system_ || !glContextIsCurrent())
+        return;
+    comaDue_ = false;
+    const int n = system_->view().getBodySlices();
+    GLUquadric* quadric = gluNewQuadric();
+    gluQuadricDrawStyle(quadric, GLU_FILL);
+    gluQuadricTexture(quadric, GL_FALSE);
+    if (comaLists_ == 0)
+        comaLists_ = glGenLists(2);
+    for (int k = 0; k < 2; ++k) {
         glNewList(comaLists_ + k, GL_COMPILE);
-        gluQuadricTexture(quadric, GL_FALSE);
-        gluSphere(quadric, r, n, n);
+        gluSphere(quadric, getRadiusAtIndex(k), n, n);
         glEndList();
     }
     gluDeleteQuadric(quadric);
@@ -157,7 +174,7 @@ void DsComet::draw(int pass) {
         // Beyond four perihelion distances the coma and the tail are wholly
         // transparent.
         if (shown && colour[3] > 0.0f)
-            prepareLists();
+            prepareComa();
         if (!shown || comaLists_ == 0 || !(colour[3] > 0.0f)) {
             glPopMatrix();
             return;
@@ -202,7 +219,7 @@ void DsComet::draw(int pass) {
     DsAstrBody::drawBody(0);
     const bool sphere = 0.75f * getStarSize() <= projectedDiameter_ && !isLanded();
     if (sphere)
-        prepareLists();
+        prepareNucleus();
     if (!sphere || nucleusLists_ == 0) {
         glPopMatrix();
         return;

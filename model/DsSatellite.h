@@ -50,6 +50,7 @@ public:
     void draw(int pass) override;
     void drawOrbit() override;
     void drawBody(int pass) override;
+    void addDueMaps(std::vector<std::string>& files) const override;
     // The flat ring at a sphere radius, in the body's equator plane.
     void drawRing(double radius);
 

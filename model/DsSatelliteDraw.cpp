@@ -133,6 +133,20 @@ void DsSatellite::prepareTextured() {
     gluDeleteQuadric(quadric);
 }
 
+void DsSatellite::addDueMaps(std::vector<std::string>& files) const {
+    if (!system_)
+        return;
+    const int textureMode = system_->view().getTextureMode();
+    const bool textured = textureMode == 2 || (textureMode == 1 && selected_);
+    if (texturedDue_ && textured) {
+        addDueMap(files, texture_, textureName_);
+        if (ringOuter_ > 0.0)
+            addDueMap(files, ringTexture_, ringTextureName_);
+    }
+    if (cloudsDue_ && textured && system_->getClouds() && system_->getCloudsOpacity() > 0.1)
+        addDueMap(files, cloudsTexture_, cloudsTextureName_);
+}
+
 void DsSatellite::prepareClouds() {
     if (!cloudsDue_ || !system_ || !glContextIsCurrent())
         return;
@@ -350,6 +364,11 @@ void DsSatellite::draw(int pass) {
             rotation_.glRotate();
             if (axis)
                 system_->drawAxis(getDisplayRadius());
+            // The ring is translucent and writes depth: dots already gathered
+            // (the moons within it among them) show through it as they did
+            // when each dot was drawn at its body's turn.
+            if (sphere && ringOuter_ > 0.0)
+                system_->getDotBatch().drawGathered();
             const bool lighting = sphere && !view.getCameraHeadLight();
             if (lighting)
                 glEnable(GL_LIGHTING);

@@ -352,6 +352,10 @@ public:
     void makeBodyDisplayLists(DsAstrBody& body);
     // The dots of the bodies seen from afar: open during the scene pass.
     DotBatch& getDotBatch() { return dots_; }
+    // At the first frame after the lists were built, with the frame's camera
+    // matrices current: starts decoding, side by side, the maps of the bodies
+    // that the frame shows as globes, before the star sphere is drawn.
+    void prefetchMaps();
     // Adds the dot of the body in the frame slot from the frame's records,
     // without a walk through the body's own state: true when the body is
     // hidden or drawn as a dot, false when it must be drawn in full (a
@@ -423,6 +427,7 @@ private:
     int simModeIndex_ = 0;
     int selectedIndex_ = 0;
     int listsBuilt_ = 0;
+    bool mapsPrefetchDue_ = false;
     int name_ = 1;
     int axis_ = 0;
     int orbit_ = 1;

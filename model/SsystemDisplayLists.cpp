@@ -54,6 +54,7 @@ void Ssystem::makeDisplayLists(int force) {
     // A body may compile its orbit points, never add or remove bodies.
     for (DsAstrBody* body : allBodies_)
         body->makeDisplayList();
+    mapsPrefetchDue_ = true;
     if (!fullRebuild_)
         return;
     fullRebuild_ = 0;

@@ -3,6 +3,7 @@
 // and the name labels, and the rotation axes the sphere bodies ask for.
 #include <GL/glew.h>
 
+#include "graphics/PicturePrefetch.h"
 #include "model/DsAstrBody.h"
 #include "model/NeutralModelServices.h"
 #include "model/Ssystem.h"
@@ -63,6 +64,26 @@ void Ssystem::draw(const Quaternion& rotation) {
     if (drawMode != 2)
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glPopAttrib();
+}
+
+void Ssystem::prefetchMaps() {
+    if (!mapsPrefetchDue_ || !listsBuilt_)
+        return;
+    mapsPrefetchDue_ = false;
+    // The same test the scene pass makes: a body is a globe when its
+    // projected diameter reaches its dot's size; the Sun always is.
+    DotBatch view;
+    view.open();
+    std::vector<std::string> files;
+    for (const DsAstrBody* body : allBodies_) {
+        if (body->getState() == SimModeState::Hide)
+            continue;
+        const double diameter =
+            view.projectedDiameter(view.toEye(body->getTrans()), body->getCurrentDisplayRadius());
+        if (body->getType() == DsAstrBody::Sun || 0.75f * body->getStarSize() <= diameter)
+            body->addDueMaps(files);
+    }
+    picture_prefetch::request(files);
 }
 
 void Ssystem::drawAxis(double radius) {

@@ -26,7 +26,11 @@ void Fstars::buildLists(int force) {
     if (!built && !force)
         return;
     built = 1;
-    compileNameList();
+    // Hundreds of labels are rasterised into the list: only once they show.
+    if (shown)
+        compileNameList();
+    else
+        dropNameList();
     compileList(pointsList, [this] {
         for (const FixedStar& s : fixedStars) {
             glColor3fv(s.color);
@@ -37,6 +41,8 @@ void Fstars::buildLists(int force) {
 }
 
 void Fstars::draw() {
+    if (shown && built && nameList == 0)
+        compileNameList();
     if (shown)
         callNameList();
     // The dots stand in for the brightest points only in the Points style.

@@ -152,6 +152,12 @@ void SkyNameLabels::compileNameList() {
     });
 }
 
+void SkyNameLabels::dropNameList() {
+    if (nameList != 0)
+        glDeleteLists(nameList, 1);
+    nameList = 0;
+}
+
 void SkyNameLabels::callNameList() const {
     glPushAttrib(GL_CURRENT_BIT);
     glColor3dv(nameColor);

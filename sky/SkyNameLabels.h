@@ -71,6 +71,8 @@ protected:
     virtual void rebuildAfterFontChange() = 0;
     // Compiles the labels into the label list (needs GL).
     void compileNameList();
+    // Deletes the label list (needs GL); it is compiled again when needed.
+    void dropNameList();
     // Replaces the display list with one that draws what body draws, the
     // current colour kept around it (needs GL).
     static void compileList(unsigned& list, const std::function<void()>& body);

@@ -5,6 +5,7 @@
 #include "engine/LogMessage.h"
 #include "engine/Main.h"
 #include "graphics/GlContext.h"
+#include "graphics/PicturePrefetch.h"
 #include "platform/CurrentDirGuard.h"
 #include "sky/CelestialGrid.h"
 #include "sky/MilkyWay.h"
@@ -277,6 +278,14 @@ void Space::loadMwayTexture() {
     if (!mwayFile.empty())
         milkyWay->setTexture(texturePath(mwayFile));
     milkyWay->buildList();
+}
+
+void Space::prefetchMwayTexture() const {
+    if (mwayFile.empty())
+        return;
+    platform::CurrentDirGuard guard;
+    enterDataDir(guard);
+    picture_prefetch::request({texturePath(mwayFile)});
 }
 
 void Space::setMwayTexture(const std::string& name) {

@@ -56,6 +56,9 @@ public:
     int loadStarsColorMap(const std::string& path);
     int loadStarTexture(const std::string& name);
     void setMwayFile(const std::string& name) { mwayFile = name; }
+    // Starts decoding the Milky Way's picture on a worker thread, for the
+    // build to take (the rest of the configuration is read meanwhile).
+    void prefetchMwayTexture() const;
 
     // Does nothing before the first call with force set; then builds the
     // points list, the grid lists and the Milky Way's texture and lists.

@@ -192,3 +192,59 @@ TEST_F(DotBatchDraw, ProjectedDiameterIsTwiceTheRadiusUpTheScreen) {
     EXPECT_FALSE(batch.project(behind, w));
     batch.flush();
 }
+
+TEST_F(DotBatchDraw, DotsGatheredBeforeATranslucentVeilShowThroughIt) {
+    // A ring-like veil that blends and writes depth, in front of the first
+    // dots and behind the last ones.
+    const auto veil = [](double z) {
+        glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glColor4f(0.0f, 0.0f, 1.0f, 0.5f);
+        glBegin(GL_QUADS);
+        glVertex3d(-3.0, -3.0, z);
+        glVertex3d(3.0, -3.0, z);
+        glVertex3d(3.0, 3.0, z);
+        glVertex3d(-3.0, 3.0, z);
+        glEnd();
+        glPopAttrib();
+    };
+    std::vector<Body> before, after;
+    for (const Body& b : scatteredBodies())
+        (before.size() <= after.size() ? before : after).push_back(b);
+    clear();
+    for (const Body& b : before)
+        drawAlone(b.p, b.size, b.rgb);
+    veil(0.5);
+    for (const Body& b : after)
+        drawAlone(b.p, b.size, b.rgb);
+    const std::vector<unsigned> alone = orvextest::readAllPixels(gl);
+
+    clear();
+    DotBatch batch;
+    batch.open();
+    for (const Body& b : before)
+        batch.add(batch.toEye(b.p), b.size, b.rgb);
+    batch.drawGathered();
+    EXPECT_TRUE(batch.isOpen());
+    EXPECT_EQ(batch.size(), 0);
+    // The veil is drawn in another frame; the batch keeps its own.
+    glPushMatrix();
+    glTranslated(0.0, 0.0, 0.25);
+    veil(0.25);
+    glPopMatrix();
+    for (const Body& b : after)
+        batch.add(batch.toEye(b.p), b.size, b.rgb);
+    batch.flush();
+    const std::vector<unsigned> batched = orvextest::readAllPixels(gl);
+
+    int throughVeil = 0, differing = 0;
+    for (size_t i = 0; i < alone.size(); ++i) {
+        const unsigned rgb = alone[i] & 0xffffff;
+        // A dot (blue 0.5) blended with the half blue veil: seen through it.
+        throughVeil += (rgb & 0xff) >= 0xb0 && (rgb & 0xffff00) != 0;
+        differing += alone[i] != batched[i];
+    }
+    ASSERT_GT(throughVeil, 50);
+    EXPECT_LE(differing, throughVeil / 50);
+}

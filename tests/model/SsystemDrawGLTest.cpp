@@ -14,6 +14,7 @@
 #include "DrawTestServices.h"
 #include "engine/LogMessage.h"
 #include "engine/ViewMatrix.h"
+#include "graphics/PicturePrefetch.h"
 #include "graphics/Texture.h"
 #include "model/DsAsteroid.h"
 #include "model/DsComet.h"
@@ -447,6 +448,37 @@ TEST_F(DrawScene, MapIsLoadedWhenTheGlobeIsFirstDrawn) {
     EXPECT_GT(brightness(day), 100);
     EXPECT_NEAR(red(day), green(day), 12);
     EXPECT_NEAR(blue(day), green(day), 12);
+}
+
+TEST_F(DrawScene, TheFirstFramesMapsAreDecodedAheadAndAllTaken) {
+    showOnly("Sun Earth");
+    services.textureMode = 2;
+    const DsAstrBody* earth = system.findBody("Earth");
+    const Vector3 p = earth->getTrans();
+    // From afar the Earth is a dot: no map is foreseen.
+    buildLists();
+    look(Vector3(0, 0, 30), 60.0);
+    system.prefetchMaps();
+    EXPECT_EQ(picture_prefetch::pending(), 0);
+    // Close by, its map is decoded ahead (the Sun has none), and the frame
+    // takes it.
+    buildLists();
+    look(p + Vector3(0, 0, 0.3), 30.0);
+    system.prefetchMaps();
+    EXPECT_EQ(picture_prefetch::pending(), 1);
+    drawFrame();
+    EXPECT_EQ(picture_prefetch::pending(), 0);
+    ASSERT_NE(earth->getTexture(), nullptr);
+    EXPECT_TRUE(earth->getTexture()->isLoaded());
+    Vector3 sunward = -p;
+    sunward.normalize();
+    const unsigned day = pixelAt(p + sunward * (0.5 * earth->getDisplayRadius()));
+    EXPECT_GT(brightness(day), 100);
+    EXPECT_NEAR(red(day), green(day), 12);
+    // Lists built again keep the loaded map: nothing is decoded twice.
+    system.rebuildAllDisplayLists();
+    system.prefetchMaps();
+    EXPECT_EQ(picture_prefetch::pending(), 0);
 }
 
 TEST_F(DrawScene, DotsStandWhereTheirBodiesAreNow) {
