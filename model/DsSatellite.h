@@ -137,7 +137,8 @@ protected:
     // geometry.
     void emitSphere(bool textured, double r, const std::function<void()>& sphere);
     // Draws the sphere for the radius index: the body's own list, or the
-    // unit sphere scaled to the radius.
+    // unit sphere scaled to the radius (a coarser one for a globe a few
+    // pixels across).
     void callSphere(int index, bool textured);
     void releaseOwnSphereLists();
     // Loads the body's maps and compiles the lists that show them, when due:

@@ -231,7 +231,9 @@ void DsSatellite::callSphere(int index, bool textured) {
             glCallList(lists + index);
         return;
     }
-    const unsigned unitSphere = system_->getUnitSphereList();
+    // A globe a few pixels across needs far fewer triangles for the same
+    // outline.
+    const unsigned unitSphere = system_->getUnitSphereList(projectedDiameter_);
     if (unitSphere == 0)
         return;
     const double r = getRadiusAtIndex(index);

@@ -30,6 +30,7 @@
 #include "graphics/LabelBatch.h"
 #include "model/DotBatch.h"
 #include "model/ListSettings.h"
+#include "model/UnitSpheres.h"
 
 class DsAstrBody;
 class Main;
@@ -379,6 +380,9 @@ public:
     // detail, which the round bodies draw scaled; compiled when first asked
     // for at a detail.
     unsigned getUnitSphereList();
+    // The unit sphere for a globe of that projected diameter in pixels: a
+    // coarser one for a globe a few pixels across (UnitSpheres::slicesFor).
+    unsigned getUnitSphereList(float projectedDiameter);
     unsigned getBeltList() const { return beltList_; }
     // The view's answers for the drawing (the neutral ones without a view).
     const ModelServices& view() const;
@@ -474,8 +478,7 @@ private:
     unsigned asteroidOrbitList_ = 0;
     unsigned shadowSphereList_ = 0;
     unsigned beltList_ = 0;
-    unsigned unitSphereList_ = 0;
-    int unitSphereSlices_ = 0;
+    UnitSpheres unitSpheres_;
     std::unique_ptr<Texture> shadowTexture_;
     std::unique_ptr<Texture> beltTexture_;
     int beltBuiltLevel_ = -1;

@@ -72,20 +72,11 @@ void Ssystem::makeDisplayLists(int force) {
 }
 
 unsigned Ssystem::getUnitSphereList() {
-    const int slices = view().getBodySlices();
-    if ((unitSphereList_ != 0 && unitSphereSlices_ == slices) || !glContextIsCurrent())
-        return unitSphereList_;
-    if (unitSphereList_ == 0)
-        unitSphereList_ = glGenLists(1);
-    GLUquadric* quadric = gluNewQuadric();
-    gluQuadricDrawStyle(quadric, GLU_FILL);
-    gluQuadricTexture(quadric, GL_TRUE);
-    glNewList(unitSphereList_, GL_COMPILE);
-    drawBodySphere(quadric, 1.0, 1.0, slices);
-    glEndList();
-    gluDeleteQuadric(quadric);
-    unitSphereSlices_ = slices;
-    return unitSphereList_;
+    return unitSpheres_.list(view().getBodySlices());
+}
+
+unsigned Ssystem::getUnitSphereList(float projectedDiameter) {
+    return unitSpheres_.list(UnitSpheres::slicesFor(projectedDiameter, view().getBodySlices()));
 }
 
 void Ssystem::makeBodyDisplayLists(DsAstrBody& body) {
@@ -264,14 +255,14 @@ void Ssystem::makeBeltList() {
 
 void Ssystem::releaseDisplayLists() {
     if (glContextIsCurrent()) {
-        for (unsigned list : {shadowSphereList_, beltList_, orbitList_, hlightOrbitList_,
-                              asteroidOrbitList_, unitSphereList_}) {
+        for (unsigned list :
+             {shadowSphereList_, beltList_, orbitList_, hlightOrbitList_, asteroidOrbitList_}) {
             if (list != 0)
                 glDeleteLists(list, 1);
         }
     }
     shadowSphereList_ = beltList_ = orbitList_ = hlightOrbitList_ = asteroidOrbitList_ = 0;
-    unitSphereList_ = 0;
+    unitSpheres_.release();
     shadowTexture_.reset();
     beltTexture_.reset();
 }

@@ -507,3 +507,63 @@ TEST_F(DrawScene, DotsStandWhereTheirBodiesAreNow) {
     drawFrame();
     EXPECT_EQ(pixelAt(before) & 0xffffff, 0u);
 }
+
+TEST_F(DrawScene, GlobeDetailFollowsItsSizeOnTheScreen) {
+    showOnly("Rock");
+    system.orbitOff();
+    services.setBodyLevel(1);
+    services.textureMode = 2;
+    buildLists();
+    auto* rock = system.findBody("Rock");
+    const Vector3 p = rock->getTrans();
+    const double r = rock->getDisplayRadius();
+    // The lighting and enable state the rest of the frame relies on, with a
+    // back material of its own; the front material follows the current
+    // colour.
+    const GLfloat back[2][4] = {{0.1f, 0.2f, 0.3f, 1.0f}, {0.4f, 0.5f, 0.6f, 1.0f}};
+    auto state = [] {
+        std::vector<float> s;
+        for (GLenum what : {GL_AMBIENT, GL_DIFFUSE}) {
+            GLfloat v[4];
+            glGetMaterialfv(GL_BACK, what, v);
+            s.insert(s.end(), v, v + 4);
+        }
+        for (GLenum cap :
+             {GL_COLOR_MATERIAL, GL_NORMALIZE, GL_LIGHTING, GL_TEXTURE_2D, GL_BLEND, GL_CULL_FACE})
+            s.push_back(glIsEnabled(cap) ? 1.0f : 0.0f);
+        return s;
+    };
+    auto frontFollowsColour = [] {
+        GLfloat colour[4], ambient[4], diffuse[4];
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        glGetMaterialfv(GL_FRONT, GL_AMBIENT, ambient);
+        glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
+        for (int i = 0; i < 3; ++i) {
+            if (ambient[i] != colour[i] || diffuse[i] != colour[i])
+                return false;
+        }
+        return true;
+    };
+    auto polygons = [&](double distance) {
+        look(p + Vector3(0, 0, distance * r), 30.0);
+        glColor4f(0.3f, 0.6f, 0.9f, 1.0f);
+        glMaterialfv(GL_BACK, GL_AMBIENT, back[0]);
+        glMaterialfv(GL_BACK, GL_DIFFUSE, back[1]);
+        const std::vector<float> before = state();
+        const int count = feedback([&] { drawFrame(); }).polygons;
+        EXPECT_EQ(state(), before) << "after a globe " << distance << " radii off";
+        EXPECT_TRUE(frontFollowsColour()) << distance;
+        return count;
+    };
+    // Five pixels across: the 8-slice sphere; 24 across: the full one.
+    const int small = polygons(100.0);
+    EXPECT_GT(rock->getProjectedDiameter(), 4.0f);
+    EXPECT_LT(rock->getProjectedDiameter(), 6.0f);
+    const int large = polygons(20.0);
+    EXPECT_GT(rock->getProjectedDiameter(), 20.0f);
+    EXPECT_GT(small, 0);
+    // The faces towards the eye (about half) of 8 or 24 slices and stacks.
+    EXPECT_LE(small, 8 * 8);
+    EXPECT_GT(large, 8 * 8);
+    EXPECT_LE(large, 24 * 24);
+}
