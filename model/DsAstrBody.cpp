@@ -154,10 +154,12 @@ int DsAstrBody::loadOrbitFile(const std::string& path) {
 }
 
 void DsAstrBody::addChild(std::unique_ptr<DsAstrBody> child) {
+    childSlots_.clear();
     children_.push_back(std::move(child));
 }
 
 void DsAstrBody::removeChild(const std::string& name) {
+    childSlots_.clear();
     children_.erase(std::remove_if(children_.begin(), children_.end(),
                                    [&](const std::unique_ptr<DsAstrBody>& child) {
                                        return child->getName() == name;
@@ -166,6 +168,7 @@ void DsAstrBody::removeChild(const std::string& name) {
 }
 
 void DsAstrBody::removeChildrenIf(const std::function<bool(const DsAstrBody&)>& goes) {
+    childSlots_.clear();
     children_.erase(
         std::remove_if(children_.begin(), children_.end(),
                        [&](const std::unique_ptr<DsAstrBody>& child) { return goes(*child); }),

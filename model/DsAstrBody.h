@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Quaternion.h"
@@ -90,7 +91,13 @@ public:
     // current matrix. In the Ssystem's draw they join its label batch.
     void drawNames(const Quaternion& viewRot);
     // The projected diameter in pixels that the last drawBody measured.
-    float getProjectedDiameter() const { return projectedDiameter_; }
+    float getProjectedDiameter() const;
+    // Whether the body is a small body that its frame record alone can draw:
+    // a dot (or nothing) in the scene pass, nothing in the second pass.
+    virtual bool isPlainSmallBody() const { return false; }
+    // The children's slots in the Ssystem's frame records, in the order of
+    // the children; any change of the children drops them.
+    void setChildSlots(std::vector<int> frameSlots) { childSlots_ = std::move(frameSlots); }
     // The body's index in the Ssystem's frame records (-1 before any).
     int getFrameSlot() const { return frameSlot_; }
     void setFrameSlot(int slot) { frameSlot_ = slot; }
@@ -255,6 +262,10 @@ protected:
     int angular_ = 0;
     int fullShadow_ = 0;
     int halfShadow_ = 0;
+    // Draws the children in the pass, passing over those the Ssystem draws
+    // from their frame records without a look at the bodies themselves.
+    void drawChildren(int pass);
+    std::vector<int> childSlots_;
     std::vector<std::unique_ptr<DsAstrBody>> children_;
     std::vector<std::unique_ptr<DsPlace>> places_;
     int placeIndex_ = -1;

@@ -108,8 +108,23 @@ bool DsAstrBody::isLanded() const {
 }
 
 void DsAstrBody::draw(int pass) {
-    for (const auto& child : children_)
-        child->draw(pass);
+    drawChildren(pass);
+}
+
+void DsAstrBody::drawChildren(int pass) {
+    const bool slotted = system_ && childSlots_.size() == children_.size();
+    for (std::size_t i = 0; i < children_.size(); ++i) {
+        if (slotted && system_->isDrawnFromRecord(childSlots_[i], pass))
+            continue;
+        children_[i]->draw(pass);
+    }
+}
+
+float DsAstrBody::getProjectedDiameter() const {
+    float diameter = projectedDiameter_;
+    if (system_)
+        system_->recordedDiameter(this, diameter);
+    return diameter;
 }
 
 float DsAstrBody::getStarSize() const {

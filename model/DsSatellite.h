@@ -51,6 +51,7 @@ public:
     void drawOrbit() override;
     void drawBody(int pass) override;
     void addDueMaps(std::vector<std::string>& files) const override;
+    bool isPlainSmallBody() const override;
     // The flat ring at a sphere radius, in the body's equator plane.
     void drawRing(double radius);
 

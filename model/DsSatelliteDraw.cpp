@@ -300,6 +300,12 @@ void DsSatellite::drawOrbit() {
         drawOrbitEllipse(system_->getOrbitList(), true, false);
 }
 
+bool DsSatellite::isPlainSmallBody() const {
+    // As the scene pass below takes the dot path, with no shadow cones for
+    // the second pass.
+    return kind_ == Asteroid && !selected_ && children_.empty() && !fullShadow_ && !halfShadow_;
+}
+
 void DsSatellite::draw(int pass) {
     if (!system_)
         return;
@@ -312,8 +318,7 @@ void DsSatellite::draw(int pass) {
             return;
         glPushMatrix();
         position_.glTranslate();
-        for (const auto& child : children_)
-            child->draw(pass);
+        drawChildren(pass);
         if (own)
             drawBody(pass);
         glPopMatrix();
@@ -347,8 +352,7 @@ void DsSatellite::draw(int pass) {
     }
     if (sunFirst)
         drawBody(0);
-    for (const auto& child : children_)
-        child->draw(0);
+    drawChildren(0);
     // In the first half of the camera's move away from this body the body
     // stays out of the way.
     const bool receding = selected_ && system_->getCameraMode() == ModelServices::Examine &&

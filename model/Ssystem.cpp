@@ -198,6 +198,70 @@ void Ssystem::update(double time) {
         recordFrameBody(i, *body);
     }
     recordedAt_ = bodyChanges_;
+    recordChildSlots();
+}
+
+void Ssystem::recordChildSlots() {
+    if (slotsAt_ == bodyChanges_)
+        return;
+    for (DsAstrBody* body : allBodies_) {
+        std::vector<int> childSlots;
+        childSlots.reserve(body->getChildren().size());
+        for (const auto& child : body->getChildren())
+            childSlots.push_back(child->getFrameSlot());
+        body->setChildSlots(std::move(childSlots));
+    }
+    slotsAt_ = bodyChanges_;
+}
+
+bool Ssystem::recordsCurrent() const {
+    return recordedAt_ == bodyChanges_ && slotsAt_ == bodyChanges_ &&
+           frameBodies_.size() == allBodies_.size();
+}
+
+void Ssystem::gatherRecordDots() {
+    fromRecord_.assign(frameBodies_.size(), 0);
+    recordDiameters_.resize(frameBodies_.size());
+    recordPass_ = false;
+    if (orbit_ || !recordsCurrent())
+        return;
+    recordPass_ = true;
+    recordDots_.open();
+    for (std::size_t i = 0; i < frameBodies_.size(); ++i) {
+        const FrameBody& record = frameBodies_[i];
+        if (!record.plain)
+            continue;
+        if (record.state == SimModeState::Hide) {
+            fromRecord_[i] = 1;
+            recordDiameters_[i] = 0.0f;
+            continue;
+        }
+        const Vector3 eye = recordDots_.toEye(record.trans);
+        const float diameter = float(recordDots_.projectedDiameter(eye, record.radius));
+        // One seen as a globe is drawn by its body in the walk.
+        if (!(record.dotSize > diameter))
+            continue;
+        recordDots_.add(eye, record.dotSize, record.rgb);
+        fromRecord_[i] = 1;
+        recordDiameters_[i] = diameter;
+    }
+}
+
+bool Ssystem::isDrawnFromRecord(int slot, int pass) const {
+    if (slot < 0 || std::size_t(slot) >= frameBodies_.size() || !recordsCurrent())
+        return false;
+    if (pass == 0)
+        return recordPass_ && std::size_t(slot) < fromRecord_.size() &&
+               fromRecord_[std::size_t(slot)];
+    return frameBodies_[std::size_t(slot)].plain;
+}
+
+void Ssystem::recordedDiameter(const DsAstrBody* body, float& diameter) const {
+    const int slot = body->getFrameSlot();
+    if (slot < 0 || std::size_t(slot) >= fromRecord_.size() || !recordsCurrent() ||
+        allBodies_[std::size_t(slot)] != body || !fromRecord_[std::size_t(slot)])
+        return;
+    diameter = recordDiameters_[std::size_t(slot)];
 }
 
 void Ssystem::recordFrameBody(std::size_t slot, DsAstrBody& body) {
@@ -218,6 +282,7 @@ void Ssystem::recordFrameBody(std::size_t slot, DsAstrBody& body) {
     const float* rgb = body.getColor();
     std::copy(rgb, rgb + 3, record.rgb);
     record.state = body.getState();
+    record.plain = body.isPlainSmallBody();
     body.setFrameSlot(int(slot));
 }
 
@@ -228,6 +293,7 @@ void Ssystem::refreshFrameBodies() {
     for (std::size_t i = 0; i < allBodies_.size(); ++i)
         recordFrameBody(i, *allBodies_[i]);
     recordedAt_ = bodyChanges_;
+    recordChildSlots();
 }
 
 bool Ssystem::addFrameDot(int slot, float& projectedDiameter) {

@@ -363,6 +363,13 @@ public:
     // sphere, no record, no open batch). The projected diameter is set when
     // the body is shown.
     bool addFrameDot(int slot, float& projectedDiameter);
+    // Whether the body in the slot is left out of the walk of the pass: in
+    // the scene pass, a small body that the records already drew as a dot
+    // (or hid); in the second pass, any small body of nothing but a dot.
+    bool isDrawnFromRecord(int slot, int pass) const;
+    // The projected diameter the records measured for the body at the last
+    // scene pass, when they drew it.
+    void recordedDiameter(const DsAstrBody* body, float& diameter) const;
     // Something that the frame's records hold may have changed since the
     // update (a command, a state, a body added, moved or removed).
     void noteBodyChange() { ++bodyChanges_; }
@@ -500,11 +507,24 @@ private:
         float dotSize = 0.0f;
         float rgb[3] = {};
         int state = 0;
+        bool plain = false; // the body's isPlainSmallBody
     };
     void recordFrameBody(std::size_t slot, DsAstrBody& body);
     // Records every body again when something changed since the update.
     void refreshFrameBodies();
     std::vector<FrameBody> frameBodies_;
+    // Gives every body the slots of its children, when bodies came or went.
+    void recordChildSlots();
+    // Before the walk of the scene pass: the plain small bodies seen as dots
+    // (tens of thousands of asteroids) go into their own batch from the
+    // records alone, which is drawn after the walk's dots.
+    void gatherRecordDots();
+    bool recordsCurrent() const;
+    DotBatch recordDots_;
+    std::vector<char> fromRecord_;
+    std::vector<float> recordDiameters_;
+    bool recordPass_ = false;
+    unsigned long slotsAt_ = ~0ul;
     unsigned long bodyChanges_ = 0;
     unsigned long recordedAt_ = ~0ul;
     std::vector<DsAstrBody*> shadowCasters_;

@@ -30,9 +30,12 @@ void Ssystem::draw(const Quaternion& rotation) {
     // The bodies seen as dots are drawn together once the scene is walked.
     refreshFrameBodies();
     dots_.open();
+    gatherRecordDots();
     for (const auto& body : topBodies_)
         body->draw(0);
+    recordPass_ = false;
     dots_.flush();
+    recordDots_.flush();
     glDisable(GL_POINT_SMOOTH);
 
     // The translucent extras are seen through one another.

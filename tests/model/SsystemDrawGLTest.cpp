@@ -6,6 +6,7 @@
 #include <GL/glew.h>
 
 #include <GL/glu.h>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -374,6 +375,35 @@ TEST_F(DrawScene, FarSmallBodiesAreDotsInTheirColourWhereTheyStand) {
     drawFrame();
     EXPECT_EQ(pixelAt(kite->getTrans()) & 0xffffff, 0u);
     EXPECT_EQ(pixelAt(rock->getTrans()) & 0xffffff, 0xffffffu);
+}
+
+TEST_F(DrawScene, DotsDrawnFromTheRecordsFollowBodiesThatGoAndTheSelection) {
+    system.orbitOff();
+    buildLists();
+    look(Vector3(0, 0, 30), 60.0);
+    showOnly("Sun Earth Rock Kite");
+    const DsAstrBody* rock = system.findBody("Rock");
+    const Vector3 rockAt = rock->getTrans();
+    const Vector3 earthAt = system.findBody("Earth")->getTrans();
+    drawFrame();
+    ASSERT_EQ(pixelAt(rockAt) & 0xffffff, 0xffffffu);
+    const unsigned earthDot = pixelAt(earthAt) & 0xffffff;
+    ASSERT_NE(earthDot, 0u);
+    // The comet before the asteroid goes: the asteroid's record moves up a
+    // slot, and nothing is passed over by an old slot.
+    system.removeComet("Kite");
+    drawFrame();
+    EXPECT_EQ(pixelAt(rockAt) & 0xffffff, 0xffffffu);
+    EXPECT_EQ(pixelAt(earthAt) & 0xffffff, earthDot);
+    EXPECT_GT(rock->getProjectedDiameter(), 0.0f);
+    // Selected, the asteroid is drawn by itself, in the same place.
+    const auto& all = system.getAllBodies();
+    system.select(int(std::find(all.begin(), all.end(), rock) - all.begin()), 0, -1);
+    ASSERT_TRUE(rock->isSelected());
+    system.update(perihelionTime);
+    drawFrame();
+    EXPECT_EQ(pixelAt(rockAt) & 0xffffff, 0xffffffu);
+    EXPECT_EQ(pixelAt(earthAt) & 0xffffff, earthDot);
 }
 
 TEST_F(DrawScene, RoundBodiesDrawTheSharedUnitSphere) {
