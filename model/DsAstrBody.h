@@ -104,6 +104,9 @@ public:
     // The point size in pixels the body's magnitude gives (the star size of
     // the sky), kept while the magnitude stays.
     float getStarSize() const;
+    // The size in pixels of the dot the body is seen as; a body whose
+    // projected diameter reaches it is drawn as a globe (or model) instead.
+    float getDotSize() const { return 0.75f * getStarSize(); }
     unsigned getLabelList() const { return labelList_; }
     // The display radius now: between the two rates while the Scale switch
     // changes.

@@ -148,11 +148,11 @@ void DsAstrBody::drawBody(int pass) {
     }
     const Vector3 centre = batch->toEye(getTrans());
     projectedDiameter_ = float(batch->projectedDiameter(centre, getCurrentDisplayRadius()));
-    const float size = getStarSize();
+    const float size = getDotSize();
     // A body hidden in the sim mode shows no dot; one large enough is drawn
     // as a sphere or model by its kind.
-    if (0.75f * size > projectedDiameter_ && getState() != SimModeState::Hide)
-        batch->add(centre, 0.75f * size, color_);
+    if (size > projectedDiameter_ && getState() != SimModeState::Hide)
+        batch->add(centre, size, color_);
 }
 
 void DsAstrBody::drawNames(const Quaternion& viewRot) {

@@ -217,7 +217,7 @@ void DsComet::draw(int pass) {
         return;
     }
     DsAstrBody::drawBody(0);
-    const bool sphere = 0.75f * getStarSize() <= projectedDiameter_ && !isLanded();
+    const bool sphere = getDotSize() <= projectedDiameter_ && !isLanded();
     if (sphere)
         prepareNucleus();
     if (!sphere || nucleusLists_ == 0) {

@@ -324,11 +324,6 @@ void DsSatellite::draw(int pass) {
         glPopMatrix();
         return;
     }
-    // A small body far off is a dot drawn from the frame's record, without
-    // a look at its own state.
-    if (kind_ == Asteroid && !selected_ && children_.empty() && !system_->getOrbit() &&
-        system_->addFrameDot(frameSlot_, projectedDiameter_))
-        return;
     const bool shown = getState() != SimModeState::Hide;
     // The camera is asked only about the selected body.
     const ModelServices& view = system_->view();
@@ -362,7 +357,7 @@ void DsSatellite::draw(int pass) {
         DsAstrBody::drawBody(0);
         const bool axis = system_->getAxis() && (kind_ == Planet || kind_ == Earth ||
                                                  kind_ == Moon || kind_ == Satellite);
-        const bool sphere = kind_ != Sun && 0.75f * getStarSize() <= projectedDiameter_;
+        const bool sphere = kind_ != Sun && getDotSize() <= projectedDiameter_;
         if (axis || sphere) {
             glPushMatrix();
             if (!framed)

@@ -278,7 +278,7 @@ void Ssystem::recordFrameBody(std::size_t slot, DsAstrBody& body) {
     else
         record.trans = body.getTrans();
     record.radius = body.getCurrentDisplayRadius();
-    record.dotSize = 0.75f * body.getStarSize();
+    record.dotSize = body.getDotSize();
     const float* rgb = body.getColor();
     std::copy(rgb, rgb + 3, record.rgb);
     record.state = body.getState();
@@ -294,21 +294,6 @@ void Ssystem::refreshFrameBodies() {
         recordFrameBody(i, *allBodies_[i]);
     recordedAt_ = bodyChanges_;
     recordChildSlots();
-}
-
-bool Ssystem::addFrameDot(int slot, float& projectedDiameter) {
-    if (!dots_.isOpen() || slot < 0 || std::size_t(slot) >= frameBodies_.size() ||
-        recordedAt_ != bodyChanges_)
-        return false;
-    const FrameBody& record = frameBodies_[std::size_t(slot)];
-    if (record.state == SimModeState::Hide)
-        return true;
-    const Vector3 eye = dots_.toEye(record.trans);
-    projectedDiameter = float(dots_.projectedDiameter(eye, record.radius));
-    if (!(record.dotSize > projectedDiameter))
-        return false;
-    dots_.add(eye, record.dotSize, record.rgb);
-    return true;
 }
 
 const std::vector<DsAstrBody*>& Ssystem::getShadowCasters() {

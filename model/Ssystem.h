@@ -357,12 +357,6 @@ public:
     // matrices current: starts decoding, side by side, the maps of the bodies
     // that the frame shows as globes, before the star sphere is drawn.
     void prefetchMaps();
-    // Adds the dot of the body in the frame slot from the frame's records,
-    // without a walk through the body's own state: true when the body is
-    // hidden or drawn as a dot, false when it must be drawn in full (a
-    // sphere, no record, no open batch). The projected diameter is set when
-    // the body is shown.
-    bool addFrameDot(int slot, float& projectedDiameter);
     // Whether the body in the slot is left out of the walk of the pass: in
     // the scene pass, a small body that the records already drew as a dot
     // (or hid); in the second pass, any small body of nothing but a dot.

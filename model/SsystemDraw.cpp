@@ -83,7 +83,7 @@ void Ssystem::prefetchMaps() {
             continue;
         const double diameter =
             view.projectedDiameter(view.toEye(body->getTrans()), body->getCurrentDisplayRadius());
-        if (body->getType() == DsAstrBody::Sun || 0.75f * body->getStarSize() <= diameter)
+        if (body->getType() == DsAstrBody::Sun || body->getDotSize() <= diameter)
             body->addDueMaps(files);
     }
     picture_prefetch::request(files);
