@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <climits>
+#include <cmath>
 
 #include "platform/NumericLocale.h"
 
@@ -142,6 +143,16 @@ CommandArgs& CommandArgs::appendFloat(float value) {
     return appendDouble(static_cast<double>(value));
 }
 
+CommandArgs& CommandArgs::appendExactDouble(double value) {
+    (text_ += ' ') += exactReal(value);
+    return *this;
+}
+
+CommandArgs& CommandArgs::appendExactFloat(float value) {
+    (text_ += ' ') += exactFloat(value);
+    return *this;
+}
+
 CommandArgs& CommandArgs::append(const std::string& text) {
     text_ += text;
     return *this;
@@ -154,6 +165,40 @@ std::string CommandArgs::formatReal(double value) {
     char* end =
         std::to_chars(buffer + 1, buffer + sizeof buffer, value, std::chars_format::general, 6).ptr;
     return std::string(buffer, static_cast<std::size_t>(end - buffer));
+}
+
+namespace {
+
+// The "%.<digits>g" text of value, in the C locale's form.
+std::string generalText(double value, int digits) {
+    char buffer[64];
+    char* end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits)
+            .ptr;
+    return std::string(buffer, static_cast<std::size_t>(end - buffer));
+}
+
+// The fewest digits from six up whose text reads back as the value; six
+// keep the usual text for every value it already holds exactly.
+template <typename ReadsBack> std::string shortestText(double value, ReadsBack readsBack) {
+    std::string text;
+    for (int digits = 6; digits <= 17; ++digits) {
+        text = generalText(value, digits);
+        if (std::isnan(value) || readsBack(CommandArgs::toDouble(text)))
+            break;
+    }
+    return text;
+}
+
+} // namespace
+
+std::string CommandArgs::exactReal(double value) {
+    return shortestText(value, [value](double read) { return read == value; });
+}
+
+std::string CommandArgs::exactFloat(float value) {
+    return shortestText(static_cast<double>(value),
+                        [value](double read) { return static_cast<float>(read) == value; });
 }
 
 std::string CommandArgs::formatInt(int value) {

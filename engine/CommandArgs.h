@@ -51,6 +51,11 @@ public:
     CommandArgs& appendInt(int value);       // " %i"
     CommandArgs& appendDouble(double value); // " %g"
     CommandArgs& appendFloat(float value);   // " %g"
+    // Saved lines: the " %g" text when it reads back as the same value, else
+    // as many digits as that takes, so that saving and reading back changes
+    // nothing. A float is written as it reads back through readFloat.
+    CommandArgs& appendExactDouble(double value);
+    CommandArgs& appendExactFloat(float value);
     // Appends raw text.
     CommandArgs& append(const std::string& text);
 
@@ -58,6 +63,9 @@ public:
     // locale: " %g" (six significant digits) and " %i".
     static std::string formatReal(double value);
     static std::string formatInt(int value);
+    // The number of appendExactDouble and appendExactFloat without the blank.
+    static std::string exactReal(double value);
+    static std::string exactFloat(float value);
     // The leading decimal number of a text, as atoi and atof read it in the C
     // locale (no number gives 0).
     static int toInt(const std::string& text);

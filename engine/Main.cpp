@@ -153,7 +153,7 @@ std::string Main::getValue() {
 
 std::string Main::saveOptions() {
     CommandArgs line;
-    line.beginCommand(getName(), "FPS").appendDouble(fps);
+    line.beginCommand(getName(), "FPS").appendExactDouble(fps);
     return line.getText();
 }
 

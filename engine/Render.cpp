@@ -103,7 +103,7 @@ std::string Render::saveStates() {
     CommandArgs lines;
     lines.beginCommand(classWord, "FaderColor");
     for (double component : fader->getColor())
-        lines.appendDouble(component);
+        lines.appendExactDouble(component);
     lines.beginCommand(classWord, "Blur").appendInt(fader->getBlurOn() ? 1 : 0);
     lines.beginCommand(classWord, "BlurCount").appendInt(fader->getBlurCount());
     return lines.getText();

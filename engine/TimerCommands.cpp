@@ -365,8 +365,8 @@ std::string Timer::getValue() {
 
 std::string Timer::saveStates() {
     CommandArgs lines;
-    lines.beginCommand(getName(), "Speed").appendDouble(speed);
-    lines.beginCommand(getName(), "Step").appendDouble(step);
+    lines.beginCommand(getName(), "Speed").appendExactDouble(speed);
+    lines.beginCommand(getName(), "Step").appendExactDouble(step);
     lines.beginCommand(getName(), "Mode").appendWord(mode == Local ? "Local" : "UTC");
     lines.beginCommand(getName(), "TimeText").append(formatFields(utcFields()));
     return lines.getText();

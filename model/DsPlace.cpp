@@ -1,9 +1,9 @@
 #include "model/DsPlace.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
+#include "engine/CommandArgs.h"
 #include "engine/DataFile.h"
 #include "model/ModelFile.h"
 #include "model/OrbitMath.h"
@@ -71,12 +71,6 @@ void DsPlace::parse(const std::string& line) {
 
 namespace {
 
-std::string formatNumber(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
-}
-
 bool isSet(const std::string& option) {
     return !option.empty() && option != "None";
 }
@@ -84,8 +78,8 @@ bool isSet(const std::string& option) {
 } // namespace
 
 std::string DsPlace::format() const {
-    std::string line =
-        name_ + " " + formatNumber(getLatitude()) + " " + formatNumber(getLongitude());
+    std::string line = name_ + " " + CommandArgs::exactReal(getLatitude()) + " " +
+                       CommandArgs::exactReal(getLongitude());
     if (isSet(panorama_))
         line += " -panorama " + panorama_;
     if (isSet(weather_))

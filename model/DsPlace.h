@@ -26,7 +26,9 @@ public:
     // Fills the place from a line in the one-line form; the values not
     // mentioned keep theirs. A line without a name changes nothing.
     void parse(const std::string& line);
-    // The one-line form ("%s %g %g" and the options other than "None").
+    // The one-line form: name, latitude and longitude (" %g", with more
+    // digits where parse would not read the same value back), then the
+    // options other than "None".
     std::string format() const;
 
     // The place's orientation on its body: the latitude turn about x applied

@@ -301,7 +301,8 @@ void Ssystem::moveObserver(DsAstrBody& body, int latitude, double target, int fr
     // The home place goes along with the observer, so that a named place
     // keeps its coordinates; it starts where the observer stands, so that an
     // animated change is seen from there.
-    if (target != (latitude ? lat : lon)) {
+    const bool moves = target != (latitude ? lat : lon);
+    if (moves) {
         body.selectHomePlace();
         body.setSelectedPlaceLat(lat);
         body.setSelectedPlaceLon(lon);
@@ -314,7 +315,10 @@ void Ssystem::moveObserver(DsAstrBody& body, int latitude, double target, int fr
         body.setSelectedPlaceLatTo(target, frames);
     else
         body.setSelectedPlaceLonTo(target, frames);
-    body.setPlaceWeather("None");
+    // A place set to where it stands (a saved state read back) keeps its
+    // weather, so that the place list is left as it was.
+    if (moves || frames != 0)
+        body.setPlaceWeather("None");
 }
 
 // A coordinate that is not a number moves nothing (the camera is still told).

@@ -169,16 +169,15 @@ void Ssystem::removeBodies(const ObjectKind& kind, const std::string& name) {
     }
     if (leaving.empty())
         return;
-    // The selection leaves a body that goes for the first body; any other
-    // selected body stays selected, whatever its index becomes.
+    // The selection leaves a body that goes (or goes with its parent) for
+    // the first body; any other selected body stays selected with its place,
+    // only its index follows the list.
     const DsAstrBody* selected = getSelectedBody();
-    if (selected && selected->getParent() == parent && goes(*selected))
+    if (selected && leaving.count(selected))
         select(0, 0, -1);
     // All leave the list in one pass, then go with their subtrees.
     unregisterBodies(leaving);
     parent->removeChildrenIf(goes);
-    if (getSelectedBody())
-        select(selectedIndex_, 0, -1);
 }
 
 const TwoLineElementSets* Ssystem::knownElementSets(const std::string& path) {

@@ -1,5 +1,6 @@
 // The state and option lines of Ssystem: command lines that, run in order,
-// restore the model's situation and its appearance. Display states other
+// restore the model's situation and its appearance, their numbers written
+// with the digits that read back the same value. Display states other
 // than Show, the per-body marks, panoramas, the object lists and
 // HideIfLanding are not part of them.
 #include "engine/CommandArgs.h"
@@ -19,8 +20,8 @@ std::string Ssystem::saveStates() {
     line("AstrName").appendWord(getSelectedName());
     if (const DsAstrBody* body = getSelectedBody()) {
         line("PlaceName").appendWord(body->getPlaceName());
-        line("PlaceLat").appendDouble(body->getSelectedPlaceLat());
-        line("PlaceLon").appendDouble(body->getSelectedPlaceLon());
+        line("PlaceLat").appendExactDouble(body->getSelectedPlaceLat());
+        line("PlaceLon").appendExactDouble(body->getSelectedPlaceLon());
     } else {
         line("PlaceName").appendWord("None");
     }
@@ -34,7 +35,7 @@ std::string Ssystem::saveStates() {
     line("Dust").appendInt(dust_);
     line("AstrBelt").appendInt(astrBelt_);
     line("Clouds").appendInt(clouds_);
-    line("CloudsOpacity").appendDouble(getCloudsOpacity());
+    line("CloudsOpacity").appendExactDouble(getCloudsOpacity());
     return lines.getText();
 }
 
@@ -50,17 +51,21 @@ std::string Ssystem::saveOptions() {
         {"AngularDisp", &angularLine_},
     };
     for (const auto& [word, setting] : settings) {
-        lines.beginCommand(getName(), word).append(lineSettingText(*setting));
+        lines.beginCommand(getName(), word)
+            .appendExactDouble(setting->width)
+            .appendExactDouble(setting->color[0])
+            .appendExactDouble(setting->color[1])
+            .appendExactDouble(setting->color[2]);
     }
     lines.beginCommand(getName(), "NameColor");
     for (int i = 0; i < 4; ++i)
-        lines.appendDouble(getNameColor()[i]);
+        lines.appendExactDouble(getNameColor()[i]);
     lines.beginCommand(getName(), "NameFont").appendWord(nameFont_->getFontSpec());
     lines.beginCommand(getName(), "SunColor");
     for (int i = 0; i < 3; ++i)
-        lines.appendFloat(sunColor_[i]);
+        lines.appendExactFloat(sunColor_[i]);
     lines.beginCommand(getName(), "AmbientColor");
     for (int i = 0; i < 3; ++i)
-        lines.appendFloat(ambientColor_[i]);
+        lines.appendExactFloat(ambientColor_[i]);
     return lines.getText();
 }

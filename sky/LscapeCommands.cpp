@@ -92,6 +92,14 @@ std::string numbers(const double* values, int count) {
     return text;
 }
 
+// The same in saved lines: each value as it reads back.
+std::string savedNumbers(const double* values, int count) {
+    CommandArgs text;
+    for (int i = 0; i < count; ++i)
+        text.appendExactDouble(values[i]);
+    return text.getText();
+}
+
 void readColor(CommandArgs& args, double* rgba) {
     args.readDouble(rgba[0]).readDouble(rgba[1]).readDouble(rgba[2]).readDouble(rgba[3]);
 }
@@ -280,26 +288,26 @@ std::string Lscape::saveStates() {
     out.beginCommand("Lscape", "Dir").appendInt(dir_);
     out.beginCommand("Lscape", "SstarsRandom").appendInt(sstars_.getRandom());
     out.beginCommand("Lscape", "SstarsCenter")
-        .appendDouble(sstars_.getCenterRa())
-        .appendDouble(sstars_.getCenterDec());
+        .appendExactDouble(sstars_.getCenterRa())
+        .appendExactDouble(sstars_.getCenterDec());
     out.beginCommand("Lscape", "SstarsCount").appendInt(sstars_.getCount());
     // Colours as they are now, also halfway through a change.
-    out.beginCommand("Lscape", "TopColor").append(numbers(topColor_.getValue(), 4));
-    out.beginCommand("Lscape", "BottomColor").append(numbers(bottomColor_.getValue(), 4));
+    out.beginCommand("Lscape", "TopColor").append(savedNumbers(topColor_.getValue(), 4));
+    out.beginCommand("Lscape", "BottomColor").append(savedNumbers(bottomColor_.getValue(), 4));
     out.beginCommand("Lscape", "Weather").appendInt(weather_);
-    out.beginCommand("Lscape", "WeatherOpacity").appendDouble(weatherOpacity_.getValue());
+    out.beginCommand("Lscape", "WeatherOpacity").appendExactDouble(weatherOpacity_.getValue());
     return out.getText();
 }
 
 std::string Lscape::saveOptions() {
     CommandArgs out;
-    out.beginCommand("Lscape", "DirColor").append(numbers(dirColor_, 3));
-    out.beginCommand("Lscape", "GroundColor").append(numbers(groundColor_.getValue(), 4));
-    out.beginCommand("Lscape", "HorizonColor").append(numbers(horizonColor_.getValue(), 4));
+    out.beginCommand("Lscape", "DirColor").append(savedNumbers(dirColor_, 3));
+    out.beginCommand("Lscape", "GroundColor").append(savedNumbers(groundColor_.getValue(), 4));
+    out.beginCommand("Lscape", "HorizonColor").append(savedNumbers(horizonColor_.getValue(), 4));
     out.beginCommand("Lscape", "CursorType").append(std::string(" ") + cursorWord(cursorType_));
-    out.beginCommand("Lscape", "CursorSize").appendDouble(cursorSize_);
+    out.beginCommand("Lscape", "CursorSize").appendExactDouble(cursorSize_);
     out.beginCommand("Lscape", "GroundType").append(std::string(" ") + groundWord(groundType_));
-    out.beginCommand("Lscape", "LscapeHeight").appendFloat(lscapeHeight_);
+    out.beginCommand("Lscape", "LscapeHeight").appendExactFloat(lscapeHeight_);
     out.beginCommand("Lscape", "DirFont").append(" " + font_->getFontSpec());
     out.beginCommand("Lscape", "KeepDirVisible").appendInt(keepDirVisible_);
     out.beginCommand("Lscape", "DefaultPlaceName").append(" " + defaultPlaceName_);

@@ -88,9 +88,9 @@ std::string SkyNameLabels::saveStates() {
 std::string SkyNameLabels::saveOptions() {
     CommandArgs text;
     text.beginCommand(classWord, "NameColor")
-        .appendDouble(nameColor[0])
-        .appendDouble(nameColor[1])
-        .appendDouble(nameColor[2]);
+        .appendExactDouble(nameColor[0])
+        .appendExactDouble(nameColor[1])
+        .appendExactDouble(nameColor[2]);
     text.beginCommand(classWord, "NameFont").appendWord(font->getFontSpec());
     return text.getText();
 }

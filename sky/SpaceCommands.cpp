@@ -183,9 +183,13 @@ std::string Space::saveStates() {
 
 std::string Space::saveOptions() {
     CommandArgs out;
-    out.beginCommand("Space", "Magnitude").appendFloat(magnitude);
+    out.beginCommand("Space", "Magnitude").appendExactFloat(magnitude);
     out.beginCommand("Space", "FrameDisp").append(" " + grid->getDispText());
-    out.beginCommand("Space", "FrameColor").append(colorText(grid->getColor()));
+    const double* frameColor = grid->getColor();
+    out.beginCommand("Space", "FrameColor")
+        .appendExactDouble(frameColor[0])
+        .appendExactDouble(frameColor[1])
+        .appendExactDouble(frameColor[2]);
     out.beginCommand("Space", "FrameFont").append(" " + grid->getFontSpec());
     out.beginCommand("Space", "MwayDisp").append(" " + milkyWay->getDispText());
     out.beginCommand("Space", "StarsStyle").append(std::string(" ") + starsStyleWord(starsStyle));

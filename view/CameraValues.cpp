@@ -1,6 +1,8 @@
 // What the camera answers to queries, the lines it saves into the state and
 // options files, and the view lines "RecordView" writes into the command log.
-// Angles in these texts are degrees.
+// Angles in these texts are degrees. Saved distances, angles and positions
+// take the digits that read them back; a rotation, turned into axis and
+// angle and back, is not kept exactly whatever the digits, and keeps " %g".
 #include "engine/CommandArgs.h"
 #include "engine/Main.h"
 #include "view/Camera.h"
@@ -106,14 +108,14 @@ std::string Camera::saveStates() {
         appendAxisAngle(text.beginCommand(getName(), "Rotate"), baseRot_);
     else
         appendEuler(text.beginCommand(getName(), "Euler"), baseRot_);
-    text.beginCommand(getName(), "Dist").appendDouble(dist_);
-    text.beginCommand(getName(), "Fov").appendDouble(fovTr_.getValue());
-    text.beginCommand(getName(), "Orient").appendDouble(altBase_).appendDouble(azBase_);
-    text.beginCommand(getName(), "Zoom").appendDouble(zoomBase_);
+    text.beginCommand(getName(), "Dist").appendExactDouble(dist_);
+    text.beginCommand(getName(), "Fov").appendExactDouble(fovTr_.getValue());
+    text.beginCommand(getName(), "Orient").appendExactDouble(altBase_).appendExactDouble(azBase_);
+    text.beginCommand(getName(), "Zoom").appendExactDouble(zoomBase_);
     text.beginCommand(getName(), "Pos")
-        .appendDouble(pos_.x)
-        .appendDouble(pos_.y)
-        .appendDouble(pos_.z);
+        .appendExactDouble(pos_.x)
+        .appendExactDouble(pos_.y)
+        .appendExactDouble(pos_.z);
     text.beginCommand(getName(), "Mode").appendWord(modeWord(mode_));
     text.beginCommand(getName(), "HeadLight").appendInt(headLight_);
     text.beginCommand(getName(), "PSystem").appendInt(psystem_);
@@ -123,16 +125,16 @@ std::string Camera::saveStates() {
 
 std::string Camera::saveOptions() {
     CommandArgs text;
-    text.beginCommand(getName(), "PlaceDist").appendDouble(placeDistTr_.getValue());
-    text.beginCommand(getName(), "UnderLimit").appendDouble(underLimit_);
-    text.beginCommand(getName(), "ZoomMaxLimit").appendDouble(zoomMaxLimit_);
-    text.beginCommand(getName(), "ZoomMinLimit").appendDouble(zoomMinLimit_);
+    text.beginCommand(getName(), "PlaceDist").appendExactDouble(placeDistTr_.getValue());
+    text.beginCommand(getName(), "UnderLimit").appendExactDouble(underLimit_);
+    text.beginCommand(getName(), "ZoomMaxLimit").appendExactDouble(zoomMaxLimit_);
+    text.beginCommand(getName(), "ZoomMinLimit").appendExactDouble(zoomMinLimit_);
     text.beginCommand(getName(), "InvertMouse").appendInt(invertMouse_);
     text.beginCommand(getName(), "ViewLogFormat").appendInt(viewLogFormat_);
     text.beginCommand(getName(), "AccelDistRate")
-        .appendDouble(accelDistRate_[0])
-        .appendDouble(accelDistRate_[1]);
-    text.beginCommand(getName(), "AnimSense").appendDouble(animSense_);
+        .appendExactDouble(accelDistRate_[0])
+        .appendExactDouble(accelDistRate_[1]);
+    text.beginCommand(getName(), "AnimSense").appendExactDouble(animSense_);
     return text.getText();
 }
 

@@ -275,10 +275,10 @@ std::string Console::saveOptions() {
     text.beginCommand(getName(), "Mode").appendWord(modeWord(mode_));
     const double* c = textColor_.getValue();
     text.beginCommand(getName(), "TextColor")
-        .appendDouble(c[0])
-        .appendDouble(c[1])
-        .appendDouble(c[2])
-        .appendDouble(c[3]);
+        .appendExactDouble(c[0])
+        .appendExactDouble(c[1])
+        .appendExactDouble(c[2])
+        .appendExactDouble(c[3]);
     text.beginCommand(getName(), "TextFont").appendWord(font_->getFontSpec());
     text.beginCommand(getName(), "FPS").appendInt(fps_);
     return text.getText();

@@ -97,6 +97,39 @@ TEST(CommandArgs, BuildsLinesAndNumberTexts) {
     EXPECT_EQ(lines.getText(), "Detail.Draw Solid\nDetail.AlphaBlend 1\nDetail.TexDir ");
 }
 
+// Saved lines keep the six-digit text where it reads back exactly and take
+// more digits where it does not, down to the float readFloat gives.
+TEST(CommandArgs, ExactNumbersReadBackTheSameValue) {
+    EXPECT_EQ(CommandArgs::exactReal(30.0), "30");
+    EXPECT_EQ(CommandArgs::exactReal(100000.0), "100000");
+    EXPECT_EQ(CommandArgs::exactReal(2678400.0), "2.6784e+06");
+    EXPECT_EQ(CommandArgs::exactReal(1234567.0), "1234567");
+    EXPECT_EQ(CommandArgs::exactReal(1e-5), "1e-05");
+    EXPECT_EQ(CommandArgs::exactReal(139.6917), "139.6917");
+    EXPECT_EQ(CommandArgs::exactReal(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(CommandArgs::exactFloat(0.1f), "0.1");
+    EXPECT_EQ(CommandArgs::exactFloat(1.0f / 3.0f), "0.33333334");
+    for (double value :
+         {1.0 / 3.0, -2.0 / 7.0, 6.02214076e23, 1e-300, 123456.789012345, 4.9e-324, -0.0}) {
+        CommandArgs line;
+        line.appendExactDouble(value);
+        double read = 1.0;
+        line.readDouble(read);
+        EXPECT_EQ(read, value) << line.getText();
+        EXPECT_EQ(std::signbit(read), std::signbit(value)) << line.getText();
+    }
+    for (float value : {0.9f, 1.0f / 7.0f, 3.4e38f, 1e-45f}) {
+        CommandArgs line;
+        line.appendExactFloat(value);
+        float read = 1.0f;
+        line.readFloat(read);
+        EXPECT_EQ(read, value) << line.getText();
+    }
+    CommandArgs line;
+    line.beginCommand("Ssystem", "PlaceLon").appendExactDouble(139.6917);
+    EXPECT_EQ(line.getText(), "Ssystem.PlaceLon 139.6917");
+}
+
 TEST(CommandArgs, NumbersIgnoreTheUserLocale) {
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous ? previous : "C";

@@ -427,6 +427,13 @@ TEST_F(TimerTest, StateLinesRestoreTheClockWithoutDrift) {
         EXPECT_EQ(restored.getTime(), saved);
         EXPECT_EQ(restored.saveStates(), state);
     }
+    // A speed of more than six digits comes back to the digit.
+    run("Timer.Speed 2.718281828");
+    ClockRoot other;
+    Timer restored(&other);
+    const std::string lines = timer_->saveStates();
+    ASSERT_EQ(other.interp.executeLine(lines.substr(0, lines.find('\n'))), 1);
+    EXPECT_EQ(restored.getSpeed(), timer_->getSpeed());
 }
 
 TEST_F(TimerTest, TimeTextsOfAnyLengthAndSharedLines) {

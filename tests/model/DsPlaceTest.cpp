@@ -11,16 +11,22 @@
 TEST(DsPlace, FormatsTheOneLineForm) {
     DsPlace place("Tokyo");
     EXPECT_EQ(place.format(), "Tokyo 0 0");
+    // The coordinates take the digits that read back the same value.
     place.setLatitude(35.65812);
     place.setLongitude(139.7414);
     place.setWeather("Rain");
-    EXPECT_EQ(place.format(), "Tokyo 35.6581 139.741 -weather Rain");
+    EXPECT_EQ(place.format(), "Tokyo 35.65812 139.7414 -weather Rain");
     place.setPanorama("");
     place.setLatitude(0.00001);
-    EXPECT_EQ(place.format(), "Tokyo 1e-05 139.741 -weather Rain");
+    place.setLongitude(-0.5);
+    EXPECT_EQ(place.format(), "Tokyo 1e-05 -0.5 -weather Rain");
     place.setPanorama("city.png");
     place.setWeather("None");
-    EXPECT_EQ(place.format(), "Tokyo 1e-05 139.741 -panorama city.png");
+    place.setLongitude(1.0 / 3.0);
+    EXPECT_EQ(place.format(), "Tokyo 1e-05 0.3333333333333333 -panorama city.png");
+    DsPlace copy("x");
+    copy.parse(place.format());
+    EXPECT_EQ(copy.getLongitude(), 1.0 / 3.0);
 }
 
 TEST(DsPlace, ParsesOptionsInAnyOrder) {

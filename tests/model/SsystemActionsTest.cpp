@@ -180,11 +180,12 @@ TEST_F(SsystemRoot, LatitudeAndLongitudeMoveTheHomePlace) {
     EXPECT_DOUBLE_EQ(system.getPlaceLat(), -90.0);
     system.placeLat(std::nan(""));
     EXPECT_DOUBLE_EQ(system.getPlaceLat(), -90.0);
-    // The same latitude again changes nothing but the weather.
+    // The same coordinates again change nothing, the weather included.
     system.selectPlace("Tokyo");
     system.placeLat(35.6581);
+    system.placeLon(139.7414);
     EXPECT_EQ(system.getPlaceName(), "Tokyo");
-    EXPECT_EQ(system.getPlaceWeather(), "None");
+    EXPECT_EQ(system.getPlaceWeather(), "Rain");
 }
 
 TEST_F(SsystemRoot, AnimatedPlaceChangesStartWhereTheObserverStands) {

@@ -3,6 +3,7 @@
 #include "model/Ssystem.h"
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include <QDir>
@@ -277,6 +278,35 @@ TEST_F(SsystemListsTest, RemovingTakesOnlyBodiesOfTheKind) {
     EXPECT_EQ(system.getSelectedName(), "Ceres");
     system.removeAsteroid("All");
     EXPECT_EQ(system.getSelectedName(), "Sun");
+}
+
+// A list change that leaves the selected body keeps it selected at its
+// place: only its index follows the list.
+TEST_F(SsystemListsTest, ListChangesKeepTheSelectedBodyAtItsPlace) {
+    write("data/defaults.ddl", head + "Halley \nEncke \nCeres \nHST \n");
+    write("data/comets.dcl", head + "Encke \n");
+    write("data/asatellites.dal", head + "HST \n");
+    system.loadLists("./data/defaults.ddl");
+    system.select(indexOf("Earth"), 0, -1);
+    system.selectPlace("Greenwich");
+    ASSERT_EQ(system.getPlaceName(), "Greenwich");
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"RemoveComet All", [&] { system.removeComet("All"); }},
+        {"RemoveAsteroid All", [&] { system.removeAsteroid("All"); }},
+        {"LoadCometList", [&] { EXPECT_TRUE(system.loadCometList("./data/comets.dcl")); }},
+        {"LoadASatelliteList",
+         [&] { EXPECT_TRUE(system.loadASatelliteList("./data/asatellites.dal")); }},
+        {"RemoveASatellite HST", [&] { system.removeASatellite("HST"); }},
+    };
+    for (const auto& [command, change] : changes) {
+        change();
+        EXPECT_EQ(system.getSelectedName(), "Earth") << command;
+        EXPECT_EQ(system.getSelectedIndex(), indexOf("Earth")) << command;
+        EXPECT_EQ(system.findBody("Earth")->isSelected(), 1) << command;
+        EXPECT_EQ(system.getPlaceName(), "Greenwich") << command;
+    }
+    EXPECT_EQ(names(DsAstrBody::Comet), "Encke ");
+    EXPECT_EQ(names(DsAstrBody::ASatellite), "");
 }
 
 TEST_F(SsystemListsTest, FailuresKeepBodiesAndFiles) {

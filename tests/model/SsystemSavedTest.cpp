@@ -6,6 +6,7 @@
 
 #include "SsystemRoot.h"
 #include "engine/Transition.h"
+#include "model/DsAstrBody.h"
 
 namespace {
 
@@ -18,6 +19,15 @@ bool runLines(Interpreter& interp, const std::string& text) {
             return false;
     }
     return true;
+}
+
+// The one-line forms of a body's places.
+std::string placesOf(const Ssystem& system, const std::string& name) {
+    const DsAstrBody* body = system.findBody(name);
+    std::string out;
+    for (int i = 0; body && i < body->getPlaceCount(); ++i)
+        out += body->formatPlace(i) + "|";
+    return out;
 }
 
 } // namespace
@@ -105,7 +115,7 @@ TEST_F(SsystemRoot, AFreshEngineReadsTheSavedLinesBackToTheSameValues) {
     Transition::tickAll(5.0); // the opacity and the name colour half-way
     const std::string states = system.saveStates();
     const std::string options = system.saveOptions();
-    EXPECT_NE(states.find("Ssystem.PlaceLat 12.3457\n"), std::string::npos) << states;
+    EXPECT_NE(states.find("Ssystem.PlaceLat 12.3456789\n"), std::string::npos) << states;
     EXPECT_NE(states.find("Ssystem.CloudsOpacity 0.5"), std::string::npos) << states;
 
     orvextest::TestRoot freshRoot;
@@ -171,4 +181,37 @@ TEST_F(SsystemRoot, ASelectedBodyWithoutAPlaceSavesNoneAndZeros) {
     EXPECT_TRUE(runLines(root.interp, states));
     EXPECT_EQ(query("PlaceName"), "None");
     EXPECT_EQ(query("PlaceLat"), " 0");
+}
+
+// A state saved at a place whose coordinates take more than six digits
+// selects that place again, read back here or in a fresh engine: the home
+// place does not move and the place keeps its weather.
+TEST_F(SsystemRoot, AStateReadBackRestoresItsPlaceAndMovesNoOther) {
+    run("Ssystem.AstrName Earth");
+    run("Ssystem.PlaceName Tokyo");
+    const std::string places = placesOf(system, "Earth");
+    ASSERT_NE(places.find("Tokyo 35.6581 139.7414 -panorama tokyo.png -weather Rain|"),
+              std::string::npos)
+        << places;
+    const std::string states = system.saveStates();
+    EXPECT_NE(states.find("Ssystem.PlaceLat 35.6581\nSsystem.PlaceLon 139.7414\n"),
+              std::string::npos)
+        << states;
+
+    run("Ssystem.PlaceName Greenwich");
+    ASSERT_TRUE(runLines(root.interp, states));
+    EXPECT_EQ(query("PlaceName"), "Tokyo");
+    EXPECT_EQ(placesOf(system, "Earth"), places);
+    // Read back once more: nothing changes.
+    ASSERT_TRUE(runLines(root.interp, states));
+    EXPECT_EQ(placesOf(system, "Earth"), places);
+
+    orvextest::TestRoot freshRoot;
+    FakeModelServices freshView;
+    Ssystem fresh(&freshRoot, &freshView);
+    ASSERT_EQ(fresh.readData(orvextest::dataPath("model/commands.def")), 1);
+    ASSERT_TRUE(runLines(freshRoot.interp, states));
+    EXPECT_EQ(freshRoot.getCommandValue("Ssystem.PlaceName"), "Tokyo");
+    EXPECT_EQ(placesOf(fresh, "Earth"), places);
+    EXPECT_EQ(fresh.saveStates(), states);
 }

@@ -44,3 +44,38 @@ TEST(OrvexCmdSsystem, CyclesTheSimModesByName) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, expected);
 }
+
+// Object lists changed in Examine mode at the Earth's Tokyo leave the Earth
+// at Tokyo, and landing afterwards lands there.
+TEST(OrvexCmdSsystem, ObjectListChangesKeepTheChosenPlace) {
+    QStringList arguments = {"-C", share()};
+    for (const char* start :
+         {"Ssystem.LoadPlaceList Default", "Ssystem.LoadCometList Default",
+          "Ssystem.LoadAsteroidList Default", "Ssystem.LoadASatelliteList Default",
+          "Ssystem.AstrName Earth", "Ssystem.PlaceName Tokyo"})
+        arguments << "-e" << start;
+    std::string expected;
+    for (const char* change :
+         {"Ssystem.RemoveComet All", "Ssystem.RemoveAsteroid All", "Ssystem.LoadCometList Default",
+          "Ssystem.LoadASatelliteList Default", "Ssystem.RemoveASatellite HST"}) {
+        arguments << "-e" << change << "-q"
+                  << "Console.PlaceName"
+                  << "-q"
+                  << "Ssystem.PlaceName";
+        expected += "Earth:Tokyo\nTokyo\n";
+    }
+    arguments << "-q"
+              << "Ssystem.ASatelliteNames"
+              << "-e"
+              << "Camera.ModeNext"
+              << "-q"
+              << "Camera.Mode"
+              << "-q"
+              << "Ssystem.PlaceName";
+    const CmdResult run = orvexCmd(arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, expected.size()), expected);
+    // HST was there to be removed.
+    EXPECT_EQ(run.out.find("HST"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.substr(run.out.size() - 15), "\nObserve\nTokyo\n") << run.out;
+}

@@ -440,8 +440,8 @@ TEST_F(CameraCommands, SavedLinesAndViewRecording) {
 }
 
 TEST_F(CameraCommands, StateRoundTrip) {
-    run("Camera.Rotate 0.6 0.8 0 30;Camera.Dist 7;Camera.Fov 30;Camera.Orient 10 20");
-    run("Camera.Zoom 25;Camera.Pos 1 2 3;Camera.Mode Flight;Camera.HeadLight 1");
+    run("Camera.Rotate 0.6 0.8 0 30;Camera.Dist 7.123456789;Camera.Fov 30;Camera.Orient 10 20");
+    run("Camera.Zoom 25;Camera.Pos 1 2 3.14159265;Camera.Mode Flight;Camera.HeadLight 1");
     run("Camera.PSystem 0;Camera.PSFilename effects/rain.dfx;Camera.PlaceDist 1.5");
     run("Camera.UnderLimit -5;Camera.ZoomMaxLimit 50;Camera.ZoomMinLimit 4");
     run("Camera.InvertMouse 1;Camera.AccelDistRate 2 3;Camera.AnimSense 100");
@@ -453,6 +453,9 @@ TEST_F(CameraCommands, StateRoundTrip) {
     copy.setSsystem(&other.ssystem);
     other.root.runScript(lines, 1);
     EXPECT_EQ(copy.saveStates() + "\n" + copy.saveOptions(), lines);
+    // Distances and positions come back to the digit.
+    EXPECT_EQ(copy.getDist(), camera.getDist());
+    EXPECT_EQ(copy.getPos().z, camera.getPos().z);
     for (const char* word :
          {"Rotate",       "Euler",         "Dist",          "Orient",     "Fov",
           "Zoom",         "Pos",           "PlaceDist",     "UnderLimit", "ZoomMaxLimit",
