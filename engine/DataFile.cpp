@@ -77,16 +77,18 @@ DataFile& DataFile::operator=(DataFile&&) noexcept = default;
 
 bool DataFile::open(const std::string& path, int accessMode, int binary, int byteOrder) {
     close();
+    error_.clear();
     binary_ = binary;
     setByteOrder(byteOrder);
     switch (accessMode) {
     case Read:
     case ReadWrite: // only ever read through; "rw" is no valid fopen mode
-        handle_.reset(platform::openRegularFile(path, binary != 0));
+        handle_.reset(platform::openRegularFile(path, binary != 0, &error_));
         return handle_ != nullptr;
     case Write:
         writer_ = std::make_unique<platform::AtomicFile>(path);
         if (!writer_->open()) {
+            error_ = writer_->error();
             writer_.reset();
             return false;
         }
@@ -94,6 +96,7 @@ bool DataFile::open(const std::string& path, int accessMode, int binary, int byt
             std::unique_ptr<std::FILE, DataFileCloser>(writer_->stream(), DataFileCloser{false});
         return true;
     default:
+        error_ = std::strerror(EINVAL);
         return false;
     }
 }
@@ -103,6 +106,8 @@ bool DataFile::close() {
     if (!writer_)
         return true;
     const bool written = writer_->commit();
+    if (!written)
+        error_ = writer_->error();
     writer_.reset();
     return written;
 }

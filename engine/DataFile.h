@@ -66,6 +66,9 @@ public:
     // A writing stream that is destroyed without close() is closed the same way.
     bool close();
     bool closeStream() { return close(); }
+    // Why the last open or close failed, in the system's words ("No such
+    // file or directory", "No space left on device").
+    const std::string& error() const { return error_; }
 
     // True while a file is open and no read has run into its end (or an error).
     // A loop that tests good() before each read therefore makes one last read
@@ -122,4 +125,5 @@ private:
     std::unique_ptr<platform::AtomicFile> writer_;
     int binary_ = 0;
     int fileByteOrder_ = hostByteOrder();
+    std::string error_;
 };

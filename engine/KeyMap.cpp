@@ -77,7 +77,7 @@ bool KeyMap::load(const std::string& path) {
     entries_.clear();
     DataFile file;
     if (!file.open(path, DataFile::Read, 0, DataFile::HostOrder)) {
-        logMessage("Can't open key map file.");
+        logFileFailure("Can't open key map file.", path, file.error());
         return false;
     }
     std::string word;

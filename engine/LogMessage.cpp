@@ -43,6 +43,17 @@ void logMessage(const char* format, ...) {
         defaultSink(text);
 }
 
+void logFileFailure(const std::string& message, const std::string& path,
+                    const std::string& reason) {
+    std::string text = message;
+    std::string end;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
+        end.insert(end.begin(), text.back());
+        text.pop_back();
+    }
+    logMessage("%s %s: %s%s", text.c_str(), path.c_str(), reason.c_str(), end.c_str());
+}
+
 LogSink setLogSink(LogSink sink) {
     LogSink old = std::move(currentSink());
     currentSink() = std::move(sink);

@@ -10,6 +10,12 @@
 
 void logMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// A failure to open or save a file: the message as it stands, then the
+// file's path and the system's reason, as in "Could not save comet list file.
+// ./data/comets.dcl: No space left on device" (a line feed that ends the
+// message ends the whole text).
+void logFileFailure(const std::string& message, const std::string& path, const std::string& reason);
+
 using LogSink = std::function<void(const std::string& message)>;
 
 // Replaces the sink; an empty function restores the default. Returns the old one.

@@ -84,16 +84,17 @@ int Main::saveScenario(const std::string& file) {
 
 int Main::writeScenarioFile(const std::string& file, const std::string& text) {
     const platform::CurrentDirGuard dataGuard(dataDir);
-    DataFile out;
-    if (!out.open(scenarioPath(file), DataFile::Write, 0, DataFile::HostOrder)) {
-        logMessage("Could not save scenario file %s\n.", file.c_str());
+    const std::string path = scenarioPath(file);
+    const auto failed = [&](const DataFile& out) {
+        logFileFailure("Could not save scenario file " + file + "\n.", path, out.error());
         return 0;
-    }
+    };
+    DataFile out;
+    if (!out.open(path, DataFile::Write, 0, DataFile::HostOrder))
+        return failed(out);
     // The text form writes a blank after the text (but "\n" alone as it is).
     out.writeText(text.c_str());
-    if (!out.close()) {
-        logMessage("Could not save scenario file %s\n.", file.c_str());
-        return 0;
-    }
+    if (!out.close())
+        return failed(out);
     return 1;
 }

@@ -118,6 +118,8 @@ private:
     void connectFontRows();
     // Loads the object lists the configuration named.
     void loadLists();
+    // Clears what killed saves left in the folders the program writes in.
+    void removeStaleTemporaries() const;
     struct ConfigKeyword;
     // The configuration keywords, each with what it does with its word.
     std::vector<ConfigKeyword> configKeywords();

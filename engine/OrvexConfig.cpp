@@ -4,7 +4,9 @@
 // by one, and "#" makes the rest of its line a comment. The object lists are
 // loaded at the end, so their keywords may stand anywhere and the body data
 // is always read first.
+#include <filesystem>
 #include <functional>
+#include <set>
 
 #include "engine/DataFile.h"
 #include "engine/KeyMap.h"
@@ -16,6 +18,7 @@
 #include "engine/Timer.h"
 #include "graphics/LabelFont.h"
 #include "model/Ssystem.h"
+#include "platform/AtomicFile.h"
 #include "sky/CelestialGrid.h"
 #include "sky/ConsteSet.h"
 #include "sky/Constes.h"
@@ -200,6 +203,7 @@ int Orvex::readConfigEntry(DataFile& file) {
     for (const auto& [keyword, word] : entries)
         keyword->apply(word);
     space->prefetchMwayTexture();
+    removeStaleTemporaries();
     loadLists();
     return 1;
 }
@@ -228,6 +232,29 @@ Orvex::ConfigEntries Orvex::readKeywords(DataFile& file,
         }
     }
     return entries;
+}
+
+void Orvex::removeStaleTemporaries() const {
+    namespace fs = std::filesystem;
+    // The data directory itself (bookmarks), the start files and scenarios,
+    // the lists, and the orbit directories that downloads and copies fill.
+    std::set<fs::path> folders;
+    const auto add = [&](const fs::path& folder) {
+        std::error_code error;
+        const fs::path real = fs::weakly_canonical(folder.empty() ? "." : folder, error);
+        folders.insert(error ? folder : real);
+    };
+    add(".");
+    add(getScenarioDir());
+    for (const std::string* file :
+         {&getInitStatesFile(), &getOptionsFile(), &lists.placeList, &lists.cometList,
+          &lists.asteroidList, &lists.spacecraftList, &lists.aSatelliteList})
+        add(fs::path(*file).parent_path());
+    for (const std::string* dir :
+         {&lists.cometDir, &lists.asteroidDir, &lists.spacecraftDir, &lists.aSatelliteDir})
+        add(*dir);
+    for (const fs::path& folder : folders)
+        platform::removeStaleTemporaries(folder.string());
 }
 
 void Orvex::loadLists() {

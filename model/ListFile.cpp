@@ -18,7 +18,7 @@ bool saveListFile(const std::string& path, const ListSettings& settings,
         return false;
     DataFile file;
     if (!file.open(path, DataFile::Write)) {
-        logMessage("%s", failureMessage);
+        logFileFailure(failureMessage, path, file.error());
         return false;
     }
     file.writeText("Version:").writeText(settings.version.c_str()).writeText("\n");
@@ -26,7 +26,7 @@ bool saveListFile(const std::string& path, const ListSettings& settings,
     file.writeText("\n");
     writeEntries(file);
     if (!file.close()) {
-        logMessage("%s", failureMessage);
+        logFileFailure(failureMessage, path, file.error());
         return false;
     }
     return true;

@@ -122,7 +122,7 @@ void Ssystem::addTopBody(std::unique_ptr<DsAstrBody> body) {
 int Ssystem::readData(const std::string& path) {
     DataFile file;
     if (!file.open(path, DataFile::ReadWrite, 0, DataFile::HostOrder)) {
-        logMessage("Could not open ssystem data file.\n");
+        logFileFailure("Could not open ssystem data file.\n", path, file.error());
         return 0;
     }
     simModeNames_.clear();

@@ -205,7 +205,7 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path) {
                                                               : OrbitNameIndex::Scan::Names);
     DataFile file;
     if (!file.open(path)) {
-        logMessage("%s", kind.loadFailure);
+        logFileFailure(kind.loadFailure, path, file.error());
         return false;
     }
     if (!kindParent(kind)) {

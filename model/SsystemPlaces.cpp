@@ -26,7 +26,7 @@ bool Ssystem::loadPlaceList(const std::string& path) {
         return false;
     DataFile file;
     if (!file.open(path)) {
-        logMessage("Could not open place list file.\n");
+        logFileFailure("Could not open place list file.\n", path, file.error());
         return false;
     }
     // A place the body already holds under the line's name is set from the

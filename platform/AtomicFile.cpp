@@ -53,29 +53,80 @@ bool processRuns(long pid) {
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
 }
 
-// Removes the temporaries of target whose writer no longer runs.
-void removeStaleTemporaries(const std::string& target) {
-    const std::string base = fs::path(target).filename().string();
+// Removes the temporaries in directory whose writer no longer runs: all of
+// them, or with base those written for the file of that name.
+void removeStale(const std::string& directory, const std::string* base) {
     std::error_code error;
-    for (fs::directory_iterator it(directoryOf(target), error), end; !error && it != end;
+    for (fs::directory_iterator it(directory, error), end; !error && it != end;
          it.increment(error)) {
         std::string owner;
         const long pid = temporaryOwner(it->path().filename().string(), &owner);
-        if (pid > 0 && owner == base && pid != static_cast<long>(::getpid()) && !processRuns(pid)) {
+        if (pid > 0 && (!base || owner == *base) && pid != static_cast<long>(::getpid()) &&
+            !processRuns(pid)) {
             std::error_code ignored;
             fs::remove(it->path(), ignored);
         }
     }
 }
 
-// The file a write to path replaces: a symbolic link's target, so that the
-// link stays a link.
-std::string resolvedTarget(const std::string& path) {
-    std::error_code error;
-    if (!fs::is_symlink(path, error))
-        return path;
-    const fs::path resolved = fs::weakly_canonical(path, error);
-    return error ? path : resolved.string();
+std::string reason(int code) {
+    return std::strerror(code);
+}
+
+// Why a node that is no regular file cannot take a save.
+std::string notRegular(mode_t mode) {
+    if (S_ISDIR(mode))
+        return reason(EISDIR);
+    const char* kind = S_ISFIFO(mode)   ? "a named pipe"
+                       : S_ISSOCK(mode) ? "a socket"
+                       : S_ISCHR(mode)  ? "a character device"
+                       : S_ISBLK(mode)  ? "a block device"
+                                        : "a special file";
+    return std::string("Not a regular file (") + kind + ")";
+}
+
+// What a save to a path replaces. A save goes to a new name or to a regular
+// file the process may write; a symbolic link is followed to its file, so
+// that the link stays a link. Anything else is refused and left as it is.
+struct SaveTarget {
+    std::string path;
+    bool exists = false;
+    struct stat info {};
+    std::string refusal; // empty when the save may go ahead
+};
+
+SaveTarget saveTarget(const std::string& path) {
+    SaveTarget target;
+    target.path = path;
+    if (::lstat(path.c_str(), &target.info) != 0) {
+        // A new name; a folder that is missing shows when the temporary is made.
+        if (errno != ENOENT)
+            target.refusal = reason(errno);
+        return target;
+    }
+    if (S_ISLNK(target.info.st_mode)) {
+        if (::stat(path.c_str(), &target.info) != 0) {
+            target.refusal = errno == ENOENT ? "Dangling symbolic link" : reason(errno);
+            return target;
+        }
+        std::error_code error;
+        const fs::path resolved = fs::canonical(path, error);
+        if (error) {
+            target.refusal = error.message();
+            return target;
+        }
+        target.path = resolved.string();
+    }
+    target.exists = true;
+    if (!S_ISREG(target.info.st_mode))
+        target.refusal = notRegular(target.info.st_mode);
+    // A file without any write bit is read-only for everyone: root too, who
+    // could write it, leaves it as it is.
+    else if ((target.info.st_mode & 0222) == 0)
+        target.refusal = reason(EACCES);
+    else if (::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0)
+        target.refusal = reason(errno);
+    return target;
 }
 
 void syncDirectory(const std::string& directory) {
@@ -92,14 +143,18 @@ bool isAtomicTemporary(const std::string& fileName) {
     return temporaryOwner(fileName) > 0;
 }
 
+void removeStaleTemporaries(const std::string& directory) {
+    removeStale(directory, nullptr);
+}
+
 AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {}
 
 AtomicFile::~AtomicFile() {
     discard();
 }
 
-bool AtomicFile::fail(const char* what, int code) {
-    error_ = std::string(what) + ": " + std::strerror(code);
+bool AtomicFile::fail(std::string why) {
+    error_ = std::move(why);
     discard();
     return false;
 }
@@ -108,16 +163,16 @@ bool AtomicFile::open() {
     discard();
     error_.clear();
     if (path_.empty())
-        return fail("no file name", ENOENT);
-    target_ = resolvedTarget(path_);
-    removeStaleTemporaries(target_);
+        return fail(reason(ENOENT));
+    const SaveTarget target = saveTarget(path_);
+    if (!target.refusal.empty())
+        return fail(target.refusal);
+    target_ = target.path;
+    const std::string base = fs::path(target_).filename().string();
+    removeStale(directoryOf(target_), &base);
 
     // The target's permissions when it exists; else those of a new file.
-    struct stat old {};
-    const bool exists = ::stat(target_.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode))
-        return fail("cannot write", EISDIR);
-    const mode_t mode = exists ? (old.st_mode & 07777) : 0666;
+    const mode_t mode = target.exists ? (target.info.st_mode & 07777) : 0666;
 
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::random_device seed;
@@ -132,35 +187,45 @@ bool AtomicFile::open() {
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            return fail("cannot create a file beside it", errno);
+            return fail("cannot create a file beside it: " + reason(errno));
         }
-        if (exists)
-            ::fchmod(fd, mode); // the umask narrowed it at creation
+        if (target.exists) {
+            // The owner where the process may give it (root), else at least
+            // the group; the ownership change clears set-id bits, so the
+            // mode comes after it (the umask narrowed it at creation too).
+            if (::fchown(fd, target.info.st_uid, target.info.st_gid) != 0)
+                (void)!::fchown(fd, static_cast<uid_t>(-1), target.info.st_gid);
+            ::fchmod(fd, mode);
+        }
         temporary_ = name;
         stream_ = ::fdopen(fd, "wb");
         if (!stream_) {
             const int code = errno;
             ::close(fd);
-            return fail("cannot write", code);
+            return fail(reason(code));
         }
         return true;
     }
-    return fail("cannot create a file beside it", EEXIST);
+    return fail("cannot create a file beside it: " + reason(EEXIST));
 }
 
 bool AtomicFile::commit() {
     if (!stream_)
-        return fail("not open", EBADF);
+        return fail(reason(EBADF));
     if (std::fflush(stream_) != 0 || std::ferror(stream_))
-        return fail("cannot write", errno ? errno : EIO);
+        return fail(reason(errno ? errno : EIO));
     if (::fsync(::fileno(stream_)) != 0 && errno != EINVAL && errno != EROFS)
-        return fail("cannot write", errno);
+        return fail(reason(errno));
     std::FILE* stream = stream_;
     stream_ = nullptr;
     if (std::fclose(stream) != 0)
-        return fail("cannot write", errno);
+        return fail(reason(errno));
+    // Whatever took the target's place meanwhile is not replaced either.
+    struct stat now {};
+    if (::lstat(target_.c_str(), &now) == 0 && !S_ISREG(now.st_mode))
+        return fail(notRegular(now.st_mode));
     if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
-        return fail("cannot replace it", errno);
+        return fail("cannot replace it: " + reason(errno));
     temporary_.clear();
     syncDirectory(directoryOf(target_));
     return true;
@@ -183,8 +248,7 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes, std:
                     std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) == bytes.size() &&
                     file.commit();
     if (!ok && error)
-        *error = file.error().empty() ? std::string("cannot write: ") + std::strerror(errno)
-                                      : file.error();
+        *error = file.error().empty() ? reason(errno) : file.error();
     return ok;
 }
 

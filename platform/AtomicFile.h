@@ -3,7 +3,14 @@
 // is flushed, checked, synced to disk and only then renamed over the target.
 // A full disk, a write error or a kill at any moment leaves the old file as it
 // was. Temporaries that a killed process left behind are removed by the next
-// save of the same file.
+// save of the same file, and at start for the folders the program writes in.
+//
+// Only a new name or a regular file is written (a symbolic link is followed to
+// its file and stays a link). A directory, device, pipe, socket, dangling link
+// or link loop at the path is refused and left as it is; so is a file the
+// process may not write, and a file without any write permission bit even for
+// root. A replaced file keeps its permission bits, and its owner and group
+// where the process may set them.
 #pragma once
 
 #include <cstdio>
@@ -20,7 +27,8 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     // Creates the temporary file (binary: no newline translation either way on
-    // this platform). False, with error(), when it cannot.
+    // this platform). False, with error(), when it cannot or the path may not
+    // be written.
     bool open();
     // The temporary's stream while open, else null.
     std::FILE* stream() const { return stream_; }
@@ -32,10 +40,12 @@ public:
     void discard();
 
     const std::string& path() const { return path_; }
+    // Why the last open or commit failed, in the system's words where it
+    // has them ("Permission denied", "No space left on device").
     const std::string& error() const { return error_; }
 
 private:
-    bool fail(const char* what, int code);
+    bool fail(std::string why);
 
     std::string path_;
     std::string target_; // path_ with a symbolic link followed
@@ -52,5 +62,9 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes,
 // Whether a file name is that of an AtomicFile temporary (being written, or
 // left by a killed writer), which a directory scan should pass over.
 bool isAtomicTemporary(const std::string& fileName);
+
+// Removes the temporaries in directory whose writer no longer runs (those of
+// running processes, this one's included, stay).
+void removeStaleTemporaries(const std::string& directory);
 
 } // namespace platform

@@ -10,8 +10,8 @@
 namespace platform {
 
 // fopen for reading ("r" or "rb"): null when the path does not open or is
-// not a regular file.
-std::FILE* openRegularFile(const std::string& path, bool binary);
+// not a regular file, with the reason in *error when given.
+std::FILE* openRegularFile(const std::string& path, bool binary, std::string* error = nullptr);
 
 // True when the path names a regular file (symbolic links followed).
 bool isRegularFile(const std::string& path);

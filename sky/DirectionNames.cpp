@@ -1,5 +1,7 @@
 #include "sky/DirectionNames.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -100,7 +102,8 @@ int DirectionNames::read(const std::string& path) {
     // A directory opens like a file here but reads as nothing.
     if (std::filesystem::is_directory(path, error) ||
         !file.open(path, DataFile::Read, 0, DataFile::HostOrder)) {
-        logMessage("Can't open direction names file.");
+        logFileFailure("Can't open direction names file.", path,
+                       file.error().empty() ? std::strerror(EISDIR) : file.error());
         return 0;
     }
     if (keywords)

@@ -125,10 +125,13 @@ bool readStar(Fields& fields, FixedStar& out) {
 } // namespace
 
 bool readNamesFile(const std::string& path, const std::string& header, std::vector<StarName>& names,
-                   std::vector<FixedStar>* stars) {
+                   std::vector<FixedStar>* stars, std::string* error) {
     DataFile file;
-    if (!file.open(path, DataFile::Read, 0, DataFile::HostOrder))
+    if (!file.open(path, DataFile::Read, 0, DataFile::HostOrder)) {
+        if (error)
+            *error = file.error();
         return false;
+    }
     Tokens tokens(file);
     Fields fields(tokens);
     bool inBlock = false;

@@ -24,6 +24,7 @@
 // the labels of the blocks opened by header, and, when stars is given, their
 // dots. A record with a field missing or no number is left out with a message;
 // the token that broke it is read again, so a following record or the block's
-// end is not lost. False only when the file does not open.
+// end is not lost. False only when the file does not open, with the reason in
+// *error when given.
 bool readNamesFile(const std::string& path, const std::string& header, std::vector<StarName>& names,
-                   std::vector<FixedStar>* stars);
+                   std::vector<FixedStar>* stars, std::string* error = nullptr);

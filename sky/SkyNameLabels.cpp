@@ -125,8 +125,9 @@ int SkyNameLabels::readNames(const std::string& path, const char* header, const 
     platform::CurrentDirGuard guard;
     if (owner && !owner->getDataDir().empty())
         guard.change(owner->getDataDir());
-    if (!readNamesFile(path, header, names, stars)) {
-        logMessage("%s", openError);
+    std::string error;
+    if (!readNamesFile(path, header, names, stars, &error)) {
+        logFileFailure(openError, path, error);
         return 0;
     }
     return 1;

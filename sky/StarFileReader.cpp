@@ -21,13 +21,21 @@ public:
     bool open(const std::string& path) {
         std::error_code error;
         const auto size = std::filesystem::file_size(path, error);
-        if (error || !file_.open(path, DataFile::Read, 1, DataFile::LittleEndian))
+        if (error) {
+            error_ = error.message();
             return false;
+        }
+        if (!file_.open(path, DataFile::Read, 1, DataFile::LittleEndian)) {
+            error_ = file_.error();
+            return false;
+        }
         remaining_ = size;
         return true;
     }
 
     std::uintmax_t remaining() const { return remaining_; }
+    // Why open failed.
+    const std::string& error() const { return error_; }
 
     // One int32; false when fewer than four bytes are left.
     bool readInt(int& value) {
@@ -88,6 +96,7 @@ public:
 private:
     DataFile file_;
     std::uintmax_t remaining_ = 0;
+    std::string error_;
 };
 
 // A star count read from a file: it must not be negative, and the values it
@@ -115,7 +124,7 @@ int StarFileReader::readAscii(const std::string& path, SpaceFileContents& out) {
     out = SpaceFileContents();
     DataFile file;
     if (!file.open(path, DataFile::Read, 0, DataFile::HostOrder)) {
-        logMessage("Could not open space ascii file.");
+        logFileFailure("Could not open space ascii file.", path, file.error());
         return 0;
     }
     const char* kind = "Space ascii file";
@@ -181,7 +190,7 @@ int StarFileReader::readBinary(const std::string& path, SpaceFileContents& out) 
     out = SpaceFileContents();
     BinaryStarStream in;
     if (!in.open(path)) {
-        logMessage("Can't open space binary file.");
+        logFileFailure("Can't open space binary file.", path, in.error());
         return 0;
     }
     const char* kind = "Space binary file";
@@ -225,7 +234,7 @@ int StarFileReader::readHipparcosGroupCount(const std::string& path, int& groupC
     groupCount = 0;
     BinaryStarStream in;
     if (!in.open(path)) {
-        logMessage("Can't open hipparcos binary file.");
+        logFileFailure("Can't open hipparcos binary file.", path, in.error());
         return 0;
     }
     int count = 0;
@@ -243,7 +252,7 @@ int StarFileReader::readHipparcosGroups(const std::string& path, float limit, in
                                         const std::function<void(int, std::vector<float>&)>& take) {
     BinaryStarStream in;
     if (!in.open(path)) {
-        logMessage("Can't open hipparcos binary file.");
+        logFileFailure("Can't open hipparcos binary file.", path, in.error());
         return 0;
     }
     int ignored = 0;
@@ -273,7 +282,7 @@ int StarFileReader::readCatalog(
     const std::function<void(int, std::vector<float>&, std::vector<float>&)>& take) {
     BinaryStarStream in;
     if (!in.open(path)) {
-        logMessage("Can't open dg hipparcos binary file.");
+        logFileFailure("Can't open dg hipparcos binary file.", path, in.error());
         return 0;
     }
     auto damagedCatalog = [&path](const char* what) {

@@ -3,6 +3,7 @@
 #include "CommandProbe.h"
 
 #include <random>
+#include <sys/stat.h>
 #include <vector>
 
 #include "engine/KeyMap.h"
@@ -176,6 +177,15 @@ TEST_F(MainTest, WritesOptionAndStateFiles) {
 
     EXPECT_EQ(root.saveOptionsFile("no/such/dir/x.scn"), 0);
     EXPECT_TRUE(log.contains("Could not save scenario file no/such/dir/x.scn"));
+    // A file without write permission stays as it is, and the message says
+    // which file and why after its own text.
+    root.writeDataFile("o.scn", "kept\n");
+    const std::string readOnly = root.getDataDir() + "/o.scn";
+    ::chmod(readOnly.c_str(), 0444);
+    EXPECT_EQ(root.saveOptionsFile("o.scn"), 0);
+    EXPECT_TRUE(
+        log.contains("Could not save scenario file o.scn\n. " + readOnly + ": Permission denied"));
+    EXPECT_EQ(root.readDataFile("o.scn"), "kept\n");
     EXPECT_EQ(root.processScenarioLine("Orvex.LoadOptions missing.scn"), 0);
     EXPECT_TRUE(log.contains("Could not open scenario file missing.scn"));
 }

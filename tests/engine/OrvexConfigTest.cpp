@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "engine/KeyMap.h"
@@ -121,6 +122,31 @@ TEST_F(OrvexConfig, AScenarioDirectoryHoldsNamedScenariosAndKeepsTheStartFiles) 
     EXPECT_NE(data.read("scenarios/saved.scn").find("Timer."), std::string::npos);
     EXPECT_EQ(root.processScenarioLine("Orvex.LoadScenario fade.scn"), 1);
     EXPECT_EQ(root.processScenarioLine("Orvex.LoadOptions Default"), 1);
+}
+
+TEST_F(OrvexConfig, StartClearsWhatKilledSavesLeftInTheFoldersItWrites) {
+    namespace fs = std::filesystem;
+    fs::create_directories(data.path() + "/lists");
+    fs::create_directories(data.path() + "/data/orbits/asatellites");
+    // Writers that are gone (pid numbers stop well below these) and writers
+    // that run: this test and its parent.
+    const std::vector<std::string> stale = {
+        "bookmarks.xml.99999991-abcdef.tmp", "scenarios/options.scn.99999992-abcdef.tmp",
+        "lists/comets.dcl.99999993-abcdef.tmp", "data/places.dpl.99999994-abcdef.tmp",
+        "data/orbits/asatellites/weather.tle.99999995-abcdef.tmp"};
+    const std::vector<std::string> kept = {
+        "scenarios/init.scn." + std::to_string(::getpid()) + "-abcdef.tmp",
+        "lists/asteroids.dal." + std::to_string(::getppid()) + "-abcdef.tmp",
+        "data/orbits/notes.99999996-abcdef.tmp", "scenarios/trip.tmp"};
+    for (const std::string& name : stale)
+        data.write(name, "x");
+    for (const std::string& name : kept)
+        data.write(name, "x");
+    configure("CometList: ./lists/comets.dcl ASatelliteDir: ./data/orbits/asatellites/\n");
+    for (const std::string& name : stale)
+        EXPECT_FALSE(fs::exists(data.path() + "/" + name)) << name;
+    for (const std::string& name : kept)
+        EXPECT_TRUE(fs::exists(data.path() + "/" + name)) << name;
 }
 
 TEST_F(OrvexConfig, AnEmptyOrDamagedConfigurationIsReported) {

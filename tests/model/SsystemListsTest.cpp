@@ -5,6 +5,7 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -313,14 +314,37 @@ TEST_F(SsystemListsTest, FailuresKeepBodiesAndFiles) {
     write("data/comets.dcl", head + "Halley \n");
     ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
     EXPECT_FALSE(system.loadCometList("./data/absent.dcl"));
-    EXPECT_TRUE(log.contains("Could not open comet list file."));
+    // Each message names the file and the system's reason after its own text.
+    const std::string missing = ": No such file or directory\n";
+    EXPECT_TRUE(log.contains("Could not open comet list file. ./data/absent.dcl" + missing));
     EXPECT_EQ(names(DsAstrBody::Comet), "Halley ");
     EXPECT_FALSE(system.saveCometList("./no/such/dir/comets.dcl"));
-    EXPECT_TRUE(log.contains("Could not save comet list file."));
+    EXPECT_TRUE(log.contains("Could not save comet list file. ./no/such/dir/comets.dcl: cannot "
+                             "create a file beside it" +
+                             missing));
     EXPECT_FALSE(system.loadPlaceList("./data/absent.dpl"));
-    EXPECT_TRUE(log.contains("Could not open place list file."));
+    EXPECT_TRUE(log.contains("Could not open place list file. ./data/absent.dpl" + missing));
     EXPECT_FALSE(system.loadASatelliteList("./data/absent.dal"));
-    EXPECT_TRUE(log.contains("Could not open artificial satellite list file."));
+    EXPECT_TRUE(
+        log.contains("Could not open artificial satellite list file. ./data/absent.dal" + missing));
+    // A pipe is neither read as a list nor replaced by one.
+    ASSERT_EQ(::mkfifo(dir.file("data/pipe.dal").c_str(), 0644), 0);
+    EXPECT_FALSE(system.saveAsteroidList("./data/pipe.dal"));
+    EXPECT_TRUE(log.contains("Could not save asteroid list file. ./data/pipe.dal: Not a regular "
+                             "file (a named pipe)\n"));
+    struct stat node {};
+    ASSERT_EQ(::lstat(dir.file("data/pipe.dal").c_str(), &node), 0);
+    EXPECT_TRUE(S_ISFIFO(node.st_mode));
+    // A disk that fills while the list is written.
+    EXPECT_EQ(orvextest::runInChild(
+                  [&] {
+                      log.clear();
+                      return !system.saveCometList("./data/comets.dcl") &&
+                             log.contains("Could not save comet list file. ./data/comets.dcl: "
+                                          "File too large\n");
+                  },
+                  10),
+              1);
 
     view.settings.dataDir = dir.file("missing");
     EXPECT_FALSE(system.saveCometList("./data/comets.dcl"));

@@ -2,11 +2,17 @@
 // save, temporaries left behind, links and permissions.
 #include "platform/AtomicFile.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <pwd.h>
 #include <random>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +36,25 @@ std::vector<std::string> othersIn(const std::string& dir, const std::string& nam
         if (entry.path().filename() != name)
             others.push_back(entry.path().filename().string());
     return others;
+}
+
+struct stat nodeOf(const std::string& path) {
+    struct stat info {};
+    ::lstat(path.c_str(), &info);
+    return info;
+}
+
+// A socket node at path, as a program listening there leaves it.
+bool makeSocket(const std::string& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (fd < 0 || path.size() >= sizeof address.sun_path)
+        return false;
+    path.copy(address.sun_path, path.size());
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
 }
 
 } // namespace
@@ -128,4 +153,121 @@ TEST(AtomicFileTest, KeepsTheTemporariesOfRunningWritersAndOtherFiles) {
     for (const char* name : {"visual.tle", "a.scn.bak", ".1234-abcdef.tmp", "x.1234-abcde.tmp",
                              "x.12a4-abcdef.tmp", "x.1234_abcdef.tmp", "x.-abcdef.tmp"})
         EXPECT_FALSE(platform::isAtomicTemporary(name)) << name;
+}
+
+TEST(AtomicFileTest, SavesOnlyToARegularFileOrANewName) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0644), 0);
+    ASSERT_TRUE(makeSocket(dir.file("socket")));
+    fs::create_directory(dir.file("folder"));
+    fs::create_symlink("missing.scn", dir.file("dangling"));
+    fs::create_symlink("loop2", dir.file("loop1"));
+    fs::create_symlink("loop1", dir.file("loop2"));
+    fs::create_symlink("pipe", dir.file("to-pipe"));
+    std::vector<std::string> refused = {"pipe", "socket", "folder", "dangling", "loop1", "to-pipe"};
+    // The null device's numbers, made here: only root may make a device node.
+    if (::mknod(dir.file("device").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0)
+        refused.push_back("device");
+    for (const std::string& name : refused) {
+        const struct stat before = nodeOf(dir.file(name));
+        std::string error;
+        EXPECT_FALSE(platform::writeFileAtomically(dir.file(name), "list\n", &error)) << name;
+        EXPECT_FALSE(error.empty()) << name;
+        const struct stat after = nodeOf(dir.file(name));
+        EXPECT_EQ(after.st_mode, before.st_mode) << name;
+        EXPECT_EQ(after.st_ino, before.st_ino) << name;
+    }
+    EXPECT_FALSE(fs::exists(dir.file("missing.scn")));
+    std::string error;
+    platform::writeFileAtomically(dir.file("pipe"), "x", &error);
+    EXPECT_EQ(error, "Not a regular file (a named pipe)");
+    platform::writeFileAtomically(dir.file("dangling"), "x", &error);
+    EXPECT_EQ(error, "Dangling symbolic link");
+
+    // A new name and a link to a regular file are written.
+    ASSERT_TRUE(platform::writeFileAtomically(dir.file("new.scn"), "new\n"));
+    fs::create_symlink("new.scn", dir.file("link.scn"));
+    ASSERT_TRUE(platform::writeFileAtomically(dir.file("link.scn"), "linked\n"));
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.scn")));
+    EXPECT_EQ(readFile(dir.file("new.scn")), "linked\n");
+    refused.insert(refused.end(), {"new.scn", "link.scn", "loop2", "missing.scn"});
+    for (const std::string& name : othersIn(dir.path(), ""))
+        EXPECT_NE(std::find(refused.begin(), refused.end(), name), refused.end()) << name;
+}
+
+TEST(AtomicFileTest, AFileTheUserMayNotWriteIsLeftAsItIs) {
+    TempDir scratch;
+    // A folder every user may write in, as the read-only file's folder is.
+    const std::string dir = scratch.file("shared");
+    fs::create_directory(dir);
+    ::chmod(scratch.path().c_str(), 0755);
+    ::chmod(dir.c_str(), 0777);
+    const std::string own = dir + "/o.scn", others = dir + "/others.scn";
+    std::ofstream(own) << "kept\n";
+    std::ofstream(others) << "theirs\n";
+    ::chmod(own.c_str(), 0444);
+    ::chmod(others.c_str(), 0644);
+
+    // Run as an ordinary user: root passes over permission bits.
+    const passwd* nobody = ::getpwnam("nobody");
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot) {
+        ASSERT_NE(nobody, nullptr);
+        ASSERT_EQ(::chown(own.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    }
+    const int refusals = orvextest::runInChild([&] {
+        if (asRoot && (::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0))
+            return 100;
+        std::string error;
+        int refused = 0;
+        if (!platform::writeFileAtomically(own, "lost\n", &error) && error == "Permission denied")
+            ++refused;
+        // Someone else's file the user may only read, in a folder the user
+        // may write in.
+        if (!asRoot || !platform::writeFileAtomically(others, "lost\n"))
+            ++refused;
+        if (platform::writeFileAtomically(dir + "/new.scn", "new\n"))
+            refused += 10;
+        return refused;
+    });
+    EXPECT_EQ(refusals, 12);
+    EXPECT_EQ(readFile(own), "kept\n");
+    EXPECT_EQ(readFile(others), "theirs\n");
+    // A file without any write permission is left as it is even by root.
+    EXPECT_FALSE(platform::writeFileAtomically(own, "lost\n"));
+    EXPECT_EQ(readFile(own), "kept\n");
+    EXPECT_EQ(nodeOf(own).st_mode & 07777, 0444u);
+}
+
+TEST(AtomicFileTest, AReplacedFileKeepsItsModeAndOwner) {
+    TempDir dir;
+    const std::string path = dir.file("places.dpl");
+    std::ofstream(path) << "old\n";
+    ::chmod(path.c_str(), 0604);
+    const passwd* nobody = ::getpwnam("nobody");
+    const bool asRoot = ::geteuid() == 0 && nobody;
+    if (asRoot)
+        ASSERT_EQ(::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    const struct stat before = nodeOf(path);
+    ASSERT_TRUE(platform::writeFileAtomically(path, "new\n"));
+    const struct stat after = nodeOf(path);
+    EXPECT_NE(after.st_ino, before.st_ino); // replaced, not written in place
+    EXPECT_EQ(after.st_mode & 07777, 0604u);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+}
+
+TEST(AtomicFileTest, AFolderLosesOnlyTheTemporariesOfWritersThatAreGone) {
+    TempDir dir;
+    const std::string running = dir.file("a.scn." + std::to_string(::getppid()) + "-abcdef.tmp");
+    const std::string mine = dir.file("b.dcl." + std::to_string(::getpid()) + "-abcdef.tmp");
+    const std::string other = dir.file("notes.txt");
+    for (const std::string& name : {running, mine, other, dir.file("a.scn.99999999-abcdef.tmp"),
+                                    dir.file("bookmarks.xml.99999998-Zz0123.tmp")})
+        std::ofstream(name) << "x";
+    platform::removeStaleTemporaries(dir.path());
+    std::vector<std::string> left = othersIn(dir.path(), "");
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{fs::path(running).filename(),
+                                              fs::path(mine).filename(), "notes.txt"}));
 }
