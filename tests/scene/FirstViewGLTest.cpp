@@ -127,9 +127,9 @@ TEST(FirstViewGLTest, TheSunlitEarthNorthUpOnEveryDayOfTheYear) {
         const double pi = std::acos(-1.0);
         const double halfAngle = std::asin(1.0 / number(scene.query("Camera.Dist")));
         const double halfFov = number(scene.query("Camera.Fov")) * pi / 360.0;
-        const double radius = height / 2.0 * std::tan(halfAngle) / std::tan(halfFov);
-        ASSERT_GT(radius, 20.0);
         const QImage picture = scene.picture();
+        const double radius = picture.height() / 2.0 * std::tan(halfAngle) / std::tan(halfFov);
+        ASSERT_GT(radius, 20.0);
         const DiscMeasure m = measureDisc(picture, radius);
         ASSERT_GT(m.all, 1000);
         EXPECT_GE(m.lit * 10, m.all * 8) << "lit " << m.lit << " of " << m.all;
