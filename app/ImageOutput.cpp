@@ -8,23 +8,74 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QStringList>
 
 #include "app/AtomicSave.h"
 
 namespace ImageOutput {
 
+namespace {
+
+// The formats a picture may be saved in, in the order the dialog offers them.
+struct SaveFormat {
+    const char* filterName;
+    const char* format;
+    const char* suffixes[2];
+};
+
+const SaveFormat saveFormats[] = {{"Jpeg Files", "JPEG", {"jpg", "jpeg"}},
+                                  {"Gif Files", "GIF", {"gif", nullptr}},
+                                  {"Bmp Files", "BMP", {"bmp", nullptr}},
+                                  {"Png Files", "PNG", {"png", nullptr}}};
+
+// The image writer's plug-ins decide what can be written: a toolkit built
+// without a GIF writer reads GIF files but cannot save them.
+bool writable(const SaveFormat& f) {
+    return QImageWriter::supportedImageFormats().contains(QByteArray(f.format).toLower());
+}
+
+} // namespace
+
 QByteArray formatForFile(const QString& file) {
     const QString suffix = QFileInfo(file).suffix().toLower();
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return "JPEG";
-    if (suffix == QLatin1String("gif"))
-        return "GIF";
-    if (suffix == QLatin1String("bmp"))
-        return "BMP";
-    if (suffix == QLatin1String("png"))
-        return "PNG";
+    for (const SaveFormat& f : saveFormats)
+        for (const char* s : f.suffixes)
+            if (s && suffix == QLatin1String(s))
+                return writable(f) ? QByteArray(f.format) : QByteArray();
     return QByteArray();
 }
+
+QString saveFilter() {
+    QStringList filters;
+    for (const SaveFormat& f : saveFormats) {
+        if (!writable(f))
+            continue;
+        QStringList patterns;
+        for (const char* s : f.suffixes)
+            if (s)
+                patterns << QStringLiteral("*.") + QLatin1String(s);
+        filters << QStringLiteral("%1 (%2)").arg(QLatin1String(f.filterName), patterns.join(' '));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+// ".jpg, .jpeg, .bmp or .png": the extensions a picture can be saved under.
+QString writableSuffixes() {
+    QStringList suffixes;
+    for (const SaveFormat& f : saveFormats)
+        if (writable(f))
+            for (const char* s : f.suffixes)
+                if (s)
+                    suffixes << QStringLiteral(".") + QLatin1String(s);
+    const QString last = suffixes.isEmpty() ? QString() : suffixes.takeLast();
+    return suffixes.isEmpty() ? last
+                              : QCoreApplication::translate("ImageOutput", "%1 or %2")
+                                    .arg(suffixes.join(QStringLiteral(", ")), last);
+}
+
+} // namespace
 
 QString withFilterExtension(const QString& file, const QString& filter) {
     if (file.isEmpty() || QFileInfo(file).fileName().contains(QLatin1Char('.')))
@@ -37,8 +88,9 @@ QString withFilterExtension(const QString& file, const QString& filter) {
 bool save(const QImage& image, const QString& file, QString* error) {
     const QByteArray format = formatForFile(file);
     if (format.isEmpty()) {
-        *error = QCoreApplication::translate(
-            "ImageOutput", "The name has none of the extensions .jpg, .jpeg, .gif, .bmp or .png.");
+        *error =
+            QCoreApplication::translate("ImageOutput", "The name has none of the extensions %1.")
+                .arg(writableSuffixes());
         return false;
     }
     if (image.isNull()) {

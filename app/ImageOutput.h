@@ -11,8 +11,14 @@ class QPrinter;
 namespace ImageOutput {
 
 // The writer's format for the file's last extension, in any case: "JPEG" for
-// .jpg and .jpeg, "GIF", "BMP" and "PNG"; empty for any other name.
+// .jpg and .jpeg, "GIF", "BMP" and "PNG"; empty for any other name, and for a
+// format the image writer cannot write.
 QByteArray formatForFile(const QString& file);
+
+// The save dialog's filter: "Jpeg Files (*.jpg *.jpeg);;Gif Files (*.gif);;
+// Bmp Files (*.bmp);;Png Files (*.png)", less the formats the image writer
+// cannot write.
+QString saveFilter();
 
 // The name as the user meant it: a name without any extension gets the first
 // extension of the chosen filter ("Png Files (*.png)" gives ".png"); any

@@ -31,9 +31,6 @@ std::string storedState;
 // separators.
 constexpr int languageMenuPosition = 18;
 
-const char* const imageFilter =
-    "Jpeg Files (*.jpg *.jpeg);;Gif Files (*.gif);;Bmp Files (*.bmp);;Png Files (*.png)";
-
 // The program's 48 x 48 emblem: a planet with its ring on a night sky.
 QPixmap studioPicture() {
     QPixmap picture(48, 48);
@@ -168,7 +165,7 @@ void OrvexMainForm::fileSaveImage() {
     FileQuestion question;
     question.mode = FileQuestion::Mode::Save;
     question.caption = tr("Save as an image file ...");
-    question.filter = QString::fromLatin1(imageFilter);
+    question.filter = ImageOutput::saveFilter();
     const FileChoice choice = fileChooser(question);
     const QString file = ImageOutput::withFilterExtension(choice.file, choice.filter);
     if (file.isEmpty())

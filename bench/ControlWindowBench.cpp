@@ -25,17 +25,6 @@
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    static const bool prepared = (WebBrowserView::prepareApplication(), true);
-    static QApplication app(argc, argv);
-    (void)prepared;
-    platform::resetNumericLocale();
-    return app;
-}
-
 // Counts the repaints of a window (each one a composition of the whole
 // window, the browser pane's GL included).
 class RepaintCounter : public QObject {
@@ -62,7 +51,6 @@ int framesDuring(EngineLink& link, qint64 ms) {
 }
 
 void defaultView(benchmark::State& state, bool controlWindow) {
-    application();
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     const platform::CurrentDirGuard share(ORVEX_SHARE_DIR);
@@ -119,4 +107,18 @@ BENCHMARK_CAPTURE(defaultView, WithControlWindow, true)
     ->Iterations(2)
     ->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+// The application lives in main, not in a static: the browser pane's page
+// engine releases its GL context in the application's post routines, which
+// crash when they run among the exit handlers, after the toolkit's own
+// statics have gone.
+int main(int argc, char** argv) {
+    WebBrowserView::prepareApplication();
+    QApplication app(argc, argv);
+    platform::resetNumericLocale();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

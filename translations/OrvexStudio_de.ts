@@ -27,8 +27,12 @@
 <context>
     <name>ImageOutput</name>
     <message>
-        <source>The name has none of the extensions .jpg, .jpeg, .gif, .bmp or .png.</source>
-        <translation>Der Name hat keine der Endungen .jpg, .jpeg, .gif, .bmp oder .png.</translation>
+        <source>The name has none of the extensions %1.</source>
+        <translation>Der Name hat keine der Endungen %1.</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>There is no picture to save.</source>

@@ -2,10 +2,14 @@
 // extension, failures reported and old files kept, one printed page.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QStringList>
 
 #include "app/ImageOutput.h"
 #include "support/TestEnv.h"
@@ -31,7 +35,6 @@ TEST(ImageOutput, TheLastExtensionChoosesTheFormatInAnyCase) {
         {"view.jpg", "JPEG"},
         {"view.jpeg", "JPEG"},
         {"VIEW.JPG", "JPEG"},
-        {"view.gif", "GIF"},
         {"view.bmp", "BMP"},
         {"view.png", "PNG"},
         {"view.PNG", "PNG"},
@@ -45,6 +48,34 @@ TEST(ImageOutput, TheLastExtensionChoosesTheFormatInAnyCase) {
         {"view.tiff", ""}};
     for (const auto& [file, format] : table)
         EXPECT_EQ(ImageOutput::formatForFile(file), QByteArray(format)) << file;
+    // GIF only where the image writer has a plug-in for it.
+    const bool gif = QImageWriter::supportedImageFormats().contains("gif");
+    EXPECT_EQ(ImageOutput::formatForFile("view.gif"), gif ? QByteArray("GIF") : QByteArray());
+}
+
+TEST(ImageOutput, TheSaveFilterOffersWhatTheWriterWrites) {
+    const QString filter = ImageOutput::saveFilter();
+    const QStringList offered = filter.split(";;");
+    ASSERT_FALSE(offered.isEmpty());
+    // Every format the dialog offers can be written, in every extension it names.
+    static const QRegularExpression pattern("\\*\\.(\\w+)");
+    int extensions = 0;
+    for (auto it = pattern.globalMatch(filter); it.hasNext(); ++extensions) {
+        const QString suffix = it.next().captured(1);
+        const QByteArray format = ImageOutput::formatForFile("view." + suffix);
+        EXPECT_FALSE(format.isEmpty()) << suffix.toStdString();
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, format);
+        EXPECT_TRUE(writer.write(picture()))
+            << suffix.toStdString() << ": " << writer.errorString().toStdString();
+    }
+    EXPECT_EQ(extensions, filter.count("*."));
+    // The usual formats stay, in their order.
+    EXPECT_TRUE(filter.startsWith("Jpeg Files (*.jpg *.jpeg);;")) << filter.toStdString();
+    EXPECT_TRUE(filter.endsWith(";;Bmp Files (*.bmp);;Png Files (*.png)")) << filter.toStdString();
+    EXPECT_EQ(filter.contains("Gif Files (*.gif)"),
+              QImageWriter::supportedImageFormats().contains("gif"));
 }
 
 TEST(ImageOutput, ANameWithoutExtensionGetsTheChosenFormats) {
@@ -85,17 +116,22 @@ TEST(ImageOutput, FailuresAreReportedAndLeaveOldFilesAlone) {
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(dir.file("view.txt"))));
 
-    // The toolkit writes no GIF: the old file stays as it was.
+    // A format the toolkit does not write (here no GIF writer, and never
+    // TIFF): the old file stays as it was, and the report names what can be.
+    const char* kept =
+        QImageWriter::supportedImageFormats().contains("gif") ? "keep.tiff" : "keep.gif";
     {
-        QFile old(QString::fromStdString(dir.file("keep.gif")));
+        QFile old(QString::fromStdString(dir.file(kept)));
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("old picture");
     }
     error.clear();
-    EXPECT_FALSE(
-        ImageOutput::save(picture(), QString::fromStdString(dir.file("keep.gif")), &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(contents(dir.file("keep.gif")), QByteArray("old picture"));
+    EXPECT_FALSE(ImageOutput::save(picture(), QString::fromStdString(dir.file(kept)), &error));
+    EXPECT_TRUE(error.startsWith("The name has none of the extensions .jpg, .jpeg, "))
+        << error.toStdString();
+    EXPECT_TRUE(error.endsWith(".bmp or .png.")) << error.toStdString();
+    EXPECT_EQ(error.contains(".gif"), QImageWriter::supportedImageFormats().contains("gif"));
+    EXPECT_EQ(contents(dir.file(kept)), QByteArray("old picture"));
 
     // A directory that is not there, and no picture at all.
     error.clear();

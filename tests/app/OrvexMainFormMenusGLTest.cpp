@@ -70,6 +70,8 @@ protected:
     EngineLink* link = projForm.engine();
 
     MenusGL() {
+        // The picture of the first view, on a day of its own.
+        EXPECT_TRUE(share.startAt("2027 3 20 12 0 0"));
         form.setForms(&projForm, &mediaForm);
         // The engine's start fills the control panel.
         QObject::connect(link, &EngineLink::keyEvent, &form, &OrvexMainForm::orvexKeyEventSlot);

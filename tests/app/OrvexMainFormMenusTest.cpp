@@ -10,11 +10,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QTextBrowser>
@@ -291,6 +293,16 @@ TEST_F(MainFormMenus, SaveImageWritesTheViewInTheFormatOfItsName) {
     form->fileSaveImageAction->trigger();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].mode, FileQuestion::Mode::Save);
+    // The dialog offers only what the image writer can write.
+    static const QRegularExpression pattern("\\*\\.(\\w+)");
+    int offered = 0;
+    for (auto it = pattern.globalMatch(asked[0].filter); it.hasNext(); ++offered) {
+        const QString suffix = it.next().captured(1);
+        EXPECT_TRUE(QImageWriter::supportedImageFormats().contains(
+            suffix == "jpg" ? QByteArray("jpeg") : suffix.toLatin1()))
+            << suffix.toStdString();
+    }
+    EXPECT_GE(offered, 4);
     const QImage saved(file, "PNG");
     ASSERT_FALSE(saved.isNull());
     EXPECT_EQ(saved.pixel(5, 5), qRgb(10, 120, 200));

@@ -45,6 +45,8 @@ class OrvexMainFormTourGL : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(webEnginePrepared);
+        // The pictures are of one day's sky, not of the day the test runs.
+        ASSERT_TRUE(share.startAt("2027 3 20 12 0 0"));
         view = qobject_cast<OrvexGL*>(projForm.view());
         ASSERT_NE(view, nullptr);
         view->setRepaintTimer(false);

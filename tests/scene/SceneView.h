@@ -1,8 +1,9 @@
 // The whole engine as the program builds it (the application root, its
 // configuration, the GL state it sets, every command class) in the command
 // driver's hidden view, on the scene tests' data set (tests/data/scene)
-// copied into a scratch directory. Tests run command lines and frames and
-// read the picture back, to compare it with what the sky and the globe are.
+// copied into a scratch directory, or on a data set a test prepared in the
+// working directory. Tests run command lines and frames and read the
+// picture back, to compare it with what the sky and the globe are.
 #pragma once
 
 #include <GL/glew.h>
@@ -24,16 +25,21 @@ namespace orvextest {
 class SceneView {
 public:
     explicit SceneView(int width = 320, int height = 240) {
-        std::filesystem::copy(dataPath("scene"), dir_.path(),
+        dir_ = std::make_unique<TempDir>();
+        std::filesystem::copy(dataPath("scene"), dir_->path(),
                               std::filesystem::copy_options::recursive);
-        guard_.change(dir_.path());
-        view_ = std::make_unique<HeadlessView>(width, height);
-        pinGlDriver();
+        guard_.change(dir_->path());
+        start(width, height);
     }
+    // On the data set in the working directory (a ShippedDataCopy, say).
+    struct WorkingDirectory {};
+    SceneView(WorkingDirectory, int width, int height) { start(width, height); }
 
     bool started() const { return view_->started(); }
     Orvex* root() const { return view_->getRoot(); }
-    std::string path() const { return dir_.path(); }
+    std::string path() const {
+        return dir_ ? dir_->path() : std::filesystem::current_path().string();
+    }
     // A line as a scenario line: false when it was refused.
     bool run(const std::string& line) { return root()->processScenarioLine(line) != 0; }
     std::string query(const std::string& name) { return root()->getCommandValue(name); }
@@ -69,7 +75,12 @@ public:
     }
 
 private:
-    TempDir dir_;
+    void start(int width, int height) {
+        view_ = std::make_unique<HeadlessView>(width, height);
+        pinGlDriver();
+    }
+
+    std::unique_ptr<TempDir> dir_;
     platform::CurrentDirGuard guard_;
     std::unique_ptr<HeadlessView> view_;
 };

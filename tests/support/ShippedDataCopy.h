@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,23 @@ public:
     }
 
     std::string path() const { return dir_.path(); }
+
+    // The shipped first view starts the clock at the present; a test whose
+    // picture depends on where the bodies are starts it at a fixed time
+    // instead ("2027 3 20 12 0 0", UTC fields), so that nothing depends on
+    // the day the test runs. False when the initial state has no such line.
+    bool startAt(const std::string& utcFields) const {
+        std::istringstream in(read("scenarios/init.scn"));
+        std::string text;
+        bool found = false;
+        for (std::string line; std::getline(in, line); text += line + "\n")
+            if (line == "Timer.SetNow") {
+                line = "Timer.TimeText " + utcFields;
+                found = true;
+            }
+        std::ofstream(dir_.file("scenarios/init.scn"), std::ios::trunc) << text;
+        return found;
+    }
     std::string read(const std::string& relativePath) const {
         std::ifstream in(dir_.file(relativePath), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

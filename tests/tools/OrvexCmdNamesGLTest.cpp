@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "OrvexCmdRun.h"
+#include "support/ShippedDataCopy.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -43,7 +44,10 @@ Lit lit(const QImage& image, int x0, int y0, int x1, int y1, int mid = width / 2
 QImage picture(const QStringList& lines, const QStringList& queries, std::string* answers) {
     orvextest::TempDir dir;
     const QString file = QString::fromStdString(dir.file("frame.png"));
-    QStringList arguments = {"-C", QString::fromStdString(orvextest::shareDir()), "-g",
+    // The Sun and the planets stand where they stood on one day, not today.
+    const orvextest::ShippedDataCopy data(std::vector<std::string>{});
+    EXPECT_TRUE(data.startAt("2027 3 20 12 0 0"));
+    QStringList arguments = {"-C", QString::fromStdString(data.path()), "-g",
                              QString("%1x%2").arg(width).arg(height)};
     for (const QString& line : lines)
         arguments << "-e" << line;
