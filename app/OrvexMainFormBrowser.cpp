@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -88,7 +90,14 @@ bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool 
 void OrvexMainForm::runBrowserCommand(const std::string& text) {
     if (gl_)
         gl_->runScript(text, 0);
+    // While recording, the lines the link runs reach the editor at the cursor
+    // like every other command; text the user has not saved stays as it is.
+    if ((gl_ && gl_->isRecording()) || holdsUnsavedText())
+        return;
     scenarioEdit->setPlainText(EngineLink::fromEngineText(text));
+    // The link's text is not the user's work; what is recorded next follows it.
+    scenarioEdit->document()->setModified(false);
+    scenarioEdit->moveCursor(QTextCursor::End);
 }
 
 void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin) {

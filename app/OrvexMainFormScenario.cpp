@@ -52,7 +52,21 @@ void OrvexMainForm::setPlayToggles(bool on) {
     setQuietly(scenarioPlayAction, on);
 }
 
+bool OrvexMainForm::holdsUnsavedText() const {
+    return scenarioEdit->document()->isModified() && !scenarioEdit->document()->isEmpty();
+}
+
+bool OrvexMainForm::mayReplaceEditorText() {
+    return !holdsUnsavedText() || confirmDiscard();
+}
+
+bool OrvexMainForm::confirmDiscard() {
+    return askYesNo(tr("The scenario in the editor has not been saved. Discard it?"));
+}
+
 void OrvexMainForm::scenarioNewSlot() {
+    if (!mayReplaceEditorText())
+        return;
     scenarioEdit->clear();
     scenarioEdit->document()->setModified(false);
 }
@@ -243,7 +257,8 @@ void OrvexMainForm::fileOpen() {
         mediaDropped(file);
         break;
     case BrowserLinks::FileKind::Scenario:
-        openScenarioFile(file);
+        if (mayReplaceEditorText())
+            openScenarioFile(file);
         break;
     case BrowserLinks::FileKind::Other:
         break;
