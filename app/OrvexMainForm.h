@@ -553,6 +553,8 @@ private:
     void openScenarioFile(const QString& fileName);
     // Inserts engine text into the editor at the cursor.
     void insertEngineText(const std::string& text);
+    // Moves the engine's log of executed lines into the editor at the cursor.
+    void moveLogIntoEditor();
     // Whether the editor holds text typed or recorded since it was last
     // opened, saved or emptied.
     bool holdsUnsavedText() const;

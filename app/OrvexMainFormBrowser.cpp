@@ -88,11 +88,18 @@ bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool 
 }
 
 void OrvexMainForm::runBrowserCommand(const std::string& text) {
+    const bool recording = gl_ && gl_->isRecording();
+    if (recording) {
+        // Recorded at the cursor after what came before it. The engine empties
+        // its log when the scenario the link starts runs out, in the frame
+        // that runs a plain command link, so its lines are taken from here.
+        moveLogIntoEditor();
+        insertEngineText(text.empty() || text.back() == '\n' ? text : text + '\n');
+    }
     if (gl_)
         gl_->runScript(text, 0);
-    // While recording, the lines the link runs reach the editor at the cursor
-    // like every other command; text the user has not saved stays as it is.
-    if ((gl_ && gl_->isRecording()) || holdsUnsavedText())
+    // Text the user has not saved stays as it is.
+    if (recording || holdsUnsavedText())
         return;
     scenarioEdit->setPlainText(EngineLink::fromEngineText(text));
     // The link's text is not the user's work; what is recorded next follows it.

@@ -42,6 +42,13 @@ void OrvexMainForm::insertEngineText(const std::string& text) {
     scenarioEdit->setTextCursor(cursor);
 }
 
+void OrvexMainForm::moveLogIntoEditor() {
+    const std::string log = gl_->getLog();
+    gl_->clearLog();
+    if (!log.empty())
+        insertEngineText(log);
+}
+
 void OrvexMainForm::setRecordToggles(bool on) {
     setQuietly(scenarioRecButton, on);
     setQuietly(scenarioRecAction, on);
@@ -193,12 +200,8 @@ void OrvexMainForm::orvexUpdatedSlot() {
     if (scenarioRecButton->isChecked() != recording || scenarioRecAction->isChecked() != recording)
         setRecordToggles(recording);
 
-    if (recording) {
-        const std::string log = gl_->getLog();
-        gl_->clearLog();
-        if (!log.empty())
-            insertEngineText(log);
-    }
+    if (recording)
+        moveLogIntoEditor();
     updatingInterface = wasUpdating;
 }
 

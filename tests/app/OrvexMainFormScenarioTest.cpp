@@ -192,16 +192,17 @@ TEST_F(ScenarioEditor, ALinkClickedWhileRecordingIsRecordedInItsPlace) {
     root().log = "Ssystem.Orbit 1\nSsystem.PlaceName Rome\n";
     form->orvexUpdatedSlot();
 
-    EXPECT_FALSE(form->beforeNavigate("orvex://Timer.Step%203600", QUrl(), true));
+    // A line logged since the last frame comes first, then the link's own.
+    root().log = "Space.Stars 0\n";
+    EXPECT_FALSE(form->beforeNavigate("orvex://Timer.Step%203600;Timer.Speed%201", QUrl(), true));
     ASSERT_EQ(root().scripts.size(), 1u);
-    EXPECT_EQ(root().scripts[0].text, "Timer.Step 3600");
-    // The engine logs the link's line when it runs it, and what follows after it.
-    root().log = "Timer.Step 3600\n";
-    form->orvexUpdatedSlot();
+    EXPECT_EQ(root().scripts[0].text, "Timer.Step 3600;Timer.Speed 1");
+    EXPECT_TRUE(root().log.empty());
     root().log = "Camera.Look Earth\n";
     form->orvexUpdatedSlot();
     EXPECT_EQ(form->scenarioEdit->toPlainText(),
-              "Ssystem.Orbit 1\nSsystem.PlaceName Rome\nTimer.Step 3600\nCamera.Look Earth\n");
+              "Ssystem.Orbit 1\nSsystem.PlaceName Rome\nSpace.Stars 0\n"
+              "Timer.Step 3600;Timer.Speed 1\nCamera.Look Earth\n");
     EXPECT_TRUE(modified());
 }
 
