@@ -148,6 +148,7 @@ BookmarkTree BookmarkFile::read() {
                        "changes are not saved\n",
                        local(fileName_).constData(), local(error).constData());
             status_ = Status::Unreadable;
+            error_ = error;
             return {};
         }
         bytes = file.readAll();
@@ -160,9 +161,11 @@ BookmarkTree BookmarkFile::read() {
                    "bookmark changes are not saved\n",
                    local(fileName_).constData(), local(error).constData());
         status_ = Status::Malformed;
+        error_ = error;
         return {};
     }
     status_ = found;
+    error_.clear();
     return tree;
 }
 
@@ -179,7 +182,8 @@ QByteArray BookmarkFile::defaultContent() {
 
 bool BookmarkFile::parse(const QByteArray& bytes, BookmarkTree* tree, QString* error) {
     if (!withinDepth(bytes)) {
-        *error = QStringLiteral("folders nested deeper than %1 levels").arg(maxDepth);
+        *error = QCoreApplication::translate("BookmarkFile", "folders nested deeper than %1 levels")
+                     .arg(maxDepth);
         return false;
     }
     QDomDocument doc;
@@ -192,7 +196,9 @@ bool BookmarkFile::parse(const QByteArray& bytes, BookmarkTree* tree, QString* e
     }
     const QDomElement root = doc.documentElement();
     if (root.tagName() != QLatin1String("bookmarks")) {
-        *error = QStringLiteral("the document is \"%1\", not \"bookmarks\"").arg(root.tagName());
+        *error =
+            QCoreApplication::translate("BookmarkFile", "the document is \"%1\", not \"bookmarks\"")
+                .arg(root.tagName());
         return false;
     }
     *tree = BookmarkTree();

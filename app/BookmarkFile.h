@@ -46,6 +46,8 @@ public:
     // The absolute name the file is read from and written to.
     const QString& fileName() const { return fileName_; }
     Status status() const { return status_; }
+    // Why the last read left the file alone (empty otherwise).
+    const QString& error() const { return error_; }
     // False after a read that found a file it must not write over.
     bool isWritable() const;
 
@@ -73,4 +75,5 @@ public:
 private:
     QString fileName_;
     Status status_ = Status::Unread;
+    QString error_;
 };

@@ -514,6 +514,9 @@ protected:
     virtual QString askOpenFileName();
     virtual QString askSaveFileName();
     virtual void showWarning(const QString& text);
+    // Whether the editor's unsaved text may be thrown away for what the user
+    // asked (a new scenario, another file).
+    virtual bool confirmDiscard();
 
 private:
     // Tells the user which start file kept the engine from starting: without
@@ -550,6 +553,14 @@ private:
     void openScenarioFile(const QString& fileName);
     // Inserts engine text into the editor at the cursor.
     void insertEngineText(const std::string& text);
+    // Moves the engine's log of executed lines into the editor at the cursor.
+    void moveLogIntoEditor();
+    // Whether the editor holds text typed or recorded since it was last
+    // opened, saved or emptied.
+    bool holdsUnsavedText() const;
+    // True when the editor's text may be replaced: nothing unsaved in it, or
+    // the user agrees to lose it.
+    bool mayReplaceEditorText();
     void setRecordToggles(bool on);
     void setPlayToggles(bool on);
     // Shows the engine's date and time when it differs from the one shown.
@@ -562,6 +573,8 @@ private:
     // files of the selected objects from it (kind: EngineLink::OrbitKind).
     void addOrbitFile(int kind);
     void removeOrbitFiles(int kind);
+    // Tells which groups a satellite update stored and why any other was not.
+    void reportSatelliteUpdate(const SatelliteDownload& download);
     // A question with the buttons Yes (the default) and No (also Escape).
     bool askYesNo(const QString& question);
 

@@ -2,6 +2,7 @@
 // page the bookmarks name.
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "app/OrvexMainForm.h"
 #include "ui/OrvexBookmarkForm.h"
@@ -20,6 +21,9 @@ void OrvexMainForm::buildBookmarks() {
     bookmarkForm->setMenu(bookmarkMenu);
     bookmarkForm->buildMenuTail();
     connect(bookmarkForm, &OrvexBookmarkForm::navigate, this, &OrvexMainForm::bookmarkNavigate);
+    const QString notice = bookmarkForm->unsavedNotice();
+    if (!notice.isEmpty())
+        statusBar()->showMessage(notice);
 }
 
 void OrvexMainForm::browserHomeSlot() {

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -86,9 +88,23 @@ bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool 
 }
 
 void OrvexMainForm::runBrowserCommand(const std::string& text) {
+    const bool recording = gl_ && gl_->isRecording();
+    if (recording) {
+        // Recorded at the cursor after what came before it. The engine empties
+        // its log when the scenario the link starts runs out, in the frame
+        // that runs a plain command link, so its lines are taken from here.
+        moveLogIntoEditor();
+        insertEngineText(text.empty() || text.back() == '\n' ? text : text + '\n');
+    }
     if (gl_)
         gl_->runScript(text, 0);
+    // Text the user has not saved stays as it is.
+    if (recording || holdsUnsavedText())
+        return;
     scenarioEdit->setPlainText(EngineLink::fromEngineText(text));
+    // The link's text is not the user's work; what is recorded next follows it.
+    scenarioEdit->document()->setModified(false);
+    scenarioEdit->moveCursor(QTextCursor::End);
 }
 
 void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin) {

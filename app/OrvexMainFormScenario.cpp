@@ -42,6 +42,13 @@ void OrvexMainForm::insertEngineText(const std::string& text) {
     scenarioEdit->setTextCursor(cursor);
 }
 
+void OrvexMainForm::moveLogIntoEditor() {
+    const std::string log = gl_->getLog();
+    gl_->clearLog();
+    if (!log.empty())
+        insertEngineText(log);
+}
+
 void OrvexMainForm::setRecordToggles(bool on) {
     setQuietly(scenarioRecButton, on);
     setQuietly(scenarioRecAction, on);
@@ -52,7 +59,21 @@ void OrvexMainForm::setPlayToggles(bool on) {
     setQuietly(scenarioPlayAction, on);
 }
 
+bool OrvexMainForm::holdsUnsavedText() const {
+    return scenarioEdit->document()->isModified() && !scenarioEdit->document()->isEmpty();
+}
+
+bool OrvexMainForm::mayReplaceEditorText() {
+    return !holdsUnsavedText() || confirmDiscard();
+}
+
+bool OrvexMainForm::confirmDiscard() {
+    return askYesNo(tr("The scenario in the editor has not been saved. Discard it?"));
+}
+
 void OrvexMainForm::scenarioNewSlot() {
+    if (!mayReplaceEditorText())
+        return;
     scenarioEdit->clear();
     scenarioEdit->document()->setModified(false);
 }
@@ -179,12 +200,8 @@ void OrvexMainForm::orvexUpdatedSlot() {
     if (scenarioRecButton->isChecked() != recording || scenarioRecAction->isChecked() != recording)
         setRecordToggles(recording);
 
-    if (recording) {
-        const std::string log = gl_->getLog();
-        gl_->clearLog();
-        if (!log.empty())
-            insertEngineText(log);
-    }
+    if (recording)
+        moveLogIntoEditor();
     updatingInterface = wasUpdating;
 }
 
@@ -243,7 +260,8 @@ void OrvexMainForm::fileOpen() {
         mediaDropped(file);
         break;
     case BrowserLinks::FileKind::Scenario:
-        openScenarioFile(file);
+        if (mayReplaceEditorText())
+            openScenarioFile(file);
         break;
     case BrowserLinks::FileKind::Other:
         break;

@@ -7,10 +7,13 @@
 #include <QNetworkRequest>
 #include <QUrl>
 #include <QUrlQuery>
+#include <string>
+#include <vector>
 
 #include "app/AtomicSave.h"
 #include "app/ReadableFile.h"
 #include "engine/LogMessage.h"
+#include "model/TwoLineElements.h"
 
 namespace {
 
@@ -92,6 +95,13 @@ QByteArray SatelliteDownload::elementText(const QByteArray& received) {
     return stored;
 }
 
+bool SatelliteDownload::holdsElementSets(const QByteArray& stored) {
+    std::vector<std::string> lines;
+    for (const QByteArray& line : stored.split('\n'))
+        lines.push_back(line.toStdString());
+    return countTwoLineElementSets(lines) > 0;
+}
+
 QString SatelliteDownload::storedName(const QUrl& url) {
     const QUrlQuery query(url);
     for (const auto& item : query.queryItems(QUrl::FullyDecoded))
@@ -114,6 +124,7 @@ bool SatelliteDownload::start(const QStringList& urls, const QString& directory)
         return false;
     urls_ = urls;
     namesUsed_.clear();
+    outcomes_.clear();
     directory_ = directory;
     index_ = 0;
     text_.clear();
@@ -129,13 +140,18 @@ void SatelliteDownload::fetchCurrent() {
         const QUrl url(text);
         if (!url.isValid() || url.isRelative()) {
             logMessage("Satellite download: %s is not a URL; skipped.\n", local(text).constData());
+            addOutcome(index_, tr("not a web address"));
         } else if (storedName(url).isEmpty()) {
             logMessage("Satellite download: %s names no file to store; skipped.\n",
                        local(text).constData());
+            addOutcome(index_, tr("the address names no file to store"));
         } else if (namesUsed_.contains(storedName(url))) {
             logMessage("Satellite download: %s would be stored as %s like an earlier address "
                        "of the list; skipped.\n",
                        local(text).constData(), local(storedName(url)).constData());
+            // Named by its address: the name is the earlier address's.
+            outcomes_.append(
+                {text, false, tr("an earlier address of the list is stored under the same name")});
         } else {
             namesUsed_.append(storedName(url));
             reply_ = manager_->get(QNetworkRequest(url));
@@ -189,6 +205,7 @@ void SatelliteDownload::fetched() {
     if (tooLarge_) {
         logMessage("Satellite download: %s is larger than %lld bytes; not stored.\n",
                    name.constData(), static_cast<long long>(maxBytes_));
+        addOutcome(index_, tr("the answer is larger than %1 bytes").arg(maxBytes_));
         next();
         return;
     }
@@ -196,7 +213,7 @@ void SatelliteDownload::fetched() {
     if (reply->error() == QNetworkReply::NoError &&
         (!status.isValid() || isSuccess(status.toInt()))) {
         text_ += reply->readAll();
-        store(url, text_);
+        addOutcome(index_, store(url, text_));
         next();
         return;
     }
@@ -204,30 +221,51 @@ void SatelliteDownload::fetched() {
         // The server is there but has no such file (any more): try the others.
         logMessage("Satellite download: %s answered %d; not stored.\n", name.constData(),
                    status.toInt());
+        addOutcome(index_, tr("the server answered %1").arg(status.toInt()));
         next();
         return;
     }
     logMessage("Satellite download: %s failed (%s); the update stops.\n", name.constData(),
                local(reply->errorString()).constData());
+    addOutcome(index_, tr("the transfer failed: %1").arg(reply->errorString()));
+    addUnfetched(index_ + 1);
     finishAll();
 }
 
-void SatelliteDownload::store(const QString& url, const QByteArray& text) {
+QString SatelliteDownload::store(const QString& url, const QByteArray& text) {
     const QByteArray name = local(url);
     if (text.contains('\0')) {
         logMessage("Satellite download: %s is not a text file; not stored.\n", name.constData());
-        return;
+        return tr("the answer is not a text file");
     }
     const QByteArray stored = elementText(text);
     if (stored.isEmpty()) {
         logMessage("Satellite download: %s is empty; not stored.\n", name.constData());
-        return;
+        return tr("the answer is empty");
+    }
+    // A server's error or login page often comes with a success status.
+    if (!holdsElementSets(stored)) {
+        logMessage("Satellite download: %s holds no element sets; not stored.\n", name.constData());
+        return tr("the answer holds no element sets");
     }
     const QString fileName = QDir(directory_).filePath(storedName(QUrl(url)));
     QString failure;
-    if (!saveAtomically(fileName, stored, &failure))
-        logMessage("Satellite download: could not write %s (%s).\n", local(fileName).constData(),
-                   local(failure).constData());
+    if (saveAtomically(fileName, stored, &failure))
+        return QString();
+    logMessage("Satellite download: could not write %s (%s).\n", local(fileName).constData(),
+               local(failure).constData());
+    return tr("%1 could not be written: %2").arg(fileName, failure);
+}
+
+void SatelliteDownload::addOutcome(int index, const QString& reason) {
+    const QString& address = urls_.at(index);
+    const QString name = storedName(QUrl(address));
+    outcomes_.append({name.isEmpty() ? address : name, reason.isEmpty(), reason});
+}
+
+void SatelliteDownload::addUnfetched(int index) {
+    for (int i = index; i < urls_.size(); ++i)
+        addOutcome(i, tr("not fetched: the update stopped at the failed transfer"));
 }
 
 void SatelliteDownload::next() {

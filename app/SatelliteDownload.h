@@ -5,13 +5,14 @@
 // query takes part in the name, and no two addresses of one run are stored
 // under the same name: one group never overwrites another.
 //
-// Element data on disk is only ever replaced by a complete, successful answer:
-// an error page, an answer over the size cap, one that is not text or a
-// transfer that breaks off leaves the old file as it was (each written whole
-// or not at all). An answer the server refuses or one that is too large skips
-// that file and the run goes on; a transfer that fails on the way (no
+// Element data on disk is only ever replaced by a complete, successful answer
+// that reads as element sets: an error page (whatever its status), an answer
+// over the size cap, one that is not text or a transfer that breaks off
+// leaves the old file as it was (each written whole or not at all). An answer the server refuses or
+// one that is too large skips that file and the run goes on; a transfer that fails on the way (no
 // connection, time-out, broken off) ends the run, since the next fetches would
-// most likely fail alike. Every skip is logged.
+// most likely fail alike. Every skip is logged, and each address's outcome
+// is kept for the window to tell the user.
 #pragma once
 
 #include <QByteArray>
@@ -19,6 +20,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -35,6 +37,13 @@ public:
     // A fetch that receives nothing for this long counts as failed.
     static constexpr int transferTimeoutMs = 60000;
 
+    // What became of one address of the latest run.
+    struct Outcome {
+        QString group; // the file it is stored as, or the address when it names none
+        bool stored = false;
+        QString reason; // why it was not stored, in the user's language
+    };
+
     explicit SatelliteDownload(QObject* parent = nullptr);
     // A run still under way is dropped without finishing.
     ~SatelliteDownload() override;
@@ -46,6 +55,9 @@ public:
     // The stored form of a received element file: each non-empty line with
     // white space stripped at both ends, followed by a line feed.
     static QByteArray elementText(const QByteArray& received);
+    // Whether stored text (as elementText makes it) holds at least one
+    // complete element set as the engine's reader finds them.
+    static bool holdsElementSets(const QByteArray& stored);
     // The file name an answer to url is stored under: the last component of
     // its path, or "" when that is no plain file name (empty, ".", "..", or
     // holding a separator or control character). With a query, its "GROUP"
@@ -61,6 +73,9 @@ public:
     // The index of the URL being fetched; -1 while idle.
     int index() const { return index_; }
     void setMaxBytes(qint64 bytes) { maxBytes_ = bytes; }
+    // One entry per address of the latest run, in list order; complete once
+    // finishedAll has come.
+    const QVector<Outcome>& outcomes() const { return outcomes_; }
 
 signals:
     // Once at the end of every run, however it ended.
@@ -72,7 +87,11 @@ private:
     void dropTooLarge();
     void received();
     void fetched();
-    void store(const QString& url, const QByteArray& text);
+    // Stores an answer; the reason it was not stored, or an empty text.
+    QString store(const QString& url, const QByteArray& text);
+    void addOutcome(int index, const QString& reason);
+    // The addresses from index on, which a failed transfer left unfetched.
+    void addUnfetched(int index);
     void next();
     void finishAll();
 
@@ -80,6 +99,7 @@ private:
     QPointer<QNetworkReply> reply_;
     QStringList urls_;
     QStringList namesUsed_; // stored names of this run's earlier addresses
+    QVector<Outcome> outcomes_;
     int index_ = -1;
     QByteArray text_;
     QString directory_;

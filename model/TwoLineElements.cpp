@@ -107,6 +107,15 @@ bool findTwoLineElements(DataFile& file, const std::string& name, TwoLineElement
     return found;
 }
 
+std::size_t countTwoLineElementSets(const std::vector<std::string>& lines) {
+    std::size_t count = 0;
+    forEachSet(lines, [&](const std::string&, const TwoLineElements&) {
+        ++count;
+        return false;
+    });
+    return count;
+}
+
 TwoLineElementSets::TwoLineElementSets(DataFile& file) {
     forEachSet(allLines(file), [&](const std::string& title, const TwoLineElements& set) {
         sets_.emplace(title, set); // the first of a title stays

@@ -14,6 +14,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class DataFile;
 
@@ -51,6 +52,10 @@ bool parseTwoLineElements(const std::string& line1, const std::string& line2, Tw
 // Reads the file line by line up to the first complete set whose title, in
 // its normal form, is name. False when there is none.
 bool findTwoLineElements(DataFile& file, const std::string& name, TwoLineElements& out);
+
+// How many complete sets the lines of an element file hold, counted as the
+// readers here find them: a title, then line 1 and line 2.
+std::size_t countTwoLineElementSets(const std::vector<std::string>& lines);
 
 // Every complete set of an element file, read once, found by title as
 // findTwoLineElements finds it: the first complete set of each title.

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BookmarkFile</name>
+    <message>
+        <source>folders nested deeper than %1 levels</source>
+        <translation>Ordner tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>the document is &quot;%1&quot;, not &quot;bookmarks&quot;</source>
+        <translation>das Dokument ist „%1“, nicht „bookmarks“</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Orvex Studio Help</source>
@@ -119,6 +130,10 @@
     <message>
         <source>Orvex Studio Web Site</source>
         <translation>Orvex Studio im Web</translation>
+    </message>
+    <message>
+        <source>The bookmarks file %1 could not be read (%2). It is left as it is: bookmarks added or changed now will not be saved.</source>
+        <translation>Die Lesezeichendatei %1 konnte nicht gelesen werden (%2). Sie bleibt unverändert: Jetzt hinzugefügte oder geänderte Lesezeichen werden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1038,38 @@ Starten</translation>
         <translation>Das Szenario konnte nicht als %1 gespeichert werden:
 %2</translation>
     </message>
+    <message>
+        <source>The scenario in the editor has not been saved. Discard it?</source>
+        <translation>Das Szenario im Editor wurde nicht gespeichert. Verwerfen?</translation>
+    </message>
+    <message>
+        <source>The satellite update has nothing to fetch: the address list %1 is missing, cannot be read or is empty.</source>
+        <translation>Die Satellitenaktualisierung hat nichts abzurufen: Die Adressliste %1 fehlt, ist nicht lesbar oder leer.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Satellite elements updated: %1.</source>
+        <translation>Satellitenbahnelemente aktualisiert: %1.</translation>
+    </message>
+    <message>
+        <source>Satellite update: %1 of %2 groups updated.</source>
+        <translation>Satellitenaktualisierung: %1 von %2 Gruppen aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Not every satellite group could be updated; those not updated keep their elements.</source>
+        <translation>Nicht jede Satellitengruppe konnte aktualisiert werden; die übrigen behalten ihre Bahnelemente.</translation>
+    </message>
+    <message>
+        <source>Updated: %1</source>
+        <translation>Aktualisiert: %1</translation>
+    </message>
+    <message>
+        <source>Not updated:</source>
+        <translation>Nicht aktualisiert:</translation>
+    </message>
 </context>
 <context>
     <name>OrvexOptionForm</name>
@@ -1391,6 +1438,53 @@ Starten</translation>
     <message>
         <source>Media Viewer</source>
         <translation>Medienbetrachter</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteDownload</name>
+    <message>
+        <source>not a web address</source>
+        <translation>keine Webadresse</translation>
+    </message>
+    <message>
+        <source>the address names no file to store</source>
+        <translation>die Adresse nennt keine Datei zum Speichern</translation>
+    </message>
+    <message>
+        <source>an earlier address of the list is stored under the same name</source>
+        <translation>eine frühere Adresse der Liste wird unter demselben Namen gespeichert</translation>
+    </message>
+    <message>
+        <source>the answer is larger than %1 bytes</source>
+        <translation>die Antwort ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>der Server antwortete %1</translation>
+    </message>
+    <message>
+        <source>the transfer failed: %1</source>
+        <translation>die Übertragung ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the answer is not a text file</source>
+        <translation>die Antwort ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>die Antwort ist leer</translation>
+    </message>
+    <message>
+        <source>the answer holds no element sets</source>
+        <translation>die Antwort enthält keine Bahnelementsätze</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>not fetched: the update stopped at the failed transfer</source>
+        <translation>nicht abgerufen: Die Aktualisierung endete bei der fehlgeschlagenen Übertragung</translation>
     </message>
 </context>
 </TS>

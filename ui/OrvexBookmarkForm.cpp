@@ -93,6 +93,9 @@ OrvexBookmarkForm::OrvexBookmarkForm(QWidget* parent, const char* name, bool mod
     nameEdit = make<QLineEdit>("nameEdit", this);
     uriLabel = make<QLabel>("uriLabel", this);
     uriEdit = make<QLineEdit>("uriEdit", this);
+    fileNoticeLabel = make<QLabel>("fileNoticeLabel", this);
+    fileNoticeLabel->setWordWrap(true);
+    fileNoticeLabel->hide();
     // Nothing to edit until an entry is selected.
     nameEdit->setEnabled(false);
     uriEdit->setEnabled(false);
@@ -112,6 +115,7 @@ OrvexBookmarkForm::OrvexBookmarkForm(QWidget* parent, const char* name, bool mod
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(11, 11, 11, 11);
     column->setSpacing(6);
+    column->addWidget(fileNoticeLabel);
     column->addLayout(top, 1);
     column->addLayout(edits);
     // Every change counts at once: closing is all the dialog needs.
@@ -153,6 +157,7 @@ void OrvexBookmarkForm::languageChange() {
     uriLabel->setText(tr("URI : "));
     nameLabel->setText(tr("Name : "));
     bmListView->setHeaderLabels({tr("Bookmark"), tr("URI")});
+    fileNoticeLabel->setText(unsavedNotice());
 }
 
 void OrvexBookmarkForm::init() {
@@ -165,6 +170,16 @@ void OrvexBookmarkForm::init() {
     const BookmarkTree tree = file_->read();
     homeUri_ = tree.home;
     fillLevel(bmListView, nullptr, tree.entries);
+    fileNoticeLabel->setText(unsavedNotice());
+    fileNoticeLabel->setVisible(!file_->isWritable());
+}
+
+QString OrvexBookmarkForm::unsavedNotice() const {
+    if (!file_ || file_->isWritable())
+        return QString();
+    return tr("The bookmarks file %1 could not be read (%2). It is left as it is: bookmarks "
+              "added or changed now will not be saved.")
+        .arg(file_->fileName(), file_->error());
 }
 
 void OrvexBookmarkForm::destroy() {
@@ -279,8 +294,13 @@ void OrvexBookmarkForm::bookmarkAddSlot(int id) {
             folder = entry.item;
     OrvexMainForm* main = owner();
     bool ok = false;
-    const QString name = QInputDialog::getText(main, tr("Orvex"), tr("Enter bookmark name : "),
-                                               QLineEdit::Normal, QString(), &ok);
+    // Told where the bookmark is made, since it will be lost at exit.
+    const QString notice = unsavedNotice();
+    const QString label = notice.isEmpty()
+                              ? tr("Enter bookmark name : ")
+                              : notice + QStringLiteral("\n\n") + tr("Enter bookmark name : ");
+    const QString name =
+        QInputDialog::getText(main, tr("Orvex"), label, QLineEdit::Normal, QString(), &ok);
     if (ok && !name.isEmpty()) {
         OrderedListItem* item = nullptr;
         if (folder) {

@@ -51,6 +51,9 @@ public:
     const BookmarkFile& file() const { return *file_; }
     // The program directory addresses are written relative to.
     const QString& baseDir() const { return baseDir_; }
+    // What the user is told while the bookmarks file is left alone because it
+    // could not be read: that changes will not be saved. Empty otherwise.
+    QString unsavedNotice() const;
     EngineLink* gl() const { return gl_; }
 
     QOrderedListView* bmListView = nullptr;
@@ -61,6 +64,8 @@ public:
     QLineEdit* nameEdit = nullptr;
     QLabel* uriLabel = nullptr;
     QLineEdit* uriEdit = nullptr;
+    // Shown above the list while changes cannot be saved.
+    QLabel* fileNoticeLabel = nullptr;
     QDialogButtonBox* buttonBox = nullptr;
 
 public slots:

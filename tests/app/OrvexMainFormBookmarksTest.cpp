@@ -7,10 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTranslator>
 
 #include "app/BookmarkFile.h"
@@ -274,6 +276,38 @@ TEST_F(Bookmarks, ExitKeepsWhatTheFileMustNotLose) {
     ASSERT_TRUE(BookmarkFile::parse(fileBytes(), &after, &error));
     EXPECT_EQ(after, before);
     EXPECT_TRUE(fileBytes().contains("http://example.org/ü"));
+}
+
+TEST_F(Bookmarks, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
+    QByteArray deep = "<bookmarks>";
+    for (int i = 0; i < 300; ++i)
+        deep += "<folder name=\"f\">";
+    for (int i = 0; i < 300; ++i)
+        deep += "</folder>";
+    deep += "</bookmarks>";
+    restart(deep);
+
+    const QString notice = "The bookmarks file " + bookmarksFile() +
+                           " could not be read (folders nested deeper than 256 levels). It is "
+                           "left as it is: bookmarks added or changed now will not be saved.";
+    EXPECT_EQ(bookmarks()->unsavedNotice(), notice);
+    EXPECT_EQ(form->statusBar()->currentMessage(), notice);
+    EXPECT_FALSE(bookmarks()->fileNoticeLabel->isHidden());
+    EXPECT_EQ(bookmarks()->fileNoticeLabel->text(), notice);
+    {
+        NextModal name(answer("Mine"));
+        choose(entry(form->bookmarkMenu, "Add Bookmark..."));
+        EXPECT_TRUE(name.seen());
+    }
+    EXPECT_EQ(asked, QStringList{"Orvex|" + notice + "\n\nEnter bookmark name : "});
+    restart();
+    EXPECT_EQ(fileBytes(), deep);
+
+    // A file that reads well says nothing.
+    restart(toursFile);
+    EXPECT_TRUE(bookmarks()->unsavedNotice().isEmpty());
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+    EXPECT_TRUE(bookmarks()->fileNoticeLabel->isHidden());
 }
 
 } // namespace

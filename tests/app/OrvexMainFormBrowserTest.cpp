@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "app/ScenarioFetch.h"
@@ -35,6 +36,7 @@ TEST_F(BrowserPane, WithoutAPreparedApplicationThereIsNoWebView) {
 
 TEST_F(BrowserPane, ACommandLinkTheUserGivesIsPlayedAndShown) {
     form->scenarioEdit->setPlainText("earlier text");
+    form->scenarioEdit->document()->setModified(false); // as if saved
     form->browserUrlLine->setText("orvex://Timer.Speed%2010/");
     form->browserUrlSlot();
     ASSERT_EQ(scripts().size(), 1u);

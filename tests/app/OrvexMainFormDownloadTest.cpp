@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -28,12 +29,20 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Counts the refreshes of the satellite display list.
+// Counts the refreshes of the satellite display list and keeps the warnings.
 class DownloadForm : public OrvexMainForm {
 public:
     void updateASatellitesList() override { ++refreshes; }
+    void showWarning(const QString& text) override { warnings << text; }
     int refreshes = 0;
+    QStringList warnings;
 };
+
+// An element set of the shipped data.
+const char* const noaaSet =
+    "NOAA 19\n"
+    "1 33591U 09005A   18020.91958580  .00000107  00000-0  83477-4 0  9992\n"
+    "2 33591  99.1238 356.1693 0014450  24.0615 336.1228 14.12247534461122\n";
 
 class SatelliteUpdate : public ::testing::Test {
 protected:
@@ -76,9 +85,11 @@ TEST_F(SatelliteUpdate, StoresTrimmedFilesAndReloadsOncePerRun) {
     write(work.file("data/asatellites.lst"), list);
     write(orbits + "amateur.tle", "AMATEUR OLD\n");
     write(orbits + "cubesat.tle", "CUBESAT OLD\n");
-    server.answers["/elements/noaa.tle"] = {200,
-                                            "NOAA 19   \r\n1 33591U 09005A\r\n\r\n2 33591 99\n"};
+    QByteArray noaa = noaaSet;
+    noaa.replace("\n", "   \r\n");
+    noaa.prepend("\n\n");
     server.answers["/big/cubesat.tle"] = {200, "CUBESAT NEW\n", 200 * 1024 * 1024};
+    server.answers["/elements/noaa.tle"] = {200, noaa};
     server.answers["/gps-ops.tle"] = {200, "\n GPS BIIR-2 \n1 24876U\n2 24876  55\n"};
 
     platform::CurrentDirGuard inWork(work.path());
@@ -89,7 +100,7 @@ TEST_F(SatelliteUpdate, StoresTrimmedFilesAndReloadsOncePerRun) {
     form.asatellitesUpdateButton->click(); // refused while the run is under way
     runToEnd();
 
-    EXPECT_EQ(stored("noaa.tle"), QByteArray("NOAA 19\n1 33591U 09005A\n\n2 33591 99\n"));
+    EXPECT_EQ(stored("noaa.tle"), QByteArray(noaaSet));
     EXPECT_EQ(stored("gps-ops.tle"), QByteArray("GPS BIIR-2\n1 24876U\n2 24876  55\n"));
     EXPECT_EQ(stored("amateur.tle"), QByteArray("AMATEUR OLD\n"));
     EXPECT_EQ(stored("cubesat.tle"), QByteArray("CUBESAT OLD\n"));
@@ -99,6 +110,14 @@ TEST_F(SatelliteUpdate, StoresTrimmedFilesAndReloadsOncePerRun) {
     EXPECT_FALSE(QApplication::overrideCursor());
     EXPECT_TRUE(log.contains("answered 404"));
     EXPECT_TRUE(log.contains("larger than"));
+    // The window tells which groups were updated and why the others were not.
+    EXPECT_EQ(form.statusBar()->currentMessage(), "Satellite update: 2 of 4 groups updated.");
+    ASSERT_EQ(form.warnings.size(), 1);
+    EXPECT_EQ(form.warnings[0],
+              "Not every satellite group could be updated; those not updated keep their "
+              "elements.\n\nUpdated: noaa.tle, gps-ops.tle\nNot updated:\n"
+              "amateur.tle: the server answered 404\n"
+              "cubesat.tle: the answer is larger than 16777216 bytes");
 
     // The next click reads the list again; a list of comets is left alone.
     form.displayCometButton->setChecked(true);
@@ -109,6 +128,31 @@ TEST_F(SatelliteUpdate, StoresTrimmedFilesAndReloadsOncePerRun) {
     EXPECT_EQ(root.lines.size(), 2u);
     EXPECT_EQ(form.refreshes, 1);
     EXPECT_FALSE(QApplication::overrideCursor());
+    EXPECT_EQ(form.statusBar()->currentMessage(), "Satellite elements updated: noaa.tle.");
+    EXPECT_EQ(form.warnings.size(), 1);
+}
+
+TEST_F(SatelliteUpdate, AnUpdateWithoutNetworkIsToldInTheWindow) {
+    // Nothing listens on the port of a server that has gone.
+    QString gone;
+    {
+        orvextest::LocalHttpServer closed;
+        gone = closed.url("");
+    }
+    write(work.file("data/asatellites.lst"),
+          (gone + "/weather.tle\n" + gone + "/noaa.tle\n").toUtf8());
+    write(orbits + "weather.tle", noaaSet);
+    platform::CurrentDirGuard inWork(work.path());
+    form.asatellitesUpdateButton->click();
+    runToEnd();
+
+    EXPECT_EQ(stored("weather.tle"), QByteArray(noaaSet));
+    EXPECT_EQ(form.statusBar()->currentMessage(), "Satellite update: 0 of 2 groups updated.");
+    ASSERT_EQ(form.warnings.size(), 1);
+    EXPECT_TRUE(form.warnings[0].contains("Not updated:\nweather.tle: the transfer failed: "));
+    EXPECT_TRUE(form.warnings[0].endsWith(
+        "noaa.tle: not fetched: the update stopped at the failed transfer"));
+    EXPECT_FALSE(form.warnings[0].contains("Updated:"));
 }
 
 TEST_F(SatelliteUpdate, StartsNothingWithoutListOrEngine) {
@@ -117,6 +161,12 @@ TEST_F(SatelliteUpdate, StartsNothingWithoutListOrEngine) {
     form.asatellitesUpdateButton->click();
     EXPECT_FALSE(form.asatUpdater);
     EXPECT_TRUE(log.contains("./data/asatellites.lst"));
+    ASSERT_EQ(form.warnings.size(), 1);
+    EXPECT_EQ(
+        form.warnings[0],
+        "The satellite update has nothing to fetch: the address list " +
+            QDir(QString::fromStdString(work.path())).absoluteFilePath("data/asatellites.lst") +
+            " is missing, cannot be read or is empty.");
 
     write(work.file("data/asatellites.lst"), "\r\n  \n");
     form.asatellitesUpdateButton->click();
@@ -125,6 +175,7 @@ TEST_F(SatelliteUpdate, StartsNothingWithoutListOrEngine) {
     form.asatellitesUpdateButton->click();
     EXPECT_FALSE(form.asatUpdater);
     EXPECT_FALSE(QApplication::overrideCursor());
+    EXPECT_EQ(form.warnings.size(), 2); // the blank list; nothing without an engine
     EXPECT_TRUE(root.lines.empty());
     EXPECT_TRUE(server.requested.isEmpty());
 }

@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QUrl>
 
 #include "support/MainFormFixture.h"
 #include "ui/QDropButton.h"
@@ -185,10 +186,68 @@ TEST_F(ScenarioEditor, TheEndOfAScenarioReleasesThePlayTogglesAndRefreshes) {
     EXPECT_EQ(form->refreshes, 1);
 }
 
+TEST_F(ScenarioEditor, ALinkClickedWhileRecordingIsRecordedInItsPlace) {
+    form->scenarioNewSlot();
+    form->scenarioRecButton->setChecked(true);
+    root().log = "Ssystem.Orbit 1\nSsystem.PlaceName Rome\n";
+    form->orvexUpdatedSlot();
+
+    // A line logged since the last frame comes first, then the link's own.
+    root().log = "Space.Stars 0\n";
+    EXPECT_FALSE(form->beforeNavigate("orvex://Timer.Step%203600;Timer.Speed%201", QUrl(), true));
+    ASSERT_EQ(root().scripts.size(), 1u);
+    EXPECT_EQ(root().scripts[0].text, "Timer.Step 3600;Timer.Speed 1");
+    EXPECT_TRUE(root().log.empty());
+    root().log = "Camera.Look Earth\n";
+    form->orvexUpdatedSlot();
+    EXPECT_EQ(form->scenarioEdit->toPlainText(),
+              "Ssystem.Orbit 1\nSsystem.PlaceName Rome\nSpace.Stars 0\n"
+              "Timer.Step 3600;Timer.Speed 1\nCamera.Look Earth\n");
+    EXPECT_TRUE(modified());
+}
+
+TEST_F(ScenarioEditor, UnsavedTextIsNeverReplacedWithoutTheUsersWord) {
+    QFile file(programFile("tour.scn"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Timer.Speed 10\n");
+    file.close();
+    form->scenarioEdit->insertPlainText("Markers.Text mine\n");
+
+    // A link or a fetched scenario still runs, but leaves the text alone.
+    form->beforeNavigate("orvex://Timer.Speed%202", QUrl(), true);
+    form->bookmarkNavigate(programFile("tour.scn"));
+    ASSERT_TRUE(waitFor([&] { return root().scripts.size() == 2; }));
+    EXPECT_EQ(root().scripts[1].text, "Timer.Speed 10\n");
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Markers.Text mine\n");
+    EXPECT_EQ(form->discardQuestions, 0);
+
+    // New and Open ask; "No" keeps the text and opens nothing.
+    form->scenarioNewSlot();
+    form->openName = programFile("tour.scn");
+    form->fileOpen();
+    EXPECT_EQ(form->discardQuestions, 2);
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Markers.Text mine\n");
+    EXPECT_TRUE(root().scenarios.empty());
+    EXPECT_TRUE(modified());
+
+    form->discard = true;
+    form->fileOpen();
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.Speed 10\n");
+    EXPECT_EQ(root().scenarios.size(), 1u);
+    // Opened text is not unsaved: New and a link replace it without a question.
+    form->beforeNavigate("orvex://Timer.Speed%203", QUrl(), true);
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.Speed 3");
+    form->scenarioNewSlot();
+    EXPECT_TRUE(form->scenarioEdit->toPlainText().isEmpty());
+    EXPECT_EQ(form->discardQuestions, 3);
+}
+
 TEST_F(ScenarioEditor, EditingCommands) {
     form->scenarioEdit->insertPlainText("Timer.Speed 1");
     EXPECT_TRUE(modified());
+    form->discard = true;
     form->scenarioNewSlot();
+    EXPECT_EQ(form->discardQuestions, 1);
     EXPECT_TRUE(form->scenarioEdit->toPlainText().isEmpty());
     EXPECT_FALSE(modified());
     form->scenarioEdit->insertPlainText("abc");

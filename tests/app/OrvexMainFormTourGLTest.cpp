@@ -16,10 +16,10 @@
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "engine/OrvexGL.h"
-#include "support/ShippedDataCopy.h"
 #include "support/GlTestContext.h"
 #include "support/GlViewShots.h"
 #include "support/SettingsSandbox.h"
+#include "support/ShippedDataCopy.h"
 #include "support/TestEnv.h"
 #include "ui/OrvexMediaForm.h"
 #include "ui/OrvexProjForm.h"
@@ -135,6 +135,39 @@ TEST_F(OrvexMainFormTourGL, RecordedPanelActionsPlayBack) {
     EXPECT_TRUE(runUntil([&] { return link->getCommandValue("Ssystem.AstrName") == "Mars"; }));
     // The editor keeps the scenario; playing does not record it again.
     EXPECT_EQ(form.scenarioEdit->toPlainText(), recorded);
+}
+
+TEST_F(OrvexMainFormTourGL, ALinkClickedWhileRecordingIsRecordedInItsPlace) {
+    ASSERT_NE(form.browserView, nullptr);
+    if (link->getCommandValue("Ssystem.AstrNames") == "Undefined")
+        GTEST_SKIP() << "the solar system does not answer commands in this build";
+    QSignalSpy loaded(form.browserView, &QWebEngineView::loadFinished);
+    form.browserHomeSlot();
+    ASSERT_TRUE(runUntil([&] { return !loaded.isEmpty(); }));
+
+    form.scenarioRecButton->click();
+    choosePlanet("Mars");
+    view->updateGL();
+    form.browserView->page()->runJavaScript(
+        "document.querySelector('a[href=\"orvex://Timer.Step%203600;Timer.Speed%201/\"]')"
+        ".click();");
+    // The link's scenario runs in the next frame and ends there.
+    ASSERT_TRUE(runUntil([&] {
+        return form.scenarioEdit->toPlainText().contains("Timer.Step 3600") &&
+               link->getPlaying() == 0;
+    })) << form.scenarioEdit->toPlainText().toStdString();
+    choosePlanet("Venus");
+    view->updateGL();
+    form.scenarioRecButton->click();
+
+    // In the order the user did it, so that the tour plays back the same way.
+    const QString recorded = form.scenarioEdit->toPlainText();
+    const int mars = recorded.indexOf("Mars");
+    const int step = recorded.indexOf("Timer.Step 3600");
+    const int venus = recorded.indexOf("Venus");
+    EXPECT_GE(mars, 0) << recorded.toStdString();
+    EXPECT_LT(mars, step) << recorded.toStdString();
+    EXPECT_LT(step, venus) << recorded.toStdString();
 }
 
 } // namespace

@@ -161,6 +161,53 @@ TEST(SatelliteDownload, RunSkipsBadAnswersAndStopsWhereTheTransferFails) {
     EXPECT_TRUE(log.contains("names no file"));
     EXPECT_TRUE(log.contains("larger than 1000 bytes"));
     EXPECT_TRUE(log.contains("the update stops"));
+
+    // Every address has its outcome, those after the broken transfer too.
+    QStringList outcomes;
+    for (const SatelliteDownload::Outcome& o : download.outcomes())
+        outcomes << o.group + (o.stored ? "+" : "-" + o.reason.section(':', 0, 0));
+    EXPECT_EQ(
+        outcomes,
+        QStringList({"not a url-not a web address", "big.tle-the answer is larger than 1000 bytes",
+                     server.url("/") + "-the address names no file to store", "good.tle+",
+                     "broken.tle-the transfer failed", "late.tle-not fetched"}));
+}
+
+TEST(SatelliteDownload, AnAnswerThatIsNotElementDataNeverReplacesTheStoredSet) {
+    orvextest::TempDir dir;
+    QFile shipped(
+        QString::fromStdString(orvextest::shareDir() + "/data/orbits/asatellites/weather.tle"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray weather = shipped.readAll();
+    writeAll(dir.file("weather.tle"), weather);
+    writeAll(dir.file("stations.tle"), weather);
+    EXPECT_TRUE(SatelliteDownload::holdsElementSets(SatelliteDownload::elementText(weather)));
+
+    orvextest::LocalHttpServer server;
+    // An error page served as a success, and text that only looks like sets:
+    // a title followed by one line, or lines 1 and 2 without a title.
+    server.answers["/weather.tle"] = {200, "<html><body>Service unavailable</body></html>\n"};
+    server.answers["/stations.tle"] = {
+        200, "ISS (ZARYA)\n1 25544U 98067A   18020.5 .00001 00000-0 2-4 0 9990\n  \n"
+             "2 25544  51.64 1.0 0003 1.0 1.0 15.54 10000\n"};
+    server.answers["/noaa.tle"] = {200, "1 33591U 09005A   18020.5 .00001 00000-0 2-4 0 9990\n"
+                                        "2 33591  99.1 1.0 0014 1.0 1.0 14.12 10000\n"};
+    SatelliteDownload download;
+    LogCapture log;
+    ASSERT_TRUE(download.start(
+        {server.url("/weather.tle"), server.url("/stations.tle"), server.url("/noaa.tle")},
+        QString::fromStdString(dir.path())));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !download.isRunning(); }, 20000));
+
+    EXPECT_EQ(readAll(dir.file("weather.tle")), weather);
+    EXPECT_EQ(readAll(dir.file("stations.tle")), weather);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("noaa.tle"))));
+    EXPECT_TRUE(log.contains("holds no element sets"));
+    ASSERT_EQ(download.outcomes().size(), 3);
+    for (const SatelliteDownload::Outcome& o : download.outcomes()) {
+        EXPECT_FALSE(o.stored) << o.group.toStdString();
+        EXPECT_EQ(o.reason, "the answer holds no element sets");
+    }
 }
 
 } // namespace

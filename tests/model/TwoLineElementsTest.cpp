@@ -2,6 +2,9 @@
 #include "model/TwoLineElements.h"
 
 #include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -124,6 +127,14 @@ TEST(TwoLineElementsTest, AFileReadOnceFindsWhatTheSearchFinds) {
     ASSERT_TRUE(file.open(dir.file("sets.tle")));
     const TwoLineElementSets sets(file);
     EXPECT_EQ(sets.size(), 3u);
+    // Counted set by set, a title that comes again included; the title
+    // before a comment and the last, cut-off set are none.
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    EXPECT_EQ(countTwoLineElementSets(lines), 4u);
+    EXPECT_EQ(countTwoLineElementSets({"TITLE", issLine1}), 0u);
     for (const char* name : {"OTHER", "ISS_(ZARYA)", "ISS", "LAST", "NONE", "OTHER "}) {
         TwoLineElements searched;
         const bool found = find(text, name, searched);

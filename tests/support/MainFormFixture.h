@@ -42,6 +42,10 @@ public:
         return saveName;
     }
     void showWarning(const QString& text) override { warnings << text; }
+    bool confirmDiscard() override {
+        ++discardQuestions;
+        return discard;
+    }
     void updateInterface() override { ++refreshes; }
 
     bool agree = false;
@@ -50,6 +54,9 @@ public:
     QString saveName;
     int saveQuestions = 0;
     QStringList warnings;
+    // The answer to "discard the unsaved scenario?", and how often it was asked.
+    bool discard = false;
+    int discardQuestions = 0;
     int refreshes = 0;
 };
 
