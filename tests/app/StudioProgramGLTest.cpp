@@ -439,6 +439,11 @@ TEST_F(StudioProgramGL, EveryTextIsWholeFromEverySavedStartAndLayout) {
                                       (saved.size.isEmpty() ? "first size" : "restored size");
             expectTextsWhole(start + ", as started");
             OrvexMainForm& f = form();
+            // Shown, the viewer's hint says how to hide it.
+            f.mediaButton->click();
+            settle();
+            expectTextsWhole(start + ", the media viewer shown");
+            f.mediaButton->click();
             for (const auto& [name, action] :
                  std::vector<std::pair<const char*, QAction*>>{{"SC", f.layoutSCAction},
                                                                {"SB", f.layoutSBAction},
