@@ -167,9 +167,10 @@ void followLinks(const QString& page, const char* startMode, bool realSizes = fa
     const std::vector<Link> links = commandLinks(htmlDir() + page);
     const std::vector<Expectation> expected = expectations(page);
     orvextest::TempDir dir;
-    QStringList arguments{
-        "-C",     QString::fromStdString(orvextest::shareDir()), "-g", "480x320", "-t", "100", "-e",
-        fixedTime};
+    QStringList arguments{"-C", QString::fromStdString(orvextest::shareDir()), "-g", "480x320"};
+    arguments << "-t"
+              << "100"
+              << "-e" << fixedTime;
     std::vector<std::pair<Expectation, QString>> checked;
     size_t next = 0;
     for (size_t i = 0; i < links.size(); ++i) {
