@@ -551,6 +551,8 @@ private:
     void startScenarioFetch(const QString& url, bool trustedOrigin);
     // Opens a scenario file into the editor and starts it in the engine.
     void openScenarioFile(const QString& fileName);
+    // Starts a scenario file in the engine (its first step runs at once).
+    void playScenarioFile(const std::string& file);
     // Inserts engine text into the editor at the cursor.
     void insertEngineText(const std::string& text);
     // Moves the engine's log of executed lines into the editor at the cursor.

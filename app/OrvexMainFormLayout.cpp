@@ -78,6 +78,8 @@ void OrvexMainForm::init() {
         combo->setMaxVisibleItems(24);
 
     mediaButton->setText(tr("Show"));
+    // The text came after the style: the button's width follows it here.
+    fitMediaButtons();
     viewMouseNormalAction->setChecked(true);
     browserAX->setFocus();
     displayWidgetStack->setCurrentIndex(5);

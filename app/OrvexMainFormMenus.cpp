@@ -62,7 +62,7 @@ void OrvexMainForm::fileNew() {
     if (!gl_ || !gl_->hasRoot())
         return;
     gl_->clearLog();
-    gl_->openScenario(gl_->getInitStatesFile(), 0);
+    playScenarioFile(gl_->getInitStatesFile());
     gl_->clearLog();
 }
 

@@ -162,6 +162,14 @@ void OrvexMainForm::scenarioEndSlot() {
     updateInterface();
 }
 
+void OrvexMainForm::playScenarioFile(const std::string& file) {
+    gl_->openScenario(file, 0);
+    // A scenario without waits has run to its end inside the call, between
+    // frames, where no frame reports the end: the panel is refreshed here.
+    if (!gl_->getPlaying())
+        scenarioEndSlot();
+}
+
 void OrvexMainForm::showEngineTime() {
     timeDisplayTimer_->stop();
     timeShown_.start();
@@ -279,7 +287,7 @@ void OrvexMainForm::openScenarioFile(const QString& fileName) {
                    scenarioFile_->error().toLocal8Bit().constData());
     if (gl_) {
         gl_->clearLog();
-        gl_->openScenario(EngineLink::toEngineText(fileName), 0);
+        playScenarioFile(EngineLink::toEngineText(fileName));
     }
     scenarioEdit->document()->setModified(false);
     if (gl_)

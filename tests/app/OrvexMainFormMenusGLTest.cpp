@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QSlider>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -27,6 +29,8 @@
 #include "support/TestEnv.h"
 #include "ui/OrvexMediaForm.h"
 #include "ui/OrvexProjForm.h"
+#include "ui/QFloatSpinBox.h"
+#include "ui/QOrvexMap.h"
 
 namespace {
 
@@ -129,6 +133,28 @@ TEST_F(MenusGL, TheControlWindowInTheWindowsAndTheDarkStyle) {
             darker += lightness(dark.pixel(x, y)) < lightness(windows.pixel(x, y));
         }
     EXPECT_GT(darker, samples / 2);
+}
+
+// The initial state runs to its end at once: the panel follows it, as it
+// follows the end of any scenario, without a change of page.
+TEST_F(MenusGL, InitStateBringsThePanelBackWithTheView) {
+    QObject::connect(link, &EngineLink::scenarioEnd, &form, &OrvexMainForm::scenarioEndSlot);
+    showEmbedded();
+    form.speedStopButton->click();
+    QTest::keyClick(view, Qt::Key_5);
+    orvextest::runUntilStill(view, link);
+    ASSERT_EQ(form.planetCombo->currentText().toStdString(), "Sun");
+    ASSERT_EQ(form.speedSpinBox->value(), 0);
+
+    form.fileNewAction->trigger();
+    view->updateGL();
+    EXPECT_EQ(link->getCommandValue("Ssystem.AstrName"), "Earth");
+    EXPECT_EQ(form.planetCombo->currentText().toStdString(), "Earth");
+    EXPECT_EQ(form.mapLabel->mapFile(), "./textures/earth.jpg");
+    EXPECT_EQ(form.speedSpinBox->value(), 1);
+    EXPECT_EQ(form.speedSlider->value(), 1);
+    EXPECT_EQ(form.stepCombo->currentIndex(), 2); // hour/s
+    EXPECT_EQ(form.tabWidget->currentIndex(), 0);
 }
 
 TEST_F(MenusGL, SaveImageWritesThePictureOfTheView) {

@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextDocumentFragment>
@@ -31,6 +32,7 @@
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "app/StudioProgram.h"
+#include "app/WindowSettings.h"
 #include "engine/OrvexGL.h"
 #include "support/GlTestContext.h"
 #include "support/SettingsSandbox.h"
@@ -89,6 +91,32 @@ protected:
         form().viewStyleWindowsAction->trigger();
         QCoreApplication::removeTranslator(&german);
     }
+
+    // A start from saved settings: the style, the screen mode and, unless
+    // empty, the control window's size. The program starts in the platform's
+    // own style, as it does outside the tests.
+    void openSaved(const char* style, int screenMode, const QSize& size) {
+        program.reset();
+        {
+            auto settings = WindowSettings::open();
+            settings->clear();
+            settings->setValue("/Orvex/Main/style", style);
+            settings->setValue("/Orvex/Main/screenMode", screenMode);
+            if (!size.isEmpty()) {
+                settings->setValue("/Orvex/Main/geometry/x", 20);
+                settings->setValue("/Orvex/Main/geometry/y", 40);
+                settings->setValue("/Orvex/Main/geometry/w", size.width());
+                settings->setValue("/Orvex/Main/geometry/h", size.height());
+            }
+        }
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        program = std::make_unique<StudioProgram>();
+        open();
+    }
+
+    // The texts of the control panel and, where the browser pane shows, of
+    // the media group all whole.
+    void expectTextsWhole(const std::string& where);
 
     // Each window where the checked screen mode puts it.
     void expectWhereTheModeSays(const std::string& steps) {
@@ -249,14 +277,15 @@ int widthForText(QWidget* w, const QString& text) {
 }
 
 // The controls on every page of the control panel and in the browser pane
-// whose text is cut: those narrower than their text asks for.
+// whose text is cut: those narrower than their text asks for. A pane the
+// layout folds away shows nothing.
 std::vector<std::string> clippedTexts(OrvexMainForm& form) {
     std::vector<std::string> clipped;
     for (int page = 0; page < form.tabWidget->count(); ++page) {
         form.tabWidget->setCurrentIndex(page);
         settle(3);
         for (QWidget* w : form.findChildren<QWidget*>()) {
-            if (!w->isVisible())
+            if (!w->isVisible() || w->visibleRegion().isEmpty())
                 continue;
             QString text;
             if (auto* button = qobject_cast<QAbstractButton*>(w))
@@ -326,6 +355,16 @@ std::vector<std::string> clippedMediaControls(OrvexMainForm& form) {
     return clipped;
 }
 
+void StudioProgramGL::expectTextsWhole(const std::string& where) {
+    std::vector<std::string> clipped = clippedTexts(form());
+    QSplitter* panes = form().splitter2;
+    if (panes->sizes().value(panes->indexOf(form().layout44)) > 0) {
+        const std::vector<std::string> media = clippedMediaControls(form());
+        clipped.insert(clipped.end(), media.begin(), media.end());
+    }
+    EXPECT_TRUE(clipped.empty()) << where << ": " << ::testing::PrintToString(clipped);
+}
+
 TEST_F(StudioProgramGL, TheMediaControlsWrapBesideTheEmbeddedView) {
     inBothLanguages([&](bool inGerman) {
         const QSize normalSize = form().size();
@@ -371,6 +410,55 @@ TEST_F(StudioProgramGL, TheMediaControlsWrapBesideTheEmbeddedView) {
             EXPECT_GT(w->x(), play.right()) << w->objectName().toStdString();
         }
     });
+}
+
+// Every text whole as the program starts from saved settings (the style,
+// the screen mode and the size restored, or the first start's size), and
+// after each layout, in both languages.
+TEST_F(StudioProgramGL, EveryTextIsWholeFromEverySavedStartAndLayout) {
+    QTranslator german;
+    ASSERT_TRUE(german.load("OrvexStudio_de", QString::fromStdString(orvextest::translationDir())));
+    struct Saved {
+        const char* style;
+        int screenMode; // as the settings number it: 1 a window of its own, 2 embedded
+        QSize size;     // empty: the first start's
+    };
+    std::vector<Saved> starts;
+    for (const char* style : {"Windows", "Dark"})
+        for (int screenMode : {1, 2})
+            for (const QSize size : {QSize(), QSize(1019, 760)})
+                starts.push_back({style, screenMode, size});
+    for (bool inGerman : {false, true}) {
+        if (inGerman)
+            QCoreApplication::installTranslator(&german);
+        for (const Saved& saved : starts) {
+            openSaved(saved.style, saved.screenMode, saved.size);
+            const std::string start = std::string(inGerman ? "German, " : "English, ") +
+                                      saved.style + ", " +
+                                      (saved.screenMode == 2 ? "embedded" : "own window") + ", " +
+                                      (saved.size.isEmpty() ? "first size" : "restored size");
+            expectTextsWhole(start + ", as started");
+            OrvexMainForm& f = form();
+            // Shown, the viewer's hint says how to hide it.
+            f.mediaButton->click();
+            settle();
+            expectTextsWhole(start + ", the media viewer shown");
+            f.mediaButton->click();
+            for (const auto& [name, action] :
+                 std::vector<std::pair<const char*, QAction*>>{{"SC", f.layoutSCAction},
+                                                               {"SB", f.layoutSBAction},
+                                                               {"BC", f.layoutBCAction},
+                                                               {"B", f.layoutBAction},
+                                                               {"embed", f.viewEmbedAction},
+                                                               {"normal", f.viewNormalAction}}) {
+                action->trigger();
+                settle();
+                expectTextsWhole(start + ", then " + name);
+            }
+        }
+    }
+    QCoreApplication::removeTranslator(&german);
+    form().viewStyleWindowsAction->trigger();
 }
 
 TEST_F(StudioProgramGL, TheInstanceLockOutlivesEveryWindow) {
