@@ -324,12 +324,19 @@ void OrvexMainForm::viewResetWindowsSlot() {
 }
 
 void OrvexMainForm::closeEvent(QCloseEvent* e) {
+    // An unsaved scenario in the editor is lost at exit: the user decides.
+    if (!mayReplaceEditorText()) {
+        e->ignore();
+        return;
+    }
     e->accept();
     saveSettings();
     QApplication::exit(0);
 }
 
 void OrvexMainForm::fileExit() {
+    if (!mayReplaceEditorText())
+        return;
     saveSettings();
     QApplication::exit(0);
 }

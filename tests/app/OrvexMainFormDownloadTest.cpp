@@ -47,12 +47,15 @@ const char* const noaaSet =
 class SatelliteUpdate : public ::testing::Test {
 protected:
     orvextest::SettingsSandbox sandbox;
+    // The window reads and writes its bookmarks in the working directory it
+    // was made in: a scratch one, never the directory the tests run from.
+    orvextest::TempDir work;
+    platform::CurrentDirGuard inWork{work.path()};
     orvextest::FakeEngine engine;
     orvextest::FakeRoot& root = engine.recorded;
     OrvexProjForm projForm{nullptr, &engine};
     OrvexMediaForm mediaForm;
     DownloadForm form;
-    orvextest::TempDir work;
     orvextest::LocalHttpServer server;
     std::string orbits = work.file("data/orbits/asatellites/");
 
@@ -92,7 +95,6 @@ TEST_F(SatelliteUpdate, StoresTrimmedFilesAndReloadsOncePerRun) {
     server.answers["/elements/noaa.tle"] = {200, noaa};
     server.answers["/gps-ops.tle"] = {200, "\n GPS BIIR-2 \n1 24876U\n2 24876  55\n"};
 
-    platform::CurrentDirGuard inWork(work.path());
     form.displayASatelliteButton->setChecked(true);
     LogCapture log;
     form.asatellitesUpdateButton->click();
@@ -142,7 +144,6 @@ TEST_F(SatelliteUpdate, AnUpdateWithoutNetworkIsToldInTheWindow) {
     write(work.file("data/asatellites.lst"),
           (gone + "/weather.tle\n" + gone + "/noaa.tle\n").toUtf8());
     write(orbits + "weather.tle", noaaSet);
-    platform::CurrentDirGuard inWork(work.path());
     form.asatellitesUpdateButton->click();
     runToEnd();
 
@@ -156,7 +157,6 @@ TEST_F(SatelliteUpdate, AnUpdateWithoutNetworkIsToldInTheWindow) {
 }
 
 TEST_F(SatelliteUpdate, StartsNothingWithoutListOrEngine) {
-    platform::CurrentDirGuard inWork(work.path());
     LogCapture log;
     form.asatellitesUpdateButton->click();
     EXPECT_FALSE(form.asatUpdater);

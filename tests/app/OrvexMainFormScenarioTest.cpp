@@ -242,6 +242,25 @@ TEST_F(ScenarioEditor, UnsavedTextIsNeverReplacedWithoutTheUsersWord) {
     EXPECT_EQ(form->discardQuestions, 3);
 }
 
+TEST_F(ScenarioEditor, LeavingWithUnsavedTextAsksFirst) {
+    // Saved or empty text: the window closes without a question.
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(form->discardQuestions, 0);
+
+    form->show();
+    form->scenarioEdit->insertPlainText("Markers.Text mine\n");
+    // "No" keeps the window and the text, from the close box and from File > Exit.
+    EXPECT_FALSE(form->close());
+    form->fileExit();
+    EXPECT_EQ(form->discardQuestions, 2);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Markers.Text mine\n");
+
+    form->discard = true;
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(form->discardQuestions, 3);
+}
+
 TEST_F(ScenarioEditor, EditingCommands) {
     form->scenarioEdit->insertPlainText("Timer.Speed 1");
     EXPECT_TRUE(modified());
