@@ -143,14 +143,13 @@ BookmarkTree BookmarkFile::read() {
     } else {
         QFile file(fileName_);
         QString error;
-        if (!openRegularForReading(file, error)) {
+        if (!openRegularForReading(file, error) || !readWholeFile(file, bytes, error)) {
             logMessage("Bookmarks: cannot read %s (%s); it is left as it is and bookmark "
                        "changes are not saved\n",
                        local(fileName_).constData(), local(error).constData());
             status_ = Status::Unreadable;
             return {};
         }
-        bytes = file.readAll();
     }
 
     BookmarkTree tree;
