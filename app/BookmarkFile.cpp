@@ -143,7 +143,7 @@ BookmarkTree BookmarkFile::read() {
     } else {
         QFile file(fileName_);
         QString error;
-        if (!openRegularForReading(file, error)) {
+        if (!openRegularForReading(file, error) || !readWholeFile(file, bytes, error)) {
             logMessage("Bookmarks: cannot read %s (%s); it is left as it is and bookmark "
                        "changes are not saved\n",
                        local(fileName_).constData(), local(error).constData());
@@ -151,7 +151,6 @@ BookmarkTree BookmarkFile::read() {
             error_ = error;
             return {};
         }
-        bytes = file.readAll();
     }
 
     BookmarkTree tree;

@@ -19,9 +19,12 @@ bool OrbitFileStore::fileContains(const QString& path, const QString& text) {
     QString error;
     if (!openRegularForReading(file, error, QIODevice::Text))
         return false;
+    // Lines are taken in bounded pieces, and no further than a real file
+    // goes, so that a huge or endless file costs a bounded read.
     QTextStream in(&file);
     QString line;
-    while (in.readLineInto(&line)) {
+    while (file.pos() <= qint64(platform::maxTextFileBytes) &&
+           in.readLineInto(&line, qint64(platform::maxLineBytes))) {
         if (line.contains(text))
             return true;
     }
@@ -55,11 +58,9 @@ bool OrbitFileStore::copyIn(const QString& file, QString& error) const {
     QFile source(file);
     if (!openRegularForReading(source, error))
         return false;
-    const QByteArray data = source.readAll();
-    if (source.error() != QFileDevice::NoError) {
-        error = source.errorString();
+    QByteArray data;
+    if (!readWholeFile(source, data, error))
         return false;
-    }
     return saveAtomically(destination(file), data, &error);
 }
 

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/ReadLimits.h"
+
 // Opens file read-only with the extra mode bits; on failure error holds why.
 inline bool openRegularForReading(QFile& file, QString& error,
                                   QIODevice::OpenMode extra = QIODevice::NotOpen) {
@@ -17,5 +19,29 @@ inline bool openRegularForReading(QFile& file, QString& error,
     if (file.open(QIODevice::ReadOnly | extra))
         return true;
     error = file.errorString();
+    return false;
+}
+
+// The whole of a file opened by openRegularForReading, when it holds at most
+// maxBytes (a huge file is refused by its size, an endless one that reports
+// none by what was read); false with the reason in error otherwise.
+inline bool readWholeFile(QFile& file, QByteArray& bytes, QString& error,
+                          qint64 maxBytes = qint64(platform::maxTextFileBytes)) {
+    bytes.clear();
+    if (file.size() <= maxBytes) {
+        char piece[65536];
+        qint64 got;
+        while ((got = file.read(piece, sizeof piece)) > 0 && bytes.size() + got <= maxBytes)
+            bytes.append(piece, int(got));
+        if (got < 0) {
+            error = file.errorString();
+            bytes.clear();
+            return false;
+        }
+        if (got == 0)
+            return true;
+    }
+    bytes.clear();
+    error = QCoreApplication::translate("ReadableFile", "longer than %1 bytes").arg(maxBytes);
     return false;
 }

@@ -47,11 +47,9 @@ bool ScenarioFile::read(const QString& fileName) {
     QFile file(fileName);
     if (!openRegularForReading(file, error_))
         return false;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error_ = file.errorString();
+    QByteArray bytes;
+    if (!readWholeFile(file, bytes, error_))
         return false;
-    }
     // The engine stops at the first NUL byte; so does the editor.
     const int nul = bytes.indexOf('\0');
     if (nul >= 0)

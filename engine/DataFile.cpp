@@ -6,8 +6,10 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/LogMessage.h"
 #include "platform/AtomicFile.h"
 #include "platform/NumericLocale.h"
+#include "platform/ReadLimits.h"
 #include "platform/RegularFile.h"
 
 namespace {
@@ -21,11 +23,6 @@ bool isDigitOf(int c, int base) {
     if (base == 16)
         return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
     return c >= '0' && c < '0' + base;
-}
-
-// Reads are character-wise on a stream only this thread uses.
-inline int nextChar(std::FILE* file) {
-    return getc_unlocked(file);
 }
 
 // "%i" stores into an int: values that fit 32 bits unsigned wrap as they would,
@@ -80,6 +77,7 @@ bool DataFile::open(const std::string& path, int accessMode, int binary, int byt
     error_.clear();
     binary_ = binary;
     setByteOrder(byteOrder);
+    path_ = path;
     switch (accessMode) {
     case Read:
     case ReadWrite: // only ever read through; "rw" is no valid fopen mode
@@ -103,6 +101,8 @@ bool DataFile::open(const std::string& path, int accessMode, int binary, int byt
 
 bool DataFile::close() {
     handle_.reset();
+    column_ = previousColumn_ = 0;
+    stopped_ = false;
     if (!writer_)
         return true;
     const bool written = writer_->commit();
@@ -115,7 +115,7 @@ bool DataFile::close() {
 bool DataFile::good() const {
     // A read error (a directory opened as a file, a vanished device) ends the
     // stream like its end does, so reading loops always stop.
-    return handle_ && !std::feof(handle_.get()) && !std::ferror(handle_.get());
+    return handle_ && !stopped_ && !std::feof(handle_.get()) && !std::ferror(handle_.get());
 }
 
 void DataFile::setByteOrder(int order) {
@@ -152,51 +152,77 @@ double DataFile::swapDouble(double value) {
 
 // ---- low-level reading -------------------------------------------------------
 
+int DataFile::nextChar() {
+    if (stopped_)
+        return EOF;
+    // Reads are character-wise on a stream only this thread uses.
+    const int c = getc_unlocked(handle_.get());
+    if (c == '\n') {
+        previousColumn_ = column_;
+        column_ = 0;
+    } else if (c != EOF && ++column_ > platform::maxLineBytes) {
+        stopReading("word or line", platform::maxLineBytes);
+        return EOF;
+    }
+    return c;
+}
+
+void DataFile::unreadChar(int c) {
+    if (c == EOF)
+        return;
+    ungetc(c, handle_.get());
+    if (c == '\n')
+        column_ = previousColumn_;
+    else
+        --column_;
+}
+
+void DataFile::stopReading(const char* what, std::size_t limit) {
+    stopped_ = true;
+    logMessage("File %s: a %s is longer than %zu bytes; the rest of the file is not read.",
+               path_.c_str(), what, limit);
+}
+
 void DataFile::skipSpace() {
-    std::FILE* file = handle_.get();
     int c;
     do
-        c = nextChar(file);
+        c = nextChar();
     while (isSpace(c));
-    if (c != EOF)
-        ungetc(c, file);
+    unreadChar(c);
 }
 
 void DataFile::skipRestOfToken() {
-    std::FILE* file = handle_.get();
     int c;
     do
-        c = nextChar(file);
+        c = nextChar();
     while (c != EOF && !isSpace(c));
-    if (c != EOF)
-        ungetc(c, file);
+    unreadChar(c);
 }
 
 bool DataFile::readToken(std::string& token) {
     token.clear();
     skipSpace();
-    std::FILE* file = handle_.get();
-    int c = nextChar(file);
+    int c = nextChar();
     while (c != EOF && !isSpace(c)) {
         token.push_back(static_cast<char>(c));
-        c = nextChar(file);
+        c = nextChar();
     }
     // The delimiter stays in the stream, so that readLine after a token
     // returns the rest of that token's line.
-    if (c != EOF)
-        ungetc(c, file);
+    unreadChar(c);
+    if (stopped_)
+        token.clear(); // the start of a word past the limit is no data
     return !token.empty();
 }
 
 bool DataFile::scanNumber(std::string& text, bool integer) {
     text.clear();
     skipSpace();
-    std::FILE* file = handle_.get();
-    int c = nextChar(file);
+    int c = nextChar();
     int digits = 0;
     auto take = [&] {
         text.push_back(static_cast<char>(c));
-        c = nextChar(file);
+        c = nextChar();
     };
     if (c == '+' || c == '-')
         take();
@@ -235,8 +261,9 @@ bool DataFile::scanNumber(std::string& text, bool integer) {
                 take();
         }
     }
-    if (c != EOF)
-        ungetc(c, file);
+    unreadChar(c);
+    if (stopped_)
+        return false;
     if (digits > 0)
         return true;
     // Not a number: scanf would stop here for good, and a reader looping on
@@ -247,9 +274,19 @@ bool DataFile::scanNumber(std::string& text, bool integer) {
 
 void DataFile::readBinaryString(std::string& out) {
     out.clear();
+    if (stopped_)
+        return;
     std::FILE* file = handle_.get();
-    for (int c = nextChar(file); c != EOF && c != 0; c = nextChar(file))
+    for (int c = getc_unlocked(file); c != EOF && c != 0; c = getc_unlocked(file)) {
+        if (out.size() == platform::maxStringBytes) {
+            out.clear();
+            stopReading("string", platform::maxStringBytes);
+            return;
+        }
         out.push_back(static_cast<char>(c));
+    }
+    // Text read after a string starts a line of its own.
+    column_ = 0;
 }
 
 // ---- typed reads -------------------------------------------------------------
@@ -320,9 +357,10 @@ DataFile& DataFile::readLine(std::string& out) {
     out.clear();
     if (!handle_)
         return *this;
-    std::FILE* file = handle_.get();
-    for (int c = nextChar(file); c != EOF && c != '\n'; c = nextChar(file))
+    for (int c = nextChar(); c != EOF && c != '\n'; c = nextChar())
         out.push_back(static_cast<char>(c));
+    if (stopped_)
+        out.clear();
     return *this;
 }
 
@@ -330,13 +368,17 @@ DataFile& DataFile::readLine(char* out, int size) {
     if (!out || size <= 0)
         return *this;
     out[0] = '\0';
-    if (!handle_ || !std::fgets(out, size, handle_.get())) {
-        out[0] = '\0';
+    if (!handle_)
         return *this;
+    // As fgets reads: at most size - 1 characters, up to and with a line feed.
+    int length = 0;
+    while (length < size - 1) {
+        const int c = nextChar();
+        if (c == EOF || c == '\n')
+            break;
+        out[length++] = static_cast<char>(c);
     }
-    const std::size_t length = std::strlen(out);
-    if (length > 0 && out[length - 1] == '\n')
-        out[length - 1] = '\0';
+    out[stopped_ ? 0 : length] = '\0';
     return *this;
 }
 

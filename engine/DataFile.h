@@ -12,7 +12,11 @@
 // over the file. Only a true close() means the file was written.
 //
 // Failures show only in results: a false open, a stream that is no longer good,
-// a false close.
+// a false close. The one exception is a file that cannot be real data: a word
+// or line longer than platform::maxLineBytes, or a binary string longer than
+// platform::maxStringBytes, ends the reading as the end of the file would, and
+// a message names the file (so that a huge file without line breaks, or an
+// endless one, costs a bounded read).
 // A read that finds nothing (closed stream, end of file) leaves a number as it
 // was and gives an empty word or line, so callers can tell it from data.
 #pragma once
@@ -70,7 +74,8 @@ public:
     // file or directory", "No space left on device").
     const std::string& error() const { return error_; }
 
-    // True while a file is open and no read has run into its end (or an error).
+    // True while a file is open and no read has run into its end (or an error,
+    // or a word or line past the limits).
     // A loop that tests good() before each read therefore makes one last read
     // that finds nothing.
     bool good() const;
@@ -113,6 +118,12 @@ public:
 private:
     bool binaryForm() const { return binary_ == 1 && handle_; }
     bool swapping() const { return fileByteOrder_ != hostByteOrder(); }
+    // The next character of a text read, or EOF: also once the current line
+    // has grown past the limit, which stops the reading for good.
+    int nextChar();
+    // Puts back the one character just read.
+    void unreadChar(int c);
+    void stopReading(const char* what, std::size_t limit);
     // The next whitespace-delimited token; false when the file ends first.
     bool readToken(std::string& token);
     // The longest prefix of the next token that scanf's "%i" or "%f" would take.
@@ -126,4 +137,10 @@ private:
     int binary_ = 0;
     int fileByteOrder_ = hostByteOrder();
     std::string error_;
+    std::string path_;
+    // Characters read since the last line feed, and before it (for the one
+    // character a read puts back).
+    std::size_t column_ = 0;
+    std::size_t previousColumn_ = 0;
+    bool stopped_ = false;
 };

@@ -163,7 +163,9 @@ protected:
     std::string scenarioPath(const std::string& name) const;
 
 private:
-    // Reads a scenario text whole, up to the first NUL byte.
+    // Reads a scenario text whole, up to the first NUL byte. A file with a
+    // line longer than platform::maxLineBytes or a text longer than
+    // platform::maxTextFileBytes is refused with a message naming it.
     static bool readWholeFile(const std::string& path, std::string& text);
     // Writes text and one blank into the file (scenarioPath).
     int writeScenarioFile(const std::string& file, const std::string& text);

@@ -9,6 +9,7 @@
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
 #include "platform/CurrentDirGuard.h"
+#include "platform/ReadLimits.h"
 #include "platform/RegularFile.h"
 
 namespace {
@@ -33,12 +34,28 @@ bool Main::readWholeFile(const std::string& path, std::string& text) {
         platform::openRegularFile(path, true), &std::fclose);
     if (!file)
         return false;
-    // Scenario texts end at the first NUL byte, whatever their length.
+    // Scenario texts end at the first NUL byte. Lines end at CR, LF or ";".
     text.clear();
+    std::size_t lineLength = 0;
     char piece[65536];
     for (;;) {
         const std::size_t got = std::fread(piece, 1, sizeof piece, file.get());
         const char* const end = std::find(piece, piece + got, '\0');
+        for (const char* c = piece; c != end; ++c) {
+            lineLength = *c == '\r' || *c == '\n' || *c == ';' ? 0 : lineLength + 1;
+            if (lineLength > platform::maxLineBytes) {
+                logMessage("Scenario file %s not read: a line is longer than %zu bytes.",
+                           path.c_str(), platform::maxLineBytes);
+                text.clear();
+                return false;
+            }
+        }
+        if (text.size() + static_cast<std::size_t>(end - piece) > platform::maxTextFileBytes) {
+            logMessage("Scenario file %s not read: it is longer than %zu bytes.", path.c_str(),
+                       platform::maxTextFileBytes);
+            text.clear();
+            return false;
+        }
         text.append(piece, static_cast<std::size_t>(end - piece));
         if (end != piece + got || got < sizeof piece)
             break;

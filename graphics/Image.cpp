@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <sys/stat.h>
 
 #include "engine/LogMessage.h"
 #include "graphics/ImageDecoders.h"
@@ -180,10 +181,24 @@ bool readFile(const std::string& fileName, std::vector<unsigned char>& bytes) {
     if (!file)
         return false;
     bytes.clear();
+    const auto tooLong = [&] {
+        logMessage("Image file %s is longer than %lld bytes; it is not read.", fileName.c_str(),
+                   maxFileBytes);
+        bytes.clear();
+        return false;
+    };
+    // The size the file reports refuses a huge one at once; the count of
+    // bytes read, one that reports none and never ends (a /proc file).
+    struct stat info {};
+    if (::fstat(fileno(file.get()), &info) == 0 && info.st_size > maxFileBytes)
+        return tooLong();
     unsigned char chunk[65536];
     size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
+    while ((n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
+        if (static_cast<long long>(bytes.size() + n) > maxFileBytes)
+            return tooLong();
         bytes.insert(bytes.end(), chunk, chunk + n);
+    }
     return !std::ferror(file.get());
 }
 

@@ -22,12 +22,16 @@ namespace imagelimits {
 // that a corrupt header never makes the program allocate more than 256 MB.
 constexpr long long maxSide = 32768;
 constexpr long long maxPixels = 64LL * 1024 * 1024;
+// The largest picture file read whole: four bytes for each of maxPixels,
+// doubled for run-length coding at its worst, and room for the tables.
+constexpr long long maxFileBytes = 8 * maxPixels + (1LL << 20);
 
 // True when a picture of this size may be decoded; logs the refusal otherwise.
 bool sizeAllowed(const char* format, const std::string& fileName, long long width,
                  long long height);
 
-// Reads the whole file; false when it cannot be opened or read.
+// Reads the whole file; false when it cannot be opened or read, or is longer
+// than maxFileBytes (logged).
 bool readFile(const std::string& fileName, std::vector<unsigned char>& bytes);
 
 } // namespace imagelimits

@@ -8,6 +8,7 @@
 #include "engine/DataFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/DirectoryListing.h"
+#include "platform/ReadLimits.h"
 
 bool nextToken(DataFile& file, std::string& token) {
     while (file.good()) {
@@ -110,6 +111,12 @@ bool readDeclaredName(int fd, std::string& name) {
     size_t chunk = 4096;
     NameSearch result = NameSearch::NeedMore;
     while (result == NameSearch::NeedMore) {
+        // A line no real file has, or a head this long, declares no name:
+        // the search ends there, so that a huge or endless file costs little.
+        const size_t lineStart = text.rfind('\n') + 1; // 0 when there is none
+        if (text.size() - lineStart > platform::maxLineBytes ||
+            text.size() > platform::maxTextFileBytes)
+            return false;
         const size_t had = text.size();
         text.resize(had + chunk);
         const ssize_t got = ::read(fd, &text[had], chunk);
@@ -119,7 +126,7 @@ bool readDeclaredName(int fd, std::string& name) {
         }
         text.resize(had + size_t(got > 0 ? got : 0));
         result = findDeclaredName(text, got <= 0, name);
-        chunk *= 2;
+        chunk = std::min<size_t>(chunk * 2, platform::maxLineBytes + 1);
     }
     return result == NameSearch::Found;
 }

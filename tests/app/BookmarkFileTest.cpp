@@ -197,6 +197,20 @@ TEST(BookmarkFile, AFileThatIsNotBookmarksIsNeverWrittenOver) {
     EXPECT_TRUE(QFileInfo(name).isDir());
 }
 
+TEST(BookmarkFile, AFileLongerThanAnyBookmarksIsLeftAlone) {
+    TempDir dir;
+    const QString name = QString::fromStdString(dir.file("bookmarks.xml"));
+    writeFile(name, "<bookmarks>");
+    ASSERT_TRUE(QFile::resize(name, 6LL << 30));
+    LogCapture log;
+    BookmarkFile file(name);
+    EXPECT_EQ(file.read(), BookmarkTree());
+    EXPECT_EQ(file.status(), BookmarkFile::Status::Unreadable);
+    EXPECT_TRUE(log.contains("(longer than 67108864 bytes); it is left as it is"));
+    EXPECT_FALSE(file.write(BookmarkTree(), QString()));
+    EXPECT_EQ(QFileInfo(name).size(), 6LL << 30);
+}
+
 TEST(BookmarkFile, WritingReplacesTheFileInOneStep) {
     TempDir dir;
     const QString name = QString::fromStdString(dir.file("bookmarks.xml"));

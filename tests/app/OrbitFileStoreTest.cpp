@@ -82,4 +82,19 @@ TEST(OrbitFileStore, AFileIsInsideOnlyWhenItsCanonicalDirectoryIsTheOrbitDirecto
     EXPECT_EQ(QDir(q(dir.file("comets"))).entryList(QDir::Files), QStringList({"a.dat"}));
 }
 
+// A chosen file without line breaks (6 GB of zeros, made sparse) is looked
+// through and refused in bounded memory, and never copied in.
+TEST(OrbitFileStore, AHugeFileIsNeitherReadWholeNorCopied) {
+    orvextest::TempDir dir;
+    QDir(q(dir.path())).mkpath("comets");
+    write(dir.file("huge.dat"), "");
+    ASSERT_TRUE(QFile::resize(q(dir.file("huge.dat")), 6LL << 30));
+    EXPECT_FALSE(OrbitFileStore::fileContains(q(dir.file("huge.dat")), "Name:"));
+    const OrbitFileStore store(dir.path() + "/comets");
+    QString error;
+    EXPECT_FALSE(store.copyIn(q(dir.file("huge.dat")), error));
+    EXPECT_EQ(error, "longer than 67108864 bytes");
+    EXPECT_TRUE(QDir(q(dir.file("comets"))).entryList(QDir::Files).isEmpty());
+}
+
 } // namespace

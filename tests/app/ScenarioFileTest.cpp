@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDevice>
 #include <QTextCodec>
+#include <unistd.h>
 
 #include "app/ScenarioFile.h"
 #include "support/TestEnv.h"
@@ -71,6 +72,19 @@ TEST_F(ScenarioFileTest, ReadingStopsAtTheFirstNul) {
     ScenarioFile scenario;
     ASSERT_TRUE(scenario.read(file("nul.scn")));
     EXPECT_EQ(scenario.text(), "Timer.SetNow\n");
+}
+
+// A file larger than any scenario (6 GB, made sparse) is refused by its size;
+// one that reports no size and never ends, by what was read of it.
+TEST_F(ScenarioFileTest, FilesLongerThanAnyScenarioAreRefused) {
+    writeBytes(file("huge.scn"), "Timer.Speed 1\n");
+    ASSERT_EQ(::truncate(temp.file("huge.scn").c_str(), 6LL << 30), 0);
+    for (const QString& name : {file("huge.scn"), QString("/proc/self/pagemap")}) {
+        ScenarioFile scenario;
+        EXPECT_FALSE(scenario.read(name)) << name.toStdString();
+        EXPECT_EQ(scenario.error(), "longer than 67108864 bytes");
+        EXPECT_TRUE(scenario.text().isEmpty());
+    }
 }
 
 TEST_F(ScenarioFileTest, AFailedWriteIsReportedAndLeavesTheOldFile) {

@@ -9,8 +9,11 @@
 #include <vector>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "engine/DataFile.h"
+#include "engine/LogMessage.h"
+#include "platform/ReadLimits.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -41,6 +44,7 @@ protected:
         return path;
     }
     orvextest::TempDir dir;
+    LogCapture log;
 };
 
 } // namespace
@@ -213,6 +217,25 @@ TEST_F(DataFileTest, BinaryStringsRunToNulOfAnyLength) {
     EXPECT_EQ(e, "");
 }
 
+TEST_F(DataFileTest, BinaryStringsLongerThanTheLimitEndTheFile) {
+    std::string bytes = std::string("Name:\0", 6) + std::string(platform::maxStringBytes, 'q');
+    DataFile whole(file("whole.bin", bytes), DataFile::Read, 1);
+    std::string a, b;
+    whole.readString(a).readString(b);
+    EXPECT_EQ(b.size(), platform::maxStringBytes);
+    EXPECT_TRUE(log.messages().empty());
+
+    DataFile cut(file("cut.bin", bytes + "q\0tail"), DataFile::Read, 1);
+    cut.readString(a).readString(b);
+    EXPECT_EQ(a, "Name:");
+    EXPECT_EQ(b, "");
+    EXPECT_FALSE(cut.good());
+    EXPECT_EQ(log.messages(),
+              std::vector<std::string>{"File " + dir.file("cut.bin") +
+                                       ": a string is longer than 16777216 bytes; the rest of "
+                                       "the file is not read."});
+}
+
 TEST_F(DataFileTest, BinaryFlagOtherThanOneReadsText) {
     DataFile data(file("two.txt", "12 word"), DataFile::Read, 2);
     int i = 0;
@@ -284,17 +307,77 @@ TEST_F(DataFileTest, EndOfFileGivesOneEmptyLastRead) {
     EXPECT_FALSE(nums.good());
 }
 
-TEST_F(DataFileTest, LongTokensAndLinesComeBackWhole) {
-    const std::string token(100000, 't');
-    const std::string line(200000, 'l');
-    DataFile data(file("long.txt", token + " next\n" + line + "\nend"));
-    std::string a, b, rest, c, d;
-    data.readWord(a).readString(b).readLine(rest).readLine(c).readWord(d);
+TEST_F(DataFileTest, TokensAndLinesUpToTheLimitComeBackWhole) {
+    const std::string token(platform::maxLineBytes, 't');
+    const std::string line(platform::maxLineBytes, 'l');
+    DataFile data(file("long.txt", token + "\n" + line + "\nend"));
+    std::string a, rest, c, d;
+    data.readWord(a).readLine(rest).readLine(c).readWord(d);
     EXPECT_EQ(a, token);
-    EXPECT_EQ(b, "next");
     EXPECT_EQ(rest, "");
     EXPECT_EQ(c, line);
     EXPECT_EQ(d, "end");
+    EXPECT_TRUE(log.messages().empty());
+}
+
+// A file without line breaks (here 6 GB of zeros, made sparse) is read only
+// up to the limit: whatever read runs into it finds nothing and ends the
+// stream, with one message naming the file.
+TEST_F(DataFileTest, ALineLongerThanTheLimitEndsTheFile) {
+    const auto overlong = [&](const std::string& name, const std::string& head) {
+        const std::string path = file(name, head);
+        EXPECT_EQ(::truncate(path.c_str(), 6LL << 30), 0);
+        return path;
+    };
+    const std::string message = ": a word or line is longer than 65535 bytes; the rest of the "
+                                "file is not read.";
+    std::string word = "stale", line = "stale";
+    DataFile words(overlong("words.txt", "first 12\n"));
+    int n = 0;
+    words.readWord(word).readInt(n);
+    EXPECT_EQ(word, "first");
+    EXPECT_EQ(n, 12);
+    EXPECT_TRUE(words.good());
+    words.readWord(word);
+    EXPECT_EQ(word, "");
+    EXPECT_FALSE(words.good());
+    words.readInt(n).readWord(word).readLine(line);
+    EXPECT_EQ(n, 12);
+    EXPECT_EQ(line, "");
+    ASSERT_EQ(log.messages().size(), 1u);
+    EXPECT_EQ(log.messages()[0], "File " + dir.file("words.txt") + message);
+
+    // Spaces count: a line is too long whatever it holds.
+    DataFile lines(file("lines.txt", "a\n" + std::string(70000, ' ') + "b\nc\n"));
+    lines.readLine(line);
+    EXPECT_EQ(line, "a");
+    lines.readWord(word);
+    EXPECT_EQ(word, "");
+    EXPECT_FALSE(lines.good());
+
+    // A number read stops at the limit too, however many digits it finds.
+    DataFile digits(file("digits.txt", "7 " + std::string(70000, '1')));
+    digits.readInt(n);
+    EXPECT_EQ(n, 7);
+    digits.readInt(n);
+    EXPECT_EQ(n, 7);
+    EXPECT_FALSE(digits.good());
+
+    char out[16] = "stale";
+    DataFile bounded(overlong("bounded.txt", "ab\n"));
+    bounded.readLine(out, sizeof out);
+    EXPECT_STREQ(out, "ab");
+    while (bounded.good())
+        bounded.readLine(out, sizeof out);
+    EXPECT_STREQ(out, "");
+    EXPECT_TRUE(log.contains("File " + dir.file("bounded.txt") + message));
+
+    // An endless file (it reports size 0) costs a bounded read too.
+    DataFile endless("/proc/self/pagemap");
+    ASSERT_TRUE(endless.good());
+    while (endless.good())
+        endless.readWord(word);
+    EXPECT_TRUE(log.contains("File /proc/self/pagemap" + message));
 }
 
 TEST_F(DataFileTest, BoundedLineReadIntoCallerArray) {

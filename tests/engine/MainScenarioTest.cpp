@@ -185,6 +185,29 @@ TEST_F(MainScenarioTest, ANamedPipeIsNoScenarioFile) {
     EXPECT_TRUE(log.contains("Could not open scenario file pipe.scn"));
 }
 
+// A scenario file is refused whole, before any line runs, when one of its
+// lines is longer than any real one or the file longer than any real
+// scenario; a long line of short items is no long line.
+TEST_F(MainScenarioTest, ScenarioFilesWithOverlongLinesAreRefused) {
+    std::string items;
+    for (int i = 0; i < 30000; ++i)
+        items += "Probe.Count;";
+    root.writeDataFile("items.scn", items + "\n");
+    EXPECT_EQ(root.processScenarioLine("Orvex.RunScenario items.scn"), 1);
+    EXPECT_EQ(probe.count, 30000);
+
+    root.writeDataFile("long.scn", "Probe.Set 3\nProbe.Set " + std::string(70000, '4') + "\n");
+    EXPECT_EQ(root.processScenarioLine("Orvex.RunScenario long.scn"), 0);
+    EXPECT_EQ(root.processScenarioLine("Orvex.LoadScenario long.scn"), 0);
+    EXPECT_NE(probe.value, 3.0);
+    EXPECT_TRUE(log.contains("long.scn not read: a line is longer than 65535 bytes."));
+
+    log.clear();
+    root.writeDataFile("big.scn", std::string((64 << 20) + 1, '\n'));
+    EXPECT_EQ(root.processScenarioLine("Orvex.RunScenario big.scn"), 0);
+    EXPECT_TRUE(log.contains("big.scn not read: it is longer than 67108864 bytes."));
+}
+
 TEST_F(MainScenarioTest, ConditionBranchesOpenScenarioFiles) {
     frames(1);
     root.writeDataFile("fast.scn", "Probe.Set 100\nOrvex.Wait 2\nProbe.Count\n");

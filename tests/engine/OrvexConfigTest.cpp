@@ -227,6 +227,23 @@ TEST_F(OrvexConfig, MissingLoaderFilesAreReportedAndTheReaderGoesOn) {
     EXPECT_TRUE(root.getSsystem()->getAllBodies().empty());
 }
 
+// A file that never ends (a /proc file reports size 0) named for data files
+// is read only up to the longest line a file may have; the start goes on.
+TEST_F(OrvexConfig, AnEndlessDataFileIsRefusedAndTheStartGoesOn) {
+    LogCapture log;
+    configure("Ssystem: /proc/self/pagemap Ssystem: ./data/ssystem.def\n"
+              "KeyMap: /proc/self/pagemap FixedStars: /proc/self/pagemap\n"
+              "CometList: /proc/self/pagemap PlaceList: /proc/self/pagemap Locale: fr_fr\n");
+    EXPECT_TRUE(root.isConfigured());
+    EXPECT_EQ(root.getLocale(), "fr_fr");
+    EXPECT_NE(root.getSsystem()->findBody("Moon"), nullptr);
+    int refused = 0;
+    for (const std::string& message : log.messages())
+        refused += message == "File /proc/self/pagemap: a word or line is longer than 65535 "
+                              "bytes; the rest of the file is not read.";
+    EXPECT_EQ(refused, 5); // the body data, key map, star names, comet and place lists
+}
+
 TEST_F(OrvexConfig, AMissingConfigurationFileConstructsNothing) {
     data.write("data/config.def", "");
     std::filesystem::remove(data.path() + "/data/config.def");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <GL/glew.h>
+#include <unistd.h>
 
 #include "engine/LogMessage.h"
 #include "graphics/Image.h"
@@ -110,4 +111,23 @@ TEST(ImageTest, UnreadableFilesLeaveNoPixelsButKeepTheName) {
     EXPECT_EQ(image.load(dir.file("text.txt"), 0), 0);
     EXPECT_FALSE(image.hasPixels());
     EXPECT_EQ(image.getHeight(), 0);
+}
+
+// Picture files read whole are refused when longer than any picture the
+// decoders take (here 6 GB, made sparse), before anything is read.
+TEST(ImageTest, FilesLongerThanAnyPictureAreRefused) {
+    orvextest::TempDir dir;
+    LogCapture log;
+    for (const char* name : {"huge.bmp", "huge.rgb"}) {
+        const std::string path = dir.file(name);
+        const bool bmp = std::string(name).find("bmp") != std::string::npos;
+        fixtures::writeFile(path, bmp ? std::vector<unsigned char>{'B', 'M', 0, 0}
+                                      : std::vector<unsigned char>{0x01, 0xDA, 0x01, 0x01});
+        ASSERT_EQ(::truncate(path.c_str(), 6LL << 30), 0);
+        Image image;
+        EXPECT_EQ(image.load(path, 0), 0);
+        EXPECT_TRUE(log.contains("Image file " + path +
+                                 " is longer than 537919488 bytes; it is "
+                                 "not read."));
+    }
 }

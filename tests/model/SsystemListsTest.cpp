@@ -7,6 +7,8 @@
 #include <sstream>
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -438,6 +440,35 @@ TEST_F(SsystemListsTest, PlaceListsLoadOnceAndGoRoundTrip) {
     system.loadPlaceList("./data/twice.dpl");
     system.loadPlaceList("./data/twice.dpl");
     EXPECT_EQ(placesOf("Moon"), "Surface 0 0|Base 1 1|Base 2 2|");
+}
+
+// Lists and orbit files without line breaks (6 GB of zeros, made sparse) are
+// read only up to the longest line a file may have: what came before it
+// loads, the rest is refused with a message naming the file.
+TEST_F(SsystemListsTest, HugeFilesWithoutLineBreaksAreReadOnlyToTheLimit) {
+    const auto huge = [&](const std::string& relative, const std::string& text) {
+        write(relative, text);
+        EXPECT_EQ(::truncate(dir.file(relative).c_str(), 6LL << 30), 0);
+    };
+    const std::string refused = ": a word or line is longer than 65535 bytes";
+    huge("data/orbits/comets/f_zeros.orb", "");
+    huge("data/orbits/comets/g_comment.orb", "# no name\n#");
+    huge("data/comets.dcl", head + "Halley \n");
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    EXPECT_EQ(names(DsAstrBody::Comet), "Halley ");
+    EXPECT_TRUE(log.contains("File ./data/comets.dcl" + refused));
+    EXPECT_EQ(system.getFileRecords(DsAstrBody::Comet).size(), 4u);
+
+    huge("data/places.dpl", head + "Earth Tokyo 35.6895 139.692 \nMars ");
+    ASSERT_TRUE(system.loadPlaceList("./data/places.dpl"));
+    EXPECT_EQ(placesOf("Earth"), "Greenwich 51.4769 -0.0005|Tokyo 35.6895 139.692|Surface 0 0|");
+    EXPECT_EQ(placesOf("Mars"), "Surface 0 0|");
+    EXPECT_TRUE(log.contains("File ./data/places.dpl" + refused));
+
+    // An endless file (it reports size 0) ends the same way.
+    log.clear();
+    ASSERT_TRUE(system.loadASatelliteList("/proc/self/pagemap"));
+    EXPECT_TRUE(log.contains("File /proc/self/pagemap" + refused));
 }
 
 TEST_F(SsystemListsTest, PlaceCommandsActOnTheSelectedBody) {
