@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, DirectionNamesFile, ::testing::ValuesIn(namesC
 
 TEST(DirectionNames, LongNamesAreCutTo255Bytes) {
     orvextest::TempDir dir;
-    const std::string longName(70000, 'x');
+    const std::string longName(60000, 'x');
     std::ofstream(dir.file("lines.txt"), std::ios::binary) << longName << "\nSud\n"
                                                            << std::string(300, 'e') << "\r\n";
     DirectionNames lines;
