@@ -104,6 +104,11 @@ public:
     const QList<int>& rememberedSizes() const { return rememberedSizes_; }
     // Whether the GL window is a pane of the splitter.
     bool isEmbedded() const;
+    // Moves a separate top-level window (the GL window, the media viewer) that
+    // would hide this window's title, menu bar or tool bar, as the n-th
+    // window beside it (WindowArrangement), and makes that its normal place.
+    // A window in the clear, maximised or full screen stays.
+    void keepClearOfBars(QWidget* window, int n);
     const QString& styleName() const { return styleName_; }
     bool isUpdatingInterface() const { return updatingInterface; }
     // The engine link of the GL view (null before setForms).
@@ -540,6 +545,8 @@ private:
     void applyRememberedSizes();
     // Takes the GL window out of the splitter, back to its own normal place.
     void unembed();
+    // Whether the media viewer has been placed for its first show.
+    bool mediaPlaced_ = false;
     // Puts the web view into browserAX when the application can have one.
     void buildWebView();
     void fitMediaButtons();
