@@ -340,13 +340,13 @@ void OrvexMainForm::viewResetWindowsSlot() {
         mediaForm_->resetGeometry(WindowPlacement::defaultGeometry());
     layoutBCSlot();
     // The default places put both windows over the menu bar.
-    keepClearOfBars(projForm_, 1);
-    keepClearOfBars(mediaForm_, 2);
+    keepClearOfBars(projForm_);
+    keepClearOfBars(mediaForm_);
 }
 
-void OrvexMainForm::keepClearOfBars(QWidget* window, int n) {
+QRect OrvexMainForm::clearOfBars(const QWidget* window, int n) const {
     if (!window || !window->isWindow() || WindowSettings::isMaximizedOrFull(window))
-        return;
+        return QRect();
     // A window the window manager has not framed yet will get a frame like
     // this window's; without a manager there are no frames.
     const QMargins controlMargins = frameMarginsOf(this);
@@ -357,7 +357,8 @@ void OrvexMainForm::keepClearOfBars(QWidget* window, int n) {
     const QRect frame = client.marginsAdded(margins);
 
     int barsBottom = geometry().top();
-    for (QWidget* bar : {static_cast<QWidget*>(menuBar()), static_cast<QWidget*>(toolBar)})
+    for (const QWidget* bar :
+         {static_cast<const QWidget*>(menuBar()), static_cast<const QWidget*>(toolBar)})
         if (bar && !bar->isHidden())
             barsBottom = qMax(barsBottom, geometry().top() + bar->mapTo(this, QPoint(0, 0)).y() +
                                               bar->height() - 1);
@@ -367,9 +368,21 @@ void OrvexMainForm::keepClearOfBars(QWidget* window, int n) {
     const WindowArrangement arrangement(room, frameGeometry(), barsBottom,
                                         qMax(controlMargins.top(), titleHeight));
     if (!arrangement.hidesTheBars(frame))
-        return;
+        return QRect();
     const QPoint at = arrangement.place(frame.size(), n);
-    window->setGeometry(QRect(at + QPoint(margins.left(), margins.top()), client.size()));
+    return QRect(at + QPoint(margins.left(), margins.top()), client.size());
+}
+
+void OrvexMainForm::keepClearOfBars(OrvexProjForm* window) {
+    const QRect place = clearOfBars(window, 1);
+    if (!place.isNull())
+        window->resetGeometry(place);
+}
+
+void OrvexMainForm::keepClearOfBars(OrvexMediaForm* window) {
+    const QRect place = clearOfBars(window, 2);
+    if (!place.isNull())
+        window->resetGeometry(place);
 }
 
 void OrvexMainForm::closeEvent(QCloseEvent* e) {
@@ -444,7 +457,7 @@ void OrvexMainForm::mouseModeChanged(int mode) {
 void OrvexMainForm::mediaSlot(bool on) {
     if (on) {
         if (!mediaPlaced_) {
-            keepClearOfBars(mediaForm_, 2);
+            keepClearOfBars(mediaForm_);
             mediaPlaced_ = true;
         }
         if (viewMediaFullScreenAction->isChecked())

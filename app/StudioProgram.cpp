@@ -48,7 +48,7 @@ void StudioProgram::open() {
         projForm_->showFullScreen();
     } else if (form.viewNormalAction->isChecked()) {
         waitUntilExposed(form);
-        form.keepClearOfBars(projForm_.get(), 1);
+        form.keepClearOfBars(projForm_.get());
         projForm_->show();
     }
     restoreSplitter();

@@ -21,11 +21,11 @@ QPoint WindowArrangement::place(const QSize& frame, int n) const {
                      frame);
     if (fits(left))
         return left.topLeft();
-    // Cascaded below the bars, pushed back inside the room where it would
-    // leave it; a window taller than the room below the bars keeps its top
-    // on the screen.
+    // Cascaded below the bars, pushed back inside the room sideways. Where
+    // the room below the bars is too low for it, the bars come first: the
+    // window reaches past the screen's bottom edge with its title on it.
     QPoint at(control_.left() + n * step_, barsBottom_ + 1 + offset);
     at.setX(std::max(room_.left(), std::min(at.x(), room_.right() + 1 - frame.width())));
-    at.setY(std::max(room_.top(), std::min(at.y(), room_.bottom() + 1 - frame.height())));
+    at.setY(std::max(room_.top(), at.y()));
     return at;
 }

@@ -1,7 +1,8 @@
 // Where a window that opens beside the control window goes so that it hides
 // neither the control window's title, menu bar nor tool bar: beside the
 // control window where the screen has room for it, else cascaded just below
-// its bars; always inside the screen's room as far as its size allows.
+// its bars, inside the screen's room as far as the room below the bars
+// allows.
 #pragma once
 
 #include <QPoint>
