@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the test build (AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test; GL tests run under Xvfb;
-# then the fuzzing harnesses of the readers (tools/fuzz.sh, a clang build).
+# UndefinedBehaviorSanitizer) and runs every test; GL tests run under Xvfb with
+# a window manager; then the fuzzing harnesses of the readers (tools/fuzz.sh,
+# a clang build).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./tools/install-deps.sh
@@ -19,10 +20,12 @@ jobs=$(nproc)
 status=0
 ctest --test-dir build-test -LE gl --output-on-failure -j"$jobs" || status=1
 # GL tests read back pixels of real windows on one X server: one at a time, so
-# that no window hides another's pixels. A GL test that fails is run once more:
-# LeakSanitizer's thread tracer now and then crashes at exit on the GL
-# driver's threads ("Tracer caught signal 11") after the test itself passed.
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+# that no window hides another's pixels. They run under a window manager, as
+# on a desktop, so that the windows get frames and change screen mode in the
+# manager's own time. A GL test that fails is run once more: LeakSanitizer's
+# thread tracer now and then crashes at exit on the GL driver's threads
+# ("Tracer caught signal 11") after the test itself passed.
+xvfb-run -a -s "-screen 0 1280x1024x24" ./tools/with-window-manager.sh \
     ctest --test-dir build-test -L gl --output-on-failure --repeat until-pass:2 || status=1
 # The readers of outside data under libFuzzer (a clang build in build-fuzz):
 # every seed and regression input, then a few seconds of fuzzing each.

@@ -104,6 +104,13 @@ public:
     const QList<int>& rememberedSizes() const { return rememberedSizes_; }
     // Whether the GL window is a pane of the splitter.
     bool isEmbedded() const;
+    // Moves the GL window or the media viewer, when it would hide this
+    // window's title, menu bar or tool bar, to a place beside this window
+    // (WindowArrangement; the GL window first, the media viewer a step
+    // further) and makes that its normal place. A window in the clear,
+    // embedded, maximised or full screen stays.
+    void keepClearOfBars(OrvexProjForm* window);
+    void keepClearOfBars(OrvexMediaForm* window);
     const QString& styleName() const { return styleName_; }
     bool isUpdatingInterface() const { return updatingInterface; }
     // The engine link of the GL view (null before setForms).
@@ -543,6 +550,11 @@ private:
     void applyRememberedSizes();
     // Takes the GL window out of the splitter, back to its own normal place.
     void unembed();
+    // The client place for a separate window that keeps it clear of the bars
+    // as the n-th window beside this one; a null rectangle when it may stay.
+    QRect clearOfBars(const QWidget* window, int n) const;
+    // Whether the media viewer has been placed for its first show.
+    bool mediaPlaced_ = false;
     // Puts the web view into browserAX when the application can have one.
     void buildWebView();
     void fitMediaButtons();

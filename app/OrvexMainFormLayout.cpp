@@ -8,17 +8,22 @@
 #include <QDir>
 #include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QWidget>
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "app/StartupState.h"
+#include "app/WindowArrangement.h"
 #include "app/WindowSettings.h"
+#include "platform/WindowManager.h"
 #include "ui/BodyMap.h"
 #include "ui/OrvexBookmarkForm.h"
 #include "ui/OrvexLocationForm.h"
@@ -42,6 +47,17 @@ const char* const splitterKeys[] = {"/Orvex/Main/geometry/splitters0",
 
 // The screen modes as the settings number them.
 enum { FullScreenMode = 0, NormalMode = 1, EmbeddedMode = 2 };
+
+// How long a window manager may take to let go of a hidden window.
+const int releaseTimeoutMs = 2000;
+
+// The width of a window's frame on each side, where it has one yet.
+QMargins frameMarginsOf(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                    frame.right() - client.right(), frame.bottom() - client.bottom());
+}
 
 } // namespace
 
@@ -229,6 +245,10 @@ void OrvexMainForm::viewEmbed() {
     // not take the pane: it becomes a plain hidden window first.
     projForm_->hide();
     projForm_->setWindowState(Qt::WindowNoState);
+    // A window manager lets go of a hidden window in its own time. Moved into
+    // the pane before that, the window would be put back on the desktop,
+    // framed, when the manager gets round to it.
+    platform::waitUntilReleased(projForm_->internalWinId(), releaseTimeoutMs);
     projForm_->setParent(splitter2, Qt::Widget);
     projForm_->move(0, 0);
     splitter2->insertWidget(0, projForm_);
@@ -321,6 +341,50 @@ void OrvexMainForm::viewResetWindowsSlot() {
     if (mediaForm_)
         mediaForm_->resetGeometry(WindowPlacement::defaultGeometry());
     layoutBCSlot();
+    // The default places put both windows over the menu bar.
+    keepClearOfBars(projForm_);
+    keepClearOfBars(mediaForm_);
+}
+
+QRect OrvexMainForm::clearOfBars(const QWidget* window, int n) const {
+    if (!window || !window->isWindow() || WindowSettings::isMaximizedOrFull(window))
+        return QRect();
+    // A window the window manager has not framed yet will get a frame like
+    // this window's; without a manager there are no frames.
+    const QMargins controlMargins = frameMarginsOf(this);
+    QMargins margins = frameMarginsOf(window);
+    if (margins.isNull())
+        margins = controlMargins;
+    const QRect client = window->geometry();
+    const QRect frame = client.marginsAdded(margins);
+
+    int barsBottom = geometry().top();
+    for (const QWidget* bar :
+         {static_cast<const QWidget*>(menuBar()), static_cast<const QWidget*>(toolBar)})
+        if (bar && !bar->isHidden())
+            barsBottom = qMax(barsBottom, geometry().top() + bar->mapTo(this, QPoint(0, 0)).y() +
+                                              bar->height() - 1);
+    const QScreen* shown = screen();
+    const QRect room = shown ? shown->availableGeometry() : frameGeometry();
+    const int titleHeight = 24;
+    const WindowArrangement arrangement(room, frameGeometry(), barsBottom,
+                                        qMax(controlMargins.top(), titleHeight));
+    if (!arrangement.hidesTheBars(frame))
+        return QRect();
+    const QPoint at = arrangement.place(frame.size(), n);
+    return QRect(at + QPoint(margins.left(), margins.top()), client.size());
+}
+
+void OrvexMainForm::keepClearOfBars(OrvexProjForm* window) {
+    const QRect place = clearOfBars(window, 1);
+    if (!place.isNull())
+        window->resetGeometry(place);
+}
+
+void OrvexMainForm::keepClearOfBars(OrvexMediaForm* window) {
+    const QRect place = clearOfBars(window, 2);
+    if (!place.isNull())
+        window->resetGeometry(place);
 }
 
 void OrvexMainForm::closeEvent(QCloseEvent* e) {
@@ -401,6 +465,10 @@ void OrvexMainForm::mouseModeChanged(int mode) {
 
 void OrvexMainForm::mediaSlot(bool on) {
     if (on) {
+        if (!mediaPlaced_) {
+            keepClearOfBars(mediaForm_);
+            mediaPlaced_ = true;
+        }
         if (viewMediaFullScreenAction->isChecked())
             viewMediaFullScreenSlot();
         else if (viewMediaNormalAction->isChecked())

@@ -2,9 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenuBar>
-#include <QScreen>
+#include <QElapsedTimer>
 #include <QSplitter>
+#include <QThread>
+#include <QWindow>
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
@@ -46,8 +47,9 @@ void StudioProgram::open() {
     if (form.viewFullScreenAction->isChecked()) {
         projForm_->showFullScreen();
     } else if (form.viewNormalAction->isChecked()) {
+        waitUntilExposed(form);
+        form.keepClearOfBars(projForm_.get());
         projForm_->show();
-        keepClearOfMenuBar();
     }
     restoreSplitter();
     form.updateMap();
@@ -64,28 +66,14 @@ void StudioProgram::restoreSplitter() {
     mainForm_->splitter2->setSizes({first, second, third});
 }
 
-// The GL window opens on top, where it would hide the control window's menu
-// bar (as the default places do): it goes beside the control window where
-// the screen has room, else just below the menu bar.
-void StudioProgram::keepClearOfMenuBar() {
-    OrvexMainForm& form = *mainForm_;
-    QMenuBar* menu = form.menuBar();
-    const QRect menuRect(menu->mapToGlobal(QPoint(0, 0)), menu->size());
-    QRect gl = projForm_->frameGeometry();
-    if (!gl.intersects(menuRect))
-        return;
-    const QScreen* screen = form.screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect();
-    const QRect control = form.frameGeometry();
-    if (control.right() + gl.width() < room.right()) {
-        gl.moveLeft(control.right() + 1);
-        gl.moveTop(control.top());
-    } else if (control.left() - gl.width() >= room.left()) {
-        gl.moveRight(control.left() - 1);
-        gl.moveTop(control.top());
-    } else {
-        gl.moveTop(menuRect.bottom() + 1);
+// Under a window manager the control window gets its frame in the manager's
+// time; the windows beside it are placed against that frame.
+void StudioProgram::waitUntilExposed(QWidget& window) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
+           clock.elapsed() < exposeTimeoutMs) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
     }
-    // A window's position is that of its frame.
-    projForm_->move(gl.topLeft());
 }

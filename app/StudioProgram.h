@@ -11,6 +11,7 @@
 class OrvexMainForm;
 class OrvexMediaForm;
 class OrvexProjForm;
+class QWidget;
 
 class StudioProgram {
 public:
@@ -34,7 +35,8 @@ public:
 
 private:
     void restoreSplitter();
-    void keepClearOfMenuBar();
+    static void waitUntilExposed(QWidget& window);
+    static constexpr int exposeTimeoutMs = 2000;
 
     std::unique_ptr<OrvexProjForm> projForm_;
     std::unique_ptr<OrvexMediaForm> mediaForm_;

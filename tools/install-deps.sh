@@ -8,10 +8,10 @@ packages=(
     qtmultimedia5-dev libqt5multimedia5-plugins gstreamer1.0-plugins-good qttranslations5-l10n
     qtwebengine5-dev libqt5webchannel5-dev
     libglew-dev libglu1-mesa-dev libgl1-mesa-dri mesa-utils
-    libpng-dev libjpeg-dev
+    libpng-dev libjpeg-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
-    xvfb xauth fonts-dejavu-core fonts-liberation2 locales tzdata
+    xvfb xauth openbox x11-utils fonts-dejavu-core fonts-liberation2 locales tzdata
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QToolBar>
 #include <memory>
 
 #include "app/OrvexMainForm.h"
@@ -306,7 +307,7 @@ TEST_F(MainFormLayout, DraggingWhileNotEmbeddedDoesNotChangeWhatIsWritten) {
     EXPECT_EQ(saved("/Orvex/Main/geometry/splitters1").toInt(), remembered[1]);
 }
 
-TEST_F(MainFormLayout, ResetWindowsPutsAllThreeAtTheirDefaultPlaces) {
+TEST_F(MainFormLayout, ResetWindowsPutsAllThreeAtTheirDefaultSizesClearOfTheBars) {
     start();
     show();
     projForm->setGeometry(300, 300, 400, 300);
@@ -315,7 +316,15 @@ TEST_F(MainFormLayout, ResetWindowsPutsAllThreeAtTheirDefaultPlaces) {
     form->viewResetWindowsSlot();
     EXPECT_EQ(form->geometry().topLeft(), QPoint(150, 150));
     EXPECT_FALSE(form->isEmbedded());
-    EXPECT_EQ(projForm->geometry(), QRect(100, 100, 640, 480));
-    EXPECT_EQ(projForm->normalGeometry(), QRect(100, 100, 640, 480));
-    EXPECT_EQ(mediaForm->normalGeometry(), QRect(100, 100, 640, 480));
+    // The default places (100, 100) would hide the menu bar: both windows
+    // keep their default size below the tool bar, the media viewer a step
+    // further than the GL window.
+    const int barsBottom = form->geometry().top() +
+                           form->toolBar->mapTo(form.get(), QPoint(0, 0)).y() +
+                           form->toolBar->height();
+    EXPECT_EQ(projForm->geometry().size(), QSize(640, 480));
+    EXPECT_GE(projForm->geometry().top(), barsBottom);
+    EXPECT_EQ(projForm->normalGeometry(), projForm->geometry());
+    EXPECT_EQ(mediaForm->normalGeometry().size(), QSize(640, 480));
+    EXPECT_GT(mediaForm->normalGeometry().top(), projForm->geometry().top());
 }

@@ -1,0 +1,17 @@
+// A window manager handles our top-level windows in its own time: it frames
+// them when they are shown and lets go of them some time after they are
+// hidden. Where the program must not run ahead of it, it waits here.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// Waits until the window manager has let go of the hidden top-level system
+// window `window`, that is, until the window sits directly on the desktop
+// again and no longer in the manager's frame. True at once without a window
+// manager, without a system window (0) or away from X11; false when the
+// manager has not let go within timeoutMs.
+bool waitUntilReleased(std::uintptr_t window, int timeoutMs);
+
+} // namespace platform

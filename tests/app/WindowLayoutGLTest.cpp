@@ -1,0 +1,230 @@
+// The program's windows under a window manager, checked against the X
+// server's own view of them: where the first start, "Reset windows" and the
+// media viewer's first show put each window, and where every order of screen
+// modes and layouts leaves the GL window. A window manager frames, moves and
+// lets go of windows in its own time, so each check waits a while for the
+// windows to come to rest before it judges them.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/EngineLink.h"
+#include "app/OrvexMainForm.h"
+#include "app/StudioProgram.h"
+#include "engine/OrvexGL.h"
+#include "support/GlTestContext.h"
+#include "support/SettingsSandbox.h"
+#include "support/ShippedDataCopy.h"
+#include "support/XWindowTree.h"
+#include "ui/OrvexMediaForm.h"
+#include "ui/OrvexProjForm.h"
+#include "ui/QDropButton.h"
+
+namespace {
+
+using orvextest::XWindowTree;
+
+// Long enough for a window manager on a busy machine; a window that is not
+// where it belongs by then stays wrong.
+const int restTimeoutMs = 4000;
+
+std::string text(const QRect& r) {
+    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
+           "x" + std::to_string(r.height());
+}
+
+class WindowLayoutGL : public ::testing::Test {
+protected:
+    orvextest::SettingsSandbox sandbox;
+    const orvextest::ShippedDataCopy share{std::vector<std::string>{"scenarios"}};
+    std::unique_ptr<StudioProgram> program = std::make_unique<StudioProgram>();
+    XWindowTree x;
+
+    ~WindowLayoutGL() override { program.reset(); }
+
+    OrvexMainForm& form() { return *program->mainForm(); }
+    OrvexProjForm& glWindow() { return *program->projForm(); }
+    OrvexGL& view() { return *qobject_cast<OrvexGL*>(glWindow().view()); }
+    QRect screen() const { return QGuiApplication::primaryScreen()->geometry(); }
+
+    void open() {
+        ASSERT_TRUE(x.isOpen());
+        program->open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
+        view().setRepaintTimer(false);
+        orvextest::pinGlDriver();
+        view().updateGL();
+        ASSERT_TRUE(form().engine()->hasRoot());
+    }
+
+    // Waits until `why` answers nothing (all is well) or the time is up, and
+    // gives its last answer.
+    static std::string whenAtRest(const std::function<std::string()>& why) {
+        QElapsedTimer clock;
+        clock.start();
+        std::string wrong = why();
+        while (!wrong.empty() && clock.elapsed() < restTimeoutMs) {
+            QTest::qWait(25);
+            wrong = why();
+        }
+        return wrong;
+    }
+
+    // The control window's menu bar and tool bar where the screen shows them.
+    std::vector<QRect> controlBars() {
+        const QPoint client = x.onScreen(XWindowTree::idOf(form())).topLeft();
+        std::vector<QRect> bars;
+        for (QWidget* bar :
+             {static_cast<QWidget*>(form().menuBar()), static_cast<QWidget*>(form().toolBar)})
+            if (bar->isVisible())
+                bars.emplace_back(client + bar->mapTo(&form(), QPoint(0, 0)), bar->size());
+        return bars;
+    }
+
+    // What is wrong with a top-level window beside the control window: it is
+    // not shown, hides one of its bars, leaves the screen or has lost its size.
+    std::string clearOfTheBars(const QWidget& window, const char* name) {
+        const xcb_window_t id = XWindowTree::idOf(window);
+        if (!window.isVisible() || !id || !x.isViewable(id))
+            return std::string(name) + " not shown";
+        if (window.size() != QSize(640, 480))
+            return std::string(name) + " sized " + text(window.geometry());
+        const QRect frame = x.frameOf(window);
+        for (const QRect& bar : controlBars())
+            if (frame.intersects(bar))
+                return std::string(name) + " at " + text(frame) + " over a bar at " + text(bar);
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        if (!room.contains(frame))
+            return std::string(name) + " at " + text(frame) + " off the screen";
+        if (!room.contains(x.frameOf(form())))
+            return "control window at " + text(x.frameOf(form())) + " off the screen";
+        return std::string();
+    }
+
+    // What is wrong with the GL window for the screen mode that is checked.
+    std::string whereTheModeSays() {
+        OrvexProjForm& gl = glWindow();
+        const xcb_window_t viewId = XWindowTree::idOf(view());
+        const xcb_window_t control = x.desktopWindowOf(XWindowTree::idOf(form()));
+        if (!x.isViewable(XWindowTree::idOf(form())))
+            return "control window not shown";
+        if (!viewId || !x.isViewable(viewId))
+            return "view not shown";
+        const bool inControl = x.desktopWindowOf(viewId) == control;
+        const QRect viewOnScreen = x.onScreen(viewId);
+        if (form().viewEmbedAction->isChecked()) {
+            if (gl.parentWidget() != form().splitter2 || form().splitter2->indexOf(&gl) != 0)
+                return "not the splitter's first pane";
+            if (gl.isWindow() || !gl.isVisible())
+                return "embedded but a window of its own, or hidden";
+            if (!inControl)
+                return "embedded but on the desktop at " + text(x.frameOf(view()));
+            const QRect pane(view().mapToGlobal(QPoint(0, 0)), view().size());
+            if (viewOnScreen != pane)
+                return "view at " + text(viewOnScreen) + ", its pane at " + text(pane);
+            return std::string();
+        }
+        if (!gl.isWindow() || gl.parentWidget() || form().splitter2->indexOf(&gl) != -1)
+            return "not a window of its own";
+        if (!gl.isVisible())
+            return "hidden";
+        if (inControl)
+            return "inside the control window";
+        if (form().viewFullScreenAction->isChecked()) {
+            if (!gl.isFullScreen())
+                return "not full screen";
+            if (x.windowManagerRuns() && viewOnScreen != screen())
+                return "full screen at " + text(viewOnScreen);
+            return std::string();
+        }
+        if (gl.isFullScreen() || gl.isMaximized())
+            return "full screen, not normal";
+        const QRect client(gl.mapToGlobal(QPoint(0, 0)), gl.size());
+        if (gl.size() != gl.normalGeometry().size() || gl.width() >= screen().width())
+            return "normal at " + text(client) + ", its normal geometry " +
+                   text(gl.normalGeometry());
+        if (x.onScreen(XWindowTree::idOf(gl)) != client)
+            return "normal at " + text(x.onScreen(XWindowTree::idOf(gl))) + ", believed at " +
+                   text(client);
+        return std::string();
+    }
+};
+
+} // namespace
+
+TEST_F(WindowLayoutGL, TheFirstStartResetWindowsAndTheMediaViewerLeaveTheBarsClear) {
+    open();
+    EXPECT_EQ(whenAtRest([&] { return clearOfTheBars(glWindow(), "GL window"); }), "")
+        << "first start";
+    form().mediaButton->click();
+    EXPECT_EQ(whenAtRest([&] { return clearOfTheBars(*program->mediaForm(), "media viewer"); }), "")
+        << "the media viewer's first show";
+
+    // Moved away and put back.
+    glWindow().move(0, 0);
+    program->mediaForm()->move(0, 0);
+    QTest::qWait(200);
+    form().viewResetWindowsAction->trigger();
+    EXPECT_EQ(whenAtRest([&] { return clearOfTheBars(glWindow(), "GL window"); }), "")
+        << "Reset windows";
+    EXPECT_EQ(whenAtRest([&] { return clearOfTheBars(*program->mediaForm(), "media viewer"); }), "")
+        << "Reset windows";
+}
+
+TEST_F(WindowLayoutGL, FullScreenThenEmbedTakesTheWindowIntoThePane) {
+    open();
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const std::string what = "attempt " + std::to_string(attempt);
+        form().viewNormalAction->trigger();
+        EXPECT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "") << what << ": normal";
+        form().viewFullScreenAction->trigger();
+        EXPECT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "") << what << ": full";
+        form().activateWindow();
+        form().raise();
+        form().viewEmbedAction->trigger();
+        EXPECT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "") << what << ": embed";
+    }
+}
+
+TEST_F(WindowLayoutGL, RandomOrdersOfModesAndLayoutsEndWhereTheModeSays) {
+    open();
+    OrvexMainForm& f = form();
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"full", [&] { f.viewFullScreenAction->trigger(); }},
+        {"normal", [&] { f.viewNormalAction->trigger(); }},
+        {"embed", [&] { f.viewEmbedAction->trigger(); }},
+        {"B", [&] { f.layoutBAction->trigger(); }},
+        {"BC", [&] { f.layoutBCAction->trigger(); }},
+        {"SB", [&] { f.layoutSBAction->trigger(); }},
+        {"SC", [&] { f.layoutSCAction->trigger(); }},
+        {"reset", [&] { f.viewResetWindowsAction->trigger(); }},
+        {"raise", [&] {
+             f.activateWindow();
+             f.raise();
+         }}};
+    std::mt19937 random(37);
+    std::uniform_int_distribution<std::size_t> pick(0, steps.size() - 1);
+    for (int sequence = 0; sequence < 20; ++sequence) {
+        f.viewResetWindowsAction->trigger();
+        std::string done = "sequence " + std::to_string(sequence) + ":";
+        for (int i = 0; i < 6; ++i) {
+            const auto& [name, step] = steps[pick(random)];
+            step();
+            done += std::string(" ") + name;
+            const std::string wrong = whenAtRest([&] { return whereTheModeSays(); });
+            ASSERT_EQ(wrong, "") << done;
+        }
+    }
+}
