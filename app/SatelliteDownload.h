@@ -8,10 +8,11 @@
 // Element data on disk is only ever replaced by a complete, successful answer
 // that reads as element sets: an error page (whatever its status), an answer
 // over the size cap, one that is not text or a transfer that breaks off
-// leaves the old file as it was (each written whole or not at all). An answer the server refuses or
-// one that is too large skips that file and the run goes on; a transfer that fails on the way (no
-// connection, time-out, broken off) ends the run, since the next fetches would
-// most likely fail alike. Every skip is logged, and each address's outcome
+// leaves the old file as it was (each written whole or not at all). An
+// answer the server refuses or one that is too large skips that file and the
+// run goes on; a transfer that fails on the way (no connection, time-out,
+// broken off) ends the run, since the next fetches would most likely fail
+// alike. Every skip is logged, and each address's outcome
 // is kept for the window to tell the user.
 #pragma once
 

@@ -148,6 +148,12 @@ CommandArgs& CommandArgs::appendExactDouble(double value) {
     return *this;
 }
 
+CommandArgs& CommandArgs::appendExactDoubles(const double* values, int count) {
+    for (int i = 0; i < count; ++i)
+        appendExactDouble(values[i]);
+    return *this;
+}
+
 CommandArgs& CommandArgs::appendExactFloat(float value) {
     (text_ += ' ') += exactFloat(value);
     return *this;

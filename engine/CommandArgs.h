@@ -56,6 +56,8 @@ public:
     // nothing. A float is written as it reads back through readFloat.
     CommandArgs& appendExactDouble(double value);
     CommandArgs& appendExactFloat(float value);
+    // appendExactDouble for each of count values (a colour, a pair).
+    CommandArgs& appendExactDoubles(const double* values, int count);
     // Appends raw text.
     CommandArgs& append(const std::string& text);
 

@@ -53,13 +53,9 @@ std::string Ssystem::saveOptions() {
     for (const auto& [word, setting] : settings) {
         lines.beginCommand(getName(), word)
             .appendExactDouble(setting->width)
-            .appendExactDouble(setting->color[0])
-            .appendExactDouble(setting->color[1])
-            .appendExactDouble(setting->color[2]);
+            .appendExactDoubles(setting->color, 3);
     }
-    lines.beginCommand(getName(), "NameColor");
-    for (int i = 0; i < 4; ++i)
-        lines.appendExactDouble(getNameColor()[i]);
+    lines.beginCommand(getName(), "NameColor").appendExactDoubles(getNameColor(), 4);
     lines.beginCommand(getName(), "NameFont").appendWord(nameFont_->getFontSpec());
     lines.beginCommand(getName(), "SunColor");
     for (int i = 0; i < 3; ++i)

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/RegularFile.h"
+
 namespace platform {
 
 namespace fs = std::filesystem;
@@ -73,18 +75,6 @@ std::string reason(int code) {
     return std::strerror(code);
 }
 
-// Why a node that is no regular file cannot take a save.
-std::string notRegular(mode_t mode) {
-    if (S_ISDIR(mode))
-        return reason(EISDIR);
-    const char* kind = S_ISFIFO(mode)   ? "a named pipe"
-                       : S_ISSOCK(mode) ? "a socket"
-                       : S_ISCHR(mode)  ? "a character device"
-                       : S_ISBLK(mode)  ? "a block device"
-                                        : "a special file";
-    return std::string("Not a regular file (") + kind + ")";
-}
-
 // What a save to a path replaces. A save goes to a new name or to a regular
 // file the process may write; a symbolic link is followed to its file, so
 // that the link stays a link. Anything else is refused and left as it is.
@@ -119,7 +109,7 @@ SaveTarget saveTarget(const std::string& path) {
     }
     target.exists = true;
     if (!S_ISREG(target.info.st_mode))
-        target.refusal = notRegular(target.info.st_mode);
+        target.refusal = notRegularReason(target.info.st_mode);
     // A file without any write bit is read-only for everyone: root too, who
     // could write it, leaves it as it is.
     else if ((target.info.st_mode & 0222) == 0)
@@ -223,7 +213,7 @@ bool AtomicFile::commit() {
     // Whatever took the target's place meanwhile is not replaced either.
     struct stat now {};
     if (::lstat(target_.c_str(), &now) == 0 && !S_ISREG(now.st_mode))
-        return fail(notRegular(now.st_mode));
+        return fail(notRegularReason(now.st_mode));
     if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
         return fail("cannot replace it: " + reason(errno));
     temporary_.clear();

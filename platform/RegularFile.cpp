@@ -8,6 +8,17 @@
 
 namespace platform {
 
+std::string notRegularReason(mode_t mode) {
+    if (S_ISDIR(mode))
+        return std::strerror(EISDIR);
+    const char* kind = S_ISFIFO(mode)   ? "a named pipe"
+                       : S_ISSOCK(mode) ? "a socket"
+                       : S_ISCHR(mode)  ? "a character device"
+                       : S_ISBLK(mode)  ? "a block device"
+                                        : "a special file";
+    return std::string("Not a regular file (") + kind + ")";
+}
+
 std::FILE* openRegularFile(const std::string& path, bool binary, std::string* error) {
     const auto failed = [error](const char* why) -> std::FILE* {
         if (error)
@@ -22,9 +33,9 @@ std::FILE* openRegularFile(const std::string& path, bool binary, std::string* er
     struct stat info {};
     const bool known = ::fstat(fd, &info) == 0;
     if (!known || !S_ISREG(info.st_mode)) {
-        const int code = !known ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+        const std::string why = !known ? std::strerror(errno) : notRegularReason(info.st_mode);
         ::close(fd);
-        return failed(code ? std::strerror(code) : "Not a regular file");
+        return failed(why.c_str());
     }
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0)

@@ -1,10 +1,5 @@
 #include "sky/DirectionNames.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
-
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
 #include "platform/NumericLocale.h"
@@ -98,12 +93,8 @@ int DirectionNames::read(const std::string& path) {
     float version = 0.0f;
     const bool keywords = findVersion(path, version) && version == 7.0f;
     DataFile file;
-    std::error_code error;
-    // A directory opens like a file here but reads as nothing.
-    if (std::filesystem::is_directory(path, error) ||
-        !file.open(path, DataFile::Read, 0, DataFile::HostOrder)) {
-        logFileFailure("Can't open direction names file.", path,
-                       file.error().empty() ? std::strerror(EISDIR) : file.error());
+    if (!file.open(path, DataFile::Read, 0, DataFile::HostOrder)) {
+        logFileFailure("Can't open direction names file.", path, file.error());
         return 0;
     }
     if (keywords)

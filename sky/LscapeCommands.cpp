@@ -92,14 +92,6 @@ std::string numbers(const double* values, int count) {
     return text;
 }
 
-// The same in saved lines: each value as it reads back.
-std::string savedNumbers(const double* values, int count) {
-    CommandArgs text;
-    for (int i = 0; i < count; ++i)
-        text.appendExactDouble(values[i]);
-    return text.getText();
-}
-
 void readColor(CommandArgs& args, double* rgba) {
     args.readDouble(rgba[0]).readDouble(rgba[1]).readDouble(rgba[2]).readDouble(rgba[3]);
 }
@@ -292,8 +284,8 @@ std::string Lscape::saveStates() {
         .appendExactDouble(sstars_.getCenterDec());
     out.beginCommand("Lscape", "SstarsCount").appendInt(sstars_.getCount());
     // Colours as they are now, also halfway through a change.
-    out.beginCommand("Lscape", "TopColor").append(savedNumbers(topColor_.getValue(), 4));
-    out.beginCommand("Lscape", "BottomColor").append(savedNumbers(bottomColor_.getValue(), 4));
+    out.beginCommand("Lscape", "TopColor").appendExactDoubles(topColor_.getValue(), 4);
+    out.beginCommand("Lscape", "BottomColor").appendExactDoubles(bottomColor_.getValue(), 4);
     out.beginCommand("Lscape", "Weather").appendInt(weather_);
     out.beginCommand("Lscape", "WeatherOpacity").appendExactDouble(weatherOpacity_.getValue());
     return out.getText();
@@ -301,9 +293,9 @@ std::string Lscape::saveStates() {
 
 std::string Lscape::saveOptions() {
     CommandArgs out;
-    out.beginCommand("Lscape", "DirColor").append(savedNumbers(dirColor_, 3));
-    out.beginCommand("Lscape", "GroundColor").append(savedNumbers(groundColor_.getValue(), 4));
-    out.beginCommand("Lscape", "HorizonColor").append(savedNumbers(horizonColor_.getValue(), 4));
+    out.beginCommand("Lscape", "DirColor").appendExactDoubles(dirColor_, 3);
+    out.beginCommand("Lscape", "GroundColor").appendExactDoubles(groundColor_.getValue(), 4);
+    out.beginCommand("Lscape", "HorizonColor").appendExactDoubles(horizonColor_.getValue(), 4);
     out.beginCommand("Lscape", "CursorType").append(std::string(" ") + cursorWord(cursorType_));
     out.beginCommand("Lscape", "CursorSize").appendExactDouble(cursorSize_);
     out.beginCommand("Lscape", "GroundType").append(std::string(" ") + groundWord(groundType_));

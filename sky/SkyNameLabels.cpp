@@ -87,10 +87,7 @@ std::string SkyNameLabels::saveStates() {
 
 std::string SkyNameLabels::saveOptions() {
     CommandArgs text;
-    text.beginCommand(classWord, "NameColor")
-        .appendExactDouble(nameColor[0])
-        .appendExactDouble(nameColor[1])
-        .appendExactDouble(nameColor[2]);
+    text.beginCommand(classWord, "NameColor").appendExactDoubles(nameColor, 3);
     text.beginCommand(classWord, "NameFont").appendWord(font->getFontSpec());
     return text.getText();
 }

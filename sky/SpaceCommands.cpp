@@ -185,11 +185,7 @@ std::string Space::saveOptions() {
     CommandArgs out;
     out.beginCommand("Space", "Magnitude").appendExactFloat(magnitude);
     out.beginCommand("Space", "FrameDisp").append(" " + grid->getDispText());
-    const double* frameColor = grid->getColor();
-    out.beginCommand("Space", "FrameColor")
-        .appendExactDouble(frameColor[0])
-        .appendExactDouble(frameColor[1])
-        .appendExactDouble(frameColor[2]);
+    out.beginCommand("Space", "FrameColor").appendExactDoubles(grid->getColor(), 3);
     out.beginCommand("Space", "FrameFont").append(" " + grid->getFontSpec());
     out.beginCommand("Space", "MwayDisp").append(" " + milkyWay->getDispText());
     out.beginCommand("Space", "StarsStyle").append(std::string(" ") + starsStyleWord(starsStyle));

@@ -131,9 +131,7 @@ std::string Camera::saveOptions() {
     text.beginCommand(getName(), "ZoomMinLimit").appendExactDouble(zoomMinLimit_);
     text.beginCommand(getName(), "InvertMouse").appendInt(invertMouse_);
     text.beginCommand(getName(), "ViewLogFormat").appendInt(viewLogFormat_);
-    text.beginCommand(getName(), "AccelDistRate")
-        .appendExactDouble(accelDistRate_[0])
-        .appendExactDouble(accelDistRate_[1]);
+    text.beginCommand(getName(), "AccelDistRate").appendExactDoubles(accelDistRate_, 2);
     text.beginCommand(getName(), "AnimSense").appendExactDouble(animSense_);
     return text.getText();
 }

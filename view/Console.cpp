@@ -273,12 +273,7 @@ std::string Console::saveStates() {
 std::string Console::saveOptions() {
     CommandArgs text;
     text.beginCommand(getName(), "Mode").appendWord(modeWord(mode_));
-    const double* c = textColor_.getValue();
-    text.beginCommand(getName(), "TextColor")
-        .appendExactDouble(c[0])
-        .appendExactDouble(c[1])
-        .appendExactDouble(c[2])
-        .appendExactDouble(c[3]);
+    text.beginCommand(getName(), "TextColor").appendExactDoubles(textColor_.getValue(), 4);
     text.beginCommand(getName(), "TextFont").appendWord(font_->getFontSpec());
     text.beginCommand(getName(), "FPS").appendInt(fps_);
     return text.getText();
