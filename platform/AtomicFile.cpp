@@ -1,11 +1,15 @@
 #include "platform/AtomicFile.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <limits>
 #include <random>
 #include <signal.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,58 +21,97 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Temporaries are named "<name>.<pid>-<six letters>.tmp", so that a later save
-// can tell its own file's leftovers and whether their writer still runs.
-constexpr const char* TempSuffix = ".tmp";
+// Temporaries are named ".<name>.orvex-<pid>-<six letters>.tmp": hidden, and
+// with the program's mark, so that no file of the user's is ever taken for
+// one, whatever its name; the name tells which file a temporary is written
+// for and whether its writer still runs.
+constexpr std::string_view TempMark = ".orvex-";
+constexpr std::string_view TempSuffix = ".tmp";
+constexpr std::size_t TempLetters = 6;
+constexpr std::size_t MaxPidDigits = 10; // a pid_t reaches 2147483647
+// The longest name a directory entry may have.
+constexpr std::size_t MaxNameBytes = NAME_MAX;
 
 std::string directoryOf(const std::string& path) {
     const std::string parent = fs::path(path).parent_path().string();
     return parent.empty() ? std::string(".") : parent;
 }
 
-// The process id in an AtomicFile temporary's name, or 0 when the name is
-// none; base gets the name of the file it is written for.
-long temporaryOwner(const std::string& name, std::string* base = nullptr) {
-    const std::size_t suffix = std::strlen(TempSuffix);
-    // ".<pid>-<six letters>.tmp" after a name of at least one character
-    if (name.size() < 1 + 1 + 1 + 1 + 6 + suffix ||
-        name.compare(name.size() - suffix, suffix, TempSuffix) != 0)
-        return 0;
-    const std::size_t dash = name.size() - suffix - 7;
-    if (name[dash] != '-')
-        return 0;
-    std::size_t dot = dash;
-    long pid = 0, scale = 1;
-    while (dot > 0 && name[dot - 1] >= '0' && name[dot - 1] <= '9' && scale <= 100000000) {
-        pid += (name[dot - 1] - '0') * scale;
-        scale *= 10;
-        --dot;
-    }
-    if (dot == dash || dot < 2 || name[dot - 1] != '.')
-        return 0;
-    if (base)
-        *base = name.substr(0, dot - 1);
-    return pid;
+bool isTempLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-bool processRuns(long pid) {
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
+// The part of a file name that its temporaries carry: the name, shortened
+// where the temporary's name would exceed what a directory entry may hold.
+std::string temporaryStem(const std::string& fileName) {
+    const std::size_t room =
+        MaxNameBytes - 1 - TempMark.size() - MaxPidDigits - 1 - TempLetters - TempSuffix.size();
+    return fileName.substr(0, room);
+}
+
+std::string temporaryName(const std::string& fileName, pid_t pid, const std::string& letters) {
+    return "." + temporaryStem(fileName) + std::string(TempMark) + std::to_string(pid) + "-" +
+           letters + std::string(TempSuffix);
+}
+
+// The process id in an AtomicFile temporary's name, or 0 when the name is
+// none; stem gets the temporaryStem of the file it is written for.
+pid_t temporaryWriter(std::string_view name, std::string* stem = nullptr) {
+    if (name.size() < 2 + TempMark.size() + 2 + TempLetters + TempSuffix.size() ||
+        name.front() != '.' || name.substr(name.size() - TempSuffix.size()) != TempSuffix)
+        return 0;
+    name.remove_suffix(TempSuffix.size());
+    for (std::size_t i = name.size() - TempLetters; i < name.size(); ++i)
+        if (!isTempLetter(name[i]))
+            return 0;
+    name.remove_suffix(TempLetters);
+    if (name.back() != '-')
+        return 0;
+    name.remove_suffix(1);
+    // The pid as the writer wrote it: decimal, no leading zero, above 0.
+    std::size_t digits = 0;
+    while (digits < name.size() && digits <= MaxPidDigits &&
+           name[name.size() - 1 - digits] >= '0' && name[name.size() - 1 - digits] <= '9')
+        ++digits;
+    if (digits == 0 || digits > MaxPidDigits || name[name.size() - digits] == '0')
+        return 0;
+    const long long pid = std::stoll(std::string(name.substr(name.size() - digits)));
+    if (pid > std::numeric_limits<pid_t>::max())
+        return 0;
+    name.remove_suffix(digits);
+    if (name.size() < 1 + 1 + TempMark.size() ||
+        name.substr(name.size() - TempMark.size()) != TempMark)
+        return 0;
+    if (stem)
+        *stem = std::string(name.substr(1, name.size() - 1 - TempMark.size()));
+    return static_cast<pid_t>(pid);
+}
+
+// Whether a process of that id exists (one of another user's too).
+bool processRuns(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
 }
 
 // Removes the temporaries in directory whose writer no longer runs: all of
-// them, or with base those written for the file of that name.
-void removeStale(const std::string& directory, const std::string* base) {
-    std::error_code error;
-    for (fs::directory_iterator it(directory, error), end; !error && it != end;
-         it.increment(error)) {
-        std::string owner;
-        const long pid = temporaryOwner(it->path().filename().string(), &owner);
-        if (pid > 0 && (!base || owner == *base) && pid != static_cast<long>(::getpid()) &&
-            !processRuns(pid)) {
-            std::error_code ignored;
-            fs::remove(it->path(), ignored);
-        }
+// them, or with stem those written for the file of that temporaryStem. Only
+// regular files of this user are removed: no folder, no link, and nothing
+// another user's process may still be writing.
+void removeStale(const std::string& directory, const std::string* stem) {
+    DIR* handle = ::opendir(directory.c_str());
+    if (!handle)
+        return;
+    const int fd = ::dirfd(handle);
+    std::string owner;
+    while (const dirent* entry = ::readdir(handle)) {
+        const pid_t pid = temporaryWriter(entry->d_name, &owner);
+        if (pid <= 0 || (stem && owner != *stem) || pid == ::getpid() || processRuns(pid))
+            continue;
+        struct stat info {};
+        if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+            ::unlinkat(fd, entry->d_name, 0);
     }
+    ::closedir(handle);
 }
 
 std::string reason(int code) {
@@ -130,7 +173,7 @@ void syncDirectory(const std::string& directory) {
 } // namespace
 
 bool isAtomicTemporary(const std::string& fileName) {
-    return temporaryOwner(fileName) > 0;
+    return temporaryWriter(fileName) > 0;
 }
 
 void removeStaleTemporaries(const std::string& directory) {
@@ -158,8 +201,9 @@ bool AtomicFile::open() {
     if (!target.refusal.empty())
         return fail(target.refusal);
     target_ = target.path;
-    const std::string base = fs::path(target_).filename().string();
-    removeStale(directoryOf(target_), &base);
+    const std::string fileName = fs::path(target_).filename().string();
+    const std::string stem = temporaryStem(fileName);
+    removeStale(directoryOf(target_), &stem);
 
     // The target's permissions when it exists; else those of a new file.
     const mode_t mode = target.exists ? (target.info.st_mode & 07777) : 0666;
@@ -169,25 +213,23 @@ bool AtomicFile::open() {
     std::mt19937 random(seed());
     std::uniform_int_distribution<int> pick(0, sizeof letters - 2);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = target_ + "." + std::to_string(::getpid()) + "-";
-        for (int i = 0; i < 6; ++i)
-            name += letters[pick(random)];
-        name += TempSuffix;
+        std::string chosen;
+        for (std::size_t i = 0; i < TempLetters; ++i)
+            chosen += letters[pick(random)];
+        const std::string name =
+            (fs::path(target_).parent_path() / temporaryName(fileName, ::getpid(), chosen))
+                .string();
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
             return fail("cannot create a file beside it: " + reason(errno));
         }
-        if (target.exists) {
-            // The owner where the process may give it (root), else at least
-            // the group; the ownership change clears set-id bits, so the
-            // mode comes after it (the umask narrowed it at creation too).
-            if (::fchown(fd, target.info.st_uid, target.info.st_gid) != 0)
-                (void)!::fchown(fd, static_cast<uid_t>(-1), target.info.st_gid);
-            ::fchmod(fd, mode);
-        }
         temporary_ = name;
+        replaces_ = target.exists;
+        owner_ = target.info.st_uid;
+        group_ = target.info.st_gid;
+        mode_ = mode;
         stream_ = ::fdopen(fd, "wb");
         if (!stream_) {
             const int code = errno;
@@ -204,6 +246,17 @@ bool AtomicFile::commit() {
         return fail(reason(EBADF));
     if (std::fflush(stream_) != 0 || std::ferror(stream_))
         return fail(reason(errno ? errno : EIO));
+    if (replaces_) {
+        // The owner where the process may give it (root), else at least the
+        // group. Only now: until the rename, the temporary is the user's, so
+        // that a later start may remove it when a kill leaves it behind. The
+        // ownership change clears set-id bits, so the mode comes after it
+        // (the umask narrowed it at creation too).
+        const int fd = ::fileno(stream_);
+        if (::fchown(fd, owner_, group_) != 0)
+            (void)!::fchown(fd, static_cast<uid_t>(-1), group_);
+        ::fchmod(fd, mode_);
+    }
     if (::fsync(::fileno(stream_)) != 0 && errno != EINVAL && errno != EROFS)
         return fail(reason(errno));
     std::FILE* stream = stream_;

@@ -2,8 +2,11 @@
 // the target (same directory, so the rename cannot cross file systems), which
 // is flushed, checked, synced to disk and only then renamed over the target.
 // A full disk, a write error or a kill at any moment leaves the old file as it
-// was. Temporaries that a killed process left behind are removed by the next
-// save of the same file, and at start for the folders the program writes in.
+// was. The temporary is a hidden file with the program's mark in its name
+// (".places.dpl.orvex-<pid>-<six letters>.tmp"). Those a killed process left
+// behind are removed by the next save of the same file, and at start for the
+// folders the program writes in: only regular files of that form, of this
+// user, whose writer no longer runs. No other file goes, whatever its name.
 //
 // Only a new name or a regular file is written (a symbolic link is followed to
 // its file and stays a link). A directory, device, pipe, socket, dangling link
@@ -15,6 +18,7 @@
 
 #include <cstdio>
 #include <string>
+#include <sys/types.h>
 
 namespace platform {
 
@@ -50,6 +54,11 @@ private:
     std::string path_;
     std::string target_; // path_ with a symbolic link followed
     std::string temporary_;
+    // What the temporary takes from the file it replaces, at commit.
+    bool replaces_ = false;
+    uid_t owner_ = 0;
+    gid_t group_ = 0;
+    mode_t mode_ = 0;
     std::FILE* stream_ = nullptr;
     std::string error_;
 };
@@ -64,7 +73,9 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes,
 bool isAtomicTemporary(const std::string& fileName);
 
 // Removes the temporaries in directory whose writer no longer runs (those of
-// running processes, this one's included, stay).
+// running processes, this one's included, stay). Only regular files of this
+// user with the temporaries' mark are removed; links, folders and every
+// other name stay.
 void removeStaleTemporaries(const std::string& directory);
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <pwd.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -128,25 +129,48 @@ TEST_F(OrvexConfig, StartClearsWhatKilledSavesLeftInTheFoldersItWrites) {
     namespace fs = std::filesystem;
     fs::create_directories(data.path() + "/lists");
     fs::create_directories(data.path() + "/data/orbits/asatellites");
+    fs::create_directories(data.path() + "/data/orbits/comets");
     // Writers that are gone (pid numbers stop well below these) and writers
-    // that run: this test and its parent.
+    // that run: this test, its parent and init.
     const std::vector<std::string> stale = {
-        "bookmarks.xml.99999991-abcdef.tmp", "scenarios/options.scn.99999992-abcdef.tmp",
-        "lists/comets.dcl.99999993-abcdef.tmp", "data/places.dpl.99999994-abcdef.tmp",
-        "data/orbits/asatellites/weather.tle.99999995-abcdef.tmp"};
+        ".bookmarks.xml.orvex-99999991-abcdef.tmp",
+        "scenarios/.options.scn.orvex-99999992-abcdef.tmp",
+        "lists/.comets.dcl.orvex-99999993-abcdef.tmp", "data/.places.dpl.orvex-99999994-abcdef.tmp",
+        "data/orbits/asatellites/.weather.tle.orvex-99999995-abcdef.tmp"};
     const std::vector<std::string> kept = {
-        "scenarios/init.scn." + std::to_string(::getpid()) + "-abcdef.tmp",
-        "lists/asteroids.dal." + std::to_string(::getppid()) + "-abcdef.tmp",
-        "data/orbits/notes.99999996-abcdef.tmp", "scenarios/trip.tmp"};
+        "scenarios/.init.scn.orvex-" + std::to_string(::getpid()) + "-abcdef.tmp",
+        "lists/.asteroids.dal.orvex-" + std::to_string(::getppid()) + "-abcdef.tmp",
+        "data/.places.dpl.orvex-1-abcdef.tmp", "data/orbits/.notes.orvex-99999996-abcdef.tmp",
+        "scenarios/trip.tmp",
+        // The user's own files, whose names merely look like temporaries.
+        "scenarios/thesis.2024-draft1.tmp", "data/my.12345-ABCDEF.tmp",
+        "data/orbits/comets/mycomet.orb.31337-backup.tmp", "bookmarks.xml.99999991-abcdef.tmp"};
     for (const std::string& name : stale)
         data.write(name, "x");
     for (const std::string& name : kept)
         data.write(name, "x");
+    // A folder and a link with a temporary's name are no temporaries either.
+    const std::string folder = data.path() + "/scenarios/.a.scn.orvex-99999997-abcdef.tmp";
+    const std::string link = data.path() + "/data/.b.dpl.orvex-99999998-abcdef.tmp";
+    fs::create_directory(folder);
+    fs::create_symlink("my.12345-ABCDEF.tmp", link);
+    // Another user's, whose writer may still be at work.
+    const std::string others = "data/.c.dpl.orvex-99999990-abcdef.tmp";
+    const passwd* nobody = ::getpwnam("nobody");
+    if (::geteuid() == 0 && nobody) {
+        data.write(others, "x");
+        ASSERT_EQ(::chown((data.path() + "/" + others).c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    }
     configure("CometList: ./lists/comets.dcl ASatelliteDir: ./data/orbits/asatellites/\n");
     for (const std::string& name : stale)
         EXPECT_FALSE(fs::exists(data.path() + "/" + name)) << name;
     for (const std::string& name : kept)
-        EXPECT_TRUE(fs::exists(data.path() + "/" + name)) << name;
+        EXPECT_EQ(data.read(name), "x") << name;
+    EXPECT_TRUE(fs::is_directory(fs::symlink_status(folder)));
+    EXPECT_TRUE(fs::is_symlink(link));
+    if (::geteuid() == 0 && nobody) {
+        EXPECT_EQ(data.read(others), "x");
+    }
 }
 
 TEST_F(OrvexConfig, AnEmptyOrDamagedConfigurationIsReported) {

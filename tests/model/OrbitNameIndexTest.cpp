@@ -139,7 +139,7 @@ protected:
             write("data/asteroids/a" + n + ".orb", "# asteroid\nName: A" + n + "\n");
         }
         write("data/asteroids/noext", "Name: Hidden\n");
-        write("data/asteroids/z.orb.1234-abcdef.tmp", "Name: HalfWritten\n");
+        write("data/asteroids/.z.orb.orvex-1234-abcdef.tmp", "Name: HalfWritten\n");
         write("data/comets/c.orb", "Name: Halley\n");
         write("data/sats/s.tle", "ISS (ZARYA)\n1 x\n2 y\n");
         // The same texts from elsewhere name other files.

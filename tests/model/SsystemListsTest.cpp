@@ -83,7 +83,7 @@ protected:
               "2 25544  51.6424  32.9776 0003646  28.7227  39.5332 15.54190080 95614\n");
         // A download killed while it saved: its temporary is no orbit file.
         write(
-            "data/orbits/asatellites/extra.tle.99999999-abcdef.tmp",
+            "data/orbits/asatellites/.extra.tle.orvex-99999999-abcdef.tmp",
             "HALF WRITTEN\n1 25544U 98067A   18020.89808844  .00002078  00000-0  38550-4 0  9992\n"
             "2 25544  51.6424  32.9776 0003646  28.7227  39.5332 15.54190080 95614\n");
         QFile::copy(QString::fromStdString(orvextest::dataPath("objects/satellites.tle")),

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <pwd.h>
@@ -84,6 +85,13 @@ TEST(AtomicFileTest, ReplacesTheFileAndLeavesNothingBeside) {
     EXPECT_NE(none.error().find("No such file"), std::string::npos) << none.error();
     EXPECT_FALSE(platform::writeFileAtomically(dir.path(), "x", &error));
     EXPECT_FALSE(error.empty());
+
+    // The longest name a folder holds is saved too; its temporary's name is
+    // shortened to fit.
+    const std::string longest = dir.file(std::string(NAME_MAX - 4, 'n') + ".scn");
+    ASSERT_TRUE(platform::writeFileAtomically(longest, "long\n", &error)) << error;
+    ASSERT_TRUE(platform::writeFileAtomically(longest, "longer\n", &error)) << error;
+    EXPECT_EQ(readFile(longest), "longer\n");
 }
 
 TEST(AtomicFileTest, AFullDiskKeepsTheOldFile) {
@@ -138,20 +146,44 @@ TEST(AtomicFileTest, KeepsTheTemporariesOfRunningWritersAndOtherFiles) {
     const std::string path = dir.file("a.scn");
     // A writer that runs (this process's parent) and one that cannot (pid
     // numbers stop well below 99999999).
-    const std::string running = dir.file("a.scn." + std::to_string(::getppid()) + "-abcdef.tmp");
-    const std::string dead = dir.file("a.scn.99999999-abcdef.tmp");
-    for (const std::string& name :
-         {running, dead, dir.file("a.scn.bak"), dir.file("b.scn.99999999-abcdef.tmp")})
+    const std::string running =
+        dir.file(".a.scn.orvex-" + std::to_string(::getppid()) + "-abcdef.tmp");
+    const std::string dead = dir.file(".a.scn.orvex-99999999-abcdef.tmp");
+    // Another file's temporary, and the user's own files of like names.
+    const std::vector<std::string> others = {".b.scn.orvex-99999999-abcdef.tmp", "a.scn.bak",
+                                             "a.scn.99999999-abcdef.tmp"};
+    for (const std::string& name : {running, dead})
         std::ofstream(name) << "x";
+    for (const std::string& name : others)
+        std::ofstream(dir.file(name)) << "x";
     ASSERT_TRUE(platform::writeFileAtomically(path, "text"));
     EXPECT_TRUE(fs::exists(running));
     EXPECT_FALSE(fs::exists(dead));
-    EXPECT_TRUE(fs::exists(dir.file("a.scn.bak")));
-    EXPECT_TRUE(fs::exists(dir.file("b.scn.99999999-abcdef.tmp")));
+    for (const std::string& name : others)
+        EXPECT_TRUE(fs::exists(dir.file(name))) << name;
 
-    EXPECT_TRUE(platform::isAtomicTemporary("visual.tle.1234-aB3xYz.tmp"));
-    for (const char* name : {"visual.tle", "a.scn.bak", ".1234-abcdef.tmp", "x.1234-abcde.tmp",
-                             "x.12a4-abcdef.tmp", "x.1234_abcdef.tmp", "x.-abcdef.tmp"})
+    EXPECT_TRUE(platform::isAtomicTemporary(".visual.tle.orvex-1234-aB3xYz.tmp"));
+    EXPECT_TRUE(platform::isAtomicTemporary("..orvex-1-abcdef.tmp.orvex-2147483647-abcdef.tmp"));
+    for (const char* name : {"visual.tle",
+                             "a.scn.bak",
+                             "visual.tle.1234-aB3xYz.tmp",
+                             "thesis.2024-draft1.tmp",
+                             "my.12345-ABCDEF.tmp",
+                             "mycomet.orb.31337-backup.tmp",
+                             ".orvex-1234-abcdef.tmp",
+                             "x.orvex-1234-abcdef.tmp",
+                             ".x.orvex-1234-abcde.tmp",
+                             ".x.orvex-12a4-abcdef.tmp",
+                             ".x.orvex-1234_abcdef.tmp",
+                             ".x.orvex--abcdef.tmp",
+                             ".x.orvex-0-abcdef.tmp",
+                             ".x.orvex-01234-abcdef.tmp",
+                             ".x.orvex-2147483648-abcdef.tmp",
+                             ".x.orvex-12345678901-abcdef.tmp",
+                             ".x.orvex-1234-abc-ef.tmp",
+                             ".x.orvex-1234-abcdef.TMP",
+                             ".x.orvey-1234-abcdef.tmp",
+                             ".x-1234-abcdef.tmp"})
         EXPECT_FALSE(platform::isAtomicTemporary(name)) << name;
 }
 
@@ -255,19 +287,92 @@ TEST(AtomicFileTest, AReplacedFileKeepsItsModeAndOwner) {
     EXPECT_EQ(after.st_mode & 07777, 0604u);
     EXPECT_EQ(after.st_uid, before.st_uid);
     EXPECT_EQ(after.st_gid, before.st_gid);
+
+    // A save that ends before it is done leaves a hidden temporary of the
+    // user's (the owner is given only with the rename), which the folder's
+    // clean-up takes once its writer is gone.
+    EXPECT_EQ(orvextest::runInChild([&] {
+                  platform::AtomicFile file(path);
+                  if (!file.open())
+                      return 1;
+                  std::fputs("half\n", file.stream());
+                  std::fflush(file.stream());
+                  ::_exit(0); // as a kill: nothing is cleaned up
+              }),
+              0);
+    const std::vector<std::string> left = othersIn(dir.path(), "places.dpl");
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0].rfind(".places.dpl.orvex-", 0), 0u) << left[0];
+    EXPECT_TRUE(platform::isAtomicTemporary(left[0]));
+    EXPECT_EQ(nodeOf(dir.file(left[0])).st_uid, ::geteuid());
+    platform::removeStaleTemporaries(dir.path());
+    EXPECT_TRUE(othersIn(dir.path(), "places.dpl").empty());
+    EXPECT_EQ(readFile(path), "new\n");
 }
 
 TEST(AtomicFileTest, AFolderLosesOnlyTheTemporariesOfWritersThatAreGone) {
-    TempDir dir;
-    const std::string running = dir.file("a.scn." + std::to_string(::getppid()) + "-abcdef.tmp");
-    const std::string mine = dir.file("b.dcl." + std::to_string(::getpid()) + "-abcdef.tmp");
-    const std::string other = dir.file("notes.txt");
-    for (const std::string& name : {running, mine, other, dir.file("a.scn.99999999-abcdef.tmp"),
-                                    dir.file("bookmarks.xml.99999998-Zz0123.tmp")})
-        std::ofstream(name) << "x";
-    platform::removeStaleTemporaries(dir.path());
-    std::vector<std::string> left = othersIn(dir.path(), "");
+    TempDir scratch;
+    // A folder every user may write in, for the part run as another user.
+    const std::string dir = scratch.file("shared");
+    fs::create_directory(dir);
+    ::chmod(scratch.path().c_str(), 0755);
+    ::chmod(dir.c_str(), 0777);
+    const auto file = [&](const std::string& name) { return dir + "/" + name; };
+    const std::string pid = std::to_string(::getpid()), parent = std::to_string(::getppid());
+    // Temporaries of writers that are gone (pid numbers stop well below these).
+    const std::vector<std::string> stale = {".a.scn.orvex-99999999-abcdef.tmp",
+                                            ".bookmarks.xml.orvex-99999998-Zz0123.tmp"};
+    // Temporaries of running writers (this process, its parent, init), and
+    // the user's own files: names that merely look like temporaries, an
+    // empty folder and links with a temporary's name.
+    std::vector<std::string> kept = {".b.dcl.orvex-" + pid + "-abcdef.tmp",
+                                     ".a.scn.orvex-" + parent + "-abcdef.tmp",
+                                     ".c.scn.orvex-1-abcdef.tmp",
+                                     "notes.txt",
+                                     "thesis.2024-draft1.tmp",
+                                     "my.12345-ABCDEF.tmp",
+                                     "mycomet.orb.31337-backup.tmp",
+                                     "a.scn.99999999-abcdef.tmp",
+                                     ".folder.orvex-99999997-abcdef.tmp",
+                                     ".link.orvex-99999996-abcdef.tmp",
+                                     ".dangling.orvex-99999995-abcdef.tmp"};
+    for (const std::string& name : stale)
+        std::ofstream(file(name)) << "x";
+    for (std::size_t i = 0; i < 8; ++i)
+        std::ofstream(file(kept[i])) << "x";
+    fs::create_directory(file(kept[8]));
+    fs::create_symlink("notes.txt", file(kept[9]));
+    fs::create_symlink("gone.txt", file(kept[10]));
+    // Another user's, which a process of that user may still be writing.
+    const passwd* nobody = ::getpwnam("nobody");
+    const bool asRoot = ::geteuid() == 0 && nobody;
+    const std::string others = ".d.scn.orvex-99999994-abcdef.tmp";
+    if (asRoot) {
+        std::ofstream(file(others)) << "x";
+        ASSERT_EQ(::chown(file(others).c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+        kept.push_back(others);
+    }
+    platform::removeStaleTemporaries(dir);
+    std::vector<std::string> left = othersIn(dir, "");
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{fs::path(running).filename(),
-                                              fs::path(mine).filename(), "notes.txt"}));
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(left, kept);
+    EXPECT_EQ(readFile(file("notes.txt")), "x");
+    if (!asRoot)
+        return;
+
+    // The user nobody: init runs though it may not be signalled, and the
+    // temporary of nobody's writer that is gone goes.
+    ::chown(file(".c.scn.orvex-1-abcdef.tmp").c_str(), nobody->pw_uid, nobody->pw_gid);
+    EXPECT_EQ(orvextest::runInChild([&] {
+                  if (::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)
+                      return 100;
+                  platform::removeStaleTemporaries(dir);
+                  return 0;
+              }),
+              0);
+    kept.erase(std::find(kept.begin(), kept.end(), others));
+    left = othersIn(dir, "");
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, kept);
 }
