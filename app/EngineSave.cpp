@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <mutex>
 #include <vector>
 
 #include "app/EngineLink.h"
@@ -10,13 +11,17 @@
 namespace {
 
 // What the engine logged while the line ran, kept and then passed on to the
-// sink that was there before.
+// sink that was there before. A thread reading ahead may log meanwhile.
 class LoggedWhileSaving {
 public:
     LoggedWhileSaving()
-        : previous_(setLogSink([this](const std::string& m) { messages_.push_back(m); })) {}
+        : previous_(setLogSink([this](const std::string& m) {
+              const std::lock_guard<std::mutex> lock(mutex_);
+              messages_.push_back(m);
+          })) {}
     ~LoggedWhileSaving() {
         setLogSink(std::move(previous_));
+        const std::lock_guard<std::mutex> lock(mutex_);
         for (const std::string& message : messages_)
             logMessage("%s", message.c_str());
     }
@@ -26,6 +31,7 @@ public:
     // The messages that tell why, one a line; the interpreter's note that the
     // command failed says nothing more.
     QString reasons() const {
+        const std::lock_guard<std::mutex> lock(mutex_);
         QStringList lines;
         for (const std::string& message : messages_) {
             if (message.rfind("Command Error", 0) == 0)
@@ -39,6 +45,7 @@ public:
     }
 
 private:
+    mutable std::mutex mutex_;
     std::vector<std::string> messages_;
     LogSink previous_;
 };
