@@ -1,6 +1,7 @@
 #include "app/OrvexMainForm.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -321,6 +322,9 @@ void OrvexMainForm::connectControls() {
     clicked(displayGalaxyButton, &F::displayGalaxySlot);
     clicked(displayPlanetButton, &F::displayPlanetSlot);
     connect(displayList, &QTreeWidget::itemSelectionChanged, this, &F::displayListSlot);
+    // A tick changed without a change of selection is applied when the list is left.
+    connect(displayList, &QTreeWidget::itemChanged, this,
+            [this] { ticksChangedOn_ = objectButtons->checkedButton(); });
     clicked(consteShowLinesButton, &F::consteShowLinesSlot);
     clicked(consteHlightLinesButton, &F::consteHighlightLinesSlot);
     clicked(consteHideLinesButton, &F::consteHideLinesSlot);

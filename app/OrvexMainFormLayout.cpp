@@ -394,6 +394,7 @@ void OrvexMainForm::closeEvent(QCloseEvent* e) {
         return;
     }
     e->accept();
+    applyChangedTicks();
     saveSettings();
     QApplication::exit(0);
 }
@@ -401,6 +402,7 @@ void OrvexMainForm::closeEvent(QCloseEvent* e) {
 void OrvexMainForm::fileExit() {
     if (!mayReplaceEditorText())
         return;
+    applyChangedTicks();
     saveSettings();
     QApplication::exit(0);
 }

@@ -2,9 +2,10 @@
 // objects by name, filled from the engine's name queries. A double click on
 // the centring list turns the view to the object; the display list shows per
 // kind which bodies are hidden, shown or highlighted and which comets,
-// asteroids, spacecraft and artificial satellites take part, and writes each
-// change back to the engine (and the kind's list file) as soon as the
-// selection changes.
+// asteroids, spacecraft and artificial satellites take part, and writes the
+// ticks back to the engine (and the kind's list file) when the selection
+// changes, or, for ticks changed since, when the list is left.
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -98,7 +99,9 @@ void applyKind(OrvexMainForm& form, const ObjectKind& kind) {
             send(engine, kind.add + EngineLink::toEngineText(item->text(0)));
     }
     form.updatePlanetList();
-    send(engine, kind.saveList);
+    form.saveThroughEngine(kind.saveList,
+                           OrvexMainForm::tr("The list of objects in the simulation could not "
+                                             "be saved."));
 }
 
 // " name" for every item of the display list in the given state, in list order.
@@ -125,6 +128,20 @@ void applyPlanets(OrvexMainForm& form) {
     send(engine, "Ssystem.LoadASatelliteList Default");
     form.updatePlanetList();
     send(engine, "Ssystem.ShowAstrBodies " + shown);
+}
+
+// The item states of the list that the display button shown lists.
+void applyDisplayList(OrvexMainForm& form, const QAbstractButton* shown) {
+    if (shown == form.displayPlanetButton)
+        applyPlanets(form);
+    else if (shown == form.displayCometButton)
+        applyKind(form, comets);
+    else if (shown == form.displayAsteroidButton)
+        applyKind(form, asteroids);
+    else if (shown == form.displaySpacecraftButton)
+        applyKind(form, spacecraft);
+    else if (shown == form.displayASatelliteButton)
+        applyKind(form, aSatellites);
 }
 
 } // namespace
@@ -158,6 +175,7 @@ void OrvexMainForm::centeringSlot() {
 // The display list's pages.
 
 void OrvexMainForm::displayPlanetSlot() {
+    applyChangedTicks();
     const QStringList shown = askList(gl_, "Ssystem.ShowAstrBodies");
     const QStringList highlighted = askList(gl_, "Ssystem.HlightAstrBodies");
     const QSignalBlocker quiet(displayList);
@@ -176,16 +194,19 @@ void OrvexMainForm::displayPlanetSlot() {
 }
 
 void OrvexMainForm::displayConsteSlot() {
+    applyChangedTicks();
     fillNames(displayList, gl_, "Constes.ConsteNames");
     displayWidgetStack->setCurrentIndex(ConstePage);
 }
 
 void OrvexMainForm::displayFstarSlot() {
+    applyChangedTicks();
     fillNames(displayList, gl_, "Fstars.FstarNames");
     displayWidgetStack->setCurrentIndex(NoPage);
 }
 
 void OrvexMainForm::displayGalaxySlot() {
+    applyChangedTicks();
     fillNames(displayList, gl_, "Galaxies.GalaxyNames");
     displayWidgetStack->setCurrentIndex(NoPage);
 }
@@ -207,32 +228,35 @@ void OrvexMainForm::displayASatelliteSlot() {
 }
 
 void OrvexMainForm::updateCometsList() {
+    applyChangedTicks();
     fillKind(*this, comets);
 }
 
 void OrvexMainForm::updateAsteroidsList() {
+    applyChangedTicks();
     fillKind(*this, asteroids);
 }
 
 void OrvexMainForm::updateSpacecraftsList() {
+    applyChangedTicks();
     fillKind(*this, spacecraft);
 }
 
 void OrvexMainForm::updateASatellitesList() {
+    applyChangedTicks();
     fillKind(*this, aSatellites);
 }
 
 void OrvexMainForm::displayListSlot() {
-    if (displayPlanetButton->isChecked())
-        applyPlanets(*this);
-    else if (displayCometButton->isChecked())
-        applyKind(*this, comets);
-    else if (displayAsteroidButton->isChecked())
-        applyKind(*this, asteroids);
-    else if (displaySpacecraftButton->isChecked())
-        applyKind(*this, spacecraft);
-    else if (displayASatelliteButton->isChecked())
-        applyKind(*this, aSatellites);
+    ticksChangedOn_ = nullptr;
+    applyDisplayList(*this, objectButtons->checkedButton());
+}
+
+void OrvexMainForm::applyChangedTicks() {
+    const QAbstractButton* shown = ticksChangedOn_;
+    ticksChangedOn_ = nullptr;
+    if (shown)
+        applyDisplayList(*this, shown);
 }
 
 // Display commands for the selected names of the display list.

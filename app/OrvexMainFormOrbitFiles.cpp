@@ -89,6 +89,8 @@ bool OrvexMainForm::askYesNo(const QString& question) {
 void OrvexMainForm::addOrbitFile(int kind) {
     if (!gl_ || !gl_->hasRoot())
         return;
+    // Ticks not yet applied would be lost when the engine reloads the list.
+    applyChangedTicks();
     const OrbitFileKind& texts = orbitFileKinds[kind];
     FileQuestion question;
     question.caption = tr(texts.caption);
@@ -119,6 +121,7 @@ void OrvexMainForm::addOrbitFile(int kind) {
 void OrvexMainForm::removeOrbitFiles(int kind) {
     if (!gl_ || !gl_->hasRoot())
         return;
+    applyChangedTicks();
     const OrbitFileKind& texts = orbitFileKinds[kind];
     if (!askYesNo(tr("Removed orbit data will be lost.  Do you really want to remove it ?")))
         return;
@@ -144,7 +147,9 @@ void OrvexMainForm::removeOrbitFiles(int kind) {
         return;
     gl_->processScenarioLine(texts.loadList);
     (this->*texts.refresh)();
-    gl_->processScenarioLine(texts.saveList);
+    saveThroughEngine(texts.saveList,
+                      tr("The orbit files are removed, but the list of objects in the simulation "
+                         "could not be saved."));
     if (centerPlanetButton->isChecked())
         centerPlanetSlot();
 }

@@ -14,6 +14,7 @@
 #include "app/BrowserLinks.h"
 #include "app/CommandText.h"
 #include "app/EngineLink.h"
+#include "app/EngineSave.h"
 #include "app/OrvexMainForm.h"
 #include "app/ScenarioFile.h"
 #include "engine/LogMessage.h"
@@ -254,6 +255,14 @@ void OrvexMainForm::reportStartFailure() {
 
 void OrvexMainForm::showWarning(const QString& text) {
     QMessageBox::warning(this, tr("Orvex Studio"), text);
+}
+
+bool OrvexMainForm::saveThroughEngine(const std::string& line, const QString& heading) {
+    const QString failure = runEngineSave(gl_, line);
+    if (failure.isEmpty())
+        return true;
+    showWarning(heading + QLatin1Char('\n') + failure);
+    return false;
 }
 
 void OrvexMainForm::fileOpen() {

@@ -95,11 +95,104 @@ QByteArray SatelliteDownload::elementText(const QByteArray& received) {
     return stored;
 }
 
-bool SatelliteDownload::holdsElementSets(const QByteArray& stored) {
-    std::vector<std::string> lines;
-    for (const QByteArray& line : stored.split('\n'))
-        lines.push_back(line.toStdString());
-    return countTwoLineElementSets(lines) > 0;
+namespace {
+
+// Every line of an element set has this many columns; the last is its checksum.
+constexpr int elementLineLength = 69;
+// The columns (from 1) that hold a blank in line 1 and in line 2.
+constexpr int line1Blanks[] = {2, 9, 18, 33, 44, 53, 62, 64};
+constexpr int line2Blanks[] = {2, 8, 17, 26, 34, 43, 52};
+
+// Digits add their value and "-" adds one, modulo 10.
+int elementChecksum(const QByteArray& line) {
+    int sum = 0;
+    for (int i = 0; i < elementLineLength - 1; ++i) {
+        const char c = line.at(i);
+        if (c >= '0' && c <= '9')
+            sum += c - '0';
+        else if (c == '-')
+            ++sum;
+    }
+    return sum % 10;
+}
+
+// The catalogue number, columns 3 to 7: digits, or a letter first for numbers
+// past 99999; older sets pad it with blanks in front.
+bool isCatalogueNumber(const QByteArray& field) {
+    const QByteArray number = field.trimmed();
+    if (number.isEmpty() || !field.endsWith(number))
+        return false;
+    for (int i = 0; i < number.size(); ++i) {
+        const char c = number.at(i);
+        if (!(c >= '0' && c <= '9') && !(i == 0 && c >= 'A' && c <= 'Z'))
+            return false;
+    }
+    return true;
+}
+
+// Why line, line 1 or 2 (number) of the set title, is not such a line, or "".
+template <std::size_t N>
+QString elementLineFault(const QByteArray& line, char number, const int (&blanks)[N],
+                         const QString& title) {
+    const QString which = QString(QLatin1Char(number));
+    if (line.isEmpty())
+        return SatelliteDownload::tr("the element set %1 is not whole: line %2 is missing")
+            .arg(title, which);
+    if (line.size() != elementLineLength)
+        return SatelliteDownload::tr("line %1 of the element set %2 has %3 characters instead "
+                                     "of %4")
+            .arg(which, title)
+            .arg(line.size())
+            .arg(elementLineLength);
+    bool laidOut = line.at(0) == number && isCatalogueNumber(line.mid(2, 5)) &&
+                   line.at(elementLineLength - 1) >= '0' && line.at(elementLineLength - 1) <= '9';
+    for (const int column : blanks)
+        laidOut = laidOut && line.at(column - 1) == ' ';
+    if (!laidOut)
+        return SatelliteDownload::tr("line %1 of the element set %2 is not in the columns of an "
+                                     "element line")
+            .arg(which, title);
+    if (elementChecksum(line) != line.at(elementLineLength - 1) - '0')
+        return SatelliteDownload::tr("line %1 of the element set %2 fails its checksum")
+            .arg(which, title);
+    return QString();
+}
+
+bool isCommentOrEmpty(const QByteArray& line) {
+    return line.isEmpty() || line.startsWith('#');
+}
+
+} // namespace
+
+QString SatelliteDownload::elementFault(const QByteArray& stored) {
+    const QList<QByteArray> lines = stored.split('\n');
+    int sets = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QByteArray& line = lines.at(i);
+        if (isCommentOrEmpty(line))
+            continue;
+        const QByteArray line1 = lines.value(i + 1);
+        const QByteArray line2 = lines.value(i + 2);
+        // A title stands right above its line 1.
+        if (!isSatelliteTitle(line.toStdString()) || !line1.startsWith('1'))
+            return tr("the answer holds a line outside any element set: %1")
+                .arg(QString::fromUtf8(line.left(40)));
+        const QString title = QString::fromUtf8(line.left(40));
+        QString fault = elementLineFault(line1, '1', line1Blanks, title);
+        if (fault.isEmpty())
+            fault = elementLineFault(line2, '2', line2Blanks, title);
+        if (!fault.isEmpty())
+            return fault;
+        if (line1.mid(2, 5) != line2.mid(2, 5))
+            return tr("the two lines of the element set %1 name different catalogue numbers")
+                .arg(title);
+        TwoLineElements set;
+        if (!parseTwoLineElements(line1.toStdString(), line2.toStdString(), set))
+            return tr("the element set %1 holds a field that is no number").arg(title);
+        ++sets;
+        i += 2;
+    }
+    return sets > 0 ? QString() : tr("the answer holds no element sets");
 }
 
 QString SatelliteDownload::storedName(const QUrl& url) {
@@ -243,10 +336,13 @@ QString SatelliteDownload::store(const QString& url, const QByteArray& text) {
         logMessage("Satellite download: %s is empty; not stored.\n", name.constData());
         return tr("the answer is empty");
     }
-    // A server's error or login page often comes with a success status.
-    if (!holdsElementSets(stored)) {
-        logMessage("Satellite download: %s holds no element sets; not stored.\n", name.constData());
-        return tr("the answer holds no element sets");
+    // A server's error or login page often comes with a success status, and
+    // one broken set would move its satellite to a wrong place.
+    const QString fault = elementFault(stored);
+    if (!fault.isEmpty()) {
+        logMessage("Satellite download: %s is not whole element sets (%s); not stored.\n",
+                   name.constData(), local(fault).constData());
+        return fault;
     }
     const QString fileName = QDir(directory_).filePath(storedName(QUrl(url)));
     QString failure;

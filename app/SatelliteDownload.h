@@ -6,7 +6,7 @@
 // under the same name: one group never overwrites another.
 //
 // Element data on disk is only ever replaced by a complete, successful answer
-// that reads as element sets: an error page (whatever its status), an answer
+// that is whole element sets and nothing else: an error page (whatever its status), an answer
 // over the size cap, one that is not text or a transfer that breaks off
 // leaves the old file as it was (each written whole or not at all). An
 // answer the server refuses or one that is too large skips that file and the
@@ -56,9 +56,12 @@ public:
     // The stored form of a received element file: each non-empty line with
     // white space stripped at both ends, followed by a line feed.
     static QByteArray elementText(const QByteArray& received);
-    // Whether stored text (as elementText makes it) holds at least one
-    // complete element set as the engine's reader finds them.
-    static bool holdsElementSets(const QByteArray& stored);
+    // Why stored text (as elementText makes it) is not whole element sets, in
+    // the user's language, or an empty text when it is. Each set is a title,
+    // then line 1 and line 2, each 69 characters in the published column
+    // layout with a valid checksum, both of one catalogue number; between
+    // sets only empty lines and comments ("#") may stand.
+    static QString elementFault(const QByteArray& stored);
     // The file name an answer to url is stored under: the last component of
     // its path, or "" when that is no plain file name (empty, ".", "..", or
     // holding a separator or control character). With a query, its "GROUP"

@@ -1,11 +1,13 @@
 // What the option dialog's controls send: one command line per change, built
 // from the control's value (numbers in the C locale), and Save, Load, Close.
 #include <QComboBox>
+#include <QMessageBox>
 #include <QToolButton>
 #include <QVariant>
 #include <initializer_list>
 
 #include "app/EngineLink.h"
+#include "app/EngineSave.h"
 #include "ui/ColorFontChooser.h"
 #include "ui/LabelFontText.h"
 #include "ui/OptionFormWords.h"
@@ -59,8 +61,14 @@ std::string OrvexOptionForm::query(const char* name) const {
 void OrvexOptionForm::saveSlot() {
     if (updating)
         return;
-    send(QStringLiteral("Orvex.SaveOptions Default"));
-    close();
+    const QString failure = runEngineSave(gl_, "Orvex.SaveOptions Default");
+    if (failure.isEmpty()) {
+        close();
+        return;
+    }
+    // The dialog stays open: its settings are in effect but not on disk.
+    QMessageBox::warning(this, tr("Orvex Studio"),
+                         tr("The options could not be saved.") + QLatin1Char('\n') + failure);
 }
 
 void OrvexOptionForm::loadSlot() {

@@ -44,6 +44,11 @@ const char* const noaaSet =
     "1 33591U 09005A   18020.91958580  .00000107  00000-0  83477-4 0  9992\n"
     "2 33591  99.1238 356.1693 0014450  24.0615 336.1228 14.12247534461122\n";
 
+// Lines 1 and 2 of another.
+const char* const gpsSet =
+    "1 24876U 97035A   18020.44858769  .00000075  00000-0  00000-0 0  9995\n"
+    "2 24876  55.5099 218.5673 0034717  93.9876 266.4418  2.00565175150387\n";
+
 class SatelliteUpdate : public ::testing::Test {
 protected:
     orvextest::SettingsSandbox sandbox;
@@ -93,7 +98,7 @@ TEST_F(SatelliteUpdate, StoresTrimmedFilesAndReloadsOncePerRun) {
     noaa.prepend("\n\n");
     server.answers["/big/cubesat.tle"] = {200, "CUBESAT NEW\n", 200 * 1024 * 1024};
     server.answers["/elements/noaa.tle"] = {200, noaa};
-    server.answers["/gps-ops.tle"] = {200, "\n GPS BIIR-2 \n1 24876U\n2 24876  55\n"};
+    server.answers["/gps-ops.tle"] = {200, "\n GPS BIIR-2 \n" + QByteArray(gpsSet)};
 
     form.displayASatelliteButton->setChecked(true);
     LogCapture log;
@@ -103,7 +108,7 @@ TEST_F(SatelliteUpdate, StoresTrimmedFilesAndReloadsOncePerRun) {
     runToEnd();
 
     EXPECT_EQ(stored("noaa.tle"), QByteArray(noaaSet));
-    EXPECT_EQ(stored("gps-ops.tle"), QByteArray("GPS BIIR-2\n1 24876U\n2 24876  55\n"));
+    EXPECT_EQ(stored("gps-ops.tle"), "GPS BIIR-2\n" + QByteArray(gpsSet));
     EXPECT_EQ(stored("amateur.tle"), QByteArray("AMATEUR OLD\n"));
     EXPECT_EQ(stored("cubesat.tle"), QByteArray("CUBESAT OLD\n"));
     EXPECT_EQ(server.requested.size(), 4);

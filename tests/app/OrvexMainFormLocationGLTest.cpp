@@ -1,16 +1,19 @@
 // The place editor against the real engine of the GL window: a place added
-// in it reaches the body and the engine's place list file.
+// in it reaches the body and the engine's place list file, and a list file
+// that cannot be written is told in the window.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "support/GlMainWindow.h"
+#include "support/ModalAnswers.h"
 #include "support/NextModal.h"
 #include "support/SettingsSandbox.h"
 #include "support/ShippedDataCopy.h"
@@ -63,4 +66,26 @@ TEST(MainFormLocationGL, APlaceAddedInTheEditorIsSavedToThePlaceList) {
     // The shipped list stays as it was.
     std::ifstream original(orvextest::shareDir() + "/data/places.dpl", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(original), {}), shipped);
+}
+
+TEST(MainFormLocationGL, APlaceListThatCannotBeSavedIsToldInTheWindow) {
+    orvextest::SettingsSandbox sandbox;
+    orvextest::ShippedDataCopy data({});
+    orvextest::GlMainWindow windows;
+    ASSERT_TRUE(windows.start());
+    // A folder in the place list's place: no save can write it.
+    const std::filesystem::path placeList = data.path() + "/data/places.dpl";
+    std::filesystem::remove(placeList);
+    std::filesystem::create_directory(placeList);
+
+    orvextest::ModalAnswers boxes({}, [](QWidget* dialog) {
+        if (auto* placeEditor = qobject_cast<OrvexLocationForm*>(dialog))
+            placeEditor->okButton->click();
+        else
+            orvextest::NextModal::reject(dialog);
+    });
+    windows.form.locationEditButton->click();
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_EQ(boxes.texts[0], "The places are changed but could not be saved.\n"
+                              "Could not save place list file. ./data/places.dpl: Is a directory");
 }

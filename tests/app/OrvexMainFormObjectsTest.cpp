@@ -1,7 +1,7 @@
 // The centring and object display lists on a recording fake engine: the
 // lists the engine's name queries fill, the centring command of a double
-// click, the three states of the planet page and what a change of selection
-// writes back on each page.
+// click, the three states of the planet page and what a change of selection,
+// or leaving the list after a tick, writes back on each page.
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -116,6 +116,13 @@ TEST_F(ObjectLists, CometSelectionChangeRewritesTheCometListAndLeavingThePageSen
     displayItem(0)->setSelected(true);
     EXPECT_EQ(sent(), Lines({"Ssystem.RemoveAsteroid All", "Ssystem.AddAsteroid Ceres",
                              "Ssystem.SaveAsteroidList Default"}));
+
+    // A tick without a change of selection is applied when the list is left.
+    displayItem(1)->setCheckState(0, Qt::Checked);
+    EXPECT_TRUE(sent().empty());
+    form->displayFixedStarButton->click();
+    EXPECT_EQ(sent(), Lines({"Ssystem.RemoveAsteroid All", "Ssystem.AddAsteroid Ceres",
+                             "Ssystem.AddAsteroid Vesta", "Ssystem.SaveAsteroidList Default"}));
 
     // Stars, galaxies and constellations have nothing to write back.
     for (QRadioButton* button :

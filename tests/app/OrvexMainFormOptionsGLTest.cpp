@@ -1,15 +1,17 @@
 // The option dialog against the real engine of the GL window: opened from
 // the control panel it shows the engine's options; Save writes the option
-// file and Load brings it back.
+// file (or tells why it cannot) and Load brings it back.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QToolButton>
+#include <filesystem>
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "support/GlMainWindow.h"
+#include "support/ModalAnswers.h"
 #include "support/SettingsSandbox.h"
 #include "support/ShippedDataCopy.h"
 #include "ui/OrvexOptionForm.h"
@@ -89,5 +91,29 @@ TEST(MainFormOptionsGL, TheClockModeShowsAsTheEngineAnswersIt) {
     options->closeButton->click();
     windows.form.detailButton->click();
     EXPECT_EQ(options->consoleLocaleCombo->currentIndex(), 0);
+    options->closeButton->click();
+}
+
+TEST(MainFormOptionsGL, ASaveThatFailsIsToldAndTheDialogStaysOpen) {
+    orvextest::SettingsSandbox sandbox;
+    orvextest::ShippedDataCopy data({"scenarios"});
+    orvextest::GlMainWindow windows;
+    ASSERT_TRUE(windows.start());
+    // A folder in the option file's place: no save can write it.
+    const std::filesystem::path optionFile = data.path() + "/scenarios/options.scn";
+    std::filesystem::remove(optionFile);
+    std::filesystem::create_directory(optionFile);
+
+    OrvexOptionForm* options = windows.form.optionForm;
+    windows.form.detailButton->click();
+    orvextest::ModalAnswers boxes;
+    options->saveButton->click();
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].startsWith("The options could not be saved.\nCould not save "
+                                          "scenario file ./scenarios/options.scn."))
+        << boxes.texts[0].toStdString();
+    EXPECT_TRUE(boxes.texts[0].endsWith("scenarios/options.scn: Is a directory"))
+        << boxes.texts[0].toStdString();
+    EXPECT_TRUE(options->isVisible());
     options->closeButton->click();
 }

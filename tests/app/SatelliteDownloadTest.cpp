@@ -28,6 +28,14 @@ void writeAll(const std::string& file, const QByteArray& text) {
     out.write(text);
 }
 
+// Lines 1 and 2 of element sets of the shipped data.
+const QByteArray issLines =
+    "1 25544U 98067A   18020.89808844  .00002078  00000-0  38550-4 0  9992\n"
+    "2 25544  51.6424  32.9776 0003646  28.7227  39.5332 15.54190080 95614\n";
+const QByteArray noaaLines =
+    "1 33591U 09005A   18020.91958580  .00000107  00000-0  83477-4 0  9992\n"
+    "2 33591  99.1238 356.1693 0014450  24.0615 336.1228 14.12247534461122\n";
+
 TEST(SatelliteDownload, ListAndTextRules) {
     orvextest::TempDir dir;
     writeAll(dir.file("list"), "http://a/x.tle\r\n\r\n  \n  http://b/y.tle \n\nhttp://c/z.tle");
@@ -93,8 +101,8 @@ TEST(SatelliteDownload, ListAndTextRules) {
 TEST(SatelliteDownload, GroupsOfOneScriptNeverOverwriteEachOther) {
     orvextest::TempDir dir;
     orvextest::LocalHttpServer server;
-    server.answers["/gp.php?GROUP=stations&FORMAT=tle"] = {200, "ISS (ZARYA)\n1 a\n2 b\n"};
-    server.answers["/gp.php?GROUP=weather&FORMAT=tle"] = {200, "NOAA 19\n1 c\n2 d\n"};
+    server.answers["/gp.php?GROUP=stations&FORMAT=tle"] = {200, "ISS (ZARYA)\n" + issLines};
+    server.answers["/gp.php?GROUP=weather&FORMAT=tle"] = {200, "NOAA 19\n" + noaaLines};
     server.answers["/other/gp.php?GROUP=stations"] = {200, "SOMETHING ELSE\n"};
 
     SatelliteDownload download;
@@ -105,8 +113,8 @@ TEST(SatelliteDownload, GroupsOfOneScriptNeverOverwriteEachOther) {
                                QString::fromStdString(dir.path())));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !download.isRunning(); }, 20000));
 
-    EXPECT_EQ(readAll(dir.file("stations.tle")), QByteArray("ISS (ZARYA)\n1 a\n2 b\n"));
-    EXPECT_EQ(readAll(dir.file("weather.tle")), QByteArray("NOAA 19\n1 c\n2 d\n"));
+    EXPECT_EQ(readAll(dir.file("stations.tle")), "ISS (ZARYA)\n" + issLines);
+    EXPECT_EQ(readAll(dir.file("weather.tle")), "NOAA 19\n" + noaaLines);
     // A later address of the same name is not fetched at all.
     EXPECT_EQ(server.requested.size(), 2);
     EXPECT_TRUE(log.contains("like an earlier address"));
@@ -135,7 +143,7 @@ TEST(SatelliteDownload, RunSkipsBadAnswersAndStopsWhereTheTransferFails) {
 
     orvextest::LocalHttpServer server;
     server.answers["/big.tle"] = {200, QByteArray(5000, 'x'), -2};
-    server.answers["/good.tle"] = {200, "  GOOD 1 \n1 a\n2 b\n"};
+    server.answers["/good.tle"] = {200, "  GOOD 1 \n" + noaaLines};
     server.answers["/broken.tle"] = {200, "NEW\n1 a\n", 1000};
     server.answers["/late.tle"] = {200, "LATE\n"};
 
@@ -153,7 +161,7 @@ TEST(SatelliteDownload, RunSkipsBadAnswersAndStopsWhereTheTransferFails) {
 
     EXPECT_EQ(finished.count(), 1);
     EXPECT_EQ(server.requested, QStringList({"/big.tle", "/good.tle", "/broken.tle"}));
-    EXPECT_EQ(readAll(dir.file("good.tle")), QByteArray("GOOD 1\n1 a\n2 b\n"));
+    EXPECT_EQ(readAll(dir.file("good.tle")), "GOOD 1\n" + noaaLines);
     EXPECT_EQ(readAll(dir.file("big.tle")), QByteArray("old big\n"));
     EXPECT_EQ(readAll(dir.file("broken.tle")), QByteArray("old broken\n"));
     EXPECT_EQ(QDir(QString::fromStdString(dir.path())).entryList(QDir::Files).size(), 3);
@@ -173,41 +181,106 @@ TEST(SatelliteDownload, RunSkipsBadAnswersAndStopsWhereTheTransferFails) {
                      "broken.tle-the transfer failed", "late.tle-not fetched"}));
 }
 
-TEST(SatelliteDownload, AnAnswerThatIsNotElementDataNeverReplacesTheStoredSet) {
+TEST(SatelliteDownload, OnlyWholeElementSetsPassTheCheck) {
+    // Every shipped element file, comments and all.
+    const QDir shipped(QString::fromStdString(orvextest::shareDir() + "/data/orbits/asatellites"));
+    const QStringList files = shipped.entryList({"*.tle"}, QDir::Files);
+    EXPECT_GE(files.size(), 10);
+    for (const QString& name : files) {
+        QFile file(shipped.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(SatelliteDownload::elementFault(SatelliteDownload::elementText(file.readAll())),
+                  QString())
+            << name.toStdString();
+    }
+    // Blank lines and comments between sets, carriage returns and trailing blanks.
+    QByteArray spaced =
+        "# two sets\r\nISS (ZARYA)  \r\n" + issLines + "\n  \n0 NOAA 19\n" + noaaLines;
+    spaced.replace("\n", " \r\n");
+    EXPECT_EQ(SatelliteDownload::elementFault(SatelliteDownload::elementText(spaced)), QString());
+
+    QByteArray badSum = issLines;
+    badSum[68] = '3';
+    QByteArray otherNumber = noaaLines;
+    otherNumber.replace("2 33591", "2 33592");
+    otherNumber[138] = '3'; // its own checksum still right
+    QByteArray shifted = issLines;
+    shifted.replace("98067A   18020", "98067A  18020 ");
+    const std::pair<QByteArray, const char*> faults[] = {
+        {"SAT\n1 " + QByteArray(67, 'X') + "\n2 " + QByteArray(67, 'Y') + "\n",
+         "line 1 of the element set SAT is not in the columns of an element line"},
+        {"ISS\n" + badSum, "line 1 of the element set ISS fails its checksum"},
+        {"NOAA 19\n" + otherNumber,
+         "the two lines of the element set NOAA 19 name different catalogue numbers"},
+        {"ISS\n" + shifted, "line 1 of the element set ISS is not in the columns of an element "
+                            "line"},
+        {"ISS\n" + issLines.left(60) + "\n" + issLines.mid(70),
+         "line 1 of the element set ISS has 60 characters instead of 69"},
+        {"ISS\n" + issLines.left(70), "the element set ISS is not whole: line 2 is missing"},
+        {"ISS\n  \n" + issLines, "the answer holds a line outside any element set: ISS"},
+        {"ISS\n" + issLines + noaaLines,
+         "the answer holds a line outside any element set: 1 33591U 09005A   18020.91958580  "
+         ".00000"},
+        {"NOAA 19\n" + noaaLines + "<html>\n",
+         "the answer holds a line outside any element set: <html>"},
+        {"# nothing today\n", "the answer holds no element sets"},
+    };
+    for (const auto& [answer, fault] : faults)
+        EXPECT_EQ(SatelliteDownload::elementFault(SatelliteDownload::elementText(answer)), fault)
+            << answer.toStdString();
+}
+
+TEST(SatelliteDownload, AnAnswerThatIsNotWholeElementSetsNeverReplacesTheStoredSet) {
     orvextest::TempDir dir;
     QFile shipped(
         QString::fromStdString(orvextest::shareDir() + "/data/orbits/asatellites/weather.tle"));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     const QByteArray weather = shipped.readAll();
-    writeAll(dir.file("weather.tle"), weather);
-    writeAll(dir.file("stations.tle"), weather);
-    EXPECT_TRUE(SatelliteDownload::holdsElementSets(SatelliteDownload::elementText(weather)));
+    const char* const groups[] = {"weather.tle", "stations.tle", "noaa.tle", "visual.tle",
+                                  "gps-ops.tle"};
+    for (const char* group : groups)
+        writeAll(dir.file(group), weather);
 
     orvextest::LocalHttpServer server;
-    // An error page served as a success, and text that only looks like sets:
-    // a title followed by one line, or lines 1 and 2 without a title.
+    QByteArray badSum = noaaLines;
+    badSum[68] = '0';
+    QByteArray otherNumber = noaaLines;
+    otherNumber.replace("2 33591", "2 33592");
+    otherNumber[138] = '3';
+    // An error page served as a success; the junk of a broken server; a set
+    // with a wrong checksum and one of two catalogue numbers after a good
+    // set; lines 1 and 2 without a title.
     server.answers["/weather.tle"] = {200, "<html><body>Service unavailable</body></html>\n"};
-    server.answers["/stations.tle"] = {
-        200, "ISS (ZARYA)\n1 25544U 98067A   18020.5 .00001 00000-0 2-4 0 9990\n  \n"
-             "2 25544  51.64 1.0 0003 1.0 1.0 15.54 10000\n"};
-    server.answers["/noaa.tle"] = {200, "1 33591U 09005A   18020.5 .00001 00000-0 2-4 0 9990\n"
-                                        "2 33591  99.1 1.0 0014 1.0 1.0 14.12 10000\n"};
+    server.answers["/stations.tle"] = {200, "SAT\n1 " + QByteArray(67, 'X') + "\n2 " +
+                                                QByteArray(67, 'Y') + "\n"};
+    server.answers["/noaa.tle"] = {200, "NOAA 19\n" + badSum};
+    server.answers["/visual.tle"] = {200, "ISS\n" + issLines + "NOAA 19\n" + otherNumber};
+    server.answers["/gps-ops.tle"] = {200, issLines};
     SatelliteDownload download;
     LogCapture log;
-    ASSERT_TRUE(download.start(
-        {server.url("/weather.tle"), server.url("/stations.tle"), server.url("/noaa.tle")},
-        QString::fromStdString(dir.path())));
+    QStringList urls;
+    for (const char* group : groups)
+        urls << server.url(QString("/") + group);
+    ASSERT_TRUE(download.start(urls, QString::fromStdString(dir.path())));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !download.isRunning(); }, 20000));
 
-    EXPECT_EQ(readAll(dir.file("weather.tle")), weather);
-    EXPECT_EQ(readAll(dir.file("stations.tle")), weather);
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("noaa.tle"))));
-    EXPECT_TRUE(log.contains("holds no element sets"));
-    ASSERT_EQ(download.outcomes().size(), 3);
+    for (const char* group : groups)
+        EXPECT_EQ(readAll(dir.file(group)), weather) << group;
+    EXPECT_TRUE(log.contains("is not whole element sets"));
+    QStringList reasons;
     for (const SatelliteDownload::Outcome& o : download.outcomes()) {
         EXPECT_FALSE(o.stored) << o.group.toStdString();
-        EXPECT_EQ(o.reason, "the answer holds no element sets");
+        reasons << o.reason;
     }
+    EXPECT_EQ(reasons,
+              QStringList({"the answer holds a line outside any element set: "
+                           "<html><body>Service unavailable</body></",
+                           "line 1 of the element set SAT is not in the columns of an element line",
+                           "line 1 of the element set NOAA 19 fails its checksum",
+                           "the two lines of the element set NOAA 19 name different catalogue "
+                           "numbers",
+                           "the answer holds a line outside any element set: 1 25544U 98067A   "
+                           "18020.89808844  .00002"}));
 }
 
 } // namespace
