@@ -326,7 +326,8 @@ void OrvexMainForm::fileSave() {
 }
 
 void OrvexMainForm::fileSaveAs() {
-    const QString file = askSaveFileName();
+    // "rec1" is saved as "rec1.scn", a name the open dialog's filters list.
+    const QString file = withFilterExtension(askSaveFileName(), QString::fromLatin1(saveFilter));
     if (file.isEmpty())
         return;
     scenarioFileName = file;

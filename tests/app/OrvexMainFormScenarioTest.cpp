@@ -367,6 +367,20 @@ TEST_F(ScenarioEditor, SavingAndOpeningALargeNonAsciiScenarioKeepsItWhole) {
     QTextCodec::setCodecForLocale(saved);
 }
 
+TEST_F(ScenarioEditor, SaveAsGivesANameWithoutExtensionTheScenarioOne) {
+    form->scenarioEdit->insertPlainText("Timer.Speed 1\n");
+    form->saveName = programFile("rec1");
+    form->scenarioSaveAsSlot();
+    EXPECT_EQ(form->scenarioFileName, programFile("rec1.scn"));
+    EXPECT_TRUE(QFile::exists(programFile("rec1.scn")));
+    EXPECT_FALSE(QFile::exists(programFile("rec1")));
+    // An extension the user gave stays.
+    form->saveName = programFile("rec2.txt");
+    form->scenarioSaveAsSlot();
+    EXPECT_EQ(form->scenarioFileName, programFile("rec2.txt"));
+    EXPECT_TRUE(QFile::exists(programFile("rec2.txt")));
+}
+
 TEST_F(ScenarioEditor, AScenarioThatCannotBeWrittenIsReportedAndStaysModified) {
     form->scenarioEdit->insertPlainText("Timer.Speed 1\n");
     form->scenarioFileName = programFile("no/such/dir/x.scn");
