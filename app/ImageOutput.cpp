@@ -7,7 +7,6 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include "app/AtomicSave.h"
@@ -76,14 +75,6 @@ QString writableSuffixes() {
 }
 
 } // namespace
-
-QString withFilterExtension(const QString& file, const QString& filter) {
-    if (file.isEmpty() || QFileInfo(file).fileName().contains(QLatin1Char('.')))
-        return file;
-    static const QRegularExpression firstExtension(QStringLiteral("\\*(\\.\\w+)"));
-    const QRegularExpressionMatch match = firstExtension.match(filter);
-    return match.hasMatch() ? file + match.captured(1) : file;
-}
 
 bool save(const QImage& image, const QString& file, QString* error) {
     const QByteArray format = formatForFile(file);

@@ -20,11 +20,6 @@ QByteArray formatForFile(const QString& file);
 // cannot write.
 QString saveFilter();
 
-// The name as the user meant it: a name without any extension gets the first
-// extension of the chosen filter ("Png Files (*.png)" gives ".png"); any
-// other name, or a filter without an extension, leaves it as it is.
-QString withFilterExtension(const QString& file, const QString& filter);
-
 // Writes the image in the format its name asks for. An existing file is
 // replaced only once the new one is complete. On failure answers false with
 // the reason in error (an unknown extension, or why the write failed).

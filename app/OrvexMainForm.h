@@ -572,9 +572,11 @@ private:
     void openScenarioFile(const QString& fileName);
     // Starts a scenario file in the engine (its first step runs at once).
     void playScenarioFile(const std::string& file);
-    // Inserts engine text into the editor at the cursor.
+    // Inserts engine lines into the editor as whole lines, after the line
+    // holding the cursor (before it when the cursor is at its start); the
+    // cursor then stands after them, so that later lines follow.
     void insertEngineText(const std::string& text);
-    // Moves the engine's log of executed lines into the editor at the cursor.
+    // Moves the engine's log of executed lines into the editor (as above).
     void moveLogIntoEditor();
     // Whether the editor holds text typed or recorded since it was last
     // opened, saved or emptied.

@@ -88,14 +88,9 @@ bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool 
 }
 
 void OrvexMainForm::runBrowserCommand(const std::string& text) {
+    // While recording, the lines the text runs (over several frames when it
+    // waits) are recorded from the engine's log as they run, each once.
     const bool recording = gl_ && gl_->isRecording();
-    if (recording) {
-        // Recorded at the cursor after what came before it. The engine empties
-        // its log when the scenario the link starts runs out, in the frame
-        // that runs a plain command link, so its lines are taken from here.
-        moveLogIntoEditor();
-        insertEngineText(text.empty() || text.back() == '\n' ? text : text + '\n');
-    }
     if (gl_)
         gl_->runScript(text, 0);
     // Text the user has not saved stays as it is.

@@ -167,7 +167,7 @@ void OrvexMainForm::fileSaveImage() {
     question.caption = tr("Save as an image file ...");
     question.filter = ImageOutput::saveFilter();
     const FileChoice choice = fileChooser(question);
-    const QString file = ImageOutput::withFilterExtension(choice.file, choice.filter);
+    const QString file = withFilterExtension(choice.file, choice.filter);
     if (file.isEmpty())
         return;
     const QImage picture = gl_ ? gl_->grabFrame() : QImage();

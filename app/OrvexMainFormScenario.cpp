@@ -38,8 +38,23 @@ template <class Toggle> void setQuietly(Toggle* toggle, bool on) {
 } // namespace
 
 void OrvexMainForm::insertEngineText(const std::string& text) {
+    QString lines = EngineLink::fromEngineText(text);
+    while (lines.endsWith(QLatin1Char('\n')))
+        lines.chop(1);
+    if (lines.isEmpty())
+        return;
+    // Never into a line: a command split by recorded text, or recorded text
+    // run on to what the user was typing, fails when played.
     QTextCursor cursor = scenarioEdit->textCursor();
-    cursor.insertText(EngineLink::fromEngineText(text));
+    cursor.clearSelection();
+    if (cursor.atBlockStart()) {
+        // Before the line, which stays below them with the cursor.
+        cursor.insertText(lines + QLatin1Char('\n'));
+    } else {
+        // After the line, the cursor at the end of the last line inserted.
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        cursor.insertText(QLatin1Char('\n') + lines);
+    }
     scenarioEdit->setTextCursor(cursor);
 }
 
@@ -320,7 +335,8 @@ void OrvexMainForm::fileSave() {
 }
 
 void OrvexMainForm::fileSaveAs() {
-    const QString file = askSaveFileName();
+    // "rec1" is saved as "rec1.scn", a name the open dialog's filters list.
+    const QString file = withFilterExtension(askSaveFileName(), QString::fromLatin1(saveFilter));
     if (file.isEmpty())
         return;
     scenarioFileName = file;

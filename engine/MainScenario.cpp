@@ -151,7 +151,10 @@ void Main::scenarioStep() {
             if (wait <= 0.0) {
                 playing = 0;
                 scenarioEnded = 1;
-                interp.clearLog();
+                // While recording, the lines this step ran are still to be
+                // taken into the recording after the frame.
+                if (!interp.isRecording())
+                    interp.clearLog();
                 return;
             }
             break; // finish the countdown first

@@ -21,5 +21,12 @@ struct FileChoice {
     QString filter; // the name filter chosen in the dialog
 };
 
-// Shows the file dialog for the question and waits for the user.
+// Shows the file dialog for the question and waits for the user. Saving, a
+// name typed without an extension gets the chosen filter's before the dialog
+// asks whether to replace an existing file.
 FileChoice askWithDialog(QWidget* parent, const FileQuestion& question);
+
+// The name as the user meant it: a name without any extension gets the first
+// extension of the filter ("Png Files (*.png)" gives ".png"); any other name,
+// or a filter without an extension, leaves it as it is.
+QString withFilterExtension(const QString& file, const QString& filter);

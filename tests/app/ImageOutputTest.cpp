@@ -13,6 +13,7 @@
 
 #include "app/ImageOutput.h"
 #include "support/TestEnv.h"
+#include "ui/FileChooser.h"
 
 namespace {
 
@@ -81,16 +82,16 @@ TEST(ImageOutput, TheSaveFilterOffersWhatTheWriterWrites) {
 TEST(ImageOutput, ANameWithoutExtensionGetsTheChosenFormats) {
     const char* const png = "Png Files (*.png)";
     const char* const jpeg = "Jpeg Files (*.jpg *.jpeg)";
-    EXPECT_EQ(ImageOutput::withFilterExtension("/tmp/a.b/view", png), "/tmp/a.b/view.png");
-    EXPECT_EQ(ImageOutput::withFilterExtension("view", jpeg), "view.jpg");
-    EXPECT_EQ(ImageOutput::formatForFile(ImageOutput::withFilterExtension("view", jpeg)), "JPEG");
+    EXPECT_EQ(withFilterExtension("/tmp/a.b/view", png), "/tmp/a.b/view.png");
+    EXPECT_EQ(withFilterExtension("view", jpeg), "view.jpg");
+    EXPECT_EQ(ImageOutput::formatForFile(withFilterExtension("view", jpeg)), "JPEG");
     // A name the user gave an extension keeps it, even a wrong one.
-    EXPECT_EQ(ImageOutput::withFilterExtension("view.bmp", png), "view.bmp");
-    EXPECT_EQ(ImageOutput::withFilterExtension("view.txt", png), "view.txt");
-    EXPECT_EQ(ImageOutput::withFilterExtension("view.", png), "view.");
+    EXPECT_EQ(withFilterExtension("view.bmp", png), "view.bmp");
+    EXPECT_EQ(withFilterExtension("view.txt", png), "view.txt");
+    EXPECT_EQ(withFilterExtension("view.", png), "view.");
     // No filter chosen, or a cancelled dialog: nothing to add.
-    EXPECT_EQ(ImageOutput::withFilterExtension("view", ""), "view");
-    EXPECT_EQ(ImageOutput::withFilterExtension("", png), "");
+    EXPECT_EQ(withFilterExtension("view", ""), "view");
+    EXPECT_EQ(withFilterExtension("", png), "");
 }
 
 TEST(ImageOutput, APngComesBackPixelForPixel) {

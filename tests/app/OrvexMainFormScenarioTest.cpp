@@ -33,6 +33,11 @@ protected:
         return form->scenarioPlayButton->isChecked();
     }
     bool modified() const { return form->scenarioEdit->document()->isModified(); }
+    QTextCursor cursorAt(int position) const {
+        QTextCursor cursor = form->scenarioEdit->textCursor();
+        cursor.setPosition(position);
+        return cursor;
+    }
 };
 
 TEST_F(ScenarioEditor, RecordOnClearsTheLogAndStopsAPlayingScenario) {
@@ -189,21 +194,38 @@ TEST_F(ScenarioEditor, TheEndOfAScenarioReleasesThePlayTogglesAndRefreshes) {
 TEST_F(ScenarioEditor, ALinkClickedWhileRecordingIsRecordedInItsPlace) {
     form->scenarioNewSlot();
     form->scenarioRecButton->setChecked(true);
-    root().log = "Ssystem.Orbit 1\nSsystem.PlaceName Rome\n";
+    root().log = "Ssystem.Orbit 1\nCamera.Dist 20\n";
     form->orvexUpdatedSlot();
-
-    // A line logged since the last frame comes first, then the link's own.
+    // The cursor inside "Camera.Dist 20", a line logged since the last frame.
+    form->scenarioEdit->setTextCursor(cursorAt(QString("Ssystem.Orbit 1\nCamera.Di").size()));
     root().log = "Space.Stars 0\n";
-    EXPECT_FALSE(form->beforeNavigate("orvex://Timer.Step%203600;Timer.Speed%201", QUrl(), true));
+    EXPECT_FALSE(form->beforeNavigate("orvex://Timer.Step%203600;Orvex.Wait%2030;Timer.Speed%201",
+                                      QUrl(), true));
     ASSERT_EQ(root().scripts.size(), 1u);
-    EXPECT_EQ(root().scripts[0].text, "Timer.Step 3600;Timer.Speed 1");
-    EXPECT_TRUE(root().log.empty());
+    EXPECT_EQ(root().scripts[0].text, "Timer.Step 3600;Orvex.Wait 30;Timer.Speed 1");
+    // Its lines come from the log as they run, the wait's frames apart: each once.
+    root().log += "Timer.Step 3600\nOrvex.Wait 30\n";
+    form->orvexUpdatedSlot();
+    root().log = "Timer.Speed 1\n";
+    form->orvexUpdatedSlot();
+    const QString recorded = "Ssystem.Orbit 1\nCamera.Dist 20\nSpace.Stars 0\nTimer.Step 3600\n"
+                             "Orvex.Wait 30\nTimer.Speed 1\n";
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), recorded);
+    EXPECT_TRUE(modified());
+
+    // A line the user is typing, and a selection, stay as they are.
+    form->scenarioEdit->moveCursor(QTextCursor::End);
+    form->scenarioEdit->insertPlainText("Space.Fra");
     root().log = "Camera.Look Earth\n";
     form->orvexUpdatedSlot();
+    QTextCursor selection = cursorAt(QString("Ssystem.Or").size());
+    selection.setPosition(QString("Ssystem.Orbit 1\nCamera.Di").size(), QTextCursor::KeepAnchor);
+    form->scenarioEdit->setTextCursor(selection);
+    root().logOnLine["Camera.RecordView"] = "Camera.Mode Examine\n";
+    form->scenarioCameraSlot();
     EXPECT_EQ(form->scenarioEdit->toPlainText(),
-              "Ssystem.Orbit 1\nSsystem.PlaceName Rome\nSpace.Stars 0\n"
-              "Timer.Step 3600;Timer.Speed 1\nCamera.Look Earth\n");
-    EXPECT_TRUE(modified());
+              "Ssystem.Orbit 1\nCamera.Dist 20\nCamera.Mode Examine\nSpace.Stars 0\n"
+              "Timer.Step 3600\nOrvex.Wait 30\nTimer.Speed 1\nSpace.Fra\nCamera.Look Earth");
 }
 
 TEST_F(ScenarioEditor, UnsavedTextIsNeverReplacedWithoutTheUsersWord) {
@@ -343,6 +365,20 @@ TEST_F(ScenarioEditor, SavingAndOpeningALargeNonAsciiScenarioKeepsItWhole) {
     form->scenarioOpenSlot();
     EXPECT_EQ(form->scenarioEdit->toPlainText(), text);
     QTextCodec::setCodecForLocale(saved);
+}
+
+TEST_F(ScenarioEditor, SaveAsGivesANameWithoutExtensionTheScenarioOne) {
+    form->scenarioEdit->insertPlainText("Timer.Speed 1\n");
+    form->saveName = programFile("rec1");
+    form->scenarioSaveAsSlot();
+    EXPECT_EQ(form->scenarioFileName, programFile("rec1.scn"));
+    EXPECT_TRUE(QFile::exists(programFile("rec1.scn")));
+    EXPECT_FALSE(QFile::exists(programFile("rec1")));
+    // An extension the user gave stays.
+    form->saveName = programFile("rec2.txt");
+    form->scenarioSaveAsSlot();
+    EXPECT_EQ(form->scenarioFileName, programFile("rec2.txt"));
+    EXPECT_TRUE(QFile::exists(programFile("rec2.txt")));
 }
 
 TEST_F(ScenarioEditor, AScenarioThatCannotBeWrittenIsReportedAndStaysModified) {

@@ -12,6 +12,8 @@
 #include <QToolButton>
 #include <QWebEnginePage>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
@@ -82,6 +84,17 @@ protected:
         orvextest::runUntilStill(view, link);
     }
 
+    // The home page shown, then recording on and Mars chosen in the panel.
+    void recordMarsOnTheHomePage() {
+        ASSERT_NE(form.browserView, nullptr);
+        QSignalSpy loaded(form.browserView, &QWebEngineView::loadFinished);
+        form.browserHomeSlot();
+        ASSERT_TRUE(runUntil([&] { return !loaded.isEmpty(); }));
+        form.scenarioRecButton->click();
+        choosePlanet("Mars");
+        view->updateGL();
+    }
+
     const orvextest::ShippedDataCopy share{{"htmls"}};
     orvextest::SettingsSandbox sandbox;
     OrvexMainForm form;
@@ -138,16 +151,12 @@ TEST_F(OrvexMainFormTourGL, RecordedPanelActionsPlayBack) {
 }
 
 TEST_F(OrvexMainFormTourGL, ALinkClickedWhileRecordingIsRecordedInItsPlace) {
-    ASSERT_NE(form.browserView, nullptr);
     if (link->getCommandValue("Ssystem.AstrNames") == "Undefined")
         GTEST_SKIP() << "the solar system does not answer commands in this build";
-    QSignalSpy loaded(form.browserView, &QWebEngineView::loadFinished);
-    form.browserHomeSlot();
-    ASSERT_TRUE(runUntil([&] { return !loaded.isEmpty(); }));
-
-    form.scenarioRecButton->click();
-    choosePlanet("Mars");
-    view->updateGL();
+    ASSERT_NO_FATAL_FAILURE(recordMarsOnTheHomePage());
+    // The user is typing a line when the link is clicked.
+    form.scenarioEdit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(form.scenarioEdit, "Space.Fra");
     form.browserView->page()->runJavaScript(
         "document.querySelector('a[href=\"orvex://Timer.Step%203600;Timer.Speed%201/\"]')"
         ".click();");
@@ -156,6 +165,8 @@ TEST_F(OrvexMainFormTourGL, ALinkClickedWhileRecordingIsRecordedInItsPlace) {
         return form.scenarioEdit->toPlainText().contains("Timer.Step 3600") &&
                link->getPlaying() == 0;
     })) << form.scenarioEdit->toPlainText().toStdString();
+    EXPECT_TRUE(form.scenarioEdit->toPlainText().contains("\nSpace.Fra\nTimer.Step 3600\n"))
+        << form.scenarioEdit->toPlainText().toStdString();
     choosePlanet("Venus");
     view->updateGL();
     form.scenarioRecButton->click();
@@ -168,6 +179,61 @@ TEST_F(OrvexMainFormTourGL, ALinkClickedWhileRecordingIsRecordedInItsPlace) {
     EXPECT_GE(mars, 0) << recorded.toStdString();
     EXPECT_LT(mars, step) << recorded.toStdString();
     EXPECT_LT(step, venus) << recorded.toStdString();
+}
+
+TEST_F(OrvexMainFormTourGL, ALinkThatWaitsIsRecordedOnceAndPlaysBackToTheSameEnd) {
+    if (link->getCommandValue("Ssystem.AstrNames") == "Undefined")
+        GTEST_SKIP() << "the solar system does not answer commands in this build";
+    // Thirty nominal frames a frame: the waits pass in a few frames.
+    view->setFixedFrameMs(1000);
+    ASSERT_NO_FATAL_FAILURE(recordMarsOnTheHomePage());
+    // The cursor inside the first line recorded.
+    const QString firstLine = form.scenarioEdit->toPlainText().section('\n', 0, 0);
+    QTextCursor cursor = form.scenarioEdit->textCursor();
+    cursor.setPosition(5);
+    form.scenarioEdit->setTextCursor(cursor);
+    const auto recorded = [&] { return form.scenarioEdit->toPlainText(); };
+    // The page's short show: a scenario file that waits between its lines.
+    form.browserView->page()->runJavaScript(
+        "document.querySelector('a[href=\"scenarios/inner-planets.scn\"]').click();");
+    ASSERT_TRUE(runUntil([&] {
+        return recorded().count("Ssystem.AstrNameTo Earth 60") == 2 && link->getPlaying() == 0;
+    })) << recorded().toStdString();
+    // A command link that waits.
+    form.beforeNavigate("orvex://Ssystem.Orbit%200;Orvex.Wait%2060;Ssystem.Name%200/", QUrl(),
+                        true);
+    ASSERT_TRUE(runUntil([&] {
+        return recorded().contains("Ssystem.Name 0") && link->getPlaying() == 0;
+    })) << recorded().toStdString();
+    form.scenarioRecButton->click();
+
+    const QString text = recorded();
+    EXPECT_EQ(text.section('\n', 0, 0), firstLine);
+    EXPECT_EQ(text.section('\n', 1, 1), "Ssystem.SimModeName SolarSystem") << text.toStdString();
+    EXPECT_EQ(text.count("Ssystem.AstrNameTo Mercury 60"), 1) << text.toStdString();
+    EXPECT_EQ(text.count("Orvex.Wait 90"), 4);
+    EXPECT_EQ(text.count("Orvex.Wait 60"), 1);
+    EXPECT_EQ(text.count("Ssystem.Orbit 0"), 1);
+    EXPECT_EQ(text.count("Ssystem.Name 0"), 1);
+    EXPECT_FALSE(text.contains("# A short show")) << "comments run nothing";
+
+    const std::vector<std::string> words = {"Ssystem.SimModeName", "Ssystem.AstrName",
+                                            "Ssystem.Orbit", "Ssystem.Name"};
+    std::vector<std::string> atTheEnd;
+    for (const std::string& word : words)
+        atTheEnd.push_back(link->getCommandValue(word));
+    EXPECT_EQ(atTheEnd[1], "Earth");
+    link->processScenarioLine("Ssystem.AstrNameTo Venus 1");
+    link->processScenarioLine("Ssystem.Orbit 1");
+    link->processScenarioLine("Ssystem.Name 1");
+    orvextest::runUntilStill(view, link);
+    ASSERT_NE(link->getCommandValue("Ssystem.AstrName"), "Earth");
+
+    form.scenarioPlayButton->click();
+    ASSERT_TRUE(runUntil([&] { return link->getPlaying() == 0; }));
+    for (size_t i = 0; i < words.size(); ++i)
+        EXPECT_EQ(link->getCommandValue(words[i]), atTheEnd[i]) << words[i];
+    EXPECT_EQ(recorded(), text);
 }
 
 } // namespace

@@ -60,6 +60,18 @@ TEST_F(MainScenarioTest, WaitsCountNominalFrames) {
     EXPECT_EQ(root.getLog(), ""); // a scenario that runs out clears the log
 }
 
+TEST_F(MainScenarioTest, WhileRecordingAScenarioThatRunsOutKeepsItsLinesInTheLog) {
+    frames(1);
+    root.setRecording(1);
+    root.clearLog();
+    root.runScript("Probe.Set 10;Orvex.Wait 2;Probe.Set 1", 0);
+    frames(1);
+    EXPECT_EQ(root.getLog(), "Probe.Set 10\nOrvex.Wait 2\n");
+    root.clearLog();         // taken into the recording after the frame
+    EXPECT_EQ(frames(3), 1); // 2 nominal frames of 0.99
+    EXPECT_EQ(root.getLog(), "Probe.Set 1\n");
+}
+
 TEST_F(MainScenarioTest, WaitNextHoldsUntilNext) {
     frames(1);
     root.runScript("Probe.Count\nOrvex.WaitNext\nProbe.Count\nOrvex.WaitNext\n", 0);
