@@ -24,9 +24,11 @@ bool Ssystem::loadPlaceList(const std::string& path) {
     DataDirScope scope(settings.dataDir);
     if (!scope.ok())
         return false;
+    placeLoad_.loaded = true;
     DataFile file;
     if (!file.open(path)) {
         logFileFailure("Could not open place list file.\n", path, file.error());
+        partlyRead_.note(path, file.error());
         return false;
     }
     // A place the body already holds under the line's name is set from the
@@ -68,13 +70,14 @@ bool Ssystem::loadPlaceList(const std::string& path) {
         }
         taken.insert(held);
     }
+    partlyRead_.note(path, file.cutReason());
     ensureDefaultPlaces();
     return true;
 }
 
 bool Ssystem::savePlaceList(const std::string& path) {
     return saveListFile(
-        path, getListSettings(),
+        path, getListSettings(), placeLoad_, partlyRead_,
         [&](DataFile& file) {
             for (const DsAstrBody* body : allBodies_) {
                 if (!keepsPlacesInList(body->getType()))
