@@ -1,5 +1,6 @@
 #include "model/ListFile.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -33,6 +34,31 @@ void PartlyReadFiles::note(const std::string& path, const std::string& reason) {
 std::string PartlyReadFiles::reason(const std::string& path) const {
     const auto it = files_.find(realFilePath(path));
     return it == files_.end() ? std::string() : it->second;
+}
+
+KeptEntryWriter::KeptEntryWriter(const ListLoad& load, const std::string& path, DataFile& file,
+                                 std::function<bool(const std::string&)> holds)
+    : load_(load), file_(file), holds_(std::move(holds)),
+      same_(!load.kept.empty() && realFilePath(path) == load.file) {}
+
+void KeptEntryWriter::writeAfter(const std::string& entry) {
+    written_.push_back(entry);
+    for (const auto& [after, text] : load_.kept) {
+        if (after == entry)
+            write(text);
+    }
+}
+
+void KeptEntryWriter::writeRest() {
+    for (const auto& [after, text] : load_.kept) {
+        if (std::find(written_.begin(), written_.end(), after) == written_.end())
+            write(text);
+    }
+}
+
+void KeptEntryWriter::write(const std::string& text) {
+    if (same_ && !holds_(text))
+        file_.writeString(text).writeText("\n");
 }
 
 bool saveListFile(const std::string& path, const ListSettings& settings, const ListLoad& load,

@@ -57,6 +57,28 @@ struct ListLoad {
     std::vector<std::pair<std::string, std::string>> kept;
 };
 
+// Writes the entries that the last load of a list kept back into a save of
+// the same file: each after the entry it followed, those whose entry is gone
+// at the end. Nothing for another file.
+class KeptEntryWriter {
+public:
+    // holds: the list holds the entry again, and writes it as its own.
+    KeptEntryWriter(const ListLoad& load, const std::string& path, DataFile& file,
+                    std::function<bool(const std::string&)> holds);
+    // Writes those that followed entry ("" the head lines).
+    void writeAfter(const std::string& entry);
+    void writeRest();
+
+private:
+    void write(const std::string& text);
+
+    const ListLoad& load_;
+    DataFile& file_;
+    std::function<bool(const std::string&)> holds_;
+    bool same_;
+    std::vector<std::string> written_;
+};
+
 // Writes a list in the data directory: the head lines, then what
 // writeEntries writes. The list replaces the file only when it was written
 // whole, so that a failed save keeps the old list. A list never loaded, and

@@ -257,28 +257,19 @@ bool Ssystem::saveBodyList(const ObjectKind& kind, const std::string& path) {
     return saveListFile(
         path, getListSettings(), load, partlyRead_,
         [&](DataFile& file) {
-            // The names the load of this file could not take go back after
-            // the name they followed, or last when that one is gone.
-            const bool keeps = !load.kept.empty() && realFilePath(path) == load.file;
-            std::unordered_set<std::string> written;
-            const auto writeKept = [&](bool afterGone, const std::string& after) {
-                for (const auto& [anchor, name] : load.kept) {
-                    const bool here = afterGone ? !written.count(anchor) : anchor == after;
-                    const DsAstrBody* body = findBody(name);
-                    if (keeps && here && !(body && body->getType() == kind.type))
-                        file.writeString(name).writeText("\n");
-                }
-            };
-            written.insert("");
-            writeKept(false, "");
+            // The names the load of this file could not take go back.
+            KeptEntryWriter kept(load, path, file, [&](const std::string& name) {
+                const DsAstrBody* body = findBody(name);
+                return body && body->getType() == kind.type;
+            });
+            kept.writeAfter("");
             for (const DsAstrBody* body : allBodies_) {
                 if (body->getType() != kind.type)
                     continue;
                 file.writeString(body->getName()).writeText("\n");
-                written.insert(body->getName());
-                writeKept(false, body->getName());
+                kept.writeAfter(body->getName());
             }
-            writeKept(true, "");
+            kept.writeRest();
         },
         kind.saveFailure);
 }

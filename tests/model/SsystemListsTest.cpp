@@ -457,6 +457,13 @@ TEST_F(SsystemListsTest, PlaceListsLoadOnceAndGoRoundTrip) {
     ASSERT_TRUE(system.savePlaceList("./data/again.dpl"));
     EXPECT_EQ(read("data/again.dpl"), saved);
 
+    // Saved over their file, lines of no body stay where they were.
+    ASSERT_TRUE(system.loadPlaceList("./data/places.dpl"));
+    ASSERT_TRUE(system.savePlaceList("./data/places.dpl"));
+    EXPECT_NE(read("data/places.dpl")
+                  .find("Earth Surface 0 0 \nPluto Lost 1 2 \nNowhere Earth 3 4 \nMoon "),
+              std::string::npos);
+
     // Two places of one name are two lines, and stay two.
     write("data/twice.dpl", head + "Moon Base 1 1 \nMoon Base 2 2 \n");
     system.loadPlaceList("./data/twice.dpl");
