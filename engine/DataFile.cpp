@@ -103,6 +103,7 @@ bool DataFile::close() {
     handle_.reset();
     column_ = previousColumn_ = 0;
     stopped_ = false;
+    cutReason_.clear();
     if (!writer_)
         return true;
     const bool written = writer_->commit();
@@ -157,7 +158,7 @@ int DataFile::nextChar() {
         return EOF;
     // Reads are character-wise on a stream only this thread uses.
     const int c = getc_unlocked(handle_.get());
-    if (c == '\n') {
+    if (c == '\n' || c == '\r') {
         previousColumn_ = column_;
         column_ = 0;
     } else if (c != EOF && ++column_ > platform::maxLineBytes) {
@@ -171,16 +172,27 @@ void DataFile::unreadChar(int c) {
     if (c == EOF)
         return;
     ungetc(c, handle_.get());
-    if (c == '\n')
+    if (c == '\n' || c == '\r')
         column_ = previousColumn_;
     else
         --column_;
 }
 
+int DataFile::nextLineChar() {
+    const int c = nextChar();
+    if (c != '\r')
+        return c;
+    // A carriage return before a line feed stays in the line; alone (old
+    // Mac files) it ends the line.
+    const int after = nextChar();
+    unreadChar(after);
+    return after == '\n' ? '\r' : '\n';
+}
+
 void DataFile::stopReading(const char* what, std::size_t limit) {
     stopped_ = true;
-    logMessage("File %s: a %s is longer than %zu bytes; the rest of the file is not read.",
-               path_.c_str(), what, limit);
+    cutReason_ = "a " + std::string(what) + " is longer than " + std::to_string(limit) + " bytes";
+    logMessage("File %s: %s; the rest of the file is not read.", path_.c_str(), cutReason_.c_str());
 }
 
 void DataFile::skipSpace() {
@@ -357,7 +369,7 @@ DataFile& DataFile::readLine(std::string& out) {
     out.clear();
     if (!handle_)
         return *this;
-    for (int c = nextChar(); c != EOF && c != '\n'; c = nextChar())
+    for (int c = nextLineChar(); c != EOF && c != '\n'; c = nextLineChar())
         out.push_back(static_cast<char>(c));
     if (stopped_)
         out.clear();
@@ -373,7 +385,7 @@ DataFile& DataFile::readLine(char* out, int size) {
     // As fgets reads: at most size - 1 characters, up to and with a line feed.
     int length = 0;
     while (length < size - 1) {
-        const int c = nextChar();
+        const int c = nextLineChar();
         if (c == EOF || c == '\n')
             break;
         out[length++] = static_cast<char>(c);

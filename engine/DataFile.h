@@ -79,6 +79,9 @@ public:
     // A loop that tests good() before each read therefore makes one last read
     // that finds nothing.
     bool good() const;
+    // Why the reading stopped before the end of the file ("a word or line is
+    // longer than 65535 bytes"); empty while it has not.
+    const std::string& cutReason() const { return cutReason_; }
 
     // Text: "%i" (a leading "0x" reads hexadecimal, a leading "0" octal).
     // Binary: 4 bytes.
@@ -94,7 +97,7 @@ public:
     DataFile& readWord(std::string& out);
     DataFile& readString(std::string& out);
     // The rest of the current line without its line feed (a carriage return
-    // before it stays).
+    // before it stays). A carriage return alone ends a line too.
     DataFile& readLine(std::string& out);
     // At most size - 1 characters of the current line into out, NUL-terminated,
     // without the line feed when it was read.
@@ -123,6 +126,8 @@ private:
     int nextChar();
     // Puts back the one character just read.
     void unreadChar(int c);
+    // nextChar for line reads: a carriage return alone comes as a line feed.
+    int nextLineChar();
     void stopReading(const char* what, std::size_t limit);
     // The next whitespace-delimited token; false when the file ends first.
     bool readToken(std::string& token);
@@ -138,9 +143,10 @@ private:
     int fileByteOrder_ = hostByteOrder();
     std::string error_;
     std::string path_;
-    // Characters read since the last line feed, and before it (for the one
-    // character a read puts back).
+    // Characters read since the last line end (a line feed or a carriage
+    // return), and before it (for the one character a read puts back).
     std::size_t column_ = 0;
     std::size_t previousColumn_ = 0;
     bool stopped_ = false;
+    std::string cutReason_;
 };

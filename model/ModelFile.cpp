@@ -79,7 +79,7 @@ NameSearch findDeclaredName(const std::string& text, bool whole, std::string& na
         if (start == at)
             return NameSearch::Absent;
         if (text[start] == '#') { // a comment to the end of its line
-            while (at < end && text[at] != '\n')
+            while (at < end && text[at] != '\n' && text[at] != '\r')
                 ++at;
             if (at == end && !whole)
                 return NameSearch::NeedMore;
@@ -113,7 +113,7 @@ bool readDeclaredName(int fd, std::string& name) {
     while (result == NameSearch::NeedMore) {
         // A line no real file has, or a head this long, declares no name:
         // the search ends there, so that a huge or endless file costs little.
-        const size_t lineStart = text.rfind('\n') + 1; // 0 when there is none
+        const size_t lineStart = text.find_last_of("\n\r") + 1; // 0 when there is none
         if (text.size() - lineStart > platform::maxLineBytes ||
             text.size() > platform::maxTextFileBytes)
             return false;

@@ -1,6 +1,7 @@
 #include "model/OrbitNameIndex.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -101,7 +102,8 @@ OrbitNameIndex::~OrbitNameIndex() {
     ahead_->thread.join();
 }
 
-std::vector<std::string> OrbitNameIndex::readNames(const std::string& path, Scan scan) {
+std::vector<std::string> OrbitNameIndex::readNames(const std::string& path, Scan scan,
+                                                   std::string* error) {
     std::vector<std::string> names;
     if (scan == Scan::Names) {
         std::string name;
@@ -110,8 +112,11 @@ std::vector<std::string> OrbitNameIndex::readNames(const std::string& path, Scan
         return names;
     }
     DataFile file;
-    if (!file.open(path))
+    if (!file.open(path)) {
+        if (error)
+            *error = file.error();
         return names;
+    }
     std::string line;
     while (file.good()) {
         file.readLine(line);
@@ -128,13 +133,15 @@ bool OrbitNameIndex::readFile(const platform::OpenDirectory& opened, const std::
     if (scan == Scan::Titles) {
         if (!opened.regularStamp(file.name, file.stamp))
             return false;
-        file.names = readNames(path + file.name, scan);
+        file.names = readNames(path + file.name, scan, &file.error);
         return true;
     }
     // Its stamp from the open file: one look-up of the name less.
     const int fd = opened.openFile(file.name);
-    if (fd < 0) // a file that cannot be read offers no name
+    if (fd < 0) { // a file that cannot be read offers no name
+        file.error = std::error_code(errno, std::generic_category()).message();
         return opened.regularStamp(file.name, file.stamp);
+    }
     const bool regular = platform::regularStamp(fd, file.stamp);
     std::string name;
     if (regular && readDeclaredName(fd, name))
@@ -149,7 +156,9 @@ long OrbitNameIndex::refresh(Directory& directory, const std::string& path, cons
     const std::int64_t settledBefore = platform::nowNs() - platform::settleNs;
     platform::FileStamp stamp;
     const bool exists = platform::fileStamp(path, stamp);
-    if (directory.records && exists && directory.settled && stamp == directory.stamp)
+    // A file that could not be read is tried again at every load.
+    if (directory.records && exists && directory.settled && stamp == directory.stamp &&
+        directory.records->unreadable.empty())
         return 0;
 
     // The listing gives names alone; each file's stamp is taken by the
@@ -188,7 +197,7 @@ long OrbitNameIndex::refresh(Directory& directory, const std::string& path, cons
         }
         if (!kept[i])
             kept[i] = wasRead[i] = readFile(opened, path, scan, file);
-        file.settled = file.stamp.mtimeNs < settledBefore;
+        file.settled = file.error.empty() && file.stamp.mtimeNs < settledBefore;
     });
     if (cancel)
         return 0;
@@ -208,6 +217,8 @@ long OrbitNameIndex::refresh(Directory& directory, const std::string& path, cons
             records->firstByName.emplace(name, records->records.size());
             records->records.push_back({name, dir + file.name});
         }
+        if (!file.error.empty())
+            records->unreadable.emplace_back(dir + file.name, file.error);
     }
     directory.stamp = stamp;
     directory.settled = exists && stamp.mtimeNs < settledBefore;

@@ -25,6 +25,9 @@
 struct OrbitRecords {
     std::vector<BodyFileName> records;
     std::unordered_map<std::string, std::size_t> firstByName;
+    // The files that could not be read, with the system's reason: the names
+    // they declare are unknown.
+    std::vector<std::pair<std::string, std::string>> unreadable;
     // The first record of that name; null when there is none.
     const BodyFileName* find(const std::string& name) const;
 };
@@ -56,8 +59,10 @@ public:
     // first.
     void scanAhead(const std::vector<std::pair<std::string, Scan>>& dirs);
 
-    // The names one file offers; none when it cannot be opened.
-    static std::vector<std::string> readNames(const std::string& path, Scan scan);
+    // The names one file offers; none when it cannot be opened (error then
+    // says why, when given).
+    static std::vector<std::string> readNames(const std::string& path, Scan scan,
+                                              std::string* error = nullptr);
 
     // How many files have been read so far (by a scan ahead once its records
     // have been asked for).
@@ -69,6 +74,7 @@ private:
         platform::FileStamp stamp;
         bool settled = false; // its stamp was old enough to prove it unchanged
         std::vector<std::string> names;
+        std::string error; // why it could not be read; empty when it was
     };
     struct Directory {
         platform::FileStamp stamp;

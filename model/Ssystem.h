@@ -29,6 +29,7 @@
 #include "engine/Vector3.h"
 #include "graphics/LabelBatch.h"
 #include "model/DotBatch.h"
+#include "model/ListFile.h"
 #include "model/ListSettings.h"
 #include "model/UnitSpheres.h"
 
@@ -301,7 +302,10 @@ public:
     // themselves what was not read ahead).
     void scanOrbitDirsAhead();
     // Rescan the kind's directory, then replace its bodies by those the list
-    // names; false (bodies kept) when the list cannot be opened.
+    // names; false (bodies kept) when the list cannot be opened. Names whose
+    // orbit file may be one that could not be read stay in the list for the
+    // saves. A list is saved only once loaded, and never over a file that
+    // its load did not read whole.
     bool loadCometList(const std::string& path);
     bool loadAsteroidList(const std::string& path);
     bool loadSpacecraftList(const std::string& path);
@@ -467,6 +471,13 @@ private:
     std::shared_ptr<const OrbitRecords> spacecraftFiles_;
     std::shared_ptr<const OrbitRecords> aSatelliteFiles_;
     std::unique_ptr<OrbitNameIndex> orbitIndex_;
+    // What the list loads learned, for the saves.
+    ListLoad cometLoad_;
+    ListLoad asteroidLoad_;
+    ListLoad spacecraftLoad_;
+    ListLoad aSatelliteLoad_;
+    ListLoad placeLoad_;
+    PartlyReadFiles partlyRead_;
     // The element files read during a list load, present while it lasts.
     using ElementFiles = std::unordered_map<std::string, std::unique_ptr<TwoLineElementSets>>;
     std::unique_ptr<ElementFiles> elementFiles_;

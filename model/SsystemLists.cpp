@@ -23,6 +23,7 @@ struct Ssystem::ObjectKind {
     bool titleScan;
     std::string ListSettings::*dir;
     std::shared_ptr<const OrbitRecords> Ssystem::*records;
+    ListLoad Ssystem::*load;
     const char* loadFailure;
     const char* saveFailure;
 };
@@ -30,15 +31,16 @@ struct Ssystem::ObjectKind {
 const Ssystem::ObjectKind& Ssystem::objectKind(int type) {
     static const ObjectKind kinds[] = {
         {DsAstrBody::Comet, "Comet", "comet", false, &ListSettings::cometDir, &Ssystem::cometFiles_,
-         "Could not open comet list file.\n", "Could not save comet list file.\n"},
+         &Ssystem::cometLoad_, "Could not open comet list file.\n",
+         "Could not save comet list file.\n"},
         {DsAstrBody::Asteroid, "Asteroid", "asteroid", false, &ListSettings::asteroidDir,
-         &Ssystem::asteroidFiles_, "Could not open asteroid list file.\n",
+         &Ssystem::asteroidFiles_, &Ssystem::asteroidLoad_, "Could not open asteroid list file.\n",
          "Could not save asteroid list file.\n"},
         {DsAstrBody::Spacecraft, "Spacecraft", "spacecraft", false, &ListSettings::spacecraftDir,
-         &Ssystem::spacecraftFiles_, "Could not open spacecraft list file.\n",
-         "Could not save spacecraft list file.\n"},
+         &Ssystem::spacecraftFiles_, &Ssystem::spacecraftLoad_,
+         "Could not open spacecraft list file.\n", "Could not save spacecraft list file.\n"},
         {DsAstrBody::ASatellite, "ASatellite", "artificial satellite", true,
-         &ListSettings::aSatelliteDir, &Ssystem::aSatelliteFiles_,
+         &ListSettings::aSatelliteDir, &Ssystem::aSatelliteFiles_, &Ssystem::aSatelliteLoad_,
          "Could not open artificial satellite list file.\n",
          "Could not save artificial satellite list file.\n"},
     };
@@ -203,9 +205,13 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path) {
     this->*kind.records = orbitIndex_->records(withSlash(settings.*kind.dir),
                                                kind.titleScan ? OrbitNameIndex::Scan::Titles
                                                               : OrbitNameIndex::Scan::Names);
+    ListLoad& load = this->*kind.load;
     DataFile file;
     if (!file.open(path)) {
         logFileFailure(kind.loadFailure, path, file.error());
+        // The bodies stay and may be saved, but not over a file that is there.
+        load.loaded = load.loaded || kindParent(kind);
+        partlyRead_.note(path, file.error());
         return false;
     }
     if (!kindParent(kind)) {
@@ -213,29 +219,57 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path) {
                    kind.type == DsAstrBody::ASatellite ? "Earth" : "Sun", kind.noun, path.c_str());
         return false;
     }
+    load = ListLoad{true, realFilePath(path), {}};
     removeBodies(kind, "All");
+    // A name of the list may be one that a file that could not be read
+    // declares: such names stay in the list, after the name they followed.
+    const OrbitRecords& known = records(kind);
+    for (const auto& [orbitFile, reason] : known.unreadable)
+        logMessage("Could not read orbit file %s: %s. The %s list %s keeps the names that no "
+                   "orbit file declares.",
+                   orbitFile.c_str(), reason.c_str(), kind.noun, path.c_str());
     // Satellites share element files: each is read once for the whole list,
     // and again at the next load.
     const LoadScope<ElementFiles> elementFiles(elementFiles_);
     // Every word is tried as a name: the head's words name no record.
-    std::string token;
+    std::string token, previous, taken;
     while (file.good()) {
         token.clear();
         file.readString(token);
-        if (!token.empty())
+        if (token.empty())
+            continue;
+        const bool headWord = token == "Version:" || token == "Locale:" || previous == "Version:" ||
+                              previous == "Locale:";
+        previous = token;
+        if (known.find(token)) {
             addBody(kind, token);
+            taken = token;
+        } else if (!known.unreadable.empty() && !headWord) {
+            load.kept.emplace_back(taken, token);
+        }
     }
+    partlyRead_.note(path, file.cutReason());
     return true;
 }
 
 bool Ssystem::saveBodyList(const ObjectKind& kind, const std::string& path) {
+    const ListLoad& load = this->*kind.load;
     return saveListFile(
-        path, getListSettings(),
+        path, getListSettings(), load, partlyRead_,
         [&](DataFile& file) {
+            // The names the load of this file could not take go back.
+            KeptEntryWriter kept(load, path, file, [&](const std::string& name) {
+                const DsAstrBody* body = findBody(name);
+                return body && body->getType() == kind.type;
+            });
+            kept.writeAfter("");
             for (const DsAstrBody* body : allBodies_) {
-                if (body->getType() == kind.type)
-                    file.writeString(body->getName()).writeText("\n");
+                if (body->getType() != kind.type)
+                    continue;
+                file.writeString(body->getName()).writeText("\n");
+                kept.writeAfter(body->getName());
             }
+            kept.writeRest();
         },
         kind.saveFailure);
 }

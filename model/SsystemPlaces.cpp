@@ -24,11 +24,22 @@ bool Ssystem::loadPlaceList(const std::string& path) {
     DataDirScope scope(settings.dataDir);
     if (!scope.ok())
         return false;
+    placeLoad_.loaded = true;
     DataFile file;
     if (!file.open(path)) {
         logFileFailure("Could not open place list file.\n", path, file.error());
+        partlyRead_.note(path, file.error());
         return false;
     }
+    placeLoad_ = ListLoad{true, realFilePath(path), {}};
+    // Lines whose places the saves do not write (of no body, or of a body
+    // added from an orbit file) go back as they are, after the places of
+    // the body they followed.
+    std::string after;
+    const auto keep = [&](std::string line) {
+        line.erase(line.find_last_not_of(" \t\r") + 1);
+        placeLoad_.kept.emplace_back(after, line);
+    };
     // A place the body already holds under the line's name is set from the
     // line rather than doubled, so that the places of the data file and a
     // list loaded twice appear once. Each held place takes one line.
@@ -42,10 +53,15 @@ bool Ssystem::loadPlaceList(const std::string& path) {
             continue;
         DsAstrBody* body = findBody(bodyName);
         if (!body) {
-            logMessage("No body %s for the place list line \"%s\".", bodyName.c_str(),
-                       line.c_str());
+            logMessage("No body %s for the place list line \"%s\"; the line is kept.",
+                       bodyName.c_str(), line.c_str());
+            keep(line);
             continue;
         }
+        if (keepsPlacesInList(body->getType()))
+            after = bodyName;
+        else
+            keep(line);
         std::string placeLine;
         std::getline(words, placeLine);
         std::istringstream placeWords(placeLine);
@@ -68,14 +84,17 @@ bool Ssystem::loadPlaceList(const std::string& path) {
         }
         taken.insert(held);
     }
+    partlyRead_.note(path, file.cutReason());
     ensureDefaultPlaces();
     return true;
 }
 
 bool Ssystem::savePlaceList(const std::string& path) {
     return saveListFile(
-        path, getListSettings(),
+        path, getListSettings(), placeLoad_, partlyRead_,
         [&](DataFile& file) {
+            KeptEntryWriter kept(placeLoad_, path, file, [](const std::string&) { return false; });
+            kept.writeAfter("");
             for (const DsAstrBody* body : allBodies_) {
                 if (!keepsPlacesInList(body->getType()))
                     continue;
@@ -83,7 +102,9 @@ bool Ssystem::savePlaceList(const std::string& path) {
                     file.writeString(body->getName())
                         .writeString(body->formatPlace(i))
                         .writeText("\n");
+                kept.writeAfter(body->getName());
             }
+            kept.writeRest();
         },
         "Could not save place list file.\n");
 }

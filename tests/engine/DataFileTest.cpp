@@ -258,6 +258,26 @@ TEST_F(DataFileTest, LinesKeepCarriageReturnAndEndEmpty) {
     EXPECT_FALSE(data.good());
     data.readLine(line);
     EXPECT_EQ(line, "") << "a read past the end gives no stale line";
+
+    // A carriage return alone ends a line (old Mac files), also for the
+    // limit: these lines are short, the file is not.
+    std::string oldMac = "# head\r\rb c\r";
+    while (oldMac.size() < 70000)
+        oldMac += "Earth Tokyo 35.6895 139.692 \r";
+    DataFile mac(file("mac.txt", oldMac + "last\r\n"));
+    char text[8] = "x";
+    mac.readWord(line).readLine(line);
+    EXPECT_EQ(line, " head");
+    mac.readLine(text, sizeof text);
+    EXPECT_STREQ(text, "");
+    mac.readLine(line);
+    EXPECT_EQ(line, "b c");
+    int lines = 0;
+    for (mac.readLine(line); mac.good() && line != "last\r"; mac.readLine(line))
+        ++lines;
+    EXPECT_EQ(lines, int(oldMac.size() - 12) / 29);
+    EXPECT_EQ(line, "last\r");
+    EXPECT_TRUE(log.messages().empty());
 }
 
 TEST_F(DataFileTest, CommentTokenThenRestOfLine) {

@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <functional>
+#include <pwd.h>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -125,6 +126,26 @@ protected:
         for (int i = 0; body && i < body->getPlaceCount(); ++i)
             out += body->formatPlace(i) + "|";
         return out;
+    }
+
+    // body's result in a child that runs as an ordinary user when the test
+    // runs as root, who passes over permission bits; 100 when it cannot. The
+    // user may write the lists of the data folder.
+    int asOrdinaryUser(const std::function<int()>& body) {
+        const passwd* nobody = ::getpwnam("nobody");
+        const bool asRoot = ::geteuid() == 0;
+        ::chmod(dir.path().c_str(), 0755);
+        ::chmod(dir.file("data").c_str(), 0777);
+        for (const char* list : {"data/comets.dcl", "data/asteroids.dal"}) {
+            if (asRoot && nobody)
+                ::chown(dir.file(list).c_str(), nobody->pw_uid, nobody->pw_gid);
+        }
+        return orvextest::runInChild([&] {
+            if (asRoot &&
+                (!nobody || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0))
+                return 100;
+            return body();
+        });
     }
 
     orvextest::TempDir dir;
@@ -331,6 +352,7 @@ TEST_F(SsystemListsTest, FailuresKeepBodiesAndFiles) {
         log.contains("Could not open artificial satellite list file. ./data/absent.dal" + missing));
     // A pipe is neither read as a list nor replaced by one.
     ASSERT_EQ(::mkfifo(dir.file("data/pipe.dal").c_str(), 0644), 0);
+    EXPECT_FALSE(system.loadAsteroidList("./data/absent.dal"));
     EXPECT_FALSE(system.saveAsteroidList("./data/pipe.dal"));
     EXPECT_TRUE(log.contains("Could not save asteroid list file. ./data/pipe.dal: Not a regular "
                              "file (a named pipe)\n"));
@@ -435,6 +457,13 @@ TEST_F(SsystemListsTest, PlaceListsLoadOnceAndGoRoundTrip) {
     ASSERT_TRUE(system.savePlaceList("./data/again.dpl"));
     EXPECT_EQ(read("data/again.dpl"), saved);
 
+    // Saved over their file, lines of no body stay where they were.
+    ASSERT_TRUE(system.loadPlaceList("./data/places.dpl"));
+    ASSERT_TRUE(system.savePlaceList("./data/places.dpl"));
+    EXPECT_NE(read("data/places.dpl")
+                  .find("Earth Surface 0 0 \nPluto Lost 1 2 \nNowhere Earth 3 4 \nMoon "),
+              std::string::npos);
+
     // Two places of one name are two lines, and stay two.
     write("data/twice.dpl", head + "Moon Base 1 1 \nMoon Base 2 2 \n");
     system.loadPlaceList("./data/twice.dpl");
@@ -464,11 +493,108 @@ TEST_F(SsystemListsTest, HugeFilesWithoutLineBreaksAreReadOnlyToTheLimit) {
     EXPECT_EQ(placesOf("Earth"), "Greenwich 51.4769 -0.0005|Tokyo 35.6895 139.692|Surface 0 0|");
     EXPECT_EQ(placesOf("Mars"), "Surface 0 0|");
     EXPECT_TRUE(log.contains("File ./data/places.dpl" + refused));
+    // Neither is saved over: the part read would replace the whole.
+    EXPECT_FALSE(system.saveCometList("./data/comets.dcl"));
+    EXPECT_FALSE(system.savePlaceList("./data/places.dpl"));
+    struct stat kept {};
+    ASSERT_EQ(::stat(dir.file("data/places.dpl").c_str(), &kept), 0);
+    EXPECT_EQ(kept.st_size, 6LL << 30);
 
     // An endless file (it reports size 0) ends the same way.
     log.clear();
     ASSERT_TRUE(system.loadASatelliteList("/proc/self/pagemap"));
     EXPECT_TRUE(log.contains("File /proc/self/pagemap" + refused));
+}
+
+// A line past the limit ends the reading of a list; a save would cut the
+// file to what was read, so the file is left as it is, and the log says why.
+TEST_F(SsystemListsTest, AListReadInPartIsNotSavedOverItsFile) {
+    std::string places = head;
+    for (int i = 0; i < 40; ++i)
+        places += "Earth Town" + std::to_string(i) + " 1 2 \n";
+    places += "Earth Long 3 4 -panorama " + std::string(70000, 'p') + " \n";
+    for (int i = 40; i < 68; ++i)
+        places += "Mars Town" + std::to_string(i) + " 5 6 \n";
+    write("data/places.dpl", places);
+    ASSERT_TRUE(system.loadPlaceList("./data/places.dpl"));
+    EXPECT_NE(placesOf("Earth").find("Town39 1 2|Surface 0 0|"), std::string::npos);
+    EXPECT_EQ(placesOf("Mars"), "Surface 0 0|");
+    system.select(indexOf("Earth"), 0, -1);
+    system.removePlace();
+    // The location editor's OK and the driver save the default list.
+    EXPECT_FALSE(system.savePlaceList("data/../data/places.dpl"));
+    EXPECT_TRUE(log.contains("Could not save place list file. data/../data/places.dpl: it was not "
+                             "read whole (a word or line is longer than 65535 bytes); it is left "
+                             "as it is until a load reads it whole"));
+    EXPECT_EQ(read("data/places.dpl"), places);
+    // Another file takes what was read.
+    ASSERT_TRUE(system.savePlaceList("./data/part.dpl"));
+
+    // Mended and loaded again, the list is saved.
+    places.erase(places.find(std::string(1000, 'p')), 69000);
+    write("data/places.dpl", places);
+    ASSERT_TRUE(system.loadPlaceList("./data/places.dpl"));
+    ASSERT_TRUE(system.savePlaceList("./data/places.dpl"));
+    EXPECT_NE(read("data/places.dpl").find("Mars Town67 5 6 \n"), std::string::npos);
+
+    // A list that could not be read at all is not saved over either.
+    write("data/asteroids.dal", head + "Ceres \n");
+    ::chmod(dir.file("data/asteroids.dal").c_str(), 0);
+    EXPECT_EQ(asOrdinaryUser([&] {
+                  return int(system.loadAsteroidList("./data/asteroids.dal")) +
+                         2 * int(system.saveAsteroidList("./data/asteroids.dal")) +
+                         4 * int(!log.contains("Could not save asteroid list file. "
+                                               "./data/asteroids.dal: it was not read whole "
+                                               "(Permission denied)"));
+              }),
+              0);
+    ::chmod(dir.file("data/asteroids.dal").c_str(), 0644);
+    EXPECT_EQ(read("data/asteroids.dal"), head + "Ceres \n");
+}
+
+// Old Mac files end their lines with a carriage return alone.
+TEST_F(SsystemListsTest, CarriageReturnsAloneEndLines) {
+    std::string places = "Version: 7.0 \rLocale: en_us \r\r";
+    for (int i = 0; i < 3068; ++i)
+        places += "Earth Place" + std::to_string(i) + " 35.6895 139.692 -weather Rain \r";
+    ASSERT_GT(places.size(), 65535u);
+    write("data/places.dpl", places);
+    ASSERT_TRUE(system.loadPlaceList("./data/places.dpl"));
+    const DsAstrBody* earth = system.findBody("Earth");
+    ASSERT_EQ(earth->getPlaceCount(), 3070); // with Greenwich and Surface
+    EXPECT_EQ(earth->formatPlace(3068), "Place3067 35.6895 139.692 -weather Rain");
+    EXPECT_FALSE(log.contains("longer than"));
+}
+
+// A comet whose orbit file cannot be read stays in its list for the saves,
+// also when the user changes the list; the log names the file.
+TEST_F(SsystemListsTest, NamesWhoseOrbitFileCannotBeReadStayInTheList) {
+    write("data/orbits/comets/h_locked.orb", cometFile("Locked"));
+    write("data/comets.dcl", head + "Halley \nLocked \nEncke \n");
+    ::chmod(dir.file("data/orbits/comets/h_locked.orb").c_str(), 0);
+    const int saved = asOrdinaryUser([&] {
+        if (!system.loadCometList("./data/comets.dcl") ||
+            names(DsAstrBody::Comet) != "Halley Encke ")
+            return 1;
+        if (!log.contains("Could not read orbit file ./data/orbits/comets/h_locked.orb: Permission "
+                          "denied. The comet list ./data/comets.dcl keeps the names that no orbit "
+                          "file declares."))
+            return 2;
+        // The object list's way: all go, the ticked ones come back.
+        system.removeComet("All");
+        system.addComet("Encke");
+        return system.saveCometList("./data/comets.dcl") ? 0 : 3;
+    });
+    EXPECT_EQ(saved, 0);
+    // Locked followed Halley, which the user took away.
+    EXPECT_EQ(read("data/comets.dcl"), head + "Encke \nLocked \n");
+
+    // Readable again, it is a comet of the list like the others.
+    ::chmod(dir.file("data/orbits/comets/h_locked.orb").c_str(), 0644);
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    EXPECT_EQ(names(DsAstrBody::Comet), "Encke Locked ");
+    ASSERT_TRUE(system.saveCometList("./data/comets.dcl"));
+    EXPECT_EQ(read("data/comets.dcl"), head + "Encke \nLocked \n");
 }
 
 TEST_F(SsystemListsTest, PlaceCommandsActOnTheSelectedBody) {

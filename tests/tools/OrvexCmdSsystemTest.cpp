@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "OrvexCmdRun.h"
+#include "support/ShippedDataCopy.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -78,4 +79,34 @@ TEST(OrvexCmdSsystem, ObjectListChangesKeepTheChosenPlace) {
     // HST was there to be removed.
     EXPECT_EQ(run.out.find("HST"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.substr(run.out.size() - 15), "\nObserve\nTokyo\n") << run.out;
+}
+
+// The driver loads no list unless told to: saving one it never loaded would
+// replace the stored list with nothing, so it writes nothing and says why.
+TEST(OrvexCmdSsystem, ListsNeverLoadedAreNotSaved) {
+    const orvextest::ShippedDataCopy data(std::vector<std::string>{});
+    const std::string comets = data.read("data/comets.dcl");
+    const std::string places = data.read("data/places.dpl");
+    ASSERT_FALSE(comets.empty());
+    ASSERT_FALSE(places.empty());
+    const CmdResult run =
+        orvexCmd({"-C", orvextest::qpath(data.path()), "-e", "Ssystem.SaveCometList Default", "-e",
+                  "Ssystem.SavePlaceList Default"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Could not save comet list file. ./data/comets.dcl: the list was never "
+                           "loaded; the file is left as it is"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("Could not save place list file. ./data/places.dpl: the list was never "
+                           "loaded"),
+              std::string::npos);
+    EXPECT_EQ(data.read("data/comets.dcl"), comets);
+    EXPECT_EQ(data.read("data/places.dpl"), places);
+
+    // Loaded first, they are saved.
+    const CmdResult saved =
+        orvexCmd({"-C", orvextest::qpath(data.path()), "-e", "Ssystem.LoadCometList Default", "-e",
+                  "Ssystem.SaveCometList Default"});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(data.read("data/comets.dcl"), comets);
 }
