@@ -185,7 +185,10 @@ TEST_F(WindowLayoutGL, TheFirstStartResetWindowsAndTheMediaViewerLeaveTheBarsCle
 
 TEST_F(WindowLayoutGL, FullScreenThenEmbedTakesTheWindowIntoThePane) {
     open();
-    for (int attempt = 0; attempt < 8; ++attempt) {
+    // Taken into the pane before the window manager has let go of it, the
+    // window is lost from the pane in only some of the attempts: enough of
+    // them that such a fault shows in every run.
+    for (int attempt = 0; attempt < 24; ++attempt) {
         const std::string what = "attempt " + std::to_string(attempt);
         form().viewNormalAction->trigger();
         EXPECT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "") << what << ": normal";
@@ -195,6 +198,9 @@ TEST_F(WindowLayoutGL, FullScreenThenEmbedTakesTheWindowIntoThePane) {
         form().raise();
         form().viewEmbedAction->trigger();
         EXPECT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "") << what << ": embed";
+        // A manager that lets go late takes the window out of the pane again.
+        QTest::qWait(50);
+        EXPECT_EQ(whereTheModeSays(), "") << what << ": embed, a moment later";
     }
 }
 
