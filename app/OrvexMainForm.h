@@ -565,6 +565,9 @@ private:
     // Puts the web view into browserAX when the application can have one.
     void buildWebView();
     void fitMediaButtons();
+    // The hint beside the media buttons: how to hide the media viewer while it
+    // is shown, else how to show it.
+    QString mediaHelpText(bool shown) const;
     // Makes the bookmark dialog and the bookmark menu (OrvexMainFormBookmarks.cpp).
     void buildBookmarks();
     void startScenarioFetch(const QString& url, bool trustedOrigin);

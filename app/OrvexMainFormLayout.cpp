@@ -239,8 +239,15 @@ int OrvexMainForm::shownPanelWidth() const {
 }
 
 void OrvexMainForm::viewEmbed() {
-    if (updatingInterface || !projForm_ || isEmbedded())
+    if (updatingInterface || !projForm_)
         return;
+    if (isEmbedded()) {
+        // Still embedded, but the splitter may have folded the view's pane
+        // away: the choice brings it back with its share of the width.
+        if (splitter2->sizes().value(splitter2->indexOf(projForm_)) == 0)
+            setSplitterSizes();
+        return;
+    }
     // A full-screen window keeps its state through the reparenting and would
     // not take the pane: it becomes a plain hidden window first.
     projForm_->hide();
@@ -475,11 +482,11 @@ void OrvexMainForm::mediaSlot(bool on) {
             viewMediaFullScreenSlot();
         else if (viewMediaNormalAction->isChecked())
             viewMediaNormalSlot();
-        mediaViewerHelpLabel->setText(tr("Click [Show] button to hide the Media Viewer."));
+        mediaViewerHelpLabel->setText(mediaHelpText(true));
     } else {
         if (mediaForm_)
             mediaForm_->hide();
-        mediaViewerHelpLabel->setText(tr("Drop a image or a movie on [Show] button to show it."));
+        mediaViewerHelpLabel->setText(mediaHelpText(false));
     }
     if (mediaForm_)
         mediaForm_->raise();

@@ -151,6 +151,21 @@ void OrvexMainForm::fitMediaButtons() {
             qMax(41, text + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
                          2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button)));
     }
+    // The hint beside them keeps the width of the wider of its two texts, so
+    // that showing the media viewer does not widen the control window.
+    const QString hint = mediaViewerHelpLabel->text();
+    int hintWidth = 0;
+    for (bool shown : {false, true}) {
+        mediaViewerHelpLabel->setText(mediaHelpText(shown));
+        hintWidth = qMax(hintWidth, mediaViewerHelpLabel->sizeHint().width());
+    }
+    mediaViewerHelpLabel->setText(hint);
+    mediaViewerHelpLabel->setMinimumWidth(hintWidth);
+}
+
+QString OrvexMainForm::mediaHelpText(bool shown) const {
+    return shown ? tr("Click [Show] button to hide the Media Viewer.")
+                 : tr("Drop a image or a movie on [Show] button to show it.");
 }
 
 void OrvexMainForm::changeEvent(QEvent* e) {

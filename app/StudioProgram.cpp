@@ -49,7 +49,11 @@ void StudioProgram::open() {
     } else if (form.viewNormalAction->isChecked()) {
         waitUntilExposed(form);
         form.keepClearOfBars(projForm_.get());
-        projForm_->show();
+        // Maximised over its normal place, to which it returns when restored.
+        if (projForm_->wasMaximized())
+            projForm_->showMaximized();
+        else
+            projForm_->show();
     }
     restoreSplitter();
     form.updateMap();

@@ -36,6 +36,8 @@ public:
     // "Reset windows": a new normal geometry.
     void resetGeometry(const QRect& rect);
     const QRect& normalGeometry() const { return placement_.normalGeometry(); }
+    // Whether the window was maximised when the program last ended.
+    bool wasMaximized() const { return placement_.wasMaximized(); }
 
     // The media player behind the view.
     void mediaPlay();

@@ -16,6 +16,7 @@ void WindowPlacement::restore(QWidget* window, bool reset) {
     } else {
         auto settings = WindowSettings::open();
         normal_ = WindowSettings::readGeometry(*settings, prefix_, defaultGeometry());
+        wasMaximized_ = settings->value(prefix_ + "/maximized", 0).toInt() == 1;
     }
     window->setGeometry(normal_);
 }

@@ -19,6 +19,9 @@ public:
     // At construction: the saved normal geometry (put on a screen), or the
     // default with the reset switch; the window takes it.
     void restore(QWidget* window, bool reset);
+    // Whether the window was maximised (or full screen) when it was saved;
+    // false with the reset switch.
+    bool wasMaximized() const { return wasMaximized_; }
     // From move and resize events.
     void track(const QWidget* window);
     // Puts the window back at its normal geometry unless it is maximised, full
@@ -37,4 +40,5 @@ private:
 
     QString prefix_;
     QRect normal_;
+    bool wasMaximized_ = false;
 };
