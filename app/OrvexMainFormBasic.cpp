@@ -264,6 +264,9 @@ void OrvexMainForm::cameraModeSlot() {
     send(gl_, effectCheck->isChecked() ? "Camera.ModeNext 150 1" : "Camera.ModeNext");
     // A flight button that was on now sends "Camera.Mode Examine" through flightSlot.
     flightButton->setChecked(false);
+    // Landing with no place chosen lands on the body's first place: the page
+    // shows where the view now stands.
+    updateLocationList();
 }
 
 void OrvexMainForm::flightSlot(bool on) {

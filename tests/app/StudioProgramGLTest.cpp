@@ -9,12 +9,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -29,18 +32,22 @@
 #include <string>
 #include <vector>
 
+#include "app/BrowserLinks.h"
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "app/StudioProgram.h"
 #include "app/WindowSettings.h"
 #include "engine/OrvexGL.h"
 #include "support/GlTestContext.h"
+#include "support/GlViewShots.h"
 #include "support/SettingsSandbox.h"
 #include "support/ShippedDataCopy.h"
 #include "support/TestEnv.h"
 #include "ui/OrvexBookmarkForm.h"
 #include "ui/OrvexProjForm.h"
 #include "ui/QDropButton.h"
+#include "ui/QFloatSpinBox.h"
+#include "ui/QOrvexMap.h"
 
 namespace {
 
@@ -527,4 +534,82 @@ TEST_F(StudioProgramGL, PicturesOfTheStartForALook) {
     shoot("dark-german-embedded.png");
     form().viewStyleWindowsAction->trigger();
     QCoreApplication::removeTranslator(&german);
+}
+
+namespace {
+
+// The page's body, place, map and marker are the engine's own.
+void expectPanelFollowsEngine(OrvexMainForm& form, const std::string& step) {
+    EngineLink* engine = form.engine();
+    const std::string body = engine->getCommandValue("Ssystem.AstrName");
+    EXPECT_EQ(form.planetCombo->currentText().toStdString(), body) << step;
+    const std::string map = form.mapLabel->mapFile();
+    EXPECT_EQ(map.substr(map.find_last_of('/') + 1), engine->getCommandValue("Ssystem.AstrTexture"))
+        << step;
+    const std::string place = engine->getCommandValue("Ssystem.PlaceName");
+    EXPECT_EQ(form.locationCombo->currentText().toStdString(), place == "None" ? "" : place)
+        << step;
+    const float lat = float(std::stod(engine->getCommandValue("Ssystem.PlaceLat")));
+    const float lon = float(std::stod(engine->getCommandValue("Ssystem.PlaceLon")));
+    EXPECT_NEAR(form.latSpinBox->value(), lat, 0.01) << step;
+    EXPECT_NEAR(form.lonSpinBox->value(), lon, 0.01) << step;
+    EXPECT_NEAR(form.mapLabel->latitude(), lat, 0.01) << step;
+    EXPECT_NEAR(form.mapLabel->longitude(), lon, 0.01) << step;
+}
+
+} // namespace
+
+// Landing with no place chosen and following the shipped tour's links from
+// the Earth and Moon mode: after each, the "Basic" page shows the body with
+// its map, the place and its coordinates the engine now has.
+TEST_F(StudioProgramGL, ThePanelFollowsLandingsAndLinks) {
+    ASSERT_TRUE(share.startAt("2027 3 20 12 0 0"));
+    open();
+    auto* view = qobject_cast<OrvexGL*>(glWindow().view());
+    EngineLink* engine = form().engine();
+    const auto still = [&] {
+        orvextest::runUntilStill(view, engine);
+        settle(2);
+    };
+    const auto choose = [&](QComboBox* combo, const char* text) {
+        const int index = combo->findText(text);
+        ASSERT_GE(index, 0) << text;
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+        still();
+    };
+    choose(form().simModeCombo, "EarthMoon");
+    choose(form().planetCombo, "Earth");
+    choose(form().locationCombo, "");
+    ASSERT_EQ(engine->getCommandValue("Ssystem.PlaceName"), "None");
+    expectPanelFollowsEngine(form(), "no place");
+
+    form().effectCheck->setChecked(false);
+    form().cameraModeButton->click();
+    still();
+    ASSERT_EQ(engine->getCommandValue("Camera.Mode"), "Observe");
+    EXPECT_NE(engine->getCommandValue("Ssystem.PlaceName"), "None");
+    expectPanelFollowsEngine(form(), "landed");
+    form().cameraModeButton->click();
+    still();
+
+    QFile page(QString::fromStdString(orvextest::shareDir()) + "/htmls/tour-solarsystem.html");
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    static const QRegularExpression anchor("<a href=\"(orvex://[^\"]*)\">([^<]*)</a>");
+    // Twice through the links that stay in the Earth and Moon mode, the
+    // second time from the landing and the Moon the first left.
+    QStringList commands;
+    for (auto it = anchor.globalMatch(html); it.hasNext();) {
+        const QString command = BrowserLinks::commandText(it.next().captured(1));
+        if (!command.contains("SimModeName"))
+            commands << command;
+    }
+    ASSERT_GE(commands.size(), 6);
+    for (const QString& command : commands + commands) {
+        form().runBrowserCommand(EngineLink::toEngineText(command));
+        still();
+        ASSERT_EQ(engine->getCommandValue("Ssystem.SimModeName"), "EarthMoon");
+        expectPanelFollowsEngine(form(), command.toStdString());
+    }
 }

@@ -9,16 +9,14 @@
 
 #include <QImage>
 #include <cmath>
-#include <filesystem>
 #include <string>
 
 #include "scene/PictureChecks.h"
 #include "scene/SceneView.h"
 #include "support/ShippedDataCopy.h"
+#include "support/TestGlobe.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // The hidden window's default size, at which the shipped start leaves the view.
 const int width = 640;
@@ -29,21 +27,7 @@ const int height = 480;
 class FirstViewData {
 public:
     explicit FirstViewData(const std::string& time) : data_(std::vector<std::string>{}) {
-        const QImage globe(
-            QString::fromStdString(orvextest::dataPath("scene") + "/textures/testglobe.png"));
-        EXPECT_FALSE(globe.isNull());
-        QImage clear(64, 32, QImage::Format_ARGB32);
-        clear.fill(Qt::transparent);
-        for (const char* dir : {"textures", "texturesLow", "texturesMid", "texturesHigh"}) {
-            // The images are links into share/: replaced, never written through.
-            const fs::path folder = fs::path(data_.path()) / dir;
-            fs::remove(folder / "earth.jpg");
-            fs::remove(folder / "earthclouds.png");
-            EXPECT_TRUE(
-                globe.save(QString::fromStdString((folder / "earth.jpg").string()), "JPEG", 100));
-            EXPECT_TRUE(
-                clear.save(QString::fromStdString((folder / "earthclouds.png").string()), "PNG"));
-        }
+        EXPECT_TRUE(orvextest::wearTestGlobe(data_.path(), {"earth.jpg"}, {"earthclouds.png"}));
         EXPECT_TRUE(data_.startAt(time)) << "the first view starts at the present time";
     }
 
@@ -51,18 +35,7 @@ private:
     orvextest::ShippedDataCopy data_;
 };
 
-// Which half of the test globe a pixel shows: one bright channel is the
-// north (blue, green), two are the south (magenta, yellow); shading keeps
-// the pattern, so lit and half-lit pixels both count.
-enum class Half { None, North, South };
-
-Half halfOf(QRgb p) {
-    const int top = orvextest::brightness(p);
-    if (top < 40)
-        return Half::None;
-    const int high = (qRed(p) > top / 2) + (qGreen(p) > top / 2) + (qBlue(p) > top / 2);
-    return high == 1 ? Half::North : high == 2 ? Half::South : Half::None;
-}
+using Half = orvextest::GlobeHalf;
 
 struct DiscMeasure {
     int lit = 0;
@@ -91,7 +64,7 @@ DiscMeasure measureDisc(const QImage& picture, double radius) {
             const QRgb p = picture.pixel(x, y);
             ++m.all;
             m.lit += orvextest::brightness(p) > 40 ? 1 : 0;
-            const Half half = halfOf(p);
+            const Half half = orvextest::globeHalf(p);
             if (dy < -0.6 * radius) {
                 m.northAbove += half == Half::North;
                 m.southAbove += half == Half::South;

@@ -2,10 +2,13 @@
 // browser pane plays it, in page order, through the whole engine on the
 // shipped data set, each link started from either sim mode: the links that
 // choose a sim mode, a body or a place must end there, the fly links with the
-// body lit and in the middle of the picture, the landing links on the named
-// place. The pages are followed with the enlarged bodies, and the
-// solar-system tour once more at real sizes. The clock starts at a fixed
-// date, and the links that set it to the present set it to that date.
+// body in the middle of the picture, north up and lit, the landing links on
+// the named place. Every body wears the test globe (north blue and green,
+// south magenta and yellow), so the picture tells its north from its south.
+// The pages are followed with the enlarged bodies on four days across a
+// year, and the solar-system tour once more at real sizes on the first. The
+// clock is set to the day before each link, and the links that set it to the
+// present set it to that day.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -14,11 +17,16 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
+#include <fstream>
 #include <vector>
 
 #include "OrvexCmdRun.h"
 #include "app/BrowserLinks.h"
+#include "scene/PictureChecks.h"
+#include "support/ShippedDataCopy.h"
 #include "support/TestEnv.h"
+#include "support/TestGlobe.h"
 
 namespace {
 
@@ -135,25 +143,112 @@ bool litInTheMiddle(const QImage& image, int half) {
     return lit * 10 >= all * 8;
 }
 
+// The disc of a body seen from dist radii away in the middle of a picture
+// whose height spans the field of view fov (degrees), inside its limb, and
+// the north and south pixels of its caps above and below the reach of the
+// equator's ellipse for a pole tilted up to 35 degrees toward or away from
+// the view. A pole that points at the view shows north in both caps.
+struct Disc {
+    int all = 0;
+    int lit = 0;
+    int northTop = 0;
+    int southTop = 0;
+    int northBottom = 0;
+    int southBottom = 0;
+
+    // The globe shows in both caps, and the top is clearly more north than
+    // the bottom, or the north pole faces the view.
+    bool northUp() const {
+        const int top = northTop + southTop;
+        const int bottom = northBottom + southBottom;
+        if (top * 40 < all || bottom * 40 < all)
+            return false;
+        const double upper = double(northTop) / top;
+        const double lower = double(northBottom) / bottom;
+        return upper >= lower + 0.3 || (upper >= 0.9 && upper >= lower - 0.05);
+    }
+};
+
+double discRadius(const QImage& image, double dist, double fov) {
+    const double pi = std::acos(-1.0);
+    return image.height() / 2.0 * std::tan(std::asin(1.0 / dist)) / std::tan(fov * pi / 360.0);
+}
+
+Disc measureDisc(const QImage& image, double radius) {
+    Disc d;
+    const double cx = image.width() / 2.0;
+    const double cy = image.height() / 2.0;
+    const double inner = 0.9 * radius;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const double dx = x + 0.5 - cx;
+            const double dy = y + 0.5 - cy;
+            if (dx * dx + dy * dy > inner * inner)
+                continue;
+            const QRgb p = image.pixel(x, y);
+            ++d.all;
+            d.lit += orvextest::brightness(p) > 40 ? 1 : 0;
+            const orvextest::GlobeHalf half = orvextest::globeHalf(p);
+            const bool north = half == orvextest::GlobeHalf::North;
+            const bool south = half == orvextest::GlobeHalf::South;
+            if (dy < -0.6 * radius) {
+                d.northTop += north;
+                d.southTop += south;
+            } else if (dy > 0.6 * radius) {
+                d.northBottom += north;
+                d.southBottom += south;
+            }
+        }
+    return d;
+}
+
+// The shipped data set with the test globe for every body's map and no
+// clouds over the Earth.
+class GlobeData {
+public:
+    GlobeData() : data_(std::vector<std::string>{}) {
+        std::ifstream def(data_.path() + "/data/ssystem.def");
+        std::vector<std::string> maps;
+        for (std::string word; def >> word;)
+            if (word == "Texture:" && def >> word && word.find('/') == std::string::npos)
+                maps.push_back(word);
+        EXPECT_GT(maps.size(), 20u);
+        EXPECT_TRUE(orvextest::wearTestGlobe(data_.path(), maps, {"earthclouds.png"}));
+    }
+    QString path() const { return QString::fromStdString(data_.path()); }
+
+private:
+    orvextest::ShippedDataCopy data_;
+};
+
 // Moons that the nearest distance the view allows shows small (about 20
 // pixels across here), and at real sizes as a dot.
 bool smallMoon(const std::string& body) {
     return body == "Phobos" || body == "Deimos";
 }
 
-// Frames of 100 ms, three nominal frames each: a move of n frames is over
-// after n / 3 of them; the picture is taken just after, while the simulated
-// time has hardly moved on.
+// Frames of 150 ms, four and a half nominal frames each: a move of n frames
+// is over after n / 4.5 of them; the picture is taken just after, while the
+// simulated time has hardly moved on.
+const int frameMs = 150;
 int framesFor(const QString& command) {
     static const QRegularExpression moves("(AstrNameTo \\S+|ModeTo Observe) (\\d+)");
     int longest = 0;
     for (auto it = moves.globalMatch(command); it.hasNext();)
         longest = std::max(longest, it.next().captured(2).toInt());
-    return longest / 3 + 2;
+    return longest * 100 / (frameMs * 3) + 2;
 }
 
 const char* const simModes[] = {"SolarSystem", "EarthMoon"};
-const char* const fixedTime = "Timer.TimeText 2025 3 20 12 0 0";
+// Four days across a year, at different hours, so that the bodies stand
+// elsewhere around the Sun and turn other sides to the view.
+const char* const days[] = {"2025 3 20 12 0 0", "2025 6 21 3 0 0", "2025 9 22 18 0 0",
+                            "2025 12 21 9 0 0"};
+// What each link's picture is asked, in this order.
+const char* const queries[] = {"Ssystem.SimModeName", "Ssystem.AstrName", "Ssystem.PlaceName",
+                               "Camera.Mode",         "Camera.Animating", "Camera.Dist",
+                               "Camera.Fov"};
+const int answersPerLink = int(sizeof queries / sizeof *queries);
 
 // The line that puts the engine into a sim mode unless it is there already:
 // a change of mode selects the Sun and leaves a landing, staying keeps the
@@ -162,46 +257,76 @@ QString startIn(const char* mode) {
     return QString("?Ssystem.SimModeName!=%1?Ssystem.SimModeName %1:").arg(mode);
 }
 
+struct Checked {
+    Expectation expected;
+    QString picture;
+    const char* day;
+};
+
+// A fly link's picture: the body lit, and north up where the test globe
+// shows. The Sun's glare hides its surface: it is checked lit only. At real
+// sizes the nearest distance the view allows keeps the small moons smaller
+// than their distance says, so only the middle of the picture is looked at.
+void checkPicture(const Checked& c, const QStringList& a, bool realSizes) {
+    const Expectation& e = c.expected;
+    const bool small = smallMoon(e.body);
+    if (e.goal != Goal::Fly || (realSizes && small))
+        return;
+    const QImage image(c.picture);
+    if (small || realSizes) {
+        EXPECT_TRUE(litInTheMiddle(image, small ? 4 : 10))
+            << "not lit in the middle: " << c.picture.toStdString();
+        return;
+    }
+    const double radius = discRadius(image, a[5].toDouble(), a[6].toDouble());
+    ASSERT_GT(radius, 20.0);
+    const Disc d = measureDisc(image, radius);
+    EXPECT_GE(d.lit * 10, d.all * 8) << "lit " << d.lit << " of " << d.all;
+    if (std::string(e.body) != "Sun")
+        EXPECT_TRUE(d.northUp()) << "north " << d.northTop << " and south " << d.southTop
+                                 << " on top, north " << d.northBottom << " and south "
+                                 << d.southBottom << " below: " << c.picture.toStdString();
+}
+
 void followLinks(const QString& page, const char* startMode, bool realSizes = false) {
     SCOPED_TRACE(page.toStdString() + " from " + startMode + (realSizes ? " at real sizes" : ""));
     const std::vector<Link> links = commandLinks(htmlDir() + page);
     const std::vector<Expectation> expected = expectations(page);
+    const GlobeData data;
     orvextest::TempDir dir;
-    QStringList arguments{"-C", QString::fromStdString(orvextest::shareDir()), "-g", "480x320"};
-    arguments << "-t"
-              << "100"
-              << "-e" << fixedTime;
-    std::vector<std::pair<Expectation, QString>> checked;
-    size_t next = 0;
-    for (size_t i = 0; i < links.size(); ++i) {
-        const Link& link = links[i];
-        if (!realSizes && link.command.contains("ScaleTo Real"))
-            continue;
-        arguments << "-e" << startIn(startMode) << "-n"
-                  << "1"
-                  << "-e" << QString(link.command).replace("Timer.SetNow", fixedTime);
-        if (!movesTheView(link.command)) {
-            arguments << "-n"
-                      << "1";
-            continue;
+    QStringList arguments{"-C", data.path(), "-g", "480x320", "-t", QString::number(frameMs)};
+    std::vector<Checked> checked;
+    for (const char* day : realSizes ? std::vector<const char*>{days[0]}
+                                     : std::vector<const char*>(std::begin(days), std::end(days))) {
+        const QString time = QString("Timer.TimeText ") + day;
+        // Each day starts without the tint the home page's filter links left.
+        arguments << "-e"
+                  << "Render.FaderColor 0 0 0 0";
+        size_t next = 0;
+        for (size_t i = 0; i < links.size(); ++i) {
+            const Link& link = links[i];
+            if (!realSizes && link.command.contains("ScaleTo Real"))
+                continue;
+            arguments << "-e" << startIn(startMode) << "-e" << time << "-n"
+                      << "1"
+                      << "-e" << QString(link.command).replace("Timer.SetNow", time);
+            if (!movesTheView(link.command)) {
+                arguments << "-n"
+                          << "1";
+                continue;
+            }
+            ASSERT_LT(next, expected.size()) << "no expectation for " << link.text.toStdString();
+            ASSERT_EQ(link.text.toStdString(), expected[next].text);
+            const QString picture =
+                QString::fromStdString(dir.file(std::to_string(checked.size()) + ".png"));
+            arguments << "-n" << QString::number(framesFor(link.command));
+            for (const char* query : queries)
+                arguments << "-q" << query;
+            arguments << "-p" << picture;
+            checked.push_back({expected[next++], picture, day});
         }
-        ASSERT_LT(next, expected.size()) << "no expectation for " << link.text.toStdString();
-        ASSERT_EQ(link.text.toStdString(), expected[next].text);
-        const QString picture = QString::fromStdString(dir.file(std::to_string(i) + ".png"));
-        arguments << "-n" << QString::number(framesFor(link.command)) << "-q"
-                  << "Ssystem.SimModeName"
-                  << "-q"
-                  << "Ssystem.AstrName"
-                  << "-q"
-                  << "Ssystem.PlaceName"
-                  << "-q"
-                  << "Camera.Mode"
-                  << "-q"
-                  << "Camera.Animating"
-                  << "-p" << picture;
-        checked.emplace_back(expected[next++], picture);
+        EXPECT_EQ(next, expected.size()) << "links missing from the page";
     }
-    EXPECT_EQ(next, expected.size()) << "links missing from the page";
 
     const orvextest::CmdResult run = orvextest::orvexCmd(arguments, false);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -209,11 +334,11 @@ void followLinks(const QString& page, const char* startMode, bool realSizes = fa
     // Landing loads the body's atmosphere effect.
     EXPECT_EQ(run.err.find("Can't open"), std::string::npos) << run.err;
     const QStringList answers = QString::fromStdString(run.out).split('\n');
-    ASSERT_GE(answers.size(), int(checked.size()) * 5);
+    ASSERT_GE(answers.size(), int(checked.size()) * answersPerLink);
     for (size_t k = 0; k < checked.size(); ++k) {
-        const Expectation& e = checked[k].first;
-        SCOPED_TRACE(std::string(e.text) + " -> " + e.body);
-        const QStringList a = answers.mid(int(k) * 5, 5);
+        const Expectation& e = checked[k].expected;
+        SCOPED_TRACE(std::string(e.text) + " -> " + e.body + " on " + checked[k].day);
+        const QStringList a = answers.mid(int(k) * answersPerLink, answersPerLink);
         EXPECT_EQ(a[0].toStdString(), e.mode ? e.mode : startMode);
         EXPECT_EQ(a[1].toStdString(), e.body);
         EXPECT_EQ(a[4].toStdString(), " 0") << "still moving";
@@ -223,11 +348,7 @@ void followLinks(const QString& page, const char* startMode, bool realSizes = fa
         } else {
             EXPECT_EQ(a[3].toStdString(), "Examine");
         }
-        const bool small = smallMoon(e.body);
-        if (e.goal == Goal::Fly && !(realSizes && small)) {
-            EXPECT_TRUE(litInTheMiddle(QImage(checked[k].second), small ? 4 : 10))
-                << "not lit in the middle: " << checked[k].second.toStdString();
-        }
+        checkPicture(checked[k], a, realSizes);
     }
 }
 
