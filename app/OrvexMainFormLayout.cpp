@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
@@ -88,6 +89,11 @@ void OrvexMainForm::init() {
     latSpinBox->setWrapping(true);
     lonSpinBox->setRange(-180, 180, 2);
     lonSpinBox->setWrapping(true);
+    lonSpinBox->setCircular(true);
+    // The boxes stay as wide as their widest value needs, so a narrow panel
+    // does not cut a value such as -133.80 to -133.8.
+    for (QFloatSpinBox* box : {latSpinBox, lonSpinBox})
+        box->setMinimumWidth(std::max(box->minimumWidth(), box->sizeHint().width()));
     speedSpinBox->setRange(-1000, 1000, 0);
     for (QComboBox* combo :
          {simModeCombo, planetCombo, locationCombo, classNameCombo, propNameCombo})

@@ -234,7 +234,11 @@ void OrvexMainForm::buildBasicPage() {
 
     auto* layout60 = hbox("layout60");
     auto* layout59 = vbox("layout59");
-    auto* layout58 = hbox("layout58");
+    // The coordinates and the editor's button go on in a second row where
+    // the pane is too narrow for the boxes' widest values.
+    auto* layout58 = make<WrapRowLayout>("layout58");
+    layout58->setContentsMargins(0, 0, 0, 0);
+    layout58->setSpacing(2);
     mapLabel = make<QOrvexMap>("mapLabel", viewpointGroup);
     setPolicy(mapLabel, QSizePolicy::Preferred, QSizePolicy::Preferred, 1);
     layout59->addWidget(mapLabel);

@@ -278,10 +278,12 @@ std::string Lscape::saveStates() {
     CommandArgs out;
     out.beginCommand("Lscape", "Show").appendInt(show_);
     out.beginCommand("Lscape", "Dir").appendInt(dir_);
-    out.beginCommand("Lscape", "SstarsRandom").appendInt(sstars_.getRandom());
+    // The radiant first: giving it switches the random streaks off, so the
+    // switch that follows restores them as they were.
     out.beginCommand("Lscape", "SstarsCenter")
         .appendExactDouble(sstars_.getCenterRa())
         .appendExactDouble(sstars_.getCenterDec());
+    out.beginCommand("Lscape", "SstarsRandom").appendInt(sstars_.getRandom());
     out.beginCommand("Lscape", "SstarsCount").appendInt(sstars_.getCount());
     // Colours as they are now, also halfway through a change.
     out.beginCommand("Lscape", "TopColor").appendExactDoubles(topColor_.getValue(), 4);

@@ -179,6 +179,7 @@ void OrvexLocationForm::init() {
     latSpinBox->setWrapping(true);
     lonSpinBox->setRange(-180, 180, 2);
     lonSpinBox->setWrapping(true);
+    lonSpinBox->setCircular(true);
     updating = false;
 }
 

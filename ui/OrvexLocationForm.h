@@ -133,5 +133,18 @@ private:
     bool checkEntries();
     void warn(const QString& text);
 
+    // A coordinate of the selected entry as it was loaded into its box, and
+    // the steps the box showed for it: while the box still shows them, the
+    // record keeps the loaded value (226.2, not the -133.80 the box shows, nor
+    // 139.741 cut to 139.74).
+    struct LoadedCoordinate {
+        double value = 0.0;
+        int steps = 0;
+    };
+    static LoadedCoordinate loadInto(QFloatSpinBox* box, double value);
+    static double recordValue(const QFloatSpinBox* box, const LoadedCoordinate& loaded);
+
     EngineLink* gl_ = nullptr;
+    LoadedCoordinate loadedLatitude_;
+    LoadedCoordinate loadedLongitude_;
 };

@@ -70,8 +70,8 @@ void OrvexLocationForm::listSlot() {
     setEditorsEnabled(item != nullptr);
     const PlaceRecord record = item ? PlaceRecord::parse(item->text(1)) : PlaceRecord();
     locationEdit->setText(record.name);
-    latSpinBox->setValue(record.latitude);
-    lonSpinBox->setValue(record.longitude);
+    loadedLatitude_ = loadInto(latSpinBox, record.latitude);
+    loadedLongitude_ = loadInto(lonSpinBox, record.longitude);
     panoramaEdit->setText(record.panorama);
     weatherEdit->setText(record.weather);
     moveMarker();
@@ -84,11 +84,21 @@ void OrvexLocationForm::placeText() {
         return;
     PlaceRecord record;
     record.name = PlaceRecord::escapedName(locationEdit->text());
-    record.latitude = shownValue(latSpinBox);
-    record.longitude = shownValue(lonSpinBox);
+    record.latitude = recordValue(latSpinBox, loadedLatitude_);
+    record.longitude = recordValue(lonSpinBox, loadedLongitude_);
     record.panorama = panoramaEdit->text();
     record.weather = weatherEdit->text();
     item->setText(1, record.format());
+}
+
+OrvexLocationForm::LoadedCoordinate OrvexLocationForm::loadInto(QFloatSpinBox* box, double value) {
+    box->setValue(value);
+    return {value, box->QSpinBox::value()};
+}
+
+// What the user did not change is written as it was read.
+double OrvexLocationForm::recordValue(const QFloatSpinBox* box, const LoadedCoordinate& loaded) {
+    return box->QSpinBox::value() == loaded.steps ? loaded.value : shownValue(box);
 }
 
 void OrvexLocationForm::locationNameChanged() {

@@ -584,6 +584,8 @@ void OrvexOptionForm::init() {
     setFixedSize(size());
     for (const auto& range : spinRanges)
         (this->*range.spin)->setRange(range.minimum, range.maximum, range.decimals);
+    // The radiant's right ascension is an angle: 270 shows as -90.0.
+    sstarRASpin->setCircular(true);
     // The boxes of the page "Display" are 50 pixels wide, or as wide as their
     // widest value needs in a larger font.
     for (QFloatSpinBox* spin : tab->findChildren<QFloatSpinBox*>())

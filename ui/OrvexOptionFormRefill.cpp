@@ -54,8 +54,8 @@ void OrvexOptionForm::updateForm() {
     updating = false;
 }
 
-// The star and blur type combos are not refilled: they keep the user's last
-// choice.
+// The blur type combo is not refilled: it sends nothing, so it keeps the
+// user's last choice.
 void OrvexOptionForm::refillDisplayPage() {
     cursorTypeCombo->setCurrentIndex(
         itemOf(query("Lscape.CursorType"), {{"Arrow", 0}, {"Light", 1}}, 2));
@@ -64,6 +64,8 @@ void OrvexOptionForm::refillDisplayPage() {
         itemOf(query("Lscape.GroundType"), {{"Panorama", 2}, {"Mesh", 1}}, 0));
     directionCheck->setChecked(leadingInt(query("Lscape.Dir")) != 0);
     dirVisibleCheck->setChecked(leadingInt(query("Lscape.KeepDirVisible")) != 0);
+    bgStarTypeCombo->setCurrentIndex(
+        itemOf(query("Space.StarsStyle"), {{"Points", 0}, {"Textured", 1}}, 2));
     bgMagnitudeSpin->setValue(leadingInt(query("Space.Magnitude")));
 
     // An older option file may hold the style as a number.

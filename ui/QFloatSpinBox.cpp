@@ -3,6 +3,7 @@
 #include <QDoubleValidator>
 #include <QLineEdit>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "engine/RealToInt.h"
@@ -39,11 +40,20 @@ void QFloatSpinBox::setRange(float minimum, float maximum, int decimals) {
 
 // A float such as 0.29 lies a hair below the decimal it stands for; a tenth of a
 // step is added away from zero so that it is not cut to 0.28, while anything
-// finer than the last decimal is still cut off.
+// finer than the last decimal is still cut off. A circular box turns the
+// whole steps into its range, so the shown decimals stay exact.
 int QFloatSpinBox::toSteps(float x) const {
     const double nudge = 0.1 / scale_;
     const double shifted = x >= 0 ? x + nudge : x - nudge;
-    return truncToInt(shifted * scale_);
+    double steps = std::trunc(shifted * scale_);
+    const double low = minimum();
+    const double turn = double(maximum()) - low;
+    if (circular_ && turn > 0 && (steps < low || steps > maximum())) {
+        steps = low + std::fmod(steps - low, turn);
+        if (steps < low)
+            steps += turn;
+    }
+    return truncToInt(steps);
 }
 
 void QFloatSpinBox::setValue(float x) {

@@ -21,7 +21,8 @@ public:
 
     // setValue(int) stays the integer spin box's: it takes a step count.
     using QSpinBox::setValue;
-    // Sets the shown value, cut (not rounded) to the decimals, clamped to the range.
+    // Sets the shown value, cut (not rounded) to the decimals, clamped to the
+    // range (a circular box brings it into the range instead).
     void setValue(float x);
     void setValue(double x) { setValue(static_cast<float>(x)); }
     // The shown value.
@@ -30,6 +31,13 @@ public:
     // Steps per shown unit: 10 to the power of the decimals.
     int scale() const { return scale_; }
     int decimals() const { return decimals_; }
+
+    // A circular box holds an angle whose range is one whole turn, such as a
+    // longitude from -180 to 180: a value outside the range is taken whole
+    // turns into it, so 226.2 shows as the same meridian, -133.80, where a
+    // clamped -180.00 would be another place.
+    void setCircular(bool on) { circular_ = on; }
+    bool isCircular() const { return circular_; }
 
     // The conversions the spin box runs for every display and typed entry.
     QString mapValueToText(int steps) const;
@@ -48,5 +56,6 @@ private:
 
     int scale_ = 1;
     int decimals_ = 0;
+    bool circular_ = false;
     QDoubleValidator* validator_ = nullptr; // a child of the spin box
 };

@@ -5,6 +5,7 @@
 // angle and back, is not kept exactly whatever the digits, and keeps " %g".
 #include "engine/CommandArgs.h"
 #include "engine/Main.h"
+#include "platform/NumericLocale.h"
 #include "view/Camera.h"
 #include "view/CameraMath.h"
 #include "view/ParticleSystem.h"
@@ -29,6 +30,27 @@ CommandArgs& appendAxisAngle(CommandArgs& text, const Quaternion& q) {
     q.getAxisAngle(axis, angle);
     return text.appendDouble(axis.x).appendDouble(axis.y).appendDouble(axis.z).appendDouble(
         angle * degreesPerRadian);
+}
+
+// The state line's axis and angle, " %g" each, taken as the Rotate command
+// reads them until the text reads back as itself: reading normalises the
+// six-digit axis again, which can move its last digit, and a saved state
+// then would not restore the lines it was saved from.
+std::string savedAxisAngle(Quaternion q) {
+    std::string text;
+    for (int i = 0; i < 4; ++i) {
+        CommandArgs line;
+        appendAxisAngle(line, q);
+        if (line.getText() == text)
+            break;
+        text = line.getText();
+        double values[4] = {};
+        const char* at = text.c_str();
+        for (double& value : values)
+            value = platform::parseDouble(at, &at);
+        q = R(Vector3(values[0], values[1], values[2]), Camera::toRadians(values[3]));
+    }
+    return text;
 }
 
 // The three angles of the Euler commands, in the order they read them.
@@ -105,7 +127,7 @@ std::string Camera::getValue() {
 std::string Camera::saveStates() {
     CommandArgs text;
     if (viewLogFormat_ == 0)
-        appendAxisAngle(text.beginCommand(getName(), "Rotate"), baseRot_);
+        text.beginCommand(getName(), "Rotate").append(savedAxisAngle(baseRot_));
     else
         appendEuler(text.beginCommand(getName(), "Euler"), baseRot_);
     text.beginCommand(getName(), "Dist").appendExactDouble(dist_);

@@ -162,8 +162,8 @@ TEST(Lscape, StateAndOptionLinesRestoreTheSettings) {
     Lscape lscape(&root);
     EXPECT_EQ(lscape.saveStates(), "Lscape.Show 1\n"
                                    "Lscape.Dir 1\n"
-                                   "Lscape.SstarsRandom 1\n"
                                    "Lscape.SstarsCenter 0 0\n"
+                                   "Lscape.SstarsRandom 1\n"
                                    "Lscape.SstarsCount 8\n"
                                    "Lscape.TopColor 0 0 0 0\n"
                                    "Lscape.BottomColor 0 0 0 0\n"

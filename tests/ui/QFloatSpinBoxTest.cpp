@@ -145,3 +145,24 @@ TEST(QFloatSpinBox, BadDecimalsAndHugeValuesStayDefined) {
     box.setValue(std::numeric_limits<float>::quiet_NaN());
     EXPECT_EQ(steps(box), 0);
 }
+
+TEST(QFloatSpinBox, ACircularBoxTakesAnAngleWholeTurnsIntoItsRange) {
+    QFloatSpinBox box;
+    box.setRange(-180, 180, 2);
+    box.setWrapping(true);
+    box.setCircular(true);
+    box.setValue(226.2);
+    EXPECT_EQ(box.text(), "-133.80");
+    box.stepBy(1);
+    EXPECT_EQ(box.text(), "-133.79");
+    box.setValue(-200.5f);
+    EXPECT_EQ(box.text(), "159.50");
+    box.setValue(900.0f);
+    EXPECT_EQ(box.text(), "-180.00");
+    box.setValue(139.69);
+    EXPECT_EQ(box.text(), "139.69");
+    // A typed meridian beyond the range, too.
+    type(box, "-400.25");
+    finishEditing(box);
+    EXPECT_EQ(box.text(), "-40.25");
+}
