@@ -36,6 +36,8 @@ public:
     // "Reset windows": a new normal geometry.
     void resetGeometry(const QRect& rect);
     const QRect& normalGeometry() const { return placement_.normalGeometry(); }
+    // Whether the settings held a place from an earlier run.
+    bool hasSavedPlace() const { return placement_.hasSavedPlace(); }
 
     // The media player behind the view.
     void mediaPlay();
@@ -54,6 +56,7 @@ signals:
 protected:
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
