@@ -288,29 +288,21 @@ TEST_F(WindowLayoutGL, TheViewStaysInSightAndComesToTheFrontWhenShown) {
     EXPECT_EQ(whenAtRest([&] { return inFrontWithBothTitlesInSight(); }), "")
         << "first start, the GL window in front";
 
-    const std::vector<std::pair<const char*, std::function<void()>>> shows = {
-        {"Normal window after full screen",
-         [&] {
-             form().viewFullScreenAction->trigger();
-             whenAtRest([&] { return whereTheModeSays(); });
-             bringTheControlWindowForward();
-             form().viewNormalAction->trigger();
-         }},
-        {"Reset windows from full screen",
-         [&] {
-             form().viewFullScreenAction->trigger();
-             whenAtRest([&] { return whereTheModeSays(); });
-             bringTheControlWindowForward();
-             form().viewResetWindowsAction->trigger();
-         }},
-        {"Browser/Control layout after embedding", [&] {
-             form().viewEmbedAction->trigger();
-             whenAtRest([&] { return whereTheModeSays(); });
-             bringTheControlWindowForward();
-             form().layoutBCAction->trigger();
-         }}};
-    for (const auto& [name, show] : shows) {
-        show();
+    // Each from another mode, the control window brought in front first.
+    struct Show {
+        const char* name;
+        QAction* from;
+        QAction* action;
+    };
+    OrvexMainForm& f = form();
+    for (const auto& [name, from, action] :
+         {Show{"Normal window after full screen", f.viewFullScreenAction, f.viewNormalAction},
+          Show{"Reset windows from full screen", f.viewFullScreenAction, f.viewResetWindowsAction},
+          Show{"Browser/Control layout after embedding", f.viewEmbedAction, f.layoutBCAction}}) {
+        from->trigger();
+        whenAtRest([&] { return whereTheModeSays(); });
+        bringTheControlWindowForward();
+        action->trigger();
         EXPECT_TRUE(form().viewNormalAction->isChecked()) << name;
         EXPECT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "") << name;
         EXPECT_EQ(whenAtRest([&] { return inFrontWithBothTitlesInSight(); }), "") << name;
