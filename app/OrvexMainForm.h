@@ -564,6 +564,11 @@ private:
     // The client place for a separate window that keeps it clear of the bars
     // as the n-th window beside this one; a null rectangle when it may stay.
     QRect clearOfBars(const QWidget* window, int n) const;
+    // A separate window's frame margins: its own, or this window's before the
+    // window manager has framed it.
+    QMargins marginsOf(const QWidget* window) const;
+    // The free area of this window's screen.
+    QRect room() const;
     // The arrangement around this window on its screen, for a window framed
     // with margins.
     WindowArrangement arrangement(const QMargins& margins) const;

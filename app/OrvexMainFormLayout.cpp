@@ -59,6 +59,11 @@ QMargins frameMarginsOf(const QWidget* window) {
                     frame.right() - client.right(), frame.bottom() - client.bottom());
 }
 
+// The room a frame with these margins takes beyond its client area.
+QSize extentOf(const QMargins& margins) {
+    return QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+}
+
 } // namespace
 
 void OrvexMainForm::init() {
@@ -372,11 +377,7 @@ void OrvexMainForm::viewResetWindowsSlot() {
 QRect OrvexMainForm::clearOfBars(const QWidget* window, int n) const {
     if (!window || !window->isWindow() || WindowSettings::isMaximizedOrFull(window))
         return QRect();
-    // A window the window manager has not framed yet will get a frame like
-    // this window's; without a manager there are no frames.
-    QMargins margins = frameMarginsOf(window);
-    if (margins.isNull())
-        margins = frameMarginsOf(this);
+    const QMargins margins = marginsOf(window);
     const QRect client = window->geometry();
     const QRect frame = client.marginsAdded(margins);
     const WindowArrangement around = arrangement(margins);
@@ -386,6 +387,18 @@ QRect OrvexMainForm::clearOfBars(const QWidget* window, int n) const {
     return QRect(at + QPoint(margins.left(), margins.top()), client.size());
 }
 
+QMargins OrvexMainForm::marginsOf(const QWidget* window) const {
+    // A window the window manager has not framed yet will get a frame like
+    // this window's; without a manager there are no frames.
+    const QMargins margins = frameMarginsOf(window);
+    return margins.isNull() ? frameMarginsOf(this) : margins;
+}
+
+QRect OrvexMainForm::room() const {
+    const QScreen* shown = screen();
+    return shown ? shown->availableGeometry() : frameGeometry();
+}
+
 WindowArrangement OrvexMainForm::arrangement(const QMargins& margins) const {
     int barsBottom = geometry().top();
     for (const QWidget* bar :
@@ -393,21 +406,16 @@ WindowArrangement OrvexMainForm::arrangement(const QMargins& margins) const {
         if (bar && !bar->isHidden())
             barsBottom = qMax(barsBottom, geometry().top() + bar->mapTo(this, QPoint(0, 0)).y() +
                                               bar->height() - 1);
-    const QScreen* shown = screen();
-    const QRect room = shown ? shown->availableGeometry() : frameGeometry();
     const int titleHeight = 24;
-    return WindowArrangement(room, frameGeometry(), barsBottom, qMax(margins.top(), titleHeight));
+    return WindowArrangement(room(), frameGeometry(), barsBottom, qMax(margins.top(), titleHeight));
 }
 
 QRect OrvexMainForm::besidePlace(const QWidget* window, int n) const {
-    QMargins margins = frameMarginsOf(window);
-    if (margins.isNull())
-        margins = frameMarginsOf(this);
-    const QSize frameMargins(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QMargins margins = marginsOf(window);
+    const QSize frameMargins = extentOf(margins);
     // The default size, scaled down to the room below the bars, or to the
     // whole room where that is too low for half of it.
-    const QScreen* shown = screen();
-    const QRect room = shown ? shown->availableGeometry() : frameGeometry();
+    const QRect room = this->room();
     const QSize client = WindowPlacement::defaultGeometry().size();
     const int below = room.bottom() - arrangement(margins).barsBottom() - frameMargins.height();
     const int high = below >= client.height() / 2 ? below : room.height() - frameMargins.height();
@@ -421,9 +429,8 @@ QRect OrvexMainForm::besidePlace(const QWidget* window, int n) const {
 
 void OrvexMainForm::placeControlWindow() {
     const QMargins margins = frameMarginsOf(this);
-    const QSize frameMargins(margins.left() + margins.right(), margins.top() + margins.bottom());
-    const QScreen* shown = screen();
-    const QRect room = shown ? shown->availableGeometry() : frameGeometry();
+    const QSize frameMargins = extentOf(margins);
+    const QRect room = this->room();
     // Never larger than the room, where the contents let it be that small.
     const QSize least = minimumSize().expandedTo(minimumSizeHint());
     const QSize size =
