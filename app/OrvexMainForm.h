@@ -24,6 +24,7 @@ class OrvexBookmarkForm;
 class ScenarioFetch;
 class ScenarioFile;
 class WebBrowserView;
+class WindowArrangement;
 class OrvexLocationForm;
 class OrvexMediaForm;
 class OrvexOptionForm;
@@ -39,6 +40,7 @@ class QDropButton;
 class QFloatSpinBox;
 class QGridLayout;
 class QGroupBox;
+class QMargins;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -112,6 +114,15 @@ public:
     // embedded, maximised or full screen stays.
     void keepClearOfBars(OrvexProjForm* window);
     void keepClearOfBars(OrvexMediaForm* window);
+    // The default places: this window sized to its screen's room and placed
+    // in it (WindowArrangement::controlPlace), the GL window and the media
+    // viewer beside it (the media viewer a step further), each made the
+    // window's normal place.
+    void placeControlWindow();
+    void placeBeside(OrvexProjForm* window);
+    void placeBeside(OrvexMediaForm* window);
+    // Whether the settings held this window's place from an earlier run.
+    bool hasSavedPlace() const { return hasSavedPlace_; }
     const QString& styleName() const { return styleName_; }
     bool isUpdatingInterface() const { return updatingInterface; }
     // The engine link of the GL view (null before setForms).
@@ -560,6 +571,20 @@ private:
     // The client place for a separate window that keeps it clear of the bars
     // as the n-th window beside this one; a null rectangle when it may stay.
     QRect clearOfBars(const QWidget* window, int n) const;
+    // A separate window's frame margins: its own, or this window's before the
+    // window manager has framed it.
+    QMargins marginsOf(const QWidget* window) const;
+    // The free area of this window's screen.
+    QRect room() const;
+    // The arrangement around this window on its screen, for a window framed
+    // with margins.
+    WindowArrangement arrangement(const QMargins& margins) const;
+    // The default client place for a separate window as the n-th one beside
+    // this window: its default size, smaller where the room needs it.
+    QRect besidePlace(const QWidget* window, int n) const;
+    // Shows the GL window as its own window in front of this one.
+    void bringToFront(QWidget* window);
+    bool hasSavedPlace_ = false;
     // Whether the media viewer has been placed for its first show.
     bool mediaPlaced_ = false;
     // Puts the web view into browserAX when the application can have one.

@@ -60,6 +60,11 @@ QMargins frameMarginsOf(const QWidget* window) {
                     frame.right() - client.right(), frame.bottom() - client.bottom());
 }
 
+// The room a frame with these margins takes beyond its client area.
+QSize extentOf(const QMargins& margins) {
+    return QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+}
+
 } // namespace
 
 void OrvexMainForm::init() {
@@ -117,13 +122,18 @@ void OrvexMainForm::init() {
     centerList->setSortingEnabled(false);
     displayList->setSortingEnabled(false);
     mapLabel->setMap(std::string());
+    if (!StartupState::isReset() && !hasSavedPlace_)
+        placeControlWindow();
 
     updatingInterface = false;
 }
 
 void OrvexMainForm::restoreSettings() {
     auto settings = WindowSettings::open();
-    setGeometry(WindowSettings::readGeometry(*settings, mainPrefix, QRect(150, 150, 640, 480)));
+    hasSavedPlace_ = settings->contains(QString(mainPrefix) + "/geometry/x");
+    // Without one, init() places the window once its contents are complete.
+    if (hasSavedPlace_)
+        setGeometry(WindowSettings::readGeometry(*settings, mainPrefix, QRect(150, 150, 640, 480)));
 
     switch (settings->value(mainScreenModeKey, NormalMode).toInt()) {
     case FullScreenMode:
@@ -288,7 +298,10 @@ void OrvexMainForm::viewNormal() {
         rememberedSizes_ = {width() - tabWidget->width(), tabWidget->width(), 0};
         applyRememberedSizes();
     }
+    if (!projForm_->isVisible())
+        keepClearOfBars(projForm_);
     projForm_->showNormal();
+    bringToFront(projForm_);
 }
 
 void OrvexMainForm::viewFullScreen() {
@@ -297,6 +310,12 @@ void OrvexMainForm::viewFullScreen() {
     if (isEmbedded())
         unembed();
     projForm_->showFullScreen();
+    bringToFront(projForm_);
+}
+
+void OrvexMainForm::bringToFront(QWidget* window) {
+    window->raise();
+    window->activateWindow();
 }
 
 void OrvexMainForm::layoutSCSlot() {
@@ -338,8 +357,11 @@ void OrvexMainForm::layoutSBSlot() {
 }
 
 void OrvexMainForm::viewMediaNormalSlot() {
-    if (!updatingInterface && mediaForm_)
-        mediaForm_->showNormal();
+    if (updatingInterface || !mediaForm_)
+        return;
+    if (!mediaForm_->isVisible())
+        keepClearOfBars(mediaForm_);
+    mediaForm_->showNormal();
 }
 
 void OrvexMainForm::viewMediaFullScreenSlot() {
@@ -348,44 +370,100 @@ void OrvexMainForm::viewMediaFullScreenSlot() {
 }
 
 void OrvexMainForm::viewResetWindowsSlot() {
-    setGeometry(150, 150, 640, 480);
-    if (projForm_)
-        projForm_->resetGeometry(WindowPlacement::defaultGeometry());
-    if (mediaForm_)
-        mediaForm_->resetGeometry(WindowPlacement::defaultGeometry());
+    // Every window in its normal mode first: a full-screen window would take
+    // its place back from before it filled the screen.
+    if (WindowSettings::isMaximizedOrFull(this))
+        showNormal();
+    if (mediaForm_ && WindowSettings::isMaximizedOrFull(mediaForm_))
+        mediaForm_->showNormal();
+    viewMediaNormalAction->setChecked(true);
+    placeControlWindow();
+    placeBeside(mediaForm_);
     layoutBCSlot();
-    // The default places put both windows over the menu bar.
-    keepClearOfBars(projForm_);
-    keepClearOfBars(mediaForm_);
+    if (projForm_) {
+        viewNormalAction->setChecked(true);
+        viewNormal();
+        placeBeside(projForm_);
+    }
 }
 
 QRect OrvexMainForm::clearOfBars(const QWidget* window, int n) const {
     if (!window || !window->isWindow() || WindowSettings::isMaximizedOrFull(window))
         return QRect();
-    // A window the window manager has not framed yet will get a frame like
-    // this window's; without a manager there are no frames.
-    const QMargins controlMargins = frameMarginsOf(this);
-    QMargins margins = frameMarginsOf(window);
-    if (margins.isNull())
-        margins = controlMargins;
+    const QMargins margins = marginsOf(window);
     const QRect client = window->geometry();
     const QRect frame = client.marginsAdded(margins);
+    const WindowArrangement around = arrangement(margins);
+    if (!around.hidesTheBars(frame))
+        return QRect();
+    const QPoint at = around.place(frame.size(), n);
+    return QRect(at + QPoint(margins.left(), margins.top()), client.size());
+}
 
+QMargins OrvexMainForm::marginsOf(const QWidget* window) const {
+    // A window the window manager has not framed yet will get a frame like
+    // this window's; without a manager there are no frames.
+    const QMargins margins = frameMarginsOf(window);
+    return margins.isNull() ? frameMarginsOf(this) : margins;
+}
+
+QRect OrvexMainForm::room() const {
+    const QScreen* shown = screen();
+    return shown ? shown->availableGeometry() : frameGeometry();
+}
+
+WindowArrangement OrvexMainForm::arrangement(const QMargins& margins) const {
     int barsBottom = geometry().top();
     for (const QWidget* bar :
          {static_cast<const QWidget*>(menuBar()), static_cast<const QWidget*>(toolBar)})
         if (bar && !bar->isHidden())
             barsBottom = qMax(barsBottom, geometry().top() + bar->mapTo(this, QPoint(0, 0)).y() +
                                               bar->height() - 1);
-    const QScreen* shown = screen();
-    const QRect room = shown ? shown->availableGeometry() : frameGeometry();
     const int titleHeight = 24;
-    const WindowArrangement arrangement(room, frameGeometry(), barsBottom,
-                                        qMax(controlMargins.top(), titleHeight));
-    if (!arrangement.hidesTheBars(frame))
-        return QRect();
-    const QPoint at = arrangement.place(frame.size(), n);
-    return QRect(at + QPoint(margins.left(), margins.top()), client.size());
+    return WindowArrangement(room(), frameGeometry(), barsBottom, qMax(margins.top(), titleHeight));
+}
+
+QRect OrvexMainForm::besidePlace(const QWidget* window, int n) const {
+    const QMargins margins = marginsOf(window);
+    const QSize frameMargins = extentOf(margins);
+    // The default size, scaled down to the room below the bars, or to the
+    // whole room where that is too low for half of it.
+    const QRect room = this->room();
+    const QSize client = WindowPlacement::defaultGeometry().size();
+    const int below = room.bottom() - arrangement(margins).barsBottom() - frameMargins.height();
+    const int high = below >= client.height() / 2 ? below : room.height() - frameMargins.height();
+    const double scale =
+        qMin(1.0, qMin(double(room.width() - frameMargins.width()) / client.width(),
+                       double(high) / client.height()));
+    const QSize size = scale < 1.0 ? (QSizeF(client) * scale).toSize() : client;
+    const QPoint at = arrangement(margins).place(size + frameMargins, n);
+    return QRect(at + QPoint(margins.left(), margins.top()), size);
+}
+
+void OrvexMainForm::placeControlWindow() {
+    const QMargins margins = frameMarginsOf(this);
+    const QSize frameMargins = extentOf(margins);
+    const QRect room = this->room();
+    // Never larger than the room, where the contents let it be that small.
+    const QSize least = minimumSize().expandedTo(minimumSizeHint());
+    const QSize size =
+        QSize(640, 480).expandedTo(least).boundedTo(room.size() - frameMargins).expandedTo(least);
+    // A window beside it has the default size and a frame like this one's.
+    const QPoint at = WindowArrangement::controlPlace(
+        room, size + frameMargins, WindowPlacement::defaultGeometry().size() + frameMargins);
+    // Before the window manager frames the window it has no margins, and its
+    // place is its frame's corner.
+    setGeometry(QRect(at + QPoint(margins.left(), margins.top()), size));
+}
+
+void OrvexMainForm::placeBeside(OrvexProjForm* window) {
+    if (window)
+        window->resetGeometry(besidePlace(window, 1));
+}
+
+void OrvexMainForm::placeBeside(OrvexMediaForm* window) {
+    if (window)
+        window->resetGeometry(besidePlace(window, 2));
 }
 
 void OrvexMainForm::keepClearOfBars(OrvexProjForm* window) {

@@ -44,11 +44,20 @@ void StudioProgram::open() {
         form.showMaximized();
     else
         form.show();
+    // The first start's places are set against the frame the window manager
+    // gives the control window.
+    const bool beside = form.viewNormalAction->isChecked();
+    if (beside || !form.hasSavedPlace())
+        waitUntilExposed(form);
+    if (!form.hasSavedPlace() && !form.isMaximized() && !StartupState::isReset())
+        form.placeControlWindow();
     if (form.viewFullScreenAction->isChecked()) {
         projForm_->showFullScreen();
-    } else if (form.viewNormalAction->isChecked()) {
-        waitUntilExposed(form);
-        form.keepClearOfBars(projForm_.get());
+    } else if (beside) {
+        if (projForm_->hasSavedPlace())
+            form.keepClearOfBars(projForm_.get());
+        else
+            form.placeBeside(projForm_.get());
         // Maximised over its normal place, to which it returns when restored.
         if (projForm_->wasMaximized())
             projForm_->showMaximized();

@@ -6,6 +6,15 @@ WindowArrangement::WindowArrangement(const QRect& room, const QRect& control, in
                                      int step)
     : room_(room), control_(control), barsBottom_(barsBottom), step_(step) {}
 
+QPoint WindowArrangement::controlPlace(const QRect& room, const QSize& control,
+                                       const QSize& beside) {
+    int x = room.right() + 1 - control.width();
+    if (control.width() + beside.width() <= room.width())
+        x = room.left() + (room.width() - control.width() - beside.width()) / 2;
+    const int y = room.top() + (room.height() - control.height()) / 2;
+    return QPoint(std::max(room.left(), x), std::max(room.top(), y));
+}
+
 bool WindowArrangement::hidesTheBars(const QRect& frame) const {
     const QRect top(control_.left(), control_.top(), control_.width(),
                     barsBottom_ - control_.top() + 1);
@@ -21,11 +30,15 @@ QPoint WindowArrangement::place(const QSize& frame, int n) const {
                      frame);
     if (fits(left))
         return left.topLeft();
-    // Cascaded below the bars, pushed back inside the room sideways. Where
-    // the room below the bars is too low for it, the bars come first: the
-    // window reaches past the screen's bottom edge with its title on it.
-    QPoint at(control_.left() + n * step_, barsBottom_ + 1 + offset);
-    at.setX(std::max(room_.left(), std::min(at.x(), room_.right() + 1 - frame.width())));
+    // Below the bars, against the room's edge on the side where more of it
+    // stays clear of the control window; each next one a step lower, so that
+    // the titles stay in sight. Where the room below the bars is too low for
+    // it, the bars come first: the window reaches past the screen's bottom
+    // edge with its title on it.
+    const bool leftIsWider = control_.left() - room_.left() >= room_.right() - control_.right();
+    QPoint at(leftIsWider ? room_.left() : room_.right() + 1 - frame.width(),
+              barsBottom_ + 1 + offset);
+    at.setX(std::max(room_.left(), at.x()));
     at.setY(std::max(room_.top(), at.y()));
     return at;
 }

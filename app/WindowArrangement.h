@@ -1,8 +1,10 @@
-// Where a window that opens beside the control window goes so that it hides
-// neither the control window's title, menu bar nor tool bar: beside the
-// control window where the screen has room for it, else cascaded just below
-// its bars, inside the screen's room as far as the room below the bars
-// allows.
+// Where the control window and the windows that open beside it go, so that
+// each keeps part of itself and of its title bar in sight when the other is
+// in front, and none hides the control window's title, menu bar or tool bar:
+// side by side where the screen has room for both, else overlapping only in
+// part, the window beside reaching past the control window on the side with
+// more room, just below its bars, inside the screen's room as far as the room
+// below the bars allows.
 #pragma once
 
 #include <QPoint>
@@ -16,9 +18,16 @@ public:
     // step: the cascade step, about a title bar's height.
     WindowArrangement(const QRect& room, const QRect& control, int barsBottom, int step);
 
+    // The top-left corner for the control window's frame of size control
+    // when a window of frame size beside opens next to it: the pair centred
+    // where both fit side by side, else the control window at the room's
+    // right edge; never above or left of the room.
+    static QPoint controlPlace(const QRect& room, const QSize& control, const QSize& beside);
+
     // True when a window frame there would hide part of the control window's
     // title or bars.
     bool hidesTheBars(const QRect& frame) const;
+    int barsBottom() const { return barsBottom_; }
     // The top-left corner for the frame of the n-th window (1, 2, ...) placed
     // this way, each one a step further so that none hides another's title.
     QPoint place(const QSize& frame, int n) const;

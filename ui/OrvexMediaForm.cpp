@@ -95,6 +95,11 @@ void OrvexMediaForm::moveEvent(QMoveEvent* e) {
     placement_.track(this);
 }
 
+void OrvexMediaForm::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    placement_.shown(this);
+}
+
 void OrvexMediaForm::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     QString caption = QWidget::tr("Media Viewer") +

@@ -31,6 +31,8 @@ public:
     const QString& currentFile() const { return currentFile_; }
     void resetGeometry(const QRect& rect);
     const QRect& normalGeometry() const { return placement_.normalGeometry(); }
+    // Whether the settings held a place from an earlier run.
+    bool hasSavedPlace() const { return placement_.hasSavedPlace(); }
 
     // The path rules, kept apart for the tests.
     // Percent escapes decoded (%7C gives ":"; a malformed escape stays as it
@@ -52,6 +54,7 @@ public:
 protected:
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     QString currentFile_;

@@ -105,6 +105,11 @@ void OrvexProjForm::moveEvent(QMoveEvent* e) {
     placement_.track(this);
 }
 
+void OrvexProjForm::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    placement_.shown(this);
+}
+
 void OrvexProjForm::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     setWindowTitle(tr("Orvex Studio") +

@@ -38,6 +38,8 @@ public:
     const QRect& normalGeometry() const { return placement_.normalGeometry(); }
     // Whether the window was maximised when the program last ended.
     bool wasMaximized() const { return placement_.wasMaximized(); }
+    // Whether the settings held a place from an earlier run.
+    bool hasSavedPlace() const { return placement_.hasSavedPlace(); }
 
     // The media player behind the view.
     void mediaPlay();
@@ -56,6 +58,7 @@ signals:
 protected:
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:

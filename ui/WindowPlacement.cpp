@@ -15,6 +15,7 @@ void WindowPlacement::restore(QWidget* window, bool reset) {
         normal_ = defaultGeometry();
     } else {
         auto settings = WindowSettings::open();
+        saved_ = settings->contains(prefix_ + "/geometry/x");
         normal_ = WindowSettings::readGeometry(*settings, prefix_, defaultGeometry());
         wasMaximized_ = settings->value(prefix_ + "/maximized", 0).toInt() == 1;
     }
@@ -36,7 +37,14 @@ void WindowPlacement::reset(QWidget* window, const QRect& rect) {
     apply(window);
 }
 
+void WindowPlacement::shown(const QWidget* window) {
+    if (window->isWindow())
+        shown_ = true;
+}
+
 void WindowPlacement::save(const QWidget* window) const {
+    if (!shown_)
+        return;
     auto settings = WindowSettings::open();
     if (WindowSettings::isMaximizedOrFull(window))
         settings->setValue(prefix_ + "/maximized", 1);

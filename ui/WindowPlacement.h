@@ -29,9 +29,15 @@ public:
     void apply(QWidget* window) const;
     // Makes rect the normal geometry and applies it.
     void reset(QWidget* window, const QRect& rect);
-    // At destruction: "maximized" (1 maximised or full screen, 0 as a plain
-    // window, nothing when minimised or embedded) and the normal geometry.
+    // From show events: a window shown on its own has a place worth saving.
+    void shown(const QWidget* window);
+    // At destruction, for a window that was shown on its own: "maximized" (1
+    // maximised or full screen, 0 as a plain window, nothing when minimised
+    // or embedded) and the normal geometry. A window never shown keeps what
+    // an earlier run saved.
     void save(const QWidget* window) const;
+    // Whether restore found a place saved by an earlier run.
+    bool hasSavedPlace() const { return saved_; }
 
     const QRect& normalGeometry() const { return normal_; }
 
@@ -41,4 +47,6 @@ private:
     QString prefix_;
     QRect normal_;
     bool wasMaximized_ = false;
+    bool saved_ = false;
+    bool shown_ = false;
 };

@@ -56,6 +56,16 @@ protected:
         form->resize(1800, 1000);
         QCoreApplication::processEvents();
     }
+    // The control window within its screen's room, or where its contents
+    // need more than the room, at the room's top-left corner.
+    void expectInTheRoom() {
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect frame = form->frameGeometry();
+        if (frame.size().boundedTo(room.size()) == frame.size())
+            EXPECT_TRUE(room.contains(frame)) << frame.x() << "," << frame.y();
+        else
+            EXPECT_EQ(frame.topLeft(), room.topLeft());
+    }
     int W() const { return form->width(); }
     int P() const { return form->tabWidget->width(); }
 };
@@ -64,7 +74,10 @@ protected:
 
 TEST_F(MainFormLayout, AFirstStartUsesTheDefaults) {
     start();
-    EXPECT_EQ(form->geometry().topLeft(), QPoint(150, 150));
+    // Placed again against its frame once shown (StudioProgram).
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(
+        form->frameGeometry().topLeft()));
+    EXPECT_FALSE(form->hasSavedPlace());
     EXPECT_TRUE(form->viewNormalAction->isChecked());
     EXPECT_TRUE(form->viewMediaNormalAction->isChecked());
     EXPECT_TRUE(form->viewStyleWindowsAction->isChecked());
@@ -314,7 +327,7 @@ TEST_F(MainFormLayout, ResetWindowsPutsAllThreeAtTheirDefaultSizesClearOfTheBars
     form->viewEmbed();
     mediaForm->setGeometry(200, 210, 500, 400);
     form->viewResetWindowsSlot();
-    EXPECT_EQ(form->geometry().topLeft(), QPoint(150, 150));
+    expectInTheRoom();
     EXPECT_FALSE(form->isEmbedded());
     // The default places (100, 100) would hide the menu bar: both windows
     // keep their default size below the tool bar, the media viewer a step
@@ -327,4 +340,31 @@ TEST_F(MainFormLayout, ResetWindowsPutsAllThreeAtTheirDefaultSizesClearOfTheBars
     EXPECT_EQ(projForm->normalGeometry(), projForm->geometry());
     EXPECT_EQ(mediaForm->normalGeometry().size(), QSize(640, 480));
     EXPECT_GT(mediaForm->normalGeometry().top(), projForm->geometry().top());
+
+    // From full screen, each window comes back in its normal mode.
+    form->viewFullScreenAction->setChecked(true);
+    form->viewFullScreen();
+    form->viewMediaFullScreenAction->setChecked(true);
+    form->viewMediaFullScreenSlot();
+    form->viewResetWindowsSlot();
+    EXPECT_TRUE(form->viewNormalAction->isChecked());
+    EXPECT_TRUE(projForm->isVisible());
+    EXPECT_FALSE(projForm->isFullScreen());
+    EXPECT_TRUE(form->viewMediaNormalAction->isChecked());
+    EXPECT_FALSE(mediaForm->isFullScreen());
+}
+
+TEST_F(MainFormLayout, OnlyAWindowThatWasShownSavesItsPlace) {
+    save("/Orvex/Media/geometry/x", 700);
+    save("/Orvex/Media/geometry/y", 500);
+    start();
+    projForm->setGeometry(30, 40, 500, 400);
+    projForm->show();
+    TearDown();
+    // The viewer, never shown, keeps the place an earlier run saved.
+    EXPECT_EQ(saved("/Orvex/Media/geometry/x").toInt(), 700);
+    EXPECT_EQ(saved("/Orvex/Media/geometry/y").toInt(), 500);
+    EXPECT_FALSE(WindowSettings::open()->contains("/Orvex/Media/geometry/w"));
+    EXPECT_EQ(saved("/Orvex/OrvexGL/geometry/x").toInt(), 30);
+    EXPECT_EQ(saved("/Orvex/OrvexGL/geometry/w").toInt(), 500);
 }

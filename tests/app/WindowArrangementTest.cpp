@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegion>
+
 namespace {
 
 // A 1280 x 1024 screen with a 24 px panel at the bottom; the control window's
@@ -31,23 +33,39 @@ TEST(WindowArrangement, BesideTheControlWindowWhereTheScreenHasRoom) {
     EXPECT_EQ(left.place(glFrame, 1), QPoint(1000 - 642, 100));
 }
 
-TEST(WindowArrangement, CascadedBelowTheBarsAndInsideTheScreenOtherwise) {
+TEST(WindowArrangement, BelowTheBarsOnTheWiderSideOtherwise) {
     const WindowArrangement a(room, control, barsBottom, 20);
     for (int n : {1, 2}) {
         const QRect placed(a.place(glFrame, n), glFrame);
         EXPECT_FALSE(a.hidesTheBars(placed)) << n;
         EXPECT_TRUE(room.contains(placed)) << n;
+        // Part of it, its title's left or right end among it, stays in sight
+        // beside the control window.
+        EXPECT_FALSE(QRegion(placed).subtracted(control).isEmpty()) << n;
     }
-    EXPECT_EQ(a.place(glFrame, 1), QPoint(169, 226));
-    EXPECT_EQ(a.place(glFrame, 2), QPoint(189, 246));
+    // 162 px on the right against 149 on the left.
+    EXPECT_EQ(a.place(glFrame, 1), QPoint(1280 - 642, 226));
+    EXPECT_EQ(a.place(glFrame, 2), QPoint(1280 - 642, 246));
 
-    // Near the screen's right edge the window is pushed back in; near its
-    // bottom edge it stays below the bars.
+    // Near the screen's bottom edge it stays below the bars.
     const WindowArrangement corner(room, QRect(900, 600, 380, 400), 700, 20);
     const QRect placed(corner.place(glFrame, 1), glFrame);
     EXPECT_FALSE(corner.hidesTheBars(placed));
-    EXPECT_EQ(placed.topLeft(), QPoint(1280 - 642, 701));
+    EXPECT_EQ(placed.topLeft(), QPoint(0, 701));
     EXPECT_EQ(a.place(QSize(642, 1200), 1).y(), barsBottom + 1);
+}
+
+TEST(WindowArrangement, TheControlWindowGoesWhereTheWindowBesideItKeepsInSight) {
+    const QSize frame(976, 740);
+    // Side by side, the pair in the middle.
+    EXPECT_EQ(WindowArrangement::controlPlace(QRect(0, 0, 1920, 1200), frame, glFrame),
+              QPoint((1920 - 976 - 642) / 2, (1200 - 740) / 2));
+    // Too narrow for both: at the right edge, the other window on the left.
+    EXPECT_EQ(WindowArrangement::controlPlace(QRect(0, 30, 1024, 738), frame, glFrame),
+              QPoint(1024 - 976, 30));
+    // Larger than the room: its title and menu bar at the room's corner.
+    EXPECT_EQ(WindowArrangement::controlPlace(QRect(10, 20, 800, 600), frame, glFrame),
+              QPoint(10, 20));
 }
 
 } // namespace

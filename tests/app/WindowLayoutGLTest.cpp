@@ -10,7 +10,9 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QRegion>
 #include <QScreen>
+#include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
@@ -23,6 +25,7 @@
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "app/StudioProgram.h"
+#include "app/WindowSettings.h"
 #include "engine/OrvexGL.h"
 #include "support/GlTestContext.h"
 #include "support/SettingsSandbox.h"
@@ -111,6 +114,49 @@ protected:
         if (!room.contains(x.frameOf(form())))
             return "control window at " + text(x.frameOf(form())) + " off the screen";
         return std::string();
+    }
+
+    // What hides `window`'s title bar where `front` is in front of it: less
+    // than a stretch wide enough to click on stays in sight.
+    std::string titleInSight(const QWidget& window, const QWidget& front, const char* name) {
+        const QRect frame = x.frameOf(window);
+        const QRect client = x.onScreen(XWindowTree::idOf(window));
+        const QRect title(frame.left(), frame.top(), frame.width(), client.top() - frame.top());
+        if (title.height() <= 0)
+            return std::string(name) + " has no title bar";
+        int widest = 0;
+        for (const QRect& part : QRegion(title).subtracted(x.frameOf(front)))
+            widest = std::max(widest, part.width());
+        if (widest < 40)
+            return std::string(name) + " at " + text(frame) + ", its title hidden by " +
+                   text(x.frameOf(front)) + " but for " + std::to_string(widest) + " px";
+        return std::string();
+    }
+
+    // The control window in front, as a click in its panel brings it, of the
+    // GL window where that is a window of its own.
+    void bringTheControlWindowForward() {
+        form().activateWindow();
+        form().raise();
+        if (!glWindow().isWindow())
+            return;
+        ASSERT_EQ(whenAtRest([&] {
+                      return x.isInFront(form(), glWindow()) ? "" : "the GL window in front";
+                  }),
+                  "");
+    }
+
+    // What is wrong with the GL window shown on its own beside the control
+    // window: not in front, or either title hidden by the other window.
+    std::string inFrontWithBothTitlesInSight() {
+        if (!x.isViewable(XWindowTree::idOf(glWindow())))
+            return "GL window not shown";
+        if (!x.isInFront(glWindow(), form()))
+            return "GL window behind the control window";
+        std::string wrong = titleInSight(form(), glWindow(), "control window");
+        if (wrong.empty())
+            wrong = titleInSight(glWindow(), form(), "GL window");
+        return wrong;
     }
 
     // What is wrong with the GL window for the screen mode that is checked.
@@ -311,4 +357,85 @@ TEST_F(WindowLayoutGL, ShowingTheMediaViewerLeavesTheControlWindowsWidth) {
                 << where;
         }
     }
+}
+
+// At the first start each window keeps its title in sight when the other is
+// in front, and every action that shows the GL window on its own brings it in
+// front of the control window, Reset windows also out of full screen.
+TEST_F(WindowLayoutGL, TheViewStaysInSightAndComesToTheFrontWhenShown) {
+    open();
+    bringTheControlWindowForward();
+    EXPECT_EQ(whenAtRest([&] { return titleInSight(glWindow(), form(), "GL window"); }), "")
+        << "first start, the control window in front";
+    glWindow().activateWindow();
+    glWindow().raise();
+    EXPECT_EQ(whenAtRest([&] { return inFrontWithBothTitlesInSight(); }), "")
+        << "first start, the GL window in front";
+
+    // Each from another mode, the control window brought in front first.
+    struct Show {
+        const char* name;
+        QAction* from;
+        QAction* action;
+    };
+    OrvexMainForm& f = form();
+    for (const auto& [name, from, action] :
+         {Show{"Normal window after full screen", f.viewFullScreenAction, f.viewNormalAction},
+          Show{"Reset windows from full screen", f.viewFullScreenAction, f.viewResetWindowsAction},
+          Show{"Browser/Control layout after embedding", f.viewEmbedAction, f.layoutBCAction}}) {
+        from->trigger();
+        whenAtRest([&] { return whereTheModeSays(); });
+        bringTheControlWindowForward();
+        action->trigger();
+        EXPECT_TRUE(form().viewNormalAction->isChecked()) << name;
+        EXPECT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "") << name;
+        EXPECT_EQ(whenAtRest([&] { return inFrontWithBothTitlesInSight(); }), "") << name;
+        EXPECT_EQ(whenAtRest([&] { return clearOfTheBars(glWindow(), "GL window"); }), "") << name;
+    }
+}
+
+// The control window and the viewers open within the screen's room, on a
+// screen of any size the control window's contents fit (run it at 1024 x 768
+// too), at the first start and after Reset windows.
+TEST_F(WindowLayoutGL, EveryWindowOpensWithinTheScreen) {
+    open();
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_TRUE(room.size().expandedTo(form().frameGeometry().size()) == room.size())
+        << "a screen too small for the control window's contents";
+    const auto within = [&](const QWidget& window, const char* name) {
+        return whenAtRest([&] {
+            const QRect frame = x.frameOf(window);
+            return room.contains(frame)
+                       ? std::string()
+                       : std::string(name) + " at " + text(frame) + " past the room " + text(room);
+        });
+    };
+    EXPECT_EQ(within(form(), "control window"), "") << "first start";
+    EXPECT_EQ(within(glWindow(), "GL window"), "") << "first start";
+    form().mediaButton->click();
+    EXPECT_EQ(within(*program->mediaForm(), "media viewer"), "") << "first show";
+
+    form().move(room.right() - 100, room.bottom() - 100);
+    QTest::qWait(200);
+    form().viewResetWindowsAction->trigger();
+    EXPECT_EQ(within(form(), "control window"), "") << "Reset windows";
+    EXPECT_EQ(within(glWindow(), "GL window"), "") << "Reset windows";
+    EXPECT_EQ(within(*program->mediaForm(), "media viewer"), "") << "Reset windows";
+}
+
+// A run that never shows the media viewer saves no place for it, so the
+// next run opens it from the View menu clear of the control window's bars;
+// a place saved by an earlier run stays.
+TEST_F(WindowLayoutGL, AViewerNeverShownSavesNoPlaceAndOpensClearOfTheBars) {
+    open();
+    form().close();
+    program.reset();
+    EXPECT_FALSE(WindowSettings::open()->contains("/Orvex/Media/geometry/x"));
+    EXPECT_TRUE(WindowSettings::open()->contains("/Orvex/OrvexGL/geometry/x"));
+
+    program = std::make_unique<StudioProgram>();
+    open();
+    form().viewMediaNormalAction->trigger();
+    EXPECT_EQ(whenAtRest([&] { return clearOfTheBars(*program->mediaForm(), "media viewer"); }), "")
+        << "View, Normal window of the media viewer in the second run";
 }

@@ -72,6 +72,27 @@ public:
     // The frame (or the bare window) a top-level window is shown in.
     QRect frameOf(const QWidget& window) const { return onScreen(desktopWindowOf(idOf(window))); }
 
+    // Whether top-level window `upper` is shown in front of `lower`.
+    bool isInFront(const QWidget& upper, const QWidget& lower) const {
+        const xcb_window_t a = desktopWindowOf(idOf(upper));
+        const xcb_window_t b = desktopWindowOf(idOf(lower));
+        xcb_query_tree_reply_t* tree =
+            xcb_query_tree_reply(connection_, xcb_query_tree(connection_, root_), nullptr);
+        int at = -1, bt = -1;
+        if (tree) {
+            // The root's children from the bottom of the stack up.
+            const xcb_window_t* children = xcb_query_tree_children(tree);
+            for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
+                if (children[i] == a)
+                    at = i;
+                if (children[i] == b)
+                    bt = i;
+            }
+        }
+        free(tree);
+        return at >= 0 && bt >= 0 && at > bt;
+    }
+
 private:
     platform::XServer server_;
     xcb_connection_t* const connection_ = server_.connection();
