@@ -246,7 +246,7 @@ void logKeptNames(const std::string& list, const std::string& path, const std::s
         logMessage("The %s list %s names %s, which no orbit file%s declares; the names are kept.",
                    list.c_str(), path.c_str(), text.c_str(), where.c_str());
     else
-        logMessage("The %s list %s names %zu names that no orbit file%s declares, %s among them; "
+        logMessage("The %s list %s names %zu objects that no orbit file%s declares, %s among them; "
                    "the names are kept.",
                    list.c_str(), path.c_str(), names.size(), where.c_str(), text.c_str());
 }

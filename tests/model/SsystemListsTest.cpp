@@ -633,7 +633,7 @@ TEST_F(SsystemListsTest, NamesWithoutAnOrbitFileStayInTheListUntilRemoved) {
     EXPECT_EQ(names(DsAstrBody::ASatellite), "ISS_(ZARYA) ");
     EXPECT_EQ(log.messages(),
               std::vector<std::string>(
-                  {"The artificial satellite list ./data/asatellites.dal names 300 names that no "
+                  {"The artificial satellite list ./data/asatellites.dal names 300 objects that no "
                    "orbit file in ./data/orbits/asatellites/ declares, DEBRIS_0, DEBRIS_1, "
                    "DEBRIS_2, DEBRIS_3, DEBRIS_4 among them; the names are kept."}));
     system.removeASatellite("DEBRIS_7");
