@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
+#include <string>
+#include <vector>
 
 #include "app/EngineLink.h"
 #include "app/OrbitFileStore.h"
@@ -21,6 +23,7 @@ struct OrbitFileKind {
     const char* sameName;
     const char* loadList;
     const char* saveList;
+    const char* remove; // followed by one name
     void (OrvexMainForm::*refresh)();
 };
 
@@ -30,7 +33,7 @@ const OrbitFileKind orbitFileKinds[] = {
      QT_TRANSLATE_NOOP("OrvexMainForm", "This file doesn't seem a correct comet orbit file."),
      QT_TRANSLATE_NOOP("OrvexMainForm", "Same file name is found in the comet data directory.  "
                                         "Do you want to overwrite it ?"),
-     "Ssystem.LoadCometList Default", "Ssystem.SaveCometList Default",
+     "Ssystem.LoadCometList Default", "Ssystem.SaveCometList Default", "Ssystem.RemoveComet ",
      &OrvexMainForm::updateCometsList},
     {QT_TRANSLATE_NOOP("OrvexMainForm", "Open a asteroid orbit file ..."),
      "Asteroid Orbit Files (*.dat)",
@@ -38,7 +41,7 @@ const OrbitFileKind orbitFileKinds[] = {
      QT_TRANSLATE_NOOP("OrvexMainForm", "Same file name is found in the asteroid data directory.  "
                                         "Do you want to overwrite it ?"),
      "Ssystem.LoadAsteroidList Default", "Ssystem.SaveAsteroidList Default",
-     &OrvexMainForm::updateAsteroidsList},
+     "Ssystem.RemoveAsteroid ", &OrvexMainForm::updateAsteroidsList},
     {QT_TRANSLATE_NOOP("OrvexMainForm", "Open a spacecraft orbit file ..."),
      "Spacecraft Orbit Files (*.dat)",
      QT_TRANSLATE_NOOP("OrvexMainForm", "This file doesn't seem a correct space craft orbit file."),
@@ -46,7 +49,7 @@ const OrbitFileKind orbitFileKinds[] = {
                        "Same file name is found in the spacecraft data directory.  "
                        "Do you want to overwrite it ?"),
      "Ssystem.LoadSpacecraftList Default", "Ssystem.SaveSpacecraftList Default",
-     &OrvexMainForm::updateSpacecraftsList},
+     "Ssystem.RemoveSpacecraft ", &OrvexMainForm::updateSpacecraftsList},
 };
 
 } // namespace
@@ -126,26 +129,31 @@ void OrvexMainForm::removeOrbitFiles(int kind) {
     if (!askYesNo(tr("Removed orbit data will be lost.  Do you really want to remove it ?")))
         return;
     const OrbitFileStore store(gl_->getOrbitDir(EngineLink::OrbitKind(kind)));
-    bool removed = false;
+    std::vector<std::string> removed;
     QStringList failures;
     for (int i = 0; i < displayList->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = displayList->topLevelItem(i);
         if (!item->isSelected())
             continue;
-        const std::string path = store.findOrbitFile(EngineLink::toEngineText(item->text(0)));
+        const std::string name = EngineLink::toEngineText(item->text(0));
+        const std::string path = store.findOrbitFile(name);
         if (path.empty())
             continue;
         QString error;
         if (OrbitFileStore::remove(path, error))
-            removed = true;
+            removed.push_back(name);
         else
             failures << QFile::decodeName(QByteArray::fromStdString(path)) + ": " + error;
     }
     if (!failures.isEmpty())
         showWarning(tr("The orbit files could not be removed:\n%1").arg(failures.join('\n')));
-    if (!removed)
+    if (removed.empty())
         return;
     gl_->processScenarioLine(texts.loadList);
+    // The load keeps in the list file the names whose orbit file is missing;
+    // these the user removed.
+    for (const std::string& name : removed)
+        gl_->processScenarioLine(texts.remove + name);
     (this->*texts.refresh)();
     saveThroughEngine(texts.saveList,
                       tr("The orbit files are removed, but the list of objects in the simulation "

@@ -292,7 +292,8 @@ public:
     void addAsteroid(const std::string& name);
     void addSpacecraft(const std::string& name);
     void addASatellite(const std::string& name);
-    // A name, or "All"; only bodies of the kind go.
+    // A name, or "All"; only bodies of the kind go. A name also goes from
+    // what its list kept without an orbit file; "All" leaves those kept.
     void removeComet(const std::string& name);
     void removeAsteroid(const std::string& name);
     void removeSpacecraft(const std::string& name);
@@ -302,10 +303,10 @@ public:
     // themselves what was not read ahead).
     void scanOrbitDirsAhead();
     // Rescan the kind's directory, then replace its bodies by those the list
-    // names; false (bodies kept) when the list cannot be opened. Names whose
-    // orbit file may be one that could not be read stay in the list for the
-    // saves. A list is saved only once loaded, and never over a file that
-    // its load did not read whole.
+    // names; false (bodies kept) when the list cannot be opened. Names that
+    // no orbit file declares (missing for now, or unreadable) stay in the
+    // list for the saves, and are logged. A list is saved only once loaded,
+    // and never over a file that its load did not read whole.
     bool loadCometList(const std::string& path);
     bool loadAsteroidList(const std::string& path);
     bool loadSpacecraftList(const std::string& path);
@@ -399,7 +400,10 @@ private:
     const OrbitRecords& records(const ObjectKind& kind) const;
     void addBody(const ObjectKind& kind, const std::string& name);
     void removeBodies(const ObjectKind& kind, const std::string& name);
-    bool loadBodyList(const ObjectKind& kind, const std::string& path);
+    // reportKept: log the names kept without an orbit file.
+    bool loadBodyList(const ObjectKind& kind, const std::string& path, bool reportKept);
+    // Drops a name the user removed from what the loads of its file kept.
+    void forgetKept(const ObjectKind& kind, const std::string& name);
     bool saveBodyList(const ObjectKind& kind, const std::string& path);
     void setStatesByNames(const std::string& names, int state);
 

@@ -69,6 +69,10 @@ const std::vector<BodyFileName>& Ssystem::getFileRecords(int type) const {
 
 namespace {
 
+// The kinds of the body lists, in the order the default list loads them.
+const int listTypes[] = {DsAstrBody::Comet, DsAstrBody::Asteroid, DsAstrBody::Spacecraft,
+                         DsAstrBody::ASatellite};
+
 // A configured directory may be written with or without its closing "/".
 std::string withSlash(const std::string& dir) {
     return dir.empty() || dir.back() == '/' ? dir : dir + '/';
@@ -93,8 +97,7 @@ void Ssystem::scanOrbitDirsAhead() {
     if (!settings.dataDir.empty() && !guard.change(settings.dataDir))
         return;
     std::vector<std::pair<std::string, OrbitNameIndex::Scan>> dirs;
-    for (int type : {DsAstrBody::Comet, DsAstrBody::Asteroid, DsAstrBody::Spacecraft,
-                     DsAstrBody::ASatellite}) {
+    for (int type : listTypes) {
         const ObjectKind& kind = objectKind(type);
         dirs.emplace_back(withSlash(settings.*kind.dir), kind.titleScan
                                                              ? OrbitNameIndex::Scan::Titles
@@ -158,6 +161,10 @@ void addSubtree(const DsAstrBody& body, std::unordered_set<const DsAstrBody*>& b
 } // namespace
 
 void Ssystem::removeBodies(const ObjectKind& kind, const std::string& name) {
+    // The user removes a name that a load kept from the file it came from;
+    // "All" takes only what the lists showed.
+    if (name != "All")
+        forgetKept(kind, name);
     DsAstrBody* parent = kindParent(kind);
     if (!parent)
         return;
@@ -195,7 +202,58 @@ const TwoLineElementSets* Ssystem::knownElementSets(const std::string& path) {
     return sets.get();
 }
 
-bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path) {
+void Ssystem::forgetKept(const ObjectKind& kind, const std::string& name) {
+    const std::string file = (this->*kind.load).file;
+    if (file.empty())
+        return;
+    // The file may be the list of other kinds too.
+    for (int type : listTypes) {
+        ListLoad& load = this->*objectKind(type).load;
+        if (load.file != file)
+            continue;
+        auto& kept = load.kept;
+        kept.erase(std::remove_if(kept.begin(), kept.end(),
+                                  [&](const auto& entry) { return entry.second == name; }),
+                   kept.end());
+    }
+}
+
+namespace {
+
+// The names a load kept, in the order of the file.
+std::vector<std::string> keptNames(const ListLoad& load) {
+    std::vector<std::string> names;
+    for (const auto& entry : load.kept)
+        names.push_back(entry.second);
+    return names;
+}
+
+// One line for the names a list keeps without an orbit file, however many:
+// a group file that lost its satellites must not flood the log.
+void logKeptNames(const std::string& list, const std::string& path, const std::string& dir,
+                  const std::vector<std::string>& names) {
+    if (names.empty())
+        return;
+    const std::string where = dir.empty() ? "" : " in " + dir;
+    constexpr std::size_t shown = 5;
+    std::string text;
+    for (std::size_t i = 0; i < names.size() && i < shown; ++i)
+        text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    if (names.size() == 1)
+        logMessage("The %s list %s names %s, which no orbit file%s declares; the name is kept.",
+                   list.c_str(), path.c_str(), text.c_str(), where.c_str());
+    else if (names.size() <= shown)
+        logMessage("The %s list %s names %s, which no orbit file%s declares; the names are kept.",
+                   list.c_str(), path.c_str(), text.c_str(), where.c_str());
+    else
+        logMessage("The %s list %s names %zu objects that no orbit file%s declares, %s among them; "
+                   "the names are kept.",
+                   list.c_str(), path.c_str(), names.size(), where.c_str(), text.c_str());
+}
+
+} // namespace
+
+bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool reportKept) {
     const ListSettings settings = getListSettings();
     DataDirScope scope(settings.dataDir);
     if (!scope.ok())
@@ -221,8 +279,8 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path) {
     }
     load = ListLoad{true, realFilePath(path), {}};
     removeBodies(kind, "All");
-    // A name of the list may be one that a file that could not be read
-    // declares: such names stay in the list, after the name they followed.
+    // A name of the list whose orbit file is missing for now (or could not
+    // be read) stays in the list, after the name it followed.
     const OrbitRecords& known = records(kind);
     for (const auto& [orbitFile, reason] : known.unreadable)
         logMessage("Could not read orbit file %s: %s. The %s list %s keeps the names that no "
@@ -244,11 +302,13 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path) {
         if (known.find(token)) {
             addBody(kind, token);
             taken = token;
-        } else if (!known.unreadable.empty() && !headWord) {
+        } else if (!headWord) {
             load.kept.emplace_back(taken, token);
         }
     }
     partlyRead_.note(path, file.cutReason());
+    if (reportKept)
+        logKeptNames(kind.noun, path, withSlash(settings.*kind.dir), keptNames(load));
     return true;
 }
 
@@ -318,19 +378,19 @@ void Ssystem::removeASatellite(const std::string& name) {
 }
 
 bool Ssystem::loadCometList(const std::string& path) {
-    return loadBodyList(objectKind(DsAstrBody::Comet), path);
+    return loadBodyList(objectKind(DsAstrBody::Comet), path, true);
 }
 
 bool Ssystem::loadAsteroidList(const std::string& path) {
-    return loadBodyList(objectKind(DsAstrBody::Asteroid), path);
+    return loadBodyList(objectKind(DsAstrBody::Asteroid), path, true);
 }
 
 bool Ssystem::loadSpacecraftList(const std::string& path) {
-    return loadBodyList(objectKind(DsAstrBody::Spacecraft), path);
+    return loadBodyList(objectKind(DsAstrBody::Spacecraft), path, true);
 }
 
 bool Ssystem::loadASatelliteList(const std::string& path) {
-    return loadBodyList(objectKind(DsAstrBody::ASatellite), path);
+    return loadBodyList(objectKind(DsAstrBody::ASatellite), path, true);
 }
 
 bool Ssystem::saveCometList(const std::string& path) {
@@ -350,9 +410,26 @@ bool Ssystem::saveASatelliteList(const std::string& path) {
 }
 
 bool Ssystem::loadLists(const std::string& path) {
-    loadCometList(path);
-    loadAsteroidList(path);
-    loadSpacecraftList(path);
-    loadASatelliteList(path);
+    // One file names the objects of every kind: only the names that no kind
+    // takes are reported.
+    std::vector<std::string> untaken;
+    bool first = true;
+    for (int type : listTypes) {
+        const ObjectKind& kind = objectKind(type);
+        if (!loadBodyList(kind, path, false))
+            continue;
+        const std::vector<std::string> kept = keptNames(this->*kind.load);
+        if (first)
+            untaken = kept;
+        else
+            untaken.erase(std::remove_if(untaken.begin(), untaken.end(),
+                                         [&](const std::string& name) {
+                                             return std::find(kept.begin(), kept.end(), name) ==
+                                                    kept.end();
+                                         }),
+                          untaken.end());
+        first = false;
+    }
+    logKeptNames("default", path, "", untaken);
     return true;
 }

@@ -58,13 +58,15 @@ void makeUnwritable(const orvextest::ShippedDataCopy& data, const char* file) {
 // copied, for a removal), the "Object Display" page shown.
 class ObjectDisplayGL : public ::testing::Test {
 protected:
+    explicit ObjectDisplayGL(std::vector<std::string> copied = {"data/orbits/spacecrafts"})
+        : data(std::move(copied)) {}
     void SetUp() override {
         ASSERT_TRUE(windows.start());
         engine = windows.engine();
         form.tabWidget->setCurrentIndex(objectPage);
     }
     orvextest::SettingsSandbox sandbox;
-    orvextest::ShippedDataCopy data{{"data/orbits/spacecrafts"}};
+    orvextest::ShippedDataCopy data;
     orvextest::GlMainWindow windows;
     OrvexMainForm& form = windows.form;
     EngineLink* engine = nullptr;
@@ -141,10 +143,45 @@ TEST_F(ObjectDisplayGL, ObjectListSavesThatFailAreToldInTheWindow) {
     orvextest::ModalAnswers boxes(QStringLiteral("&Yes"));
     form.spacecraftRemoveButton->click();
     ASSERT_EQ(boxes.texts.size(), 2);
+    // The reload could not read the list either: nothing is written over it.
     EXPECT_EQ(boxes.texts[1],
               "The orbit files are removed, but the list of objects in the simulation could not "
-              "be saved.\nCould not save spacecraft list file. ./data/comets.dsl: Is a directory");
+              "be saved.\nCould not save spacecraft list file. ./data/comets.dsl: it was not read "
+              "whole (Is a directory); it is left as it is until a load reads it whole");
     EXPECT_FALSE(std::filesystem::exists(data.path() + "/data/orbits/spacecrafts/msl.dsc"));
+}
+
+// The comet orbit files copied, for removals.
+class CometOrbitFilesGL : public ObjectDisplayGL {
+protected:
+    CometOrbitFilesGL() : ObjectDisplayGL({"data/orbits/comets"}) {}
+};
+
+TEST_F(CometOrbitFilesGL, ARemovedOrbitFileTakesItsCometOutOfTheListFile) {
+    const std::string dir = data.path() + "/data/orbits/comets/";
+    // Another comet of the list whose file is gone for a moment stays in it.
+    ASSERT_TRUE(std::filesystem::remove(dir + "2P_Encke.orb"));
+    form.displayCometButton->click();
+    QTreeWidgetItem* tempel = nullptr;
+    for (int i = 0; i < form.displayList->topLevelItemCount(); ++i)
+        if (form.displayList->topLevelItem(i)->text(0) == "9P/Tempel_1")
+            tempel = form.displayList->topLevelItem(i);
+    ASSERT_TRUE(tempel);
+    ASSERT_EQ(tempel->checkState(0), Qt::Checked);
+    tempel->setSelected(true);
+    const std::string before = data.read("data/comets.dcl");
+    ASSERT_TRUE(holdsWord(before, "9P/Tempel_1"));
+    {
+        orvextest::ModalAnswers boxes(QStringLiteral("&Yes"));
+        form.cometsRemoveButton->click();
+        EXPECT_EQ(boxes.texts.size(), 1u);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir + "9P_Tempel_1.orb"));
+    EXPECT_FALSE(holdsWord(engine->getCommandValue("Ssystem.CometNames"), "9P/Tempel_1"));
+    std::string expected = before;
+    expected.erase(expected.find("9P/Tempel_1 \n"), std::string("9P/Tempel_1 \n").size());
+    EXPECT_EQ(data.read("data/comets.dcl"), expected);
+    EXPECT_TRUE(holdsWord(expected, "2P/Encke"));
 }
 
 } // namespace

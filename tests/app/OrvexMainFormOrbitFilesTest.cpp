@@ -247,7 +247,10 @@ TEST_F(OrbitFiles, RemovingDeletesTheFilesThatDeclareTheSelectedObjects) {
     }
     // Tempel1 is not the first name of its file: that file stays.
     EXPECT_EQ(comets(), QStringList({"b.dat", "c.dat"}));
-    EXPECT_EQ(sent(), Lines({"Ssystem.LoadCometList Default", "Ssystem.SaveCometList Default"}));
+    // The list file keeps a name whose orbit file is missing: the removed
+    // one the engine is told by name.
+    EXPECT_EQ(sent(), Lines({"Ssystem.LoadCometList Default", "Ssystem.RemoveComet Halley",
+                             "Ssystem.SaveCometList Default"}));
     EXPECT_TRUE(queried("Ssystem.AllCometNames"));
     EXPECT_TRUE(queried("Ssystem.AstrNames"));
     EXPECT_TRUE(form->warnings.isEmpty());

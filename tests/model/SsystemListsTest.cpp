@@ -219,8 +219,13 @@ TEST_F(SsystemListsTest, BodyListsGoRoundTrip) {
 }
 
 TEST_F(SsystemListsTest, EveryKindFromOneDefaultList) {
-    write("data/defaults.ddl", head + "Encke \nCeres \nProbe \nISS_(ZARYA) \nHST \nTWO_WORDS \n");
+    write("data/defaults.ddl",
+          head + "Encke \nCeres \nGone \nProbe \nISS_(ZARYA) \nHST \nTWO_WORDS \n");
     EXPECT_TRUE(system.loadLists("./data/defaults.ddl"));
+    // Each kind passes over the others' names: only what no kind takes is told.
+    EXPECT_EQ(log.messages(), std::vector<std::string>({"The default list ./data/defaults.ddl "
+                                                        "names Gone, which no orbit file "
+                                                        "declares; the name is kept."}));
     EXPECT_EQ(names(DsAstrBody::Comet), "Encke ");
     EXPECT_EQ(names(DsAstrBody::Asteroid), "Ceres ");
     EXPECT_EQ(names(DsAstrBody::Spacecraft), "Probe ");
@@ -595,6 +600,48 @@ TEST_F(SsystemListsTest, NamesWhoseOrbitFileCannotBeReadStayInTheList) {
     EXPECT_EQ(names(DsAstrBody::Comet), "Encke Locked ");
     ASSERT_TRUE(system.saveCometList("./data/comets.dcl"));
     EXPECT_EQ(read("data/comets.dcl"), head + "Encke \nLocked \n");
+}
+
+TEST_F(SsystemListsTest, NamesWithoutAnOrbitFileStayInTheListUntilRemoved) {
+    // An orbit file deleted for a moment, or on a disk not yet mounted.
+    write("data/comets.dcl", head + "Gone \nHalley \nAway \nEncke \n");
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    EXPECT_EQ(names(DsAstrBody::Comet), "Halley Encke ");
+    EXPECT_EQ(log.messages(), std::vector<std::string>({"The comet list ./data/comets.dcl names "
+                                                        "Gone and Away, which no orbit file in "
+                                                        "./data/orbits/comets/ declares; the "
+                                                        "names are kept."}));
+    ASSERT_TRUE(system.saveCometList("./data/comets.dcl"));
+    EXPECT_EQ(read("data/comets.dcl"), head + "Gone \nHalley \nAway \nEncke \n");
+
+    // The object list's way takes only what it showed; a name the user
+    // removes goes.
+    system.removeComet("All");
+    system.addComet("Encke");
+    system.removeComet("Away");
+    system.removeAsteroid("Gone"); // not the asteroids' list
+    ASSERT_TRUE(system.saveCometList("./data/comets.dcl"));
+    EXPECT_EQ(read("data/comets.dcl"), head + "Gone \nEncke \n");
+
+    // Element files that no longer hold many satellites: one line.
+    std::string satellites = head + "ISS_(ZARYA) \n";
+    for (int i = 0; i < 300; ++i)
+        satellites += "DEBRIS_" + std::to_string(i) + " \n";
+    write("data/asatellites.dal", satellites);
+    log.clear();
+    ASSERT_TRUE(system.loadASatelliteList("./data/asatellites.dal"));
+    EXPECT_EQ(names(DsAstrBody::ASatellite), "ISS_(ZARYA) ");
+    EXPECT_EQ(log.messages(),
+              std::vector<std::string>(
+                  {"The artificial satellite list ./data/asatellites.dal names 300 objects that no "
+                   "orbit file in ./data/orbits/asatellites/ declares, DEBRIS_0, DEBRIS_1, "
+                   "DEBRIS_2, DEBRIS_3, DEBRIS_4 among them; the names are kept."}));
+    system.removeASatellite("DEBRIS_7");
+    ASSERT_TRUE(system.saveASatelliteList("./data/asatellites.dal"));
+    const std::string saved = read("data/asatellites.dal");
+    EXPECT_EQ(saved.size(), satellites.size() - std::string("DEBRIS_7 \n").size());
+    EXPECT_EQ(saved.find("DEBRIS_7 "), std::string::npos);
+    EXPECT_NE(saved.find("DEBRIS_299 "), std::string::npos);
 }
 
 TEST_F(SsystemListsTest, PlaceCommandsActOnTheSelectedBody) {
