@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>EngineSave</name>
+    <message>
+        <source>The engine did not carry out %1.</source>
+        <translation>Die Simulation hat %1 nicht ausgeführt.</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Orvex Studio Help</source>
@@ -63,6 +70,16 @@
     <message>
         <source>Stop</source>
         <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>not a picture that can be read</source>
+        <translation>kein lesbares Bild</translation>
+    </message>
+    <message>
+        <source>Could not show %1:
+%2</source>
+        <translation>%1 konnte nicht angezeigt werden:
+%2</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1087,24 @@ Starten</translation>
         <source>Not updated:</source>
         <translation>Nicht aktualisiert:</translation>
     </message>
+    <message>
+        <source>The places are changed but could not be saved.</source>
+        <translation>Die Orte sind geändert, konnten aber nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The list of objects in the simulation could not be saved.</source>
+        <translation>Die Liste der Objekte in der Simulation konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The orbit files are removed, but the list of objects in the simulation could not be saved.</source>
+        <translation>Die Bahndateien sind entfernt, aber die Liste der Objekte in der Simulation konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The simulation could not start: the file %1 is missing or cannot be read.
+Check the data directory %2.</source>
+        <translation>Die Simulation konnte nicht starten: Die Datei %1 fehlt oder ist nicht lesbar.
+Prüfen Sie das Datenverzeichnis %2.</translation>
+    </message>
 </context>
 <context>
     <name>OrvexOptionForm</name>
@@ -1425,6 +1460,14 @@ Starten</translation>
         <source>Linear (High)</source>
         <translation>Linear (hoch)</translation>
     </message>
+    <message>
+        <source>Orvex Studio</source>
+        <translation>Orvex Studio</translation>
+    </message>
+    <message>
+        <source>The options could not be saved.</source>
+        <translation>Die Optionen konnten nicht gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>OrvexProjForm</name>
@@ -1438,6 +1481,17 @@ Starten</translation>
     <message>
         <source>Media Viewer</source>
         <translation>Medienbetrachter</translation>
+    </message>
+</context>
+<context>
+    <name>ReadableFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>longer than %1 bytes</source>
+        <translation>länger als %1 Bytes</translation>
     </message>
 </context>
 <context>
@@ -1485,6 +1539,34 @@ Starten</translation>
     <message>
         <source>not fetched: the update stopped at the failed transfer</source>
         <translation>nicht abgerufen: Die Aktualisierung endete bei der fehlgeschlagenen Übertragung</translation>
+    </message>
+    <message>
+        <source>the element set %1 is not whole: line %2 is missing</source>
+        <translation>der Bahnelementsatz %1 ist unvollständig: Zeile %2 fehlt</translation>
+    </message>
+    <message>
+        <source>line %1 of the element set %2 has %3 characters instead of %4</source>
+        <translation>Zeile %1 des Bahnelementsatzes %2 hat %3 statt %4 Zeichen</translation>
+    </message>
+    <message>
+        <source>line %1 of the element set %2 is not in the columns of an element line</source>
+        <translation>Zeile %1 des Bahnelementsatzes %2 steht nicht in den Spalten einer Elementzeile</translation>
+    </message>
+    <message>
+        <source>line %1 of the element set %2 fails its checksum</source>
+        <translation>Zeile %1 des Bahnelementsatzes %2 hat eine falsche Prüfsumme</translation>
+    </message>
+    <message>
+        <source>the answer holds a line outside any element set: %1</source>
+        <translation>die Antwort enthält eine Zeile außerhalb jedes Bahnelementsatzes: %1</translation>
+    </message>
+    <message>
+        <source>the two lines of the element set %1 name different catalogue numbers</source>
+        <translation>die beiden Zeilen des Bahnelementsatzes %1 nennen verschiedene Katalognummern</translation>
+    </message>
+    <message>
+        <source>the element set %1 holds a field that is no number</source>
+        <translation>der Bahnelementsatz %1 enthält ein Feld, das keine Zahl ist</translation>
     </message>
 </context>
 </TS>
