@@ -542,8 +542,16 @@ void OrvexMainForm::viewMouseTB() {
     if (gl_)
         gl_->setMouseMode(1);
     statusBar()->showMessage(tr("Press [Esc] key to change mouse mode."));
-    if (projForm_)
-        projForm_->activateWindow();
+    if (!projForm_)
+        return;
+    // The view takes the pointer only while it has the user's input: in front
+    // as a window of its own, or with the keyboard in the pane.
+    if (isEmbedded()) {
+        activateWindow();
+        projForm_->view()->setFocus(Qt::OtherFocusReason);
+    } else {
+        bringToFront(projForm_);
+    }
 }
 
 void OrvexMainForm::mouseModeChanged(int mode) {

@@ -3,6 +3,7 @@
 
 #include "engine/OrvexGL.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -91,7 +92,7 @@ void OrvexGL::paintGL() {
     if (!root)
         return;
     if (root->getMouseMode() != 0)
-        recentreMouse();
+        lookWithMouse();
 
     // A motion blur darkens the previous picture instead of clearing it.
     const Render* render = root->getRender();
@@ -119,14 +120,41 @@ void OrvexGL::paintGL() {
         emit scenarioEnd();
 }
 
+bool OrvexGL::hasUserInput() const {
+    if (!isActiveWindow() || QApplication::activePopupWidget())
+        return false;
+    const QWidget* focus = QApplication::focusWidget();
+    return !focus || focus == this;
+}
+
+void OrvexGL::lookWithMouse() {
+    const bool take = hasUserInput();
+    if (take == holdingPointer) {
+        if (take)
+            recentreMouse();
+        return;
+    }
+    holdingPointer = take;
+    if (take) {
+        // Taken (again): the look starts from the centre, so that where the
+        // pointer went meanwhile does not turn the camera.
+        setCursor(QCursor(Qt::BlankCursor));
+        moveCursorToCentre();
+    } else {
+        unsetCursor();
+    }
+}
+
 void OrvexGL::recentreMouse() {
-    const int cx = width() / 2;
-    const int cy = height() / 2;
-    root->mouseMove(lastMouseX - cx, lastMouseY - cy);
-    const QPoint centre = mapToGlobal(QPoint(cx, cy));
+    root->mouseMove(lastMouseX - width() / 2, lastMouseY - height() / 2);
+    moveCursorToCentre();
+}
+
+void OrvexGL::moveCursorToCentre() {
+    lastMouseX = width() / 2;
+    lastMouseY = height() / 2;
+    const QPoint centre = mapToGlobal(QPoint(lastMouseX, lastMouseY));
     platform::setCursorPos(centre.x(), centre.y());
-    lastMouseX = cx;
-    lastMouseY = cy;
 }
 
 void OrvexGL::setMouseMode(int mode) {
@@ -135,9 +163,12 @@ void OrvexGL::setMouseMode(int mode) {
     if (mode == 0) {
         setMouseTracking(false);
         unsetCursor();
+        holdingPointer = false;
     } else if (mode == 1) {
+        // The next frame takes the pointer when the view has the user's input.
         setMouseTracking(true);
-        setCursor(QCursor(Qt::BlankCursor));
+        unsetCursor();
+        holdingPointer = false;
     }
 }
 

@@ -24,7 +24,8 @@ public:
     Orvex* getRoot() const { return root.get(); }
 
     // 0 normal: no mouse tracking, the usual cursor. 1 mouse-look: tracking
-    // on, a blank cursor kept at the centre. Other values reach only the root.
+    // on, and while the view has the user's input (see hasUserInput) a blank
+    // cursor kept at the centre. Other values reach only the root.
     void setMouseMode(int mode);
 
     // Every frame counts this many milliseconds instead of the measured time
@@ -60,14 +61,25 @@ protected:
 
 private:
     void forwardButton(QMouseEvent* event, int pressed);
-    // In mouse-look mode: the pointer's offset from the centre goes to the
-    // root, and the cursor goes back to the centre.
+    // Whether the user works in this view: its window is the active window,
+    // no menu is open and no other control of the window has the keyboard.
+    // Beside the control panel (in the control window's pane) the view thus
+    // holds the pointer only after a click in it or the trackball choice has
+    // given it the focus; Tab, Escape or another window let the pointer go.
+    bool hasUserInput() const;
+    // In mouse-look mode: takes the pointer while the view has the user's
+    // input, and lets it go (the usual cursor, left where it is) otherwise.
+    void lookWithMouse();
+    // The pointer's offset from the centre goes to the root, and the cursor
+    // goes back to the centre.
     void recentreMouse();
+    void moveCursorToCentre();
 
     FrameTimer frameTimer;
     std::unique_ptr<Orvex> root;
     int lastMouseX = 0;
     int lastMouseY = 0;
+    bool holdingPointer = false;
     int fixedFrameMs = -1;
     int repaintTimerId = 0;
 };

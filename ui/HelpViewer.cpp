@@ -1,8 +1,10 @@
 #include "ui/HelpViewer.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
@@ -109,4 +111,15 @@ void HelpViewer::open(const QString& file, const QString& anchor) {
 
 void HelpViewer::showContents() {
     open(contentsFile_, QString());
+}
+
+void HelpViewer::changeEvent(QEvent* event) {
+    // A page takes its link colours from the palette as it is read: under a
+    // new style's palette the page is read again, where the reader was.
+    if (event->type() == QEvent::PaletteChange && pageFound_) {
+        const int scrolled = browser->verticalScrollBar()->value();
+        browser->reload();
+        browser->verticalScrollBar()->setValue(scrolled);
+    }
+    QWidget::changeEvent(event);
 }

@@ -48,6 +48,9 @@ public:
     QToolButton* forwardButton = nullptr;
     QToolButton* contentsButton = nullptr;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     // The locale's directory names to try, most specific first, ending with
     // the fallback.

@@ -142,6 +142,9 @@ void QDarkStyle::polish(QApplication* app) {
         dark.setBrush(group, QPalette::BrightText, QBrush(Qt::white));
         dark.setBrush(group, QPalette::Base, base.brush(group, QPalette::Base));
         dark.setBrush(group, QPalette::Window, QBrush(buttonColour, background));
+        // Links light enough to read on the black base and on the grey window.
+        dark.setBrush(group, QPalette::Link, QBrush(QColor(128, 192, 255)));
+        dark.setBrush(group, QPalette::LinkVisited, QBrush(QColor(208, 160, 255)));
     }
     dark.setBrush(QPalette::Active, QPalette::ButtonText, QBrush(Qt::white));
     dark.setBrush(QPalette::Active, QPalette::Shadow, QBrush(Qt::black));

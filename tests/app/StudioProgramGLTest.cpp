@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -25,10 +26,15 @@
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocumentFragment>
+#include <QToolButton>
 #include <QTranslator>
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,6 +49,7 @@
 #include "support/SettingsSandbox.h"
 #include "support/ShippedDataCopy.h"
 #include "support/TestEnv.h"
+#include "ui/HelpViewer.h"
 #include "ui/OrvexBookmarkForm.h"
 #include "ui/OrvexProjForm.h"
 #include "ui/QDropButton.h"
@@ -325,6 +332,72 @@ TEST_F(StudioProgramGL, EveryTextFitsInBothStylesAndBothLanguages) {
             EXPECT_EQ(form().mediaPauseButton->text(), "Pause");
         }
     });
+}
+
+// How far two colours stand apart, as the web's accessibility guidelines
+// measure it: from 1 (the same) to 21 (black and white); text needs 4.5.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The help window's texts too faint on what is behind them, once per pair
+// of colours: the page's texts and the enabled buttons.
+std::set<std::string> faintHelpTexts(const HelpViewer& viewer) {
+    std::set<std::string> faint;
+    const auto check = [&](const QColor& fore, const QBrush& own, const QColor& back) {
+        const QColor behind = own.style() == Qt::NoBrush ? back : own.color();
+        if (contrast(fore, behind) < 4.5)
+            faint.insert(fore.name().toStdString() + " on " + behind.name().toStdString());
+    };
+    const QPalette& page = viewer.browser->viewport()->palette();
+    for (QTextBlock block = viewer.browser->document()->begin(); block.isValid();
+         block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            check(format.foreground().style() == Qt::NoBrush ? page.color(QPalette::Text)
+                                                             : format.foreground().color(),
+                  format.background(), page.color(QPalette::Base));
+        }
+    for (const QToolButton* button : viewer.findChildren<QToolButton*>())
+        if (button->isEnabled())
+            check(button->palette().color(QPalette::ButtonText), QBrush(),
+                  button->palette().color(QPalette::Button));
+    return faint;
+}
+
+// Every text of the help window stands out from what is behind it, on every
+// shipped help page and in every style, also in a window that was open when
+// the style changed.
+TEST_F(StudioProgramGL, EveryHelpTextIsReadableInEveryStyle) {
+    open();
+    OrvexMainForm& f = form();
+    f.helpContentsAction->trigger();
+    auto* viewer = f.findChild<HelpViewer*>(HelpViewer::windowName);
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_TRUE(viewer->pageFound());
+    const QDir pages = QFileInfo(viewer->currentFile()).dir();
+    const QStringList files = pages.entryList({"*.html"}, QDir::Files);
+    ASSERT_GE(files.size(), 10);
+    const std::set<std::string> none;
+    for (QAction* style :
+         {f.viewStyleWindowsXPAction, f.viewStyleDarkAction, f.viewStyleWindowsAction}) {
+        style->trigger();
+        settle(2);
+        const std::string where = style->text().toStdString() + ", ";
+        EXPECT_EQ(faintHelpTexts(*viewer), none) << where << "open before";
+        for (const QString& file : files) {
+            HelpViewer::showPage(&f, pages.filePath(file));
+            EXPECT_EQ(faintHelpTexts(*viewer), none) << where << file.toStdString();
+        }
+    }
 }
 
 // The media group's controls whose text is cut or that lie outside the

@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRegion>
 #include <QScreen>
@@ -34,6 +37,7 @@
 #include "ui/OrvexMediaForm.h"
 #include "ui/OrvexProjForm.h"
 #include "ui/QDropButton.h"
+#include "ui/QFloatSpinBox.h"
 
 namespace {
 
@@ -42,6 +46,10 @@ using orvextest::XWindowTree;
 // Long enough for a window manager on a busy machine; a window that is not
 // where it belongs by then stays wrong.
 const int restTimeoutMs = 4000;
+
+std::string text(const QPoint& p) {
+    return std::to_string(p.x()) + "," + std::to_string(p.y());
+}
 
 std::string text(const QRect& r) {
     return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
@@ -438,4 +446,65 @@ TEST_F(WindowLayoutGL, AViewerNeverShownSavesNoPlaceAndOpensClearOfTheBars) {
     form().viewMediaNormalAction->trigger();
     EXPECT_EQ(whenAtRest([&] { return clearOfTheBars(*program->mediaForm(), "media viewer"); }), "")
         << "View, Normal window of the media viewer in the second run";
+}
+
+// In trackball mode the view holds the pointer only while the user works in
+// it: with the control window in front the pointer is free for its menus,
+// and back in the view it is held again. In the pane beside the panel the
+// view holds it while it has the keyboard.
+TEST_F(WindowLayoutGL, TrackballModeHoldsThePointerOnlyWhileTheViewIsActive) {
+    open();
+    OrvexMainForm& f = form();
+    // Frames run until the pointer is at the view's centre or the time is up.
+    const auto pointerHeld = [&] {
+        return whenAtRest([&] {
+            view().updateGL();
+            const QPoint centre =
+                view().mapToGlobal(QPoint(view().width() / 2, view().height() / 2));
+            return QCursor::pos() == centre
+                       ? std::string()
+                       : "pointer at " + text(QCursor::pos()) + ", the centre at " + text(centre);
+        });
+    };
+    // The pointer put over the View menu's title stays there while frames run.
+    const QRect viewTitle = f.menuBar()->actionGeometry(f.viewMenu->menuAction());
+    const QPoint overMenu = f.menuBar()->mapToGlobal(viewTitle.center());
+    const auto pointerFree = [&](const std::string& where) {
+        QCursor::setPos(overMenu);
+        for (int frame = 0; frame < 20; ++frame) {
+            view().updateGL();
+            QTest::qWait(10);
+        }
+        EXPECT_EQ(text(QCursor::pos()), text(overMenu)) << where;
+        EXPECT_EQ(view().cursor().shape(), Qt::ArrowCursor) << where;
+        EXPECT_TRUE(f.viewMouseTBAction->isChecked()) << where;
+    };
+
+    f.viewMouseTBAction->trigger();
+    EXPECT_EQ(pointerHeld(), "") << "trackball chosen";
+    EXPECT_EQ(view().cursor().shape(), Qt::BlankCursor);
+    bringTheControlWindowForward();
+    ASSERT_EQ(whenAtRest([&] { return f.isActiveWindow() ? "" : "the GL window active"; }), "");
+    pointerFree("the control window in front");
+    QTest::mouseClick(f.menuBar(), Qt::LeftButton, Qt::NoModifier, viewTitle.center());
+    EXPECT_EQ(QApplication::activePopupWidget(), f.viewMenu);
+    pointerFree("the View menu open");
+    f.viewMenu->close();
+    glWindow().activateWindow();
+    EXPECT_EQ(pointerHeld(), "") << "the GL window active again";
+    EXPECT_EQ(view().cursor().shape(), Qt::BlankCursor);
+
+    f.viewEmbedAction->trigger();
+    ASSERT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "");
+    f.activateWindow();
+    f.speedSpinBox->setFocus();
+    ASSERT_EQ(whenAtRest([&] { return f.speedSpinBox->hasFocus() ? "" : "no focus"; }), "");
+    pointerFree("embedded, the keyboard in the panel");
+    f.viewMouseTBAction->trigger();
+    EXPECT_EQ(pointerHeld(), "") << "embedded, trackball chosen";
+    QTest::keyClick(&view(), Qt::Key_Escape);
+    EXPECT_TRUE(f.viewMouseNormalAction->isChecked());
+    QCursor::setPos(overMenu);
+    view().updateGL();
+    EXPECT_EQ(text(QCursor::pos()), text(overMenu)) << "the normal mode";
 }

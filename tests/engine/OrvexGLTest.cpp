@@ -200,21 +200,52 @@ TEST_F(OrvexGLTest, KeysRunTheirBindingsAndEscapeAsksForTheOtherMouseMode) {
 TEST_F(OrvexGLTest, MouseLookPutsTheCursorBackToTheCentre) {
     std::vector<std::pair<int, int>> moves;
     platform::setCursorMover([&moves](int x, int y) { moves.emplace_back(x, y); });
+    const auto moveTo = [&](int x, int y) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(view.get(), &move);
+    };
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
     view->setMouseMode(1);
     EXPECT_EQ(root()->getMouseMode(), 1);
     EXPECT_TRUE(view->hasMouseTracking());
-    EXPECT_EQ(view->cursor().shape(), Qt::BlankCursor);
-    QMouseEvent move(QEvent::MouseMove, QPointF(37, 21), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(view.get(), &move);
+    moveTo(37, 21);
     frames(1);
+    EXPECT_EQ(view->cursor().shape(), Qt::BlankCursor);
     const QPoint centre = view->mapToGlobal(QPoint(32, 24));
     ASSERT_EQ(moves.size(), 1u);
     EXPECT_EQ(moves[0], std::make_pair(centre.x(), centre.y()));
+    const std::string still = query("Camera.Rotate");
+    moveTo(37, 21);
+    frames(1);
+    EXPECT_NE(query("Camera.Rotate"), still);
+    EXPECT_EQ(moves.size(), 2u);
+
+    // Another window active: the pointer is free and keeps its cursor; back
+    // in the view, where it went meanwhile turns nothing.
+    QWidget other;
+    other.resize(40, 40);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    const std::string turned = query("Camera.Rotate");
+    moveTo(60, 40);
+    frames(3);
+    EXPECT_EQ(moves.size(), 2u);
+    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    frames(1);
+    ASSERT_EQ(moves.size(), 3u);
+    EXPECT_EQ(moves[2], std::make_pair(centre.x(), centre.y()));
+    EXPECT_EQ(view->cursor().shape(), Qt::BlankCursor);
+    EXPECT_EQ(query("Camera.Rotate"), turned);
+    EXPECT_EQ(root()->getMouseMode(), 1);
 
     view->setMouseMode(0);
     frames(1);
-    EXPECT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves.size(), 3u);
     EXPECT_FALSE(view->hasMouseTracking());
     EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
     platform::setCursorMover({});

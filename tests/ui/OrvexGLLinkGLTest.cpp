@@ -58,9 +58,13 @@ TEST(OrvexGLLinkGL, TheWindowsReachTheEngineOfTheView) {
     const QImage frame = link->grabFrame();
     EXPECT_EQ(frame.size(), view->size());
 
+    // The view takes the pointer at the next frame, its window being active.
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     link->setMouseMode(1);
     EXPECT_EQ(link->mouseMode(), 1);
     EXPECT_EQ(view->getRoot()->getMouseMode(), 1);
+    view->updateGL();
     EXPECT_EQ(view->cursor().shape(), Qt::BlankCursor);
     QTest::keyClick(view, Qt::Key_Escape);
     ASSERT_EQ(modes.count(), 1);
