@@ -158,10 +158,14 @@ int DataFile::nextChar() {
         return EOF;
     // Reads are character-wise on a stream only this thread uses.
     const int c = getc_unlocked(handle_.get());
+    if (c == EOF) {
+        noteReadError();
+        return EOF;
+    }
     if (c == '\n' || c == '\r') {
         previousColumn_ = column_;
         column_ = 0;
-    } else if (c != EOF && ++column_ > platform::maxLineBytes) {
+    } else if (++column_ > platform::maxLineBytes) {
         stopReading("word or line", platform::maxLineBytes);
         return EOF;
     }
@@ -190,9 +194,20 @@ int DataFile::nextLineChar() {
 }
 
 void DataFile::stopReading(const char* what, std::size_t limit) {
+    stopReading("a " + std::string(what) + " is longer than " + std::to_string(limit) + " bytes");
+}
+
+void DataFile::stopReading(const std::string& reason) {
     stopped_ = true;
-    cutReason_ = "a " + std::string(what) + " is longer than " + std::to_string(limit) + " bytes";
+    cutReason_ = reason;
     logMessage("File %s: %s; the rest of the file is not read.", path_.c_str(), cutReason_.c_str());
+}
+
+void DataFile::noteReadError() {
+    // errno first: it still holds what the failed read set.
+    const int error = errno;
+    if (!stopped_ && handle_ && std::ferror(handle_.get()))
+        stopReading("a read failed: " + std::string(std::strerror(error)));
 }
 
 void DataFile::skipSpace() {
@@ -297,6 +312,7 @@ void DataFile::readBinaryString(std::string& out) {
         }
         out.push_back(static_cast<char>(c));
     }
+    noteReadError();
     // Text read after a string starts a line of its own.
     column_ = 0;
 }
@@ -307,9 +323,10 @@ DataFile& DataFile::readInt(int& value) {
     if (!handle_)
         return *this;
     std::string text;
-    if (binaryForm())
+    if (binaryForm()) {
         readBinaryValue(handle_.get(), swapping(), value);
-    else if (scanNumber(text, true))
+        noteReadError();
+    } else if (scanNumber(text, true))
         value = toInt(text);
     return *this;
 }
@@ -320,6 +337,7 @@ DataFile& DataFile::readIntArray(int* values, int count) {
     if (binaryForm()) {
         std::vector<int32_t> raw(count);
         const std::size_t got = std::fread(raw.data(), sizeof(int32_t), count, handle_.get());
+        noteReadError();
         for (std::size_t i = 0; i < got; ++i)
             values[i] = swapping() ? swapInt(raw[i]) : raw[i];
     } else {
@@ -333,9 +351,10 @@ DataFile& DataFile::readFloat(float& value) {
     if (!handle_)
         return *this;
     std::string text;
-    if (binaryForm())
+    if (binaryForm()) {
         readBinaryValue(handle_.get(), swapping(), value);
-    else if (scanNumber(text, false))
+        noteReadError();
+    } else if (scanNumber(text, false))
         value = platform::parseFloat(text.c_str());
     return *this;
 }
@@ -344,9 +363,10 @@ DataFile& DataFile::readDouble(double& value) {
     if (!handle_)
         return *this;
     std::string token; // a whole token, converted as atof would
-    if (binaryForm())
+    if (binaryForm()) {
         readBinaryValue(handle_.get(), swapping(), value);
-    else if (readToken(token))
+        noteReadError();
+    } else if (readToken(token))
         value = platform::parseDouble(token.c_str());
     return *this;
 }
