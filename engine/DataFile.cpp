@@ -51,10 +51,12 @@ double swapped(double value) {
 
 // One raw value in the file's byte order. A value cut short by the end of the
 // file is garbage, so the target keeps its old value then.
-template <typename T> void readBinaryValue(std::FILE* file, bool swap, T& value) {
+template <typename T> bool readBinaryValue(std::FILE* file, bool swap, T& value) {
     T raw;
-    if (std::fread(&raw, sizeof raw, 1, file) == 1)
-        value = swap ? swapped(raw) : raw;
+    if (std::fread(&raw, sizeof raw, 1, file) != 1)
+        return false;
+    value = swap ? swapped(raw) : raw;
+    return true;
 }
 
 } // namespace
@@ -324,8 +326,8 @@ DataFile& DataFile::readInt(int& value) {
         return *this;
     std::string text;
     if (binaryForm()) {
-        readBinaryValue(handle_.get(), swapping(), value);
-        noteReadError();
+        if (!readBinaryValue(handle_.get(), swapping(), value))
+            noteReadError();
     } else if (scanNumber(text, true))
         value = toInt(text);
     return *this;
@@ -337,7 +339,8 @@ DataFile& DataFile::readIntArray(int* values, int count) {
     if (binaryForm()) {
         std::vector<int32_t> raw(count);
         const std::size_t got = std::fread(raw.data(), sizeof(int32_t), count, handle_.get());
-        noteReadError();
+        if (got < std::size_t(count))
+            noteReadError();
         for (std::size_t i = 0; i < got; ++i)
             values[i] = swapping() ? swapInt(raw[i]) : raw[i];
     } else {
@@ -352,8 +355,8 @@ DataFile& DataFile::readFloat(float& value) {
         return *this;
     std::string text;
     if (binaryForm()) {
-        readBinaryValue(handle_.get(), swapping(), value);
-        noteReadError();
+        if (!readBinaryValue(handle_.get(), swapping(), value))
+            noteReadError();
     } else if (scanNumber(text, false))
         value = platform::parseFloat(text.c_str());
     return *this;
@@ -364,8 +367,8 @@ DataFile& DataFile::readDouble(double& value) {
         return *this;
     std::string token; // a whole token, converted as atof would
     if (binaryForm()) {
-        readBinaryValue(handle_.get(), swapping(), value);
-        noteReadError();
+        if (!readBinaryValue(handle_.get(), swapping(), value))
+            noteReadError();
     } else if (readToken(token))
         value = platform::parseDouble(token.c_str());
     return *this;

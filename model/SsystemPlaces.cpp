@@ -19,6 +19,14 @@ bool fromDataFile(int type) {
            type == DsAstrBody::Moon || type == DsAstrBody::Satellite;
 }
 
+// The default place as a body from an orbit file gets it anew whenever it is
+// added: no line of the list.
+bool isBareDefault(const DsPlace& place, const std::string& defaultName) {
+    const auto unset = [](const std::string& option) { return option.empty() || option == "None"; };
+    return place.getName() == defaultName && place.getLatitude() == 0.0 &&
+           place.getLongitude() == 0.0 && unset(place.getPanorama()) && unset(place.getWeather());
+}
+
 // A list line without the blanks, tabs and carriage return at its end.
 std::string trimmed(std::string line) {
     line.erase(line.find_last_not_of(" \t\r") + 1);
@@ -77,7 +85,7 @@ bool Ssystem::loadPlaceList(const std::string& path) {
     std::string after;
     std::set<const DsPlace*> taken;
     std::string line;
-    for (int number = 1; file.good(); ++number) {
+    for (std::size_t number = 1; file.good(); ++number) {
         file.readLine(line);
         const auto [bodyName, placeLine] = splitLine(line);
         if (bodyName.empty() || bodyName == "Version:" || bodyName == "Locale:")
@@ -85,7 +93,7 @@ bool Ssystem::loadPlaceList(const std::string& path) {
         DsAstrBody* body = findBody(bodyName);
         std::string why;
         if (body && !DsPlace::readsAsPlace(placeLine, why)) {
-            logMessage("Place list %s, line %d: %s; the line is kept as it is and gives no place.",
+            logMessage("Place list %s, line %zu: %s; the line is kept as it is and gives no place.",
                        path.c_str(), number, why.c_str());
         } else if (!body) {
             logMessage("No body %s for the place list line \"%s\"; the line is kept.",
@@ -104,9 +112,7 @@ bool Ssystem::loadPlaceList(const std::string& path) {
 }
 
 bool Ssystem::savePlaceList(const std::string& path) {
-    // A body from an orbit file gets its default place anew whenever it is
-    // added: that place alone is no line of the list.
-    const std::string defaultPlace = DsPlace(getDefaultPlaceName()).format();
+    const std::string defaultName = getDefaultPlaceName();
     return saveListFile(
         path, getListSettings(), placeLoad_, partlyRead_,
         [&](DataFile& file) {
@@ -114,9 +120,11 @@ bool Ssystem::savePlaceList(const std::string& path) {
             kept.writeAfter("");
             for (const DsAstrBody* body : allBodies_) {
                 for (int i = 0; i < body->getPlaceCount(); ++i) {
-                    const std::string place = body->formatPlace(i);
-                    if (fromDataFile(body->getType()) || place != defaultPlace)
-                        file.writeString(body->getName()).writeString(place).writeText("\n");
+                    if (fromDataFile(body->getType()) ||
+                        !isBareDefault(*body->getPlace(i), defaultName))
+                        file.writeString(body->getName())
+                            .writeString(body->formatPlace(i))
+                            .writeText("\n");
                 }
                 kept.writeAfter(body->getName());
             }
@@ -128,11 +136,11 @@ bool Ssystem::savePlaceList(const std::string& path) {
 void Ssystem::keepPlaces(const DsAstrBody& body) {
     if (fromDataFile(body.getType()))
         return;
-    const std::string defaultPlace = DsPlace(getDefaultPlaceName()).format();
+    const std::string defaultName = getDefaultPlaceName();
     for (int i = 0; i < body.getPlaceCount(); ++i) {
-        const std::string place = body.formatPlace(i);
-        if (place != defaultPlace)
-            placeLoad_.kept.emplace_back(body.getName(), body.getName() + " " + place);
+        if (!isBareDefault(*body.getPlace(i), defaultName))
+            placeLoad_.kept.emplace_back(body.getName(),
+                                         body.getName() + " " + body.formatPlace(i));
     }
 }
 
