@@ -51,10 +51,12 @@ double swapped(double value) {
 
 // One raw value in the file's byte order. A value cut short by the end of the
 // file is garbage, so the target keeps its old value then.
-template <typename T> void readBinaryValue(std::FILE* file, bool swap, T& value) {
+template <typename T> bool readBinaryValue(std::FILE* file, bool swap, T& value) {
     T raw;
-    if (std::fread(&raw, sizeof raw, 1, file) == 1)
-        value = swap ? swapped(raw) : raw;
+    if (std::fread(&raw, sizeof raw, 1, file) != 1)
+        return false;
+    value = swap ? swapped(raw) : raw;
+    return true;
 }
 
 } // namespace
@@ -158,10 +160,14 @@ int DataFile::nextChar() {
         return EOF;
     // Reads are character-wise on a stream only this thread uses.
     const int c = getc_unlocked(handle_.get());
+    if (c == EOF) {
+        noteReadError();
+        return EOF;
+    }
     if (c == '\n' || c == '\r') {
         previousColumn_ = column_;
         column_ = 0;
-    } else if (c != EOF && ++column_ > platform::maxLineBytes) {
+    } else if (++column_ > platform::maxLineBytes) {
         stopReading("word or line", platform::maxLineBytes);
         return EOF;
     }
@@ -190,9 +196,20 @@ int DataFile::nextLineChar() {
 }
 
 void DataFile::stopReading(const char* what, std::size_t limit) {
+    stopReading("a " + std::string(what) + " is longer than " + std::to_string(limit) + " bytes");
+}
+
+void DataFile::stopReading(const std::string& reason) {
     stopped_ = true;
-    cutReason_ = "a " + std::string(what) + " is longer than " + std::to_string(limit) + " bytes";
+    cutReason_ = reason;
     logMessage("File %s: %s; the rest of the file is not read.", path_.c_str(), cutReason_.c_str());
+}
+
+void DataFile::noteReadError() {
+    // errno first: it still holds what the failed read set.
+    const int error = errno;
+    if (!stopped_ && handle_ && std::ferror(handle_.get()))
+        stopReading("a read failed: " + std::string(std::strerror(error)));
 }
 
 void DataFile::skipSpace() {
@@ -297,6 +314,7 @@ void DataFile::readBinaryString(std::string& out) {
         }
         out.push_back(static_cast<char>(c));
     }
+    noteReadError();
     // Text read after a string starts a line of its own.
     column_ = 0;
 }
@@ -307,9 +325,10 @@ DataFile& DataFile::readInt(int& value) {
     if (!handle_)
         return *this;
     std::string text;
-    if (binaryForm())
-        readBinaryValue(handle_.get(), swapping(), value);
-    else if (scanNumber(text, true))
+    if (binaryForm()) {
+        if (!readBinaryValue(handle_.get(), swapping(), value))
+            noteReadError();
+    } else if (scanNumber(text, true))
         value = toInt(text);
     return *this;
 }
@@ -320,6 +339,8 @@ DataFile& DataFile::readIntArray(int* values, int count) {
     if (binaryForm()) {
         std::vector<int32_t> raw(count);
         const std::size_t got = std::fread(raw.data(), sizeof(int32_t), count, handle_.get());
+        if (got < std::size_t(count))
+            noteReadError();
         for (std::size_t i = 0; i < got; ++i)
             values[i] = swapping() ? swapInt(raw[i]) : raw[i];
     } else {
@@ -333,9 +354,10 @@ DataFile& DataFile::readFloat(float& value) {
     if (!handle_)
         return *this;
     std::string text;
-    if (binaryForm())
-        readBinaryValue(handle_.get(), swapping(), value);
-    else if (scanNumber(text, false))
+    if (binaryForm()) {
+        if (!readBinaryValue(handle_.get(), swapping(), value))
+            noteReadError();
+    } else if (scanNumber(text, false))
         value = platform::parseFloat(text.c_str());
     return *this;
 }
@@ -344,9 +366,10 @@ DataFile& DataFile::readDouble(double& value) {
     if (!handle_)
         return *this;
     std::string token; // a whole token, converted as atof would
-    if (binaryForm())
-        readBinaryValue(handle_.get(), swapping(), value);
-    else if (readToken(token))
+    if (binaryForm()) {
+        if (!readBinaryValue(handle_.get(), swapping(), value))
+            noteReadError();
+    } else if (readToken(token))
         value = platform::parseDouble(token.c_str());
     return *this;
 }

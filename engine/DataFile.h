@@ -12,11 +12,12 @@
 // over the file. Only a true close() means the file was written.
 //
 // Failures show only in results: a false open, a stream that is no longer good,
-// a false close. The one exception is a file that cannot be real data: a word
-// or line longer than platform::maxLineBytes, or a binary string longer than
-// platform::maxStringBytes, ends the reading as the end of the file would, and
-// a message names the file (so that a huge file without line breaks, or an
-// endless one, costs a bounded read).
+// a false close. The exceptions are a read that fails (a failing disk) and a
+// file that cannot be real data: a word or line longer than
+// platform::maxLineBytes, or a binary string longer than
+// platform::maxStringBytes (so that a huge file without line breaks, or an
+// endless one, costs a bounded read). Each ends the reading as the end of the
+// file would, a message names the file, and cutReason() says why.
 // A read that finds nothing (closed stream, end of file) leaves a number as it
 // was and gives an empty word or line, so callers can tell it from data.
 #pragma once
@@ -80,7 +81,8 @@ public:
     // that finds nothing.
     bool good() const;
     // Why the reading stopped before the end of the file ("a word or line is
-    // longer than 65535 bytes"); empty while it has not.
+    // longer than 65535 bytes", "a read failed: Input/output error"); empty
+    // while it has not.
     const std::string& cutReason() const { return cutReason_; }
 
     // Text: "%i" (a leading "0x" reads hexadecimal, a leading "0" octal).
@@ -129,6 +131,11 @@ private:
     // nextChar for line reads: a carriage return alone comes as a line feed.
     int nextLineChar();
     void stopReading(const char* what, std::size_t limit);
+    void stopReading(const std::string& reason);
+    // After a read that found nothing: a failed read (a failing disk or
+    // network share) ends the stream with its reason, as a line past the
+    // limit does, so that the part read is not taken for the whole file.
+    void noteReadError();
     // The next whitespace-delimited token; false when the file ends first.
     bool readToken(std::string& token);
     // The longest prefix of the next token that scanf's "%i" or "%f" would take.

@@ -23,9 +23,14 @@ public:
     // block does.
     virtual int readDefinition(DataFile& file);
 
-    // Fills the place from a line in the one-line form; the values not
-    // mentioned keep theirs. A line without a name changes nothing.
+    // Fills the place from a line in the one-line form (words apart by
+    // blanks or tabs); the values not mentioned keep theirs. A line without
+    // a name changes nothing.
     void parse(const std::string& line);
+    // Whether a line reads whole as a place: a name, then the latitude and
+    // the longitude, each a finite number with "." decimals and nothing
+    // else. why says what is wrong when it does not.
+    static bool readsAsPlace(const std::string& line, std::string& why);
     // The one-line form: name, latitude and longitude (" %g", with more
     // digits where parse would not read the same value back), then the
     // options other than "None".

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <sys/stat.h>
 
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
@@ -67,17 +68,19 @@ bool saveListFile(const std::string& path, const ListSettings& settings, const L
     DataDirScope scope(settings.dataDir);
     if (!scope.ok())
         return false;
-    // What the list holds would replace what it never read.
-    if (!load.loaded) {
-        logFileFailure(failureMessage, path,
-                       "the list was never loaded; the file is left as it is");
-        return false;
-    }
     const std::string cut = partlyRead.reason(path);
     if (!cut.empty()) {
         logFileFailure(failureMessage, path,
                        "it was not read whole (" + cut +
                            "); it is left as it is until a load reads it whole");
+        return false;
+    }
+    // What the list holds would replace what it never read; a file that is
+    // not there yet loses nothing.
+    struct stat there {};
+    if (!load.loaded && ::lstat(path.c_str(), &there) == 0) {
+        logFileFailure(failureMessage, path,
+                       "the list was never loaded; the file is left as it is");
         return false;
     }
     DataFile file;

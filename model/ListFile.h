@@ -47,8 +47,9 @@ private:
 
 // What the loads of one list learned, for its saves.
 struct ListLoad {
-    // A load ran: the list holds what a file gave it. A list never loaded
-    // is never saved over a file.
+    // A load read a file: the list holds what a file gave it. A load that
+    // opened no file changes nothing here. A list never loaded is never
+    // saved over a file (but may create one).
     bool loaded = false;
     // The file the last load read (its real path), and the names of that
     // file it could not take, each with the name it followed ("" at the head
@@ -81,8 +82,9 @@ private:
 
 // Writes a list in the data directory: the head lines, then what
 // writeEntries writes. The list replaces the file only when it was written
-// whole, so that a failed save keeps the old list. A list never loaded, and
-// a file that its load did not read whole, are not written. False, with
+// whole, so that a failed save keeps the old list. A list never loaded is
+// not written over a file that is there, nor is a file that a load did not
+// read whole. False, with
 // failureMessage, when it cannot.
 bool saveListFile(const std::string& path, const ListSettings& settings, const ListLoad& load,
                   const PartlyReadFiles& partlyRead,

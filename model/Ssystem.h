@@ -405,6 +405,11 @@ private:
     // Drops a name the user removed from what the loads of its file kept.
     void forgetKept(const ObjectKind& kind, const std::string& name);
     bool saveBodyList(const ObjectKind& kind, const std::string& path);
+    // The places of a body from an orbit file live in the body while it is
+    // there and in the place list's kept lines while it is not: a body that
+    // goes leaves its places there, one that comes takes its lines.
+    void keepPlaces(const DsAstrBody& body);
+    void takeKeptPlaces(DsAstrBody& body);
     void setStatesByNames(const std::string& names, int state);
 
     void readBelt(class DataFile& file);

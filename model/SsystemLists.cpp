@@ -133,6 +133,7 @@ void Ssystem::addBody(const ObjectKind& kind, const std::string& name) {
     // A body whose file fails stays, where its reader leaves it.
     body->loadOrbitFile(file);
     body->ensureDefaultPlace();
+    takeKeptPlaces(*body);
     makeBodyDisplayLists(*body);
 }
 
@@ -184,6 +185,10 @@ void Ssystem::removeBodies(const ObjectKind& kind, const std::string& name) {
     const DsAstrBody* selected = getSelectedBody();
     if (selected && leaving.count(selected))
         select(0, 0, -1);
+    for (const DsAstrBody* body : allBodies_) {
+        if (leaving.count(body))
+            keepPlaces(*body);
+    }
     // All leave the list in one pass, then go with their subtrees.
     unregisterBodies(leaving);
     parent->removeChildrenIf(goes);
@@ -266,9 +271,9 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool
     ListLoad& load = this->*kind.load;
     DataFile file;
     if (!file.open(path)) {
+        // The bodies and what the last load learned stay; a file that is
+        // there but could not be read is not saved over.
         logFileFailure(kind.loadFailure, path, file.error());
-        // The bodies stay and may be saved, but not over a file that is there.
-        load.loaded = load.loaded || kindParent(kind);
         partlyRead_.note(path, file.error());
         return false;
     }

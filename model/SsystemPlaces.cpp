@@ -1,5 +1,6 @@
 // The place list of the Ssystem, the place commands on the selected body and
 // the display states of bodies named in a text.
+#include <algorithm>
 #include <set>
 #include <sstream>
 
@@ -11,10 +12,58 @@
 
 namespace {
 
-// The kinds whose places the list keeps: the bodies of the data file.
-bool keepsPlacesInList(int type) {
+// The bodies of the data file; the others come from orbit files and join and
+// leave with their lists.
+bool fromDataFile(int type) {
     return type == DsAstrBody::Planet || type == DsAstrBody::Sun || type == DsAstrBody::Earth ||
            type == DsAstrBody::Moon || type == DsAstrBody::Satellite;
+}
+
+// The default place as a body from an orbit file gets it anew whenever it is
+// added: no line of the list.
+bool isBareDefault(const DsPlace& place, const std::string& defaultName) {
+    const auto unset = [](const std::string& option) { return option.empty() || option == "None"; };
+    return place.getName() == defaultName && place.getLatitude() == 0.0 &&
+           place.getLongitude() == 0.0 && unset(place.getPanorama()) && unset(place.getWeather());
+}
+
+// A list line without the blanks, tabs and carriage return at its end.
+std::string trimmed(std::string line) {
+    line.erase(line.find_last_not_of(" \t\r") + 1);
+    return line;
+}
+
+// Sets the place the body holds under the line's name from the line, or adds
+// one. Each held place takes one line, so that the places of the data file
+// and a list loaded twice appear once, and two lines of one name stay two.
+void takePlace(DsAstrBody& body, const std::string& placeLine, std::set<const DsPlace*>& taken) {
+    std::istringstream words(placeLine);
+    std::string name;
+    words >> name;
+    DsPlace* held = nullptr;
+    for (int i = 0; i < body.getPlaceCount() && !held; ++i) {
+        DsPlace* place = body.getPlace(i);
+        if (place->getName() == name && !taken.count(place))
+            held = place;
+    }
+    if (held) {
+        held->setPanorama("None");
+        held->setWeather("None");
+        held->parse(placeLine);
+    } else {
+        body.addPlace(placeLine);
+        held = body.getPlace(body.getPlaceCount() - 1);
+    }
+    taken.insert(held);
+}
+
+// The body name of a list line and the place line after it.
+std::pair<std::string, std::string> splitLine(const std::string& line) {
+    std::istringstream words(line);
+    std::pair<std::string, std::string> parts;
+    words >> parts.first;
+    std::getline(words, parts.second);
+    return parts;
 }
 
 } // namespace
@@ -24,7 +73,6 @@ bool Ssystem::loadPlaceList(const std::string& path) {
     DataDirScope scope(settings.dataDir);
     if (!scope.ok())
         return false;
-    placeLoad_.loaded = true;
     DataFile file;
     if (!file.open(path)) {
         logFileFailure("Could not open place list file.\n", path, file.error());
@@ -32,57 +80,31 @@ bool Ssystem::loadPlaceList(const std::string& path) {
         return false;
     }
     placeLoad_ = ListLoad{true, realFilePath(path), {}};
-    // Lines whose places the saves do not write (of no body, or of a body
-    // added from an orbit file) go back as they are, after the places of
-    // the body they followed.
+    // Lines that give no place (of no body, or that do not read as a place)
+    // go back as they are, after the places of the body they followed.
     std::string after;
-    const auto keep = [&](std::string line) {
-        line.erase(line.find_last_not_of(" \t\r") + 1);
-        placeLoad_.kept.emplace_back(after, line);
-    };
-    // A place the body already holds under the line's name is set from the
-    // line rather than doubled, so that the places of the data file and a
-    // list loaded twice appear once. Each held place takes one line.
     std::set<const DsPlace*> taken;
     std::string line;
-    while (file.good()) {
+    for (std::size_t number = 1; file.good(); ++number) {
         file.readLine(line);
-        std::istringstream words(line);
-        std::string bodyName;
-        if (!(words >> bodyName) || bodyName == "Version:" || bodyName == "Locale:")
+        const auto [bodyName, placeLine] = splitLine(line);
+        if (bodyName.empty() || bodyName == "Version:" || bodyName == "Locale:")
             continue;
         DsAstrBody* body = findBody(bodyName);
-        if (!body) {
+        std::string why;
+        if (body && !DsPlace::readsAsPlace(placeLine, why)) {
+            logMessage("Place list %s, line %zu: %s; the line is kept as it is and gives no place.",
+                       path.c_str(), number, why.c_str());
+        } else if (!body) {
             logMessage("No body %s for the place list line \"%s\"; the line is kept.",
                        bodyName.c_str(), line.c_str());
-            keep(line);
-            continue;
         }
-        if (keepsPlacesInList(body->getType()))
+        if (body)
             after = bodyName;
+        if (!body || !why.empty())
+            placeLoad_.kept.emplace_back(after, trimmed(line));
         else
-            keep(line);
-        std::string placeLine;
-        std::getline(words, placeLine);
-        std::istringstream placeWords(placeLine);
-        std::string placeName;
-        if (!(placeWords >> placeName))
-            continue;
-        DsPlace* held = nullptr;
-        for (int i = 0; i < body->getPlaceCount() && !held; ++i) {
-            DsPlace* place = body->getPlace(i);
-            if (place->getName() == placeName && !taken.count(place))
-                held = place;
-        }
-        if (held) {
-            held->setPanorama("None");
-            held->setWeather("None");
-            held->parse(placeLine);
-        } else {
-            body->addPlace(placeLine);
-            held = body->getPlace(body->getPlaceCount() - 1);
-        }
-        taken.insert(held);
+            takePlace(*body, placeLine, taken);
     }
     partlyRead_.note(path, file.cutReason());
     ensureDefaultPlaces();
@@ -90,23 +112,54 @@ bool Ssystem::loadPlaceList(const std::string& path) {
 }
 
 bool Ssystem::savePlaceList(const std::string& path) {
+    const std::string defaultName = getDefaultPlaceName();
     return saveListFile(
         path, getListSettings(), placeLoad_, partlyRead_,
         [&](DataFile& file) {
             KeptEntryWriter kept(placeLoad_, path, file, [](const std::string&) { return false; });
             kept.writeAfter("");
             for (const DsAstrBody* body : allBodies_) {
-                if (!keepsPlacesInList(body->getType()))
-                    continue;
-                for (int i = 0; i < body->getPlaceCount(); ++i)
-                    file.writeString(body->getName())
-                        .writeString(body->formatPlace(i))
-                        .writeText("\n");
+                for (int i = 0; i < body->getPlaceCount(); ++i) {
+                    if (fromDataFile(body->getType()) ||
+                        !isBareDefault(*body->getPlace(i), defaultName))
+                        file.writeString(body->getName())
+                            .writeString(body->formatPlace(i))
+                            .writeText("\n");
+                }
                 kept.writeAfter(body->getName());
             }
             kept.writeRest();
         },
         "Could not save place list file.\n");
+}
+
+void Ssystem::keepPlaces(const DsAstrBody& body) {
+    if (fromDataFile(body.getType()))
+        return;
+    const std::string defaultName = getDefaultPlaceName();
+    for (int i = 0; i < body.getPlaceCount(); ++i) {
+        if (!isBareDefault(*body.getPlace(i), defaultName))
+            placeLoad_.kept.emplace_back(body.getName(),
+                                         body.getName() + " " + body.formatPlace(i));
+    }
+}
+
+void Ssystem::takeKeptPlaces(DsAstrBody& body) {
+    auto& kept = placeLoad_.kept;
+    std::set<const DsPlace*> taken;
+    std::string why;
+    kept.erase(
+        std::remove_if(kept.begin(), kept.end(),
+                       [&](const auto& entry) {
+                           if (entry.second.compare(0, body.getName().size(), body.getName()) != 0)
+                               return false;
+                           const auto [bodyName, placeLine] = splitLine(entry.second);
+                           if (bodyName != body.getName() || !DsPlace::readsAsPlace(placeLine, why))
+                               return false;
+                           takePlace(body, placeLine, taken);
+                           return true;
+                       }),
+        kept.end());
 }
 
 void Ssystem::ensureDefaultPlaces() {

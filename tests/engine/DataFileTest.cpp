@@ -473,3 +473,20 @@ TEST_F(DataFileTest, DirectoryReadEndsTheStream) {
     EXPECT_LE(reads, 1);
     EXPECT_EQ(w, "");
 }
+
+// A read that fails (as on a failing disk; /proc/self/mem fails at address 0)
+// is no end of the file: the stream ends with the reason, and the log says so.
+TEST_F(DataFileTest, AFailedReadEndsTheStreamWithItsReason) {
+    const std::string failed = "a read failed: Input/output error";
+    for (int binary : {0, 1}) {
+        DataFile data("/proc/self/mem", DataFile::Read, binary);
+        ASSERT_TRUE(data.good());
+        std::string w = "stale";
+        data.readWord(w);
+        EXPECT_EQ(w, "");
+        EXPECT_FALSE(data.good());
+        EXPECT_EQ(data.cutReason(), failed);
+    }
+    EXPECT_TRUE(
+        log.contains("File /proc/self/mem: " + failed + "; the rest of the file is not read."));
+}

@@ -47,6 +47,9 @@ TEST(DsPlace, ParsesOptionsInAnyOrder) {
     EXPECT_DOUBLE_EQ(place.getLongitude(), 2.0);
     place.parse("   ");
     EXPECT_EQ(place.getName(), "Nara");
+    // Tabs part the words as blanks do.
+    place.parse("Tab\t-1e2\t+.5\r");
+    EXPECT_EQ(place.format(), "Tab -100 0.5 -panorama temple.png -weather Fog");
     // Round trip.
     DsPlace copy("x");
     copy.parse(place.format());

@@ -340,6 +340,15 @@ TEST_F(SsystemListsTest, ListChangesKeepTheSelectedBodyAtItsPlace) {
 
 TEST_F(SsystemListsTest, FailuresKeepBodiesAndFiles) {
     write("data/comets.dcl", head + "Halley \n");
+    // A load that opens no file leaves a list never loaded: it is not saved
+    // over a file that is there, but may make one that is not.
+    write("data/places.dpl", head + "Earth Tokyo 1 2 \n");
+    EXPECT_FALSE(system.loadCometList("./data/typo.dcl"));
+    EXPECT_FALSE(system.loadPlaceList("./data/typo.dpl"));
+    EXPECT_FALSE(system.saveCometList("./data/comets.dcl"));
+    EXPECT_FALSE(system.savePlaceList("./data/places.dpl"));
+    EXPECT_EQ(read("data/places.dpl"), head + "Earth Tokyo 1 2 \n");
+    EXPECT_TRUE(system.saveCometList("./data/typo.dcl"));
     ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
     EXPECT_FALSE(system.loadCometList("./data/absent.dcl"));
     // Each message names the file and the system's reason after its own text.
@@ -357,6 +366,7 @@ TEST_F(SsystemListsTest, FailuresKeepBodiesAndFiles) {
         log.contains("Could not open artificial satellite list file. ./data/absent.dal" + missing));
     // A pipe is neither read as a list nor replaced by one.
     ASSERT_EQ(::mkfifo(dir.file("data/pipe.dal").c_str(), 0644), 0);
+    ASSERT_TRUE(system.loadAsteroidList("./data/comets.dcl"));
     EXPECT_FALSE(system.loadAsteroidList("./data/absent.dal"));
     EXPECT_FALSE(system.saveAsteroidList("./data/pipe.dal"));
     EXPECT_TRUE(log.contains("Could not save asteroid list file. ./data/pipe.dal: Not a regular "
@@ -476,6 +486,63 @@ TEST_F(SsystemListsTest, PlaceListsLoadOnceAndGoRoundTrip) {
     EXPECT_EQ(placesOf("Moon"), "Surface 0 0|Base 1 1|Base 2 2|");
 }
 
+// Hand-edited place lines that do not read as places give no place and are
+// saved back as they stood; tabs part words as blanks do.
+TEST_F(SsystemListsTest, PlaceLinesThatAreNoPlacesAreSavedAsTheyStood) {
+    const std::string earthLines = "Earth Comma_Home 35,6895 139,6917 \nEarth Word north 10 \n"
+                                   "Earth Hex 0x10 5 \nEarth Half 10 \nEarth NaN nan 1 \n"
+                                   "Earth Huge 1e999 1 \nEarth \n";
+    const std::string marsLine = "Mars\tTab_Bad\t1,5\t2 \n";
+    write("data/places.dpl", head + "Earth Tokyo 35.6895 139.692 \n" + earthLines + marsLine +
+                                 "Earth\tTabbed\t-35.5\t1.5e2\r\n");
+    ASSERT_TRUE(system.loadPlaceList("./data/places.dpl"));
+    EXPECT_EQ(placesOf("Earth"),
+              "Greenwich 51.4769 -0.0005|Tokyo 35.6895 139.692|Tabbed -35.5 150|Surface 0 0|");
+    EXPECT_EQ(placesOf("Mars"), "Surface 0 0|");
+    EXPECT_TRUE(log.contains("Place list ./data/places.dpl, line 5: the latitude \"35,6895\" is "
+                             "no number; the line is kept as it is and gives no place."));
+    EXPECT_TRUE(log.contains("line 8: no longitude"));
+    ASSERT_TRUE(system.savePlaceList("./data/places.dpl"));
+    const std::string saved = read("data/places.dpl");
+    EXPECT_NE(saved.find("Earth Tabbed -35.5 150 \nEarth Surface 0 0 \n" + earthLines + "Moon "),
+              std::string::npos)
+        << saved;
+    EXPECT_NE(saved.find("Mars Surface 0 0 \n" + marsLine), std::string::npos) << saved;
+}
+
+// A comet's places are its own while it is in the simulation, so the user's
+// changes are saved; while it is not, they stay in the list as they stood.
+TEST_F(SsystemListsTest, PlacesOfBodiesFromOrbitFilesFollowTheUser) {
+    write("data/comets.dcl", head + "Halley \n");
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    write("data/places.dpl",
+          head + "Halley Base_Camp 1 2 \nHalley Rim 3 4 \nEncke Perihelion 5 6 \n");
+    ASSERT_TRUE(system.loadPlaceList("./data/places.dpl"));
+    system.select(indexOf("Halley"), 0, -1);
+    system.selectPlace("Base_Camp");
+    system.removePlace();
+    system.addPlace();
+    ASSERT_TRUE(system.savePlaceList("./data/places.dpl"));
+    const std::string saved = read("data/places.dpl");
+    EXPECT_EQ(saved.find("Base_Camp"), std::string::npos);
+    EXPECT_NE(saved.find("Mars Surface 0 0 \nHalley Rim 3 4 \nHalley New 3 4 \n"
+                         "Encke Perihelion 5 6 \n"),
+              std::string::npos)
+        << saved;
+    // The object list's way: all go, the ticked ones come back with their
+    // places; Encke, absent so far, takes its own.
+    system.removeComet("All");
+    system.addComet("Halley");
+    system.addComet("Encke");
+    EXPECT_EQ(placesOf("Halley"), "Surface 0 0|Rim 3 4|New 3 4|");
+    EXPECT_EQ(placesOf("Encke"), "Surface 0 0|Perihelion 5 6|");
+    ASSERT_TRUE(system.savePlaceList("./data/places.dpl"));
+    EXPECT_EQ(read("data/places.dpl"), saved);
+    system.removeComet("Encke");
+    ASSERT_TRUE(system.savePlaceList("./data/places.dpl"));
+    EXPECT_EQ(read("data/places.dpl"), saved);
+}
+
 // Lists and orbit files without line breaks (6 GB of zeros, made sparse) are
 // read only up to the longest line a file may have: what came before it
 // loads, the rest is refused with a message naming the file.
@@ -509,6 +576,15 @@ TEST_F(SsystemListsTest, HugeFilesWithoutLineBreaksAreReadOnlyToTheLimit) {
     log.clear();
     ASSERT_TRUE(system.loadASatelliteList("/proc/self/pagemap"));
     EXPECT_TRUE(log.contains("File /proc/self/pagemap" + refused));
+
+    // So does a read that fails (/proc/self/mem fails at address 0), as on
+    // a failing disk: no save writes the part read over the file.
+    ASSERT_TRUE(system.loadPlaceList("/proc/self/mem"));
+    ASSERT_TRUE(system.loadCometList("/proc/self/mem"));
+    EXPECT_FALSE(system.savePlaceList("/proc/self/mem"));
+    EXPECT_FALSE(system.saveCometList("/proc/self/mem"));
+    EXPECT_TRUE(log.contains("Could not save comet list file. /proc/self/mem: it was not read "
+                             "whole (a read failed: Input/output error)"));
 }
 
 // A line past the limit ends the reading of a list; a save would cut the

@@ -103,6 +103,17 @@ TEST(OrvexCmdSsystem, ListsNeverLoadedAreNotSaved) {
     EXPECT_EQ(data.read("data/comets.dcl"), comets);
     EXPECT_EQ(data.read("data/places.dpl"), places);
 
+    // A load that opens no file changes nothing: no list is saved over.
+    QStringList failedLoads = {"-C", orvextest::qpath(data.path())};
+    for (const char* kind : {"Comet", "Asteroid", "Spacecraft", "ASatellite", "Place"})
+        failedLoads << "-e" << QString("Ssystem.Load%1List typo.dcl").arg(kind) << "-e"
+                    << QString("Ssystem.Save%1List Default").arg(kind);
+    const std::string asteroids = data.read("data/asteroids.dal");
+    EXPECT_EQ(orvexCmd(failedLoads).status, 1);
+    EXPECT_EQ(data.read("data/comets.dcl"), comets);
+    EXPECT_EQ(data.read("data/asteroids.dal"), asteroids);
+    EXPECT_EQ(data.read("data/places.dpl"), places);
+
     // Loaded first, they are saved.
     const CmdResult saved =
         orvexCmd({"-C", orvextest::qpath(data.path()), "-e", "Ssystem.LoadCometList Default", "-e",
