@@ -380,6 +380,11 @@ void OrvexMainForm::viewResetWindowsSlot() {
     placeControlWindow();
     placeBeside(mediaForm_);
     layoutBCSlot();
+    // The media viewer in front of the control window, the GL window in front
+    // of both: each title in sight. A window manager raises a window the user
+    // has not touched lately only when it is activated.
+    if (mediaForm_ && mediaForm_->isVisible())
+        bringToFront(mediaForm_);
     if (projForm_) {
         viewNormalAction->setChecked(true);
         viewNormal();
