@@ -30,6 +30,7 @@
 #include "app/WindowSettings.h"
 #include "engine/OrvexGL.h"
 #include "support/GlTestContext.h"
+#include "support/NextModal.h"
 #include "support/SettingsSandbox.h"
 #include "support/ShippedDataCopy.h"
 #include "support/TestEnv.h"
@@ -483,6 +484,29 @@ TEST_F(WindowLayoutGL, AViewerNeverShownSavesNoPlaceAndOpensClearOfTheBars) {
     form().viewMediaNormalAction->trigger();
     EXPECT_EQ(whenAtRest([&] { return clearOfTheBars(*program->mediaForm(), "media viewer"); }), "")
         << "View, Normal window of the media viewer in the second run";
+}
+
+// The place editor opens where it was when it was last closed, not a title
+// bar's height lower.
+TEST_F(WindowLayoutGL, ThePlaceEditorOpensWhereItWas) {
+    open();
+    std::vector<std::string> places;
+    for (int opening = 0; opening < 3; ++opening) {
+        orvextest::NextModal look([&](QWidget* dialog) {
+            const xcb_window_t id = XWindowTree::idOf(*dialog);
+            QTest::qWait(100);
+            whenAtRest([&] {
+                const bool framed = x.desktopWindowOf(id) != id || !x.windowManagerRuns();
+                const QRect believed(dialog->mapToGlobal(QPoint(0, 0)), dialog->size());
+                return framed && x.onScreen(id) == believed ? "" : "on its way";
+            });
+            places.push_back(text(x.onScreen(id)));
+            orvextest::NextModal::reject(dialog);
+        });
+        form().locationEditButton->click();
+        ASSERT_TRUE(look.seen());
+    }
+    EXPECT_EQ(places, std::vector<std::string>(3, places.front()));
 }
 
 // A walk through the layouts, the screen modes and Reset windows in the
