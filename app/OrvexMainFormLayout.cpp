@@ -377,9 +377,24 @@ void OrvexMainForm::viewResetWindowsSlot() {
     if (mediaForm_ && WindowSettings::isMaximizedOrFull(mediaForm_))
         mediaForm_->showNormal();
     viewMediaNormalAction->setChecked(true);
+    // The view in the pane lets the control window be narrower than it is on
+    // its own, and placed for that width it would grow past the screen's edge
+    // once the view leaves: the view leaves first, and the window is sized
+    // for what it needs without it.
+    if (isEmbedded()) {
+        viewNormalAction->setChecked(true);
+        unembed();
+        // The layouts take the change in through posted requests.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
     placeControlWindow();
     placeBeside(mediaForm_);
     layoutBCSlot();
+    // The media viewer in front of the control window, the GL window in front
+    // of both: each title in sight. A window manager raises a window the user
+    // has not touched lately only when it is activated.
+    if (mediaForm_ && mediaForm_->isVisible())
+        bringToFront(mediaForm_);
     if (projForm_) {
         viewNormalAction->setChecked(true);
         viewNormal();

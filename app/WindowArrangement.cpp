@@ -23,21 +23,28 @@ bool WindowArrangement::hidesTheBars(const QRect& frame) const {
 
 QPoint WindowArrangement::place(const QSize& frame, int n) const {
     const int offset = (n - 1) * step_;
-    const QRect right(QPoint(control_.right() + 1 + offset, control_.top() + offset), frame);
-    if (fits(right))
-        return right.topLeft();
-    const QRect left(QPoint(control_.left() - frame.width() - offset, control_.top() + offset),
-                     frame);
-    if (fits(left))
-        return left.topLeft();
-    // Below the bars, against the room's edge on the side where more of it
-    // stays clear of the control window; each next one a step lower, so that
-    // the titles stay in sight. Where the room below the bars is too low for
-    // it, the bars come first: the window reaches past the screen's bottom
-    // edge with its title on it.
+    const auto rightOf = [&](int by) {
+        return QRect(QPoint(control_.right() + 1 + by, control_.top() + by), frame);
+    };
+    const auto leftOf = [&](int by) {
+        return QRect(QPoint(control_.left() - frame.width() - by, control_.top() + by), frame);
+    };
+    // The first window goes right of the control window where that fits, else
+    // left of it, else to the side where more of the room stays clear of it;
+    // the second to the other side, so that neither hides the other's title
+    // whichever of them is in front.
     const bool leftIsWider = control_.left() - room_.left() >= room_.right() - control_.right();
-    QPoint at(leftIsWider ? room_.left() : room_.right() + 1 - frame.width(),
-              barsBottom_ + 1 + offset);
+    bool onRight = fits(rightOf(0)) || (!fits(leftOf(0)) && !leftIsWider);
+    if (n % 2 == 0)
+        onRight = !onRight;
+    const QRect beside = onRight ? rightOf(offset) : leftOf(offset);
+    if (fits(beside))
+        return beside.topLeft();
+    // Below the bars, against the room's edge on that side; each next one a
+    // step lower, so that the titles stay in sight. Where the room below the
+    // bars is too low for it, the bars come first: the window reaches past
+    // the screen's bottom edge with its title on it.
+    QPoint at(onRight ? room_.right() + 1 - frame.width() : room_.left(), barsBottom_ + 1 + offset);
     at.setX(std::max(room_.left(), at.x()));
     at.setY(std::max(room_.top(), at.y()));
     return at;

@@ -4,7 +4,7 @@
 // side by side where the screen has room for both, else overlapping only in
 // part, the window beside reaching past the control window on the side with
 // more room, just below its bars, inside the screen's room as far as the room
-// below the bars allows.
+// below the bars allows; a second window beside goes to the other side.
 #pragma once
 
 #include <QPoint>
@@ -29,7 +29,8 @@ public:
     bool hidesTheBars(const QRect& frame) const;
     int barsBottom() const { return barsBottom_; }
     // The top-left corner for the frame of the n-th window (1, 2, ...) placed
-    // this way, each one a step further so that none hides another's title.
+    // this way: the first on the side with room, the second on the other
+    // side, each one a step further so that none hides another's title.
     QPoint place(const QSize& frame, int n) const;
 
 private:

@@ -183,6 +183,20 @@ void OrvexLocationForm::init() {
     updating = false;
 }
 
+void OrvexLocationForm::showEvent(QShowEvent* e) {
+    // Shown again, the window's place is that of its client area: a window
+    // manager would otherwise take it for its frame's and put the dialog
+    // lower by its title bar at each opening.
+    if (lastPlace_.isValid())
+        setGeometry(lastPlace_);
+    QDialog::showEvent(e);
+}
+
+void OrvexLocationForm::hideEvent(QHideEvent* e) {
+    lastPlace_ = geometry();
+    QDialog::hideEvent(e);
+}
+
 void OrvexLocationForm::setGL(EngineLink* view) {
     gl_ = view;
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -102,6 +103,10 @@ public:
     QPushButton* cancelButton = nullptr;
 
 protected:
+    // Each opening puts the dialog where it was when it was last closed.
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
     QHBoxLayout* OrvexLocationFormLayout = nullptr;
     QHBoxLayout* layout9 = nullptr;
     QVBoxLayout* layout8 = nullptr;
@@ -145,6 +150,8 @@ private:
     static double recordValue(const QFloatSpinBox* box, const LoadedCoordinate& loaded);
 
     EngineLink* gl_ = nullptr;
+    // Where the dialog was when it was last closed; null before that.
+    QRect lastPlace_;
     LoadedCoordinate loadedLatitude_;
     LoadedCoordinate loadedLongitude_;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QRegion>
+#include <algorithm>
 
 namespace {
 
@@ -26,11 +27,18 @@ TEST(WindowArrangement, BesideTheControlWindowWhereTheScreenHasRoom) {
     const QRect wide(0, 0, 1920, 1200);
     const WindowArrangement a(wide, control, barsBottom, 20);
     EXPECT_EQ(a.place(glFrame, 1), QPoint(1118, 130));
-    EXPECT_EQ(a.place(glFrame, 2), QPoint(1138, 150));
+    // The second on the other side, below the bars where it has no room.
+    EXPECT_EQ(a.place(glFrame, 2), QPoint(0, 246));
 
     // Room on the left only.
     const WindowArrangement left(wide, QRect(1000, 100, 900, 700), 200, 20);
     EXPECT_EQ(left.place(glFrame, 1), QPoint(1000 - 642, 100));
+    EXPECT_EQ(left.place(glFrame, 2), QPoint(1920 - 642, 221));
+
+    // Room on both sides: one on each.
+    const WindowArrangement both(QRect(0, 0, 2600, 1200), QRect(700, 100, 900, 700), 200, 20);
+    EXPECT_EQ(both.place(glFrame, 1), QPoint(1600, 100));
+    EXPECT_EQ(both.place(glFrame, 2), QPoint(700 - 642 - 20, 120));
 }
 
 TEST(WindowArrangement, BelowTheBarsOnTheWiderSideOtherwise) {
@@ -43,9 +51,18 @@ TEST(WindowArrangement, BelowTheBarsOnTheWiderSideOtherwise) {
         // beside the control window.
         EXPECT_FALSE(QRegion(placed).subtracted(control).isEmpty()) << n;
     }
-    // 162 px on the right against 149 on the left.
+    // 162 px on the right against 149 on the left; the second on the left.
     EXPECT_EQ(a.place(glFrame, 1), QPoint(1280 - 642, 226));
-    EXPECT_EQ(a.place(glFrame, 2), QPoint(1280 - 642, 246));
+    EXPECT_EQ(a.place(glFrame, 2), QPoint(0, 246));
+    // Each title in sight, over a stretch to click on, whichever is in front.
+    for (int n : {1, 2}) {
+        const QRect placed(a.place(glFrame, n), glFrame);
+        const QRect title(placed.topLeft(), QSize(glFrame.width(), 20));
+        int widest = 0;
+        for (const QRect& part : QRegion(title).subtracted(QRect(a.place(glFrame, 3 - n), glFrame)))
+            widest = std::max(widest, part.width());
+        EXPECT_GE(widest, 40) << n;
+    }
 
     // Near the screen's bottom edge it stays below the bars.
     const WindowArrangement corner(room, QRect(900, 600, 380, 400), 700, 20);

@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
+#include <QTranslator>
 #include <functional>
 #include <random>
 #include <string>
@@ -27,12 +28,15 @@
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
+#include "app/StartupState.h"
 #include "app/StudioProgram.h"
 #include "app/WindowSettings.h"
 #include "engine/OrvexGL.h"
 #include "support/GlTestContext.h"
+#include "support/NextModal.h"
 #include "support/SettingsSandbox.h"
 #include "support/ShippedDataCopy.h"
+#include "support/TestEnv.h"
 #include "support/XWindowTree.h"
 #include "ui/OrvexMediaForm.h"
 #include "ui/OrvexProjForm.h"
@@ -138,6 +142,48 @@ protected:
         if (widest < 40)
             return std::string(name) + " at " + text(frame) + ", its title hidden by " +
                    text(x.frameOf(front)) + " but for " + std::to_string(widest) + " px";
+        return std::string();
+    }
+
+    // What is wrong with our windows shown on their own, once at rest: one
+    // past the screen's room, one whose title bar ours in front of it hide but
+    // for less than a stretch to click on, or the GL window hidden all but a
+    // sliver. A full-screen GL window hides the others, as it should.
+    std::string everyWindowInSight() {
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        const bool full = glWindow().isWindow() && glWindow().isFullScreen();
+        std::vector<const QWidget*> shown;
+        for (const QWidget* w : {static_cast<QWidget*>(&form()), static_cast<QWidget*>(&glWindow()),
+                                 static_cast<QWidget*>(program->mediaForm())})
+            if (w->isWindow() && w->isVisible())
+                shown.push_back(w);
+        const auto widest = [](const QRegion& region) {
+            int most = 0;
+            for (const QRect& part : region)
+                most = std::max(most, part.width());
+            return most;
+        };
+        for (const QWidget* w : shown) {
+            const std::string name = w->windowTitle().toStdString();
+            const QRect client = x.onScreen(XWindowTree::idOf(*w)), frame = x.frameOf(*w);
+            if (client != QRect(w->mapToGlobal(QPoint(0, 0)), w->size()))
+                return name + " on its way, at " + text(client);
+            QRegion title(frame.left(), frame.top(), frame.width(), client.top() - frame.top());
+            QRegion view(client);
+            for (const QWidget* front : shown)
+                if (front != w && x.isInFront(*front, *w)) {
+                    title -= x.frameOf(*front);
+                    view -= x.frameOf(*front);
+                }
+            if (full)
+                continue;
+            if (!room.contains(frame))
+                return name + " at " + text(frame) + " past the room " + text(room);
+            if (x.windowManagerRuns() && widest(title) < 40)
+                return name + " at " + text(frame) + ", its title hidden";
+            if (w == &glWindow() && widest(view) < 24)
+                return name + " at " + text(frame) + " hidden by the others";
+        }
         return std::string();
     }
 
@@ -508,3 +554,86 @@ TEST_F(WindowLayoutGL, TrackballModeHoldsThePointerOnlyWhileTheViewIsActive) {
     view().updateGL();
     EXPECT_EQ(text(QCursor::pos()), text(overMenu)) << "the normal mode";
 }
+
+// The place editor opens where it was when it was last closed, not a title
+// bar's height lower.
+TEST_F(WindowLayoutGL, ThePlaceEditorOpensWhereItWas) {
+    open();
+    std::vector<std::string> places;
+    for (int opening = 0; opening < 3; ++opening) {
+        orvextest::NextModal look([&](QWidget* dialog) {
+            const xcb_window_t id = XWindowTree::idOf(*dialog);
+            QTest::qWait(100);
+            whenAtRest([&] {
+                const bool framed = x.desktopWindowOf(id) != id || !x.windowManagerRuns();
+                const QRect believed(dialog->mapToGlobal(QPoint(0, 0)), dialog->size());
+                return framed && x.onScreen(id) == believed ? "" : "on its way";
+            });
+            places.push_back(text(x.onScreen(id)));
+            orvextest::NextModal::reject(dialog);
+        });
+        form().locationEditButton->click();
+        ASSERT_TRUE(look.seen());
+    }
+    EXPECT_EQ(places, std::vector<std::string>(3, places.front()));
+}
+
+// A walk through the layouts, the screen modes and Reset windows in the
+// language the test is given (run it at 1024 x 768 too): after each step every
+// window is within the screen with its title bar in sight, and part of the GL
+// window is uncovered while it is a window of its own; Reset windows puts the
+// windows back where the first start put them, whatever came before.
+class WindowWalkGL : public WindowLayoutGL, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        StartupState::setLocale(GetParam());
+        const QString dir = QString::fromStdString(orvextest::translationDir());
+        if (StartupState::loadTranslator(texts, "OrvexStudio_", GetParam(), dir)) {
+            QCoreApplication::installTranslator(&texts);
+        } else {
+            ASSERT_STREQ(GetParam(), "en");
+        }
+    }
+    ~WindowWalkGL() override {
+        program.reset();
+        QCoreApplication::removeTranslator(&texts);
+        StartupState::setLocale(locale);
+    }
+
+    const QString locale = StartupState::locale();
+    QTranslator texts;
+};
+
+TEST_P(WindowWalkGL, EveryWindowStaysInSightThroughLayoutsModesAndResetWindows) {
+    open();
+    OrvexMainForm& f = form();
+    f.mediaButton->click();
+    ASSERT_EQ(whenAtRest([&] { return everyWindowInSight(); }), "") << "first start";
+    const auto frames = [&] {
+        return text(x.frameOf(f)) + "; " + text(x.frameOf(glWindow())) + "; " +
+               text(x.frameOf(*program->mediaForm()));
+    };
+    const std::string firstStart = frames();
+    QAction* reset = f.viewResetWindowsAction;
+    std::string done;
+    for (QAction* step : {f.layoutSCAction, reset, f.layoutSBAction, reset, f.viewFullScreenAction,
+                          reset, f.viewEmbedAction, f.viewFullScreenAction, f.viewNormalAction,
+                          reset, f.layoutBAction, f.layoutSBAction, f.layoutBCAction,
+                          f.layoutSCAction, f.viewNormalAction, f.viewEmbedAction, reset}) {
+        done += " " + step->objectName().toStdString();
+        // Chosen from the control window's menu, which brings it in front.
+        if (step == reset)
+            bringTheControlWindowForward();
+        step->trigger();
+        QTest::qWait(100);
+        ASSERT_EQ(whenAtRest([&] { return everyWindowInSight(); }), "") << done;
+        if (step == reset) {
+            EXPECT_EQ(whenAtRest([&] { return frames() == firstStart ? "" : frames(); }), "")
+                << done << ", the first start: " << firstStart;
+        }
+    }
+}
+
+// German joins at 1024 x 768 once its control window fits there.
+INSTANTIATE_TEST_SUITE_P(Languages, WindowWalkGL, ::testing::Values("en", "de"),
+                         [](const auto& info) { return std::string(info.param); });
