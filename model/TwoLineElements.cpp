@@ -357,71 +357,67 @@ std::vector<std::string> allLines(DataFile& file) {
     return lines;
 }
 
-// Calls take(title, set, fault) for every set in file order, fault empty for
-// a usable set, until take returns true.
+// Calls take(title, part) for every set in file order until it returns true.
 template <class Take> void forEachSet(const std::vector<std::string>& lines, Take take) {
-    for (const ElementFilePart& part : elementFileParts(lines)) {
-        if (!part.isSet)
-            continue;
-        TwoLineElements set;
-        const ElementSetFault fault = readElementSet(lines, part, set);
-        if (take(elementSetName(lines, part), set, fault))
+    for (const ElementFilePart& part : elementFileParts(lines))
+        if (part.isSet && take(elementSetName(lines, part), part))
             return;
-    }
 }
 
 } // namespace
 
 std::vector<std::string> elementSetNames(DataFile& file) {
-    const std::vector<std::string> lines = allLines(file);
     std::vector<std::string> names;
-    for (const ElementFilePart& part : elementFileParts(lines))
-        if (part.isSet)
-            names.push_back(elementSetName(lines, part));
+    forEachSet(allLines(file), [&](const std::string& title, const ElementFilePart&) {
+        names.push_back(title);
+        return false;
+    });
     return names;
 }
 
 bool findTwoLineElements(DataFile& file, const std::string& name, TwoLineElements& out,
                          std::string* fault) {
     bool found = false;
-    if (fault)
-        fault->clear();
-    forEachSet(allLines(file), [&](const std::string& title, const TwoLineElements& set,
-                                   const ElementSetFault& refused) {
+    std::string firstFault;
+    const std::vector<std::string> lines = allLines(file);
+    forEachSet(lines, [&](const std::string& title, const ElementFilePart& part) {
         if (title != name)
             return false;
-        if (refused) {
-            if (fault && fault->empty())
-                *fault = describeElementSetFault(refused);
-            return false;
-        }
-        out = set;
-        found = true;
-        return true;
+        TwoLineElements set;
+        const ElementSetFault refused = readElementSet(lines, part, set);
+        if (refused && firstFault.empty())
+            firstFault = describeElementSetFault(refused);
+        found = !refused;
+        if (found)
+            out = set;
+        return found;
     });
-    if (found && fault)
-        fault->clear();
+    if (fault)
+        *fault = found ? std::string() : firstFault;
     return found;
 }
 
 std::size_t countTwoLineElementSets(const std::vector<std::string>& lines) {
     std::size_t count = 0;
-    forEachSet(lines,
-               [&](const std::string&, const TwoLineElements&, const ElementSetFault& refused) {
-                   count += !refused;
-                   return false;
-               });
+    forEachSet(lines, [&](const std::string&, const ElementFilePart& part) {
+        TwoLineElements set;
+        count += !readElementSet(lines, part, set);
+        return false;
+    });
     return count;
 }
 
 TwoLineElementSets::TwoLineElementSets(DataFile& file) {
-    forEachSet(allLines(file), [&](const std::string& title, const TwoLineElements& set,
-                                   const ElementSetFault& refused) {
-        // The first of a title stays.
-        if (refused)
-            faults_.emplace(title, describeElementSetFault(refused));
-        else
+    const std::vector<std::string> lines = allLines(file);
+    forEachSet(lines, [&](const std::string& title, const ElementFilePart& part) {
+        if (sets_.count(title))
+            return false; // the first usable set of a title stays
+        TwoLineElements set;
+        const ElementSetFault refused = readElementSet(lines, part, set);
+        if (!refused)
             sets_.emplace(title, set);
+        else
+            faults_.emplace(title, describeElementSetFault(refused)); // the first fault stays
         return false;
     });
 }
