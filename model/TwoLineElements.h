@@ -51,8 +51,9 @@ std::string elementField(const std::string& line, int first, int width);
 // The Julian Date of an epoch given as two year digits and a day of the year.
 double elementEpochJd(int yearDigits, double dayOfYear);
 
-// Reads the fields of line 1 and line 2 (which must begin with "1" and "2").
-// False when the lines are not such lines.
+// Reads the fields of line 1 and line 2 (which must begin with "1" and "2")
+// as their columns hold them, a leading number or 0 (readElementSet checks
+// them). False when the lines are not such lines or a field is not finite.
 bool parseTwoLineElements(const std::string& line1, const std::string& line2, TwoLineElements& out);
 
 // The fields read from an element set, each in its published columns.
@@ -119,11 +120,12 @@ struct ElementFilePart {
 };
 std::vector<ElementFilePart> elementFileParts(const std::vector<std::string>& lines);
 
-// Reads the set part of lines into out: each field from its published
-// columns as a number in the format's range, with both lines whole, their
-// checksums right and one catalogue number, and the orbit's perigee above the
-// Earth's surface. Trailing white space of a line does not count. The fault
-// is empty when the set can be used: the first fault in that order otherwise.
+// Reads the set part of lines into out: a title no longer than an element
+// line, both lines whole with their checksums right and one catalogue
+// number, each field a number in its published columns and range, and the
+// orbit's perigee above the Earth's surface. Trailing white space of a line
+// does not count. The fault is empty when the set can be used; otherwise it
+// is the first found in that order.
 ElementSetFault readElementSet(const std::vector<std::string>& lines, const ElementFilePart& set,
                                TwoLineElements& out);
 // The fault in English, for the log.
