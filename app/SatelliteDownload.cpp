@@ -97,100 +97,105 @@ QByteArray SatelliteDownload::elementText(const QByteArray& received) {
 
 namespace {
 
-// Every line of an element set has this many columns; the last is its checksum.
-constexpr int elementLineLength = 69;
-// The columns (from 1) that hold a blank in line 1 and in line 2.
-constexpr int line1Blanks[] = {2, 9, 18, 33, 44, 53, 62, 64};
-constexpr int line2Blanks[] = {2, 8, 17, 26, 34, 43, 52};
-
-// Digits add their value and "-" adds one, modulo 10.
-int elementChecksum(const QByteArray& line) {
-    int sum = 0;
-    for (int i = 0; i < elementLineLength - 1; ++i) {
-        const char c = line.at(i);
-        if (c >= '0' && c <= '9')
-            sum += c - '0';
-        else if (c == '-')
-            ++sum;
+QString fieldName(ElementField field) {
+    switch (field) {
+    case ElementField::EpochYear:
+        return SatelliteDownload::tr("epoch year");
+    case ElementField::EpochDay:
+        return SatelliteDownload::tr("epoch day");
+    case ElementField::MeanMotionDot:
+        return SatelliteDownload::tr("rate of the mean motion");
+    case ElementField::Inclination:
+        return SatelliteDownload::tr("inclination");
+    case ElementField::Node:
+        return SatelliteDownload::tr("ascending node");
+    case ElementField::Eccentricity:
+        return SatelliteDownload::tr("eccentricity");
+    case ElementField::ArgPerigee:
+        return SatelliteDownload::tr("argument of perigee");
+    case ElementField::MeanAnomaly:
+        return SatelliteDownload::tr("mean anomaly");
+    case ElementField::MeanMotion:
+        return SatelliteDownload::tr("mean motion");
     }
-    return sum % 10;
-}
-
-// The catalogue number, columns 3 to 7: digits, or a letter first for numbers
-// past 99999; older sets pad it with blanks in front.
-bool isCatalogueNumber(const QByteArray& field) {
-    const QByteArray number = field.trimmed();
-    if (number.isEmpty() || !field.endsWith(number))
-        return false;
-    for (int i = 0; i < number.size(); ++i) {
-        const char c = number.at(i);
-        if (!(c >= '0' && c <= '9') && !(i == 0 && c >= 'A' && c <= 'Z'))
-            return false;
-    }
-    return true;
-}
-
-// Why line, line 1 or 2 (number) of the set title, is not such a line, or "".
-template <std::size_t N>
-QString elementLineFault(const QByteArray& line, char number, const int (&blanks)[N],
-                         const QString& title) {
-    const QString which = QString(QLatin1Char(number));
-    if (line.isEmpty())
-        return SatelliteDownload::tr("the element set %1 is not whole: line %2 is missing")
-            .arg(title, which);
-    if (line.size() != elementLineLength)
-        return SatelliteDownload::tr("line %1 of the element set %2 has %3 characters instead "
-                                     "of %4")
-            .arg(which, title)
-            .arg(line.size())
-            .arg(elementLineLength);
-    bool laidOut = line.at(0) == number && isCatalogueNumber(line.mid(2, 5)) &&
-                   line.at(elementLineLength - 1) >= '0' && line.at(elementLineLength - 1) <= '9';
-    for (const int column : blanks)
-        laidOut = laidOut && line.at(column - 1) == ' ';
-    if (!laidOut)
-        return SatelliteDownload::tr("line %1 of the element set %2 is not in the columns of an "
-                                     "element line")
-            .arg(which, title);
-    if (elementChecksum(line) != line.at(elementLineLength - 1) - '0')
-        return SatelliteDownload::tr("line %1 of the element set %2 fails its checksum")
-            .arg(which, title);
     return QString();
 }
 
-bool isCommentOrEmpty(const QByteArray& line) {
-    return line.isEmpty() || line.startsWith('#');
+// The fault of the set titled title, in the user's language.
+QString faultText(const ElementSetFault& fault, const QString& title) {
+    const QString line = QString::number(fault.line);
+    const QString text = QString::fromStdString(fault.text);
+    ElementFieldRange range{};
+    switch (fault.kind) {
+    case ElementSetFault::None:
+        break;
+    case ElementSetFault::TitleTooLong:
+        return SatelliteDownload::tr("the title of the element set %1 has %2 characters, more "
+                                     "than %3")
+            .arg(title)
+            .arg(fault.length)
+            .arg(kElementTitleMaxLength);
+    case ElementSetFault::LineMissing:
+        return SatelliteDownload::tr("the element set %1 is not whole: line %2 is missing")
+            .arg(title, line);
+    case ElementSetFault::LineLength:
+        return SatelliteDownload::tr("line %1 of the element set %2 has %3 characters instead "
+                                     "of %4")
+            .arg(line, title)
+            .arg(fault.length)
+            .arg(kElementLineLength);
+    case ElementSetFault::LineColumns:
+        return SatelliteDownload::tr("line %1 of the element set %2 is not in the columns of an "
+                                     "element line")
+            .arg(line, title);
+    case ElementSetFault::Checksum:
+        return SatelliteDownload::tr("line %1 of the element set %2 fails its checksum")
+            .arg(line, title);
+    case ElementSetFault::CatalogueNumbers:
+        return SatelliteDownload::tr("the two lines of the element set %1 name different "
+                                     "catalogue numbers")
+            .arg(title);
+    case ElementSetFault::NotANumber:
+        return SatelliteDownload::tr("the %1 in line %2 of the element set %3 is no number")
+            .arg(fieldName(fault.field), line, title);
+    case ElementSetFault::OutOfRange:
+        elementFieldRange(fault.field, range);
+        if (range.lowestExcluded)
+            return SatelliteDownload::tr("the %1 in line %2 of the element set %3 is %4, not "
+                                         "above %5")
+                .arg(fieldName(fault.field), line, title, text, QString::number(range.lowest));
+        return SatelliteDownload::tr("the %1 in line %2 of the element set %3 is %4, outside %5 "
+                                     "to %6")
+            .arg(fieldName(fault.field), line, title, text, QString::number(range.lowest),
+                 QString::number(range.highest, 'g', 12));
+    case ElementSetFault::PerigeeInsideEarth:
+        return SatelliteDownload::tr("the perigee of the element set %1 lies inside the Earth")
+            .arg(title);
+    }
+    return QString();
+}
+
+// Text of an answer shown in a message: a page or a title may be long.
+QString shown(const std::string& line) {
+    return QString::fromUtf8(QByteArray::fromStdString(line).left(40));
 }
 
 } // namespace
 
 QString SatelliteDownload::elementFault(const QByteArray& stored) {
-    const QList<QByteArray> lines = stored.split('\n');
+    std::vector<std::string> lines;
+    for (const QByteArray& line : stored.split('\n'))
+        lines.push_back(line.toStdString());
     int sets = 0;
-    for (int i = 0; i < lines.size(); ++i) {
-        const QByteArray& line = lines.at(i);
-        if (isCommentOrEmpty(line))
-            continue;
-        const QByteArray line1 = lines.value(i + 1);
-        const QByteArray line2 = lines.value(i + 2);
-        // A title stands right above its line 1.
-        if (!isSatelliteTitle(line.toStdString()) || !line1.startsWith('1'))
+    for (const ElementFilePart& part : elementFileParts(lines)) {
+        if (!part.isSet)
             return tr("the answer holds a line outside any element set: %1")
-                .arg(QString::fromUtf8(line.left(40)));
-        const QString title = QString::fromUtf8(line.left(40));
-        QString fault = elementLineFault(line1, '1', line1Blanks, title);
-        if (fault.isEmpty())
-            fault = elementLineFault(line2, '2', line2Blanks, title);
-        if (!fault.isEmpty())
-            return fault;
-        if (line1.mid(2, 5) != line2.mid(2, 5))
-            return tr("the two lines of the element set %1 name different catalogue numbers")
-                .arg(title);
+                .arg(shown(lines[part.first]));
         TwoLineElements set;
-        if (!parseTwoLineElements(line1.toStdString(), line2.toStdString(), set))
-            return tr("the element set %1 holds a field that is no number").arg(title);
+        const ElementSetFault fault = readElementSet(lines, part, set);
+        if (fault)
+            return faultText(fault, shown(lines[part.first]));
         ++sets;
-        i += 2;
     }
     return sets > 0 ? QString() : tr("the answer holds no element sets");
 }

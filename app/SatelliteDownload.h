@@ -58,9 +58,11 @@ public:
     static QByteArray elementText(const QByteArray& received);
     // Why stored text (as elementText makes it) is not whole element sets, in
     // the user's language, or an empty text when it is. Each set is a title,
-    // then line 1 and line 2, each 69 characters in the published column
-    // layout with a valid checksum, both of one catalogue number; between
-    // sets only empty lines and comments ("#") may stand.
+    // then line 1 and line 2, as the satellite reader takes them
+    // (readElementSet, model/TwoLineElements.h): whole lines in the published
+    // columns with valid checksums, of one catalogue number, every field a
+    // number in its range. Between sets only empty lines and comments ("#")
+    // may stand.
     static QString elementFault(const QByteArray& stored);
     // The file name an answer to url is stored under: the last component of
     // its path, or "" when that is no plain file name (empty, ".", "..", or

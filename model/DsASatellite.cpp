@@ -10,9 +10,9 @@
 
 namespace {
 
-// The Earth model of the published element sets (WGS 72).
-constexpr double kEarthRadiusKm = 6378.135;
-constexpr double kKe = 0.0743669161; // sqrt(GM) in Earth radii^1.5 per minute
+// The Earth model of the published element sets.
+constexpr double kEarthRadiusKm = kElementSetEarthRadiusKm;
+constexpr double kKe = kElementSetKe;
 constexpr double kJ2 = 0.001082616;
 constexpr double kJ4 = -0.00000161098761;
 constexpr double kMinutesPerDay = 1440.0;
@@ -97,7 +97,15 @@ void DsASatellite::makeStatesFromParent() {
 
 int DsASatellite::readOrbitData(DataFile& file) {
     TwoLineElements set;
-    return useElementSet(findTwoLineElements(file, name_, set) ? &set : nullptr);
+    std::string fault;
+    const bool found = findTwoLineElements(file, name_, set, &fault);
+    logRefusedSet(fault);
+    return useElementSet(found ? &set : nullptr);
+}
+
+void DsASatellite::logRefusedSet(const std::string& fault) const {
+    if (!fault.empty())
+        logMessage("The element set %s is left out: %s.", name_.c_str(), fault.c_str());
 }
 
 int DsASatellite::loadOrbitFile(const std::string& path) {
@@ -105,6 +113,7 @@ int DsASatellite::loadOrbitFile(const std::string& path) {
     if (!sets)
         return DsSatellite::loadOrbitFile(path);
     orbitFile_ = path;
+    logRefusedSet(sets->fault(name_));
     if (!useElementSet(sets->find(name_))) {
         logMessage("Orbit data error in %s.", path.c_str());
         return 0;

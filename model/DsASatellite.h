@@ -20,8 +20,8 @@ public:
                  int kind = ASatellite);
 
     // Reads the element set titled with the body's name. 0 when the file holds
-    // no complete set of that name or the set describes no closed orbit (the
-    // body then stays at its parent's centre).
+    // no usable set of that name (the body then stays at its parent's
+    // centre); a set of that name that was refused is logged with its fault.
     int readOrbitData(DataFile& file) override;
     // During a list load the system reads each element file once for all
     // the satellites it names; otherwise as readOrbitData.
@@ -36,6 +36,9 @@ private:
     // One state per sim mode from the parent's: the satellite's size is a
     // tenth of the parent's scale and its orbit follows the parent's radius.
     void makeStatesFromParent();
+    // Says why the file's set of the body's name was refused; fault empty:
+    // none was.
+    void logRefusedSet(const std::string& fault) const;
     // Takes the set (null: none found) as the body's orbit; 0 without one.
     int useElementSet(const TwoLineElements* set);
     // Writes the satellite ellipse's elements for a Julian Date.

@@ -117,15 +117,7 @@ std::vector<std::string> OrbitNameIndex::readNames(const std::string& path, Scan
             *error = file.error();
         return names;
     }
-    std::string line;
-    while (file.good()) {
-        file.readLine(line);
-        if (!isSatelliteTitle(line))
-            continue;
-        normalizeSatelliteName(line);
-        names.push_back(line);
-    }
-    return names;
+    return elementSetNames(file);
 }
 
 bool OrbitNameIndex::readFile(const platform::OpenDirectory& opened, const std::string& path,

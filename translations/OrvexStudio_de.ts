@@ -1565,8 +1565,60 @@ Prüfen Sie das Datenverzeichnis %2.</translation>
         <translation>die beiden Zeilen des Bahnelementsatzes %1 nennen verschiedene Katalognummern</translation>
     </message>
     <message>
-        <source>the element set %1 holds a field that is no number</source>
-        <translation>der Bahnelementsatz %1 enthält ein Feld, das keine Zahl ist</translation>
+        <source>epoch year</source>
+        <translation>das Epochenjahr</translation>
+    </message>
+    <message>
+        <source>epoch day</source>
+        <translation>der Epochentag</translation>
+    </message>
+    <message>
+        <source>rate of the mean motion</source>
+        <translation>die Änderung der mittleren Bewegung</translation>
+    </message>
+    <message>
+        <source>inclination</source>
+        <translation>die Inklination</translation>
+    </message>
+    <message>
+        <source>ascending node</source>
+        <translation>der aufsteigende Knoten</translation>
+    </message>
+    <message>
+        <source>eccentricity</source>
+        <translation>die Exzentrizität</translation>
+    </message>
+    <message>
+        <source>argument of perigee</source>
+        <translation>das Argument des Perigäums</translation>
+    </message>
+    <message>
+        <source>mean anomaly</source>
+        <translation>die mittlere Anomalie</translation>
+    </message>
+    <message>
+        <source>mean motion</source>
+        <translation>die mittlere Bewegung</translation>
+    </message>
+    <message>
+        <source>the title of the element set %1 has %2 characters, more than %3</source>
+        <translation>der Titel des Bahnelementsatzes %1 hat %2 Zeichen, mehr als %3</translation>
+    </message>
+    <message>
+        <source>the %1 in line %2 of the element set %3 is no number</source>
+        <translation>%1 in Zeile %2 des Bahnelementsatzes %3 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the %1 in line %2 of the element set %3 is %4, not above %5</source>
+        <translation>%1 in Zeile %2 des Bahnelementsatzes %3 ist %4, nicht über %5</translation>
+    </message>
+    <message>
+        <source>the %1 in line %2 of the element set %3 is %4, outside %5 to %6</source>
+        <translation>%1 in Zeile %2 des Bahnelementsatzes %3 ist %4, außerhalb von %5 bis %6</translation>
+    </message>
+    <message>
+        <source>the perigee of the element set %1 lies inside the Earth</source>
+        <translation>das Perigäum des Bahnelementsatzes %1 liegt innerhalb der Erde</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 
 #include "app/SatelliteDownload.h"
 #include "engine/LogMessage.h"
+#include "support/ElementLines.h"
 #include "support/LocalHttpServer.h"
 #include "support/TestEnv.h"
 
@@ -35,6 +36,26 @@ const QByteArray issLines =
 const QByteArray noaaLines =
     "1 33591U 09005A   18020.91958580  .00000107  00000-0  83477-4 0  9992\n"
     "2 33591  99.1238 356.1693 0014450  24.0615 336.1228 14.12247534461122\n";
+
+// The station's lines with text put into line 2 from column first, its
+// checksum right: fields that only their range can refuse.
+QByteArray issLinesWith(int first, const char* text) {
+    const std::string line2 = issLines.mid(70, 69).toStdString();
+    return issLines.left(70) +
+           QByteArray::fromStdString(orvextest::changedElementLine(line2, first, text)) + "\n";
+}
+
+// Titles that begin as lines 1 and 2 do, and sets that pass every checksum
+// but describe no orbit: every field letters, a mean motion of 0 or below,
+// an orbit into the Earth, a title of 70,000 bytes.
+const QByteArray catalogueTitles =
+    "2017-071N\n" + issLines + "1KUNS-PF\n" + noaaLines + "2ND STAGE DEB\n" + issLines;
+const QByteArray letters = "JUNK\n" + issLinesWith(9, "ABCDEFGH IJKLMNOP QRSTUVW XYZABCDE "
+                                                      "FGHIJKLM NOPQRSTUVWX");
+const QByteArray still = "STILL\n" + issLinesWith(53, " 0.00000000");
+const QByteArray backwards = "BACKWARDS\n" + issLinesWith(53, "-1.00000000");
+const QByteArray plunging = "PLUNGING\n" + issLinesWith(27, "9999999");
+const QByteArray longTitle = QByteArray(70000, 'T') + "\n" + issLines;
 
 TEST(SatelliteDownload, ListAndTextRules) {
     orvextest::TempDir dir;
@@ -198,6 +219,7 @@ TEST(SatelliteDownload, OnlyWholeElementSetsPassTheCheck) {
         "# two sets\r\nISS (ZARYA)  \r\n" + issLines + "\n  \n0 NOAA 19\n" + noaaLines;
     spaced.replace("\n", " \r\n");
     EXPECT_EQ(SatelliteDownload::elementFault(SatelliteDownload::elementText(spaced)), QString());
+    EXPECT_EQ(SatelliteDownload::elementFault(catalogueTitles), QString());
 
     QByteArray badSum = issLines;
     badSum[68] = '3';
@@ -224,6 +246,17 @@ TEST(SatelliteDownload, OnlyWholeElementSetsPassTheCheck) {
         {"NOAA 19\n" + noaaLines + "<html>\n",
          "the answer holds a line outside any element set: <html>"},
         {"# nothing today\n", "the answer holds no element sets"},
+        {letters, "the inclination in line 2 of the element set JUNK is no number"},
+        {still, "the mean motion in line 2 of the element set STILL is 0.00000000, not above 0"},
+        {backwards,
+         "the mean motion in line 2 of the element set BACKWARDS is -1.00000000, not above 0"},
+        {plunging, "the perigee of the element set PLUNGING lies inside the Earth"},
+        {"ISS\n" + issLinesWith(35, "360.0001"),
+         "the argument of perigee in line 2 of the element set ISS is 360.0001, outside 0 to 360"},
+        {longTitle, "the title of the element set " // its first 40 characters
+                    "TTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTTT has 70000 characters, more than 69"},
+        {catalogueTitles + "1 25544U\n", "the answer holds a line outside any element set: 1 "
+                                         "25544U"},
     };
     for (const auto& [answer, fault] : faults)
         EXPECT_EQ(SatelliteDownload::elementFault(SatelliteDownload::elementText(answer)), fault)
@@ -236,8 +269,9 @@ TEST(SatelliteDownload, AnAnswerThatIsNotWholeElementSetsNeverReplacesTheStoredS
         QString::fromStdString(orvextest::shareDir() + "/data/orbits/asatellites/weather.tle"));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     const QByteArray weather = shipped.readAll();
-    const char* const groups[] = {"weather.tle", "stations.tle", "noaa.tle", "visual.tle",
-                                  "gps-ops.tle"};
+    const char* const groups[] = {"weather.tle", "stations.tle", "noaa.tle",    "visual.tle",
+                                  "gps-ops.tle", "amateur.tle",  "cubesat.tle", "molniya.tle",
+                                  "science.tle", "iridium.tle",  "galileo.tle"};
     for (const char* group : groups)
         writeAll(dir.file(group), weather);
 
@@ -256,6 +290,13 @@ TEST(SatelliteDownload, AnAnswerThatIsNotWholeElementSetsNeverReplacesTheStoredS
     server.answers["/noaa.tle"] = {200, "NOAA 19\n" + badSum};
     server.answers["/visual.tle"] = {200, "ISS\n" + issLines + "NOAA 19\n" + otherNumber};
     server.answers["/gps-ops.tle"] = {200, issLines};
+    server.answers["/amateur.tle"] = {200, letters};
+    server.answers["/cubesat.tle"] = {200, still};
+    server.answers["/molniya.tle"] = {200, backwards};
+    server.answers["/science.tle"] = {200, plunging};
+    server.answers["/iridium.tle"] = {200, "NOAA 19\n" + noaaLines + longTitle};
+    // Titles that begin as lines 1 and 2 do are stored.
+    server.answers["/galileo.tle"] = {200, catalogueTitles};
     SatelliteDownload download;
     LogCapture log;
     QStringList urls;
@@ -265,11 +306,13 @@ TEST(SatelliteDownload, AnAnswerThatIsNotWholeElementSetsNeverReplacesTheStoredS
     ASSERT_TRUE(QTest::qWaitFor([&] { return !download.isRunning(); }, 20000));
 
     for (const char* group : groups)
-        EXPECT_EQ(readAll(dir.file(group)), weather) << group;
+        if (QByteArray(group) != "galileo.tle")
+            EXPECT_EQ(readAll(dir.file(group)), weather) << group;
+    EXPECT_EQ(readAll(dir.file("galileo.tle")), catalogueTitles);
     EXPECT_TRUE(log.contains("is not whole element sets"));
     QStringList reasons;
     for (const SatelliteDownload::Outcome& o : download.outcomes()) {
-        EXPECT_FALSE(o.stored) << o.group.toStdString();
+        EXPECT_EQ(o.stored, o.group == "galileo.tle") << o.group.toStdString();
         reasons << o.reason;
     }
     EXPECT_EQ(reasons,
@@ -280,7 +323,16 @@ TEST(SatelliteDownload, AnAnswerThatIsNotWholeElementSetsNeverReplacesTheStoredS
                            "the two lines of the element set NOAA 19 name different catalogue "
                            "numbers",
                            "the answer holds a line outside any element set: 1 25544U 98067A   "
-                           "18020.89808844  .00002"}));
+                           "18020.89808844  .00002",
+                           "the inclination in line 2 of the element set JUNK is no number",
+                           "the mean motion in line 2 of the element set STILL is 0.00000000, not "
+                           "above 0",
+                           "the mean motion in line 2 of the element set BACKWARDS is -1.00000000, "
+                           "not above 0",
+                           "the perigee of the element set PLUNGING lies inside the Earth",
+                           "the title of the element set " + QString(40, 'T') +
+                               " has 70000 characters, more than 69",
+                           ""}));
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "model/OrbitMath.h"
 #include "model/Ssystem.h"
 #include "platform/CurrentDirGuard.h"
+#include "support/ElementLines.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -115,11 +116,31 @@ TEST_F(DsASatelliteTest, AMissingOrEmptySetIsAnOrbitDataError) {
         << "BACKWARDS\n"
         << "1 25544U 98067A   18020.89808844  .00002078  00000-0  38550-4 0  9992\n"
         << "2 25544  51.6424  32.9776 0003646  28.7227  39.5332 -1.00000000 95614\n";
-    for (const char* name : {"STILL", "BACKWARDS", "ABSENT"}) {
+    // Sets whose checksums hold: letters read as 0, and an orbit into the Earth.
+    const std::string line1 =
+        "1 25544U 98067A   18020.89808844  .00002078  00000-0  38550-4 0  9992";
+    const std::string line2 =
+        "2 25544  51.6424  32.9776 0003646  28.7227  39.5332 15.54190080 95614";
+    std::ofstream(file, std::ios::app)
+        << "NO NUMBERS\n"
+        << line1 << "\n"
+        << orvextest::changedElementLine(line2, 9, "ABCDEFGH") << "\n"
+        << "PLUNGING\n"
+        << line1 << "\n"
+        << orvextest::changedElementLine(line2, 27, "9999999") << "\n";
+    const std::pair<const char*, const char*> faults[] = {
+        {"STILL", ""},
+        {"BACKWARDS", ""},
+        {"ABSENT", ""},
+        {"NO_NUMBERS", "The element set NO_NUMBERS is left out: the inclination in line 2 is "
+                       "no number: \"ABCDEFGH\"."},
+        {"PLUNGING", "The element set PLUNGING is left out: its perigee lies inside the Earth."}};
+    for (const auto& [name, fault] : faults) {
         log.clear();
         DsASatellite& satellite = add(name, file);
         EXPECT_EQ(loaded, 0) << name;
         EXPECT_TRUE(log.contains("Orbit data error in " + file)) << name;
+        EXPECT_TRUE(log.contains(fault)) << name;
         satellite.updatePosition(timeOfJd(2458139.5));
         const Vector3 p = satellite.getPosition();
         EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z)) << name;

@@ -108,10 +108,14 @@ TEST_F(OrbitNameIndexTest, TheSameTextFromAnotherDirectoryIsAnotherDirectory) {
 }
 
 TEST_F(OrbitNameIndexTest, TitlesGiveOneRecordEach) {
-    write("sats/a.tle", "# list\nISS (ZARYA)\n1 x\n2 y\nHST \n1 x\n2 y\n");
+    // The title is the line above line 1, whatever it begins with; a line
+    // without a set under it offers no name.
+    write("sats/a.tle", "# list\nISS (ZARYA)\n1 x\n2 y\nHST \n1 x\n2 y\nNOTES\n"
+                        "2017-071N\n1 x\n2 y\n1KUNS-PF\n1 x\n2 y\n2ND STAGE DEB\n1 x\n2 y\n");
     platform::CurrentDirGuard here(dir.path());
     const auto titles = index.records("sats/", Scan::Titles);
-    EXPECT_EQ(listing(*titles), "ISS_(ZARYA) sats/a.tle|HST sats/a.tle|");
+    EXPECT_EQ(listing(*titles), "ISS_(ZARYA) sats/a.tle|HST sats/a.tle|2017-071N sats/a.tle|"
+                                "1KUNS-PF sats/a.tle|2ND_STAGE_DEB sats/a.tle|");
 }
 
 TEST_F(OrbitNameIndexTest, ManyFilesReadAtOnceKeepTheirOrder) {

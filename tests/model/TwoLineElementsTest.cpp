@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/DataFile.h"
+#include "support/ElementLines.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -18,17 +19,23 @@ const std::string issLine1 =
 const std::string issLine2 =
     "2 25544  51.6424  32.9776 0003646  28.7227  39.5332 15.54190080 95614";
 
+// The station's line 2 with another mean motion (columns 53-63).
+std::string withMeanMotion(const std::string& revolutionsPerDay) {
+    return orvextest::changedElementLine(issLine2, 53, revolutionsPerDay);
+}
+
 std::string normal(std::string name) {
     normalizeSatelliteName(name);
     return name;
 }
 
-bool find(const std::string& text, const std::string& name, TwoLineElements& out) {
+bool find(const std::string& text, const std::string& name, TwoLineElements& out,
+          std::string* fault = nullptr) {
     orvextest::TempDir dir;
     std::ofstream(dir.file("sets.tle"), std::ios::binary) << text;
     DataFile file;
     EXPECT_TRUE(file.open(dir.file("sets.tle")));
-    return findTwoLineElements(file, name, out);
+    return findTwoLineElements(file, name, out, fault);
 }
 
 } // namespace
@@ -45,6 +52,10 @@ TEST(TwoLineElementsTest, NamesTakeTheNormalForm) {
     EXPECT_FALSE(isSatelliteTitle("# note"));
     EXPECT_FALSE(isSatelliteTitle(issLine1));
     EXPECT_FALSE(isSatelliteTitle(issLine2));
+    // Catalogue names begin with any character.
+    for (const char* title : {"2017-071N", "1KUNS-PF", "2ND STAGE DEB", "0 NOAA 19"})
+        EXPECT_TRUE(isSatelliteTitle(title)) << title;
+    EXPECT_FALSE(isSatelliteTitle("  \r"));
 }
 
 TEST(TwoLineElementsTest, ColumnsOfBothLines) {
@@ -80,6 +91,51 @@ TEST(TwoLineElementsTest, SetsWithFieldsThatAreNoNumbersAreRefused) {
     line1.replace(20, 14, "inf           ");
     EXPECT_FALSE(parseTwoLineElements(line1, issLine2, set));
     EXPECT_TRUE(parseTwoLineElements(issLine1, issLine2, set));
+
+    // Each field in its columns is a number in its range; checksums right.
+    using orvextest::changedElementLine;
+    const std::string letters = changedElementLine(issLine2, 9, "ABCDEFGH");
+    const std::pair<std::string, const char*> refused[] = {
+        {letters + "\n", "the inclination in line 2 is no number: \"ABCDEFGH\""},
+        {changedElementLine(issLine2, 9, "INF     ") + "\n",
+         "the inclination in line 2 is no number: \"INF\""},
+        {changedElementLine(issLine2, 27, "00O3646") + "\n",
+         "the eccentricity in line 2 is no number: \"00O3646\""},
+        {changedElementLine(issLine2, 53, "  1.5e+01  ") + "\n",
+         "the mean motion in line 2 is no number: \"1.5e+01\""},
+        {withMeanMotion(" 0.00000000") + "\n",
+         "the mean motion in line 2 is 0.00000000, not above 0"},
+        {withMeanMotion("-1.00000000") + "\n",
+         "the mean motion in line 2 is -1.00000000, not above 0"},
+        {changedElementLine(issLine2, 27, "9999999") + "\n", "its perigee lies inside the Earth"},
+        {withMeanMotion("17.50000000") + "\n", "its perigee lies inside the Earth"},
+        {changedElementLine(issLine2, 9, "180.0001") + "\n",
+         "the inclination in line 2 is 180.0001, outside 0 to 180"},
+        {changedElementLine(issLine2, 44, "-39.5332") + "\n",
+         "the mean anomaly in line 2 is -39.5332, outside 0 to 360"},
+        {changedElementLine(issLine1, 21, "000.50000000") + "\n" + issLine2 + "\n",
+         "the epoch day in line 1 is 000.50000000, outside 1 to 366.99999999"},
+    };
+    std::string why;
+    for (const auto& [lines, fault] : refused) {
+        const bool line1Given = lines.compare(0, 2, "1 ") == 0;
+        const std::string text = "ISS\n" + (line1Given ? "" : issLine1 + "\n") + lines;
+        EXPECT_FALSE(find(text, "ISS", set, &why)) << text;
+        EXPECT_EQ(why, fault) << text;
+        // A later usable set of the title is taken.
+        EXPECT_TRUE(find(text + "ISS\n" + issLine1 + "\n" + issLine2 + "\n", "ISS", set, &why));
+        EXPECT_EQ(why, "");
+    }
+    EXPECT_FALSE(find(std::string(70, 'T') + "\n" + issLine1 + "\n" + issLine2 + "\n",
+                      std::string(70, 'T'), set, &why));
+    EXPECT_EQ(why, "its title has 70 characters, more than 69");
+    EXPECT_TRUE(find(std::string(69, 'T') + "\n" + issLine1 + "\n" + issLine2 + "\n",
+                     std::string(69, 'T'), set));
+    // The largest eccentricity and mean motion of the shipped sets pass.
+    EXPECT_TRUE(find("HEO\n" + issLine1 + "\n" +
+                         changedElementLine(withMeanMotion(" 0.35519472"), 27, "9053334") + "\n",
+                     "HEO", set));
+    EXPECT_TRUE(find("LOW\n" + issLine1 + "\n" + withMeanMotion("16.47860342") + "\n", "LOW", set));
 }
 
 TEST(TwoLineElementsTest, EpochYearsSpanTheCenturies) {
@@ -97,10 +153,10 @@ TEST(TwoLineElementsTest, EpochYearsSpanTheCenturies) {
 }
 
 TEST(TwoLineElementsTest, SearchFindsTheFirstCompleteSetOfTheTitle) {
-    const std::string other = "OTHER\n" + issLine1 + "\n" + issLine2.substr(0, 52) + "14.0\n";
+    const std::string other = "OTHER\n" + issLine1 + "\n" + withMeanMotion("14.00000000") + "\n";
     TwoLineElements set;
     EXPECT_TRUE(find(other + "ISS (ZARYA)\r\n" + issLine1 + "\r\n" + issLine2 + "\r\n" +
-                         "ISS (ZARYA)\n" + issLine1 + "\n" + issLine2.substr(0, 52) + "1.0\n",
+                         "ISS (ZARYA)\n" + issLine1 + "\n" + withMeanMotion(" 1.00000000") + "\n",
                      "ISS_(ZARYA)", set));
     EXPECT_DOUBLE_EQ(set.meanMotion, 15.54190080);
     EXPECT_TRUE(find(other, "OTHER", set));
@@ -113,14 +169,32 @@ TEST(TwoLineElementsTest, SearchFindsTheFirstCompleteSetOfTheTitle) {
     EXPECT_TRUE(find("ISS\nISS\n" + issLine1 + "\n" + issLine2 + "\n", "ISS", set));
     EXPECT_FALSE(find("ISS\n" + issLine1 + "\n", "ISS", set));
     EXPECT_FALSE(find("", "ISS", set));
+    // The line above line 1 is the title, whatever it begins with; a line
+    // that is no title is not a set's either.
+    const std::string catalogue = "2017-071N\n" + issLine1 + "\n" + withMeanMotion("14.00000000") +
+                                  "\n1KUNS-PF\n" + issLine1 + "\n" + withMeanMotion("13.00000000") +
+                                  "\n2ND STAGE DEB\n" + issLine1 + "\n" +
+                                  withMeanMotion("12.00000000") + "\nNOTE\n";
+    EXPECT_TRUE(find(catalogue, "2017-071N", set));
+    EXPECT_DOUBLE_EQ(set.meanMotion, 14.0);
+    EXPECT_TRUE(find(catalogue, "1KUNS-PF", set));
+    EXPECT_DOUBLE_EQ(set.meanMotion, 13.0);
+    EXPECT_TRUE(find(catalogue, "2ND_STAGE_DEB", set));
+    EXPECT_DOUBLE_EQ(set.meanMotion, 12.0);
+    EXPECT_FALSE(find(catalogue, "NOTE", set));
+    // Lines 1 and 2 without titles name no sets.
+    EXPECT_FALSE(find(issLine1 + "\n" + issLine2 + "\n" + issLine1 + "\n" + issLine2 + "\n",
+                      normal(issLine2), set));
 }
 
 TEST(TwoLineElementsTest, AFileReadOnceFindsWhatTheSearchFinds) {
-    const std::string other = "OTHER\n" + issLine1 + "\n" + issLine2.substr(0, 52) + "14.0\n";
-    const std::string text =
-        other + "ISS\n# note\n" + issLine1 + "\n" + issLine2 + "\n" + "ISS (ZARYA)\r\n" + issLine1 +
-        "\r\n" + issLine2 + "\r\n" + "ISS (ZARYA)\n" + issLine1 + "\n" + issLine2.substr(0, 52) +
-        "1.0\n" + "ISS\nISS\n" + issLine1 + "\n" + issLine2 + "\nLAST\n" + issLine1 + "\n";
+    const std::string other = "OTHER\n" + issLine1 + "\n" + withMeanMotion("14.00000000") + "\n";
+    const std::string text = other + "ISS\n# note\n" + issLine1 + "\n" + issLine2 + "\n" +
+                             "ISS (ZARYA)\r\n" + issLine1 + "\r\n" + issLine2 + "\r\n" +
+                             "ISS (ZARYA)\n" + issLine1 + "\n" + withMeanMotion(" 1.00000000") +
+                             "\n" + "ISS\nISS\n" + issLine1 + "\n" + issLine2 + "\nLAST\n" +
+                             issLine1 + "\n" + "NONE\n" + issLine1 + "\n" +
+                             withMeanMotion(" 0.00000000") + "\n";
     orvextest::TempDir dir;
     std::ofstream(dir.file("sets.tle"), std::ios::binary) << text;
     DataFile file;
@@ -152,4 +226,8 @@ TEST(TwoLineElementsTest, AFileReadOnceFindsWhatTheSearchFinds) {
         EXPECT_EQ(read->meanMotionDot, searched.meanMotionDot) << name;
     }
     EXPECT_EQ(sets.find("ISS_(ZARYA)")->meanMotion, 15.54190080) << "the first set of a title";
+    // Why a title's only set was refused.
+    EXPECT_EQ(sets.fault("NONE"), "the mean motion in line 2 is 0.00000000, not above 0");
+    EXPECT_EQ(sets.fault("LAST"), "line 2 is missing");
+    EXPECT_EQ(sets.fault("ISS"), "");
 }
