@@ -1,12 +1,14 @@
 // The program's windows under a window manager, checked against the X
-// server's own view of them: where the first start, "Reset windows" and the
-// media viewer's first show put each window, and where every order of screen
-// modes and layouts leaves the GL window. A window manager frames, moves and
-// lets go of windows in its own time, so each check waits a while for the
-// windows to come to rest before it judges them.
+// server's own view of them: where the first start (in every language),
+// "Reset windows" and the media viewer's first show put each window, and
+// where every order of screen modes and layouts leaves the GL window. A
+// window manager frames, moves and lets go of windows in its own time, so
+// each check waits a while for the windows to come to rest before it judges
+// them.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -17,6 +19,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
+#include <QTranslator>
 #include <functional>
 #include <random>
 #include <string>
@@ -24,6 +27,7 @@
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
+#include "app/StartupState.h"
 #include "app/StudioProgram.h"
 #include "app/WindowSettings.h"
 #include "engine/OrvexGL.h"
@@ -47,6 +51,27 @@ std::string text(const QRect& r) {
     return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
            "x" + std::to_string(r.height());
 }
+
+// English, then every language the build ships a translation for.
+QStringList everyLanguage() {
+    QStringList locales{QStringLiteral("en_US")};
+    const QString prefix = QStringLiteral("OrvexStudio_");
+    for (const QString& file : QDir(QString::fromStdString(orvextest::translationDir()))
+                                   .entryList({prefix + "*.qm"}, QDir::Files))
+        locales << file.mid(prefix.size(), file.size() - prefix.size() - 3);
+    return locales;
+}
+
+// The program's translation into a language, installed while it lives.
+struct Language {
+    explicit Language(const QString& locale) {
+        if (StartupState::loadTranslator(program, "OrvexStudio_", locale,
+                                         QString::fromStdString(orvextest::translationDir())))
+            QCoreApplication::installTranslator(&program);
+    }
+    ~Language() { QCoreApplication::removeTranslator(&program); }
+    QTranslator program;
+};
 
 class WindowLayoutGL : public ::testing::Test {
 protected:
@@ -438,4 +463,39 @@ TEST_F(WindowLayoutGL, AViewerNeverShownSavesNoPlaceAndOpensClearOfTheBars) {
     form().viewMediaNormalAction->trigger();
     EXPECT_EQ(whenAtRest([&] { return clearOfTheBars(*program->mediaForm(), "media viewer"); }), "")
         << "View, Normal window of the media viewer in the second run";
+}
+
+// In every shipped language the control window needs no more width than in
+// English, so that at the first start it lies within the screen (run it at
+// 1024 x 768 too) and a strip of the GL window stays in sight beside it.
+TEST_F(WindowLayoutGL, EveryLanguageOpensWithinTheScreenBesideAStripOfTheView) {
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    int englishWidth = 0;
+    for (const QString& locale : everyLanguage()) {
+        const std::string where = locale.toStdString() + ", first start";
+        program.reset();
+        WindowSettings::open()->clear();
+        const Language language(locale);
+        program = std::make_unique<StudioProgram>();
+        open();
+        EXPECT_EQ(whenAtRest([&] {
+                      const QRect frame = x.frameOf(form());
+                      if (!room.contains(frame))
+                          return "control window at " + text(frame) + " past the room " +
+                                 text(room);
+                      int strip = 0;
+                      for (const QRect& part : QRegion(x.frameOf(glWindow())).subtracted(frame))
+                          strip = std::max(strip, part.width());
+                      return strip >= 20 ? std::string()
+                                         : "the GL window under the control window but for " +
+                                               std::to_string(strip) + " px";
+                  }),
+                  "")
+            << where;
+        const int width = x.frameOf(form()).width();
+        if (englishWidth == 0)
+            englishWidth = width;
+        EXPECT_LE(width, englishWidth) << where;
+        program.reset();
+    }
 }
