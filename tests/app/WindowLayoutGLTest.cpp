@@ -1,10 +1,10 @@
 // The program's windows under a window manager, checked against the X
-// server's own view of them: where the first start (in every language),
-// "Reset windows" and the media viewer's first show put each window, and
-// where every order of screen modes and layouts leaves the GL window. A
-// window manager frames, moves and lets go of windows in its own time, so
-// each check waits a while for the windows to come to rest before it judges
-// them.
+// server's own view of them: where the first start (in every language), a
+// saved place, "Reset windows" and the media viewer's first show put each
+// window, and where every order of screen modes and layouts leaves the GL
+// window. A window manager frames, moves and lets go of windows in its own
+// time, so each check waits a while for the windows to come to rest before
+// it judges them.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -496,6 +496,56 @@ TEST_F(WindowLayoutGL, EveryLanguageOpensWithinTheScreenBesideAStripOfTheView) {
         if (englishWidth == 0)
             englishWidth = width;
         EXPECT_LE(width, englishWidth) << where;
+        program.reset();
+    }
+}
+
+// A place saved partly off the screen (a larger screen's) moves in just
+// enough, against the edges it crossed; so does the English place reused in
+// another language whose texts could make the window wider.
+TEST_F(WindowLayoutGL, ASavedPlacePartlyOffTheScreenMovesInJustEnough) {
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    {
+        auto settings = WindowSettings::open();
+        const QPoint past = room.bottomRight() - QPoint(300, 200);
+        WindowSettings::writeGeometry(*settings, "/Orvex/Main", QRect(past, QSize(983, 716)));
+        for (const char* prefix : {"/Orvex/OrvexGL", "/Orvex/Media"})
+            WindowSettings::writeGeometry(*settings, prefix, QRect(past, QSize(640, 480)));
+    }
+    open();
+    form().mediaButton->click();
+    for (const auto& [window, name] : {std::pair<QWidget*, const char*>{&form(), "control window"},
+                                       {&glWindow(), "GL window"},
+                                       {program->mediaForm(), "media viewer"}})
+        EXPECT_EQ(whenAtRest([&, window = window, name = name] {
+                      const QRect frame = x.frameOf(*window);
+                      return frame.bottomRight() == room.bottomRight()
+                                 ? std::string()
+                                 : std::string(name) + " at " + text(frame) + ", the room " +
+                                       text(room);
+                  }),
+                  "");
+
+    const QRect english = x.frameOf(form());
+    form().close();
+    for (const QString& locale : everyLanguage().mid(1)) {
+        program.reset();
+        const Language language(locale);
+        program = std::make_unique<StudioProgram>();
+        open();
+        EXPECT_EQ(whenAtRest([&] {
+                      const QRect frame = x.frameOf(form());
+                      const bool justEnough =
+                          frame.top() == english.top() &&
+                          (frame.left() == english.left() || frame.right() == room.right());
+                      return room.contains(frame) && justEnough
+                                 ? std::string()
+                                 : "control window at " + text(frame) + ", in English at " +
+                                       text(english);
+                  }),
+                  "")
+            << locale.toStdString();
+        form().close();
         program.reset();
     }
 }
