@@ -107,13 +107,18 @@ public:
     const QList<int>& rememberedSizes() const { return rememberedSizes_; }
     // Whether the GL window is a pane of the splitter.
     bool isEmbedded() const;
-    // Moves the GL window or the media viewer, when it would hide this
-    // window's title, menu bar or tool bar, to a place beside this window
-    // (WindowArrangement; the GL window first, the media viewer a step
-    // further) and makes that its normal place. A window in the clear,
+    // Moves the GL window or the media viewer, when part of it would lie off
+    // the screen's room, just enough to lie in it; then, when it would hide
+    // this window's title, menu bar or tool bar, to a place beside this
+    // window (WindowArrangement; the GL window first, the media viewer a step
+    // further); and makes that its normal place. A window in the clear,
     // embedded, maximised or full screen stays.
     void keepClearOfBars(OrvexProjForm* window);
     void keepClearOfBars(OrvexMediaForm* window);
+    // Moves this window, opened at its saved place and framed, just enough
+    // that all of it lies in its screen's room: the place may come from a
+    // larger screen, or from a language whose texts need less width.
+    void keepWithinRoom();
     // The default places: this window sized to its screen's room and placed
     // in it (WindowArrangement::controlPlace), the GL window and the media
     // viewer beside it (the media viewer a step further), each made the
@@ -568,8 +573,9 @@ private:
     void applyRememberedSizes();
     // Takes the GL window out of the splitter, back to its own normal place.
     void unembed();
-    // The client place for a separate window that keeps it clear of the bars
-    // as the n-th window beside this one; a null rectangle when it may stay.
+    // The client place for a separate window that keeps it within the room
+    // and clear of the bars as the n-th window beside this one; a null
+    // rectangle when it may stay.
     QRect clearOfBars(const QWidget* window, int n) const;
     // A separate window's frame margins: its own, or this window's before the
     // window manager has framed it.

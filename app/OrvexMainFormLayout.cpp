@@ -407,12 +407,25 @@ QRect OrvexMainForm::clearOfBars(const QWidget* window, int n) const {
         return QRect();
     const QMargins margins = marginsOf(window);
     const QRect client = window->geometry();
-    const QRect frame = client.marginsAdded(margins);
+    const QRect before = client.marginsAdded(margins);
+    QRect frame = before;
+    frame.moveTopLeft(WindowArrangement::within(room(), frame));
     const WindowArrangement around = arrangement(margins);
-    if (!around.hidesTheBars(frame))
+    if (around.hidesTheBars(frame))
+        frame.moveTopLeft(around.place(frame.size(), n));
+    if (frame == before)
         return QRect();
-    const QPoint at = around.place(frame.size(), n);
-    return QRect(at + QPoint(margins.left(), margins.top()), client.size());
+    return QRect(frame.topLeft() + QPoint(margins.left(), margins.top()), client.size());
+}
+
+void OrvexMainForm::keepWithinRoom() {
+    if (WindowSettings::isMaximizedOrFull(this))
+        return;
+    const QMargins margins = frameMarginsOf(this);
+    const QRect frame = geometry().marginsAdded(margins);
+    const QPoint at = WindowArrangement::within(room(), frame);
+    if (at != frame.topLeft())
+        setGeometry(QRect(at + QPoint(margins.left(), margins.top()), size()));
 }
 
 QMargins OrvexMainForm::marginsOf(const QWidget* window) const {

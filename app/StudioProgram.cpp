@@ -44,12 +44,13 @@ void StudioProgram::open() {
         form.showMaximized();
     else
         form.show();
-    // The first start's places are set against the frame the window manager
-    // gives the control window.
+    // The first start's places, and a saved place brought within the screen,
+    // are set against the frame the window manager gives the control window.
     const bool beside = form.viewNormalAction->isChecked();
-    if (beside || !form.hasSavedPlace())
-        waitUntilExposed(form);
-    if (!form.hasSavedPlace() && !form.isMaximized() && !StartupState::isReset())
+    waitUntilExposed(form);
+    if (form.hasSavedPlace())
+        form.keepWithinRoom();
+    else if (!form.isMaximized() && !StartupState::isReset())
         form.placeControlWindow();
     if (form.viewFullScreenAction->isChecked()) {
         projForm_->showFullScreen();

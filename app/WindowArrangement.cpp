@@ -15,6 +15,12 @@ QPoint WindowArrangement::controlPlace(const QRect& room, const QSize& control,
     return QPoint(std::max(room.left(), x), std::max(room.top(), y));
 }
 
+QPoint WindowArrangement::within(const QRect& room, const QRect& frame) {
+    const int x = std::min(frame.left(), room.right() + 1 - frame.width());
+    const int y = std::min(frame.top(), room.bottom() + 1 - frame.height());
+    return QPoint(std::max(room.left(), x), std::max(room.top(), y));
+}
+
 bool WindowArrangement::hidesTheBars(const QRect& frame) const {
     const QRect top(control_.left(), control_.top(), control_.width(),
                     barsBottom_ - control_.top() + 1);

@@ -23,6 +23,11 @@ public:
     // where both fit side by side, else the control window at the room's
     // right edge; never above or left of the room.
     static QPoint controlPlace(const QRect& room, const QSize& control, const QSize& beside);
+    // The top-left corner for a frame moved just enough to lie in the room
+    // (a place saved on a larger screen, or reused for a window that longer
+    // texts made wider); a frame larger than the room keeps its title and
+    // menu bar at the room's edge.
+    static QPoint within(const QRect& room, const QRect& frame);
 
     // True when a window frame there would hide part of the control window's
     // title or bars.

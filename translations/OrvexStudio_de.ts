@@ -324,7 +324,9 @@
     </message>
     <message>
         <source>Playback control</source>
-        <translation>Wiedergabesteuerung</translation>
+        <translatorcomment>In two lines: in one, the media group makes the control window too wide for a 1024 x 768 screen.</translatorcomment>
+        <translation>Wiedergabe-
+steuerung</translation>
     </message>
     <message>
         <source>Viewpoint</source>

@@ -1,14 +1,16 @@
 // The program's windows under a window manager, checked against the X
-// server's own view of them: where the first start, "Reset windows" and the
-// media viewer's first show put each window, and where every order of screen
-// modes and layouts leaves the GL window. A window manager frames, moves and
-// lets go of windows in its own time, so each check waits a while for the
-// windows to come to rest before it judges them.
+// server's own view of them: where the first start (in every language), a
+// saved place, "Reset windows" and the media viewer's first show put each
+// window, and where every order of screen modes and layouts leaves the GL
+// window. A window manager frames, moves and lets go of windows in its own
+// time, so each check waits a while for the windows to come to rest before
+// it judges them.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMenu>
@@ -59,6 +61,27 @@ std::string text(const QRect& r) {
     return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
            "x" + std::to_string(r.height());
 }
+
+// English, then every language the build ships a translation for.
+QStringList everyLanguage() {
+    QStringList locales{QStringLiteral("en_US")};
+    const QString prefix = QStringLiteral("OrvexStudio_");
+    for (const QString& file : QDir(QString::fromStdString(orvextest::translationDir()))
+                                   .entryList({prefix + "*.qm"}, QDir::Files))
+        locales << file.mid(prefix.size(), file.size() - prefix.size() - 3);
+    return locales;
+}
+
+// The program's translation into a language, installed while it lives.
+struct Language {
+    explicit Language(const QString& locale) {
+        if (StartupState::loadTranslator(program, "OrvexStudio_", locale,
+                                         QString::fromStdString(orvextest::translationDir())))
+            QCoreApplication::installTranslator(&program);
+    }
+    ~Language() { QCoreApplication::removeTranslator(&program); }
+    QTranslator program;
+};
 
 class WindowLayoutGL : public ::testing::Test {
 protected:
@@ -637,3 +660,88 @@ TEST_P(WindowWalkGL, EveryWindowStaysInSightThroughLayoutsModesAndResetWindows) 
 // German joins at 1024 x 768 once its control window fits there.
 INSTANTIATE_TEST_SUITE_P(Languages, WindowWalkGL, ::testing::Values("en", "de"),
                          [](const auto& info) { return std::string(info.param); });
+
+// In every shipped language the control window needs no more width than in
+// English, so that at the first start it lies within the screen (run it at
+// 1024 x 768 too) and a strip of the GL window stays in sight beside it.
+TEST_F(WindowLayoutGL, EveryLanguageOpensWithinTheScreenBesideAStripOfTheView) {
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    int englishWidth = 0;
+    for (const QString& locale : everyLanguage()) {
+        const std::string where = locale.toStdString() + ", first start";
+        program.reset();
+        WindowSettings::open()->clear();
+        const Language language(locale);
+        program = std::make_unique<StudioProgram>();
+        open();
+        EXPECT_EQ(whenAtRest([&] {
+                      const QRect frame = x.frameOf(form());
+                      if (!room.contains(frame))
+                          return "control window at " + text(frame) + " past the room " +
+                                 text(room);
+                      int strip = 0;
+                      for (const QRect& part : QRegion(x.frameOf(glWindow())).subtracted(frame))
+                          strip = std::max(strip, part.width());
+                      return strip >= 20 ? std::string()
+                                         : "the GL window under the control window but for " +
+                                               std::to_string(strip) + " px";
+                  }),
+                  "")
+            << where;
+        const int width = x.frameOf(form()).width();
+        if (englishWidth == 0)
+            englishWidth = width;
+        EXPECT_LE(width, englishWidth) << where;
+        program.reset();
+    }
+}
+
+// A place saved partly off the screen (a larger screen's) moves in just
+// enough, against the edges it crossed; so does the English place reused in
+// another language whose texts could make the window wider.
+TEST_F(WindowLayoutGL, ASavedPlacePartlyOffTheScreenMovesInJustEnough) {
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    {
+        auto settings = WindowSettings::open();
+        const QPoint past = room.bottomRight() - QPoint(300, 200);
+        WindowSettings::writeGeometry(*settings, "/Orvex/Main", QRect(past, QSize(983, 716)));
+        for (const char* prefix : {"/Orvex/OrvexGL", "/Orvex/Media"})
+            WindowSettings::writeGeometry(*settings, prefix, QRect(past, QSize(640, 480)));
+    }
+    open();
+    form().mediaButton->click();
+    for (const auto& [window, name] : {std::pair<QWidget*, const char*>{&form(), "control window"},
+                                       {&glWindow(), "GL window"},
+                                       {program->mediaForm(), "media viewer"}})
+        EXPECT_EQ(whenAtRest([&, window = window, name = name] {
+                      const QRect frame = x.frameOf(*window);
+                      return frame.bottomRight() == room.bottomRight()
+                                 ? std::string()
+                                 : std::string(name) + " at " + text(frame) + ", the room " +
+                                       text(room);
+                  }),
+                  "");
+
+    const QRect english = x.frameOf(form());
+    form().close();
+    for (const QString& locale : everyLanguage().mid(1)) {
+        program.reset();
+        const Language language(locale);
+        program = std::make_unique<StudioProgram>();
+        open();
+        EXPECT_EQ(whenAtRest([&] {
+                      const QRect frame = x.frameOf(form());
+                      const bool justEnough =
+                          frame.top() == english.top() &&
+                          (frame.left() == english.left() || frame.right() == room.right());
+                      return room.contains(frame) && justEnough
+                                 ? std::string()
+                                 : "control window at " + text(frame) + ", in English at " +
+                                       text(english);
+                  }),
+                  "")
+            << locale.toStdString();
+        form().close();
+        program.reset();
+    }
+}
