@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -487,7 +488,7 @@ private:
     ListLoad placeLoad_;
     PartlyReadFiles partlyRead_;
     // The orbit files logged as not read whole, with the reason, by kind.
-    std::unordered_map<int, std::vector<std::pair<std::string, std::string>>> toldUnreadable_;
+    std::unordered_map<int, std::set<std::pair<std::string, std::string>>> toldUnreadable_;
     // The element files read during a list load, present while it lasts.
     using ElementFiles = std::unordered_map<std::string, std::unique_ptr<TwoLineElementSets>>;
     std::unique_ptr<ElementFiles> elementFiles_;

@@ -254,10 +254,10 @@ void logKeptNames(const std::string& list, const std::string& path, const std::s
 } // namespace
 
 void Ssystem::tellUnreadable(const ObjectKind& kind, const std::string& list) {
-    std::vector<std::pair<std::string, std::string>>& told = toldUnreadable_[kind.type];
+    std::set<std::pair<std::string, std::string>>& told = toldUnreadable_[kind.type];
     const auto& unreadable = records(kind).unreadable;
     for (const auto& entry : unreadable) {
-        if (std::find(told.begin(), told.end(), entry) != told.end())
+        if (told.count(entry))
             continue;
         const auto& [orbitFile, reason] = entry;
         if (list.empty())
@@ -268,7 +268,7 @@ void Ssystem::tellUnreadable(const ObjectKind& kind, const std::string& list) {
                        orbitFile.c_str(), reason.c_str(), kind.noun, list.c_str());
     }
     // A file read whole again, or failing otherwise, is told at its next failure.
-    told = unreadable;
+    told = {unreadable.begin(), unreadable.end()};
 }
 
 bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool reportKept) {
