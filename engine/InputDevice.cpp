@@ -25,9 +25,9 @@ void checkRange(InputDevice::Range& range, const InputDevice::Range& fallback, c
     range.max = fallback.max;
 }
 
-// "name", "../name" and "../../name", beside the directory part of name.
 const char* const unreadConfig = "Could not read input device file.";
 
+// "name", "../name" and "../../name", beside the directory part of name.
 std::string findConfig(const std::string& name) {
     std::filesystem::path given(name);
     std::filesystem::path dir = given.parent_path();
