@@ -1,6 +1,8 @@
 #include "engine/DisplayConfig.h"
 
 #include <QGLFormat>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "engine/DataFile.h"
@@ -53,8 +55,14 @@ bool readKeyword(DataFile& file, const std::string& word,
 
 void DisplayConfig::read(const std::string& path) {
     DataFile file;
-    if (!file.open(path))
+    if (!file.open(path)) {
+        // A missing file leaves the values as they are; anything else in its
+        // place is told.
+        std::error_code error;
+        if (std::filesystem::exists(path, error))
+            logFileFailure("Could not read display configuration file.", path, file.error());
         return;
+    }
     const std::pair<const char*, int*> ints[] = {{"StereoSwap:", &stereoSwap_},
                                                  {"TextureWidth:", &textureWidth_},
                                                  {"TextureHeight:", &textureHeight_},

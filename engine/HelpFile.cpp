@@ -1,13 +1,22 @@
 #include "engine/HelpFile.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "engine/DataFile.h"
+#include "engine/LogMessage.h"
 
 bool readHelpEntries(const std::string& path, std::vector<HelpEntry>& entries) {
     DataFile file;
-    if (!file.open(path, DataFile::ReadWrite, 0, DataFile::HostOrder))
+    if (!file.open(path, DataFile::ReadWrite, 0, DataFile::HostOrder)) {
+        // Without the file the commands have no help; anything else in its
+        // place is told.
+        std::error_code error;
+        if (std::filesystem::exists(path, error))
+            logFileFailure("Could not read command help file.", path, file.error());
         return false;
+    }
     std::string token;
     std::string help;
     while (file.good()) {

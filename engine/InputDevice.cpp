@@ -25,6 +25,8 @@ void checkRange(InputDevice::Range& range, const InputDevice::Range& fallback, c
     range.max = fallback.max;
 }
 
+const char* const unreadConfig = "Could not read input device file.";
+
 // "name", "../name" and "../../name", beside the directory part of name.
 std::string findConfig(const std::string& name) {
     std::filesystem::path given(name);
@@ -35,6 +37,10 @@ std::string findConfig(const std::string& name) {
         std::error_code error;
         if (std::filesystem::is_regular_file(candidate, error))
             return candidate.string();
+        if (std::filesystem::exists(candidate, error)) { // passed over, and told
+            const DataFile refused(candidate.string());
+            logFileFailure(unreadConfig, candidate.string(), refused.error());
+        }
     }
     return std::string();
 }
@@ -96,6 +102,8 @@ void InputDevice::parse(const std::string& path) {
         {"Phantom:", &phantom_},
     };
     DataFile file(path);
+    if (!file.error().empty())
+        logFileFailure(unreadConfig, path, file.error());
     std::string word;
     while (file.good()) {
         file.readWord(word);

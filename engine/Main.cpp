@@ -221,15 +221,17 @@ void Main::init() {
         return;
     const platform::CurrentDirGuard dataGuard(dataDir);
     readStartFileNames();
-    std::string initialStateText;
-    if (!readWholeFile(scenarioPath(initStatesFile), initialStateText)) {
-        logMessage("Could not open initialStates file %s\n.", initStatesFile.c_str());
+    std::string initialStateText, why;
+    if (!readWholeFile(scenarioPath(initStatesFile), initialStateText, why)) {
+        logFileFailure("Could not open initialStates file " + initStatesFile + "\n.",
+                       scenarioPath(initStatesFile), why);
         startFailure_ = initStatesFile;
         return;
     }
     std::string optionsText;
-    if (!readWholeFile(scenarioPath(optionsFile), optionsText)) {
-        logMessage("Could not open options file %s\n.", optionsFile.c_str());
+    if (!readWholeFile(scenarioPath(optionsFile), optionsText, why)) {
+        logFileFailure("Could not open options file " + optionsFile + "\n.",
+                       scenarioPath(optionsFile), why);
         startFailure_ = optionsFile;
         return;
     }
@@ -246,7 +248,7 @@ void Main::readConfig(const std::string& initialStateText, const std::string& op
     interp.clearLog();
     DataFile file;
     if (!file.open(configFile, DataFile::Read, 0, DataFile::HostOrder)) {
-        logMessage("Could not open config file %s", configFile.c_str());
+        logFileFailure("Could not open config file", configFile, file.error());
         startFailure_ = configFile;
         return;
     }

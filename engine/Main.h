@@ -163,10 +163,12 @@ protected:
     std::string scenarioPath(const std::string& name) const;
 
 private:
-    // Reads a scenario text whole, up to the first NUL byte. A file with a
-    // line longer than platform::maxLineBytes or a text longer than
-    // platform::maxTextFileBytes is refused with a message naming it.
-    static bool readWholeFile(const std::string& path, std::string& text);
+    // Reads a scenario text whole, up to the first NUL byte (a NUL with more
+    // after it is logged). A file that does not open or is no regular file,
+    // that has a line longer than platform::maxLineBytes, is longer than
+    // platform::maxTextFileBytes or fails to read is refused: false, with the
+    // reason in why for the caller's one message.
+    static bool readWholeFile(const std::string& path, std::string& text, std::string& why);
     // Writes text and one blank into the file (scenarioPath).
     int writeScenarioFile(const std::string& file, const std::string& text);
     // Runs every line of a text at once with immediate transitions.

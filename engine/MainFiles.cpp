@@ -3,8 +3,11 @@
 #include "engine/Main.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <sys/stat.h>
 
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
@@ -27,37 +30,53 @@ bool isDefaultName(const std::string& name) {
 
 } // namespace
 
-bool Main::readWholeFile(const std::string& path, std::string& text) {
-    if (path.empty())
+bool Main::readWholeFile(const std::string& path, std::string& text, std::string& why) {
+    text.clear();
+    why.clear();
+    const auto refuse = [&](std::string reason) {
+        why = std::move(reason);
+        text.clear();
         return false;
+    };
+    if (path.empty())
+        return refuse(std::strerror(ENOENT));
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-        platform::openRegularFile(path, true), &std::fclose);
+        platform::openRegularFile(path, true, &why), &std::fclose);
     if (!file)
         return false;
+    const std::string tooLong =
+        "it is longer than " + std::to_string(platform::maxTextFileBytes) + " bytes";
+    struct stat info {};
+    if (::fstat(::fileno(file.get()), &info) == 0 &&
+        static_cast<unsigned long long>(info.st_size) > platform::maxTextFileBytes)
+        return refuse(tooLong);
     // Scenario texts end at the first NUL byte. Lines end at CR, LF or ";".
-    text.clear();
     std::size_t lineLength = 0;
     char piece[65536];
     for (;;) {
         const std::size_t got = std::fread(piece, 1, sizeof piece, file.get());
+        if (got < sizeof piece && std::ferror(file.get()))
+            return refuse(std::strerror(errno));
         const char* const end = std::find(piece, piece + got, '\0');
         for (const char* c = piece; c != end; ++c) {
             lineLength = *c == '\r' || *c == '\n' || *c == ';' ? 0 : lineLength + 1;
-            if (lineLength > platform::maxLineBytes) {
-                logMessage("Scenario file %s not read: a line is longer than %zu bytes.",
-                           path.c_str(), platform::maxLineBytes);
-                text.clear();
-                return false;
-            }
+            if (lineLength > platform::maxLineBytes)
+                return refuse("a line is longer than " + std::to_string(platform::maxLineBytes) +
+                              " bytes");
         }
-        if (text.size() + static_cast<std::size_t>(end - piece) > platform::maxTextFileBytes) {
-            logMessage("Scenario file %s not read: it is longer than %zu bytes.", path.c_str(),
-                       platform::maxTextFileBytes);
-            text.clear();
-            return false;
-        }
+        if (text.size() + static_cast<std::size_t>(end - piece) > platform::maxTextFileBytes)
+            return refuse(tooLong);
         text.append(piece, static_cast<std::size_t>(end - piece));
-        if (end != piece + got || got < sizeof piece)
+        if (end != piece + got) {
+            // A NUL that only closes the text is no loss; one with more after
+            // it (a damaged file, an endless one of zeros) is.
+            if (end + 1 != piece + got || std::fgetc(file.get()) != EOF)
+                logMessage("Scenario file %s: a NUL byte at byte %zu ends its text; the rest is "
+                           "not read.",
+                           path.c_str(), text.size());
+            break;
+        }
+        if (got < sizeof piece)
             break;
     }
     return true;

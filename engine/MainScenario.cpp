@@ -80,8 +80,9 @@ int Main::openScenario(const std::string& file, int runAllLines) {
     std::string text;
     {
         const platform::CurrentDirGuard dataGuard(dataDir);
-        if (!readWholeFile(scenarioPath(file), text)) {
-            logMessage("Could not open scenario file %s\n.", file.c_str());
+        std::string why;
+        if (!readWholeFile(scenarioPath(file), text, why)) {
+            logFileFailure("Could not open scenario file " + file + "\n.", scenarioPath(file), why);
             return 0;
         }
         if (!runAllLines) {

@@ -62,9 +62,10 @@ int Image::load(const std::string& name, int flip) {
     pixels.clear();
     pixels.shrink_to_fit();
 
-    std::FILE* file = platform::openRegularFile(name, true);
+    std::string why;
+    std::FILE* file = platform::openRegularFile(name, true, &why);
     if (!file) {
-        logMessage("Can't open image file %s.", name.c_str());
+        logMessage("Can't open image file %s. %s.", name.c_str(), why.c_str());
         fileName = name;
         return 0;
     }

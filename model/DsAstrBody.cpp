@@ -143,7 +143,7 @@ int DsAstrBody::loadOrbitFile(const std::string& path) {
     orbitFile_ = path;
     DataFile file;
     if (!file.open(path, DataFile::Read, 0, DataFile::HostOrder)) {
-        logMessage("Could not open orbit data in %s.", path.c_str());
+        logMessage("Could not open orbit data in %s. %s.", path.c_str(), file.error().c_str());
         return 0;
     }
     if (!readOrbitData(file)) {

@@ -58,6 +58,8 @@ class LineReader {
 public:
     explicit LineReader(const std::string& path) { open_ = file_.open(path); }
     bool isOpen() const { return open_; }
+    // Why the file did not open.
+    const std::string& error() const { return file_.error(); }
     bool next(std::string& line) {
         while (file_.good()) {
             line.clear();
@@ -282,7 +284,8 @@ std::string directoryOf(const std::string& path) {
 std::unique_ptr<GlmModel> glmReadOBJ(const std::string& path) {
     LineReader reader(path);
     if (!reader.isOpen()) {
-        logMessage("glmReadOBJ() failed: can't open data file \"%s\".", path.c_str());
+        logMessage("glmReadOBJ() failed: can't open data file \"%s\". %s.", path.c_str(),
+                   reader.error().c_str());
         return nullptr;
     }
     auto model = std::make_unique<GlmModel>();
@@ -303,7 +306,8 @@ bool glmReadMTL(GlmModel& model, const std::string& name) {
     const std::string path = directoryOf(model.pathname) + name;
     LineReader reader(path);
     if (!reader.isOpen()) {
-        logMessage("glmReadMTL() failed: can't open material file \"%s\".", path.c_str());
+        logMessage("glmReadMTL() failed: can't open material file \"%s\". %s.", path.c_str(),
+                   reader.error().c_str());
         return false;
     }
     if (model.materials.empty()) {

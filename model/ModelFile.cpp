@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <system_error>
 #include <unistd.h>
 
 #include "engine/DataFile.h"
@@ -104,19 +105,27 @@ bool readDeclaredName(const std::string& path, std::string& name) {
     return found;
 }
 
-bool readDeclaredName(int fd, std::string& name) {
+bool readDeclaredName(int fd, std::string& name, std::string* cut) {
     // Thousands of small files are read for their names at every start: one
     // read of the file's head mostly does, with no stream to set up.
     std::string text;
     size_t chunk = 4096;
     NameSearch result = NameSearch::NeedMore;
+    const auto stop = [cut](const std::string& why) {
+        if (cut)
+            *cut = why;
+        return false;
+    };
     while (result == NameSearch::NeedMore) {
         // A line no real file has, or a head this long, declares no name:
         // the search ends there, so that a huge or endless file costs little.
         const size_t lineStart = text.find_last_of("\n\r") + 1; // 0 when there is none
-        if (text.size() - lineStart > platform::maxLineBytes ||
-            text.size() > platform::maxTextFileBytes)
-            return false;
+        if (text.size() - lineStart > platform::maxLineBytes)
+            return stop("a line is longer than " + std::to_string(platform::maxLineBytes) +
+                        " bytes");
+        if (text.size() > platform::maxTextFileBytes)
+            return stop("its first " + std::to_string(platform::maxTextFileBytes) +
+                        " bytes declare no name");
         const size_t had = text.size();
         text.resize(had + chunk);
         const ssize_t got = ::read(fd, &text[had], chunk);
@@ -124,6 +133,8 @@ bool readDeclaredName(int fd, std::string& name) {
             text.resize(had);
             continue;
         }
+        if (got < 0) // read on a worker thread: no shared strerror buffer
+            return stop(std::generic_category().message(errno));
         text.resize(had + size_t(got > 0 ? got : 0));
         result = findDeclaredName(text, got <= 0, name);
         chunk = std::min<size_t>(chunk * 2, platform::maxLineBytes + 1);

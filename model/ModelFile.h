@@ -22,8 +22,10 @@ inline constexpr const char* orbitFilePattern = "*.*";
 // The word after the first "Name:" of an orbit file (comments skipped); false
 // when the file cannot be opened or declares no name.
 bool readDeclaredName(const std::string& path, std::string& name);
-// The same from a file opened for reading, read from where it stands.
-bool readDeclaredName(int fd, std::string& name);
+// The same from a file opened for reading, read from where it stands. When
+// the search ends before the end of the file (a line or a head longer than
+// any orbit file has, a read error), *cut says why.
+bool readDeclaredName(int fd, std::string& name, std::string* cut = nullptr);
 
 // True when the token closes a record (it starts with "}").
 inline bool closesRecord(const std::string& token) {

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "engine/DataFile.h"
+#include "engine/LogMessage.h"
 #include "model/ModelFile.h"
 #include "model/TwoLineElements.h"
 #include "platform/AtomicFile.h"
@@ -111,13 +112,19 @@ std::vector<std::string> OrbitNameIndex::readNames(const std::string& path, Scan
             names.push_back(std::move(name));
         return names;
     }
+    // A file read in part is told by the list loads, once, on the thread
+    // that owns the log.
+    const LogSilence quiet;
     DataFile file;
     if (!file.open(path)) {
         if (error)
             *error = file.error();
         return names;
     }
-    return elementSetNames(file);
+    names = elementSetNames(file);
+    if (error)
+        *error = file.cutReason();
+    return names;
 }
 
 bool OrbitNameIndex::readFile(const platform::OpenDirectory& opened, const std::string& path,
@@ -136,7 +143,7 @@ bool OrbitNameIndex::readFile(const platform::OpenDirectory& opened, const std::
     }
     const bool regular = platform::regularStamp(fd, file.stamp);
     std::string name;
-    if (regular && readDeclaredName(fd, name))
+    if (regular && readDeclaredName(fd, name, &file.error))
         file.names.push_back(std::move(name));
     ::close(fd);
     return regular;
@@ -159,7 +166,8 @@ long OrbitNameIndex::refresh(Directory& directory, const std::string& path, cons
     std::vector<File> files;
     std::vector<File*> earlier; // the file's settled entry of the last listing
     auto old = directory.files.begin();
-    for (std::string& name : opened.list(orbitFilePattern)) {
+    std::vector<std::pair<std::string, std::string>> refused; // devices, pipes, dead links
+    for (std::string& name : opened.list(orbitFilePattern, &refused)) {
         // A file being written (or left half written by a kill) is no orbit file.
         if (platform::isAtomicTemporary(name))
             continue;
@@ -212,6 +220,9 @@ long OrbitNameIndex::refresh(Directory& directory, const std::string& path, cons
         if (!file.error.empty())
             records->unreadable.emplace_back(dir + file.name, file.error);
     }
+    for (const auto& [name, reason] : refused)
+        records->unreadable.emplace_back(dir + name, reason);
+    std::sort(records->unreadable.begin(), records->unreadable.end());
     directory.stamp = stamp;
     directory.settled = exists && stamp.mtimeNs < settledBefore;
     directory.files = std::move(files);

@@ -25,8 +25,9 @@
 struct OrbitRecords {
     std::vector<BodyFileName> records;
     std::unordered_map<std::string, std::size_t> firstByName;
-    // The files that could not be read, with the system's reason: the names
-    // they declare are unknown.
+    // The files that could not be read whole, and the entries that are no
+    // files (a device, a pipe, a link to nothing), with the reason: the
+    // names they declare are unknown, or known only in part.
     std::vector<std::pair<std::string, std::string>> unreadable;
     // The first record of that name; null when there is none.
     const BodyFileName* find(const std::string& name) const;

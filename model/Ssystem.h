@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -402,6 +403,10 @@ private:
     void removeBodies(const ObjectKind& kind, const std::string& name);
     // reportKept: log the names kept without an orbit file.
     bool loadBodyList(const ObjectKind& kind, const std::string& path, bool reportKept);
+    // Logs the files of the kind's orbit directory that were not read whole,
+    // each once while it stays so (start-up loads every directory twice);
+    // list: the list file being loaded, empty when it could not be opened.
+    void tellUnreadable(const ObjectKind& kind, const std::string& list);
     // Drops a name the user removed from what the loads of its file kept.
     void forgetKept(const ObjectKind& kind, const std::string& name);
     bool saveBodyList(const ObjectKind& kind, const std::string& path);
@@ -487,6 +492,8 @@ private:
     ListLoad aSatelliteLoad_;
     ListLoad placeLoad_;
     PartlyReadFiles partlyRead_;
+    // The orbit files logged as not read whole, with the reason, by kind.
+    std::unordered_map<int, std::set<std::pair<std::string, std::string>>> toldUnreadable_;
     // The element files read during a list load, present while it lasts.
     using ElementFiles = std::unordered_map<std::string, std::unique_ptr<TwoLineElementSets>>;
     std::unique_ptr<ElementFiles> elementFiles_;

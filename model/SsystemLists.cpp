@@ -258,6 +258,24 @@ void logKeptNames(const std::string& list, const std::string& path, const std::s
 
 } // namespace
 
+void Ssystem::tellUnreadable(const ObjectKind& kind, const std::string& list) {
+    std::set<std::pair<std::string, std::string>>& told = toldUnreadable_[kind.type];
+    const auto& unreadable = records(kind).unreadable;
+    for (const auto& entry : unreadable) {
+        if (told.count(entry))
+            continue;
+        const auto& [orbitFile, reason] = entry;
+        if (list.empty())
+            logMessage("Could not read orbit file %s: %s.", orbitFile.c_str(), reason.c_str());
+        else
+            logMessage("Could not read orbit file %s: %s. The %s list %s keeps the names that no "
+                       "orbit file declares.",
+                       orbitFile.c_str(), reason.c_str(), kind.noun, list.c_str());
+    }
+    // A file read whole again, or failing otherwise, is told at its next failure.
+    told = {unreadable.begin(), unreadable.end()};
+}
+
 bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool reportKept) {
     const ListSettings settings = getListSettings();
     DataDirScope scope(settings.dataDir);
@@ -274,6 +292,7 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool
         // The bodies and what the last load learned stay; a file that is
         // there but could not be read is not saved over.
         logFileFailure(kind.loadFailure, path, file.error());
+        tellUnreadable(kind, "");
         partlyRead_.note(path, file.error());
         return false;
     }
@@ -287,10 +306,7 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool
     // A name of the list whose orbit file is missing for now (or could not
     // be read) stays in the list, after the name it followed.
     const OrbitRecords& known = records(kind);
-    for (const auto& [orbitFile, reason] : known.unreadable)
-        logMessage("Could not read orbit file %s: %s. The %s list %s keeps the names that no "
-                   "orbit file declares.",
-                   orbitFile.c_str(), reason.c_str(), kind.noun, path.c_str());
+    tellUnreadable(kind, path);
     // Satellites share element files: each is read once for the whole list,
     // and again at the next load.
     const LoadScope<ElementFiles> elementFiles(elementFiles_);

@@ -1,12 +1,16 @@
 #include "platform/DirectoryListing.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <time.h>
 #include <unistd.h>
+
+#include "platform/RegularFile.h"
 
 namespace platform {
 
@@ -44,7 +48,9 @@ OpenDirectory::~OpenDirectory() {
         ::close(fd_);
 }
 
-std::vector<std::string> OpenDirectory::list(const std::string& pattern) const {
+std::vector<std::string>
+OpenDirectory::list(const std::string& pattern,
+                    std::vector<std::pair<std::string, std::string>>* refused) const {
     std::vector<std::string> names;
     // The listing reads through a descriptor of its own: the directory's
     // position is shared by every descriptor duplicated from fd_.
@@ -57,18 +63,28 @@ std::vector<std::string> OpenDirectory::list(const std::string& pattern) const {
     }
     while (const dirent* entry = ::readdir(handle)) {
         const char* name = entry->d_name;
-        if (entry->d_type != DT_REG && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+        if (entry->d_type == DT_DIR || (!refused && entry->d_type != DT_REG &&
+                                        entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN))
             continue;
         if (!pattern.empty() && fnmatch(pattern.c_str(), name, 0) != 0)
             continue;
-        struct stat st {};
-        // Links are followed, as opening the file would.
-        if (entry->d_type != DT_REG && (::fstatat(fd_, name, &st, 0) != 0 || !S_ISREG(st.st_mode)))
-            continue;
+        if (entry->d_type != DT_REG) {
+            struct stat st {};
+            // Links are followed, as opening the file would.
+            const bool found = ::fstatat(fd_, name, &st, 0) == 0;
+            if (!found || !S_ISREG(st.st_mode)) {
+                if (refused && (!found || !S_ISDIR(st.st_mode)))
+                    refused->emplace_back(name, found ? notRegularReason(st.st_mode)
+                                                      : std::generic_category().message(errno));
+                continue;
+            }
+        }
         names.emplace_back(name);
     }
     ::closedir(handle);
     std::sort(names.begin(), names.end());
+    if (refused)
+        std::sort(refused->begin(), refused->end());
     return names;
 }
 

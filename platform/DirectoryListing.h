@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -47,8 +48,13 @@ public:
     // names it matches ("*" any run of characters, "?" one character, ""
     // every name). The type the directory records is trusted, so that
     // thousands of files cost no look-up each; links and entries of unknown
-    // type are looked up.
-    std::vector<std::string> list(const std::string& pattern = "") const;
+    // type are looked up. The names pattern keeps that are neither regular
+    // files nor directories (a device, a pipe, a link to nothing) go into
+    // *refused, when given, with the reason ("Not a regular file (a named
+    // pipe)", "No such file or directory").
+    std::vector<std::string>
+    list(const std::string& pattern = "",
+         std::vector<std::pair<std::string, std::string>>* refused = nullptr) const;
 
     // The stamp of the regular file name (links followed); false when there
     // is none.

@@ -98,7 +98,7 @@ Conste::~Conste() {
 bool Conste::load(const std::string& filePath) {
     DataFile file;
     if (!file.open(filePath, DataFile::Read, 0, DataFile::HostOrder)) {
-        logMessage("Can't open conste file %s.", filePath.c_str());
+        logMessage("Can't open conste file %s. %s.", filePath.c_str(), file.error().c_str());
         return false;
     }
     path = filePath;

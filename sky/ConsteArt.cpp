@@ -53,6 +53,14 @@ void reportOutOfRange(const std::string& path, int count) {
         logMessage("Art file %s: %i indices beyond its points left out.", path.c_str(), count);
 }
 
+// A constellation without its art file is no news; anything else in its
+// place is told.
+void tellUnopened(const std::string& path, const DataFile& file) {
+    std::error_code error;
+    if (std::filesystem::exists(path, error))
+        logMessage("Art file %s not read. %s.", path.c_str(), file.error().c_str());
+}
+
 // A text number of a ".cat" file; false (and 0) when the next token is not a
 // finite number, or the file has ended.
 bool readNumber(DataFile& file, float& value) {
@@ -93,8 +101,10 @@ int ConsteArt::pointCount() const {
 int readArtCab(const std::string& path, ConsteArt& art) {
     art.blocks.clear();
     DataFile file;
-    if (!file.open(path, DataFile::Read, 1, DataFile::LittleEndian))
+    if (!file.open(path, DataFile::Read, 1, DataFile::LittleEndian)) {
+        tellUnopened(path, file);
         return 0;
+    }
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     const auto damaged = [&](const char* why) {
@@ -166,8 +176,10 @@ int readArtCab(const std::string& path, ConsteArt& art) {
 int readArtCat(const std::string& path, ConsteArt& art) {
     art.blocks.clear();
     DataFile file;
-    if (!file.open(path, DataFile::Read, 0, DataFile::HostOrder))
+    if (!file.open(path, DataFile::Read, 0, DataFile::HostOrder)) {
+        tellUnopened(path, file);
         return 0;
+    }
     std::vector<ArtPoint> points;
     Vector3 direction; // of "Pos:"; none until given
     float angle = 0.0f;

@@ -59,7 +59,7 @@ int ConsteSet::load(const std::string& path) {
 
     DataFile file;
     if (!file.open(listFile, DataFile::Read, 0, DataFile::HostOrder)) {
-        logMessage("Can't open constellation list %s.", listFile.c_str());
+        logMessage("Can't open constellation list %s. %s.", listFile.c_str(), file.error().c_str());
         return 0;
     }
     std::string token;

@@ -179,7 +179,8 @@ int ParticleSystem::load(const std::string& fileName) {
     DataFile file;
     if (!file.open(fileName, DataFile::Read, 0)) {
         if (!fileName.empty() && fileName != "None")
-            logMessage("Can't open particle define file %s.", fileName.c_str());
+            logMessage("Can't open particle define file %s. %s.", fileName.c_str(),
+                       file.error().c_str());
         fileName_ = "None";
         setMaxParticles(0);
         return 0;

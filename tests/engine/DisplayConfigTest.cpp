@@ -26,7 +26,12 @@ protected:
 } // namespace
 
 TEST_F(DisplayConfigTest, WithoutFilesDrawsMonoWithTheDefaults) {
+    // Missing files are no news; a folder in a file's place is told.
+    LogCapture log;
+    std::filesystem::create_directory(work() / "stinit.cfg");
     DisplayConfig config(work().string());
+    EXPECT_EQ(log.messages().size(), 1u);
+    EXPECT_TRUE(log.contains("/stinit.cfg: Is a directory"));
     EXPECT_EQ(config.getStereoMode(), DisplayConfig::Mono);
     EXPECT_DOUBLE_EQ(config.getEyeOffset(), double(0.0375f));
     EXPECT_EQ(config.getColorBits(), 16);

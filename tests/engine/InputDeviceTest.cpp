@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -150,6 +151,12 @@ TEST_F(InputDeviceTest, FirstFileFoundFromTheWorkingDirectoryUpWins) {
     EXPECT_EQ(local.stickRange().threshold, 1);
     InputDevice tooFar(configIn("a/b/c/d/e"), block);
     EXPECT_EQ(tooFar.stickRange().threshold, 6553);
+    // A pipe in a file's place is passed over, and told.
+    LogCapture log;
+    ASSERT_EQ(::mkfifo(configIn("a/b/c").c_str(), 0600), 0);
+    InputDevice pastPipe(configIn("a/b/c"), block);
+    EXPECT_EQ(pastPipe.stickRange().threshold, 1);
+    EXPECT_TRUE(log.contains(configIn("a/b/c") + ": Not a regular file (a named pipe)"));
 }
 
 TEST_F(InputDeviceTest, MappingClearsStaleButtonsButKeepsTheDeviceState) {

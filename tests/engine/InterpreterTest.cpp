@@ -256,6 +256,10 @@ TEST_F(InterpreterTest, ReadsTheCommandHelpFile) {
     EXPECT_NE(printed.find("    #Alpha.Missing undefined.\n"), std::string::npos);
     EXPECT_EQ(printed.find("plain"), std::string::npos);
 
+    log.clear();
     interp.readHelpFile(dir.file("missing.def")); // nothing changes
     EXPECT_EQ(interp.getCommandHelp(0, 0), "Sets the value; in frames");
+    EXPECT_TRUE(log.messages().empty());
+    interp.readHelpFile(dir.path()); // nor does a folder, which is told
+    EXPECT_TRUE(log.contains(dir.path() + ": Is a directory"));
 }

@@ -3,6 +3,10 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <string>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include "CommandProbe.h"
 
@@ -195,6 +199,36 @@ TEST_F(MainScenarioTest, ANamedPipeIsNoScenarioFile) {
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_EQ(root.processScenarioLine("Orvex.LoadScenario pipe.scn"), 0);
     EXPECT_TRUE(log.contains("Could not open scenario file pipe.scn"));
+
+    // Option files that are no files or cannot be read whole: one message
+    // each, with the reason.
+    const std::string dir = root.getDataDir() + "/";
+    ASSERT_EQ(::symlink("/dev/zero", (dir + "zero.scn").c_str()), 0);
+    root.writeDataFile("sparse.scn", "Probe.Set 6\n");
+    ASSERT_EQ(::truncate((dir + "sparse.scn").c_str(), 6LL << 30), 0);
+    const std::pair<std::string, std::string> refused[] = {
+        {"pipe.scn", "Not a regular file (a named pipe)"},
+        {"zero.scn", "Not a regular file (a character device)"},
+        {"sparse.scn", "it is longer than 67108864 bytes"},
+        {"gone.scn", "No such file or directory"}};
+    for (const auto& [file, reason] : refused) {
+        log.clear();
+        EXPECT_EQ(root.processScenarioLine("Orvex.LoadOptions " + file), 0);
+        EXPECT_EQ(log.messages().front(),
+                  "Could not open scenario file " + file + "\n. " + dir + file + ": " + reason);
+    }
+    // A text ends at a NUL byte: told when more follows (an endless file of
+    // zeros ends at its first byte).
+    ASSERT_EQ(::symlink("/proc/self/pagemap", (dir + "endless.scn").c_str()), 0);
+    root.writeDataFile("nul.scn", std::string("Probe.Set 8\n\0Probe.Set 9\n", 25));
+    root.writeDataFile("end.scn", std::string("Probe.Set 10\n\0", 14));
+    log.clear();
+    for (const char* file : {"endless.scn", "nul.scn", "end.scn"})
+        EXPECT_EQ(root.processScenarioLine("Orvex.LoadOptions " + std::string(file)), 1);
+    EXPECT_EQ(probe.value, 10.0);
+    EXPECT_EQ(log.messages().size(), 2u);
+    EXPECT_TRUE(log.contains("endless.scn: a NUL byte at byte 0 ends its text; the rest is not "));
+    EXPECT_TRUE(log.contains("nul.scn: a NUL byte at byte 12 ends its text; the rest is not "));
 }
 
 // A scenario file is refused whole, before any line runs, when one of its
@@ -212,12 +246,12 @@ TEST_F(MainScenarioTest, ScenarioFilesWithOverlongLinesAreRefused) {
     EXPECT_EQ(root.processScenarioLine("Orvex.RunScenario long.scn"), 0);
     EXPECT_EQ(root.processScenarioLine("Orvex.LoadScenario long.scn"), 0);
     EXPECT_NE(probe.value, 3.0);
-    EXPECT_TRUE(log.contains("long.scn not read: a line is longer than 65535 bytes."));
+    EXPECT_TRUE(log.contains("long.scn: a line is longer than 65535 bytes"));
 
     log.clear();
     root.writeDataFile("big.scn", std::string((64 << 20) + 1, '\n'));
     EXPECT_EQ(root.processScenarioLine("Orvex.RunScenario big.scn"), 0);
-    EXPECT_TRUE(log.contains("big.scn not read: it is longer than 67108864 bytes."));
+    EXPECT_TRUE(log.contains("big.scn: it is longer than 67108864 bytes"));
 }
 
 TEST_F(MainScenarioTest, ConditionBranchesOpenScenarioFiles) {

@@ -124,15 +124,25 @@ TEST_F(MainTest, InitReadsTheStartFilesAndTheConfiguration) {
 TEST_F(MainTest, MissingStartFilesLeaveTheRootUnconfigured) {
     root.writeDataFile("data/config.def", "");
     root.init();
-    EXPECT_TRUE(log.contains("Could not open initialStates file ./scenarios/init.scn"));
+    EXPECT_TRUE(log.contains("Could not open initialStates file ./scenarios/init.scn\n. "
+                             "./scenarios/init.scn: No such file or directory"));
     root.writeDataFile("scenarios/init.scn", "");
+    // An options file that is a pipe is named with the reason, once.
+    const std::string options = root.getDataDir() + "/scenarios/options.scn";
+    ASSERT_EQ(::mkfifo(options.c_str(), 0600), 0);
+    log.clear();
     root.init();
-    EXPECT_TRUE(log.contains("Could not open options file ./scenarios/options.scn"));
+    EXPECT_EQ(log.messages(),
+              std::vector<std::string>{"Could not open options file ./scenarios/options.scn\n. "
+                                       "./scenarios/options.scn: Not a regular file (a named "
+                                       "pipe)"});
     EXPECT_FALSE(root.isConfigured());
+    std::remove(options.c_str());
     root.writeDataFile("scenarios/options.scn", "");
     root.setConfigFile("./data/none.def");
     root.init();
-    EXPECT_TRUE(log.contains("Could not open config file ./data/none.def"));
+    EXPECT_TRUE(
+        log.contains("Could not open config file ./data/none.def: No such file or directory"));
     EXPECT_FALSE(root.isConfigured());
     EXPECT_EQ(root.configReads, 0);
     EXPECT_EQ(root.saveOptionsFile("Default"), 0);

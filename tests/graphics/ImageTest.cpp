@@ -95,6 +95,8 @@ TEST(ImageTest, UnreadableFilesLeaveNoPixelsButKeepTheName) {
     EXPECT_EQ(image.load(dir.file("missing.png"), 0), 0);
     EXPECT_TRUE(log.contains("Can't open image file"));
     EXPECT_EQ(image.getFileName(), dir.file("missing.png"));
+    EXPECT_EQ(image.load("/dev/zero", 0), 0);
+    EXPECT_TRUE(log.contains("/dev/zero. Not a regular file (a character device)."));
 
     fixtures::writeFile(dir.file("short"), {'B', 'M'});
     EXPECT_EQ(image.load(dir.file("short"), 0), 0);

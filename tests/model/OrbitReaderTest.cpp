@@ -40,6 +40,9 @@ TEST(DsSatellite, ReadsItsElements) {
     DsSatellite bad("Bad", nullptr, nullptr);
     EXPECT_EQ(bad.loadOrbitFile(writeFile(dir, "b.orb", "e: 1.5 a: 1000\n")), 0);
     EXPECT_TRUE(log.contains("Orbit data error in"));
+    EXPECT_EQ(bad.loadOrbitFile("/dev/zero"), 0);
+    EXPECT_TRUE(log.contains(
+        "Could not open orbit data in /dev/zero. Not a regular file (a character device)."));
     bad.updatePosition(0.0);
     EXPECT_EQ(bad.getPosition(), Vector3());
 }

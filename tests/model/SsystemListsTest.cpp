@@ -391,6 +391,55 @@ TEST_F(SsystemListsTest, FailuresKeepBodiesAndFiles) {
     EXPECT_EQ(read("data/comets.dcl"), head + "Halley \n");
 }
 
+// What an orbit directory holds besides orbit files, and files that cannot
+// be read whole, are named with the reason: once while they stay so, since
+// start-up loads every list twice.
+TEST_F(SsystemListsTest, OrbitFilesNotReadWholeAreNamedOnceWithTheReason) {
+    const std::string orbits = dir.file("data/orbits") + "/";
+    const auto node = [&](const char* target, const std::string& file) {
+        return target ? ::symlink(target, (orbits + file).c_str())
+                      : ::mkfifo((orbits + file).c_str(), 0600);
+    };
+    const std::string device = "Not a regular file (a character device)";
+    const struct {
+        const char* target; // a link's; null: a named pipe; "": a sparse file
+        std::string file, reason;
+    } odd[] = {{nullptr, "comets/p_pipe.orb", "Not a regular file (a named pipe)"},
+               {"/dev/zero", "comets/q_zero.orb", device},
+               {"/proc/self/pagemap", "comets/r_endless.orb", "a line is longer than 65535 bytes"},
+               {"", "comets/s_sparse.orb", "a line is longer than 65535 bytes"},
+               {"absent.orb", "comets/t_dead.orb", "No such file or directory"},
+               {"/dev/zero", "asatellites/zero.tle", device},
+               {"", "asatellites/sparse.tle", "a word or line is longer than 65535 bytes"}};
+    for (const auto& entry : odd) {
+        if (entry.target && !*entry.target)
+            write("data/orbits/" + entry.file, "");
+        ASSERT_EQ(entry.target && !*entry.target
+                      ? ::truncate((orbits + entry.file).c_str(), 6LL << 30)
+                      : node(entry.target, entry.file),
+                  0);
+    }
+    write("data/comets.dcl", head + "Halley \n");
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    EXPECT_FALSE(system.loadASatelliteList("./data/absent.dal"));
+    EXPECT_EQ(names(DsAstrBody::Comet), "Halley ");
+    for (const auto& entry : odd)
+        EXPECT_TRUE(log.contains("Could not read orbit file ./data/orbits/" + entry.file + ": " +
+                                 entry.reason + "."))
+            << entry.file;
+    EXPECT_EQ(log.messages().size(), std::size(odd) + 1); // and the missing list's
+    // Loaded again, as at every start, they are not told again.
+    log.clear();
+    ASSERT_TRUE(system.loadLists("./data/comets.dcl"));
+    EXPECT_TRUE(log.messages().empty());
+    // Mended and broken again, a file is told again.
+    std::remove((orbits + "comets/q_zero.orb").c_str());
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    ASSERT_EQ(node(nullptr, "comets/q_zero.orb"), 0);
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    EXPECT_EQ(log.messages().size(), 1u);
+}
+
 // A full disk fails only when the buffered text is flushed, after the last
 // entry: the save fails with its message and the old list stays whole.
 TEST_F(SsystemListsTest, AFullDiskKeepsTheOldList) {

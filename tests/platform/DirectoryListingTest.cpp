@@ -35,6 +35,13 @@ TEST(DirectoryListing, LinksListedOnlyWhenTheyLeadToRegularFiles) {
     ASSERT_EQ(::mkfifo(dir.file("pipe.dat").c_str(), 0600), 0);
     std::filesystem::create_symlink(dir.file("pipe.dat"), dir.file("to-pipe.dat"));
     EXPECT_EQ(platform::listFiles(dir.path()), std::vector<std::string>{"a.dat"});
+    // Asked for, what is passed over comes with the reason; folders do not.
+    std::vector<std::pair<std::string, std::string>> refused;
+    platform::OpenDirectory(dir.path()).list("*.dat", &refused);
+    const std::string pipe = "Not a regular file (a named pipe)";
+    EXPECT_EQ(refused, (decltype(refused){{"dangling.dat", "No such file or directory"},
+                                          {"pipe.dat", pipe},
+                                          {"to-pipe.dat", pipe}}));
 }
 
 TEST(OpenDirectory, ReachesItsFilesWhereverTheCurrentDirectoryGoes) {

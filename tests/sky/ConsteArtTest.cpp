@@ -239,6 +239,9 @@ TEST_F(ConsteArtTest, CabAtTheSouthPoleIsTurnedByAHalfTurn) {
 TEST_F(ConsteArtTest, CabThatDoesNotOpenReadsNothing) {
     EXPECT_EQ(readArtCab(dir.file("missing.cab"), art), 0);
     EXPECT_TRUE(art.empty());
+    EXPECT_TRUE(log.messages().empty()); // quietly, unless something is there
+    EXPECT_EQ(readArtCab(dir.path(), art), 0);
+    EXPECT_TRUE(log.contains(dir.path() + " not read. Is a directory."));
 }
 
 TEST_F(ConsteArtTest, CatBlocksArePlacedByTheSettingsReadBeforeThem) {

@@ -95,7 +95,7 @@ TEST_F(ConsteSetTest, LoadThatFailsLeavesTheSetEmpty) {
     set.showNames("All");
     EXPECT_EQ(set.load(fixtureDir() + "/nothing.cdl"), 0);
     EXPECT_EQ(set.size(), 0);
-    EXPECT_TRUE(log.contains("Can't open constellation list nothing.cdl."));
+    EXPECT_TRUE(log.contains("Can't open constellation list nothing.cdl. No such file"));
     // A directory that is not there is not read from wherever we are.
     const platform::CurrentDirGuard guard(fixtureDir());
     EXPECT_EQ(set.load("no-such-dir/"), 0);

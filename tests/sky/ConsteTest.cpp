@@ -141,7 +141,7 @@ TEST_F(ConsteTest, EmptyFigureBlockKeepsTheLabelNearTheSphere) {
 
 TEST_F(ConsteTest, FileThatDoesNotOpenChangesNothing) {
     EXPECT_FALSE(load("Nowhere.cdl"));
-    EXPECT_TRUE(log.contains("Can't open conste file Nowhere.cdl."));
+    EXPECT_TRUE(log.contains("Can't open conste file Nowhere.cdl. No such file or directory."));
     EXPECT_EQ(conste.getName(), "unknown");
     EXPECT_EQ(conste.getCategory(), "Default");
     EXPECT_EQ(conste.getPath(), "");

@@ -94,7 +94,7 @@ TEST_F(ParticleSystemTest, NoneEmptiesQuietlyAndAMissingFileOnceLoudly) {
     EXPECT_EQ(system.getFileName(), "None");
     EXPECT_EQ(system.load(dir.file("missing.dfx")), 0);
     ASSERT_EQ(log.messages().size(), 1u);
-    EXPECT_TRUE(log.contains("Can't open particle define file"));
+    EXPECT_TRUE(log.contains("missing.dfx. No such file or directory."));
     EXPECT_FLOAT_EQ(system.getLife(), 3.0f); // the rest stays
     EXPECT_EQ(system.update(), 1);           // and an empty system runs
 }
