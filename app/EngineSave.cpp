@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <mutex>
 #include <vector>
 
 #include "app/EngineLink.h"
@@ -10,55 +9,40 @@
 
 namespace {
 
-// What the engine logged while the line ran, kept and then passed on to the
-// sink that was there before. A thread reading ahead may log meanwhile.
-class LoggedWhileSaving {
-public:
-    LoggedWhileSaving()
-        : previous_(setLogSink([this](const std::string& m) {
-              const std::lock_guard<std::mutex> lock(mutex_);
-              messages_.push_back(m);
-          })) {}
-    ~LoggedWhileSaving() {
-        setLogSink(std::move(previous_));
-        const std::lock_guard<std::mutex> lock(mutex_);
-        for (const std::string& message : messages_)
-            logMessage("%s", message.c_str());
+// The messages that tell why, one a line; the interpreter's note that the
+// command failed says nothing more.
+QString reasonsIn(const std::vector<std::string>& messages) {
+    QStringList lines;
+    for (const std::string& message : messages) {
+        if (message.rfind("Command Error", 0) == 0)
+            continue;
+        // The scenario files' message breaks its line before the path.
+        QString text = QString::fromLocal8Bit(message.c_str()).trimmed();
+        text.replace(QLatin1String("\n."), QLatin1String("."));
+        lines << text;
     }
-    LoggedWhileSaving(const LoggedWhileSaving&) = delete;
-    LoggedWhileSaving& operator=(const LoggedWhileSaving&) = delete;
-
-    // The messages that tell why, one a line; the interpreter's note that the
-    // command failed says nothing more.
-    QString reasons() const {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        QStringList lines;
-        for (const std::string& message : messages_) {
-            if (message.rfind("Command Error", 0) == 0)
-                continue;
-            // The scenario files' message breaks its line before the path.
-            QString text = QString::fromLocal8Bit(message.c_str()).trimmed();
-            text.replace(QLatin1String("\n."), QLatin1String("."));
-            lines << text;
-        }
-        return lines.join(QLatin1Char('\n'));
-    }
-
-private:
-    mutable std::mutex mutex_;
-    std::vector<std::string> messages_;
-    LogSink previous_;
-};
+    return lines.join(QLatin1Char('\n'));
+}
 
 } // namespace
 
 QString runEngineSave(EngineLink* engine, const std::string& line) {
     if (!engine || !engine->hasRoot())
         return QString();
-    LoggedWhileSaving logged;
-    if (engine->processScenarioLine(line) != 0)
+    std::vector<std::string> said;
+    int done = 0;
+    {
+        // Only what this line logged: threads reading ahead may log meanwhile,
+        // and their messages go to the log as ever.
+        const LogCapture logged(LogCapture::Threads::Calling);
+        done = engine->processScenarioLine(line);
+        said = logged.messages();
+    }
+    for (const std::string& message : said)
+        logMessage("%s", message.c_str());
+    if (done != 0)
         return QString();
-    const QString reasons = logged.reasons();
+    const QString reasons = reasonsIn(said);
     if (!reasons.isEmpty())
         return reasons;
     return QCoreApplication::translate("EngineSave", "The engine did not carry out %1.")

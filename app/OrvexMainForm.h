@@ -547,6 +547,8 @@ protected:
     // Whether the editor's unsaved text may be thrown away for what the user
     // asked (a new scenario, another file).
     virtual bool confirmDiscard();
+    // Ends the program once the window is left (tests stay in theirs).
+    virtual void quitProgram();
 
 private:
     // Tells the user which start file kept the engine from starting: without

@@ -515,7 +515,7 @@ void OrvexMainForm::closeEvent(QCloseEvent* e) {
     e->accept();
     applyChangedTicks();
     saveSettings();
-    QApplication::exit(0);
+    quitProgram();
 }
 
 void OrvexMainForm::fileExit() {
@@ -523,6 +523,10 @@ void OrvexMainForm::fileExit() {
         return;
     applyChangedTicks();
     saveSettings();
+    quitProgram();
+}
+
+void OrvexMainForm::quitProgram() {
     QApplication::exit(0);
 }
 

@@ -1,7 +1,10 @@
 #include "engine/LogMessage.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <iterator>
+#include <mutex>
 
 namespace {
 
@@ -14,9 +17,42 @@ void defaultSink(const std::string& message) {
 
 thread_local bool silenced = false;
 
-LogSink& currentSink() {
-    static LogSink sink;
-    return sink;
+// Where messages go. The captures of every thread and the sink are kept under
+// one lock, which a message holds until it is delivered: a capture or sink
+// taken out is never called afterwards, whichever thread logs.
+struct Route {
+    std::recursive_mutex mutex;
+    LogSink sink;                         // empty: the standard error stream
+    std::vector<const LogSink*> captures; // the newest last
+};
+
+Route& route() {
+    static Route r;
+    return r;
+}
+
+// The captures of the calling thread alone, the newest last.
+thread_local std::vector<const LogSink*> threadCaptures;
+
+void deliver(const std::string& text) {
+    if (!threadCaptures.empty()) {
+        (*threadCaptures.back())(text);
+        return;
+    }
+    Route& r = route();
+    const std::lock_guard<std::recursive_mutex> lock(r.mutex);
+    if (!r.captures.empty())
+        (*r.captures.back())(text);
+    else if (r.sink)
+        r.sink(text);
+    else
+        defaultSink(text);
+}
+
+void removeCapture(std::vector<const LogSink*>& captures, const LogSink* capture) {
+    const auto it = std::find(captures.rbegin(), captures.rend(), capture);
+    if (it != captures.rend())
+        captures.erase(std::next(it).base());
 }
 
 } // namespace
@@ -37,10 +73,7 @@ void logMessage(const char* format, ...) {
         text.resize(static_cast<size_t>(length));
     }
     va_end(args);
-    if (currentSink())
-        currentSink()(text);
-    else
-        defaultSink(text);
+    deliver(text);
 }
 
 void logFileFailure(const std::string& message, const std::string& path,
@@ -55,8 +88,10 @@ void logFileFailure(const std::string& message, const std::string& path,
 }
 
 LogSink setLogSink(LogSink sink) {
-    LogSink old = std::move(currentSink());
-    currentSink() = std::move(sink);
+    Route& r = route();
+    const std::lock_guard<std::recursive_mutex> lock(r.mutex);
+    LogSink old = std::move(r.sink);
+    r.sink = std::move(sink);
     return old;
 }
 
@@ -68,17 +103,45 @@ LogSilence::~LogSilence() {
     silenced = previous_;
 }
 
-LogCapture::LogCapture() {
-    previous_ = setLogSink([this](const std::string& m) { messages_.push_back(m); });
+LogCapture::LogCapture(Threads threads)
+    : take_([this](const std::string& message) {
+          const std::lock_guard<std::mutex> lock(mutex_);
+          messages_.push_back(message);
+      }),
+      callingThreadOnly_(threads == Threads::Calling) {
+    if (callingThreadOnly_) {
+        threadCaptures.push_back(&take_);
+        return;
+    }
+    Route& r = route();
+    const std::lock_guard<std::recursive_mutex> lock(r.mutex);
+    r.captures.push_back(&take_);
 }
 
 LogCapture::~LogCapture() {
-    setLogSink(std::move(previous_));
+    if (callingThreadOnly_) {
+        removeCapture(threadCaptures, &take_);
+        return;
+    }
+    Route& r = route();
+    const std::lock_guard<std::recursive_mutex> lock(r.mutex);
+    removeCapture(r.captures, &take_);
+}
+
+std::vector<std::string> LogCapture::messages() const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return messages_;
 }
 
 bool LogCapture::contains(const std::string& text) const {
+    const std::lock_guard<std::mutex> lock(mutex_);
     for (const auto& m : messages_)
         if (m.find(text) != std::string::npos)
             return true;
     return false;
+}
+
+void LogCapture::clear() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    messages_.clear();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,9 @@ void logFileFailure(const std::string& message, const std::string& path, const s
 
 using LogSink = std::function<void(const std::string& message)>;
 
-// Replaces the sink; an empty function restores the default. Returns the old one.
+// Replaces the sink; an empty function restores the default. Returns the old
+// one. Any thread may log and set the sink: once this returns, no thread
+// calls the old one any more.
 LogSink setLogSink(LogSink sink);
 
 // Silences the messages of the calling thread while it lives: for work done
@@ -35,21 +38,28 @@ private:
     bool previous_;
 };
 
-// Collects the messages logged during its lifetime (for tests), then puts the
-// previous sink back.
+// Collects the messages logged while it lives, for tests and for a window
+// that shows what one command said; the newest capture takes them, and the
+// sink does not see them. One made for the calling thread takes only what
+// that thread logs, before any other capture, and must end on that thread;
+// the other threads' messages go on as before.
 class LogCapture {
 public:
-    LogCapture();
+    enum class Threads { All, Calling };
+
+    explicit LogCapture(Threads threads = Threads::All);
     ~LogCapture();
     LogCapture(const LogCapture&) = delete;
     LogCapture& operator=(const LogCapture&) = delete;
 
-    const std::vector<std::string>& messages() const { return messages_; }
+    std::vector<std::string> messages() const;
     // True when some message contains the text.
     bool contains(const std::string& text) const;
-    void clear() { messages_.clear(); }
+    void clear();
 
 private:
+    mutable std::mutex mutex_;
     std::vector<std::string> messages_;
-    LogSink previous_;
+    const LogSink take_;
+    const bool callingThreadOnly_;
 };

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <thread>
 
+#include "app/EngineSave.h"
+#include "engine/LogMessage.h"
 #include "support/FakeEngine.h"
 
 using orvextest::FakeEngine;
@@ -74,4 +77,39 @@ TEST(EngineLink, TextCrossesInTheLocalEncoding) {
     const QString text = QString::fromUtf8("Caf\xc3\xa9 42");
     EXPECT_EQ(EngineLink::fromEngineText(EngineLink::toEngineText(text)), text);
     EXPECT_EQ(EngineLink::toEngineText("Ssystem.AstrNameTo Earth"), "Ssystem.AstrNameTo Earth");
+}
+
+namespace {
+
+// A save the engine refuses, while a thread reading ahead logs.
+class RefusedSave : public FakeRoot {
+public:
+    int processScenarioLine(const std::string& line) override {
+        FakeRoot::processScenarioLine(line);
+        std::thread([] {
+            logMessage("Could not read orbit file ./x.orb: Permission denied.");
+        }).join();
+        logMessage("Could not save comet list file. ./data/comets.dcl: Is a directory\n");
+        logMessage("Command Error : Ssystem.SaveCometList");
+        return 0;
+    }
+};
+
+struct RefusingEngine : FakeEngine {
+    EngineLink::Root* root() const override { return &refusing; }
+    mutable RefusedSave refusing;
+};
+
+} // namespace
+
+TEST(EngineLink, ASaveSaysWhyItFailedInItsOwnMessagesAlone) {
+    LogCapture log;
+    RefusingEngine engine;
+    EXPECT_EQ(runEngineSave(&engine, "Ssystem.SaveCometList Default").toStdString(),
+              "Could not save comet list file. ./data/comets.dcl: Is a directory");
+    // Every message still reaches the log.
+    EXPECT_EQ(log.messages().size(), 3u);
+    EXPECT_TRUE(log.contains("Permission denied."));
+    FakeEngine working;
+    EXPECT_TRUE(runEngineSave(&working, "Ssystem.SaveCometList Default").isEmpty());
 }

@@ -19,10 +19,11 @@
 
 namespace {
 
-// Opens the echo guard to the tests.
+// Opens the echo guard to the tests; leaving it ends no test.
 class GuardedForm : public OrvexMainForm {
 public:
     using OrvexMainForm::updatingInterface;
+    void quitProgram() override {}
 };
 
 class MainFormLayout : public ::testing::Test {

@@ -5,12 +5,14 @@
 #include <QAction>
 #include <QDateTimeEdit>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextCodec>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -277,10 +279,17 @@ TEST_F(ScenarioEditor, LeavingWithUnsavedTextAsksFirst) {
     EXPECT_EQ(form->discardQuestions, 2);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->scenarioEdit->toPlainText(), "Markers.Text mine\n");
+    EXPECT_EQ(form->quits, 1);
 
     form->discard = true;
     EXPECT_TRUE(form->close());
     EXPECT_EQ(form->discardQuestions, 3);
+    EXPECT_EQ(form->quits, 2);
+    // Only the program ends: the event loops of those that made the window
+    // still run.
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    EXPECT_EQ(loop.exec(), 0);
 }
 
 TEST_F(ScenarioEditor, EditingCommands) {

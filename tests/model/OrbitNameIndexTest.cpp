@@ -6,11 +6,15 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "model/ModelFile.h"
 #include "platform/CurrentDirGuard.h"
+#include "support/ChildProcess.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -61,6 +65,33 @@ TEST_F(OrbitNameIndexTest, AnUnchangedDirectoryIsNotReadAgain) {
     const auto again = index.records("./comets/", Scan::Names);
     EXPECT_EQ(index.filesRead(), 3);
     EXPECT_EQ(listing(*again), listing(*first));
+}
+
+// A file that could not be read is read again at the next load, though
+// neither it nor its directory changed since.
+TEST_F(OrbitNameIndexTest, AFileThatCouldNotBeReadIsTriedAgain) {
+    write("comets/a.orb", "Name: Halley\n");
+    write("comets/locked.orb", "Name: Locked\n");
+    ::chmod(dir.file("comets/locked.orb").c_str(), 0);
+    ::chmod(dir.path().c_str(), 0755);
+    age("comets");
+    // The user who opens it again is its owner.
+    const passwd* nobody = ::getpwnam("nobody");
+    if (::geteuid() == 0 && nobody) {
+        ASSERT_EQ(::chown(dir.file("comets/locked.orb").c_str(), nobody->pw_uid, nobody->pw_gid),
+                  0);
+    }
+    EXPECT_EQ(orvextest::runAsOrdinaryUser([&] {
+                  platform::CurrentDirGuard here(dir.path());
+                  const auto locked = index.records("comets/", Scan::Names);
+                  if (locked->find("Locked") || locked->unreadable.size() != 1 ||
+                      locked->unreadable[0].first != "comets/locked.orb")
+                      return 1;
+                  ::chmod(dir.file("comets/locked.orb").c_str(), 0644);
+                  const auto opened = index.records("comets/", Scan::Names);
+                  return !opened->find("Locked") || !opened->unreadable.empty() ? 2 : 0;
+              }),
+              0);
 }
 
 TEST_F(OrbitNameIndexTest, FilesAddedRemovedRenamedOrRewrittenShow) {
@@ -263,4 +294,13 @@ TEST(ReadDeclaredName, ReadsTokensAsTheFileReadersDo) {
     EXPECT_EQ(name, std::string(300, 'n'));
     EXPECT_TRUE(nameIn(std::string(4093, ' ') + "Name: Across", name));
     EXPECT_EQ(name, "Across");
+    // A carriage return alone ends a line (and a comment), also in a head
+    // longer than a line may be.
+    EXPECT_TRUE(nameIn("# Name: X\rName: Mac\r", name));
+    EXPECT_EQ(name, "Mac");
+    std::string lines;
+    while (lines.size() <= 200000)
+        lines += "# a comment line\r";
+    EXPECT_TRUE(nameIn(lines + "Name: Far\r", name));
+    EXPECT_EQ(name, "Far");
 }

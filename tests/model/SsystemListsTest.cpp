@@ -140,12 +140,7 @@ protected:
             if (asRoot && nobody)
                 ::chown(dir.file(list).c_str(), nobody->pw_uid, nobody->pw_gid);
         }
-        return orvextest::runInChild([&] {
-            if (asRoot &&
-                (!nobody || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0))
-                return 100;
-            return body();
-        });
+        return orvextest::runAsOrdinaryUser(body);
     }
 
     orvextest::TempDir dir;

@@ -1,8 +1,10 @@
 // Constellations drawn into GL: the art transform against its computed
 // placement, Orion's figure, boundary, name and art where the sky puts them,
-// and the whole sky. The two pictures are saved beside the test program
-// (constes-orion.png, constes-sky.png) for a look.
+// and the whole sky. With ORVEX_SHOT_DIR set the two pictures are saved there
+// (constes-orion.png, constes-sky.png), to be looked at.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include <GL/glew.h>
 
@@ -26,6 +28,15 @@ namespace {
 constexpr unsigned red = 0xFF0000;
 constexpr unsigned green = 0x00FF00;
 constexpr unsigned blue = 0x0000FF;
+
+// Saves a picture into ORVEX_SHOT_DIR, when it is set.
+void keep(const QImage& image, const std::string& file) {
+    const char* dir = std::getenv("ORVEX_SHOT_DIR");
+    if (!dir || !*dir)
+        return;
+    EXPECT_TRUE(image.save(QString::fromStdString(std::string(dir) + "/" + file)));
+    ::testing::Test::RecordProperty("picture", file);
+}
 
 class ConsteGLTest : public ::testing::Test {
 protected:
@@ -93,8 +104,7 @@ protected:
         QImage image(gl.width(), gl.height(), QImage::Format_RGBA8888);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, gl.width(), gl.height(), GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
-        EXPECT_TRUE(image.mirrored().save(QString::fromStdString(file)));
-        RecordProperty("picture", file);
+        keep(image.mirrored(), file);
     }
 
     orvextest::GlTestContext gl{640, 480};
@@ -293,7 +303,7 @@ TEST(ConsteSkyGLTest, WholeSkyWithAllFigures) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, gl.width(), gl.height(), GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
     image = image.mirrored();
-    EXPECT_TRUE(image.save("constes-sky.png"));
+    keep(image, "constes-sky.png");
     // Both halves hold figure lines.
     int lit[2] = {0, 0};
     for (int y = 0; y < image.height(); ++y)

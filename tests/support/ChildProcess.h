@@ -6,6 +6,7 @@
 #include <chrono>
 #include <csignal>
 #include <functional>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -33,6 +34,19 @@ inline int runInChild(const std::function<int()>& body, long fileSizeLimit = 0) 
     if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
         return -1;
     return WEXITSTATUS(status);
+}
+
+// Runs body in a child as the ordinary user nobody when the test runs as
+// root, who passes over permission bits (as the test's user otherwise), and
+// gives its result; 100 when the child cannot become that user.
+inline int runAsOrdinaryUser(const std::function<int()>& body) {
+    const passwd* nobody = ::getpwnam("nobody");
+    const bool asRoot = ::geteuid() == 0;
+    return runInChild([&] {
+        if (asRoot && (!nobody || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0))
+            return 100;
+        return body();
+    });
 }
 
 // Starts body in a child, lets it run for the given time, then kills it

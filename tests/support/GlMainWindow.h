@@ -14,10 +14,16 @@
 
 namespace orvextest {
 
+// The control window; closing it ends no test.
+class TestMainForm : public OrvexMainForm {
+public:
+    void quitProgram() override {}
+};
+
 struct GlMainWindow {
     OrvexProjForm projForm;
     OrvexMediaForm mediaForm;
-    OrvexMainForm form;
+    TestMainForm form;
     OrvexGL* view = nullptr;
 
     // False when the view could not be shown or the engine did not start.

@@ -47,6 +47,8 @@ public:
         return discard;
     }
     void updateInterface() override { ++refreshes; }
+    // The test program goes on.
+    void quitProgram() override { ++quits; }
 
     bool agree = false;
     std::vector<Question> questions;
@@ -58,6 +60,7 @@ public:
     bool discard = false;
     int discardQuestions = 0;
     int refreshes = 0;
+    int quits = 0;
 };
 
 class MainFormFixture : public ::testing::Test {
