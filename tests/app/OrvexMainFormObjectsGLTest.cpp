@@ -3,6 +3,7 @@
 // file that cannot be written is told in the window.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -116,6 +117,33 @@ TEST_F(ObjectDisplayGL, TheBodyStatesChangedAreAppliedWhenTheListIsLeft) {
     // Another page of the control panel.
     form.tabWidget->setCurrentIndex(form.tabWidget->indexOf(form.tab_2));
     EXPECT_TRUE(holdsWord(engine->getCommandValue("Ssystem.HlightAstrBodies"), name));
+}
+
+TEST_F(ObjectDisplayGL, HidingTheEnginesBodyLeavesItNamedInTheBodyBox) {
+    engine->processScenarioLine("Ssystem.SimModeName EarthMoon");
+    engine->processScenarioLine("Ssystem.AstrName Moon");
+    form.tabWidget->setCurrentIndex(0);
+    ASSERT_EQ(form.planetCombo->currentText(), "Moon");
+    form.tabWidget->setCurrentIndex(objectPage);
+    form.displayPlanetButton->click();
+    QTreeWidgetItem* moon = nullptr;
+    for (int i = 0; i < form.displayList->topLevelItemCount(); ++i)
+        if (form.displayList->topLevelItem(i)->text(0) == "Moon")
+            moon = form.displayList->topLevelItem(i);
+    ASSERT_TRUE(moon);
+    moon->setCheckState(0, Qt::Unchecked);
+    form.displayList->topLevelItem(0)->setSelected(true);
+    ASSERT_FALSE(holdsWord(engine->getCommandValue("Ssystem.AstrNames"), "Moon"));
+    ASSERT_EQ(engine->getCommandValue("Ssystem.AstrName"), "Moon");
+
+    // The box names the engine's body, and still offers every shown one.
+    for (int page : {objectPage, 0}) {
+        form.tabWidget->setCurrentIndex(page);
+        EXPECT_EQ(form.planetCombo->currentText().toStdString(), "Moon");
+        std::istringstream shown(engine->getCommandValue("Ssystem.AstrNames"));
+        for (std::string name; shown >> name;)
+            EXPECT_GE(form.planetCombo->findText(QString::fromStdString(name)), 0) << name;
+    }
 }
 
 TEST_F(ObjectDisplayGL, ObjectListSavesThatFailAreToldInTheWindow) {
