@@ -6,7 +6,10 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
 #include <sstream>
@@ -45,6 +48,27 @@ std::pair<std::string, std::string> toggleTwo(const OrvexMainForm& form) {
         return {};
     on->setCheckState(0, Qt::Checked);
     off->setCheckState(0, Qt::Unchecked);
+    return {on->text(0).toStdString(), off->text(0).toStdString()};
+}
+
+// Clicks the tick of the first item that is off and of the first that is on,
+// as the user does, at once after the list opened; their names.
+std::pair<std::string, std::string> clickTwo(const OrvexMainForm& form) {
+    QTreeWidget* list = form.displayList;
+    QTreeWidgetItem* on = firstIn(form, Qt::Unchecked);
+    QTreeWidgetItem* off = firstIn(form, Qt::Checked);
+    if (!on || !off)
+        return {};
+    for (QTreeWidgetItem* item : {on, off}) {
+        list->scrollToItem(item);
+        QStyleOptionViewItem option;
+        option.initFrom(list->viewport());
+        option.rect = list->visualItemRect(item);
+        option.features |= QStyleOptionViewItem::HasCheckIndicator;
+        const QRect tick =
+            list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, tick.center());
+    }
     return {on->text(0).toStdString(), off->text(0).toStdString()};
 }
 
@@ -90,10 +114,13 @@ TEST_F(ObjectDisplayGL, TicksChangedWithoutASelectionChangeAreAppliedWhenTheList
         {form.displayASatelliteButton, "Ssystem.ASatelliteNames", "data/asatellites.dal",
          [&] { form.close(); }},
     };
+    // The user's clicks on the ticks, made at once after the list opened.
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     for (const Exit& exit : exits) {
         form.tabWidget->setCurrentIndex(objectPage);
         exit.list->click();
-        const auto [ticked, unticked] = toggleTwo(form);
+        const auto [ticked, unticked] = clickTwo(form);
         ASSERT_FALSE(ticked.empty()) << exit.names;
         const std::string before = data.read(exit.file);
         exit.leave();
