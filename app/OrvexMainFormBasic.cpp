@@ -102,13 +102,19 @@ void selectText(QComboBox* combo, const QString& text) {
         combo->setCurrentIndex(index);
 }
 
-// The body combo from the engine's shown bodies, the selected one current.
+// The body combo from the engine's shown bodies, the selected one current. A
+// hidden body stays selected in the engine: the box names it all the same,
+// after the shown ones, rather than a body the engine did not select.
 void fillBodies(OrvexMainForm& form) {
     EngineLink* engine = form.engine();
     form.planetCombo->clear();
-    const QStringList names = CommandText::readList(ask(engine, "Ssystem.AstrNames"));
+    QStringList names = CommandText::readList(ask(engine, "Ssystem.AstrNames"));
+    const std::string selected = ask(engine, "Ssystem.AstrName");
+    const QString name = EngineLink::fromEngineText(selected);
+    if (!names.contains(name) && !selected.empty() && selected != "Undefined")
+        names.append(name);
     form.planetCombo->addItems(names);
-    const int current = names.indexOf(askText(engine, "Ssystem.AstrName"));
+    const int current = names.indexOf(name);
     if (current >= 0)
         form.planetCombo->setCurrentIndex(current);
 }
@@ -452,11 +458,14 @@ void OrvexMainForm::updateInterface() {
         simModeCombo->addItems(CommandText::readList(ask(gl_, "Ssystem.SimModeNames")));
     selectText(simModeCombo, askText(gl_, "Ssystem.SimModeName"));
 
+    // The map follows the engine's body whatever the name box shows: a link or
+    // a list may have named the body first. setMap reads only a file the map
+    // does not show yet.
+    showBodyMap(*this);
     // The body list only when the body changed; a new body always brings its places.
     bool rebuildPlaces = true;
     if (first || planetCombo->currentText().isEmpty() ||
         EngineLink::toEngineText(planetCombo->currentText()) != ask(gl_, "Ssystem.AstrName")) {
-        showBodyMap(*this);
         fillBodies(*this);
     } else if (locationCombo->currentText().isEmpty()) {
         rebuildPlaces = !ask(gl_, "Ssystem.PlaceName").empty();

@@ -126,8 +126,10 @@ void applyPlanets(OrvexMainForm& form) {
     send(engine, "Ssystem.LoadAsteroidList Default");
     send(engine, "Ssystem.LoadSpacecraftList Default");
     send(engine, "Ssystem.LoadASatelliteList Default");
-    form.updatePlanetList();
     send(engine, "Ssystem.ShowAstrBodies " + shown);
+    // Only now does the engine show the bodies in the middle state: the body
+    // box lists them.
+    form.updatePlanetList();
 }
 
 // The item states of the list that the display button shown lists.

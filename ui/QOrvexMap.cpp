@@ -142,14 +142,28 @@ bool QOrvexMap::loadTexture(const std::string& file) {
 }
 
 void QOrvexMap::showTexture() {
-    if (width() > 0 && height() > 0)
-        setPixmap(QPixmap::fromImage(
-            texture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    // A map folded away (a layout without the control panel) has no size: the
+    // picture of the body before must not come back with the panel, so it
+    // goes, and the first paint with a size makes the new one.
+    if (width() <= 0 || height() <= 0) {
+        clear();
+        return;
+    }
+    setPixmap(QPixmap::fromImage(
+        texture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 void QOrvexMap::showGrid() {
     const int w = width();
     const int h = height();
+    // Folded away, the map drops the old body's picture and draws the grid
+    // when it has room again; a map merely narrow keeps its picture.
+    if (w <= 0 || h <= 0) {
+        clear();
+        mapFile_.clear();
+        texture_ = QImage();
+        return;
+    }
     if (w < kMinGridWidth)
         return;
     QPixmap grid(w, h);

@@ -403,10 +403,15 @@ TEST_F(BasicPage, TheMapFindsTheTextureInTheEnginesTextureDirectory) {
     root.answers["Detail.TexDir"] = dir.path();
     activate(form.planetCombo, 2);
     EXPECT_EQ(form.mapLabel->mapFile(), file);
+    form.updateInterface();
     // A body whose texture is nowhere gets the grid.
     root.answers["Ssystem.AstrTexture"] = "nowhere.jpg";
     form.planetPrevButton->click();
     EXPECT_EQ(form.mapLabel->mapFile(), "");
+    // The box already names the engine's body: the refresh still brings its map.
+    root.answers["Ssystem.AstrTexture"] = "mars.jpg";
+    form.updateInterface();
+    EXPECT_EQ(form.mapLabel->mapFile(), file);
 }
 
 namespace {
@@ -576,11 +581,13 @@ TEST_F(Refresh, AnEmptyPlaceEntryWithoutEnginePlaceKeepsTheCoordinates) {
     EXPECT_EQ(form.latSpinBox->value(), 5.0f);
 }
 
-TEST_F(Refresh, ANameMissingFromItsListLeavesTheFirstItem) {
+TEST_F(Refresh, ANameMissingFromItsListLeavesTheFirstItemButTheBodyIsNamed) {
+    // The engine's body, hidden: the box names it after the shown ones.
     root.answers["Ssystem.AstrName"] = "Pluto";
     root.answers["Ssystem.SimModeName"] = "Nowhere";
     form.updateInterface();
-    EXPECT_EQ(form.planetCombo->currentIndex(), 0);
+    EXPECT_EQ(form.planetCombo->currentText(), "Pluto");
+    EXPECT_EQ(form.planetCombo->count(), 4);
     EXPECT_EQ(form.simModeCombo->currentIndex(), 0);
     EXPECT_EQ(form.locationCombo->currentIndex(), 1);
 }

@@ -3,9 +3,13 @@
 // file that cannot be written is told in the window.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
 #include <sstream>
@@ -44,6 +48,27 @@ std::pair<std::string, std::string> toggleTwo(const OrvexMainForm& form) {
         return {};
     on->setCheckState(0, Qt::Checked);
     off->setCheckState(0, Qt::Unchecked);
+    return {on->text(0).toStdString(), off->text(0).toStdString()};
+}
+
+// Clicks the tick of the first item that is off and of the first that is on,
+// as the user does, at once after the list opened; their names.
+std::pair<std::string, std::string> clickTwo(const OrvexMainForm& form) {
+    QTreeWidget* list = form.displayList;
+    QTreeWidgetItem* on = firstIn(form, Qt::Unchecked);
+    QTreeWidgetItem* off = firstIn(form, Qt::Checked);
+    if (!on || !off)
+        return {};
+    for (QTreeWidgetItem* item : {on, off}) {
+        list->scrollToItem(item);
+        QStyleOptionViewItem option;
+        option.initFrom(list->viewport());
+        option.rect = list->visualItemRect(item);
+        option.features |= QStyleOptionViewItem::HasCheckIndicator;
+        const QRect tick =
+            list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, tick.center());
+    }
     return {on->text(0).toStdString(), off->text(0).toStdString()};
 }
 
@@ -89,10 +114,13 @@ TEST_F(ObjectDisplayGL, TicksChangedWithoutASelectionChangeAreAppliedWhenTheList
         {form.displayASatelliteButton, "Ssystem.ASatelliteNames", "data/asatellites.dal",
          [&] { form.close(); }},
     };
+    // The user's clicks on the ticks, made at once after the list opened.
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     for (const Exit& exit : exits) {
         form.tabWidget->setCurrentIndex(objectPage);
         exit.list->click();
-        const auto [ticked, unticked] = toggleTwo(form);
+        const auto [ticked, unticked] = clickTwo(form);
         ASSERT_FALSE(ticked.empty()) << exit.names;
         const std::string before = data.read(exit.file);
         exit.leave();
@@ -116,6 +144,33 @@ TEST_F(ObjectDisplayGL, TheBodyStatesChangedAreAppliedWhenTheListIsLeft) {
     // Another page of the control panel.
     form.tabWidget->setCurrentIndex(form.tabWidget->indexOf(form.tab_2));
     EXPECT_TRUE(holdsWord(engine->getCommandValue("Ssystem.HlightAstrBodies"), name));
+}
+
+TEST_F(ObjectDisplayGL, HidingTheEnginesBodyLeavesItNamedInTheBodyBox) {
+    engine->processScenarioLine("Ssystem.SimModeName EarthMoon");
+    engine->processScenarioLine("Ssystem.AstrName Moon");
+    form.tabWidget->setCurrentIndex(0);
+    ASSERT_EQ(form.planetCombo->currentText(), "Moon");
+    form.tabWidget->setCurrentIndex(objectPage);
+    form.displayPlanetButton->click();
+    QTreeWidgetItem* moon = nullptr;
+    for (int i = 0; i < form.displayList->topLevelItemCount(); ++i)
+        if (form.displayList->topLevelItem(i)->text(0) == "Moon")
+            moon = form.displayList->topLevelItem(i);
+    ASSERT_TRUE(moon);
+    moon->setCheckState(0, Qt::Unchecked);
+    form.displayList->topLevelItem(0)->setSelected(true);
+    ASSERT_FALSE(holdsWord(engine->getCommandValue("Ssystem.AstrNames"), "Moon"));
+    ASSERT_EQ(engine->getCommandValue("Ssystem.AstrName"), "Moon");
+
+    // The box names the engine's body, and still offers every shown one.
+    for (int page : {objectPage, 0}) {
+        form.tabWidget->setCurrentIndex(page);
+        EXPECT_EQ(form.planetCombo->currentText().toStdString(), "Moon");
+        std::istringstream shown(engine->getCommandValue("Ssystem.AstrNames"));
+        for (std::string name; shown >> name;)
+            EXPECT_GE(form.planetCombo->findText(QString::fromStdString(name)), 0) << name;
+    }
 }
 
 TEST_F(ObjectDisplayGL, ObjectListSavesThatFailAreToldInTheWindow) {

@@ -11,6 +11,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QWebEnginePage>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,8 +24,11 @@
 #include "support/SettingsSandbox.h"
 #include "support/ShippedDataCopy.h"
 #include "support/TestEnv.h"
+#include "ui/BodyMap.h"
 #include "ui/OrvexMediaForm.h"
 #include "ui/OrvexProjForm.h"
+#include "ui/QFloatSpinBox.h"
+#include "ui/QOrvexMap.h"
 #include "ui/WebBrowserView.h"
 
 namespace {
@@ -41,6 +45,27 @@ double redness(const QImage& frame) {
             sum += qRed(pixel) - qGreen(pixel);
         }
     return sum / ((image.width() / 4 + 1) * (image.height() / 4 + 1));
+}
+
+// The mean difference per colour channel between what the map shows and the
+// texture file scaled to the map: small for the same picture.
+double differenceFrom(QOrvexMap& map, const std::string& texture) {
+    const QImage shown = map.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage truth = QImage(QString::fromStdString(texture))
+                             .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_RGB32);
+    if (shown.isNull() || truth.size() != shown.size())
+        return 255;
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < shown.height(); y += 2)
+        for (int x = 0; x < shown.width(); x += 2, ++n) {
+            const QRgb a = shown.pixel(x, y);
+            const QRgb b = truth.pixel(x, y);
+            sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                   std::abs(qBlue(a) - qBlue(b));
+        }
+    return sum / (3.0 * n);
 }
 
 class OrvexMainFormTourGL : public ::testing::Test {
@@ -234,6 +259,60 @@ TEST_F(OrvexMainFormTourGL, ALinkThatWaitsIsRecordedOnceAndPlaysBackToTheSameEnd
     for (size_t i = 0; i < words.size(); ++i)
         EXPECT_EQ(link->getCommandValue(words[i]), atTheEnd[i]) << words[i];
     EXPECT_EQ(recorded(), text);
+}
+
+// Links followed while the control panel is folded away (the view beside the
+// browser): when the panel comes back, its "Basic" page shows the engine's
+// body with its map, place and coordinates.
+TEST_F(OrvexMainFormTourGL, LinksFollowedWithoutThePanelShowTheirBodyWhenItComesBack) {
+    if (link->getCommandValue("Ssystem.AstrNames") == "Undefined")
+        GTEST_SKIP() << "the solar system does not answer commands in this build";
+    QObject::connect(link, &EngineLink::scenarioEnd, &form, &OrvexMainForm::scenarioEndSlot);
+    const struct {
+        const char* href;
+        const char* body;
+    } links[] = {
+        // The solar system tour's "Fly there" of Mars.
+        {"orvex://Ssystem.SimModeName%20SolarSystem;Camera.ModeTo%20Examine%201%200;"
+         "Ssystem.AstrName%20Sun;Camera.Look%20Mars;Camera.RefRotate%200%201%200%20180;"
+         "Camera.Dist%208;Ssystem.AstrNameTo%20Mars%2090/",
+         "Mars"},
+        // Its "Fly there" of the Earth, then "Land on Olympus Mons".
+        {"orvex://Camera.ModeTo%20Examine%201%200;Ssystem.AstrName%20Sun;Camera.Look%20Earth;"
+         "Camera.RefRotate%200%201%200%20180;Camera.Dist%208;Ssystem.AstrNameTo%20Earth%2090/",
+         "Earth"},
+        {"orvex://Ssystem.SimModeName%20SolarSystem;Ssystem.AstrName%20Mars;"
+         "Ssystem.PlaceName%20Olympus_Mons;Camera.ModeTo%20Observe%20150%201/",
+         "Mars"},
+        // The Earth and Moon page's "The Moon".
+        {"orvex://Ssystem.SimModeName%20EarthMoon;Camera.ModeTo%20Examine%201%200;"
+         "Ssystem.AstrName%20Sun;Camera.Look%20Moon;Camera.RefRotate%200%201%200%20180;"
+         "Camera.Dist%208;Ssystem.AstrNameTo%20Moon%2090/",
+         "Moon"},
+    };
+    form.updateInterface();
+    std::string before = link->getCommandValue("Ssystem.AstrTexture");
+    for (const auto& step : links) {
+        form.layoutSBSlot();
+        form.beforeNavigate(step.href, QUrl(), true);
+        ASSERT_TRUE(runUntil([&] { return link->getPlaying() == 0; })) << step.href;
+        orvextest::runUntilStill(view, link);
+        form.layoutSCSlot();
+        ASSERT_EQ(link->getCommandValue("Ssystem.AstrName"), step.body);
+
+        EXPECT_EQ(form.planetCombo->currentText().toStdString(), step.body);
+        const std::string texture = BodyMap::textureFile(link);
+        EXPECT_EQ(form.mapLabel->mapFile(), texture) << step.body;
+        EXPECT_LT(differenceFrom(*form.mapLabel, texture), 8) << step.body << " after " << before;
+        const std::string place = link->getCommandValue("Ssystem.PlaceName");
+        EXPECT_EQ(form.locationCombo->currentText().toStdString(), place == "None" ? "" : place);
+        EXPECT_FLOAT_EQ(form.latSpinBox->value(),
+                        float(std::stod(link->getCommandValue("Ssystem.PlaceLat"))));
+        // The engine may count the longitude east from 0 to 360.
+        const double lon = std::stod(link->getCommandValue("Ssystem.PlaceLon"));
+        EXPECT_NEAR(std::remainder(form.lonSpinBox->value() - lon, 360.0), 0.0, 0.01);
+        before = step.body;
+    }
 }
 
 } // namespace

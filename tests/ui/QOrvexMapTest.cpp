@@ -121,6 +121,21 @@ TEST(QOrvexMap, NarrowMapKeepsItsPictureWhenTheTextureIsMissing) {
     map.setMap(dir.file("missing.png"));
     EXPECT_EQ(map.mapFile(), red);
     EXPECT_EQ(centreColour(map), QColor(Qt::red));
+
+    // Folded away to no width, the map shows the next texture, or the grid,
+    // once it has room again: never the picture it had before.
+    map.resize(300, 150);
+    map.resize(0, 150);
+    map.setMap(writeImage(dir, "blue.png", Qt::blue));
+    map.resize(300, 150);
+    map.grab();
+    EXPECT_EQ(centreColour(map), QColor(Qt::blue));
+    map.resize(0, 150);
+    map.setMap(dir.file("missing.png"));
+    map.resize(300, 150);
+    map.grab();
+    EXPECT_EQ(map.mapFile(), "");
+    EXPECT_EQ(centreColour(map), map.palette().color(QPalette::Base));
 }
 
 TEST(QOrvexMap, TextureIsLoadedOnceAndScaledToTheMap) {
