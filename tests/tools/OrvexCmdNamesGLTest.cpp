@@ -13,7 +13,7 @@
 namespace {
 
 using orvextest::CmdResult;
-using orvextest::orvexCmd;
+using orvextest::orvexCmdGL;
 
 constexpr int width = 320;
 constexpr int height = 240;
@@ -56,7 +56,7 @@ QImage picture(const QStringList& lines, const QStringList& queries, std::string
               << "-p" << file;
     for (const QString& query : queries)
         arguments << "-q" << query;
-    const CmdResult run = orvexCmd(arguments);
+    const CmdResult run = orvexCmdGL(arguments);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err.find("Command Error"), std::string::npos) << run.err;
     if (answers)
