@@ -322,9 +322,9 @@ void OrvexMainForm::connectControls() {
     clicked(displayGalaxyButton, &F::displayGalaxySlot);
     clicked(displayPlanetButton, &F::displayPlanetSlot);
     connect(displayList, &QTreeWidget::itemSelectionChanged, this, &F::displayListSlot);
-    // A tick changed without a change of selection is applied when the list is left.
-    connect(displayList, &QTreeWidget::itemChanged, this,
-            [this] { ticksChangedOn_ = objectButtons->checkedButton(); });
+    // A click on a tick turns it without selecting its item: the tick is
+    // applied when it turns.
+    connect(displayList, &QTreeWidget::itemChanged, this, &F::displayListSlot);
     clicked(consteShowLinesButton, &F::consteShowLinesSlot);
     clicked(consteHlightLinesButton, &F::consteHighlightLinesSlot);
     clicked(consteHideLinesButton, &F::consteHideLinesSlot);

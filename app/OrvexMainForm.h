@@ -137,9 +137,6 @@ public:
     // Has the engine save a file with line; when it cannot, tells the user
     // what (heading) was not saved, the file and the reason. False then.
     bool saveThroughEngine(const std::string& line, const QString& heading);
-    // Applies the ticks of the display list changed since it was filled or
-    // last applied, as a change of selection would: the list is being left.
-    void applyChangedTicks();
 
     // Every question for a file name (scenario, image, orbit file) goes
     // through this; it shows the file dialog unless a test answers instead.
@@ -646,9 +643,6 @@ private:
     EngineLink* gl_ = nullptr;
     // Whether a satellite update holds the wait cursor.
     bool asatCursor_ = false;
-    // The display button that was on when a tick of the display list changed
-    // and was not yet applied; null when every tick is applied.
-    QAbstractButton* ticksChangedOn_ = nullptr;
     // The date and time display follows the engine a few times a second, not
     // at every frame: each change repaints the window. The timer shows the
     // time a skipped frame left behind.

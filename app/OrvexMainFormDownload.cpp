@@ -49,8 +49,6 @@ void OrvexMainForm::asatelliteUpdateSlot() {
 }
 
 void OrvexMainForm::asatUpdater_finishedAll() {
-    // Ticks not yet applied would be lost when the engine reloads the list.
-    applyChangedTicks();
     if (gl_)
         gl_->processScenarioLine("Ssystem.LoadASatelliteList Default");
     if (displayASatelliteButton->isChecked())

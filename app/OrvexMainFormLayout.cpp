@@ -513,7 +513,6 @@ void OrvexMainForm::closeEvent(QCloseEvent* e) {
         return;
     }
     e->accept();
-    applyChangedTicks();
     saveSettings();
     quitProgram();
 }
@@ -521,7 +520,6 @@ void OrvexMainForm::closeEvent(QCloseEvent* e) {
 void OrvexMainForm::fileExit() {
     if (!mayReplaceEditorText())
         return;
-    applyChangedTicks();
     saveSettings();
     quitProgram();
 }

@@ -3,8 +3,8 @@
 // the centring list turns the view to the object; the display list shows per
 // kind which bodies are hidden, shown or highlighted and which comets,
 // asteroids, spacecraft and artificial satellites take part, and writes the
-// ticks back to the engine (and the kind's list file) when the selection
-// changes, or, for ticks changed since, when the list is left.
+// ticks back to the engine (and the kind's list file) when a tick turns and
+// when the selection changes.
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QRadioButton>
@@ -177,7 +177,6 @@ void OrvexMainForm::centeringSlot() {
 // The display list's pages.
 
 void OrvexMainForm::displayPlanetSlot() {
-    applyChangedTicks();
     const QStringList shown = askList(gl_, "Ssystem.ShowAstrBodies");
     const QStringList highlighted = askList(gl_, "Ssystem.HlightAstrBodies");
     const QSignalBlocker quiet(displayList);
@@ -196,19 +195,16 @@ void OrvexMainForm::displayPlanetSlot() {
 }
 
 void OrvexMainForm::displayConsteSlot() {
-    applyChangedTicks();
     fillNames(displayList, gl_, "Constes.ConsteNames");
     displayWidgetStack->setCurrentIndex(ConstePage);
 }
 
 void OrvexMainForm::displayFstarSlot() {
-    applyChangedTicks();
     fillNames(displayList, gl_, "Fstars.FstarNames");
     displayWidgetStack->setCurrentIndex(NoPage);
 }
 
 void OrvexMainForm::displayGalaxySlot() {
-    applyChangedTicks();
     fillNames(displayList, gl_, "Galaxies.GalaxyNames");
     displayWidgetStack->setCurrentIndex(NoPage);
 }
@@ -230,35 +226,23 @@ void OrvexMainForm::displayASatelliteSlot() {
 }
 
 void OrvexMainForm::updateCometsList() {
-    applyChangedTicks();
     fillKind(*this, comets);
 }
 
 void OrvexMainForm::updateAsteroidsList() {
-    applyChangedTicks();
     fillKind(*this, asteroids);
 }
 
 void OrvexMainForm::updateSpacecraftsList() {
-    applyChangedTicks();
     fillKind(*this, spacecraft);
 }
 
 void OrvexMainForm::updateASatellitesList() {
-    applyChangedTicks();
     fillKind(*this, aSatellites);
 }
 
 void OrvexMainForm::displayListSlot() {
-    ticksChangedOn_ = nullptr;
     applyDisplayList(*this, objectButtons->checkedButton());
-}
-
-void OrvexMainForm::applyChangedTicks() {
-    const QAbstractButton* shown = ticksChangedOn_;
-    ticksChangedOn_ = nullptr;
-    if (shown)
-        applyDisplayList(*this, shown);
 }
 
 // Display commands for the selected names of the display list.

@@ -92,8 +92,6 @@ bool OrvexMainForm::askYesNo(const QString& question) {
 void OrvexMainForm::addOrbitFile(int kind) {
     if (!gl_ || !gl_->hasRoot())
         return;
-    // Ticks not yet applied would be lost when the engine reloads the list.
-    applyChangedTicks();
     const OrbitFileKind& texts = orbitFileKinds[kind];
     FileQuestion question;
     question.caption = tr(texts.caption);
@@ -124,7 +122,6 @@ void OrvexMainForm::addOrbitFile(int kind) {
 void OrvexMainForm::removeOrbitFiles(int kind) {
     if (!gl_ || !gl_->hasRoot())
         return;
-    applyChangedTicks();
     const OrbitFileKind& texts = orbitFileKinds[kind];
     if (!askYesNo(tr("Removed orbit data will be lost.  Do you really want to remove it ?")))
         return;

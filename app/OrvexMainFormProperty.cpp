@@ -32,7 +32,6 @@ const int scenarioPage = 3;
 } // namespace
 
 void OrvexMainForm::tabSlot() {
-    applyChangedTicks();
     if (!gl_ || !gl_->hasRoot())
         return;
     const int page = tabWidget->currentIndex();

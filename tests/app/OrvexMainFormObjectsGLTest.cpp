@@ -1,6 +1,6 @@
-// The object display list against the real engine of the GL window: ticks
-// reach the engine and the list files however the list is left, and a list
-// file that cannot be written is told in the window.
+// The object display list against the real engine of the GL window: a click
+// on a tick reaches the engine and the list file at once, and a list file
+// that cannot be written is told in the window.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -51,25 +51,16 @@ std::pair<std::string, std::string> toggleTwo(const OrvexMainForm& form) {
     return {on->text(0).toStdString(), off->text(0).toStdString()};
 }
 
-// Clicks the tick of the first item that is off and of the first that is on,
-// as the user does, at once after the list opened; their names.
-std::pair<std::string, std::string> clickTwo(const OrvexMainForm& form) {
-    QTreeWidget* list = form.displayList;
-    QTreeWidgetItem* on = firstIn(form, Qt::Unchecked);
-    QTreeWidgetItem* off = firstIn(form, Qt::Checked);
-    if (!on || !off)
-        return {};
-    for (QTreeWidgetItem* item : {on, off}) {
-        list->scrollToItem(item);
-        QStyleOptionViewItem option;
-        option.initFrom(list->viewport());
-        option.rect = list->visualItemRect(item);
-        option.features |= QStyleOptionViewItem::HasCheckIndicator;
-        const QRect tick =
-            list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, tick.center());
-    }
-    return {on->text(0).toStdString(), off->text(0).toStdString()};
+// Clicks an item's tick with the mouse, as the user does.
+void clickTick(QTreeWidget* list, QTreeWidgetItem* item) {
+    list->scrollToItem(item);
+    QStyleOptionViewItem option;
+    option.initFrom(list->viewport());
+    option.rect = list->visualItemRect(item);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect tick =
+        list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, tick.center());
 }
 
 // Replaces a file of the data copy by a folder, which no save can write.
@@ -98,51 +89,42 @@ protected:
     const int objectPage = form.tabWidget->indexOf(form.TabPage);
 };
 
-TEST_F(ObjectDisplayGL, TicksChangedWithoutASelectionChangeAreAppliedWhenTheListIsLeft) {
-
-    struct Exit {
+TEST_F(ObjectDisplayGL, EveryClickOnATickTakesEffectAtOnce) {
+    struct Kind {
         QRadioButton* list;
         const char* names;
         const char* file;
-        std::function<void()> leave;
     };
-    const Exit exits[] = {
-        {form.displayCometButton, "Ssystem.CometNames", "data/comets.dcl",
-         [&] { form.displayAsteroidButton->click(); }},
-        {form.displayAsteroidButton, "Ssystem.AsteroidNames", "data/asteroids.dal",
-         [&] { form.tabWidget->setCurrentIndex(0); }},
-        {form.displayASatelliteButton, "Ssystem.ASatelliteNames", "data/asatellites.dal",
-         [&] { form.close(); }},
+    const Kind kinds[] = {
+        {form.displayCometButton, "Ssystem.CometNames", "data/comets.dcl"},
+        {form.displayAsteroidButton, "Ssystem.AsteroidNames", "data/asteroids.dal"},
+        {form.displayASatelliteButton, "Ssystem.ASatelliteNames", "data/asatellites.dal"},
     };
-    // The user's clicks on the ticks, made at once after the list opened.
+    // The clicks come at once after the list opened; a click on a tick
+    // leaves the selection as it was.
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    for (const Exit& exit : exits) {
-        form.tabWidget->setCurrentIndex(objectPage);
-        exit.list->click();
-        const auto [ticked, unticked] = clickTwo(form);
-        ASSERT_FALSE(ticked.empty()) << exit.names;
-        const std::string before = data.read(exit.file);
-        exit.leave();
-        const std::string inSimulation = engine->getCommandValue(exit.names);
-        EXPECT_TRUE(holdsWord(inSimulation, ticked)) << exit.names << ": " << inSimulation;
-        EXPECT_FALSE(holdsWord(inSimulation, unticked)) << exit.names << ": " << inSimulation;
-        const std::string saved = data.read(exit.file);
-        EXPECT_TRUE(holdsWord(saved, ticked)) << saved;
-        EXPECT_FALSE(holdsWord(saved, unticked)) << saved;
-        EXPECT_TRUE(holdsWord(before, unticked)) << before;
+    for (const Kind& kind : kinds) {
+        kind.list->click();
+        QTreeWidgetItem* const items[] = {firstIn(form, Qt::Unchecked), firstIn(form, Qt::Checked)};
+        for (QTreeWidgetItem* item : items) {
+            ASSERT_TRUE(item) << kind.names;
+            const std::string name = item->text(0).toStdString();
+            const bool on = item->checkState(0) == Qt::Unchecked;
+            clickTick(form.displayList, item);
+            EXPECT_EQ(holdsWord(engine->getCommandValue(kind.names), name), on) << name;
+            EXPECT_EQ(holdsWord(data.read(kind.file), name), on) << kind.file << ": " << name;
+        }
     }
-}
 
-TEST_F(ObjectDisplayGL, TheBodyStatesChangedAreAppliedWhenTheListIsLeft) {
+    // A body shown is highlighted.
     form.displayPlanetButton->click();
     QTreeWidgetItem* shown = firstIn(form, Qt::PartiallyChecked);
     ASSERT_TRUE(shown);
     const std::string name = shown->text(0).toStdString();
-    ASSERT_TRUE(holdsWord(engine->getCommandValue("Ssystem.ShowAstrBodies"), name));
-    shown->setCheckState(0, Qt::Checked);
-    // Another page of the control panel.
-    form.tabWidget->setCurrentIndex(form.tabWidget->indexOf(form.tab_2));
+    ASSERT_FALSE(holdsWord(engine->getCommandValue("Ssystem.HlightAstrBodies"), name));
+    clickTick(form.displayList, shown);
+    EXPECT_EQ(shown->checkState(0), Qt::Checked);
     EXPECT_TRUE(holdsWord(engine->getCommandValue("Ssystem.HlightAstrBodies"), name));
 }
 
@@ -178,17 +160,20 @@ TEST_F(ObjectDisplayGL, ObjectListSavesThatFailAreToldInTheWindow) {
     // The display list's save at a change of selection.
     makeUnwritable(data, "data/comets.dcl");
     form.displayCometButton->click();
-    const auto [ticked, unticked] = toggleTwo(form);
+    std::pair<std::string, std::string> toggled;
     {
         orvextest::ModalAnswers boxes;
+        toggled = toggleTwo(form);
         form.displayList->topLevelItem(0)->setSelected(true);
-        ASSERT_EQ(boxes.texts.size(), 1);
-        EXPECT_EQ(boxes.texts[0],
-                  "The list of objects in the simulation could not be saved.\n"
-                  "Could not save comet list file. ./data/comets.dcl: Is a directory");
+        // Each tick, and the change of selection.
+        ASSERT_EQ(boxes.texts.size(), 3);
+        for (const QString& text : boxes.texts)
+            EXPECT_EQ(text, "The list of objects in the simulation could not be saved.\n"
+                            "Could not save comet list file. ./data/comets.dcl: Is a directory");
     }
     // The engine has the change all the same.
-    EXPECT_TRUE(holdsWord(engine->getCommandValue("Ssystem.CometNames"), ticked));
+    EXPECT_TRUE(holdsWord(engine->getCommandValue("Ssystem.CometNames"), toggled.first));
+    EXPECT_FALSE(holdsWord(engine->getCommandValue("Ssystem.CometNames"), toggled.second));
 
     // The list save after an orbit file's removal.
     form.displaySpacecraftButton->click();
