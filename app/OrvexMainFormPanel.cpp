@@ -25,6 +25,7 @@
 #include "ui/QDropButton.h"
 #include "ui/QFloatSpinBox.h"
 #include "ui/QOrvexMap.h"
+#include "ui/TristateTickDelegate.h"
 #include "ui/WindowStack.h"
 #include "ui/WrapRowLayout.h"
 
@@ -428,6 +429,8 @@ void OrvexMainForm::buildObjectDisplayPage() {
 
     auto* layout44_2 = hbox("layout44_2");
     displayList = nameList("displayList", objectGroup);
+    // Hidden, shown and highlighted bodies must read apart.
+    displayList->setItemDelegate(new TristateTickDelegate(displayList));
     layout44_2->addWidget(displayList);
     displayWidgetStack = make<QStackedWidget>("displayWidgetStack", objectGroup);
     setPolicy(displayWidgetStack, QSizePolicy::Preferred, QSizePolicy::Preferred);

@@ -2,13 +2,17 @@
 // lists the engine's name queries fill, the centring command of a double
 // click, the three states of the planet page and what a tick turning or a
 // change of selection writes back on each page.
+#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyleFactory>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 #include "support/MainFormFixture.h"
+#include "ui/QDarkStyle.h"
 
 namespace {
 
@@ -39,6 +43,29 @@ protected:
         return result;
     }
     QTreeWidgetItem* displayItem(int i) const { return form->displayList->topLevelItem(i); }
+    // The tick of each item as the display list draws it.
+    std::vector<QImage> ticks() const {
+        QTreeWidget* list = form->displayList;
+        const QImage shot = list->viewport()->grab().toImage();
+        std::vector<QImage> pictures;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QStyleOptionViewItem option;
+            option.initFrom(list->viewport());
+            option.rect = list->visualItemRect(list->topLevelItem(i));
+            option.features |= QStyleOptionViewItem::HasCheckIndicator;
+            pictures.push_back(shot.copy(list->style()->subElementRect(
+                QStyle::SE_ItemViewItemCheckIndicator, &option, list)));
+        }
+        return pictures;
+    }
+    // How many pixels of two pictures of a size differ by a third of the grey scale.
+    static int clearlyApart(const QImage& a, const QImage& b) {
+        int count = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                count += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 85;
+        return count;
+    }
     int page() const { return form->displayWidgetStack->currentIndex(); }
     Lines sent() {
         Lines lines;
@@ -81,6 +108,17 @@ TEST_F(ObjectLists, PlanetPageShowsHiddenShownAndHighlightedAsThreeStates) {
     EXPECT_TRUE(displayItem(0)->flags() & Qt::ItemIsUserTristate);
     EXPECT_EQ(page(), 5);
     EXPECT_TRUE(sent().empty());
+
+    // Hidden, shown and highlighted read apart in each style.
+    form->tabWidget->setCurrentWidget(form->TabPage);
+    form->show();
+    for (QStyle* style : {QStyleFactory::create("Windows"), static_cast<QStyle*>(new QDarkStyle)}) {
+        QApplication::setStyle(style);
+        const std::vector<QImage> pictures = ticks();
+        for (auto [a, b] : {std::pair(0, 1), {1, 2}, {0, 2}})
+            EXPECT_GE(clearlyApart(pictures[a], pictures[b]), 9) << a << b;
+    }
+    QApplication::setStyle(QStyleFactory::create("Windows"));
 
     // A tick turning, and a change of selection, hide everything, then
     // highlight and show.
