@@ -3,15 +3,6 @@
 #include <QApplication>
 #include <QPainter>
 
-namespace {
-
-bool inMiddleState(const QModelIndex& index) {
-    const QVariant state = index.data(Qt::CheckStateRole);
-    return state.isValid() && state.toInt() == Qt::PartiallyChecked;
-}
-
-} // namespace
-
 void TristateTickDelegate::initStyleOption(QStyleOptionViewItem* option,
                                            const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
@@ -24,7 +15,7 @@ void TristateTickDelegate::initStyleOption(QStyleOptionViewItem* option,
 void TristateTickDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
     QStyledItemDelegate::paint(painter, option, index);
-    if (!inMiddleState(index))
+    if (index.data(Qt::CheckStateRole).toInt() != Qt::PartiallyChecked)
         return;
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
