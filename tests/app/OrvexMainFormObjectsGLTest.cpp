@@ -6,8 +6,6 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionViewItem>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -17,6 +15,7 @@
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "support/GlMainWindow.h"
+#include "support/ListTicks.h"
 #include "support/ModalAnswers.h"
 #include "support/SettingsSandbox.h"
 #include "support/ShippedDataCopy.h"
@@ -54,13 +53,16 @@ std::pair<std::string, std::string> toggleTwo(const OrvexMainForm& form) {
 // Clicks an item's tick with the mouse, as the user does.
 void clickTick(QTreeWidget* list, QTreeWidgetItem* item) {
     list->scrollToItem(item);
-    QStyleOptionViewItem option;
-    option.initFrom(list->viewport());
-    option.rect = list->visualItemRect(item);
-    option.features |= QStyleOptionViewItem::HasCheckIndicator;
-    const QRect tick =
-        list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, tick.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      orvextest::tickRect(*list, item).center());
+}
+
+// The item of the display list with the name.
+QTreeWidgetItem* named(const OrvexMainForm& form, const QString& name) {
+    for (int i = 0; i < form.displayList->topLevelItemCount(); ++i)
+        if (form.displayList->topLevelItem(i)->text(0) == name)
+            return form.displayList->topLevelItem(i);
+    return nullptr;
 }
 
 // Replaces a file of the data copy by a folder, which no save can write.
@@ -135,10 +137,7 @@ TEST_F(ObjectDisplayGL, HidingTheEnginesBodyLeavesItNamedInTheBodyBox) {
     ASSERT_EQ(form.planetCombo->currentText(), "Moon");
     form.tabWidget->setCurrentIndex(objectPage);
     form.displayPlanetButton->click();
-    QTreeWidgetItem* moon = nullptr;
-    for (int i = 0; i < form.displayList->topLevelItemCount(); ++i)
-        if (form.displayList->topLevelItem(i)->text(0) == "Moon")
-            moon = form.displayList->topLevelItem(i);
+    QTreeWidgetItem* moon = named(form, "Moon");
     ASSERT_TRUE(moon);
     moon->setCheckState(0, Qt::Unchecked);
     form.displayList->topLevelItem(0)->setSelected(true);
@@ -202,10 +201,7 @@ TEST_F(CometOrbitFilesGL, ARemovedOrbitFileTakesItsCometOutOfTheListFile) {
     // Another comet of the list whose file is gone for a moment stays in it.
     ASSERT_TRUE(std::filesystem::remove(dir + "2P_Encke.orb"));
     form.displayCometButton->click();
-    QTreeWidgetItem* tempel = nullptr;
-    for (int i = 0; i < form.displayList->topLevelItemCount(); ++i)
-        if (form.displayList->topLevelItem(i)->text(0) == "9P/Tempel_1")
-            tempel = form.displayList->topLevelItem(i);
+    QTreeWidgetItem* tempel = named(form, "9P/Tempel_1");
     ASSERT_TRUE(tempel);
     ASSERT_EQ(tempel->checkState(0), Qt::Checked);
     tempel->setSelected(true);

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include "support/ListTicks.h"
 #include "support/MainFormFixture.h"
 #include "ui/QDarkStyle.h"
 
@@ -48,14 +49,8 @@ protected:
         QTreeWidget* list = form->displayList;
         const QImage shot = list->viewport()->grab().toImage();
         std::vector<QImage> pictures;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            QStyleOptionViewItem option;
-            option.initFrom(list->viewport());
-            option.rect = list->visualItemRect(list->topLevelItem(i));
-            option.features |= QStyleOptionViewItem::HasCheckIndicator;
-            pictures.push_back(shot.copy(list->style()->subElementRect(
-                QStyle::SE_ItemViewItemCheckIndicator, &option, list)));
-        }
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            pictures.push_back(shot.copy(orvextest::tickRect(*list, list->topLevelItem(i))));
         return pictures;
     }
     // How many pixels of two pictures of a size differ by a third of the grey scale.
