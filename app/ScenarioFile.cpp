@@ -2,7 +2,9 @@
 
 #include "app/ReadableFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextCodec>
 
 #include "app/AtomicSave.h"
@@ -52,14 +54,23 @@ bool ScenarioFile::read(const QString& fileName) {
         return false;
     // The engine stops at the first NUL byte; so does the editor.
     const int nul = bytes.indexOf('\0');
-    if (nul >= 0)
+    readInPart_.clear();
+    if (nul >= 0) {
         bytes.truncate(nul);
+        readInPart_ = QFileInfo(fileName).canonicalFilePath();
+    }
     text_ = decode(bytes);
     error_.clear();
     return true;
 }
 
 bool ScenarioFile::write(const QString& fileName, const QString& text) {
+    if (!readInPart_.isEmpty() && QFileInfo(fileName).canonicalFilePath() == readInPart_) {
+        error_ = QCoreApplication::translate(
+            "ScenarioFile",
+            "only the text before its first NUL byte was read; the rest would be lost");
+        return false;
+    }
     QTextCodec* codec = codec_ ? codec_ : QTextCodec::codecForLocale();
     if (!codec->canEncode(text))
         codec = QTextCodec::codecForName("UTF-8");

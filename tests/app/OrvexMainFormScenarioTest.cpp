@@ -1,12 +1,14 @@
 // The scenario editor on a recording fake engine: the record and play state
 // machine with its two pairs of toggles, the per-frame transfer of the
 // command log, Record View and Record State, the end of a scenario, the open
-// dialog's dispatch and scenario files saved and opened again.
+// dialog's dispatch and scenario files saved and opened again, and never
+// saved over when they were not read or read in part.
 #include <QAction>
 #include <QDateTimeEdit>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextCodec>
@@ -15,6 +17,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/MainFormFixture.h"
 #include "ui/QDropButton.h"
@@ -39,6 +43,24 @@ protected:
         QTextCursor cursor = form->scenarioEdit->textCursor();
         cursor.setPosition(position);
         return cursor;
+    }
+    void writeFile(const char* name, const QByteArray& bytes) const {
+        QFile file(programFile(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray bytesOf(const char* name) const {
+        QFile file(programFile(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return file.readAll();
+    }
+    void open(const char* name) {
+        form->openName = programFile(name);
+        form->fileOpen();
+    }
+    void typeLine(const QString& line) {
+        form->scenarioEdit->moveCursor(QTextCursor::End);
+        form->scenarioEdit->insertPlainText(line + "\n");
     }
 };
 
@@ -374,6 +396,100 @@ TEST_F(ScenarioEditor, SavingAndOpeningALargeNonAsciiScenarioKeepsItWhole) {
     form->scenarioOpenSlot();
     EXPECT_EQ(form->scenarioEdit->toPlainText(), text);
     QTextCodec::setCodecForLocale(saved);
+}
+
+// A file the editor could not read (over the read limit, endless, a folder)
+// leaves it on its text and its file, with the reason on screen; the next
+// Save goes where it went before, never over the file not read.
+TEST_F(ScenarioEditor, AFileNotReadLeavesTheEditorOnItsTextAndFile) {
+    writeFile("huge.scn", "Timer.Speed 1\n");
+    ASSERT_EQ(::truncate(programFile("huge.scn").toLocal8Bit().constData(), 100LL << 20), 0);
+    ASSERT_EQ(::symlink("/proc/self/pagemap", programFile("endless.scn").toLocal8Bit()), 0);
+    ASSERT_EQ(::mkdir(programFile("folder.scn").toLocal8Bit(), 0755), 0);
+    const struct {
+        const char* name;
+        const char* why;
+    } unread[] = {{"huge.scn", "longer than 67108864 bytes"},
+                  {"endless.scn", "longer than 67108864 bytes"},
+                  {"folder.scn", "not a regular file"}};
+
+    typeLine("Markers.Text mine");
+    form->discard = true;
+    for (const auto& file : unread) {
+        open(file.name);
+        EXPECT_EQ(form->scenarioEdit->toPlainText(), "Markers.Text mine\n") << file.name;
+        EXPECT_TRUE(form->scenarioFileName.isEmpty()) << file.name;
+        EXPECT_TRUE(modified());
+        ASSERT_FALSE(form->warnings.isEmpty());
+        EXPECT_TRUE(form->warnings.last().contains(programFile(file.name))) << file.name;
+        EXPECT_TRUE(form->warnings.last().endsWith(file.why))
+            << form->warnings.last().toStdString();
+    }
+    EXPECT_EQ(form->warnings.size(), 3);
+    // Save has no file: it asks for one.
+    form->fileSave();
+    EXPECT_EQ(form->saveQuestions, 1);
+    EXPECT_EQ(QFileInfo(programFile("huge.scn")).size(), 100LL << 20);
+
+    // With a file open, a failed open keeps it, and Save writes there twice.
+    writeFile("tour.scn", "Timer.Speed 10\n");
+    open("tour.scn");
+    for (const char* line : {"Timer.Speed 20", "Timer.Speed 30"}) {
+        open("huge.scn");
+        EXPECT_EQ(form->scenarioFileName, programFile("tour.scn"));
+        typeLine(line);
+        form->fileSave();
+    }
+    EXPECT_EQ(bytesOf("tour.scn"), "Timer.Speed 10\nTimer.Speed 20\nTimer.Speed 30\n");
+    EXPECT_EQ(QFileInfo(programFile("huge.scn")).size(), 100LL << 20);
+    EXPECT_EQ(form->warnings.size(), 5);
+
+    // An open after the failed ones takes its file.
+    writeFile("next.scn", "Timer.Speed 40\n");
+    open("next.scn");
+    EXPECT_EQ(form->scenarioFileName, programFile("next.scn"));
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.Speed 40\n");
+    EXPECT_EQ(form->warnings.size(), 5);
+}
+
+// A NUL byte ends a scenario's text early: the editor says so and never saves
+// the part over the file, which Save As to another name still keeps.
+TEST_F(ScenarioEditor, AFileReadInPartIsNeverSavedOverIt) {
+    const QByteArray bytes("Timer.SetNow\nMarkers.Text a\n\0Timer.Speed 9\nTimer.Speed 1\n", 52);
+    writeFile("nul.scn", bytes);
+    open("nul.scn");
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.SetNow\nMarkers.Text a\n");
+    ASSERT_EQ(form->warnings.size(), 1);
+    EXPECT_TRUE(form->warnings[0].contains("was not read whole"));
+
+    // Save, unedited and edited.
+    form->fileSave();
+    typeLine("Timer.Speed 2");
+    form->fileSave();
+    EXPECT_TRUE(modified());
+    EXPECT_EQ(form->warnings.size(), 3);
+    EXPECT_TRUE(form->warnings[2].contains("NUL")) << form->warnings[2].toStdString();
+    EXPECT_EQ(bytesOf("nul.scn"), bytes);
+
+    form->saveName = programFile("part.scn");
+    form->fileSaveAs();
+    typeLine("Timer.Speed 3");
+    form->fileSave();
+    EXPECT_FALSE(modified());
+    EXPECT_EQ(bytesOf("part.scn"), "Timer.SetNow\nMarkers.Text a\nTimer.Speed 2\nTimer.Speed 3\n");
+    // Not under its own name either.
+    form->saveName = programFile("nul.scn");
+    form->fileSaveAs();
+    EXPECT_EQ(bytesOf("nul.scn"), bytes);
+    EXPECT_EQ(form->warnings.size(), 4);
+
+    // A file read whole after it is saved over as ever.
+    form->discard = true;
+    open("part.scn");
+    typeLine("Timer.Speed 4");
+    form->fileSave();
+    EXPECT_TRUE(bytesOf("part.scn").endsWith("Timer.Speed 3\nTimer.Speed 4\n"));
+    EXPECT_EQ(form->warnings.size(), 4);
 }
 
 TEST_F(ScenarioEditor, SaveAsGivesANameWithoutExtensionTheScenarioOne) {

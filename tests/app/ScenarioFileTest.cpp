@@ -72,6 +72,12 @@ TEST_F(ScenarioFileTest, ReadingStopsAtTheFirstNul) {
     ScenarioFile scenario;
     ASSERT_TRUE(scenario.read(file("nul.scn")));
     EXPECT_EQ(scenario.text(), "Timer.SetNow\n");
+    EXPECT_FALSE(scenario.readWhole());
+    // The part goes to another file only, also through a link to the file.
+    ASSERT_EQ(::symlink(temp.file("nul.scn").c_str(), temp.file("link.scn").c_str()), 0);
+    EXPECT_FALSE(scenario.write(file("link.scn"), scenario.text()));
+    EXPECT_EQ(readBytes(file("nul.scn")).size(), 28);
+    EXPECT_TRUE(scenario.write(file("part.scn"), scenario.text()));
 }
 
 // A file larger than any scenario (6 GB, made sparse) is refused by its size;
