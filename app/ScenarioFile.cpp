@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
+#include <QStringList>
 #include <QTextCodec>
 
 #include "app/AtomicSave.h"
@@ -64,6 +66,24 @@ bool ScenarioFile::read(const QString& fileName) {
     return true;
 }
 
+QTextCodec* ScenarioFile::codecFor(const QString& text) const {
+    QTextCodec* codec = codec_ ? codec_ : QTextCodec::codecForLocale();
+    return codec->canEncode(text) ? codec : QTextCodec::codecForName("UTF-8");
+}
+
+bool ScenarioFile::changesKeptLines(const QString& text) const {
+    QTextCodec* const was = codec_ ? codec_ : QTextCodec::codecForLocale();
+    QTextCodec* const now = codecFor(text);
+    if (now == was)
+        return false;
+    const QStringList before = text_.split(QLatin1Char('\n'));
+    const QSet<QString> kept(before.begin(), before.end());
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        if (kept.contains(line) && was->fromUnicode(line) != now->fromUnicode(line))
+            return true;
+    return false;
+}
+
 bool ScenarioFile::write(const QString& fileName, const QString& text) {
     if (!readInPart_.isEmpty() && QFileInfo(fileName).canonicalFilePath() == readInPart_) {
         error_ = QCoreApplication::translate(
@@ -71,9 +91,7 @@ bool ScenarioFile::write(const QString& fileName, const QString& text) {
             "only the text before its first NUL byte was read; the rest would be lost");
         return false;
     }
-    QTextCodec* codec = codec_ ? codec_ : QTextCodec::codecForLocale();
-    if (!codec->canEncode(text))
-        codec = QTextCodec::codecForName("UTF-8");
+    QTextCodec* const codec = codecFor(text);
     QString body = text;
     if (crlf_)
         body.replace(QLatin1String("\n"), QLatin1String("\r\n"));
@@ -83,6 +101,7 @@ bool ScenarioFile::write(const QString& fileName, const QString& text) {
     if (!saveAtomically(fileName, bytes, &error_))
         return false;
     codec_ = codec;
+    text_ = text;
     error_.clear();
     return true;
 }

@@ -24,8 +24,12 @@ public:
     // file could not be written or is the one last read in part; the old
     // file is then left as it was.
     bool write(const QString& fileName, const QString& text);
+    // Whether writing text would change the bytes of a line it shares with the
+    // text last read or written: that codec cannot hold text, and UTF-8
+    // writes such a line otherwise.
+    bool changesKeptLines(const QString& text) const;
 
-    // The text of the last read, line ends as "\n".
+    // The text of the last read or write, line ends as "\n".
     const QString& text() const { return text_; }
     const QString& error() const { return error_; }
     // The name of the codec of the last read or write.
@@ -35,6 +39,9 @@ public:
     QString decode(const QByteArray& bytes);
 
 private:
+    // The codec write uses for text.
+    QTextCodec* codecFor(const QString& text) const;
+
     QTextCodec* codec_ = nullptr;
     bool crlf_ = false;
     QString text_;

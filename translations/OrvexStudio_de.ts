@@ -1070,6 +1070,12 @@ Save does not write over this file; Save As can keep the text under another name
 „Speichern“ überschreibt diese Datei nicht; mit „Speichern unter“ lässt sich der Text unter einem anderen Namen sichern.</translation>
     </message>
     <message>
+        <source>The scenario was read as %1, which cannot hold all of the text now in the editor. Saved as UTF-8, the lines that were not edited change too and may read otherwise than before.
+Save %2 as UTF-8 all the same?</source>
+        <translation>Das Szenario wurde als %1 gelesen, das nicht den ganzen Text im Editor fassen kann. Als UTF-8 gespeichert, ändern sich auch die nicht bearbeiteten Zeilen und lesen sich womöglich anders als zuvor.
+%2 trotzdem als UTF-8 speichern?</translation>
+    </message>
+    <message>
         <source>The scenario in the editor has not been saved. Discard it?</source>
         <translation>Das Szenario im Editor wurde nicht gespeichert. Verwerfen?</translation>
     </message>

@@ -2,7 +2,8 @@
 // machine with its two pairs of toggles, the per-frame transfer of the
 // command log, Record View and Record State, the end of a scenario, the open
 // dialog's dispatch and scenario files saved and opened again, and never
-// saved over when they were not read or read in part.
+// saved over when they were not read, read in part, or would change.
+#include <QAbstractButton>
 #include <QAction>
 #include <QDateTimeEdit>
 #include <QElapsedTimer>
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTextCodec>
 #include <QTextDocument>
@@ -21,6 +23,7 @@
 #include <unistd.h>
 
 #include "support/MainFormFixture.h"
+#include "support/NextModal.h"
 #include "ui/QDropButton.h"
 
 namespace {
@@ -63,6 +66,27 @@ protected:
         form->scenarioEdit->insertPlainText(line + "\n");
     }
 };
+
+// Runs action, answering the message box it opens with the button answer
+// ("" when none may come); the box's text, or "" when none came.
+QString answering(const QString& answer, const std::function<void()>& action) {
+    QString text;
+    orvextest::NextModal modal([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box) {
+            orvextest::NextModal::reject(w);
+            return;
+        }
+        text = box->text();
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == answer)
+                button->click();
+        if (box->isVisible())
+            box->reject();
+    });
+    action();
+    return text;
+}
 
 TEST_F(ScenarioEditor, RecordOnClearsTheLogAndStopsAPlayingScenario) {
     root().log = "old line\n";
@@ -490,6 +514,45 @@ TEST_F(ScenarioEditor, AFileReadInPartIsNeverSavedOverIt) {
     form->fileSave();
     EXPECT_TRUE(bytesOf("part.scn").endsWith("Timer.Speed 3\nTimer.Speed 4\n"));
     EXPECT_EQ(form->warnings.size(), 4);
+}
+
+// A scenario in an encoding neither the locale's nor UTF-8 (Shift-JIS) keeps
+// its bytes; a typed character it cannot hold would turn the other lines to
+// UTF-8 of those bytes, which only the user's word allows.
+TEST_F(ScenarioEditor, ASaveThatWouldChangeTheLinesNotEditedAsksFirst) {
+    QTextCodec* saved = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    const QByteArray sjis = "Markers.Text \x90\xaf\x8b\xf3\nTimer.Speed 1\n";
+    writeFile("sjis.scn", sjis);
+    open("sjis.scn");
+    typeLine(QString::fromUtf8("Markers.Text \xe2\x98\x85"));
+
+    // "No", twice: nothing is written.
+    for (int i = 0; i < 2; ++i) {
+        const QString asked = answering("&No", [&] { form->fileSave(); });
+        EXPECT_TRUE(asked.contains("UTF-8")) << asked.toStdString();
+        EXPECT_TRUE(asked.contains(programFile("sjis.scn"))) << asked.toStdString();
+        EXPECT_EQ(bytesOf("sjis.scn"), sjis);
+        EXPECT_TRUE(modified());
+    }
+    // Saved as another file with the user's word, in UTF-8 from then on.
+    form->saveName = programFile("utf8.scn");
+    EXPECT_FALSE(answering("&Yes", [&] { form->fileSaveAs(); }).isEmpty());
+    const QByteArray utf8 = "Markers.Text \xc2\x90\xc2\xaf\xc2\x8b\xc3\xb3\nTimer.Speed 1\n"
+                            "Markers.Text \xe2\x98\x85\n";
+    EXPECT_EQ(bytesOf("utf8.scn"), utf8);
+    typeLine("Timer.Speed 2");
+    EXPECT_TRUE(answering("", [&] { form->fileSave(); }).isEmpty());
+    EXPECT_EQ(bytesOf("utf8.scn"), utf8 + "Timer.Speed 2\n");
+    EXPECT_EQ(bytesOf("sjis.scn"), sjis);
+
+    // A line the file's encoding holds keeps every line's bytes, unasked.
+    open("sjis.scn");
+    typeLine("Timer.Speed 3");
+    EXPECT_TRUE(answering("", [&] { form->fileSave(); }).isEmpty());
+    EXPECT_EQ(bytesOf("sjis.scn"), sjis + "Timer.Speed 3\n");
+    EXPECT_TRUE(form->warnings.isEmpty());
+    QTextCodec::setCodecForLocale(saved);
 }
 
 TEST_F(ScenarioEditor, SaveAsGivesANameWithoutExtensionTheScenarioOne) {

@@ -67,6 +67,18 @@ TEST_F(ScenarioFileTest, BytesForeignToTheCodecAndLineEndsAreKept) {
     EXPECT_EQ(readBytes(file("latin.scn")), latin + "Timer.Speed 2\r\n");
 }
 
+// Only the unedited lines count: with the one line Latin-1 held for UTF-8
+// taken out, the file may become UTF-8 unasked.
+TEST_F(ScenarioFileTest, ACodecChangeCountsOnlyForLinesKept) {
+    writeBytes(file("latin.scn"), "Markers.Text caf\xe9\nTimer.Speed 1\n");
+    ScenarioFile scenario;
+    ASSERT_TRUE(scenario.read(file("latin.scn")));
+    const QString star = QString::fromUtf8("Markers.Text \xe2\x98\x85\n");
+    EXPECT_FALSE(scenario.changesKeptLines(scenario.text() + "Timer.Speed 2\n"));
+    EXPECT_TRUE(scenario.changesKeptLines(scenario.text() + star));
+    EXPECT_FALSE(scenario.changesKeptLines("Timer.Speed 1\n" + star));
+}
+
 TEST_F(ScenarioFileTest, ReadingStopsAtTheFirstNul) {
     writeBytes(file("nul.scn"), QByteArray("Timer.SetNow\n\0Timer.Speed 9\n", 28));
     ScenarioFile scenario;
