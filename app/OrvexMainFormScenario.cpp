@@ -325,7 +325,7 @@ void OrvexMainForm::openScenarioFile(const QString& fileName) {
     else if (!scenarioFile_->readWhole())
         showWarning(tr("The scenario %1 was not read whole: a NUL byte ends its text early, and "
                        "the editor shows only the text before it.\nSave does not write over this "
-                       "file; Save As can keep the text under another name.")
+                       "file; Save Scenario As can keep the text under another name.")
                         .arg(fileName));
 }
 
@@ -341,7 +341,8 @@ void OrvexMainForm::fileSave() {
         !askYesNo(tr("The scenario was read as %1, which cannot hold all of the text now in the "
                      "editor. Saved as UTF-8, the lines that were not edited change too and may "
                      "read otherwise than before.\nSave %2 as UTF-8 all the same?")
-                      .arg(QString::fromLatin1(scenarioFile_->codecName()), scenarioFileName)))
+                      .arg(QString::fromLatin1(scenarioFile_->codecName()), scenarioFileName),
+                  false))
         return;
     if (scenarioFile_->write(scenarioFileName, text)) {
         scenarioEdit->document()->setModified(false);

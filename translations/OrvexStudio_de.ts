@@ -1065,9 +1065,9 @@ Starten</translation>
     </message>
     <message>
         <source>The scenario %1 was not read whole: a NUL byte ends its text early, and the editor shows only the text before it.
-Save does not write over this file; Save As can keep the text under another name.</source>
+Save does not write over this file; Save Scenario As can keep the text under another name.</source>
         <translation>Das Szenario %1 wurde nicht ganz gelesen: Ein NUL-Byte beendet seinen Text vorzeitig, und der Editor zeigt nur den Text davor.
-„Speichern“ überschreibt diese Datei nicht; mit „Speichern unter“ lässt sich der Text unter einem anderen Namen sichern.</translation>
+„Speichern“ überschreibt diese Datei nicht; mit „Szenario speichern unter“ lässt sich der Text unter einem anderen Namen sichern.</translation>
     </message>
     <message>
         <source>The scenario was read as %1, which cannot hold all of the text now in the editor. Saved as UTF-8, the lines that were not edited change too and may read otherwise than before.
