@@ -1,9 +1,8 @@
 // The scenario editor on a recording fake engine: the record and play state
 // machine with its two pairs of toggles, the per-frame transfer of the
 // command log, Record View and Record State, the end of a scenario, the open
-// dialog's dispatch and scenario files saved and opened again, and never
-// saved over when they were not read, read in part, or would change.
-#include <QAbstractButton>
+// dialog's dispatch and scenario files saved and opened again, never over a
+// file not read, read in part, or re-encoded unasked.
 #include <QAction>
 #include <QDateTimeEdit>
 #include <QElapsedTimer>
@@ -11,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
 #include <QTextCodec>
 #include <QTextDocument>
@@ -19,11 +17,10 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "support/MainFormFixture.h"
-#include "support/NextModal.h"
+#include "support/ModalAnswers.h"
 #include "ui/QDropButton.h"
 
 namespace {
@@ -61,35 +58,7 @@ protected:
         form->openName = programFile(name);
         form->fileOpen();
     }
-    void typeLine(const QString& line) {
-        form->scenarioEdit->moveCursor(QTextCursor::End);
-        form->scenarioEdit->insertPlainText(line + "\n");
-    }
 };
-
-// Runs action, answering the message box it opens with the button answer
-// ("\n": the Return key; "" when none may come); the box's text, or "" when
-// none came.
-QString answering(const QString& answer, const std::function<void()>& action) {
-    QString text;
-    orvextest::NextModal modal([&](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box) {
-            orvextest::NextModal::reject(w);
-            return;
-        }
-        text = box->text();
-        if (answer == "\n")
-            QTest::keyClick(box, Qt::Key_Return);
-        for (QAbstractButton* button : box->buttons())
-            if (button->text() == answer)
-                button->click();
-        if (box->isVisible())
-            box->reject();
-    });
-    action();
-    return text;
-}
 
 TEST_F(ScenarioEditor, RecordOnClearsTheLogAndStopsAPlayingScenario) {
     root().log = "old line\n";
@@ -280,10 +249,7 @@ TEST_F(ScenarioEditor, ALinkClickedWhileRecordingIsRecordedInItsPlace) {
 }
 
 TEST_F(ScenarioEditor, UnsavedTextIsNeverReplacedWithoutTheUsersWord) {
-    QFile file(programFile("tour.scn"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Timer.Speed 10\n");
-    file.close();
+    writeFile("tour.scn", "Timer.Speed 10\n");
     form->scenarioEdit->insertPlainText("Markers.Text mine\n");
 
     // A link or a fetched scenario still runs, but leaves the text alone.
@@ -378,10 +344,7 @@ TEST_F(ScenarioEditor, TheOpenDialogDispatchesByExtension) {
     EXPECT_TRUE(root().scenarios.empty());
     EXPECT_TRUE(form->scenarioFileName.isEmpty());
 
-    QFile file(programFile("tour.scn"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Timer.Speed 10\n");
-    file.close();
+    writeFile("tour.scn", "Timer.Speed 10\n");
     root().log = "x\n";
     form->openName = programFile("tour.scn");
     form->fileOpen();
@@ -393,11 +356,70 @@ TEST_F(ScenarioEditor, TheOpenDialogDispatchesByExtension) {
     EXPECT_EQ(root().scenarios[0].runAll, 0);
     EXPECT_TRUE(root().log.empty());
 
-    // A file that cannot be read leaves the editor as it was; the engine is still asked.
-    form->openName = programFile("missing.scn");
-    form->fileOpen();
-    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.Speed 10\n");
-    EXPECT_EQ(root().scenarios.size(), 2u);
+    // A file that cannot be read (missing, over the read limit) leaves the
+    // editor its text and file and says why; the engine is still asked. Save
+    // writes where it did, and the next open works.
+    writeFile("huge.scn", "Timer.Speed 1\n");
+    ASSERT_EQ(::truncate(programFile("huge.scn").toLocal8Bit().constData(), 100 << 20), 0);
+    for (const char* name : {"missing.scn", "huge.scn"}) {
+        open(name);
+        form->scenarioEdit->append(name);
+        form->fileSave();
+    }
+    EXPECT_EQ(bytesOf("tour.scn"), "Timer.Speed 10\n\nmissing.scn\nhuge.scn");
+    EXPECT_EQ(QFileInfo(programFile("huge.scn")).size(), 100 << 20);
+    EXPECT_EQ(root().scenarios.size(), 3u);
+    ASSERT_EQ(form->warnings.size(), 2);
+    EXPECT_TRUE(form->warnings[1].contains(programFile("huge.scn")));
+    EXPECT_TRUE(form->warnings[1].endsWith("longer than 67108864 bytes"));
+    open("tour.scn");
+    EXPECT_EQ(form->scenarioFileName, programFile("tour.scn"));
+    EXPECT_EQ(form->warnings.size(), 2);
+}
+
+// A NUL byte ends a scenario's text early: the editor says so and saves the
+// part under another name only.
+TEST_F(ScenarioEditor, AScenarioCutShortIsSavedUnderAnotherNameOnly) {
+    const QByteArray bytes("Timer.SetNow\n\0Timer.Speed 9\n", 28);
+    writeFile("nul.scn", bytes);
+    open("nul.scn");
+    form->fileSave();
+    EXPECT_EQ(bytesOf("nul.scn"), bytes);
+    form->saveName = programFile("part.scn");
+    form->fileSaveAs();
+    form->scenarioEdit->append("Timer.Speed 2");
+    form->fileSave();
+    EXPECT_EQ(bytesOf("part.scn"), "Timer.SetNow\n\nTimer.Speed 2");
+    ASSERT_EQ(form->warnings.size(), 2);
+    EXPECT_TRUE(form->warnings[0].contains("was not read whole"));
+    EXPECT_TRUE(form->warnings[1].contains("NUL byte was read"));
+}
+
+// In an encoding neither the locale's nor UTF-8 (Shift-JIS, kept byte for
+// byte), a typed character it cannot hold would turn the lines not edited
+// into UTF-8 of those bytes: only with the user's word.
+TEST_F(ScenarioEditor, ASaveThatWouldReencodeTheLinesNotEditedAsksFirst) {
+    QTextCodec* saved = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    writeFile("sjis.scn", "Markers.Text \x90\xaf\x8b\xf3");
+    open("sjis.scn");
+    form->scenarioEdit->append(QString::fromUtf8("Markers.Text \xe2\x98\x85"));
+    {
+        orvextest::ModalAnswers no("&No");
+        form->fileSave();
+        form->fileSave();
+        EXPECT_EQ(no.texts.size(), 2);
+    }
+    EXPECT_EQ(bytesOf("sjis.scn"), "Markers.Text \x90\xaf\x8b\xf3");
+    EXPECT_TRUE(modified());
+    orvextest::ModalAnswers yes("&Yes");
+    form->saveName = programFile("utf8.scn");
+    form->fileSaveAs();
+    form->fileSave();
+    EXPECT_EQ(yes.texts.size(), 1);
+    EXPECT_EQ(bytesOf("utf8.scn"), "Markers.Text \xc2\x90\xc2\xaf\xc2\x8b\xc3\xb3\n"
+                                   "Markers.Text \xe2\x98\x85");
+    QTextCodec::setCodecForLocale(saved);
 }
 
 TEST_F(ScenarioEditor, SavingAndOpeningALargeNonAsciiScenarioKeepsItWhole) {
@@ -413,148 +435,12 @@ TEST_F(ScenarioEditor, SavingAndOpeningALargeNonAsciiScenarioKeepsItWhole) {
     EXPECT_EQ(form->saveQuestions, 1);
     EXPECT_EQ(form->scenarioFileName, programFile("big.scn"));
     EXPECT_FALSE(modified());
-    QFile file(programFile("big.scn"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), text.toUtf8());
-    file.close();
+    EXPECT_EQ(bytesOf("big.scn"), text.toUtf8());
 
     form->scenarioNewSlot();
     form->openName = programFile("big.scn");
     form->scenarioOpenSlot();
     EXPECT_EQ(form->scenarioEdit->toPlainText(), text);
-    QTextCodec::setCodecForLocale(saved);
-}
-
-// A file the editor could not read (over the read limit, endless, a folder)
-// leaves it on its text and its file, with the reason on screen; the next
-// Save goes where it went before, never over the file not read.
-TEST_F(ScenarioEditor, AFileNotReadLeavesTheEditorOnItsTextAndFile) {
-    writeFile("huge.scn", "Timer.Speed 1\n");
-    ASSERT_EQ(::truncate(programFile("huge.scn").toLocal8Bit().constData(), 100LL << 20), 0);
-    ASSERT_EQ(::symlink("/proc/self/pagemap", programFile("endless.scn").toLocal8Bit()), 0);
-    ASSERT_EQ(::mkdir(programFile("folder.scn").toLocal8Bit(), 0755), 0);
-    const struct {
-        const char* name;
-        const char* why;
-    } unread[] = {{"huge.scn", "longer than 67108864 bytes"},
-                  {"endless.scn", "longer than 67108864 bytes"},
-                  {"folder.scn", "not a regular file"}};
-
-    typeLine("Markers.Text mine");
-    form->discard = true;
-    for (const auto& file : unread) {
-        open(file.name);
-        EXPECT_EQ(form->scenarioEdit->toPlainText(), "Markers.Text mine\n") << file.name;
-        EXPECT_TRUE(form->scenarioFileName.isEmpty()) << file.name;
-        EXPECT_TRUE(modified());
-        ASSERT_FALSE(form->warnings.isEmpty());
-        EXPECT_TRUE(form->warnings.last().contains(programFile(file.name))) << file.name;
-        EXPECT_TRUE(form->warnings.last().endsWith(file.why))
-            << form->warnings.last().toStdString();
-    }
-    EXPECT_EQ(form->warnings.size(), 3);
-    // Save has no file: it asks for one.
-    form->fileSave();
-    EXPECT_EQ(form->saveQuestions, 1);
-    EXPECT_EQ(QFileInfo(programFile("huge.scn")).size(), 100LL << 20);
-
-    // With a file open, a failed open keeps it, and Save writes there twice.
-    writeFile("tour.scn", "Timer.Speed 10\n");
-    open("tour.scn");
-    for (const char* line : {"Timer.Speed 20", "Timer.Speed 30"}) {
-        open("huge.scn");
-        EXPECT_EQ(form->scenarioFileName, programFile("tour.scn"));
-        typeLine(line);
-        form->fileSave();
-    }
-    EXPECT_EQ(bytesOf("tour.scn"), "Timer.Speed 10\nTimer.Speed 20\nTimer.Speed 30\n");
-    EXPECT_EQ(QFileInfo(programFile("huge.scn")).size(), 100LL << 20);
-    EXPECT_EQ(form->warnings.size(), 5);
-
-    // An open after the failed ones takes its file.
-    writeFile("next.scn", "Timer.Speed 40\n");
-    open("next.scn");
-    EXPECT_EQ(form->scenarioFileName, programFile("next.scn"));
-    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.Speed 40\n");
-    EXPECT_EQ(form->warnings.size(), 5);
-}
-
-// A NUL byte ends a scenario's text early: the editor says so and never saves
-// the part over the file, which Save As to another name still keeps.
-TEST_F(ScenarioEditor, AFileReadInPartIsNeverSavedOverIt) {
-    const QByteArray bytes("Timer.SetNow\nMarkers.Text a\n\0Timer.Speed 9\nTimer.Speed 1\n", 52);
-    writeFile("nul.scn", bytes);
-    open("nul.scn");
-    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.SetNow\nMarkers.Text a\n");
-    ASSERT_EQ(form->warnings.size(), 1);
-    EXPECT_TRUE(form->warnings[0].contains("was not read whole"));
-
-    // Save, unedited and edited.
-    form->fileSave();
-    typeLine("Timer.Speed 2");
-    form->fileSave();
-    EXPECT_TRUE(modified());
-    EXPECT_EQ(form->warnings.size(), 3);
-    EXPECT_TRUE(form->warnings[2].contains("NUL")) << form->warnings[2].toStdString();
-    EXPECT_EQ(bytesOf("nul.scn"), bytes);
-
-    form->saveName = programFile("part.scn");
-    form->fileSaveAs();
-    typeLine("Timer.Speed 3");
-    form->fileSave();
-    EXPECT_FALSE(modified());
-    EXPECT_EQ(bytesOf("part.scn"), "Timer.SetNow\nMarkers.Text a\nTimer.Speed 2\nTimer.Speed 3\n");
-    // Not under its own name either.
-    form->saveName = programFile("nul.scn");
-    form->fileSaveAs();
-    EXPECT_EQ(bytesOf("nul.scn"), bytes);
-    EXPECT_EQ(form->warnings.size(), 4);
-
-    // A file read whole after it is saved over as ever.
-    form->discard = true;
-    open("part.scn");
-    typeLine("Timer.Speed 4");
-    form->fileSave();
-    EXPECT_TRUE(bytesOf("part.scn").endsWith("Timer.Speed 3\nTimer.Speed 4\n"));
-    EXPECT_EQ(form->warnings.size(), 4);
-}
-
-// A scenario in an encoding neither the locale's nor UTF-8 (Shift-JIS) keeps
-// its bytes; a typed character it cannot hold would turn the other lines to
-// UTF-8 of those bytes, which only the user's word allows.
-TEST_F(ScenarioEditor, ASaveThatWouldChangeTheLinesNotEditedAsksFirst) {
-    QTextCodec* saved = QTextCodec::codecForLocale();
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
-    const QByteArray sjis = "Markers.Text \x90\xaf\x8b\xf3\nTimer.Speed 1\n";
-    writeFile("sjis.scn", sjis);
-    open("sjis.scn");
-    typeLine(QString::fromUtf8("Markers.Text \xe2\x98\x85"));
-
-    // Return, then "No": nothing is written.
-    for (const char* answer : {"\n", "&No"}) {
-        const QString asked = answering(answer, [&] { form->fileSave(); });
-        EXPECT_TRUE(asked.contains("UTF-8")) << asked.toStdString();
-        EXPECT_TRUE(asked.contains(programFile("sjis.scn"))) << asked.toStdString();
-        EXPECT_EQ(bytesOf("sjis.scn"), sjis);
-        EXPECT_TRUE(modified());
-    }
-    // Saved as another file with the user's word, in UTF-8 from then on.
-    form->saveName = programFile("utf8.scn");
-    EXPECT_FALSE(answering("&Yes", [&] { form->fileSaveAs(); }).isEmpty());
-    const QByteArray utf8 = "Markers.Text \xc2\x90\xc2\xaf\xc2\x8b\xc3\xb3\nTimer.Speed 1\n"
-                            "Markers.Text \xe2\x98\x85\n";
-    EXPECT_EQ(bytesOf("utf8.scn"), utf8);
-    typeLine("Timer.Speed 2");
-    EXPECT_TRUE(answering("", [&] { form->fileSave(); }).isEmpty());
-    EXPECT_EQ(bytesOf("utf8.scn"), utf8 + "Timer.Speed 2\n");
-    EXPECT_EQ(bytesOf("sjis.scn"), sjis);
-
-    // A line the file's encoding holds keeps every line's bytes, unasked.
-    open("sjis.scn");
-    typeLine("Timer.Speed 3");
-    EXPECT_TRUE(answering("", [&] { form->fileSave(); }).isEmpty());
-    EXPECT_EQ(bytesOf("sjis.scn"), sjis + "Timer.Speed 3\n");
-    EXPECT_TRUE(form->warnings.isEmpty());
     QTextCodec::setCodecForLocale(saved);
 }
 
