@@ -405,10 +405,13 @@ TEST_F(ScenarioEditor, ASaveThatWouldReencodeTheLinesNotEditedAsksFirst) {
     open("sjis.scn");
     form->scenarioEdit->append(QString::fromUtf8("Markers.Text \xe2\x98\x85"));
     {
+        // Return, then "No".
+        orvextest::NextModal enter([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+        form->fileSave();
+        EXPECT_TRUE(enter.seen());
         orvextest::ModalAnswers no("&No");
         form->fileSave();
-        form->fileSave();
-        EXPECT_EQ(no.texts.size(), 2);
+        EXPECT_EQ(no.texts.size(), 1);
     }
     EXPECT_EQ(bytesOf("sjis.scn"), "Markers.Text \x90\xaf\x8b\xf3");
     EXPECT_TRUE(modified());
