@@ -337,7 +337,8 @@ void OrvexMainForm::fileSave() {
     if (!scenarioFile_)
         scenarioFile_ = std::make_unique<ScenarioFile>();
     const QString text = scenarioEdit->toPlainText();
-    if (scenarioFile_->changesKeptLines(text) &&
+    // No question for a save that write refuses all the same.
+    if (!scenarioFile_->readInPart(scenarioFileName) && scenarioFile_->changesKeptLines(text) &&
         !askYesNo(tr("The scenario was read as %1, which cannot hold all of the text now in the "
                      "editor. Saved as UTF-8, the lines that were not edited change too and may "
                      "read otherwise than before.\nSave %2 as UTF-8 all the same?")

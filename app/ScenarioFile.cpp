@@ -84,8 +84,12 @@ bool ScenarioFile::changesKeptLines(const QString& text) const {
     return false;
 }
 
+bool ScenarioFile::readInPart(const QString& fileName) const {
+    return !readInPart_.isEmpty() && QFileInfo(fileName).canonicalFilePath() == readInPart_;
+}
+
 bool ScenarioFile::write(const QString& fileName, const QString& text) {
-    if (!readInPart_.isEmpty() && QFileInfo(fileName).canonicalFilePath() == readInPart_) {
+    if (readInPart(fileName)) {
         error_ = QCoreApplication::translate(
             "ScenarioFile",
             "only the text before its first NUL byte was read; the rest would be lost");

@@ -18,6 +18,9 @@ public:
     bool read(const QString& fileName);
     // Whether the last read took the whole file, not only the text before a NUL byte.
     bool readWhole() const { return readInPart_.isEmpty(); }
+    // Whether fileName is the file the last read took only in part, which
+    // write refuses.
+    bool readInPart(const QString& fileName) const;
     // Writes text to the file with the codec and line ends of the last read (the
     // engine's codec and "\n" for a new file). A text that codec cannot hold is
     // written as UTF-8 instead. False, with the reason in error(), when the

@@ -422,6 +422,15 @@ TEST_F(ScenarioEditor, ASaveThatWouldReencodeTheLinesNotEditedAsksFirst) {
     EXPECT_EQ(yes.texts.size(), 1);
     EXPECT_EQ(bytesOf("utf8.scn"), "Markers.Text \xc2\x90\xc2\xaf\xc2\x8b\xc3\xb3\n"
                                    "Markers.Text \xe2\x98\x85");
+    // A file cut short by a NUL byte is not saved over: nothing to ask.
+    const QByteArray cut("Markers.Text \x90\xaf\x8b\xf3\n\0rest", 23);
+    writeFile("cut.scn", cut);
+    open("cut.scn");
+    form->scenarioEdit->append(QString::fromUtf8("Markers.Text \xe2\x98\x85"));
+    form->fileSave();
+    EXPECT_EQ(yes.texts.size(), 1);
+    EXPECT_EQ(bytesOf("cut.scn"), cut);
+    EXPECT_TRUE(form->warnings.last().contains("NUL byte was read"));
     QTextCodec::setCodecForLocale(saved);
 }
 
