@@ -631,8 +631,9 @@ private:
     void removeOrbitFiles(int kind);
     // Tells which groups a satellite update stored and why any other was not.
     void reportSatelliteUpdate(const SatelliteDownload& download);
-    // A question with the buttons Yes (the default) and No (also Escape).
-    bool askYesNo(const QString& question);
+    // A question with the buttons Yes and No (also Escape); Return answers
+    // Yes unless a wrong yes would cost the user's data.
+    bool askYesNo(const QString& question, bool yesByDefault = true);
 
     QString programDir_;
     QString styleName_;

@@ -303,19 +303,30 @@ void OrvexMainForm::fileOpen() {
 void OrvexMainForm::openScenarioFile(const QString& fileName) {
     if (!scenarioFile_)
         scenarioFile_ = std::make_unique<ScenarioFile>();
-    scenarioFileName = fileName;
-    if (scenarioFile_->read(fileName))
+    // A file not read leaves the editor its text and its file: the next Save
+    // would otherwise put that text over the file.
+    const bool read = scenarioFile_->read(fileName);
+    if (read) {
+        scenarioFileName = fileName;
         scenarioEdit->setPlainText(scenarioFile_->text());
-    else
+        scenarioEdit->document()->setModified(false);
+    } else {
         logMessage("Could not read scenario file %s: %s\n", fileName.toLocal8Bit().constData(),
                    scenarioFile_->error().toLocal8Bit().constData());
+    }
     if (gl_) {
         gl_->clearLog();
         playScenarioFile(EngineLink::toEngineText(fileName));
-    }
-    scenarioEdit->document()->setModified(false);
-    if (gl_)
         gl_->clearLog();
+    }
+    if (!read)
+        showWarning(
+            tr("The scenario %1 could not be opened:\n%2").arg(fileName, scenarioFile_->error()));
+    else if (!scenarioFile_->readWhole())
+        showWarning(tr("The scenario %1 was not read whole: a NUL byte ends its text early, and "
+                       "the editor shows only the text before it.\nSave does not write over this "
+                       "file; Save Scenario As can keep the text under another name.")
+                        .arg(fileName));
 }
 
 void OrvexMainForm::fileSave() {
@@ -325,7 +336,16 @@ void OrvexMainForm::fileSave() {
     }
     if (!scenarioFile_)
         scenarioFile_ = std::make_unique<ScenarioFile>();
-    if (scenarioFile_->write(scenarioFileName, scenarioEdit->toPlainText())) {
+    const QString text = scenarioEdit->toPlainText();
+    // No question for a save that write refuses all the same.
+    if (!scenarioFile_->readInPart(scenarioFileName) && scenarioFile_->changesKeptLines(text) &&
+        !askYesNo(tr("The scenario was read as %1, which cannot hold all of the text now in the "
+                     "editor. Saved as UTF-8, the lines that were not edited change too and may "
+                     "read otherwise than before.\nSave %2 as UTF-8 all the same?")
+                      .arg(QString::fromLatin1(scenarioFile_->codecName()), scenarioFileName),
+                  false))
+        return;
+    if (scenarioFile_->write(scenarioFileName, text)) {
         scenarioEdit->document()->setModified(false);
         return;
     }

@@ -2,7 +2,11 @@
 
 #include "app/ReadableFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QStringList>
 #include <QTextCodec>
 
 #include "app/AtomicSave.h"
@@ -52,17 +56,46 @@ bool ScenarioFile::read(const QString& fileName) {
         return false;
     // The engine stops at the first NUL byte; so does the editor.
     const int nul = bytes.indexOf('\0');
-    if (nul >= 0)
+    readInPart_.clear();
+    if (nul >= 0) {
         bytes.truncate(nul);
+        readInPart_ = QFileInfo(fileName).canonicalFilePath();
+    }
     text_ = decode(bytes);
     error_.clear();
     return true;
 }
 
-bool ScenarioFile::write(const QString& fileName, const QString& text) {
+QTextCodec* ScenarioFile::codecFor(const QString& text) const {
     QTextCodec* codec = codec_ ? codec_ : QTextCodec::codecForLocale();
-    if (!codec->canEncode(text))
-        codec = QTextCodec::codecForName("UTF-8");
+    return codec->canEncode(text) ? codec : QTextCodec::codecForName("UTF-8");
+}
+
+bool ScenarioFile::changesKeptLines(const QString& text) const {
+    QTextCodec* const was = codec_ ? codec_ : QTextCodec::codecForLocale();
+    QTextCodec* const now = codecFor(text);
+    if (now == was)
+        return false;
+    const QStringList before = text_.split(QLatin1Char('\n'));
+    const QSet<QString> kept(before.begin(), before.end());
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        if (kept.contains(line) && was->fromUnicode(line) != now->fromUnicode(line))
+            return true;
+    return false;
+}
+
+bool ScenarioFile::readInPart(const QString& fileName) const {
+    return !readInPart_.isEmpty() && QFileInfo(fileName).canonicalFilePath() == readInPart_;
+}
+
+bool ScenarioFile::write(const QString& fileName, const QString& text) {
+    if (readInPart(fileName)) {
+        error_ = QCoreApplication::translate(
+            "ScenarioFile",
+            "only the text before its first NUL byte was read; the rest would be lost");
+        return false;
+    }
+    QTextCodec* const codec = codecFor(text);
     QString body = text;
     if (crlf_)
         body.replace(QLatin1String("\n"), QLatin1String("\r\n"));
@@ -72,6 +105,7 @@ bool ScenarioFile::write(const QString& fileName, const QString& text) {
     if (!saveAtomically(fileName, bytes, &error_))
         return false;
     codec_ = codec;
+    text_ = text;
     error_.clear();
     return true;
 }

@@ -1058,6 +1058,24 @@ Starten</translation>
 %2</translation>
     </message>
     <message>
+        <source>The scenario %1 could not be opened:
+%2</source>
+        <translation>Das Szenario %1 konnte nicht geöffnet werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The scenario %1 was not read whole: a NUL byte ends its text early, and the editor shows only the text before it.
+Save does not write over this file; Save Scenario As can keep the text under another name.</source>
+        <translation>Das Szenario %1 wurde nicht ganz gelesen: Ein NUL-Byte beendet seinen Text vorzeitig, und der Editor zeigt nur den Text davor.
+„Speichern“ überschreibt diese Datei nicht; mit „Szenario speichern unter“ lässt sich der Text unter einem anderen Namen sichern.</translation>
+    </message>
+    <message>
+        <source>The scenario was read as %1, which cannot hold all of the text now in the editor. Saved as UTF-8, the lines that were not edited change too and may read otherwise than before.
+Save %2 as UTF-8 all the same?</source>
+        <translation>Das Szenario wurde als %1 gelesen, das nicht den ganzen Text im Editor fassen kann. Als UTF-8 gespeichert, ändern sich auch die nicht bearbeiteten Zeilen und lesen sich womöglich anders als zuvor.
+%2 trotzdem als UTF-8 speichern?</translation>
+    </message>
+    <message>
         <source>The scenario in the editor has not been saved. Discard it?</source>
         <translation>Das Szenario im Editor wurde nicht gespeichert. Verwerfen?</translation>
     </message>
@@ -1621,6 +1639,13 @@ Prüfen Sie das Datenverzeichnis %2.</translation>
     <message>
         <source>the perigee of the element set %1 lies inside the Earth</source>
         <translation>das Perigäum des Bahnelementsatzes %1 liegt innerhalb der Erde</translation>
+    </message>
+</context>
+<context>
+    <name>ScenarioFile</name>
+    <message>
+        <source>only the text before its first NUL byte was read; the rest would be lost</source>
+        <translation>nur der Text vor seinem ersten NUL-Byte wurde gelesen; der Rest ginge verloren</translation>
     </message>
 </context>
 </TS>

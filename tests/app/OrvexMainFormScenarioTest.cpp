@@ -1,12 +1,14 @@
 // The scenario editor on a recording fake engine: the record and play state
 // machine with its two pairs of toggles, the per-frame transfer of the
 // command log, Record View and Record State, the end of a scenario, the open
-// dialog's dispatch and scenario files saved and opened again.
+// dialog's dispatch and scenario files saved and opened again, never over a
+// file not read, read in part, or re-encoded unasked.
 #include <QAction>
 #include <QDateTimeEdit>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextCodec>
@@ -15,8 +17,10 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <unistd.h>
 
 #include "support/MainFormFixture.h"
+#include "support/ModalAnswers.h"
 #include "ui/QDropButton.h"
 
 namespace {
@@ -39,6 +43,20 @@ protected:
         QTextCursor cursor = form->scenarioEdit->textCursor();
         cursor.setPosition(position);
         return cursor;
+    }
+    void writeFile(const char* name, const QByteArray& bytes) const {
+        QFile file(programFile(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray bytesOf(const char* name) const {
+        QFile file(programFile(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return file.readAll();
+    }
+    void open(const char* name) {
+        form->openName = programFile(name);
+        form->fileOpen();
     }
 };
 
@@ -231,10 +249,7 @@ TEST_F(ScenarioEditor, ALinkClickedWhileRecordingIsRecordedInItsPlace) {
 }
 
 TEST_F(ScenarioEditor, UnsavedTextIsNeverReplacedWithoutTheUsersWord) {
-    QFile file(programFile("tour.scn"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Timer.Speed 10\n");
-    file.close();
+    writeFile("tour.scn", "Timer.Speed 10\n");
     form->scenarioEdit->insertPlainText("Markers.Text mine\n");
 
     // A link or a fetched scenario still runs, but leaves the text alone.
@@ -329,10 +344,7 @@ TEST_F(ScenarioEditor, TheOpenDialogDispatchesByExtension) {
     EXPECT_TRUE(root().scenarios.empty());
     EXPECT_TRUE(form->scenarioFileName.isEmpty());
 
-    QFile file(programFile("tour.scn"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Timer.Speed 10\n");
-    file.close();
+    writeFile("tour.scn", "Timer.Speed 10\n");
     root().log = "x\n";
     form->openName = programFile("tour.scn");
     form->fileOpen();
@@ -344,11 +356,82 @@ TEST_F(ScenarioEditor, TheOpenDialogDispatchesByExtension) {
     EXPECT_EQ(root().scenarios[0].runAll, 0);
     EXPECT_TRUE(root().log.empty());
 
-    // A file that cannot be read leaves the editor as it was; the engine is still asked.
-    form->openName = programFile("missing.scn");
-    form->fileOpen();
-    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.Speed 10\n");
-    EXPECT_EQ(root().scenarios.size(), 2u);
+    // A file that cannot be read (missing, over the read limit) leaves the
+    // editor its text and file and says why; the engine is still asked. Save
+    // writes where it did, and the next open works.
+    writeFile("huge.scn", "Timer.Speed 1\n");
+    ASSERT_EQ(::truncate(programFile("huge.scn").toLocal8Bit().constData(), 100 << 20), 0);
+    for (const char* name : {"missing.scn", "huge.scn"}) {
+        open(name);
+        form->scenarioEdit->append(name);
+        form->fileSave();
+    }
+    EXPECT_EQ(bytesOf("tour.scn"), "Timer.Speed 10\n\nmissing.scn\nhuge.scn");
+    EXPECT_EQ(QFileInfo(programFile("huge.scn")).size(), 100 << 20);
+    EXPECT_EQ(root().scenarios.size(), 3u);
+    ASSERT_EQ(form->warnings.size(), 2);
+    EXPECT_TRUE(form->warnings[1].contains(programFile("huge.scn")));
+    EXPECT_TRUE(form->warnings[1].endsWith("longer than 67108864 bytes"));
+    open("tour.scn");
+    EXPECT_EQ(form->scenarioFileName, programFile("tour.scn"));
+    EXPECT_EQ(form->warnings.size(), 2);
+}
+
+// A NUL byte ends a scenario's text early: the editor says so and saves the
+// part under another name only.
+TEST_F(ScenarioEditor, AScenarioCutShortIsSavedUnderAnotherNameOnly) {
+    const QByteArray bytes("Timer.SetNow\n\0Timer.Speed 9\n", 28);
+    writeFile("nul.scn", bytes);
+    open("nul.scn");
+    form->fileSave();
+    EXPECT_EQ(bytesOf("nul.scn"), bytes);
+    form->saveName = programFile("part.scn");
+    form->fileSaveAs();
+    form->scenarioEdit->append("Timer.Speed 2");
+    form->fileSave();
+    EXPECT_EQ(bytesOf("part.scn"), "Timer.SetNow\n\nTimer.Speed 2");
+    ASSERT_EQ(form->warnings.size(), 2);
+    EXPECT_TRUE(form->warnings[0].contains("was not read whole"));
+    EXPECT_TRUE(form->warnings[1].contains("NUL byte was read"));
+}
+
+// In an encoding neither the locale's nor UTF-8 (Shift-JIS, kept byte for
+// byte), a typed character it cannot hold would turn the lines not edited
+// into UTF-8 of those bytes: only with the user's word.
+TEST_F(ScenarioEditor, ASaveThatWouldReencodeTheLinesNotEditedAsksFirst) {
+    QTextCodec* saved = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    writeFile("sjis.scn", "Markers.Text \x90\xaf\x8b\xf3");
+    open("sjis.scn");
+    form->scenarioEdit->append(QString::fromUtf8("Markers.Text \xe2\x98\x85"));
+    {
+        // Return, then "No".
+        orvextest::NextModal enter([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+        form->fileSave();
+        EXPECT_TRUE(enter.seen());
+        orvextest::ModalAnswers no("&No");
+        form->fileSave();
+        EXPECT_EQ(no.texts.size(), 1);
+    }
+    EXPECT_EQ(bytesOf("sjis.scn"), "Markers.Text \x90\xaf\x8b\xf3");
+    EXPECT_TRUE(modified());
+    orvextest::ModalAnswers yes("&Yes");
+    form->saveName = programFile("utf8.scn");
+    form->fileSaveAs();
+    form->fileSave();
+    EXPECT_EQ(yes.texts.size(), 1);
+    EXPECT_EQ(bytesOf("utf8.scn"), "Markers.Text \xc2\x90\xc2\xaf\xc2\x8b\xc3\xb3\n"
+                                   "Markers.Text \xe2\x98\x85");
+    // A file cut short by a NUL byte is not saved over: nothing to ask.
+    const QByteArray cut("Markers.Text \x90\xaf\x8b\xf3\n\0rest", 23);
+    writeFile("cut.scn", cut);
+    open("cut.scn");
+    form->scenarioEdit->append(QString::fromUtf8("Markers.Text \xe2\x98\x85"));
+    form->fileSave();
+    EXPECT_EQ(yes.texts.size(), 1);
+    EXPECT_EQ(bytesOf("cut.scn"), cut);
+    EXPECT_TRUE(form->warnings.last().contains("NUL byte was read"));
+    QTextCodec::setCodecForLocale(saved);
 }
 
 TEST_F(ScenarioEditor, SavingAndOpeningALargeNonAsciiScenarioKeepsItWhole) {
@@ -364,10 +447,7 @@ TEST_F(ScenarioEditor, SavingAndOpeningALargeNonAsciiScenarioKeepsItWhole) {
     EXPECT_EQ(form->saveQuestions, 1);
     EXPECT_EQ(form->scenarioFileName, programFile("big.scn"));
     EXPECT_FALSE(modified());
-    QFile file(programFile("big.scn"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), text.toUtf8());
-    file.close();
+    EXPECT_EQ(bytesOf("big.scn"), text.toUtf8());
 
     form->scenarioNewSlot();
     form->openName = programFile("big.scn");

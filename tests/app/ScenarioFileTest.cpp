@@ -65,6 +65,10 @@ TEST_F(ScenarioFileTest, BytesForeignToTheCodecAndLineEndsAreKept) {
     EXPECT_EQ(scenario.codecName(), QByteArray("ISO-8859-1"));
     ASSERT_TRUE(scenario.write(file("latin.scn"), scenario.text() + "Timer.Speed 2\n"));
     EXPECT_EQ(readBytes(file("latin.scn")), latin + "Timer.Speed 2\r\n");
+    // A character Latin-1 cannot hold (UTF-8 then) changes "café", kept or not.
+    const QString star = QString::fromUtf8("\xe2\x98\x85\n");
+    EXPECT_TRUE(scenario.changesKeptLines(scenario.text() + star));
+    EXPECT_FALSE(scenario.changesKeptLines("Timer.Speed 1\n" + star));
 }
 
 TEST_F(ScenarioFileTest, ReadingStopsAtTheFirstNul) {
@@ -72,6 +76,10 @@ TEST_F(ScenarioFileTest, ReadingStopsAtTheFirstNul) {
     ScenarioFile scenario;
     ASSERT_TRUE(scenario.read(file("nul.scn")));
     EXPECT_EQ(scenario.text(), "Timer.SetNow\n");
+    EXPECT_FALSE(scenario.readWhole());
+    // The part is never written over the file, not even through a link.
+    ASSERT_EQ(::symlink(temp.file("nul.scn").c_str(), temp.file("link.scn").c_str()), 0);
+    EXPECT_FALSE(scenario.write(file("link.scn"), scenario.text()));
 }
 
 // A file larger than any scenario (6 GB, made sparse) is refused by its size;
