@@ -487,6 +487,28 @@ TEST_F(DataFileTest, AFailedReadEndsTheStreamWithItsReason) {
         EXPECT_FALSE(data.good());
         EXPECT_EQ(data.cutReason(), failed);
     }
+    // So does each binary number read, and the number keeps its value.
+    for (int read = 0; read < 4; ++read) {
+        DataFile data("/proc/self/mem", DataFile::Read, 1);
+        int i[1] = {7};
+        float f = 7;
+        double d = 7;
+        switch (read) {
+        case 0:
+            data.readInt(i[0]);
+            break;
+        case 1:
+            data.readIntArray(i, 1);
+            break;
+        case 2:
+            data.readFloat(f);
+            break;
+        default:
+            data.readDouble(d);
+        }
+        EXPECT_EQ(i[0] + f + d, 21.0) << read;
+        EXPECT_EQ(data.cutReason(), failed) << read;
+    }
     EXPECT_TRUE(
         log.contains("File /proc/self/mem: " + failed + "; the rest of the file is not read."));
 }

@@ -200,16 +200,18 @@ TEST_F(MainScenarioTest, ANamedPipeIsNoScenarioFile) {
     EXPECT_EQ(root.processScenarioLine("Orvex.LoadScenario pipe.scn"), 0);
     EXPECT_TRUE(log.contains("Could not open scenario file pipe.scn"));
 
-    // Option files that are no files or cannot be read whole: one message
-    // each, with the reason.
+    // Option files that are no files or cannot be read whole (a read that
+    // fails, as on a failing disk): one message each, with the reason.
     const std::string dir = root.getDataDir() + "/";
     ASSERT_EQ(::symlink("/dev/zero", (dir + "zero.scn").c_str()), 0);
+    ASSERT_EQ(::symlink("/proc/self/mem", (dir + "failing.scn").c_str()), 0);
     root.writeDataFile("sparse.scn", "Probe.Set 6\n");
     ASSERT_EQ(::truncate((dir + "sparse.scn").c_str(), 6LL << 30), 0);
     const std::pair<std::string, std::string> refused[] = {
         {"pipe.scn", "Not a regular file (a named pipe)"},
         {"zero.scn", "Not a regular file (a character device)"},
         {"sparse.scn", "it is longer than 67108864 bytes"},
+        {"failing.scn", "Input/output error"},
         {"gone.scn", "No such file or directory"}};
     for (const auto& [file, reason] : refused) {
         log.clear();
