@@ -164,10 +164,11 @@ protected:
 
 private:
     // Reads a scenario text whole, up to the first NUL byte (a NUL with more
-    // after it is logged). A file that does not open or is no regular file,
-    // that has a line longer than platform::maxLineBytes, is longer than
-    // platform::maxTextFileBytes or fails to read is refused: false, with the
-    // reason in why for the caller's one message.
+    // after it is logged), after a UTF-8 byte-order mark that begins it. A
+    // file that does not open or is no regular file, that has a line longer
+    // than platform::maxLineBytes, is longer than platform::maxTextFileBytes
+    // or fails to read is refused: false, with the reason in why for the
+    // caller's one message.
     static bool readWholeFile(const std::string& path, std::string& text, std::string& why);
     // Writes text and one blank into the file (scenarioPath).
     int writeScenarioFile(const std::string& file, const std::string& text);

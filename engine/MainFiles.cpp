@@ -11,6 +11,7 @@
 
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
+#include "platform/ByteOrderMark.h"
 #include "platform/CurrentDirGuard.h"
 #include "platform/ReadLimits.h"
 #include "platform/RegularFile.h"
@@ -44,6 +45,7 @@ bool Main::readWholeFile(const std::string& path, std::string& text, std::string
         platform::openRegularFile(path, true, &why), &std::fclose);
     if (!file)
         return false;
+    platform::skipByteOrderMark(file.get());
     const std::string tooLong =
         "it is longer than " + std::to_string(platform::maxTextFileBytes) + " bytes";
     struct stat info {};

@@ -123,6 +123,12 @@ TEST_F(MainScenarioTest, ItemsAreSeparatedByLineEndsAndSemicolons) {
 }
 
 TEST_F(MainScenarioTest, FileNameLinesOpenScenarios) {
+    // An editor's byte-order mark costs a file no line.
+    root.writeDataFile("mark.scn", "\xef\xbb\xbfProbe.Set 8\r\nProbe.Count\r\n");
+    EXPECT_EQ(root.processScenarioLine("Orvex.RunScenario mark.scn"), 1);
+    EXPECT_EQ(probe.value, 8.0);
+    EXPECT_EQ(probe.count, 1);
+    EXPECT_TRUE(log.messages().empty());
     root.writeDataFile("next.scn", "Probe.Set 5\n");
     EXPECT_EQ(root.processScenarioLine("next.scn"), 1);
     EXPECT_TRUE(log.contains("Undefined Class : next"));
