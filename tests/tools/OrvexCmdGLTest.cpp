@@ -2,6 +2,14 @@
 // real frames, and the last frame saved as a picture.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include <QImage>
 #include <QStringList>
 
@@ -72,4 +80,27 @@ TEST(OrvexCmdGL, PictureMistakesAreErrors) {
         orvexCmdGL({"-C", root, "-g", "40x30", "-n", "1", "-p", dir.file("no/dir.png").c_str()})
             .status,
         1);
+}
+
+// A texture that is there but is no file is named by its path with what it
+// is; made a picture again, it loads.
+TEST(OrvexCmdGL, ATextureThatIsNoFileIsToldByItsPath) {
+    const orvextest::ShippedDataCopy data(std::vector<std::string>{});
+    const std::string texture = data.path() + "/textures/earth.jpg";
+    ASSERT_EQ(std::remove(texture.c_str()), 0);
+    ASSERT_EQ(::mkfifo(texture.c_str(), 0600), 0);
+    const QStringList arguments{"-C", qpath(data.path()), "-g", "160x100", "-n", "1"};
+    CmdResult run = orvexCmdGL(arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("Can't open image file ./textures/earth.jpg. Not a regular file (a "
+                           "named pipe)."),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find("No such file"), std::string::npos) << run.err;
+
+    ASSERT_EQ(std::remove(texture.c_str()), 0);
+    std::filesystem::copy_file(orvextest::shareDir() + "/textures/earth.jpg", texture);
+    run = orvexCmdGL(arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find("Can't open"), std::string::npos) << run.err;
 }
