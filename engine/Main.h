@@ -109,8 +109,10 @@ public:
     void setNotifyCallback(std::function<void()> callback) { notifyCallback = std::move(callback); }
 
     // The start file that could not be read when the start-up left the
-    // engine unconfigured; empty otherwise. The window tells the user.
+    // engine unconfigured, and why; empty otherwise. The window and the
+    // command driver tell the user.
     const std::string& getStartFailure() const { return startFailure_; }
+    const std::string& getStartFailureReason() const { return startFailureReason_; }
 
     // Settings other classes read.
     int isConfigured() const { return configured; }
@@ -177,6 +179,7 @@ private:
 
     std::string classWord_;
     std::string startFailure_;
+    std::string startFailureReason_;
     int openDepth_ = 0;
     int stepDepth_ = 0;
     bool countedInStep_ = false;

@@ -5,8 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -80,6 +83,52 @@ TEST(OrvexCmdGL, PictureMistakesAreErrors) {
         orvexCmdGL({"-C", root, "-g", "40x30", "-n", "1", "-p", dir.file("no/dir.png").c_str()})
             .status,
         1);
+}
+
+// An engine without its start files runs nothing: the driver fails, and its
+// last word says which file and why, so that a script can tell. Mended, the
+// same data set starts.
+TEST(OrvexCmdGL, AnEngineThatDidNotStartIsAnError) {
+    namespace fs = std::filesystem;
+    orvextest::TempDir dir;
+    fs::copy(orvextest::dataPath("root"), dir.path(), fs::copy_options::recursive);
+    const std::string options = dir.file("scenarios/options.scn");
+    const std::string init = dir.file("scenarios/init.scn");
+    const std::string config = dir.file("data/config.def");
+    const std::string scratch = dir.file("kept");
+    const struct {
+        std::string file, reason;
+        std::function<bool()> breakIt;
+    } cases[] = {
+        {"./scenarios/options.scn", "it is longer than 67108864 bytes",
+         [&] {
+             std::ofstream(options) << "Orvex.FPS 30\n";
+             return ::truncate(options.c_str(), 6LL << 30) == 0;
+         }},
+        {"./scenarios/init.scn", "Input/output error",
+         [&] { return ::symlink("/proc/self/mem", init.c_str()) == 0; }},
+        {"./data/config.def", "No such file or directory", [] { return true; }},
+    };
+    for (const auto& broken : cases) {
+        const std::string path = dir.file(broken.file);
+        fs::rename(path, scratch);
+        ASSERT_TRUE(broken.breakIt()) << broken.file;
+        const CmdResult run =
+            orvexCmdGL({"-C", qpath(dir.path()), "-g", "40x30", "-n", "1", "-q", "Orvex.FPS"});
+        EXPECT_EQ(run.status, 1) << run.err;
+        EXPECT_EQ(run.out, "");
+        const std::string last =
+            "orvex-cmd: the engine did not start: " + broken.file + ": " + broken.reason + "\n";
+        EXPECT_GE(run.err.size(), last.size()) << run.err;
+        EXPECT_EQ(run.err.substr(run.err.size() - std::min(run.err.size(), last.size())), last)
+            << run.err;
+        fs::remove(path);
+        fs::rename(scratch, path);
+        const CmdResult mended =
+            orvexCmdGL({"-C", qpath(dir.path()), "-g", "40x30", "-n", "1", "-q", "Orvex.FPS"});
+        EXPECT_EQ(mended.status, 0) << mended.err;
+        EXPECT_EQ(mended.out, " 30\n");
+    }
 }
 
 // A texture that is there but is no file is named by its path with what it
