@@ -161,10 +161,12 @@ std::string Detail::getTexturePath(const std::string& name) const {
         return shipped;
     }
     // What is there but is no picture file is named, so that the loader
-    // tells what it found and why it read nothing.
-    for (const std::string& found : {candidate, shipped})
-        if (isThere(found))
-            return found;
+    // tells what it found and why it read nothing. A name with no file part
+    // names no entry of either folder, only the folder itself.
+    if (!filePart.empty())
+        for (const std::string& found : {candidate, shipped})
+            if (isThere(found))
+                return found;
     return name;
 }
 

@@ -254,6 +254,8 @@ TEST_F(DetailTest, AFolderWithoutTheMapFallsBackToTheShippedOneWithOneLogLine) {
     EXPECT_EQ(detail.getTexturePath("venus.jpg"), "./textures/venus.jpg");
     EXPECT_EQ(detail.getTexturePath("mars.jpg"), "./texturesLow/mars.jpg");
     EXPECT_EQ(detail.getTexturePath("earth.jpg"), "./textures/earth.jpg");
+    // A name of a folder is no name of an entry of the texture folders.
+    EXPECT_EQ(detail.getTexturePath("./nosuch/"), "./nosuch/");
 }
 
 TEST_F(DetailTest, FontRowsReachTheirOwners) {
