@@ -229,14 +229,16 @@ TEST_F(MainScenarioTest, ANamedPipeIsNoScenarioFile) {
     // zeros ends at its first byte).
     ASSERT_EQ(::symlink("/proc/self/pagemap", (dir + "endless.scn").c_str()), 0);
     root.writeDataFile("nul.scn", std::string("Probe.Set 8\n\0Probe.Set 9\n", 25));
+    root.writeDataFile("marked.scn", std::string("\xef\xbb\xbfProbe.Set 8\n\0Probe.Set 9\n", 28));
     root.writeDataFile("end.scn", std::string("Probe.Set 10\n\0", 14));
     log.clear();
-    for (const char* file : {"endless.scn", "nul.scn", "end.scn"})
+    for (const char* file : {"endless.scn", "nul.scn", "marked.scn", "end.scn"})
         EXPECT_EQ(root.processScenarioLine("Orvex.LoadOptions " + std::string(file)), 1);
     EXPECT_EQ(probe.value, 10.0);
-    EXPECT_EQ(log.messages().size(), 2u);
+    EXPECT_EQ(log.messages().size(), 3u);
     EXPECT_TRUE(log.contains("endless.scn: a NUL byte at byte 0 ends its text; the rest is not "));
     EXPECT_TRUE(log.contains("nul.scn: a NUL byte at byte 12 ends its text; the rest is not "));
+    EXPECT_TRUE(log.contains("marked.scn: a NUL byte at byte 15 ends its text; the rest is not "));
 }
 
 // A scenario file is refused whole, before any line runs, when one of its
