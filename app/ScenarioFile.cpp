@@ -10,6 +10,7 @@
 #include <QTextCodec>
 
 #include "app/AtomicSave.h"
+#include "platform/ByteOrderMark.h"
 
 namespace {
 
@@ -24,7 +25,12 @@ bool decodes(QTextCodec* codec, const QByteArray& bytes, QString& text) {
 
 } // namespace
 
-QString ScenarioFile::decode(const QByteArray& bytes) {
+QString ScenarioFile::decode(const QByteArray& file) {
+    // A byte-order mark an editor put first is no part of the text (the
+    // engine skips it too); it is written back.
+    const int mark = int(platform::byteOrderMarkLength(file.constData(), std::size_t(file.size())));
+    byteOrderMark_ = mark > 0;
+    const QByteArray bytes = file.mid(mark);
     crlf_ = bytes.contains("\r\n");
     QString text;
     // The engine reads scenarios in its own codec, the one the view made the
@@ -100,7 +106,9 @@ bool ScenarioFile::write(const QString& fileName, const QString& text) {
     if (crlf_)
         body.replace(QLatin1String("\n"), QLatin1String("\r\n"));
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-    const QByteArray bytes = codec->fromUnicode(body.constData(), body.size(), &state);
+    const QByteArray bytes =
+        (byteOrderMark_ ? QByteArray(platform::utf8ByteOrderMark) : QByteArray()) +
+        codec->fromUnicode(body.constData(), body.size(), &state);
 
     if (!saveAtomically(fileName, bytes, &error_))
         return false;

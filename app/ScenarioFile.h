@@ -1,7 +1,8 @@
 // Scenario files as the editor opens and saves them: read whole, decoded with
 // the engine's text codec (or, when the bytes are not valid in it, with UTF-8
 // or byte for byte as Latin-1), and written back with the codec they were read
-// with and the line ends they had, atomically, so that saving never cuts,
+// with, the line ends they had and a UTF-8 byte-order mark when they began
+// with one (no part of the text), atomically, so that saving never cuts,
 // re-encodes or half-writes a file. A file whose text a NUL byte ends early
 // is never written over: what the editor holds of it is only a part.
 #pragma once
@@ -38,8 +39,8 @@ public:
     // The name of the codec of the last read or write.
     QByteArray codecName() const;
 
-    // Decodes bytes as above and remembers the codec.
-    QString decode(const QByteArray& bytes);
+    // Decodes the bytes of a file as above and remembers the codec.
+    QString decode(const QByteArray& file);
 
 private:
     // The codec write uses for text.
@@ -47,6 +48,7 @@ private:
 
     QTextCodec* codec_ = nullptr;
     bool crlf_ = false;
+    bool byteOrderMark_ = false;
     QString text_;
     QString error_;
     // The file (its canonical path) the last read took only in part; empty

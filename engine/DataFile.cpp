@@ -8,6 +8,7 @@
 
 #include "engine/LogMessage.h"
 #include "platform/AtomicFile.h"
+#include "platform/ByteOrderMark.h"
 #include "platform/NumericLocale.h"
 #include "platform/ReadLimits.h"
 #include "platform/RegularFile.h"
@@ -84,6 +85,8 @@ bool DataFile::open(const std::string& path, int accessMode, int binary, int byt
     case Read:
     case ReadWrite: // only ever read through; "rw" is no valid fopen mode
         handle_.reset(platform::openRegularFile(path, binary != 0, &error_));
+        if (handle_ && binary_ != 1)
+            platform::skipByteOrderMark(handle_.get());
         return handle_ != nullptr;
     case Write:
         writer_ = std::make_unique<platform::AtomicFile>(path);

@@ -63,7 +63,8 @@ public:
     DataFile& operator=(const DataFile&) = delete;
 
     // Opens the file (closing any earlier one). binary != 0 opens in binary
-    // mode; the binary value forms are used only when binary is 1.
+    // mode; the binary value forms are used only when binary is 1. A text
+    // read starts after a UTF-8 byte-order mark.
     bool open(const std::string& path, int accessMode = Read, int binary = 0,
               int byteOrder = HostOrder);
     // Closes the file. For a file opened for writing this is the moment it is

@@ -226,6 +226,7 @@ void Main::init() {
         logFileFailure("Could not open initialStates file " + initStatesFile + "\n.",
                        scenarioPath(initStatesFile), why);
         startFailure_ = initStatesFile;
+        startFailureReason_ = why;
         return;
     }
     std::string optionsText;
@@ -233,6 +234,7 @@ void Main::init() {
         logFileFailure("Could not open options file " + optionsFile + "\n.",
                        scenarioPath(optionsFile), why);
         startFailure_ = optionsFile;
+        startFailureReason_ = why;
         return;
     }
     readConfig(initialStateText, optionsText);
@@ -250,9 +252,11 @@ void Main::readConfig(const std::string& initialStateText, const std::string& op
     if (!file.open(configFile, DataFile::Read, 0, DataFile::HostOrder)) {
         logFileFailure("Could not open config file", configFile, file.error());
         startFailure_ = configFile;
+        startFailureReason_ = file.error();
         return;
     }
     startFailure_.clear();
+    startFailureReason_.clear();
     readConfigEntry(file);
     runScript(optionsText, 1);
     scenario.setText(initialStateText);

@@ -109,8 +109,10 @@ public:
     void setNotifyCallback(std::function<void()> callback) { notifyCallback = std::move(callback); }
 
     // The start file that could not be read when the start-up left the
-    // engine unconfigured; empty otherwise. The window tells the user.
+    // engine unconfigured, and why; empty otherwise. The window and the
+    // command driver tell the user.
     const std::string& getStartFailure() const { return startFailure_; }
+    const std::string& getStartFailureReason() const { return startFailureReason_; }
 
     // Settings other classes read.
     int isConfigured() const { return configured; }
@@ -164,10 +166,11 @@ protected:
 
 private:
     // Reads a scenario text whole, up to the first NUL byte (a NUL with more
-    // after it is logged). A file that does not open or is no regular file,
-    // that has a line longer than platform::maxLineBytes, is longer than
-    // platform::maxTextFileBytes or fails to read is refused: false, with the
-    // reason in why for the caller's one message.
+    // after it is logged), after a UTF-8 byte-order mark that begins it. A
+    // file that does not open or is no regular file, that has a line longer
+    // than platform::maxLineBytes, is longer than platform::maxTextFileBytes
+    // or fails to read is refused: false, with the reason in why for the
+    // caller's one message.
     static bool readWholeFile(const std::string& path, std::string& text, std::string& why);
     // Writes text and one blank into the file (scenarioPath).
     int writeScenarioFile(const std::string& file, const std::string& text);
@@ -176,6 +179,7 @@ private:
 
     std::string classWord_;
     std::string startFailure_;
+    std::string startFailureReason_;
     int openDepth_ = 0;
     int stepDepth_ = 0;
     bool countedInStep_ = false;

@@ -11,6 +11,7 @@
 
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
+#include "platform/ByteOrderMark.h"
 #include "platform/CurrentDirGuard.h"
 #include "platform/ReadLimits.h"
 #include "platform/RegularFile.h"
@@ -44,6 +45,8 @@ bool Main::readWholeFile(const std::string& path, std::string& text, std::string
         platform::openRegularFile(path, true, &why), &std::fclose);
     if (!file)
         return false;
+    platform::skipByteOrderMark(file.get());
+    const long textStart = std::max(0L, std::ftell(file.get())); // past the mark
     const std::string tooLong =
         "it is longer than " + std::to_string(platform::maxTextFileBytes) + " bytes";
     struct stat info {};
@@ -73,7 +76,7 @@ bool Main::readWholeFile(const std::string& path, std::string& text, std::string
             if (end + 1 != piece + got || std::fgetc(file.get()) != EOF)
                 logMessage("Scenario file %s: a NUL byte at byte %zu ends its text; the rest is "
                            "not read.",
-                           path.c_str(), text.size());
+                           path.c_str(), std::size_t(textStart) + text.size());
             break;
         }
         if (got < sizeof piece)

@@ -8,6 +8,7 @@
 
 #include "engine/DataFile.h"
 #include "platform/AtomicFile.h"
+#include "platform/ByteOrderMark.h"
 #include "platform/DirectoryListing.h"
 #include "platform/ReadLimits.h"
 
@@ -67,7 +68,8 @@ enum class NameSearch { Found, Absent, NeedMore };
 // may go on in the part not read yet.
 NameSearch findDeclaredName(const std::string& text, bool whole, std::string& name) {
     const size_t end = text.size();
-    size_t at = 0;
+    // The file's reader skips an editor's byte-order mark; so does the search.
+    size_t at = platform::byteOrderMarkLength(text.data(), end);
     bool afterKeyword = false;
     for (;;) {
         while (at < end && isBlank(text[at]))

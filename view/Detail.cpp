@@ -136,6 +136,13 @@ bool isFile(const std::string& path) {
     return std::filesystem::is_regular_file(path, error);
 }
 
+// Anything at all there: a folder, a pipe, a link to nothing.
+bool isThere(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::symlink_status(path, error).type() !=
+           std::filesystem::file_type::not_found;
+}
+
 } // namespace
 
 std::string Detail::getTexturePath(const std::string& name) const {
@@ -153,6 +160,13 @@ std::string Detail::getTexturePath(const std::string& name) const {
                        texDir_.c_str(), defaultTexDir);
         return shipped;
     }
+    // What is there but is no picture file is named, so that the loader
+    // tells what it found and why it read nothing. A name with no file part
+    // names no entry of either folder, only the folder itself.
+    if (!filePart.empty())
+        for (const std::string& found : {candidate, shipped})
+            if (isThere(found))
+                return found;
     return name;
 }
 

@@ -63,8 +63,10 @@ public:
     std::string getTexDir() const { return texDir_; }
     // The texture directory's file of the same file part (the text after the
     // last "/") when it exists, else the shipped directory's (logged once per
-    // file and directory), else the name unchanged. An empty texture
-    // directory is the current (data) directory.
+    // file and directory), else what is there in either under that name (a
+    // folder, a pipe, a dead link, which the loader refuses by its own
+    // name), else the name unchanged. An empty texture directory is the
+    // current (data) directory.
     std::string getTexturePath(const std::string& name) const;
     static constexpr const char* defaultTexDir = "./textures";
 

@@ -82,6 +82,19 @@ TEST_F(ScenarioFileTest, ReadingStopsAtTheFirstNul) {
     EXPECT_FALSE(scenario.write(file("link.scn"), scenario.text()));
 }
 
+// An editor's byte-order mark is no part of the text, and is written back.
+TEST_F(ScenarioFileTest, AByteOrderMarkIsKeptOutOfTheText) {
+    const QByteArray mark = "\xef\xbb\xbf";
+    writeBytes(file("mark.scn"), mark + "Timer.Speed 8\r\n");
+    ScenarioFile scenario;
+    ASSERT_TRUE(scenario.read(file("mark.scn")));
+    EXPECT_EQ(scenario.text(), "Timer.Speed 8\n");
+    ASSERT_TRUE(scenario.write(file("mark.scn"), scenario.text() + "Timer.Speed 2\n"));
+    EXPECT_EQ(readBytes(file("mark.scn")), mark + "Timer.Speed 8\r\nTimer.Speed 2\r\n");
+    ASSERT_TRUE(scenario.read(file("mark.scn")));
+    EXPECT_EQ(scenario.text(), "Timer.Speed 8\nTimer.Speed 2\n");
+}
+
 // A file larger than any scenario (6 GB, made sparse) is refused by its size;
 // one that reports no size and never ends, by what was read of it.
 TEST_F(ScenarioFileTest, FilesLongerThanAnyScenarioAreRefused) {

@@ -245,6 +245,36 @@ TEST_F(DataFileTest, BinaryFlagOtherThanOneReadsText) {
     EXPECT_EQ(w, "word");
 }
 
+// A UTF-8 byte-order mark that an editor put first is no part of a text;
+// anywhere else, or in a binary file, its bytes are data.
+TEST_F(DataFileTest, AByteOrderMarkBeginsNoText) {
+    const std::string mark = "\xef\xbb\xbf";
+    std::string w, line;
+    DataFile words(file("mark.txt", mark + "Timer.Speed 8\r\n" + mark + "\n"));
+    words.readWord(w).readLine(line);
+    EXPECT_EQ(w, "Timer.Speed");
+    EXPECT_EQ(line, " 8\r");
+    words.readLine(line);
+    EXPECT_EQ(line, mark);
+    DataFile lines(file("line.txt", mark + "Earth Tokyo 1 2\n"));
+    lines.readLine(line);
+    EXPECT_EQ(line, "Earth Tokyo 1 2");
+    int i = 0;
+    DataFile number(file("number.txt", mark + "12"));
+    number.readInt(i);
+    EXPECT_EQ(i, 12);
+    // Texts that only begin like it, or are shorter, are read whole.
+    for (const std::string& text : {std::string("\xef\xbbx"), std::string("\xef"), std::string()}) {
+        DataFile data(file("like.txt", text));
+        EXPECT_TRUE(data.good());
+        data.readWord(w);
+        EXPECT_EQ(w, text);
+    }
+    DataFile binary(file("mark.dat", mark + "A"), DataFile::Read, 1, DataFile::LittleEndian);
+    binary.readInt(i);
+    EXPECT_EQ(i, 0x41bfbbef);
+}
+
 TEST_F(DataFileTest, LinesKeepCarriageReturnAndEndEmpty) {
     DataFile data(file("crlf.txt", "a b\r\n\nlast"));
     std::string line = "x";
@@ -486,6 +516,28 @@ TEST_F(DataFileTest, AFailedReadEndsTheStreamWithItsReason) {
         EXPECT_EQ(w, "");
         EXPECT_FALSE(data.good());
         EXPECT_EQ(data.cutReason(), failed);
+    }
+    // So does each binary number read, and the number keeps its value.
+    for (int read = 0; read < 4; ++read) {
+        DataFile data("/proc/self/mem", DataFile::Read, 1);
+        int i[1] = {7};
+        float f = 7;
+        double d = 7;
+        switch (read) {
+        case 0:
+            data.readInt(i[0]);
+            break;
+        case 1:
+            data.readIntArray(i, 1);
+            break;
+        case 2:
+            data.readFloat(f);
+            break;
+        default:
+            data.readDouble(d);
+        }
+        EXPECT_EQ(i[0] + f + d, 21.0) << read;
+        EXPECT_EQ(data.cutReason(), failed) << read;
     }
     EXPECT_TRUE(
         log.contains("File /proc/self/mem: " + failed + "; the rest of the file is not read."));

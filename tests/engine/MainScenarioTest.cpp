@@ -123,6 +123,12 @@ TEST_F(MainScenarioTest, ItemsAreSeparatedByLineEndsAndSemicolons) {
 }
 
 TEST_F(MainScenarioTest, FileNameLinesOpenScenarios) {
+    // An editor's byte-order mark costs a file no line.
+    root.writeDataFile("mark.scn", "\xef\xbb\xbfProbe.Set 8\r\nProbe.Count\r\n");
+    EXPECT_EQ(root.processScenarioLine("Orvex.RunScenario mark.scn"), 1);
+    EXPECT_EQ(probe.value, 8.0);
+    EXPECT_EQ(probe.count, 1);
+    EXPECT_TRUE(log.messages().empty());
     root.writeDataFile("next.scn", "Probe.Set 5\n");
     EXPECT_EQ(root.processScenarioLine("next.scn"), 1);
     EXPECT_TRUE(log.contains("Undefined Class : next"));
@@ -200,16 +206,18 @@ TEST_F(MainScenarioTest, ANamedPipeIsNoScenarioFile) {
     EXPECT_EQ(root.processScenarioLine("Orvex.LoadScenario pipe.scn"), 0);
     EXPECT_TRUE(log.contains("Could not open scenario file pipe.scn"));
 
-    // Option files that are no files or cannot be read whole: one message
-    // each, with the reason.
+    // Option files that are no files or cannot be read whole (a read that
+    // fails, as on a failing disk): one message each, with the reason.
     const std::string dir = root.getDataDir() + "/";
     ASSERT_EQ(::symlink("/dev/zero", (dir + "zero.scn").c_str()), 0);
+    ASSERT_EQ(::symlink("/proc/self/mem", (dir + "failing.scn").c_str()), 0);
     root.writeDataFile("sparse.scn", "Probe.Set 6\n");
     ASSERT_EQ(::truncate((dir + "sparse.scn").c_str(), 6LL << 30), 0);
     const std::pair<std::string, std::string> refused[] = {
         {"pipe.scn", "Not a regular file (a named pipe)"},
         {"zero.scn", "Not a regular file (a character device)"},
         {"sparse.scn", "it is longer than 67108864 bytes"},
+        {"failing.scn", "Input/output error"},
         {"gone.scn", "No such file or directory"}};
     for (const auto& [file, reason] : refused) {
         log.clear();
@@ -221,14 +229,16 @@ TEST_F(MainScenarioTest, ANamedPipeIsNoScenarioFile) {
     // zeros ends at its first byte).
     ASSERT_EQ(::symlink("/proc/self/pagemap", (dir + "endless.scn").c_str()), 0);
     root.writeDataFile("nul.scn", std::string("Probe.Set 8\n\0Probe.Set 9\n", 25));
+    root.writeDataFile("marked.scn", std::string("\xef\xbb\xbfProbe.Set 8\n\0Probe.Set 9\n", 28));
     root.writeDataFile("end.scn", std::string("Probe.Set 10\n\0", 14));
     log.clear();
-    for (const char* file : {"endless.scn", "nul.scn", "end.scn"})
+    for (const char* file : {"endless.scn", "nul.scn", "marked.scn", "end.scn"})
         EXPECT_EQ(root.processScenarioLine("Orvex.LoadOptions " + std::string(file)), 1);
     EXPECT_EQ(probe.value, 10.0);
-    EXPECT_EQ(log.messages().size(), 2u);
+    EXPECT_EQ(log.messages().size(), 3u);
     EXPECT_TRUE(log.contains("endless.scn: a NUL byte at byte 0 ends its text; the rest is not "));
     EXPECT_TRUE(log.contains("nul.scn: a NUL byte at byte 12 ends its text; the rest is not "));
+    EXPECT_TRUE(log.contains("marked.scn: a NUL byte at byte 15 ends its text; the rest is not "));
 }
 
 // A scenario file is refused whole, before any line runs, when one of its

@@ -283,6 +283,7 @@ TEST_F(OrvexConfig, TheStartFileThatCouldNotBeReadIsKeptForTheWindow) {
     configure("Ssystem: ./data/ssystem.def\n");
     EXPECT_FALSE(root.isConfigured());
     EXPECT_EQ(root.getStartFailure(), "./scenarios/options.scn");
+    EXPECT_EQ(root.getStartFailureReason(), "No such file or directory");
 
     Orvex second;
     std::filesystem::remove(data.path() + "/data/config.def");
@@ -291,6 +292,7 @@ TEST_F(OrvexConfig, TheStartFileThatCouldNotBeReadIsKeptForTheWindow) {
     second.Main::init();
     EXPECT_FALSE(second.isConfigured());
     EXPECT_EQ(second.getStartFailure(), "./data/config.def");
+    EXPECT_EQ(second.getStartFailureReason(), "No such file or directory");
 }
 
 TEST_F(OrvexConfig, TheKeptCrashInputsRunHarmlessly) {

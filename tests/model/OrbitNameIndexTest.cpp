@@ -281,6 +281,8 @@ TEST(ReadDeclaredName, ReadsTokensAsTheFileReadersDo) {
     EXPECT_EQ(name, "Last");
     EXPECT_TRUE(nameIn("Name: End", name));
     EXPECT_EQ(name, "End");
+    EXPECT_TRUE(nameIn("\xef\xbb\xbfName: Marked", name)); // an editor's byte-order mark
+    EXPECT_EQ(name, "Marked");
     EXPECT_FALSE(nameIn("Name:", name));
     EXPECT_FALSE(nameIn("Name:  # only a comment", name));
     EXPECT_FALSE(nameIn("XName: A Name:: B", name));

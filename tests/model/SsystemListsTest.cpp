@@ -433,6 +433,14 @@ TEST_F(SsystemListsTest, OrbitFilesNotReadWholeAreNamedOnceWithTheReason) {
     ASSERT_EQ(node(nullptr, "comets/q_zero.orb"), 0);
     ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
     EXPECT_EQ(log.messages().size(), 1u);
+    // And again for the same reason.
+    std::remove((orbits + "comets/q_zero.orb").c_str());
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    ASSERT_EQ(node(nullptr, "comets/q_zero.orb"), 0);
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    EXPECT_EQ(log.messages().size(), 2u);
+    EXPECT_TRUE(log.contains("Could not read orbit file ./data/orbits/comets/q_zero.orb: Not a "
+                             "regular file (a named pipe)."));
 }
 
 // A full disk fails only when the buffered text is flushed, after the last

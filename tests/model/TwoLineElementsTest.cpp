@@ -97,6 +97,10 @@ TEST(TwoLineElementsTest, SetsWithFieldsThatAreNoNumbersAreRefused) {
     const std::string letters = changedElementLine(issLine2, 9, "ABCDEFGH");
     const std::pair<std::string, const char*> refused[] = {
         {letters + "\n", "the inclination in line 2 is no number: \"ABCDEFGH\""},
+        {changedElementLine(issLine2, 3, "25545") + "\n",
+         "its two lines name different catalogue numbers"},
+        {changedElementLine(issLine2, 3, "2554.") + "\n",
+         "line 2 is not in the columns of an element line"},
         {changedElementLine(issLine2, 9, "INF     ") + "\n",
          "the inclination in line 2 is no number: \"INF\""},
         {changedElementLine(issLine2, 27, "00O3646") + "\n",

@@ -2,6 +2,14 @@
 // real frames, and the last frame saved as a picture.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include <QImage>
 #include <QStringList>
 
@@ -72,4 +80,62 @@ TEST(OrvexCmdGL, PictureMistakesAreErrors) {
         orvexCmdGL({"-C", root, "-g", "40x30", "-n", "1", "-p", dir.file("no/dir.png").c_str()})
             .status,
         1);
+}
+
+// An engine without its start files runs nothing: the driver fails, and its
+// last word says which file and why, so that a script can tell. Mended, the
+// same data set starts.
+TEST(OrvexCmdGL, AnEngineThatDidNotStartIsAnError) {
+    namespace fs = std::filesystem;
+    orvextest::TempDir dir;
+    fs::copy(orvextest::dataPath("root"), dir.path(), fs::copy_options::recursive);
+    const QStringList arguments{"-C", qpath(dir.path()), "-g", "40x30", "-q", "Orvex.FPS"};
+    const std::pair<std::string, std::string> broken[] = {
+        {"./scenarios/options.scn", "it is longer than 67108864 bytes"}, // made sparse
+        {"./scenarios/init.scn", "Input/output error"},                  // a read that fails
+        {"./data/config.def", "No such file or directory"}};
+    for (const auto& [file, reason] : broken) {
+        const std::string path = dir.file(file);
+        fs::rename(path, dir.file("kept"));
+        if (file == broken[0].first) {
+            fs::copy_file(dir.file("kept"), path);
+            fs::resize_file(path, 6ULL << 30);
+        } else if (file == broken[1].first) {
+            fs::create_symlink("/proc/self/mem", path);
+        }
+        const CmdResult run = orvexCmdGL(arguments);
+        EXPECT_EQ(run.status, 1) << run.err;
+        EXPECT_EQ(run.out, "");
+        const std::string last = "orvex-cmd: the engine did not start: " + file + ": " + reason;
+        EXPECT_TRUE(QString::fromStdString(run.err).endsWith(QString::fromStdString(last + "\n")))
+            << run.err;
+        fs::remove(path);
+        fs::rename(dir.file("kept"), path);
+        const CmdResult mended = orvexCmdGL(arguments);
+        EXPECT_EQ(mended.status, 0) << mended.err;
+        EXPECT_EQ(mended.out, " 30\n");
+    }
+}
+
+// A texture that is there but is no file is named by its path with what it
+// is; made a picture again, it loads.
+TEST(OrvexCmdGL, ATextureThatIsNoFileIsToldByItsPath) {
+    const orvextest::ShippedDataCopy data(std::vector<std::string>{});
+    const std::string texture = data.path() + "/textures/earth.jpg";
+    ASSERT_EQ(std::remove(texture.c_str()), 0);
+    ASSERT_EQ(::mkfifo(texture.c_str(), 0600), 0);
+    const QStringList arguments{"-C", qpath(data.path()), "-g", "160x100", "-n", "1"};
+    CmdResult run = orvexCmdGL(arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("Can't open image file ./textures/earth.jpg. Not a regular file (a "
+                           "named pipe)."),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find("No such file"), std::string::npos) << run.err;
+
+    ASSERT_EQ(std::remove(texture.c_str()), 0);
+    std::filesystem::copy_file(orvextest::shareDir() + "/textures/earth.jpg", texture);
+    run = orvexCmdGL(arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find("Can't open"), std::string::npos) << run.err;
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -199,9 +202,10 @@ TEST_F(DetailTest, TextureDirectoryAndPaths) {
     EXPECT_EQ(detail.getTexturePath("./textures/astrbelt.png"), "./texturesLow/astrbelt.png");
     EXPECT_EQ(detail.getTexturePath("astrbelt.png"), "./texturesLow/astrbelt.png");
     EXPECT_EQ(detail.getTexturePath("./textures/mars.png"), "./textures/mars.png");
-    // A backslash does not split, and a directory is no texture.
+    // A backslash does not split, and a directory is no texture: it is named
+    // for the loader to refuse.
     EXPECT_EQ(detail.getTexturePath(".\\textures\\astrbelt.png"), ".\\textures\\astrbelt.png");
-    EXPECT_EQ(detail.getTexturePath("./textures/moon.jpg"), "./textures/moon.jpg");
+    EXPECT_EQ(detail.getTexturePath("./textures/moon.jpg"), "./texturesLow/moon.jpg");
 
     // No argument: the data directory itself, never the file-system root.
     run("Detail.TexDir");
@@ -239,6 +243,19 @@ TEST_F(DetailTest, AFolderWithoutTheMapFallsBackToTheShippedOneWithOneLogLine) {
     run("Detail.TexDir ./textures");
     EXPECT_EQ(detail.getTexturePath("mars.jpg"), "mars.jpg");
     EXPECT_EQ(log.messages().size(), 3u);
+
+    // What is there but is no file is the path given to the loader, which
+    // tells what it is: a map of the shipped folder is still taken first.
+    ASSERT_EQ(::mkfifo("textures/venus.jpg", 0600), 0);
+    ASSERT_EQ(::mkfifo("texturesLow/earth.jpg", 0600), 0);
+    ASSERT_EQ(::symlink("gone.jpg", "texturesLow/mars.jpg"), 0);
+    EXPECT_EQ(detail.getTexturePath("venus.jpg"), "./textures/venus.jpg");
+    run("Detail.TexDir ./texturesLow");
+    EXPECT_EQ(detail.getTexturePath("venus.jpg"), "./textures/venus.jpg");
+    EXPECT_EQ(detail.getTexturePath("mars.jpg"), "./texturesLow/mars.jpg");
+    EXPECT_EQ(detail.getTexturePath("earth.jpg"), "./textures/earth.jpg");
+    // A name of a folder is no name of an entry of the texture folders.
+    EXPECT_EQ(detail.getTexturePath("./nosuch/"), "./nosuch/");
 }
 
 TEST_F(DetailTest, FontRowsReachTheirOwners) {
