@@ -66,6 +66,36 @@ std::pair<std::string, std::string> splitLine(const std::string& line) {
     return parts;
 }
 
+// What a kept line stands for: the place of a body and its name when it
+// reads as a place, else the line itself.
+std::pair<bool, std::string> keptKey(const std::string& line) {
+    const auto [bodyName, placeLine] = splitLine(line);
+    std::string why;
+    if (!DsPlace::readsAsPlace(placeLine, why))
+        return {false, line};
+    std::istringstream words(placeLine);
+    std::string name;
+    words >> name;
+    return {true, bodyName + " " + name};
+}
+
+// Sets the kept line that stands for the same as line, or adds one, as a
+// load takes places: a list loaded twice keeps each line once, and two
+// lines of one place stay two.
+void keepLine(KeptEntries& kept, const std::string& after, const std::string& line,
+              std::set<std::size_t>& taken) {
+    const auto key = keptKey(line);
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (!taken.count(i) && keptKey(kept[i].second) == key) {
+            kept[i].second = line;
+            taken.insert(i);
+            return;
+        }
+    }
+    kept.emplace_back(after, line);
+    taken.insert(kept.size() - 1);
+}
+
 } // namespace
 
 bool Ssystem::loadPlaceList(const std::string& path) {
@@ -79,11 +109,14 @@ bool Ssystem::loadPlaceList(const std::string& path) {
         partlyRead_.note(path, file.error());
         return false;
     }
-    placeLoad_ = ListLoad{true, realFilePath(path), {}};
+    placeLoad_.loaded = true;
+    placeLoad_.file = platform::realFilePath(path);
     // Lines that give no place (of no body, or that do not read as a place)
-    // go back as they are, after the places of the body they followed.
+    // go back as they are, after the places of the body they followed. They
+    // are part of the places held, whichever file they came from.
     std::string after;
     std::set<const DsPlace*> taken;
+    std::set<std::size_t> keptTaken;
     std::string line;
     for (std::size_t number = 1; file.good(); ++number) {
         file.readLine(line);
@@ -102,7 +135,7 @@ bool Ssystem::loadPlaceList(const std::string& path) {
         if (body)
             after = bodyName;
         if (!body || !why.empty())
-            placeLoad_.kept.emplace_back(after, trimmed(line));
+            keepLine(placeLoad_.kept, after, trimmed(line), keptTaken);
         else
             takePlace(*body, placeLine, taken);
     }
@@ -116,7 +149,7 @@ bool Ssystem::savePlaceList(const std::string& path) {
     return saveListFile(
         path, getListSettings(), placeLoad_, partlyRead_,
         [&](DataFile& file) {
-            KeptEntryWriter kept(placeLoad_, path, file, [](const std::string&) { return false; });
+            KeptEntryWriter kept(placeLoad_.kept, file, [](const std::string&) { return false; });
             kept.writeAfter("");
             for (const DsAstrBody* body : allBodies_) {
                 for (int i = 0; i < body->getPlaceCount(); ++i) {
