@@ -1,6 +1,8 @@
 // The place list of the Ssystem, the place commands on the selected body and
 // the display states of bodies named in a text.
 #include <algorithm>
+#include <deque>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -79,22 +81,30 @@ std::pair<bool, std::string> keptKey(const std::string& line) {
     return {true, bodyName + " " + name};
 }
 
-// Sets the kept line that stands for the same as line, or adds one, as a
-// load takes places: a list loaded twice keeps each line once, and two
-// lines of one place stay two.
-void keepLine(KeptEntries& kept, const std::string& after, const std::string& line,
-              std::set<std::size_t>& taken) {
-    const auto key = keptKey(line);
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        if (!taken.count(i) && keptKey(kept[i].second) == key) {
-            kept[i].second = line;
-            taken.insert(i);
+// The kept lines while a load adds to them, as it takes places: a line sets
+// the kept line that stands for the same (the first this load has not set
+// yet), or is added. A list loaded twice keeps each line once, and two lines
+// of one place stay two.
+class KeptLineTaker {
+public:
+    explicit KeptLineTaker(KeptEntries& kept) : kept_(kept) {
+        for (std::size_t i = 0; i < kept.size(); ++i)
+            held_[keptKey(kept[i].second)].push_back(i);
+    }
+    void take(const std::string& after, const std::string& line) {
+        const auto same = held_.find(keptKey(line));
+        if (same == held_.end() || same->second.empty()) {
+            kept_.emplace_back(after, line);
             return;
         }
+        kept_[same->second.front()].second = line;
+        same->second.pop_front();
     }
-    kept.emplace_back(after, line);
-    taken.insert(kept.size() - 1);
-}
+
+private:
+    KeptEntries& kept_;
+    std::map<std::pair<bool, std::string>, std::deque<std::size_t>> held_;
+};
 
 } // namespace
 
@@ -116,7 +126,7 @@ bool Ssystem::loadPlaceList(const std::string& path) {
     // are part of the places held, whichever file they came from.
     std::string after;
     std::set<const DsPlace*> taken;
-    std::set<std::size_t> keptTaken;
+    KeptLineTaker kept(placeLoad_.kept);
     std::string line;
     for (std::size_t number = 1; file.good(); ++number) {
         file.readLine(line);
@@ -135,7 +145,7 @@ bool Ssystem::loadPlaceList(const std::string& path) {
         if (body)
             after = bodyName;
         if (!body || !why.empty())
-            keepLine(placeLoad_.kept, after, trimmed(line), keptTaken);
+            kept.take(after, trimmed(line));
         else
             takePlace(*body, placeLine, taken);
     }

@@ -417,7 +417,9 @@ TEST_F(SsystemListsTest, TheFileThatASaveOfAListNeverLoadedMadeIsSavedAgain) {
         (system.*kind.remove)(kind.name);
         EXPECT_TRUE((system.*kind.save)(path)) << kind.file;
         EXPECT_EQ(read(kind.file), head) << kind.file;
-        // A copy made beside it is the list's own as well.
+        // A failed load changes nothing; a copy made beside it is the
+        // list's own as well.
+        EXPECT_FALSE((system.*kind.load)("./data/absent")) << kind.file;
         EXPECT_TRUE((system.*kind.save)("./data/copy")) << kind.file;
         (system.*kind.add)(kind.name);
         EXPECT_TRUE((system.*kind.save)(path)) << kind.file;
@@ -651,6 +653,7 @@ TEST_F(SsystemListsTest, KeptPlaceLinesStayThroughOtherListsAndGoIntoEveryCopy) 
     ASSERT_TRUE(system.loadPlaceList("./data/places.dpl"));
     system.removeComet("Encke");
     write("data/class.dpl", head + "Mars Olympus_Mons 18.65 226.2 \n");
+    EXPECT_FALSE(system.loadPlaceList("./data/absent.dpl"));
     ASSERT_TRUE(system.loadPlaceList("./data/class.dpl"));
     for (const char* file : {"data/places.dpl", "data/backup.dpl", "data/places.dpl"}) {
         ASSERT_TRUE(system.savePlaceList(std::string("./") + file));
