@@ -39,7 +39,8 @@ struct ListLoad {
     // saved over a file but the ones its saves made (made).
     bool loaded = false;
     // The file the last load read (its real path), and the entries of its
-    // file it could not take.
+    // file it could not take (the place list's: of every load, and the
+    // places of the bodies that left).
     std::string file;
     KeptEntries kept;
     // The files that saves of the list made while it was never loaded (real
