@@ -1,6 +1,6 @@
 // The files that a load did not read whole (a line past the limit, a failed
 // read, a NUL byte in a text), so that no save writes the part it read over
-// them. Lists and option files keep one each.
+// them. The list loads keep one, and so do the options loads.
 #pragma once
 
 #include <map>
