@@ -123,7 +123,7 @@ int Main::execute() {
         std::string file = args.readWord();
         if (file == "Default")
             file = optionsFile;
-        return openScenario(file, 1);
+        return openScenario(file, 1, &optionsRead_);
     }
     case Word::SaveOptions:
         return saveOptionsFile(args.readWord());
@@ -230,7 +230,9 @@ void Main::init() {
         return;
     }
     std::string optionsText;
-    if (!readWholeFile(scenarioPath(optionsFile), optionsText, why)) {
+    const bool optionsOpened = readWholeFile(scenarioPath(optionsFile), optionsText, why);
+    optionsRead_.note(scenarioPath(optionsFile), why);
+    if (!optionsOpened) {
         logFileFailure("Could not open options file " + optionsFile + "\n.",
                        scenarioPath(optionsFile), why);
         startFailure_ = optionsFile;

@@ -15,6 +15,7 @@
 #include "engine/Base.h"
 #include "engine/CommandArgs.h"
 #include "engine/Interpreter.h"
+#include "platform/PartlyReadFiles.h"
 
 class DataFile;
 class KeyMap;
@@ -89,7 +90,8 @@ public:
     std::string getOptionsText();
 
     // Writers; "Default" or "" names the initial-state file (scenario, state)
-    // or the options file. 1 written, 0 not configured or not writable.
+    // or the options file. 1 written, 0 not configured or not writable, or
+    // the file is one an options load did not read whole.
     int saveStateFile(const std::string& file);
     int saveOptionsFile(const std::string& file);
     int saveScenario(const std::string& file);
@@ -166,12 +168,15 @@ protected:
 
 private:
     // Reads a scenario text whole, up to the first NUL byte (a NUL with more
-    // after it is logged), after a UTF-8 byte-order mark that begins it. A
-    // file that does not open or is no regular file, that has a line longer
-    // than platform::maxLineBytes, is longer than platform::maxTextFileBytes
-    // or fails to read is refused: false, with the reason in why for the
+    // after it is logged, and why says it ended the text), after a UTF-8
+    // byte-order mark that begins it. A file that does not open or is no
+    // regular file, that has a line longer than platform::maxLineBytes, is
+    // longer than platform::maxTextFileBytes or fails to read is refused:
+    // false, with the reason in why for the
     // caller's one message.
     static bool readWholeFile(const std::string& path, std::string& text, std::string& why);
+    // openScenario that notes in notes whether the file was read whole.
+    int openScenario(const std::string& file, int runAll, platform::PartlyReadFiles* notes);
     // Writes text and one blank into the file (scenarioPath).
     int writeScenarioFile(const std::string& file, const std::string& text);
     // Runs every line of a text at once with immediate transitions.
@@ -180,6 +185,9 @@ private:
     std::string classWord_;
     std::string startFailure_;
     std::string startFailureReason_;
+    // The files the options loads read, so that no writer puts the part it
+    // read over the whole.
+    platform::PartlyReadFiles optionsRead_;
     int openDepth_ = 0;
     int stepDepth_ = 0;
     bool countedInStep_ = false;

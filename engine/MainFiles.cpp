@@ -73,10 +73,12 @@ bool Main::readWholeFile(const std::string& path, std::string& text, std::string
         if (end != piece + got) {
             // A NUL that only closes the text is no loss; one with more after
             // it (a damaged file, an endless one of zeros) is.
-            if (end + 1 != piece + got || std::fgetc(file.get()) != EOF)
-                logMessage("Scenario file %s: a NUL byte at byte %zu ends its text; the rest is "
-                           "not read.",
-                           path.c_str(), std::size_t(textStart) + text.size());
+            if (end + 1 != piece + got || std::fgetc(file.get()) != EOF) {
+                why = "a NUL byte at byte " + std::to_string(std::size_t(textStart) + text.size()) +
+                      " ends its text";
+                logMessage("Scenario file %s: %s; the rest is not read.", path.c_str(),
+                           why.c_str());
+            }
             break;
         }
         if (got < sizeof piece)
@@ -124,10 +126,15 @@ int Main::saveScenario(const std::string& file) {
 int Main::writeScenarioFile(const std::string& file, const std::string& text) {
     const platform::CurrentDirGuard dataGuard(dataDir);
     const std::string path = scenarioPath(file);
-    const auto failed = [&](const DataFile& out) {
-        logFileFailure("Could not save scenario file " + file + "\n.", path, out.error());
+    const auto refused = [&](const std::string& reason) {
+        logFileFailure("Could not save scenario file " + file + "\n.", path, reason);
         return 0;
     };
+    // The options after the part read would be lost.
+    const std::string cut = optionsRead_.refusal(path);
+    if (!cut.empty())
+        return refused(cut);
+    const auto failed = [&](const DataFile& out) { return refused(out.error()); };
     DataFile out;
     if (!out.open(path, DataFile::Write, 0, DataFile::HostOrder))
         return failed(out);

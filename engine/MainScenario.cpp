@@ -71,6 +71,10 @@ int Main::processScenarioLine(const std::string& line) {
 }
 
 int Main::openScenario(const std::string& file, int runAllLines) {
+    return openScenario(file, runAllLines, nullptr);
+}
+
+int Main::openScenario(const std::string& file, int runAllLines, platform::PartlyReadFiles* notes) {
     if (openDepth_ >= MaxScenarioNesting) {
         logMessage("Scenario file %s not opened: scenarios nested more than %d deep.", file.c_str(),
                    MaxScenarioNesting);
@@ -81,7 +85,10 @@ int Main::openScenario(const std::string& file, int runAllLines) {
     {
         const platform::CurrentDirGuard dataGuard(dataDir);
         std::string why;
-        if (!readWholeFile(scenarioPath(file), text, why)) {
+        const bool opened = readWholeFile(scenarioPath(file), text, why);
+        if (notes)
+            notes->note(scenarioPath(file), why);
+        if (!opened) {
             logFileFailure("Could not open scenario file " + file + "\n.", scenarioPath(file), why);
             return 0;
         }

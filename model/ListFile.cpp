@@ -1,8 +1,6 @@
 #include "model/ListFile.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
 #include <sys/stat.h>
 
 #include "engine/DataFile.h"
@@ -16,69 +14,46 @@ DataDirScope::DataDirScope(const std::string& dataDir) {
     }
 }
 
-std::string realFilePath(const std::string& path) {
-    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
-                                                               &std::free);
-    return resolved ? std::string(resolved.get()) : std::string();
-}
-
-void PartlyReadFiles::note(const std::string& path, const std::string& reason) {
-    const std::string file = realFilePath(path);
-    if (file.empty())
-        return;
-    if (reason.empty())
-        files_.erase(file);
-    else
-        files_[file] = reason;
-}
-
-std::string PartlyReadFiles::reason(const std::string& path) const {
-    const auto it = files_.find(realFilePath(path));
-    return it == files_.end() ? std::string() : it->second;
-}
-
-KeptEntryWriter::KeptEntryWriter(const ListLoad& load, const std::string& path, DataFile& file,
+KeptEntryWriter::KeptEntryWriter(const KeptEntries& kept, DataFile& file,
                                  std::function<bool(const std::string&)> holds)
-    : load_(load), file_(file), holds_(std::move(holds)),
-      same_(!load.kept.empty() && realFilePath(path) == load.file) {}
+    : kept_(kept), file_(file), holds_(std::move(holds)) {}
 
 void KeptEntryWriter::writeAfter(const std::string& entry) {
     written_.push_back(entry);
-    for (const auto& [after, text] : load_.kept) {
+    for (const auto& [after, text] : kept_) {
         if (after == entry)
             write(text);
     }
 }
 
 void KeptEntryWriter::writeRest() {
-    for (const auto& [after, text] : load_.kept) {
+    for (const auto& [after, text] : kept_) {
         if (std::find(written_.begin(), written_.end(), after) == written_.end())
             write(text);
     }
 }
 
 void KeptEntryWriter::write(const std::string& text) {
-    if (same_ && !holds_(text))
+    if (!holds_(text))
         file_.writeString(text).writeText("\n");
 }
 
-bool saveListFile(const std::string& path, const ListSettings& settings, const ListLoad& load,
-                  const PartlyReadFiles& partlyRead,
+bool saveListFile(const std::string& path, const ListSettings& settings, ListLoad& load,
+                  const platform::PartlyReadFiles& partlyRead,
                   const std::function<void(DataFile&)>& writeEntries, const char* failureMessage) {
     DataDirScope scope(settings.dataDir);
     if (!scope.ok())
         return false;
-    const std::string cut = partlyRead.reason(path);
-    if (!cut.empty()) {
-        logFileFailure(failureMessage, path,
-                       "it was not read whole (" + cut +
-                           "); it is left as it is until a load reads it whole");
+    const std::string refusal = partlyRead.refusal(path);
+    if (!refusal.empty()) {
+        logFileFailure(failureMessage, path, refusal);
         return false;
     }
     // What the list holds would replace what it never read; a file that is
-    // not there yet loses nothing.
+    // not there yet loses nothing, nor does one that it made itself.
     struct stat there {};
-    if (!load.loaded && ::lstat(path.c_str(), &there) == 0) {
+    if (!load.loaded && ::lstat(path.c_str(), &there) == 0 &&
+        !load.made.count(platform::realFilePath(path))) {
         logFileFailure(failureMessage, path,
                        "the list was never loaded; the file is left as it is");
         return false;
@@ -96,5 +71,9 @@ bool saveListFile(const std::string& path, const ListSettings& settings, const L
         logFileFailure(failureMessage, path, file.error());
         return false;
     }
+    // The file now holds the list and nothing else: the list's own, to be
+    // saved again whenever the user changes it.
+    if (!load.loaded)
+        load.made.insert(platform::realFilePath(path));
     return true;
 }

@@ -491,7 +491,7 @@ private:
     ListLoad spacecraftLoad_;
     ListLoad aSatelliteLoad_;
     ListLoad placeLoad_;
-    PartlyReadFiles partlyRead_;
+    platform::PartlyReadFiles partlyRead_;
     // The orbit files logged as not read whole, with the reason, by kind.
     std::unordered_map<int, std::set<std::pair<std::string, std::string>>> toldUnreadable_;
     // The element files read during a list load, present while it lasts.

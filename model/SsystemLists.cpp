@@ -301,7 +301,7 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool
                    kind.type == DsAstrBody::ASatellite ? "Earth" : "Sun", kind.noun, path.c_str());
         return false;
     }
-    load = ListLoad{true, realFilePath(path), {}};
+    load = ListLoad{true, platform::realFilePath(path), {}, {}};
     removeBodies(kind, "All");
     // A name of the list whose orbit file is missing for now (or could not
     // be read) stays in the list, after the name it followed.
@@ -334,12 +334,15 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool
 }
 
 bool Ssystem::saveBodyList(const ObjectKind& kind, const std::string& path) {
-    const ListLoad& load = this->*kind.load;
+    ListLoad& load = this->*kind.load;
     return saveListFile(
         path, getListSettings(), load, partlyRead_,
         [&](DataFile& file) {
-            // The names the load of this file could not take go back.
-            KeptEntryWriter kept(load, path, file, [&](const std::string& name) {
+            // The names the load of this file could not take go back; another
+            // file never held them.
+            static const KeptEntries none;
+            const bool same = !load.file.empty() && platform::realFilePath(path) == load.file;
+            KeptEntryWriter kept(same ? load.kept : none, file, [&](const std::string& name) {
                 const DsAstrBody* body = findBody(name);
                 return body && body->getType() == kind.type;
             });

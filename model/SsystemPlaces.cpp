@@ -1,6 +1,8 @@
 // The place list of the Ssystem, the place commands on the selected body and
 // the display states of bodies named in a text.
 #include <algorithm>
+#include <deque>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -66,6 +68,44 @@ std::pair<std::string, std::string> splitLine(const std::string& line) {
     return parts;
 }
 
+// What a kept line stands for: the place of a body and its name when it
+// reads as a place, else the line itself.
+std::pair<bool, std::string> keptKey(const std::string& line) {
+    const auto [bodyName, placeLine] = splitLine(line);
+    std::string why;
+    if (!DsPlace::readsAsPlace(placeLine, why))
+        return {false, line};
+    std::istringstream words(placeLine);
+    std::string name;
+    words >> name;
+    return {true, bodyName + " " + name};
+}
+
+// The kept lines while a load adds to them, as it takes places: a line sets
+// the kept line that stands for the same (the first this load has not set
+// yet), or is added. A list loaded twice keeps each line once, and two lines
+// of one place stay two.
+class KeptLineTaker {
+public:
+    explicit KeptLineTaker(KeptEntries& kept) : kept_(kept) {
+        for (std::size_t i = 0; i < kept.size(); ++i)
+            held_[keptKey(kept[i].second)].push_back(i);
+    }
+    void take(const std::string& after, const std::string& line) {
+        const auto same = held_.find(keptKey(line));
+        if (same == held_.end() || same->second.empty()) {
+            kept_.emplace_back(after, line);
+            return;
+        }
+        kept_[same->second.front()].second = line;
+        same->second.pop_front();
+    }
+
+private:
+    KeptEntries& kept_;
+    std::map<std::pair<bool, std::string>, std::deque<std::size_t>> held_;
+};
+
 } // namespace
 
 bool Ssystem::loadPlaceList(const std::string& path) {
@@ -79,11 +119,14 @@ bool Ssystem::loadPlaceList(const std::string& path) {
         partlyRead_.note(path, file.error());
         return false;
     }
-    placeLoad_ = ListLoad{true, realFilePath(path), {}};
+    placeLoad_.loaded = true;
+    placeLoad_.file = platform::realFilePath(path);
     // Lines that give no place (of no body, or that do not read as a place)
-    // go back as they are, after the places of the body they followed.
+    // go back as they are, after the places of the body they followed. They
+    // are part of the places held, whichever file they came from.
     std::string after;
     std::set<const DsPlace*> taken;
+    KeptLineTaker kept(placeLoad_.kept);
     std::string line;
     for (std::size_t number = 1; file.good(); ++number) {
         file.readLine(line);
@@ -102,7 +145,7 @@ bool Ssystem::loadPlaceList(const std::string& path) {
         if (body)
             after = bodyName;
         if (!body || !why.empty())
-            placeLoad_.kept.emplace_back(after, trimmed(line));
+            kept.take(after, trimmed(line));
         else
             takePlace(*body, placeLine, taken);
     }
@@ -116,7 +159,7 @@ bool Ssystem::savePlaceList(const std::string& path) {
     return saveListFile(
         path, getListSettings(), placeLoad_, partlyRead_,
         [&](DataFile& file) {
-            KeptEntryWriter kept(placeLoad_, path, file, [](const std::string&) { return false; });
+            KeptEntryWriter kept(placeLoad_.kept, file, [](const std::string&) { return false; });
             kept.writeAfter("");
             for (const DsAstrBody* body : allBodies_) {
                 for (int i = 0; i < body->getPlaceCount(); ++i) {

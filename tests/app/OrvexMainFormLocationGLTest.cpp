@@ -89,3 +89,34 @@ TEST(MainFormLocationGL, APlaceListThatCannotBeSavedIsToldInTheWindow) {
     EXPECT_EQ(boxes.texts[0], "The places are changed but could not be saved.\n"
                               "Could not save place list file. ./data/places.dpl: Is a directory");
 }
+
+// Without a place list at the start, the first OK makes it and every later
+// OK writes it.
+TEST(MainFormLocationGL, EveryOkSavesThePlaceListTheFirstMade) {
+    orvextest::SettingsSandbox sandbox;
+    orvextest::ShippedDataCopy data({});
+    std::filesystem::remove(data.path() + "/data/places.dpl");
+    orvextest::GlMainWindow windows;
+    ASSERT_TRUE(windows.start());
+    QStringList told;
+    for (const char* place : {"First", "Second", "Third"}) {
+        // Answers anew for each opening: the editor is the same dialog.
+        orvextest::ModalAnswers boxes({}, [place](QWidget* dialog) {
+            auto* placeEditor = qobject_cast<OrvexLocationForm*>(dialog);
+            if (!placeEditor) {
+                orvextest::NextModal::reject(dialog);
+                return;
+            }
+            placeEditor->locationListView->clearSelection();
+            placeEditor->addButton->click();
+            placeEditor->locationEdit->setText(place);
+            placeEditor->okButton->click();
+        });
+        windows.form.locationEditButton->click();
+        told << boxes.texts;
+        EXPECT_NE(data.read("data/places.dpl").find(std::string(" ") + place + " "),
+                  std::string::npos)
+            << place;
+    }
+    EXPECT_TRUE(told.isEmpty()) << told.join('\n').toStdString();
+}

@@ -190,6 +190,40 @@ TEST_F(ObjectDisplayGL, ObjectListSavesThatFailAreToldInTheWindow) {
     EXPECT_FALSE(std::filesystem::exists(data.path() + "/data/orbits/spacecrafts/msl.dsc"));
 }
 
+// The lists' files gone before the start, the default list too (which
+// would count as a load of every kind).
+class MissingListsGL : public ObjectDisplayGL {
+protected:
+    MissingListsGL() {
+        for (const char* file : {"data/defaults.ddl", "data/comets.dcl", "data/asteroids.dal",
+                                 "data/comets.dsl", "data/asatellites.dal"})
+            std::filesystem::remove(data.path() + "/" + file);
+    }
+};
+
+// The first tick makes the list's file, and every later one writes it.
+TEST_F(MissingListsGL, EveryTickIsSavedIntoTheFileTheFirstMade) {
+    const std::pair<QRadioButton*, const char*> kinds[] = {
+        {form.displayCometButton, "data/comets.dcl"},
+        {form.displayAsteroidButton, "data/asteroids.dal"},
+        {form.displaySpacecraftButton, "data/comets.dsl"},
+        {form.displayASatelliteButton, "data/asatellites.dal"},
+    };
+    orvextest::ModalAnswers boxes;
+    for (const auto& [list, file] : kinds) {
+        list->click();
+        ASSERT_GT(form.displayList->topLevelItemCount(), 0) << file;
+        QTreeWidgetItem* item = form.displayList->topLevelItem(0);
+        const std::string name = item->text(0).toStdString();
+        for (const Qt::CheckState state : {Qt::Checked, Qt::Unchecked, Qt::Checked}) {
+            item->setCheckState(0, state);
+            EXPECT_EQ(holdsWord(data.read(file), name), state == Qt::Checked)
+                << file << " after " << name << " turned " << state;
+        }
+    }
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('\n').toStdString();
+}
+
 // The comet orbit files copied, for removals.
 class CometOrbitFilesGL : public ObjectDisplayGL {
 protected:

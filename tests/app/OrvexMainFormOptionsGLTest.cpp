@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <filesystem>
+#include <fstream>
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
@@ -116,4 +117,48 @@ TEST(MainFormOptionsGL, ASaveThatFailsIsToldAndTheDialogStaysOpen) {
         << boxes.texts[0].toStdString();
     EXPECT_TRUE(options->isVisible());
     options->closeButton->click();
+}
+
+// An option file that a NUL byte cut short at the start is not saved over:
+// each Save tells why and the dialog stays open; once Load has read the
+// mended file whole, every Save writes it.
+TEST(MainFormOptionsGL, AnOptionFileReadInPartIsNotSavedOverUntilLoadedWhole) {
+    orvextest::SettingsSandbox sandbox;
+    orvextest::ShippedDataCopy data({"scenarios"});
+    const std::string file = data.path() + "/scenarios/options.scn";
+    const std::string shipped = data.read("scenarios/options.scn");
+    const std::string cut = shipped + std::string(1, '\0') + "Detail.Orbit Low\n";
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << cut;
+    orvextest::GlMainWindow windows;
+    ASSERT_TRUE(windows.start());
+    OrvexOptionForm* options = windows.form.optionForm;
+    windows.form.detailButton->click();
+    for (int save = 0; save < 2; ++save) {
+        orvextest::ModalAnswers boxes;
+        options->saveButton->click();
+        ASSERT_EQ(boxes.texts.size(), 1);
+        EXPECT_TRUE(boxes.texts[0].startsWith("The options could not be saved.\nCould not save "
+                                              "scenario file ./scenarios/options.scn."));
+        EXPECT_TRUE(boxes.texts[0].endsWith(
+            QString("scenarios/options.scn: it was not read whole (a NUL byte at byte %1 ends its "
+                    "text); it is left as it is until a load reads it whole")
+                .arg(shipped.size())))
+            << boxes.texts[0].toStdString();
+        EXPECT_TRUE(options->isVisible());
+    }
+    EXPECT_EQ(data.read("scenarios/options.scn"), cut);
+
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << shipped << "Detail.Orbit Low\n";
+    options->loadButton->click();
+    ASSERT_EQ(windows.engine()->getCommandValue("Detail.Orbit"), "Low");
+    orvextest::ModalAnswers boxes;
+    for (const char* orbit : {"Mid", "High"}) {
+        windows.engine()->processScenarioLine(std::string("Detail.Orbit ") + orbit);
+        windows.form.detailButton->click();
+        options->saveButton->click();
+        EXPECT_FALSE(options->isVisible());
+        EXPECT_NE(data.read("scenarios/options.scn").find(std::string("Detail.Orbit ") + orbit),
+                  std::string::npos);
+    }
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('\n').toStdString();
 }

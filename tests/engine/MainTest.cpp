@@ -4,6 +4,8 @@
 
 #include <random>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "engine/KeyMap.h"
@@ -242,6 +244,58 @@ TEST_F(MainTest, SavesAreWholeOnAFullDiskAndWhenKilled) {
         const std::string now = root.readDataFile("scenarios/options.scn");
         ASSERT_TRUE(now == small || now == big) << "kill " << kill << ": " << now.size();
     }
+}
+
+// An options file that a load did not read whole (a NUL byte, a text too
+// long, a failed read) is saved over by no writer, since the options after
+// the part read would be lost, until a load reads it whole.
+TEST_F(MainTest, AnOptionsFileReadInPartIsNotSavedOverUntilALoadReadsItWhole) {
+    const std::string withNul("Orvex.FPS 20\n\0Probe.Set 9\n", 26);
+    root.configure("", withNul);
+    ASSERT_TRUE(root.isConfigured());
+    EXPECT_EQ(root.getFps(), 20.0);
+    const std::string refused = "Could not save scenario file ./scenarios/options.scn\n. "
+                                "./scenarios/options.scn: it was not read whole (a NUL byte at "
+                                "byte 13 ends its text); it is left as it is until a load reads "
+                                "it whole";
+    for (int save = 0; save < 2; ++save) {
+        log.clear();
+        EXPECT_EQ(root.processScenarioLine("Orvex.SaveOptions Default"), 0);
+        EXPECT_EQ(log.messages(),
+                  (std::vector<std::string>{refused, "Command Error : Orvex.SaveOptions"}));
+    }
+    EXPECT_EQ(root.saveStateFile("./scenarios/options.scn"), 0);
+    EXPECT_EQ(root.processScenarioLine("Orvex.LoadOptions Default"), 1);
+    EXPECT_EQ(root.saveOptionsFile("Default"), 0);
+    EXPECT_EQ(root.readDataFile("scenarios/options.scn"), withNul);
+    EXPECT_EQ(root.saveOptionsFile("mine.scn"), 1);
+
+    // Mended and loaded, it is saved at every save.
+    root.writeDataFile("scenarios/options.scn", "Orvex.FPS 20\nProbe.Set 9\n");
+    EXPECT_EQ(root.processScenarioLine("Orvex.LoadOptions Default"), 1);
+    for (int fps : {10, 11, 12}) {
+        root.processScenarioLine("Orvex.FPS " + std::to_string(fps));
+        EXPECT_EQ(root.processScenarioLine("Orvex.SaveOptions Default"), 1);
+        EXPECT_EQ(root.readDataFile("scenarios/options.scn"),
+                  "Orvex.FPS " + std::to_string(fps) + "\n ");
+    }
+
+    // A text too long (6 GB, sparse) and a failed read (/proc/self/mem fails
+    // at address 0) the same way.
+    root.writeDataFile("big.scn", "Orvex.FPS 5\n");
+    const std::string big = root.getDataDir() + "/big.scn";
+    ASSERT_EQ(::truncate(big.c_str(), 6LL << 30), 0);
+    const std::pair<std::string, std::string> cut[] = {
+        {"big.scn", "it is longer than 67108864 bytes"}, {"/proc/self/mem", "Input/output error"}};
+    for (const auto& [file, reason] : cut) {
+        EXPECT_EQ(root.processScenarioLine("Orvex.LoadOptions " + file), 0);
+        log.clear();
+        EXPECT_EQ(root.saveOptionsFile(file), 0);
+        EXPECT_TRUE(log.contains(": it was not read whole (" + reason + ")")) << file;
+    }
+    struct stat kept {};
+    ASSERT_EQ(::stat(big.c_str(), &kept), 0);
+    EXPECT_EQ(kept.st_size, 6LL << 30);
 }
 
 TEST_F(MainTest, SavesTheLoadedScenarioText) {

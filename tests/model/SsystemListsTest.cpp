@@ -386,6 +386,51 @@ TEST_F(SsystemListsTest, FailuresKeepBodiesAndFiles) {
     EXPECT_EQ(read("data/comets.dcl"), head + "Halley \n");
 }
 
+// A list whose file is missing is saved all the same, and the file its save
+// made is the list's own: every later save writes it. A file that is there
+// and was never read stays as it is.
+TEST_F(SsystemListsTest, TheFileThatASaveOfAListNeverLoadedMadeIsSavedAgain) {
+    using Call = bool (Ssystem::*)(const std::string&);
+    using Change = void (Ssystem::*)(const std::string&);
+    struct Kind {
+        Call load, save;
+        Change add, remove;
+        const char* file;
+        const char* name;
+    };
+    const Kind kinds[] = {
+        {&Ssystem::loadCometList, &Ssystem::saveCometList, &Ssystem::addComet,
+         &Ssystem::removeComet, "data/comets.dcl", "Encke"},
+        {&Ssystem::loadAsteroidList, &Ssystem::saveAsteroidList, &Ssystem::addAsteroid,
+         &Ssystem::removeAsteroid, "data/asteroids.dal", "Ceres"},
+        {&Ssystem::loadSpacecraftList, &Ssystem::saveSpacecraftList, &Ssystem::addSpacecraft,
+         &Ssystem::removeSpacecraft, "data/comets.dsl", "Probe"},
+        {&Ssystem::loadASatelliteList, &Ssystem::saveASatelliteList, &Ssystem::addASatellite,
+         &Ssystem::removeASatellite, "data/asatellites.dal", "TWO_WORDS"},
+    };
+    write("data/kept.dcl", head + "Halley \n");
+    for (const Kind& kind : kinds) {
+        const std::string path = std::string("./") + kind.file;
+        EXPECT_FALSE((system.*kind.load)(path)) << kind.file;
+        (system.*kind.add)(kind.name);
+        ASSERT_TRUE((system.*kind.save)(path)) << kind.file;
+        (system.*kind.remove)(kind.name);
+        EXPECT_TRUE((system.*kind.save)(path)) << kind.file;
+        EXPECT_EQ(read(kind.file), head) << kind.file;
+        // A failed load changes nothing; a copy made beside it is the
+        // list's own as well.
+        EXPECT_FALSE((system.*kind.load)("./data/absent")) << kind.file;
+        EXPECT_TRUE((system.*kind.save)("./data/copy")) << kind.file;
+        (system.*kind.add)(kind.name);
+        EXPECT_TRUE((system.*kind.save)(path)) << kind.file;
+        EXPECT_EQ(read(kind.file), head + kind.name + " \n");
+        EXPECT_TRUE((system.*kind.save)("./data/copy")) << kind.file;
+        EXPECT_FALSE((system.*kind.save)("./data/kept.dcl")) << kind.file;
+        ::unlink(dir.file("data/copy").c_str());
+    }
+    EXPECT_EQ(read("data/kept.dcl"), head + "Halley \n");
+}
+
 // What an orbit directory holds besides orbit files, and files that cannot
 // be read whole, are named with the reason: once while they stay so, since
 // start-up loads every list twice.
@@ -593,6 +638,50 @@ TEST_F(SsystemListsTest, PlacesOfBodiesFromOrbitFilesFollowTheUser) {
     system.removeComet("Encke");
     ASSERT_TRUE(system.savePlaceList("./data/places.dpl"));
     EXPECT_EQ(read("data/places.dpl"), saved);
+}
+
+// The lines a place list keeps (places of bodies not in the simulation,
+// lines that are no place) belong to the places held, whichever file they
+// came from: another list loaded adds to them as it adds places, and every
+// save writes them, so that a copy is whole.
+TEST_F(SsystemListsTest, KeptPlaceLinesStayThroughOtherListsAndGoIntoEveryCopy) {
+    write("data/comets.dcl", head + "Encke \n");
+    ASSERT_TRUE(system.loadCometList("./data/comets.dcl"));
+    const std::string keptLines[] = {"Encke Crater_B -5 7 \n", "Future Base 1 2 \n",
+                                     "Earth Bad_Line 35,6 139,7 \n"};
+    write("data/places.dpl", head + keptLines[0] + keptLines[1] + keptLines[2]);
+    ASSERT_TRUE(system.loadPlaceList("./data/places.dpl"));
+    system.removeComet("Encke");
+    write("data/class.dpl", head + "Mars Olympus_Mons 18.65 226.2 \n");
+    EXPECT_FALSE(system.loadPlaceList("./data/absent.dpl"));
+    ASSERT_TRUE(system.loadPlaceList("./data/class.dpl"));
+    for (const char* file : {"data/places.dpl", "data/backup.dpl", "data/places.dpl"}) {
+        ASSERT_TRUE(system.savePlaceList(std::string("./") + file));
+        const std::string saved = read(file);
+        for (const std::string& line : keptLines)
+            EXPECT_NE(saved.find(line), std::string::npos) << file << ": " << saved;
+        EXPECT_NE(saved.find("Mars Olympus_Mons 18.65 226.2 \n"), std::string::npos);
+    }
+    // Loaded again, each line is kept once, and a line of the same place
+    // gives it the new values.
+    write("data/class.dpl", head + "Future Base 3 4 \n" + keptLines[2]);
+    ASSERT_TRUE(system.loadPlaceList("./data/backup.dpl"));
+    ASSERT_TRUE(system.loadPlaceList("./data/class.dpl"));
+    ASSERT_TRUE(system.savePlaceList("./data/backup.dpl"));
+    const std::string again = read("data/backup.dpl");
+    const auto count = [&again](const std::string& text) {
+        std::size_t n = 0;
+        for (auto at = again.find(text); at != std::string::npos; at = again.find(text, at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count(keptLines[0]), 1u) << again;
+    EXPECT_EQ(count(keptLines[2]), 1u) << again;
+    EXPECT_EQ(count("Future Base 3 4 \n"), 1u) << again;
+    EXPECT_EQ(count("Future Base 1 2"), 0u) << again;
+    // The comet back takes its place from them.
+    system.addComet("Encke");
+    EXPECT_EQ(placesOf("Encke"), "Surface 0 0|Crater_B -5 7|");
 }
 
 // Lists and orbit files without line breaks (6 GB of zeros, made sparse) are

@@ -1,6 +1,8 @@
 // The Ssystem commands through the command driver on the shipped data.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "OrvexCmdRun.h"
 #include "support/ShippedDataCopy.h"
 #include "support/TestEnv.h"
@@ -120,4 +122,46 @@ TEST(OrvexCmdSsystem, ListsNeverLoadedAreNotSaved) {
                   "Ssystem.SaveCometList Default"});
     EXPECT_EQ(saved.status, 0) << saved.err;
     EXPECT_EQ(data.read("data/comets.dcl"), comets);
+
+    // A list whose file is missing makes it at its first save, and every
+    // later save writes it: three saves of each list, the third with the
+    // first name removed.
+    struct Kind {
+        const char* kind;
+        const char* file;
+        const char* first;
+        const char* second;
+    };
+    const Kind kinds[] = {{"Comet", "data/comets.dcl", "1P/Halley", "2P/Encke"},
+                          {"Asteroid", "data/asteroids.dal", "106_Dione", "1927_LA"},
+                          {"Spacecraft", "data/comets.dsl", "Curiosity", ""},
+                          {"ASatellite", "data/asatellites.dal", "ISS_(ZARYA)", "HST"}};
+    QStringList threeSaves = {"-C", orvextest::qpath(data.path())};
+    for (const Kind& kind : kinds) {
+        std::filesystem::remove(data.path() + "/" + kind.file);
+        const QString save = QString("Ssystem.Save%1List Default").arg(kind.kind);
+        threeSaves << "-e" << QString("Ssystem.Load%1List Default").arg(kind.kind) << "-e"
+                   << QString("Ssystem.Add%1 %2").arg(kind.kind, kind.first) << "-e" << save;
+        if (*kind.second)
+            threeSaves << "-e" << QString("Ssystem.Add%1 %2").arg(kind.kind, kind.second);
+        threeSaves << "-e" << save << "-e"
+                   << QString("Ssystem.Remove%1 %2").arg(kind.kind, kind.first) << "-e" << save;
+    }
+    std::filesystem::remove(data.path() + "/data/places.dpl");
+    for (const char* line :
+         {"Ssystem.LoadPlaceList Default", "Ssystem.AstrName Mars", "Ssystem.AddPlace",
+          "Ssystem.SavePlaceList Default", "Ssystem.SetPlaceName Base",
+          "Ssystem.SavePlaceList Default", "Ssystem.AddPlace", "Ssystem.SavePlaceList Default"})
+        threeSaves << "-e" << line;
+    const CmdResult saves = orvexCmd(threeSaves);
+    EXPECT_EQ(saves.err.find("Could not save"), std::string::npos) << saves.err;
+    for (const Kind& kind : kinds) {
+        const std::string list = data.read(kind.file);
+        EXPECT_EQ(list.rfind("Version: 7.0 \nLocale: en_us \n\n", 0), 0u) << list;
+        EXPECT_EQ(list.find(kind.first), std::string::npos) << list;
+        EXPECT_NE(list.find(kind.second + std::string(" \n")), std::string::npos) << list;
+    }
+    const std::string placeList = data.read("data/places.dpl");
+    EXPECT_NE(placeList.find("Mars Base "), std::string::npos) << placeList;
+    EXPECT_NE(placeList.find("Mars New "), std::string::npos) << placeList;
 }
