@@ -469,10 +469,13 @@ void OrvexMainForm::keepWithinRoomOnceLaidOut() {
 }
 
 QMargins OrvexMainForm::marginsOf(const QWidget* window) const {
-    // A window the window manager has not framed yet will get a frame like
-    // this window's; without a manager there are no frames.
+    // A window the window manager has not framed yet, or is framing again
+    // (its frame is not round it yet), will get a frame like this window's;
+    // without a manager there are no frames.
     const QMargins margins = WindowSettings::frameMarginsOf(window);
-    return margins.isNull() ? WindowSettings::frameMarginsOf(this) : margins;
+    const bool round =
+        margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 && margins.bottom() >= 0;
+    return margins.isNull() || !round ? WindowSettings::frameMarginsOf(this) : margins;
 }
 
 QRect OrvexMainForm::room() const {
