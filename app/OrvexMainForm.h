@@ -116,9 +116,12 @@ public:
     void keepClearOfBars(OrvexProjForm* window);
     void keepClearOfBars(OrvexMediaForm* window);
     // Moves this window, opened at its saved place and framed, just enough
-    // that all of it lies in its screen's room: the place may come from a
-    // larger screen, or from a language whose texts need less width.
+    // that all of it lies in its screen's room, first made to fit it: the
+    // place may come from a larger screen, or from a language whose texts
+    // need less width.
     void keepWithinRoom();
+    // The same once a new style has made the window larger.
+    void keepWithinRoomOnceLaidOut();
     // The default places: this window sized to its screen's room and placed
     // in it (WindowArrangement::controlPlace), the GL window and the media
     // viewer beside it (the media viewer a step further), each made the

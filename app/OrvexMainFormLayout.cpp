@@ -49,20 +49,29 @@ const char* const splitterKeys[] = {"/Orvex/Main/geometry/splitters0",
 // The screen modes as the settings number them.
 enum { FullScreenMode = 0, NormalMode = 1, EmbeddedMode = 2 };
 
-// How long a window manager may take to let go of a hidden window.
-const int releaseTimeoutMs = 2000;
-
-// The width of a window's frame on each side, where it has one yet.
-QMargins frameMarginsOf(const QWidget* window) {
-    const QRect frame = window->frameGeometry();
-    const QRect client = window->geometry();
-    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                    frame.right() - client.right(), frame.bottom() - client.bottom());
-}
+// How long a window manager may take to let go of a hidden window, or to
+// show a window as a plain one again.
+const int managerTimeoutMs = 2000;
 
 // The room a frame with these margins takes beyond its client area.
 QSize extentOf(const QMargins& margins) {
     return QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+}
+
+// The least client size the window's contents let it have.
+QSize leastSizeOf(const QWidget* window) {
+    return window->minimumSize().expandedTo(window->minimumSizeHint());
+}
+
+// A window the window manager closed (Alt+F4) while it was maximised or full
+// screen stays hidden in that state at the screen's size, and the manager has
+// forgotten where it was before: shown as it is, it would cover the screen
+// with its title above it. It goes back to its normal place, still hidden.
+template <class Form> void leaveStateWhileHidden(Form* window) {
+    if (!window || window->isVisible() || !WindowSettings::isMaximizedOrFull(window))
+        return;
+    window->setWindowState(window->windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    window->resetGeometry(window->normalGeometry());
 }
 
 } // namespace
@@ -271,7 +280,7 @@ void OrvexMainForm::viewEmbed() {
     // A window manager lets go of a hidden window in its own time. Moved into
     // the pane before that, the window would be put back on the desktop,
     // framed, when the manager gets round to it.
-    platform::waitUntilReleased(projForm_->internalWinId(), releaseTimeoutMs);
+    platform::waitUntilReleased(projForm_->internalWinId(), managerTimeoutMs);
     projForm_->setParent(splitter2, Qt::Widget);
     projForm_->move(0, 0);
     splitter2->insertWidget(0, projForm_);
@@ -298,8 +307,10 @@ void OrvexMainForm::viewNormal() {
         rememberedSizes_ = {width() - tabWidget->width(), tabWidget->width(), 0};
         applyRememberedSizes();
     }
-    if (!projForm_->isVisible())
+    if (!projForm_->isVisible()) {
+        leaveStateWhileHidden(projForm_);
         keepClearOfBars(projForm_);
+    }
     projForm_->showNormal();
     bringToFront(projForm_);
 }
@@ -359,8 +370,10 @@ void OrvexMainForm::layoutSBSlot() {
 void OrvexMainForm::viewMediaNormalSlot() {
     if (updatingInterface || !mediaForm_)
         return;
-    if (!mediaForm_->isVisible())
+    if (!mediaForm_->isVisible()) {
+        leaveStateWhileHidden(mediaForm_);
         keepClearOfBars(mediaForm_);
+    }
     mediaForm_->showNormal();
 }
 
@@ -370,12 +383,25 @@ void OrvexMainForm::viewMediaFullScreenSlot() {
 }
 
 void OrvexMainForm::viewResetWindowsSlot() {
-    // Every window in its normal mode first: a full-screen window would take
-    // its place back from before it filled the screen.
-    if (WindowSettings::isMaximizedOrFull(this))
-        showNormal();
-    if (mediaForm_ && WindowSettings::isMaximizedOrFull(mediaForm_))
-        mediaForm_->showNormal();
+    // Every window in its normal state first, as the window manager shows it:
+    // a maximised or full-screen window would take its place back from before,
+    // and each is measured with the frame of a plain window.
+    leaveStateWhileHidden(mediaForm_);
+    bool left = false;
+    for (QWidget* window : {static_cast<QWidget*>(this), static_cast<QWidget*>(mediaForm_),
+                            static_cast<QWidget*>(projForm_)})
+        if (window && window->isWindow() && window->isVisible() &&
+            (window->windowState() &
+             (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+            window->showNormal();
+            platform::waitUntilPlain(window->internalWinId(), managerTimeoutMs);
+            left = true;
+        }
+    if (left) {
+        // The toolkit takes in the frames the manager has given them.
+        QGuiApplication::sync();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
     viewMediaNormalAction->setChecked(true);
     // The view in the pane lets the control window be narrower than it is on
     // its own, and placed for that width it would grow past the screen's edge
@@ -406,33 +432,50 @@ QRect OrvexMainForm::clearOfBars(const QWidget* window, int n) const {
     if (!window || !window->isWindow() || WindowSettings::isMaximizedOrFull(window))
         return QRect();
     const QMargins margins = marginsOf(window);
-    const QRect client = window->geometry();
-    const QRect before = client.marginsAdded(margins);
-    QRect frame = before;
-    frame.moveTopLeft(WindowArrangement::within(room(), frame));
+    const QRect before = window->geometry();
+    const QRect room = this->room();
+    const QSize least = leastSizeOf(window);
+    QRect frame = WindowArrangement::within(room, before, margins, least).marginsAdded(margins);
     const WindowArrangement around = arrangement(margins);
-    if (around.hidesTheBars(frame))
+    if (around.hidesTheBars(frame)) {
         frame.moveTopLeft(around.place(frame.size(), n));
-    if (frame == before)
-        return QRect();
-    return QRect(frame.topLeft() + QPoint(margins.left(), margins.top()), client.size());
+        // Below the bars it is made as low as the room there, where that
+        // leaves it half its height or more; else it reaches past the edge.
+        const int below = room.bottom() + 1 - frame.top();
+        if (below < frame.height() && below >= frame.height() / 2)
+            frame.setHeight(qMax(below, least.height() + margins.top() + margins.bottom()));
+    }
+    const QRect client = frame.marginsRemoved(margins);
+    return client == before ? QRect() : client;
 }
 
 void OrvexMainForm::keepWithinRoom() {
     if (WindowSettings::isMaximizedOrFull(this))
         return;
-    const QMargins margins = frameMarginsOf(this);
-    const QRect frame = geometry().marginsAdded(margins);
-    const QPoint at = WindowArrangement::within(room(), frame);
-    if (at != frame.topLeft())
-        setGeometry(QRect(at + QPoint(margins.left(), margins.top()), size()));
+    const QRect place = WindowArrangement::within(
+        room(), geometry(), WindowSettings::frameMarginsOf(this), leastSizeOf(this));
+    if (place != geometry())
+        setGeometry(place);
+}
+
+void OrvexMainForm::keepWithinRoomOnceLaidOut() {
+    // Not shown yet, it is placed when it is.
+    if (!isVisible())
+        return;
+    // The layouts take a new style's sizes in through posted requests, and
+    // the window grows with them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    keepWithinRoom();
 }
 
 QMargins OrvexMainForm::marginsOf(const QWidget* window) const {
-    // A window the window manager has not framed yet will get a frame like
-    // this window's; without a manager there are no frames.
-    const QMargins margins = frameMarginsOf(window);
-    return margins.isNull() ? frameMarginsOf(this) : margins;
+    // A window the window manager has not framed yet, or is framing again
+    // (its frame is not round it yet), will get a frame like this window's;
+    // without a manager there are no frames.
+    const QMargins margins = WindowSettings::frameMarginsOf(window);
+    const bool round =
+        margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 && margins.bottom() >= 0;
+    return margins.isNull() || !round ? WindowSettings::frameMarginsOf(this) : margins;
 }
 
 QRect OrvexMainForm::room() const {
@@ -469,11 +512,11 @@ QRect OrvexMainForm::besidePlace(const QWidget* window, int n) const {
 }
 
 void OrvexMainForm::placeControlWindow() {
-    const QMargins margins = frameMarginsOf(this);
+    const QMargins margins = WindowSettings::frameMarginsOf(this);
     const QSize frameMargins = extentOf(margins);
     const QRect room = this->room();
     // Never larger than the room, where the contents let it be that small.
-    const QSize least = minimumSize().expandedTo(minimumSizeHint());
+    const QSize least = leastSizeOf(this);
     const QSize size =
         QSize(640, 480).expandedTo(least).boundedTo(room.size() - frameMargins).expandedTo(least);
     // A window beside it has the default size and a frame like this one's.

@@ -21,6 +21,15 @@ QPoint WindowArrangement::within(const QRect& room, const QRect& frame) {
     return QPoint(std::max(room.left(), x), std::max(room.top(), y));
 }
 
+QRect WindowArrangement::within(const QRect& room, const QRect& client, const QMargins& margins,
+                                const QSize& least) {
+    const QSize extent(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QSize size = client.size().boundedTo(room.size() - extent).expandedTo(least);
+    const QPoint corner(margins.left(), margins.top());
+    const QRect frame(client.topLeft() - corner, size + extent);
+    return QRect(within(room, frame) + corner, size);
+}
+
 bool WindowArrangement::hidesTheBars(const QRect& frame) const {
     const QRect top(control_.left(), control_.top(), control_.width(),
                     barsBottom_ - control_.top() + 1);

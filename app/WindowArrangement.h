@@ -7,6 +7,7 @@
 // below the bars allows; a second window beside goes to the other side.
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -28,6 +29,11 @@ public:
     // texts made wider); a frame larger than the room keeps its title and
     // menu bar at the room's edge.
     static QPoint within(const QRect& room, const QRect& frame);
+    // The same for a window's client area with its frame's margins: first
+    // made no larger than the room holds (but not below least, the client's
+    // minimum size), then moved in.
+    static QRect within(const QRect& room, const QRect& client, const QMargins& margins,
+                        const QSize& least);
 
     // True when a window frame there would hide part of the control window's
     // title or bars.

@@ -39,4 +39,11 @@ bool isMaximizedOrFull(const QWidget* window) {
     return window->isMaximized() || window->isFullScreen();
 }
 
+QMargins frameMarginsOf(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                    frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
 } // namespace WindowSettings

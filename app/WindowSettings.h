@@ -3,6 +3,7 @@
 // "/Orvex/Main/geometry/x".
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <QSettings>
 #include <QString>
@@ -29,5 +30,8 @@ void writeGeometry(QSettings& settings, const QString& prefix, const QRect& rect
 
 // A widget's window state as the settings see it.
 bool isMaximizedOrFull(const QWidget* window);
+
+// The width of a window's frame on each side, where it has one yet.
+QMargins frameMarginsOf(const QWidget* window);
 
 } // namespace WindowSettings

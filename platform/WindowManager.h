@@ -14,4 +14,11 @@ namespace platform {
 // manager has not let go within timeoutMs.
 bool waitUntilReleased(std::uintptr_t window, int timeoutMs);
 
+// Waits until the window manager shows the top-level system window `window`
+// as a plain window again, neither maximised, full screen nor minimised, and
+// so has framed it as one. True at once without a window manager, without a
+// system window (0) or away from X11; false when that has not come within
+// timeoutMs.
+bool waitUntilPlain(std::uintptr_t window, int timeoutMs);
+
 } // namespace platform

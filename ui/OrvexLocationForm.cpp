@@ -6,10 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <iterator>
 
 #include "app/MainFormBuild.h"
+#include "app/WindowArrangement.h"
+#include "app/WindowSettings.h"
 #include "ui/QFloatSpinBox.h"
 #include "ui/QOrderedListView.h"
 #include "ui/QOrvexMap.h"
@@ -187,13 +190,18 @@ void OrvexLocationForm::showEvent(QShowEvent* e) {
     // Shown again, the window's place is that of its client area: a window
     // manager would otherwise take it for its frame's and put the dialog
     // lower by its title bar at each opening.
-    if (lastPlace_.isValid())
-        setGeometry(lastPlace_);
+    if (lastPlace_.isValid()) {
+        const QScreen* shown = screen();
+        const QRect room = shown ? shown->availableGeometry() : lastPlace_;
+        setGeometry(WindowArrangement::within(room, lastPlace_, lastMargins_,
+                                              minimumSize().expandedTo(minimumSizeHint())));
+    }
     QDialog::showEvent(e);
 }
 
 void OrvexLocationForm::hideEvent(QHideEvent* e) {
     lastPlace_ = geometry();
+    lastMargins_ = WindowSettings::frameMarginsOf(this);
     QDialog::hideEvent(e);
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -103,7 +104,8 @@ public:
     QPushButton* cancelButton = nullptr;
 
 protected:
-    // Each opening puts the dialog where it was when it was last closed.
+    // Each opening puts the dialog where it was when it was last closed, moved
+    // within the screen as the other windows are.
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
@@ -150,8 +152,10 @@ private:
     static double recordValue(const QFloatSpinBox* box, const LoadedCoordinate& loaded);
 
     EngineLink* gl_ = nullptr;
-    // Where the dialog was when it was last closed; null before that.
+    // Where the dialog was when it was last closed, and its frame's margins
+    // then; null before that.
     QRect lastPlace_;
+    QMargins lastMargins_;
     LoadedCoordinate loadedLatitude_;
     LoadedCoordinate loadedLongitude_;
 };

@@ -85,4 +85,25 @@ TEST(WindowArrangement, TheControlWindowGoesWhereTheWindowBesideItKeepsInSight) 
               QPoint(10, 20));
 }
 
+// A window's client area with its frame: made to fit the room, though not
+// below the least size its contents allow, then moved in just enough.
+TEST(WindowArrangement, AWindowIsMadeToFitTheRoomThenMovedIn) {
+    const QMargins frame(1, 20, 1, 5);
+    const struct {
+        const char* what;
+        QRect client;
+        QSize least;
+        QRect fitted;
+    } cases[] = {
+        {"within", QRect(101, 120, 640, 480), QSize(300, 200), QRect(101, 120, 640, 480)},
+        {"past the corner", QRect(1000, 800, 640, 480), QSize(), QRect(639, 515, 640, 480)},
+        {"past the top left", QRect(-50, -30, 640, 480), QSize(), QRect(1, 20, 640, 480)},
+        {"larger", QRect(50, 60, 1400, 1100), QSize(300, 200), QRect(1, 20, 1278, 975)},
+        {"wider than the room allows", QRect(50, 60, 1400, 1100), QSize(1300, 700),
+         QRect(1, 20, 1300, 975)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WindowArrangement::within(room, c.client, frame, c.least), c.fitted) << c.what;
+}
+
 } // namespace

@@ -171,15 +171,17 @@ protected:
     // What is wrong with our windows shown on their own, once at rest: one
     // past the screen's room, one whose title bar ours in front of it hide but
     // for less than a stretch to click on, or the GL window hidden all but a
-    // sliver. A full-screen GL window hides the others, as it should.
+    // sliver. A maximised or full-screen window hides the others, as it should.
     std::string everyWindowInSight() {
         const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
-        const bool full = glWindow().isWindow() && glWindow().isFullScreen();
+        bool full = false;
         std::vector<const QWidget*> shown;
         for (const QWidget* w : {static_cast<QWidget*>(&form()), static_cast<QWidget*>(&glWindow()),
                                  static_cast<QWidget*>(program->mediaForm())})
-            if (w->isWindow() && w->isVisible())
+            if (w->isWindow() && w->isVisible() && !w->isMinimized()) {
                 shown.push_back(w);
+                full = full || w->isFullScreen() || w->isMaximized();
+            }
         const auto widest = [](const QRegion& region) {
             int most = 0;
             for (const QRect& part : region)
@@ -215,7 +217,7 @@ protected:
     void bringTheControlWindowForward() {
         form().activateWindow();
         form().raise();
-        if (!glWindow().isWindow())
+        if (!glWindow().isWindow() || !glWindow().isVisible())
             return;
         ASSERT_EQ(whenAtRest([&] {
                       return x.isInFront(form(), glWindow()) ? "" : "the GL window in front";
@@ -579,11 +581,14 @@ TEST_F(WindowLayoutGL, TrackballModeHoldsThePointerOnlyWhileTheViewIsActive) {
 }
 
 // The place editor opens where it was when it was last closed, not a title
-// bar's height lower.
-TEST_F(WindowLayoutGL, ThePlaceEditorOpensWhereItWas) {
+// bar's height lower; left larger than the screen and past its corner, it
+// opens made to fit the screen, within it.
+TEST_F(WindowLayoutGL, ThePlaceEditorOpensWhereItWasWithinTheScreen) {
     open();
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
     std::vector<std::string> places;
-    for (int opening = 0; opening < 3; ++opening) {
+    QRect frame;
+    for (int opening = 0; opening < 4; ++opening) {
         orvextest::NextModal look([&](QWidget* dialog) {
             const xcb_window_t id = XWindowTree::idOf(*dialog);
             QTest::qWait(100);
@@ -593,19 +598,31 @@ TEST_F(WindowLayoutGL, ThePlaceEditorOpensWhereItWas) {
                 return framed && x.onScreen(id) == believed ? "" : "on its way";
             });
             places.push_back(text(x.onScreen(id)));
+            frame = x.frameOf(*dialog);
+            // Made larger than the screen, reaching past its corner.
+            if (opening == 2) {
+                const QPoint past = room.bottomRight() - frame.bottomRight() + QPoint(100, 80);
+                dialog->setGeometry(QRect(dialog->pos() + past, room.size() + QSize(100, 80)));
+                whenAtRest([&] { return x.frameOf(*dialog) == frame ? "on its way" : ""; });
+            }
             orvextest::NextModal::reject(dialog);
         });
         form().locationEditButton->click();
         ASSERT_TRUE(look.seen());
     }
-    EXPECT_EQ(places, std::vector<std::string>(3, places.front()));
+    EXPECT_EQ(std::vector<std::string>(places.begin(), places.begin() + 3),
+              std::vector<std::string>(3, places.front()));
+    EXPECT_TRUE(room.contains(frame)) << text(frame) << " past the room " << text(room);
+    EXPECT_EQ(text(frame.bottomRight()), text(room.bottomRight()));
 }
 
-// A walk through the layouts, the screen modes and Reset windows in the
-// language the test is given (run it at 1024 x 768 too): after each step every
-// window is within the screen with its title bar in sight, and part of the GL
-// window is uncovered while it is a window of its own; Reset windows puts the
-// windows back where the first start put them, whatever came before.
+// A walk through the layouts, the screen modes, Reset windows, the window
+// manager's own close, maximise and minimise, and a change of style, in the
+// language the test is given (run it at 1024 x 768 too), then a start with
+// places saved larger than the screen: after each step every window is within
+// the screen with its title bar in sight, and part of the GL window is
+// uncovered while it is a window of its own; Reset windows puts the windows
+// back where the first start put them, whatever came before.
 class WindowWalkGL : public WindowLayoutGL, public ::testing::WithParamInterface<const char*> {
 protected:
     void SetUp() override {
@@ -632,29 +649,102 @@ TEST_P(WindowWalkGL, EveryWindowStaysInSightThroughLayoutsModesAndResetWindows) 
     OrvexMainForm& f = form();
     f.mediaButton->click();
     ASSERT_EQ(whenAtRest([&] { return everyWindowInSight(); }), "") << "first start";
-    const auto frames = [&] {
-        return text(x.frameOf(f)) + "; " + text(x.frameOf(glWindow())) + "; " +
-               text(x.frameOf(*program->mediaForm()));
+    QWidget* const media = program->mediaForm();
+    const std::vector<std::pair<QWidget*, const char*>> windows = {
+        {&f, "control window"}, {&glWindow(), "GL window"}, {media, "media viewer"}};
+    std::vector<QRect> firstStart;
+    for (const auto& window : windows)
+        firstStart.push_back(x.frameOf(*window.first));
+    // What of the windows shown is not where the first start put it.
+    const auto awayFromTheFirstStart = [&] {
+        std::string away;
+        for (std::size_t i = 0; i < windows.size(); ++i)
+            if (windows[i].first->isVisible() && x.frameOf(*windows[i].first) != firstStart[i])
+                away += std::string(windows[i].second) + " at " +
+                        text(x.frameOf(*windows[i].first)) + ", first " + text(firstStart[i]) +
+                        "; ";
+        return away;
     };
-    const std::string firstStart = frames();
+
     QAction* reset = f.viewResetWindowsAction;
+    std::vector<std::pair<std::string, std::function<void()>>> steps;
+    const auto choose = [&](std::initializer_list<QAction*> actions) {
+        for (QAction* action : actions)
+            steps.emplace_back(action->objectName().toStdString(), [&, action] {
+                // Chosen from the control window's menu, which brings it in front
+                // (minimised, only its keys reach it).
+                if (action == reset && !f.isMinimized())
+                    bringTheControlWindowForward();
+                action->trigger();
+            });
+    };
+    // What the window manager's keys and buttons do.
+    using ManagerAction = void (XWindowTree::*)(const QWidget&) const;
+    const auto byTheManager = [&](const char* what, ManagerAction act, QWidget* window,
+                                  const char* name) {
+        steps.emplace_back(std::string(what) + " " + name, [&, act, window] { (x.*act)(*window); });
+    };
+    choose({f.layoutSCAction, reset, f.layoutSBAction, reset, f.viewFullScreenAction, reset,
+            f.viewEmbedAction, f.viewFullScreenAction, f.viewNormalAction, reset, f.layoutBAction,
+            f.layoutSBAction, f.layoutBCAction, f.layoutSCAction, f.viewNormalAction,
+            f.viewEmbedAction, reset});
+    // Left full screen with Alt+F4, as it has no title bar, then back from the
+    // View menu.
+    for (QAction* back :
+         {f.viewNormalAction, f.viewFullScreenAction, f.viewEmbedAction, f.layoutSCAction,
+          f.layoutBAction, f.layoutBCAction, f.layoutSBAction, reset}) {
+        choose({f.viewFullScreenAction});
+        byTheManager("Alt+F4 on", &XWindowTree::closeByTheManager, &glWindow(), "the GL window");
+        choose({back});
+    }
+    for (QAction* back : {reset, f.viewMediaFullScreenAction, f.viewMediaNormalAction}) {
+        choose({f.viewMediaFullScreenAction});
+        byTheManager("Alt+F4 on", &XWindowTree::closeByTheManager, media, "the media viewer");
+        choose({back});
+    }
+    for (const auto& [window, name] : windows) {
+        byTheManager("maximise", &XWindowTree::maximiseByTheManager, window, name);
+        choose({reset});
+        byTheManager("minimise", &XWindowTree::minimiseByTheManager, window, name);
+        choose({reset});
+    }
+    // A style that makes the control window larger, with the window alone at
+    // the screen's corner.
+    byTheManager("Alt+F4 on", &XWindowTree::closeByTheManager, &glWindow(), "the GL window");
+    byTheManager("Alt+F4 on", &XWindowTree::closeByTheManager, media, "the media viewer");
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    steps.emplace_back("dragged to the corner", [&] {
+        f.move(f.pos() + room.bottomRight() - x.frameOf(f).bottomRight());
+        whenAtRest(
+            [&] { return x.frameOf(f).bottomRight() == room.bottomRight() ? "" : "moving"; });
+    });
+    choose({f.viewStyleDarkAction, f.viewStyleWindowsAction, reset, f.viewMediaNormalAction});
+
     std::string done;
-    for (QAction* step : {f.layoutSCAction, reset, f.layoutSBAction, reset, f.viewFullScreenAction,
-                          reset, f.viewEmbedAction, f.viewFullScreenAction, f.viewNormalAction,
-                          reset, f.layoutBAction, f.layoutSBAction, f.layoutBCAction,
-                          f.layoutSCAction, f.viewNormalAction, f.viewEmbedAction, reset}) {
-        done += " " + step->objectName().toStdString();
-        // Chosen from the control window's menu, which brings it in front.
-        if (step == reset)
-            bringTheControlWindowForward();
-        step->trigger();
+    for (const auto& [name, step] : steps) {
+        done += " " + name;
+        step();
         QTest::qWait(100);
         ASSERT_EQ(whenAtRest([&] { return everyWindowInSight(); }), "") << done;
-        if (step == reset) {
-            EXPECT_EQ(whenAtRest([&] { return frames() == firstStart ? "" : frames(); }), "")
-                << done << ", the first start: " << firstStart;
+        if (name == reset->objectName().toStdString()) {
+            EXPECT_EQ(whenAtRest(awayFromTheFirstStart), "") << done;
         }
     }
+
+    // Saved larger than this screen: each opens made to fit it.
+    f.close();
+    program.reset();
+    {
+        auto settings = WindowSettings::open();
+        for (const char* prefix : {"/Orvex/Main", "/Orvex/OrvexGL", "/Orvex/Media"})
+            WindowSettings::writeGeometry(*settings, prefix,
+                                          QRect(room.topLeft(), room.size() + QSize(200, 100)));
+    }
+    program = std::make_unique<StudioProgram>();
+    open();
+    form().mediaButton->click();
+    EXPECT_EQ(whenAtRest([&] { return everyWindowInSight(); }), "")
+        << "saved larger than the screen";
 }
 
 // Both languages here; the run at 1024 x 768 in test.sh walks both too.

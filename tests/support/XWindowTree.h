@@ -6,7 +6,9 @@
 
 #include <QRect>
 #include <QWidget>
+#include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
 #include <xcb/xcb.h>
 
 #include "platform/XServer.h"
@@ -21,21 +23,7 @@ public:
 
     // A window manager announces itself on the root window.
     bool windowManagerRuns() const {
-        const char name[] = "_NET_SUPPORTING_WM_CHECK";
-        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-            connection_, xcb_intern_atom(connection_, 1, sizeof name - 1, name), nullptr);
-        if (!atom)
-            return false;
-        const xcb_atom_t check = atom->atom;
-        free(atom);
-        if (check == XCB_ATOM_NONE)
-            return false;
-        xcb_get_property_reply_t* prop = xcb_get_property_reply(
-            connection_, xcb_get_property(connection_, 0, root_, check, XCB_ATOM_WINDOW, 0, 1),
-            nullptr);
-        const bool runs = prop && xcb_get_property_value_length(prop) > 0;
-        free(prop);
-        return runs;
+        return !server_.listOf(root_, "_NET_SUPPORTING_WM_CHECK").empty();
     }
 
     // The ancestor that sits on the root window (0 for a window that is gone).
@@ -93,7 +81,40 @@ public:
         return at >= 0 && bt >= 0 && at > bt;
     }
 
+    // What the window manager's own keys and buttons do, asked of it as a
+    // pager asks: close the window (as Alt+F4 does), maximise or minimise it.
+    void closeByTheManager(const QWidget& window) const {
+        tellTheManager(window, "_NET_CLOSE_WINDOW", {XCB_CURRENT_TIME, pagerSource});
+    }
+    void maximiseByTheManager(const QWidget& window) const {
+        tellTheManager(window, "_NET_WM_STATE",
+                       {1, server_.atom("_NET_WM_STATE_MAXIMIZED_VERT"),
+                        server_.atom("_NET_WM_STATE_MAXIMIZED_HORZ"), pagerSource});
+    }
+    void minimiseByTheManager(const QWidget& window) const {
+        tellTheManager(window, "WM_CHANGE_STATE", {iconicState});
+    }
+
 private:
+    static constexpr uint32_t pagerSource = 2;
+    static constexpr uint32_t iconicState = 3;
+
+    void tellTheManager(const QWidget& window, const char* type,
+                        std::initializer_list<uint32_t> data) const {
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = idOf(window);
+        event.type = server_.atom(type);
+        int i = 0;
+        for (const uint32_t value : data)
+            event.data.data32[i++] = value;
+        xcb_send_event(connection_, 0, root_,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&event));
+        xcb_flush(connection_);
+    }
+
     platform::XServer server_;
     xcb_connection_t* const connection_ = server_.connection();
     const xcb_window_t root_ = server_.root();
