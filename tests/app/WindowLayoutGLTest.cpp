@@ -236,6 +236,16 @@ protected:
         return wrong;
     }
 
+    // The splitter handle dragged to the left edge folds the view's pane.
+    void foldTheView() {
+        QList<int> sizes = form().splitter2->sizes();
+        sizes[1] += sizes[0];
+        sizes[0] = 0;
+        form().splitter2->setSizes(sizes);
+        QTest::qWait(100);
+        ASSERT_EQ(form().splitter2->sizes().value(0), 0);
+    }
+
     // What is wrong with the GL window for the screen mode that is checked.
     std::string whereTheModeSays() {
         OrvexProjForm& gl = glWindow();
@@ -387,28 +397,32 @@ TEST_F(WindowLayoutGL, AMaximisedGLWindowComesBackMaximised) {
               "");
 }
 
-TEST_F(WindowLayoutGL, EmbedBringsBackAViewTheSplitterFoldedAway) {
+// A view the splitter folded away comes back with Embed, and at the next
+// start after the program was left so.
+TEST_F(WindowLayoutGL, EmbedAndTheNextStartBringBackAViewTheSplitterFoldedAway) {
     open();
-    OrvexMainForm& f = form();
-    f.viewEmbedAction->trigger();
+    form().viewEmbedAction->trigger();
     ASSERT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "");
-    // The splitter handle dragged to the left edge folds the view's pane.
-    QList<int> sizes = f.splitter2->sizes();
-    sizes[1] += sizes[0];
-    sizes[0] = 0;
-    f.splitter2->setSizes(sizes);
-    QTest::qWait(100);
-    ASSERT_EQ(f.splitter2->sizes().value(0), 0);
+    foldTheView();
 
-    f.viewEmbedAction->trigger();
-    EXPECT_TRUE(f.viewEmbedAction->isChecked());
-    EXPECT_EQ(whenAtRest([&] {
-                  const int share = (f.width() - f.tabWidget->width()) / 2 - 20;
-                  if (glWindow().width() < share)
-                      return "view " + std::to_string(glWindow().width()) + " px wide";
-                  return whereTheModeSays();
-              }),
-              "");
+    form().viewEmbedAction->trigger();
+    EXPECT_TRUE(form().viewEmbedAction->isChecked());
+    const auto viewAtLeast = [&](int least) {
+        return whenAtRest([&] {
+            if (glWindow().width() < least)
+                return "view " + std::to_string(glWindow().width()) + " px wide";
+            return whereTheModeSays();
+        });
+    };
+    EXPECT_EQ(viewAtLeast((form().width() - form().tabWidget->width()) / 2 - 20), "");
+
+    foldTheView();
+    form().fileExitAction->trigger();
+    program.reset();
+    program = std::make_unique<StudioProgram>();
+    open();
+    EXPECT_TRUE(form().viewEmbedAction->isChecked());
+    EXPECT_EQ(viewAtLeast(StudioProgram::leastPaneWidth), "") << "the next start";
 }
 
 TEST_F(WindowLayoutGL, ShowingTheMediaViewerLeavesTheControlWindowsWidth) {
@@ -569,6 +583,11 @@ TEST_F(WindowLayoutGL, TrackballModeHoldsThePointerOnlyWhileTheViewIsActive) {
     f.speedSpinBox->setFocus();
     ASSERT_EQ(whenAtRest([&] { return f.speedSpinBox->hasFocus() ? "" : "no focus"; }), "");
     pointerFree("embedded, the keyboard in the panel");
+    const QList<int> unfolded = f.splitter2->sizes();
+    foldTheView();
+    f.viewMouseTBAction->trigger();
+    pointerFree("embedded, the view folded away");
+    f.splitter2->setSizes(unfolded);
     f.viewMouseTBAction->trigger();
     EXPECT_EQ(pointerHeld(), "") << "embedded, trackball chosen";
     QTest::keyClick(&view(), Qt::Key_Escape);
