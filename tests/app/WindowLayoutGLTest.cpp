@@ -21,7 +21,9 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTranslator>
 #include <functional>
 #include <random>
@@ -40,6 +42,7 @@
 #include "support/ShippedDataCopy.h"
 #include "support/TestEnv.h"
 #include "support/XWindowTree.h"
+#include "ui/HelpViewer.h"
 #include "ui/OrvexMediaForm.h"
 #include "ui/OrvexProjForm.h"
 #include "ui/QDropButton.h"
@@ -595,6 +598,40 @@ TEST_F(WindowLayoutGL, TrackballModeHoldsThePointerOnlyWhileTheViewIsActive) {
     QCursor::setPos(overMenu);
     view().updateGL();
     EXPECT_EQ(text(QCursor::pos()), text(overMenu)) << "the normal mode";
+}
+
+// Help, Contents opens the help window clear of the control window's bars,
+// and Escape, Ctrl+W and its Close button each close it.
+TEST_F(WindowLayoutGL, TheHelpWindowOpensClearOfTheBarsAndClosesFromTheKeyboard) {
+    open();
+    form().helpContentsAction->trigger();
+    auto* help = form().findChild<HelpViewer*>(HelpViewer::windowName);
+    ASSERT_TRUE(help);
+    EXPECT_EQ(whenAtRest([&] {
+                  const xcb_window_t id = XWindowTree::idOf(*help);
+                  if (!id || !x.isViewable(id))
+                      return std::string("help not shown");
+                  for (const QRect& bar : controlBars())
+                      if (x.frameOf(*help).intersects(bar))
+                          return "help at " + text(x.frameOf(*help)) + " over a bar at " +
+                                 text(bar);
+                  return std::string();
+              }),
+              "");
+    const struct {
+        const char* name;
+        std::function<void()> close;
+    } closings[] = {
+        {"Escape", [&] { QTest::keyClick(help->browser, Qt::Key_Escape); }},
+        {"Ctrl+W", [&] { QTest::keyClick(help->browser, Qt::Key_W, Qt::ControlModifier); }},
+        {"Close", [&] { help->closeButton->click(); }}};
+    for (const auto& closing : closings) {
+        form().helpContentsAction->trigger();
+        ASSERT_EQ(whenAtRest([&] { return help->isActiveWindow() ? "" : "help not active"; }), "")
+            << closing.name;
+        closing.close();
+        EXPECT_FALSE(help->isVisible()) << closing.name;
+    }
 }
 
 // The place editor opens where it was when it was last closed, not a title
