@@ -22,6 +22,7 @@ class QFloatSpinBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 class QToolButton;
 
@@ -270,6 +271,14 @@ public:
     QPushButton* saveButton = nullptr;
     QPushButton* loadButton = nullptr;
     QPushButton* closeButton = nullptr;
+
+    // The tab widget scrolls in this area where the screen is smaller than
+    // its pages; the buttons stay below it.
+    QScrollArea* pagesArea = nullptr;
+
+    // Shown, the dialog takes the size its pages need whole, but no more than
+    // the screen's free area leaves it beside its frame.
+    void setVisible(bool visible) override;
 
 protected:
     // Raised while init and updateForm set controls and while a font button

@@ -15,8 +15,11 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegion>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
@@ -38,12 +41,14 @@
 #include "engine/OrvexGL.h"
 #include "support/GlTestContext.h"
 #include "support/NextModal.h"
+#include "support/ReservedScreenEdge.h"
 #include "support/SettingsSandbox.h"
 #include "support/ShippedDataCopy.h"
 #include "support/TestEnv.h"
 #include "support/XWindowTree.h"
 #include "ui/HelpViewer.h"
 #include "ui/OrvexMediaForm.h"
+#include "ui/OrvexOptionForm.h"
 #include "ui/OrvexProjForm.h"
 #include "ui/QDropButton.h"
 #include "ui/QFloatSpinBox.h"
@@ -631,6 +636,36 @@ TEST_F(WindowLayoutGL, TheHelpWindowOpensClearOfTheBarsAndClosesFromTheKeyboard)
             << closing.name;
         closing.close();
         EXPECT_FALSE(help->isVisible()) << closing.name;
+    }
+}
+
+// Where a panel leaves the windows less room than the detail settings' pages
+// need (the room of an 800 x 600 screen), the dialog fits the room with its
+// buttons in reach, and its pages scroll.
+TEST_F(WindowLayoutGL, DetailSettingsFitTheRoomWithTheirButtonsInReach) {
+    const orvextest::ReservedScreenEdge panel(600);
+    ASSERT_TRUE(panel.took());
+    open();
+    OrvexOptionForm& options = *form().optionForm;
+    for (int opening = 0; opening < 2; ++opening) {
+        form().detailButton->click();
+        EXPECT_EQ(whenAtRest([&] {
+                      const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+                      const QRect frame = x.frameOf(options);
+                      if (!options.isVisible() || !room.contains(frame))
+                          return "the dialog at " + text(frame) + " past the room " + text(room);
+                      for (const QPushButton* button :
+                           {options.saveButton, options.loadButton, options.closeButton})
+                          if (!options.rect().contains(
+                                  QRect(button->mapTo(&options, QPoint(0, 0)), button->size())))
+                              return button->text().toStdString() + " outside the dialog";
+                      return std::string();
+                  }),
+                  "")
+            << "opening " << opening;
+        EXPECT_GT(options.pagesArea->verticalScrollBar()->maximum(), 0);
+        options.closeButton->click();
+        EXPECT_FALSE(options.isVisible());
     }
 }
 
