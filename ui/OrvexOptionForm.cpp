@@ -16,6 +16,7 @@
 
 #include "app/EngineLink.h"
 #include "app/MainFormBuild.h"
+#include "app/WindowArrangement.h"
 #include "ui/ColorFontChooser.h"
 #include "ui/QFloatSpinBox.h"
 
@@ -260,7 +261,10 @@ public:
     using QScrollArea::QScrollArea;
     QSize sizeHint() const override {
         const int frame = 2 * frameWidth();
-        return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+        // As a layout would take the widget: no smaller than its least size.
+        return widget() ? widget()->sizeHint().expandedTo(widget()->minimumSizeHint()) +
+                              QSize(frame, frame)
+                        : QScrollArea::sizeHint();
     }
 };
 
@@ -610,24 +614,49 @@ void OrvexOptionForm::init() {
 }
 
 void OrvexOptionForm::setVisible(bool visible) {
-    if (visible && !isVisible()) {
-        // The frame a window manager gives it: its own once it had one, else
-        // one like its parent window's.
-        const QWidget* framed =
-            frameGeometry() != geometry() || !parentWidget() ? this : parentWidget()->window();
-        const QSize frame = framed->frameGeometry().size() - framed->geometry().size();
-        const QSize whole = sizeHint().expandedTo(minimumSizeHint());
-        const QScreen* shown = parentWidget() ? parentWidget()->screen() : screen();
-        const QSize room = shown ? shown->availableGeometry().size() - frame : whole;
-        QSize size = whole.boundedTo(room);
-        // Pages that scroll up and down get the scroll bar's width beside them.
-        if (size.height() < whole.height())
-            size.setWidth(std::min(
-                room.width(), whole.width() + pagesArea->verticalScrollBar()->sizeHint().width()));
-        setMaximumSize(size.expandedTo(whole));
-        resize(size.expandedTo(minimumSizeHint()));
-    }
+    const bool opening = visible && !isVisible();
+    if (opening)
+        fitToRoom();
     QDialog::setVisible(visible);
+    // The pages not shown before tell their whole size only now.
+    if (opening)
+        fitToRoom();
+}
+
+void OrvexOptionForm::fitToRoom() {
+    // The scroll area does not tell the layouts when its pages' needs change
+    // (they do when the pages are first shown): they measure anew.
+    pagesArea->updateGeometry();
+    for (QLayout* nested : layout()->findChildren<QLayout*>())
+        nested->invalidate();
+    // The frame a window manager gives it: its own once it had one, else one
+    // like its parent window's.
+    const QWidget* framed =
+        frameGeometry() != geometry() || !parentWidget() ? this : parentWidget()->window();
+    const QRect client = framed->geometry();
+    const QRect outer = framed->frameGeometry();
+    const QPoint corner = client.topLeft() - outer.topLeft();
+    const QSize frame = outer.size() - client.size();
+    const QScreen* shown = parentWidget() ? parentWidget()->screen() : screen();
+    if (!shown)
+        return;
+    const QRect room = shown->availableGeometry();
+    const QSize whole = sizeHint().expandedTo(minimumSizeHint());
+    QSize size = whole.boundedTo(room.size() - frame);
+    // Pages that scroll up and down get the scroll bar's width beside them.
+    if (size.height() < whole.height())
+        size.setWidth(std::min(room.width() - frame.width(),
+                               whole.width() + pagesArea->verticalScrollBar()->sizeHint().width()));
+    setMaximumSize(size.expandedTo(whole));
+    resize(size.expandedTo(minimumSizeHint()));
+    // Placed before (by the toolkit at its first show, or by the user), it
+    // stays there as far as the room lets it.
+    if (isVisible() || testAttribute(Qt::WA_Moved)) {
+        const QRect at(geometry().topLeft() - corner, this->size() + frame);
+        const QPoint within = WindowArrangement::within(room, at);
+        if (within != at.topLeft())
+            setGeometry(QRect(within + corner, this->size()));
+    }
 }
 
 void OrvexOptionForm::setGL(EngineLink* view) {

@@ -287,6 +287,9 @@ protected:
     bool updating = false;
 
 private:
+    // Sizes the dialog for its pages whole, within the screen's free area
+    // beside its frame, and moves a shown dialog within that area.
+    void fitToRoom();
     // The label rows, top to bottom.
     enum LabelRowIndex {
         PlanetLabels,

@@ -643,9 +643,28 @@ TEST_F(WindowLayoutGL, TheHelpWindowOpensClearOfTheBarsAndClosesFromTheKeyboard)
 // need (the room of an 800 x 600 screen), the dialog fits the room with its
 // buttons in reach, and its pages scroll.
 TEST_F(WindowLayoutGL, DetailSettingsFitTheRoomWithTheirButtonsInReach) {
+    // Where the room has space for them the pages show whole, in every
+    // language.
+    for (const QString& locale : everyLanguage()) {
+        const Language language(locale);
+        program.reset();
+        program = std::make_unique<StudioProgram>();
+        open();
+        form().detailButton->click();
+        EXPECT_EQ(whenAtRest([&] {
+                      const QScrollArea& pages = *form().optionForm->pagesArea;
+                      return pages.verticalScrollBar()->maximum() == 0 &&
+                                     pages.horizontalScrollBar()->maximum() == 0
+                                 ? ""
+                                 : "the pages scroll on the whole screen";
+                  }),
+                  "")
+            << locale.toStdString();
+        form().optionForm->closeButton->click();
+    }
+
     const orvextest::ReservedScreenEdge panel(600);
     ASSERT_TRUE(panel.took());
-    open();
     OrvexOptionForm& options = *form().optionForm;
     for (int opening = 0; opening < 2; ++opening) {
         form().detailButton->click();
