@@ -10,7 +10,6 @@
 #include <QWidget>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <xcb/xcb.h>
 
 #include "platform/XServer.h"
@@ -31,17 +30,11 @@ public:
         const uint32_t strut[12] = {
             0, 0, 0, uint32_t(height), 0, 0, 0, 0, 0, 0, 0, uint32_t(screen.width() - 1)};
         xcb_connection_t* c = server_.connection();
-        const struct {
-            const char* name;
-            uint32_t values;
-        } properties[] = {{"_NET_WM_STRUT_PARTIAL", 12}, {"_NET_WM_STRUT", 4}};
-        for (const auto& property : properties) {
-            xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-                c, xcb_intern_atom(c, 0, uint16_t(strlen(property.name)), property.name), nullptr);
-            if (!atom)
-                continue;
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom->atom, XCB_ATOM_CARDINAL, 32,
-                                property.values, strut);
+        const char name[] = "_NET_WM_STRUT_PARTIAL";
+        if (xcb_intern_atom_reply_t* atom =
+                xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr)) {
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom->atom, XCB_ATOM_CARDINAL, 32, 12,
+                                strut);
             free(atom);
         }
         xcb_flush(c);
