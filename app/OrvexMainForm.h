@@ -592,6 +592,9 @@ private:
     QRect besidePlace(const QWidget* window, int n) const;
     // Shows the GL window as its own window in front of this one.
     void bringToFront(QWidget* window);
+    // Shows a help page in the help window, which opens clear of this
+    // window's bars as the third window beside it.
+    void showHelp(const QString& page, const QString& anchor = QString());
     bool hasSavedPlace_ = false;
     // Whether the media viewer has been placed for its first show.
     bool mediaPlaced_ = false;

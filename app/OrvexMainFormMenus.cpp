@@ -92,7 +92,17 @@ void OrvexMainForm::editRestore() {
 
 void OrvexMainForm::helpContents() {
     const QString dir = HelpViewer::helpDirectory(programDir_, StartupState::locale());
-    HelpViewer::showPage(this, QDir(dir).filePath(QString::fromLatin1(HelpViewer::contentsPage)));
+    showHelp(QDir(dir).filePath(QString::fromLatin1(HelpViewer::contentsPage)));
+}
+
+void OrvexMainForm::showHelp(const QString& page, const QString& anchor) {
+    helpViewer = HelpViewer::of(this);
+    if (!helpViewer->isVisible()) {
+        const QRect place = clearOfBars(helpViewer, 3);
+        if (!place.isNull())
+            helpViewer->setGeometry(place);
+    }
+    helpViewer->present(page, anchor);
 }
 
 void OrvexMainForm::helpIndex() {

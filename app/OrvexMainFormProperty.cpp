@@ -110,5 +110,5 @@ void OrvexMainForm::propHelpSlot() {
         showWarning(tr("The help pages are missing from %1.").arg(docDir));
         return;
     }
-    helpViewer = HelpViewer::showPage(this, page, anchor);
+    showHelp(page, anchor);
 }

@@ -6,6 +6,7 @@
 #include <QSplitter>
 #include <QThread>
 #include <QWindow>
+#include <algorithm>
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
@@ -69,15 +70,27 @@ void StudioProgram::open() {
     form.updateMap();
 }
 
-// The saved splitter sizes, applied only when the first one was saved.
+// The saved splitter sizes, applied only when the first one was saved. A view
+// in the pane saved folded away comes back at its least width, taken from the
+// wider of the other panes: the embedded mode would else show it nowhere.
 void StudioProgram::restoreSplitter() {
     auto settings = WindowSettings::open();
     const int first = settings->value("/Orvex/Main/geometry/splitters0", -1).toInt();
     if (first < 0)
         return;
-    const int second = settings->value("/Orvex/Main/geometry/splitters1", 0).toInt();
-    const int third = settings->value("/Orvex/Main/geometry/splitters2", 0).toInt();
-    mainForm_->splitter2->setSizes({first, second, third});
+    QSplitter* splitter = mainForm_->splitter2;
+    splitter->setSizes({first, settings->value("/Orvex/Main/geometry/splitters1", 0).toInt(),
+                        settings->value("/Orvex/Main/geometry/splitters2", 0).toInt()});
+    // The splitter fits the saved sizes to its width and the panes' needs; the
+    // view's width is taken from the browser pane first, then the panel.
+    QList<int> sizes = splitter->sizes();
+    if (mainForm_->isEmbedded() && sizes.size() == 3 && sizes[0] < leastPaneWidth) {
+        const int wanted = leastPaneWidth - sizes[0];
+        const int fromBrowser = std::min(wanted, sizes[1]);
+        sizes = {leastPaneWidth, sizes[1] - fromBrowser,
+                 std::max(0, sizes[2] - (wanted - fromBrowser))};
+        splitter->setSizes(sizes);
+    }
 }
 
 // Under a window manager the control window gets its frame in the manager's

@@ -25,6 +25,8 @@ public:
     // Makes the three windows, connects them, and shows them in their saved
     // screen modes and layout.
     void open();
+    // The least width of the view in the control window's pane at start.
+    static constexpr int leastPaneWidth = 160;
 
     // Declared first, so that it outlives every window.
     platform::InstanceLock lock;

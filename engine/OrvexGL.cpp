@@ -121,7 +121,10 @@ void OrvexGL::paintGL() {
 }
 
 bool OrvexGL::hasUserInput() const {
-    if (!isActiveWindow() || QApplication::activePopupWidget())
+    // A view the control window's splitter folded away has no area: the
+    // toolkit parks it above its pane, and its centre lies at the screen's
+    // top edge.
+    if (!isActiveWindow() || QApplication::activePopupWidget() || visibleRegion().isEmpty())
         return false;
     const QWidget* focus = QApplication::focusWidget();
     return !focus || focus == this;

@@ -61,8 +61,9 @@ protected:
 
 private:
     void forwardButton(QMouseEvent* event, int pressed);
-    // Whether the user works in this view: its window is the active window,
-    // no menu is open and no other control of the window has the keyboard.
+    // Whether the user works in this view: it has an area on the screen, its
+    // window is the active window, no menu is open and no other control of
+    // the window has the keyboard.
     // Beside the control panel (in the control window's pane) the view thus
     // holds the pointer only after a click in it or the trackball choice has
     // given it the focus; Tab, Escape or another window let the pointer go.

@@ -38,6 +38,10 @@
         <translation>Inhalt</translation>
     </message>
     <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
         <source>&lt;h3&gt;Help page not found&lt;/h3&gt;&lt;p&gt;There is no help page &lt;tt&gt;%1&lt;/tt&gt;.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Hilfeseite nicht gefunden&lt;/h3&gt;&lt;p&gt;Es gibt keine Hilfeseite &lt;tt&gt;%1&lt;/tt&gt;.&lt;/p&gt;</translation>
     </message>

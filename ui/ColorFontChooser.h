@@ -15,7 +15,7 @@ public:
     // The colour the user picked, starting from initial; an invalid colour
     // when the user cancelled.
     virtual QColor chooseColor(const QColor& initial, QWidget* parent);
-    // The font the user picked, starting from initial; false (and font left
-    // alone) when the user cancelled.
+    // The font the user picked, starting from initial (initial itself when
+    // taken unchanged); false (and font left alone) when the user cancelled.
     virtual bool chooseFont(QFont& font, const QFont& initial, QWidget* parent);
 };

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
@@ -44,17 +45,24 @@ QString HelpViewer::commandAnchor(const QString& className, const QString& comma
     return className + QLatin1Char('_') + command;
 }
 
-HelpViewer* HelpViewer::showPage(QWidget* owner, const QString& file, const QString& anchor) {
+HelpViewer* HelpViewer::of(QWidget* owner) {
     auto* viewer = owner ? owner->findChild<HelpViewer*>(QString::fromLatin1(windowName),
                                                          Qt::FindDirectChildrenOnly)
                          : nullptr;
-    if (!viewer)
-        viewer = new HelpViewer(owner);
-    viewer->open(file, anchor);
-    viewer->show();
-    viewer->raise();
-    viewer->activateWindow();
+    return viewer ? viewer : new HelpViewer(owner);
+}
+
+HelpViewer* HelpViewer::showPage(QWidget* owner, const QString& file, const QString& anchor) {
+    HelpViewer* viewer = of(owner);
+    viewer->present(file, anchor);
     return viewer;
+}
+
+void HelpViewer::present(const QString& file, const QString& anchor) {
+    open(file, anchor);
+    show();
+    raise();
+    activateWindow();
 }
 
 HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
@@ -73,6 +81,8 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
     forwardButton = makeButton(tr("Forward"));
     contentsButton = makeButton(tr("Contents"));
     buttons->addStretch(1);
+    // At the top, in reach where the window reaches past a small screen.
+    closeButton = makeButton(tr("Close"));
 
     browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("helpBrowser"));
@@ -90,6 +100,10 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(browser, &QTextBrowser::backwardAvailable, backButton, &QToolButton::setEnabled);
     connect(browser, &QTextBrowser::forwardAvailable, forwardButton, &QToolButton::setEnabled);
     connect(contentsButton, &QToolButton::clicked, this, &HelpViewer::showContents);
+    connect(closeButton, &QToolButton::clicked, this, &QWidget::close);
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     resize(760, 560);
 }
 

@@ -1,9 +1,10 @@
 // The program's help window: the HTML help pages below "doc/<locale>/" in
-// the program's directory, shown in a text browser with back, forward and
-// contents buttons. Each language's help opens at its contents page
-// "index.html"; the pages of the class reference are "classref_<Class>.html"
-// with an anchor "<Class>_<Command>" per command. An owner window has one help
-// window, named "OrvexStudioHelpWindow"; showing a page again reuses it.
+// the program's directory, shown in a text browser with back, forward,
+// contents and close buttons; Escape and Ctrl+W close it too. Each
+// language's help opens at its contents page "index.html"; the pages of the
+// class reference are "classref_<Class>.html" with an anchor
+// "<Class>_<Command>" per command. An owner window has one help window,
+// named "OrvexStudioHelpWindow"; showing a page again reuses it.
 #pragma once
 
 #include <QString>
@@ -32,11 +33,15 @@ public:
     static QString classPage(const QString& className);
     static QString commandAnchor(const QString& className, const QString& command);
 
+    // The owner's help window, made (hidden) where it has none yet.
+    static HelpViewer* of(QWidget* owner);
     // Shows the page (a file path) at the anchor in the owner's help window,
     // making the window first, and brings it to the front. A page that is not
     // there is reported in the window.
     static HelpViewer* showPage(QWidget* owner, const QString& file,
                                 const QString& anchor = QString());
+    // The same in this window.
+    void present(const QString& file, const QString& anchor = QString());
 
     // The page asked for last, as given.
     const QString& currentFile() const { return currentFile_; }
@@ -47,6 +52,7 @@ public:
     QToolButton* backButton = nullptr;
     QToolButton* forwardButton = nullptr;
     QToolButton* contentsButton = nullptr;
+    QToolButton* closeButton = nullptr;
 
 protected:
     void changeEvent(QEvent* event) override;

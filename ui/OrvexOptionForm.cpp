@@ -6,6 +6,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
@@ -13,6 +16,7 @@
 
 #include "app/EngineLink.h"
 #include "app/MainFormBuild.h"
+#include "app/WindowArrangement.h"
 #include "ui/ColorFontChooser.h"
 #include "ui/QFloatSpinBox.h"
 
@@ -250,6 +254,20 @@ QFloatSpinBox* displaySpin(const char* name, QWidget* parent, bool atLeast50 = f
     return spin;
 }
 
+// A scroll area that asks for the whole of its widget, where the toolkit's
+// asks for a few dozen lines at most.
+class WholeWidgetArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        // As a layout would take the widget: no smaller than its least size.
+        return widget() ? widget()->sizeHint().expandedTo(widget()->minimumSizeHint()) +
+                              QSize(frame, frame)
+                        : QScrollArea::sizeHint();
+    }
+};
+
 // A colour or font button: 21 pixels wide.
 QToolButton* smallButton(const QByteArray& name, QWidget* parent) {
     auto* button = make<QToolButton>(name.constData(), parent);
@@ -265,17 +283,19 @@ OrvexOptionForm::OrvexOptionForm(QWidget* parent, const char* name, bool modal,
     : QDialog(parent, flags), chooser_(std::make_unique<ColorFontChooser>()) {
     setObjectName(QString::fromLatin1(name ? name : "OrvexOptionForm"));
     setModal(modal);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     auto* top = MainFormBuild::hbox("OrvexOptionFormLayout", 2, 2);
-    top->setSizeConstraint(QLayout::SetFixedSize);
     setLayout(top);
     auto* column = MainFormBuild::vbox("layout", 0, 2);
     top->addLayout(column);
 
     tabWidget = make<QTabWidget>("tabWidget", this);
     MainFormBuild::setPolicy(tabWidget, QSizePolicy::Minimum, QSizePolicy::Minimum);
-    column->addWidget(tabWidget);
+    pagesArea = make<WholeWidgetArea>("pagesArea", this);
+    pagesArea->setFrameShape(QFrame::NoFrame);
+    pagesArea->setWidgetResizable(true);
+    pagesArea->setWidget(tabWidget);
+    column->addWidget(pagesArea);
     buildDisplayPage();
     buildFontsPage();
 
@@ -580,8 +600,8 @@ void OrvexOptionForm::connectControls() {
 
 void OrvexOptionForm::init() {
     updating = true;
-    resize(minimumSizeHint());
-    setFixedSize(size());
+    // The pages whole; a show fits that to the screen.
+    resize(sizeHint());
     for (const auto& range : spinRanges)
         (this->*range.spin)->setRange(range.minimum, range.maximum, range.decimals);
     // The radiant's right ascension is an angle: 270 shows as -90.0.
@@ -591,6 +611,52 @@ void OrvexOptionForm::init() {
     for (QFloatSpinBox* spin : tab->findChildren<QFloatSpinBox*>())
         spin->setMaximumWidth(std::max(50, spin->sizeHint().width()));
     updating = false;
+}
+
+void OrvexOptionForm::setVisible(bool visible) {
+    const bool opening = visible && !isVisible();
+    if (opening)
+        fitToRoom();
+    QDialog::setVisible(visible);
+    // The pages not shown before tell their whole size only now.
+    if (opening)
+        fitToRoom();
+}
+
+void OrvexOptionForm::fitToRoom() {
+    // The scroll area does not tell the layouts when its pages' needs change
+    // (they do when the pages are first shown): they measure anew.
+    pagesArea->updateGeometry();
+    for (QLayout* nested : layout()->findChildren<QLayout*>())
+        nested->invalidate();
+    // The frame a window manager gives it: its own once it had one, else one
+    // like its parent window's.
+    const QWidget* framed =
+        frameGeometry() != geometry() || !parentWidget() ? this : parentWidget()->window();
+    const QRect client = framed->geometry();
+    const QRect outer = framed->frameGeometry();
+    const QPoint corner = client.topLeft() - outer.topLeft();
+    const QSize frame = outer.size() - client.size();
+    const QScreen* shown = parentWidget() ? parentWidget()->screen() : screen();
+    if (!shown)
+        return;
+    const QRect room = shown->availableGeometry();
+    const QSize whole = sizeHint().expandedTo(minimumSizeHint());
+    QSize size = whole.boundedTo(room.size() - frame);
+    // Pages that scroll up and down get the scroll bar's width beside them.
+    if (size.height() < whole.height())
+        size.setWidth(std::min(room.width() - frame.width(),
+                               whole.width() + pagesArea->verticalScrollBar()->sizeHint().width()));
+    setMaximumSize(size.expandedTo(whole));
+    resize(size.expandedTo(minimumSizeHint()));
+    // Placed before (by the toolkit at its first show, or by the user), it
+    // stays there as far as the room lets it.
+    if (isVisible() || testAttribute(Qt::WA_Moved)) {
+        const QRect at(geometry().topLeft() - corner, this->size() + frame);
+        const QPoint within = WindowArrangement::within(room, at);
+        if (within != at.topLeft())
+            setGeometry(QRect(within + corner, this->size()));
+    }
 }
 
 void OrvexOptionForm::setGL(EngineLink* view) {

@@ -22,6 +22,7 @@ class QFloatSpinBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 class QToolButton;
 
@@ -271,6 +272,14 @@ public:
     QPushButton* loadButton = nullptr;
     QPushButton* closeButton = nullptr;
 
+    // The tab widget scrolls in this area where the screen is smaller than
+    // its pages; the buttons stay below it.
+    QScrollArea* pagesArea = nullptr;
+
+    // Shown, the dialog takes the size its pages need whole, but no more than
+    // the screen's free area leaves it beside its frame.
+    void setVisible(bool visible) override;
+
 protected:
     // Raised while init and updateForm set controls and while a font button
     // sets its size box: every slot then returns at once, so that a value set
@@ -278,6 +287,9 @@ protected:
     bool updating = false;
 
 private:
+    // Sizes the dialog for its pages whole, within the screen's free area
+    // beside its frame, and moves a shown dialog within that area.
+    void fitToRoom();
     // The label rows, top to bottom.
     enum LabelRowIndex {
         PlanetLabels,

@@ -4,27 +4,40 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFontDialog>
 #include <QPushButton>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
 #include "support/GlMainWindow.h"
 #include "support/ModalAnswers.h"
+#include "support/NextModal.h"
 #include "support/SettingsSandbox.h"
 #include "support/ShippedDataCopy.h"
 #include "ui/OrvexOptionForm.h"
 #include "ui/QFloatSpinBox.h"
 
-TEST(MainFormOptionsGL, TheDialogShowsSavesAndLoadsTheEnginesOptions) {
+namespace {
+
+// The windows on the real engine, with a scenario folder of their own: the
+// option file the engine writes stays in the scratch directory.
+class MainFormOptionsGL : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(windows.start()); }
+
     orvextest::SettingsSandbox sandbox;
-    // A scenario folder of its own: the option file the engine writes stays
-    // in the scratch directory.
-    orvextest::ShippedDataCopy data({"scenarios"});
+    orvextest::ShippedDataCopy data{std::vector<std::string>{"scenarios"}};
     orvextest::GlMainWindow windows;
-    ASSERT_TRUE(windows.start());
+};
+
+} // namespace
+
+TEST_F(MainFormOptionsGL, TheDialogShowsSavesAndLoadsTheEnginesOptions) {
     OrvexMainForm& form = windows.form;
     EngineLink* engine = windows.engine();
 
@@ -71,11 +84,7 @@ TEST(MainFormOptionsGL, TheDialogShowsSavesAndLoadsTheEnginesOptions) {
     EXPECT_EQ(options->lineConsteSpin->QSpinBox::value(), 3);
 }
 
-TEST(MainFormOptionsGL, TheClockModeShowsAsTheEngineAnswersIt) {
-    orvextest::SettingsSandbox sandbox;
-    orvextest::ShippedDataCopy data({"scenarios"});
-    orvextest::GlMainWindow windows;
-    ASSERT_TRUE(windows.start());
+TEST_F(MainFormOptionsGL, TheClockModeShowsAsTheEngineAnswersIt) {
     EngineLink* engine = windows.engine();
     OrvexOptionForm* options = windows.form.optionForm;
 
@@ -95,11 +104,7 @@ TEST(MainFormOptionsGL, TheClockModeShowsAsTheEngineAnswersIt) {
     options->closeButton->click();
 }
 
-TEST(MainFormOptionsGL, ASaveThatFailsIsToldAndTheDialogStaysOpen) {
-    orvextest::SettingsSandbox sandbox;
-    orvextest::ShippedDataCopy data({"scenarios"});
-    orvextest::GlMainWindow windows;
-    ASSERT_TRUE(windows.start());
+TEST_F(MainFormOptionsGL, ASaveThatFailsIsToldAndTheDialogStaysOpen) {
     // A folder in the option file's place: no save can write it.
     const std::filesystem::path optionFile = data.path() + "/scenarios/options.scn";
     std::filesystem::remove(optionFile);
@@ -119,10 +124,52 @@ TEST(MainFormOptionsGL, ASaveThatFailsIsToldAndTheDialogStaysOpen) {
     options->closeButton->click();
 }
 
-// An option file that a NUL byte cut short at the start is not saved over:
-// each Save tells why and the dialog stays open; once Load has read the
-// mended file whole, every Save writes it.
-TEST(MainFormOptionsGL, AnOptionFileReadInPartIsNotSavedOverUntilLoadedWhole) {
+// The toolkit's font dialog, opened on each row's font and taken unchanged,
+// gives back that font: it shows the font's own style (not the family's
+// first, such as "Oblique"), and a family this machine lacks stays.
+TEST_F(MainFormOptionsGL, AFontTakenUnchangedInTheFontDialogStaysAsItWas) {
+    EngineLink* engine = windows.engine();
+    OrvexOptionForm* options = windows.form.optionForm;
+    windows.form.detailButton->click();
+
+    const struct {
+        const char* word;
+        const char* font;
+        QToolButton* button;
+    } rows[] = {
+        {"Ssystem.NameFont", "DejaVu_Sans 16 0", options->fontPlanetBrowseButton},
+        {"Fstars.NameFont", "DejaVu_Sans 12 3", options->fontFstarBrowseButton},
+        {"Galaxies.NameFont", "Liberation_Sans 14 2", options->fontGalaxyBrowseButton},
+        {"Constes.NameFont", "DejaVu_Serif 20 1", options->fontConsteBrowseButton},
+        {"Lscape.DirFont", "Liberation_Serif 10 4", options->fontDirBrowseButton},
+        {"Space.FrameFont", "Arial 12 0", options->fontEqCoordBrowseButton},
+        {"Console.TextFont", "DejaVu_Sans_Mono 18 8", options->fontConsoleBrowseButton},
+    };
+    for (const auto& row : rows) {
+        ASSERT_EQ(engine->processScenarioLine(std::string(row.word) + ' ' + row.font), 1);
+        const std::string before = engine->getCommandValue(row.word);
+        const int style = std::stoi(before.substr(before.rfind(' ') + 1));
+        QFont shown;
+        orvextest::NextModal take([&](QWidget* dialog) {
+            shown = static_cast<QFontDialog*>(dialog)->currentFont();
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        row.button->click();
+        ASSERT_TRUE(take.seen()) << row.word;
+        EXPECT_EQ(engine->getCommandValue(row.word), before) << row.word;
+        EXPECT_EQ(shown.bold(), (style & 1) != 0) << row.word;
+        EXPECT_EQ(shown.italic(), (style & 2) != 0) << row.word;
+        EXPECT_EQ(shown.underline(), (style & 4) != 0) << row.word;
+        EXPECT_EQ(shown.strikeOut(), (style & 8) != 0) << row.word;
+    }
+    options->closeButton->click();
+}
+
+// An option file that a NUL byte cut short at the start (written before the
+// windows start, so without the fixture) is not saved over: each Save tells
+// why and the dialog stays open; once Load has read the mended file whole,
+// every Save writes it.
+TEST(MainFormOptionFileGL, AnOptionFileReadInPartIsNotSavedOverUntilLoadedWhole) {
     orvextest::SettingsSandbox sandbox;
     orvextest::ShippedDataCopy data({"scenarios"});
     const std::string file = data.path() + "/scenarios/options.scn";

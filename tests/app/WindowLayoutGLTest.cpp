@@ -15,13 +15,18 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegion>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTranslator>
 #include <functional>
 #include <random>
@@ -36,11 +41,14 @@
 #include "engine/OrvexGL.h"
 #include "support/GlTestContext.h"
 #include "support/NextModal.h"
+#include "support/ReservedScreenEdge.h"
 #include "support/SettingsSandbox.h"
 #include "support/ShippedDataCopy.h"
 #include "support/TestEnv.h"
 #include "support/XWindowTree.h"
+#include "ui/HelpViewer.h"
 #include "ui/OrvexMediaForm.h"
+#include "ui/OrvexOptionForm.h"
 #include "ui/OrvexProjForm.h"
 #include "ui/QDropButton.h"
 #include "ui/QFloatSpinBox.h"
@@ -238,6 +246,16 @@ protected:
         return wrong;
     }
 
+    // The splitter handle dragged to the left edge folds the view's pane.
+    void foldTheView() {
+        QList<int> sizes = form().splitter2->sizes();
+        sizes[1] += sizes[0];
+        sizes[0] = 0;
+        form().splitter2->setSizes(sizes);
+        QTest::qWait(100);
+        ASSERT_EQ(form().splitter2->sizes().value(0), 0);
+    }
+
     // What is wrong with the GL window for the screen mode that is checked.
     std::string whereTheModeSays() {
         OrvexProjForm& gl = glWindow();
@@ -389,28 +407,32 @@ TEST_F(WindowLayoutGL, AMaximisedGLWindowComesBackMaximised) {
               "");
 }
 
-TEST_F(WindowLayoutGL, EmbedBringsBackAViewTheSplitterFoldedAway) {
+// A view the splitter folded away comes back with Embed, and at the next
+// start after the program was left so.
+TEST_F(WindowLayoutGL, EmbedAndTheNextStartBringBackAViewTheSplitterFoldedAway) {
     open();
-    OrvexMainForm& f = form();
-    f.viewEmbedAction->trigger();
+    form().viewEmbedAction->trigger();
     ASSERT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "");
-    // The splitter handle dragged to the left edge folds the view's pane.
-    QList<int> sizes = f.splitter2->sizes();
-    sizes[1] += sizes[0];
-    sizes[0] = 0;
-    f.splitter2->setSizes(sizes);
-    QTest::qWait(100);
-    ASSERT_EQ(f.splitter2->sizes().value(0), 0);
+    foldTheView();
 
-    f.viewEmbedAction->trigger();
-    EXPECT_TRUE(f.viewEmbedAction->isChecked());
-    EXPECT_EQ(whenAtRest([&] {
-                  const int share = (f.width() - f.tabWidget->width()) / 2 - 20;
-                  if (glWindow().width() < share)
-                      return "view " + std::to_string(glWindow().width()) + " px wide";
-                  return whereTheModeSays();
-              }),
-              "");
+    form().viewEmbedAction->trigger();
+    EXPECT_TRUE(form().viewEmbedAction->isChecked());
+    const auto viewAtLeast = [&](int least) {
+        return whenAtRest([&] {
+            if (glWindow().width() < least)
+                return "view " + std::to_string(glWindow().width()) + " px wide";
+            return whereTheModeSays();
+        });
+    };
+    EXPECT_EQ(viewAtLeast((form().width() - form().tabWidget->width()) / 2 - 20), "");
+
+    foldTheView();
+    form().fileExitAction->trigger();
+    program.reset();
+    program = std::make_unique<StudioProgram>();
+    open();
+    EXPECT_TRUE(form().viewEmbedAction->isChecked());
+    EXPECT_EQ(viewAtLeast(StudioProgram::leastPaneWidth), "") << "the next start";
 }
 
 TEST_F(WindowLayoutGL, ShowingTheMediaViewerLeavesTheControlWindowsWidth) {
@@ -571,6 +593,11 @@ TEST_F(WindowLayoutGL, TrackballModeHoldsThePointerOnlyWhileTheViewIsActive) {
     f.speedSpinBox->setFocus();
     ASSERT_EQ(whenAtRest([&] { return f.speedSpinBox->hasFocus() ? "" : "no focus"; }), "");
     pointerFree("embedded, the keyboard in the panel");
+    const QList<int> unfolded = f.splitter2->sizes();
+    foldTheView();
+    f.viewMouseTBAction->trigger();
+    pointerFree("embedded, the view folded away");
+    f.splitter2->setSizes(unfolded);
     f.viewMouseTBAction->trigger();
     EXPECT_EQ(pointerHeld(), "") << "embedded, trackball chosen";
     QTest::keyClick(&view(), Qt::Key_Escape);
@@ -578,6 +605,76 @@ TEST_F(WindowLayoutGL, TrackballModeHoldsThePointerOnlyWhileTheViewIsActive) {
     QCursor::setPos(overMenu);
     view().updateGL();
     EXPECT_EQ(text(QCursor::pos()), text(overMenu)) << "the normal mode";
+}
+
+// Help, Contents opens the help window clear of the control window's bars,
+// and Escape, Ctrl+W and its Close button each close it.
+TEST_F(WindowLayoutGL, TheHelpWindowOpensClearOfTheBarsAndClosesFromTheKeyboard) {
+    open();
+    form().helpContentsAction->trigger();
+    auto* help = form().findChild<HelpViewer*>(HelpViewer::windowName);
+    ASSERT_TRUE(help);
+    EXPECT_EQ(whenAtRest([&] {
+                  const xcb_window_t id = XWindowTree::idOf(*help);
+                  if (!id || !x.isViewable(id))
+                      return std::string("help not shown");
+                  for (const QRect& bar : controlBars())
+                      if (x.frameOf(*help).intersects(bar))
+                          return "help at " + text(x.frameOf(*help)) + " over a bar at " +
+                                 text(bar);
+                  return std::string();
+              }),
+              "");
+    const struct {
+        const char* name;
+        std::function<void()> close;
+    } closings[] = {
+        {"Escape", [&] { QTest::keyClick(help->browser, Qt::Key_Escape); }},
+        {"Ctrl+W", [&] { QTest::keyClick(help->browser, Qt::Key_W, Qt::ControlModifier); }},
+        {"Close", [&] { help->closeButton->click(); }}};
+    for (const auto& closing : closings) {
+        form().helpContentsAction->trigger();
+        ASSERT_EQ(whenAtRest([&] { return help->isActiveWindow() ? "" : "help not active"; }), "")
+            << closing.name;
+        closing.close();
+        EXPECT_FALSE(help->isVisible()) << closing.name;
+    }
+}
+
+// Detail settings show their pages whole where the room has space for them;
+// where a panel leaves less (the room of an 800 x 600 screen), the dialog
+// fits the room with its buttons in reach, and its pages scroll.
+TEST_F(WindowLayoutGL, DetailSettingsFitTheRoomWithTheirButtonsInReach) {
+    open();
+    OrvexOptionForm& options = *form().optionForm;
+    const auto opened = [&](bool scrolling) {
+        form().detailButton->click();
+        return whenAtRest([&] {
+            const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+            const QRect frame = x.frameOf(options);
+            if (!options.isVisible() || !room.contains(frame))
+                return "the dialog at " + text(frame) + " past the room " + text(room);
+            for (const QPushButton* button :
+                 {options.saveButton, options.loadButton, options.closeButton})
+                if (!options.rect().contains(button->geometry()))
+                    return button->text().toStdString() + " outside the dialog";
+            const QScrollArea& pages = *options.pagesArea;
+            if (pages.horizontalScrollBar()->maximum() > 0 ||
+                (pages.verticalScrollBar()->maximum() > 0) != scrolling)
+                return std::string(scrolling ? "pages that do not scroll" : "pages that scroll");
+            return std::string();
+        });
+    };
+    EXPECT_EQ(opened(false), "") << "the whole screen";
+    options.closeButton->click();
+
+    const orvextest::ReservedScreenEdge panel(600);
+    ASSERT_TRUE(panel.took());
+    for (const char* opening : {"first", "second"}) {
+        EXPECT_EQ(opened(true), "") << opening << " opening in the smaller room";
+        options.closeButton->click();
+        EXPECT_FALSE(options.isVisible());
+    }
 }
 
 // The place editor opens where it was when it was last closed, not a title
