@@ -201,7 +201,8 @@ void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm)
         locationForm->setGL(gl_);
     if (projForm_) {
         connect(projForm_, &OrvexProjForm::closed, this, &OrvexMainForm::viewMouseNormal);
-        // The shortcuts work in the separate GL window as they do here.
+        // The shortcuts work in the separate GL window as they do here,
+        // where the view does not have the keyboard: its keys are the key map's.
         for (QAction* action : findChildren<QAction*>())
             if (!action->shortcut().isEmpty())
                 projForm_->addAction(action);

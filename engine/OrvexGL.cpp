@@ -50,6 +50,15 @@ void OrvexGL::keyEventCallback(void* context) {
         emit static_cast<OrvexGL*>(context)->keyEvent();
 }
 
+bool OrvexGL::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        !(static_cast<QKeyEvent*>(event)->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
+        event->accept();
+        return true;
+    }
+    return QGLWidget::event(event);
+}
+
 void OrvexGL::timerEvent(QTimerEvent* event) {
     if (event->timerId() == repaintTimerId)
         updateGL();
