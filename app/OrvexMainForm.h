@@ -589,6 +589,11 @@ private:
     QRect besidePlace(const QWidget* window, int n) const;
     // Shows the GL window as its own window in front of this one.
     void bringToFront(QWidget* window);
+    // The GL window out of the pane (if there) and shown as a normal window.
+    void showNormalWindow();
+    // A layout without the view in the pane: the GL window as a normal
+    // window in front, the keyboard left with this window.
+    void leavePaneForLayout();
     bool hasSavedPlace_ = false;
     // Whether the media viewer has been placed for its first show.
     bool mediaPlaced_ = false;

@@ -294,6 +294,11 @@ void OrvexMainForm::unembed() {
 void OrvexMainForm::viewNormal() {
     if (updatingInterface || !projForm_)
         return;
+    showNormalWindow();
+    bringToFront(projForm_);
+}
+
+void OrvexMainForm::showNormalWindow() {
     if (isEmbedded()) {
         unembed();
         rememberedSizes_ = {width() - tabWidget->width(), tabWidget->width(), 0};
@@ -302,7 +307,18 @@ void OrvexMainForm::viewNormal() {
     if (!projForm_->isVisible())
         keepClearOfBars(projForm_);
     projForm_->showNormal();
-    bringToFront(projForm_);
+}
+
+void OrvexMainForm::leavePaneForLayout() {
+    viewNormalAction->setChecked(true);
+    if (updatingInterface || !projForm_)
+        return;
+    // In front, but the keyboard stays here: a Tab meant for the panel would
+    // change the camera mode in the view.
+    projForm_->setAttribute(Qt::WA_ShowWithoutActivating);
+    showNormalWindow();
+    projForm_->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    projForm_->raise();
 }
 
 void OrvexMainForm::viewFullScreen() {
@@ -330,19 +346,15 @@ void OrvexMainForm::layoutSCSlot() {
 }
 
 void OrvexMainForm::layoutBSlot() {
-    if (isEmbedded()) {
-        viewNormalAction->setChecked(true);
-        viewNormal();
-    }
+    if (isEmbedded())
+        leavePaneForLayout();
     rememberedSizes_ = {width(), 0, 0};
     applyRememberedSizes();
 }
 
 void OrvexMainForm::layoutBCSlot() {
-    if (isEmbedded()) {
-        viewNormalAction->setChecked(true);
-        viewNormal();
-    }
+    if (isEmbedded())
+        leavePaneForLayout();
     const int p = shownPanelWidth();
     rememberedSizes_ = {width() - p, p, 0};
     applyRememberedSizes();

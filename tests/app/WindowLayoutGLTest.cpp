@@ -438,7 +438,9 @@ TEST_F(WindowLayoutGL, ShowingTheMediaViewerLeavesTheControlWindowsWidth) {
 
 // At the first start each window keeps its title in sight when the other is
 // in front, and every action that shows the GL window on its own brings it in
-// front of the control window, Reset windows also out of full screen.
+// front of the control window, Reset windows also out of full screen. A
+// layout that takes it out of the pane leaves the keyboard with the control
+// window it was chosen from, even from the view: the next Tab is the panel's.
 TEST_F(WindowLayoutGL, TheViewStaysInSightAndComesToTheFrontWhenShown) {
     open();
     bringTheControlWindowForward();
@@ -454,20 +456,37 @@ TEST_F(WindowLayoutGL, TheViewStaysInSightAndComesToTheFrontWhenShown) {
         const char* name;
         QAction* from;
         QAction* action;
+        bool keyboardStays;
     };
     OrvexMainForm& f = form();
-    for (const auto& [name, from, action] :
-         {Show{"Normal window after full screen", f.viewFullScreenAction, f.viewNormalAction},
-          Show{"Reset windows from full screen", f.viewFullScreenAction, f.viewResetWindowsAction},
-          Show{"Browser/Control layout after embedding", f.viewEmbedAction, f.layoutBCAction}}) {
+    for (const auto& [name, from, action, keyboardStays] :
+         {Show{"Normal window after full screen", f.viewFullScreenAction, f.viewNormalAction,
+               false},
+          Show{"Reset windows from full screen", f.viewFullScreenAction, f.viewResetWindowsAction,
+               false},
+          Show{"Browser/Control layout after embedding", f.viewEmbedAction, f.layoutBCAction, true},
+          Show{"Browser layout after embedding", f.viewEmbedAction, f.layoutBAction, true},
+          Show{"Browser layout again", f.viewEmbedAction, f.layoutBAction, true}}) {
         from->trigger();
         whenAtRest([&] { return whereTheModeSays(); });
         bringTheControlWindowForward();
+        if (keyboardStays)
+            view().setFocus();
         action->trigger();
         EXPECT_TRUE(form().viewNormalAction->isChecked()) << name;
         EXPECT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "") << name;
         EXPECT_EQ(whenAtRest([&] { return inFrontWithBothTitlesInSight(); }), "") << name;
         EXPECT_EQ(whenAtRest([&] { return clearOfTheBars(glWindow(), "GL window"); }), "") << name;
+        if (!keyboardStays)
+            continue;
+        QTest::qWait(200);
+        EXPECT_EQ(QApplication::activeWindow(), &form()) << name;
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << name;
+        EXPECT_EQ(focus->window(), &form()) << name;
+        const std::string camera = form().engine()->getCommandValue("Camera.Mode");
+        QTest::keyClick(focus, Qt::Key_Tab);
+        EXPECT_EQ(form().engine()->getCommandValue("Camera.Mode"), camera) << name;
     }
 }
 
