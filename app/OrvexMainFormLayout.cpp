@@ -207,6 +207,18 @@ void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm)
             if (!action->shortcut().isEmpty())
                 projForm_->addAction(action);
     }
+    if (mediaForm_) {
+        // Esc in the media viewer hides it as "Show" does, full screen too.
+        auto* hide = new QAction(mediaForm_);
+        hide->setShortcut(QKeySequence(Qt::Key_Escape));
+        mediaForm_->addAction(hide);
+        connect(hide, &QAction::triggered, this, [this] {
+            if (mediaButton->isChecked())
+                mediaButton->setChecked(false);
+            else
+                mediaSlot(false);
+        });
+    }
 }
 
 bool OrvexMainForm::readMaximized() {

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegion>
@@ -487,6 +488,40 @@ TEST_F(WindowLayoutGL, TheViewStaysInSightAndComesToTheFrontWhenShown) {
         const std::string camera = form().engine()->getCommandValue("Camera.Mode");
         QTest::keyClick(focus, Qt::Key_Tab);
         EXPECT_EQ(form().engine()->getCommandValue("Camera.Mode"), camera) << name;
+    }
+}
+
+// Esc in the media viewer hides it as "Show" does, full screen too, and also
+// where the View menu showed it.
+TEST_F(WindowLayoutGL, EscapeHidesTheMediaViewer) {
+    open();
+    OrvexMainForm& f = form();
+    OrvexMediaForm& media = *program->mediaForm();
+    const QString hiddenHelp = f.mediaViewerHelpLabel->text();
+    for (QAction* mode : {f.viewMediaNormalAction, f.viewMediaFullScreenAction}) {
+        for (const bool fromMenu : {false, true, false}) {
+            const std::string where =
+                mode->objectName().toStdString() + (fromMenu ? ", from the menu" : ", by Show");
+            if (fromMenu) {
+                mode->trigger();
+            } else {
+                mode->setChecked(true);
+                f.mediaButton->click();
+            }
+            media.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&media)) << where;
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &media, Qt::Key_Escape);
+            EXPECT_FALSE(media.isVisible()) << where;
+            EXPECT_FALSE(f.mediaButton->isChecked()) << where;
+            EXPECT_EQ(f.mediaViewerHelpLabel->text(), hiddenHelp) << where;
+            EXPECT_EQ(whenAtRest([&] {
+                          return x.isViewable(XWindowTree::idOf(media)) ? "still on the screen"
+                                                                        : "";
+                      }),
+                      "")
+                << where;
+        }
     }
 }
 
