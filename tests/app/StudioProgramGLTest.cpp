@@ -264,14 +264,8 @@ TEST_F(StudioProgramGL, KeysInTheViewAreTheKeyMapsAndShortcutsWorkElsewhere) {
     // The program follows Shift and Ctrl as they are pressed.
     static const bool tracking = (platform::trackInputEvents(*QCoreApplication::instance()), true);
     ASSERT_TRUE(tracking);
-    const orvextest::TempDir scratch;
-    const QString tour = QString::fromStdString(scratch.file("tour.scn"));
-    const auto tourText = [&] {
-        QFile file(tour);
-        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-    };
-    std::ofstream(tour.toStdString()) << "Timer.Speed 5\n";
-    form().scenarioFileName = tour;
+    std::ofstream(share.path() + "/tour.scn") << "Timer.Speed 5\n";
+    form().scenarioFileName = QString::fromStdString(share.path() + "/tour.scn");
     // What a link followed leaves in the editor.
     form().scenarioEdit->setPlainText("Orvex.Next");
     QSignalSpy saves(form().fileSaveAction, &QAction::triggered);
@@ -293,7 +287,7 @@ TEST_F(StudioProgramGL, KeysInTheViewAreTheKeyMapsAndShortcutsWorkElsewhere) {
             QTest::keyClick(&view, Qt::Key_S, Qt::ControlModifier);
             QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
             EXPECT_TRUE(QFileInfo::exists(options)) << where;
-            EXPECT_EQ(tourText(), "Timer.Speed 5\n") << where;
+            EXPECT_EQ(share.read("tour.scn"), "Timer.Speed 5\n") << where;
             EXPECT_EQ(saves.count(), 0) << where;
             EXPECT_EQ(stores.count(), 0) << where;
 
@@ -316,7 +310,7 @@ TEST_F(StudioProgramGL, KeysInTheViewAreTheKeyMapsAndShortcutsWorkElsewhere) {
         form().mediaButton->setFocus();
         QTest::keyClick(form().mediaButton, Qt::Key_S, Qt::ControlModifier);
         EXPECT_EQ(saves.count(), press);
-        EXPECT_EQ(tourText().rfind("Orvex.Next", 0), 0u);
+        EXPECT_EQ(share.read("tour.scn").rfind("Orvex.Next", 0), 0u);
         QTest::keyClick(form().mediaButton, Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(stores.count(), press);
     }

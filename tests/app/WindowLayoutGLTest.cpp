@@ -483,8 +483,7 @@ TEST_F(WindowLayoutGL, TheViewStaysInSightAndComesToTheFrontWhenShown) {
         QTest::qWait(200);
         EXPECT_EQ(QApplication::activeWindow(), &form()) << name;
         QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr) << name;
-        EXPECT_EQ(focus->window(), &form()) << name;
+        ASSERT_TRUE(focus && focus->window() == &form()) << name;
         const std::string camera = form().engine()->getCommandValue("Camera.Mode");
         QTest::keyClick(focus, Qt::Key_Tab);
         EXPECT_EQ(form().engine()->getCommandValue("Camera.Mode"), camera) << name;
@@ -510,17 +509,10 @@ TEST_F(WindowLayoutGL, EscapeHidesTheMediaViewer) {
             }
             media.activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(&media)) << where;
-            QWidget* focus = QApplication::focusWidget();
-            QTest::keyClick(focus ? focus : &media, Qt::Key_Escape);
+            QTest::keyClick(&media, Qt::Key_Escape);
             EXPECT_FALSE(media.isVisible()) << where;
             EXPECT_FALSE(f.mediaButton->isChecked()) << where;
             EXPECT_EQ(f.mediaViewerHelpLabel->text(), hiddenHelp) << where;
-            EXPECT_EQ(whenAtRest([&] {
-                          return x.isViewable(XWindowTree::idOf(media)) ? "still on the screen"
-                                                                        : "";
-                      }),
-                      "")
-                << where;
         }
     }
 }
