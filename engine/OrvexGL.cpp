@@ -51,10 +51,16 @@ void OrvexGL::keyEventCallback(void* context) {
 }
 
 bool OrvexGL::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride &&
-        !(static_cast<QKeyEvent*>(event)->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
-        event->accept();
-        return true;
+    if (event->type() == QEvent::ShortcutOverride && root) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers held = key->modifiers();
+        if (!(held & (Qt::AltModifier | Qt::MetaModifier)) &&
+            !root->keyBinding(qtKeyToVirtualKey(key->key()), held & Qt::ShiftModifier,
+                              held & Qt::ControlModifier)
+                 .empty()) {
+            event->accept();
+            return true;
+        }
     }
     return QGLWidget::event(event);
 }
