@@ -595,6 +595,11 @@ private:
     // Shows a help page in the help window, which opens clear of this
     // window's bars as the third window beside it.
     void showHelp(const QString& page, const QString& anchor = QString());
+    // The GL window out of the pane (if there) and shown as a normal window.
+    void showNormalWindow();
+    // A layout without the view in the pane: the GL window as a normal
+    // window in front, the keyboard left with this window.
+    void leavePaneForLayout();
     bool hasSavedPlace_ = false;
     // Whether the media viewer has been placed for its first show.
     bool mediaPlaced_ = false;

@@ -210,10 +210,23 @@ void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm)
         locationForm->setGL(gl_);
     if (projForm_) {
         connect(projForm_, &OrvexProjForm::closed, this, &OrvexMainForm::viewMouseNormal);
-        // The shortcuts work in the separate GL window as they do here.
+        // The shortcuts work in the separate GL window as they do here,
+        // where the view does not have the keyboard: its keys are the key map's.
         for (QAction* action : findChildren<QAction*>())
             if (!action->shortcut().isEmpty())
                 projForm_->addAction(action);
+    }
+    if (mediaForm_) {
+        // Esc in the media viewer hides it as "Show" does, full screen too.
+        auto* hide = new QAction(mediaForm_);
+        hide->setShortcut(QKeySequence(Qt::Key_Escape));
+        mediaForm_->addAction(hide);
+        connect(hide, &QAction::triggered, this, [this] {
+            if (mediaButton->isChecked())
+                mediaButton->setChecked(false);
+            else
+                mediaSlot(false);
+        });
     }
 }
 
@@ -302,6 +315,11 @@ void OrvexMainForm::unembed() {
 void OrvexMainForm::viewNormal() {
     if (updatingInterface || !projForm_)
         return;
+    showNormalWindow();
+    bringToFront(projForm_);
+}
+
+void OrvexMainForm::showNormalWindow() {
     if (isEmbedded()) {
         unembed();
         rememberedSizes_ = {width() - tabWidget->width(), tabWidget->width(), 0};
@@ -312,7 +330,18 @@ void OrvexMainForm::viewNormal() {
         keepClearOfBars(projForm_);
     }
     projForm_->showNormal();
-    bringToFront(projForm_);
+}
+
+void OrvexMainForm::leavePaneForLayout() {
+    viewNormalAction->setChecked(true);
+    if (updatingInterface || !projForm_)
+        return;
+    // In front, but the keyboard stays here: a Tab meant for the panel would
+    // change the camera mode in the view.
+    projForm_->setAttribute(Qt::WA_ShowWithoutActivating);
+    showNormalWindow();
+    projForm_->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    projForm_->raise();
 }
 
 void OrvexMainForm::viewFullScreen() {
@@ -340,19 +369,15 @@ void OrvexMainForm::layoutSCSlot() {
 }
 
 void OrvexMainForm::layoutBSlot() {
-    if (isEmbedded()) {
-        viewNormalAction->setChecked(true);
-        viewNormal();
-    }
+    if (isEmbedded())
+        leavePaneForLayout();
     rememberedSizes_ = {width(), 0, 0};
     applyRememberedSizes();
 }
 
 void OrvexMainForm::layoutBCSlot() {
-    if (isEmbedded()) {
-        viewNormalAction->setChecked(true);
-        viewNormal();
-    }
+    if (isEmbedded())
+        leavePaneForLayout();
     const int p = shownPanelWidth();
     rememberedSizes_ = {width() - p, p, 0};
     applyRememberedSizes();

@@ -126,6 +126,9 @@ int qtKeyToVirtualKey(int qtKey) {
     case Qt::Key_Escape:
         return 27;
     case Qt::Key_Tab:
+    // The toolkit's own key for Shift+Tab; Shift is held, so it finds the
+    // binding of Tab with Shift.
+    case Qt::Key_Backtab:
         return 9;
     case Qt::Key_Backspace:
         return 8;

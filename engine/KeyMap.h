@@ -48,5 +48,6 @@ private:
 
 // The GL view's conversion of a Qt key code into the Windows virtual-key code
 // the key map uses. The keyboard's digits and "*+,-./" arrive as their keypad
-// codes; codes not in the table (letters, blank, keypad Enter) pass unchanged.
+// codes, and Shift+Tab as Tab; codes not in the table (letters, blank, keypad
+// Enter) pass unchanged.
 int qtKeyToVirtualKey(int qtKey);

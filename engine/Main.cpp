@@ -208,12 +208,15 @@ void Main::setMousePosition(int, int) {}
 void Main::keyPress(int virtualKey) {
     if (!input)
         return;
-    const int modifier = KeyMap::modifierCode(isShiftDown() != 0, isCtrlDown() != 0);
-    const std::string line = keyMap->find(virtualKey, modifier);
+    const std::string line = keyBinding(virtualKey, isShiftDown() != 0, isCtrlDown() != 0);
     if (line.empty())
         return;
     processScenarioLine(line);
     notifyPending = 1;
+}
+
+std::string Main::keyBinding(int virtualKey, bool shiftDown, bool ctrlDown) const {
+    return keyMap->find(virtualKey, KeyMap::modifierCode(shiftDown, ctrlDown));
 }
 
 void Main::init() {

@@ -61,6 +61,9 @@ public:
     // Runs the line bound to the Windows virtual-key code with the current
     // Shift/Ctrl state, unless input is off.
     void keyPress(int virtualKey);
+    // The line the key map binds to the key with that Shift/Ctrl state; ""
+    // when none. The view keeps such keys from the windows' shortcuts.
+    std::string keyBinding(int virtualKey, bool shiftDown, bool ctrlDown) const;
 
     // Scenario runner.
     // Runs one line: a condition "?query OP value?first:second", a command

@@ -50,6 +50,21 @@ void OrvexGL::keyEventCallback(void* context) {
         emit static_cast<OrvexGL*>(context)->keyEvent();
 }
 
+bool OrvexGL::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && root) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers held = key->modifiers();
+        if (!(held & (Qt::AltModifier | Qt::MetaModifier)) &&
+            !root->keyBinding(qtKeyToVirtualKey(key->key()), held & Qt::ShiftModifier,
+                              held & Qt::ControlModifier)
+                 .empty()) {
+            event->accept();
+            return true;
+        }
+    }
+    return QGLWidget::event(event);
+}
+
 void OrvexGL::timerEvent(QTimerEvent* event) {
     if (event->timerId() == repaintTimerId)
         updateGL();

@@ -50,6 +50,11 @@ signals:
     void mouseModeChanged(int mode);
 
 protected:
+    // A key the key map binds, pressed while the view has the keyboard, is
+    // the key map's: the windows' shortcuts (the control window's "Ctrl+S"
+    // among them) do not take it. Other keys reach the shortcuts, and keys
+    // with Alt the menus (the key map has no Alt).
+    bool event(QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -2,8 +2,8 @@
 // a real display with the engine on the shipped data set: where each window
 // goes at the first start and after every order of screen-mode and layout
 // changes, that the control window does not grow with what it shows, that
-// the shortcuts work from both windows, and that the instance lock outlives
-// every window.
+// the view's keys go to the key map and the shortcuts work elsewhere, and
+// that the instance lock outlives every window.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -33,6 +33,7 @@
 #include <QTranslator>
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
@@ -44,6 +45,7 @@
 #include "app/StudioProgram.h"
 #include "app/WindowSettings.h"
 #include "engine/OrvexGL.h"
+#include "platform/InputState.h"
 #include "support/GlTestContext.h"
 #include "support/GlViewShots.h"
 #include "support/SettingsSandbox.h"
@@ -252,26 +254,70 @@ TEST_F(StudioProgramGL, EveryOrderOfModesAndLayoutsEndsWhereTheModeSays) {
     EXPECT_LT(glWindow().width(), screen().width());
 }
 
-TEST_F(StudioProgramGL, ShortcutsWorkFromTheControlWindowAndTheGLWindow) {
+// While the view has the keyboard the keys its key map binds are the key
+// map's, in every screen mode: Ctrl+S runs its binding (the options saved),
+// never File Save of the editor's text over the open scenario, and Shift+Tab
+// the binding of Tab with Shift where the view is a window of its own; beside
+// the panel Tab and Shift+Tab move the focus. A shortcut the key map does not
+// bind (Ctrl+C Store State) works from the view too, and every shortcut works
+// in the control window.
+TEST_F(StudioProgramGL, KeysInTheViewAreTheKeyMapsAndShortcutsWorkElsewhere) {
     open();
-    const orvextest::TempDir scratch;
-    form().scenarioFileName = QString::fromStdString(scratch.file("saved.scn"));
+    // The program follows Shift and Ctrl as they are pressed.
+    static const bool tracking = (platform::trackInputEvents(*QCoreApplication::instance()), true);
+    ASSERT_TRUE(tracking);
+    std::ofstream(share.path() + "/tour.scn") << "Timer.Speed 5\n";
+    form().scenarioFileName = QString::fromStdString(share.path() + "/tour.scn");
+    // What a link followed leaves in the editor.
+    form().scenarioEdit->setPlainText("Orvex.Next");
     QSignalSpy saves(form().fileSaveAction, &QAction::triggered);
     QSignalSpy stores(form().editStoreAction, &QAction::triggered);
+    const QString options = QString::fromStdString(share.path() + "/scenarios/options.scn");
+    QWidget& view = *glWindow().view();
+    const auto cameraMode = [&] { return form().engine()->getCommandValue("Camera.Mode"); };
 
-    for (QWidget* window : {static_cast<QWidget*>(&form()), static_cast<QWidget*>(&glWindow())}) {
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        const int saved = saves.count();
-        const int stored = stores.count();
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
-                        Qt::Key_S, Qt::ControlModifier);
-        EXPECT_EQ(saves.count(), saved + 1) << window->objectName().toStdString();
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
-                        Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(stores.count(), stored + 1) << window->objectName().toStdString();
+    for (QAction* mode :
+         {form().viewNormalAction, form().viewFullScreenAction, form().viewEmbedAction}) {
+        const std::string where = mode->objectName().toStdString();
+        mode->trigger();
+        settle();
+        view.window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view.window())) << where;
+        for (int press = 0; press < 2; ++press) {
+            view.setFocus();
+            QFile::remove(options);
+            const int stored = stores.count();
+            QTest::keyClick(&view, Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+            EXPECT_TRUE(QFileInfo::exists(options)) << where;
+            EXPECT_EQ(share.read("tour.scn"), "Timer.Speed 5\n") << where;
+            EXPECT_EQ(saves.count(), 0) << where;
+            EXPECT_EQ(stores.count(), stored + 1) << where;
+
+            const std::string before = cameraMode();
+            QTest::keyClick(&view, Qt::Key_Backtab, Qt::ShiftModifier);
+            if (mode == form().viewEmbedAction) {
+                EXPECT_FALSE(view.hasFocus()) << where;
+                EXPECT_EQ(cameraMode(), before) << where;
+            } else {
+                EXPECT_NE(cameraMode(), before) << where;
+                QTest::keyClick(&view, Qt::Key_Tab);
+                EXPECT_EQ(cameraMode(), before) << where;
+            }
+        }
     }
-    EXPECT_TRUE(QFileInfo::exists(form().scenarioFileName));
+
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    for (int press = 1; press <= 2; ++press) {
+        const int stored = stores.count();
+        form().mediaButton->setFocus();
+        QTest::keyClick(form().mediaButton, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(saves.count(), press);
+        EXPECT_EQ(share.read("tour.scn").rfind("Orvex.Next", 0), 0u);
+        QTest::keyClick(form().mediaButton, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(stores.count(), stored + 1);
+    }
 }
 
 // The width a control needs to show its text whole. A push button's size

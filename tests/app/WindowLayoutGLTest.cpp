@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -462,7 +463,9 @@ TEST_F(WindowLayoutGL, ShowingTheMediaViewerLeavesTheControlWindowsWidth) {
 
 // At the first start each window keeps its title in sight when the other is
 // in front, and every action that shows the GL window on its own brings it in
-// front of the control window, Reset windows also out of full screen.
+// front of the control window, Reset windows also out of full screen. A
+// layout that takes it out of the pane leaves the keyboard with the control
+// window it was chosen from, even from the view: the next Tab is the panel's.
 TEST_F(WindowLayoutGL, TheViewStaysInSightAndComesToTheFrontWhenShown) {
     open();
     bringTheControlWindowForward();
@@ -478,20 +481,63 @@ TEST_F(WindowLayoutGL, TheViewStaysInSightAndComesToTheFrontWhenShown) {
         const char* name;
         QAction* from;
         QAction* action;
+        bool keyboardStays;
     };
     OrvexMainForm& f = form();
-    for (const auto& [name, from, action] :
-         {Show{"Normal window after full screen", f.viewFullScreenAction, f.viewNormalAction},
-          Show{"Reset windows from full screen", f.viewFullScreenAction, f.viewResetWindowsAction},
-          Show{"Browser/Control layout after embedding", f.viewEmbedAction, f.layoutBCAction}}) {
+    for (const auto& [name, from, action, keyboardStays] :
+         {Show{"Normal window after full screen", f.viewFullScreenAction, f.viewNormalAction,
+               false},
+          Show{"Reset windows from full screen", f.viewFullScreenAction, f.viewResetWindowsAction,
+               false},
+          Show{"Browser/Control layout after embedding", f.viewEmbedAction, f.layoutBCAction, true},
+          Show{"Browser layout after embedding", f.viewEmbedAction, f.layoutBAction, true},
+          Show{"Browser layout again", f.viewEmbedAction, f.layoutBAction, true}}) {
         from->trigger();
         whenAtRest([&] { return whereTheModeSays(); });
         bringTheControlWindowForward();
+        if (keyboardStays)
+            view().setFocus();
         action->trigger();
         EXPECT_TRUE(form().viewNormalAction->isChecked()) << name;
         EXPECT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "") << name;
         EXPECT_EQ(whenAtRest([&] { return inFrontWithBothTitlesInSight(); }), "") << name;
         EXPECT_EQ(whenAtRest([&] { return clearOfTheBars(glWindow(), "GL window"); }), "") << name;
+        if (!keyboardStays)
+            continue;
+        QTest::qWait(200);
+        EXPECT_EQ(QApplication::activeWindow(), &form()) << name;
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_TRUE(focus && focus->window() == &form()) << name;
+        const std::string camera = form().engine()->getCommandValue("Camera.Mode");
+        QTest::keyClick(focus, Qt::Key_Tab);
+        EXPECT_EQ(form().engine()->getCommandValue("Camera.Mode"), camera) << name;
+    }
+}
+
+// Esc in the media viewer hides it as "Show" does, full screen too, and also
+// where the View menu showed it.
+TEST_F(WindowLayoutGL, EscapeHidesTheMediaViewer) {
+    open();
+    OrvexMainForm& f = form();
+    OrvexMediaForm& media = *program->mediaForm();
+    const QString hiddenHelp = f.mediaViewerHelpLabel->text();
+    for (QAction* mode : {f.viewMediaNormalAction, f.viewMediaFullScreenAction}) {
+        for (const bool fromMenu : {false, true, false}) {
+            const std::string where =
+                mode->objectName().toStdString() + (fromMenu ? ", from the menu" : ", by Show");
+            if (fromMenu) {
+                mode->trigger();
+            } else {
+                mode->setChecked(true);
+                f.mediaButton->click();
+            }
+            media.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&media)) << where;
+            QTest::keyClick(&media, Qt::Key_Escape);
+            EXPECT_FALSE(media.isVisible()) << where;
+            EXPECT_FALSE(f.mediaButton->isChecked()) << where;
+            EXPECT_EQ(f.mediaViewerHelpLabel->text(), hiddenHelp) << where;
+        }
     }
 }
 

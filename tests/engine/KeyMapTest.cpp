@@ -102,6 +102,7 @@ TEST(KeyMap, ConvertsQtKeysToVirtualKeys) {
         {Qt::Key_Minus, 109},      {Qt::Key_Period, 110},  {Qt::Key_Slash, 111},
         {Qt::Key_0, 96},           {Qt::Key_9, 105},       {Qt::Key_A, 0x41},
         {Qt::Key_Z, 0x5A},         {Qt::Key_Space, 0x20},  {Qt::Key_Enter, Qt::Key_Enter},
+        {Qt::Key_Backtab, 9},
     };
     for (const auto& k : keys)
         EXPECT_EQ(qtKeyToVirtualKey(k.qt), k.vk) << std::hex << k.qt;
