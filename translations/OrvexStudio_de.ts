@@ -938,13 +938,6 @@ Starten</translation>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %n more line(s)</source>
-        <translation>
-            <numerusform>... und %n weitere Zeile</numerusform>
-            <numerusform>... und %n weitere Zeilen</numerusform>
-        </translation>
-    </message>
     <message>
         <source>A page</source>
         <translation>Eine Seite</translation>

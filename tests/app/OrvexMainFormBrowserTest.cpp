@@ -8,6 +8,7 @@
 #include <QTextEdit>
 
 #include "app/ScenarioFetch.h"
+#include "engine/LogMessage.h"
 #include "support/MainFormFixture.h"
 #include "support/OneAnswerServer.h"
 #include "ui/QDropButton.h"
@@ -76,8 +77,23 @@ TEST_F(BrowserPane, CommandsFromAnywhereElseRunOnlyWhenTheUserAgrees) {
     EXPECT_EQ(form->questions.size(), 3u);
     EXPECT_TRUE(scripts().empty());
 
+    // Refused once, a page (any page of its server) asks no more, also for a
+    // scenario, until the user loads a page again.
     form->agree = true;
+    {
+        LogCapture log;
+        form->beforeNavigate("orvex://Timer.Speed%205", web, false);
+        form->beforeNavigate("http://example.org/tour.scn", QUrl("http://example.org/b.html"),
+                             false);
+        EXPECT_EQ(form->questions.size(), 3u);
+        EXPECT_EQ(log.messages().size(), 2u);
+        EXPECT_TRUE(log.contains("Commands of http://example.org/tour.scn refused: the user "
+                                 "refused the commands of this page until it is loaded again"));
+    }
+    EXPECT_EQ(form->scenarioDownload, nullptr);
+    form->browserReloadSlot();
     form->beforeNavigate("orvex://Timer.Speed%205", web, false);
+    EXPECT_EQ(form->questions.size(), 4u);
     ASSERT_EQ(scripts().size(), 1u);
     EXPECT_EQ(scripts()[0].text, "Timer.Speed 5");
 }

@@ -1,0 +1,41 @@
+// Which requests of pages outside the program may put a question about
+// commands to the user. A page that posts requests from a script, with no
+// click, would otherwise open question after question. Once the user refuses,
+// the page's site asks nothing more until the user loads a page again (with
+// the pane's controls: a page that reloads itself stays refused); a request
+// that comes while a question is open is refused, not queued behind it.
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QUrl>
+
+class CommandGate {
+public:
+    // Why a request from page may not ask now; empty when it may.
+    QString refusal(const QUrl& page) const;
+    // The user said No to a request of page.
+    void refuse(const QUrl& page) { refusedSites_.insert(site(page)); }
+    // The user loaded a page: every site may ask again.
+    void userLoaded() { refusedSites_.clear(); }
+
+    // Marks a question as open while it lives.
+    class Asking {
+    public:
+        explicit Asking(CommandGate& gate) : gate_(gate) { gate_.asking_ = true; }
+        ~Asking() { gate_.asking_ = false; }
+        Asking(const Asking&) = delete;
+        Asking& operator=(const Asking&) = delete;
+
+    private:
+        CommandGate& gate_;
+    };
+
+private:
+    // A page of a web server stands for its whole server (scheme, host and
+    // port); a local page for its file.
+    static QString site(const QUrl& page);
+
+    QSet<QString> refusedSites_;
+    bool asking_ = false;
+};
