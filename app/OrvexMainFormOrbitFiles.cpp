@@ -106,11 +106,24 @@ void OrvexMainForm::addOrbitFile(int kind) {
         showWarning(tr(texts.invalidFile));
         return;
     }
-    const QString destination = store.destination(file);
-    if (QFileInfo::exists(destination) && !askYesNo(tr(texts.sameName)))
+    QString destination = store.destination(file);
+    // Of two files that declare one body the engine takes the first by name:
+    // a new file for a body of the directory replaces the one in use.
+    const std::string name = OrbitFileStore::declaredName(file);
+    const std::string declaring = name.empty() ? std::string() : store.findOrbitFile(name);
+    const QString older = QFile::decodeName(QByteArray::fromStdString(declaring));
+    if (!declaring.empty() && !QFileInfo(older).canonicalFilePath().isEmpty() &&
+        QFileInfo(older).canonicalFilePath() != QFileInfo(destination).canonicalFilePath()) {
+        if (!askYesNo(tr("%1 in the data directory already declares %2.  Do you want to replace "
+                         "it ?")
+                          .arg(QFileInfo(older).fileName(), EngineLink::fromEngineText(name))))
+            return;
+        destination = QFileInfo(older).absoluteFilePath();
+    } else if (QFileInfo::exists(destination) && !askYesNo(tr(texts.sameName))) {
         return;
+    }
     QString error;
-    if (!store.copyIn(file, error))
+    if (!OrbitFileStore::copy(file, destination, error))
         showWarning(tr("The orbit file could not be copied to %1:\n%2").arg(destination, error));
     // The engine rescans the directory either way and lists what it holds.
     gl_->processScenarioLine(texts.loadList);
@@ -123,11 +136,15 @@ void OrvexMainForm::removeOrbitFiles(int kind) {
     if (!gl_ || !gl_->hasRoot())
         return;
     const OrbitFileKind& texts = orbitFileKinds[kind];
-    if (!askYesNo(tr("Removed orbit data will be lost.  Do you really want to remove it ?")))
-        return;
     const OrbitFileStore store(gl_->getOrbitDir(EngineLink::OrbitKind(kind)));
-    std::vector<std::string> removed;
-    QStringList failures;
+    struct Found {
+        std::string name;
+        std::string path;
+        bool needed; // by the body data file: it stays
+    };
+    std::vector<Found> found;
+    QStringList staying;
+    const std::vector<std::string> needed = gl_->getBodyDataOrbitFiles();
     for (int i = 0; i < displayList->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = displayList->topLevelItem(i);
         if (!item->isSelected())
@@ -136,19 +153,33 @@ void OrvexMainForm::removeOrbitFiles(int kind) {
         const std::string path = store.findOrbitFile(name);
         if (path.empty())
             continue;
+        found.push_back({name, path, OrbitFileStore::isAmong(path, needed)});
+        if (found.back().needed)
+            staying << item->text(0);
+    }
+    QString question = tr("Removed orbit data will be lost.  Do you really want to remove it ?");
+    if (!staying.isEmpty())
+        question += QStringLiteral("\n\n") +
+                    tr("The orbit files of %1 stay: the body data file names them.")
+                        .arg(staying.join(QStringLiteral(", ")));
+    if (!askYesNo(question))
+        return;
+    std::vector<std::string> removed;
+    QStringList failures;
+    for (const Found& object : found) {
         QString error;
-        if (OrbitFileStore::remove(path, error))
-            removed.push_back(name);
+        if (object.needed || OrbitFileStore::remove(object.path, error))
+            removed.push_back(object.name);
         else
-            failures << QFile::decodeName(QByteArray::fromStdString(path)) + ": " + error;
+            failures << QFile::decodeName(QByteArray::fromStdString(object.path)) + ": " + error;
     }
     if (!failures.isEmpty())
         showWarning(tr("The orbit files could not be removed:\n%1").arg(failures.join('\n')));
     if (removed.empty())
         return;
     gl_->processScenarioLine(texts.loadList);
-    // The load keeps in the list file the names whose orbit file is missing;
-    // these the user removed.
+    // The objects leave the list, whether their file went or stays: the load
+    // keeps the names whose orbit file is missing.
     for (const std::string& name : removed)
         gl_->processScenarioLine(texts.remove + name);
     (this->*texts.refresh)();

@@ -86,6 +86,8 @@ public:
     const TwoLineElementSets* knownElementSets(const std::string& path);
     const std::vector<DsAstrBody*>& getAllBodies() const { return allBodies_; }
     const std::vector<std::unique_ptr<DsAstrBody>>& getTopBodies() const { return topBodies_; }
+    // The orbit files the bodies of the data file name ("Orbit:"), as written.
+    const std::vector<std::string>& getDataOrbitFiles() const { return dataOrbitFiles_; }
     DsAstrBody* findBody(const std::string& name) const;
     // Adds a body made outside the data file (a list file) as a top-level body.
     void addTopBody(std::unique_ptr<DsAstrBody> body);
@@ -418,6 +420,8 @@ private:
     void setStatesByNames(const std::string& names, int state);
 
     void readBelt(class DataFile& file);
+    // Keeps the orbit files of a body read from the data file and of its subtree.
+    void noteOrbitFiles(const DsAstrBody& body);
     void clearBodies();
     // The command words of the constructor's registration.
     void registerCommands();
@@ -437,6 +441,7 @@ private:
     ModelServices* services_;
     std::vector<SimModeRates> simModeRates_;
     std::vector<std::unique_ptr<DsAstrBody>> topBodies_;
+    std::vector<std::string> dataOrbitFiles_;
     std::vector<std::string> simModeNames_;
     std::vector<DsAstrBody*> allBodies_;
     // The first body of each name in allBodies_, and how many bear it.

@@ -1027,6 +1027,14 @@ Starten</translation>
         <translation>Entfernte Bahndaten gehen verloren.  Möchten Sie sie wirklich entfernen?</translation>
     </message>
     <message>
+        <source>The orbit files of %1 stay: the body data file names them.</source>
+        <translation>Die Bahndateien von %1 bleiben: die Körperdatendatei nennt sie.</translation>
+    </message>
+    <message>
+        <source>%1 in the data directory already declares %2.  Do you want to replace it ?</source>
+        <translation>%1 im Datenverzeichnis beschreibt bereits %2.  Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
         <source>The orbit files could not be removed:
 %1</source>
         <translation>Die Bahndateien konnten nicht entfernt werden:

@@ -220,4 +220,37 @@ TEST_F(CometOrbitFilesGL, ARemovedOrbitFileTakesItsCometOutOfTheListFile) {
     EXPECT_TRUE(holdsWord(expected, "2P/Encke"));
 }
 
+// The asteroid orbit files copied, for removals.
+class AsteroidOrbitFilesGL : public ObjectDisplayGL {
+protected:
+    AsteroidOrbitFilesGL() : ObjectDisplayGL({"data/orbits/asteroids"}) {}
+};
+
+// Vesta's orbit file is named by the body data file as well: removing Vesta
+// with another asteroid deletes only the other's file, and the question says so.
+TEST_F(AsteroidOrbitFilesGL, AnOrbitFileTheBodyDataFileNamesIsNeverRemoved) {
+    const std::string dir = data.path() + "/data/orbits/asteroids/";
+    ASSERT_NE(data.read("data/ssystem.def").find("Orbit: ./data/orbits/asteroids/Vesta.orb"),
+              std::string::npos);
+    form.displayAsteroidButton->click();
+    for (const char* name : {"Vesta", "Pallas"}) {
+        QTreeWidgetItem* item = named(form, name);
+        ASSERT_TRUE(item) << name;
+        item->setSelected(true);
+    }
+    {
+        orvextest::ModalAnswers boxes(QStringLiteral("&Yes"));
+        form.asteroidsRemoveButton->click();
+        ASSERT_EQ(boxes.texts.size(), 1);
+        EXPECT_EQ(boxes.texts[0], "Removed orbit data will be lost.  Do you really want to remove "
+                                  "it ?\n\nThe orbit files of Vesta stay: the body data file "
+                                  "names them.");
+    }
+    EXPECT_TRUE(std::filesystem::exists(dir + "Vesta.orb"));
+    EXPECT_FALSE(std::filesystem::exists(dir + "Pallas.orb"));
+    EXPECT_FALSE(holdsWord(engine->getCommandValue("Ssystem.AsteroidNames"), "Pallas"));
+    EXPECT_FALSE(holdsWord(data.read("data/asteroids.dal"), "Pallas"));
+    EXPECT_TRUE(holdsWord(engine->getCommandValue("Ssystem.AllAsteroidNames"), "Vesta"));
+}
+
 } // namespace
