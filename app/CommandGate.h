@@ -1,9 +1,9 @@
 // Which requests of pages outside the program may put a question about
 // commands to the user. A page that posts requests from a script, with no
 // click, would otherwise open question after question. Once the user refuses,
-// the page's site asks nothing more until the user loads a page again (with
-// the pane's controls: a page that reloads itself stays refused); a request
-// that comes while a question is open is refused, not queued behind it.
+// the page's site asks nothing more until the user loads a page of it again
+// (with the pane's controls: a page that reloads itself stays refused); a
+// request that comes while a question is open is refused, not queued.
 #pragma once
 
 #include <QSet>
@@ -16,8 +16,8 @@ public:
     QString refusal(const QUrl& page) const;
     // The user said No to a request of page.
     void refuse(const QUrl& page) { refusedSites_.insert(site(page)); }
-    // The user loaded a page: every site may ask again.
-    void userLoaded() { refusedSites_.clear(); }
+    // The user loads page: its site may ask again.
+    void userLoads(const QUrl& page) { refusedSites_.remove(site(page)); }
 
     // Marks a question as open while it lives.
     class Asking {

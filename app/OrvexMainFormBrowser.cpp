@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QWebEngineHistory>
 
 #include "app/BrowserLinks.h"
 #include "app/EngineLink.h"
@@ -192,15 +193,17 @@ bool OrvexMainForm::confirmCommands(const QString& from, const QString& text) {
 }
 
 void OrvexMainForm::browserPrevSlot() {
-    commandGate_.userLoaded();
-    if (browserView)
+    if (browserView) {
+        commandGate_.userLoads(browserView->history()->backItem().url());
         browserView->back();
+    }
 }
 
 void OrvexMainForm::browserNextSlot() {
-    commandGate_.userLoaded();
-    if (browserView)
+    if (browserView) {
+        commandGate_.userLoads(browserView->history()->forwardItem().url());
         browserView->forward();
+    }
 }
 
 void OrvexMainForm::browserStopSlot() {
@@ -209,9 +212,10 @@ void OrvexMainForm::browserStopSlot() {
 }
 
 void OrvexMainForm::browserReloadSlot() {
-    commandGate_.userLoaded();
-    if (browserView)
+    if (browserView) {
+        commandGate_.userLoads(browserView->url());
         browserView->reload();
+    }
 }
 
 void OrvexMainForm::browserUrlSlot() {
@@ -219,8 +223,8 @@ void OrvexMainForm::browserUrlSlot() {
 }
 
 void OrvexMainForm::bookmarkNavigate(const QString& url) {
-    commandGate_.userLoaded();
     const QString resolved = resolvePath(url);
+    commandGate_.userLoads(BrowserLinks::toUrl(resolved, programDir_));
     if (beforeNavigate(resolved, QUrl(), true) && browserView)
         browserView->load(BrowserLinks::toUrl(resolved, programDir_));
 }

@@ -78,7 +78,7 @@ TEST_F(BrowserPane, CommandsFromAnywhereElseRunOnlyWhenTheUserAgrees) {
     EXPECT_TRUE(scripts().empty());
 
     // Refused once, a page (any page of its server) asks no more, also for a
-    // scenario, until the user loads a page again.
+    // scenario, until the user loads a page of it again.
     form->agree = true;
     {
         LogCapture log;
@@ -91,7 +91,7 @@ TEST_F(BrowserPane, CommandsFromAnywhereElseRunOnlyWhenTheUserAgrees) {
                                  "refused the commands of this page until it is loaded again"));
     }
     EXPECT_EQ(form->scenarioDownload, nullptr);
-    form->browserReloadSlot();
+    form->bookmarkNavigate("http://example.org/other.html");
     form->beforeNavigate("orvex://Timer.Speed%205", web, false);
     EXPECT_EQ(form->questions.size(), 4u);
     ASSERT_EQ(scripts().size(), 1u);
