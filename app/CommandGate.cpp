@@ -7,7 +7,29 @@ QString CommandGate::site(const QUrl& page) {
     return page.adjusted(drop | QUrl::RemovePath | QUrl::RemoveUserInfo).toString();
 }
 
+namespace {
+
+QUrl withoutFragment(const QUrl& page) {
+    return page.adjusted(QUrl::RemoveFragment);
+}
+
+} // namespace
+
+void CommandGate::userLoads(const QUrl& page, const QUrl& shown) {
+    refusedSites_.remove(site(page));
+    // Until the view has let it go, the page left is still the view's page.
+    if (withoutFragment(page) != withoutFragment(shown))
+        left_ = withoutFragment(shown);
+}
+
+void CommandGate::shows(const QUrl& page) {
+    if (withoutFragment(page) == left_)
+        left_.clear();
+}
+
 QString CommandGate::refusal(const QUrl& page) const {
+    if (!left_.isEmpty() && withoutFragment(page) == left_)
+        return QStringLiteral("its page is being left");
     if (asking_)
         return QStringLiteral("another question about commands is open");
     if (refusedSites_.contains(site(page)))

@@ -3,7 +3,8 @@
 // click, would otherwise open question after question. Once the user refuses,
 // the page's site asks nothing more until the user loads a page of it again
 // (with the pane's controls: a page that reloads itself stays refused); a
-// request that comes while a question is open is refused, not queued.
+// request that comes while a question is open is refused, not queued; and
+// the last requests of a page the user is leaving do not ask.
 #pragma once
 
 #include <QSet>
@@ -16,8 +17,11 @@ public:
     QString refusal(const QUrl& page) const;
     // The user said No to a request of page.
     void refuse(const QUrl& page) { refusedSites_.insert(site(page)); }
-    // The user loads page: its site may ask again.
-    void userLoads(const QUrl& page) { refusedSites_.remove(site(page)); }
+    // The user loads page, leaving shown: page's site may ask again, shown
+    // asks no more until it is shown again.
+    void userLoads(const QUrl& page, const QUrl& shown);
+    // The pane shows page (whoever loaded it).
+    void shows(const QUrl& page);
 
     // Marks a question as open while it lives.
     class Asking {
@@ -37,5 +41,6 @@ private:
     static QString site(const QUrl& page);
 
     QSet<QString> refusedSites_;
+    QUrl left_;
     bool asking_ = false;
 };

@@ -55,6 +55,8 @@ void OrvexMainForm::buildWebView() {
         browserView, &WebBrowserView::commandLinkClicked, this,
         [this](const QString& href, const QUrl& frame) { beforeNavigate(href, frame, false); },
         Qt::QueuedConnection);
+    connect(browserView, &QWebEngineView::urlChanged, this,
+            [this](const QUrl& url) { commandGate_.shows(url); });
     connect(browserView, &QWebEngineView::titleChanged, this, [this](const QString& title) {
         const QUrl url = browserView->url();
         setWindowTitle(pageName(title, url, url.toString()) + QStringLiteral(" - ") + windowTitle_);
@@ -194,14 +196,14 @@ bool OrvexMainForm::confirmCommands(const QString& from, const QString& text) {
 
 void OrvexMainForm::browserPrevSlot() {
     if (browserView) {
-        commandGate_.userLoads(browserView->history()->backItem().url());
+        commandGate_.userLoads(browserView->history()->backItem().url(), browserView->url());
         browserView->back();
     }
 }
 
 void OrvexMainForm::browserNextSlot() {
     if (browserView) {
-        commandGate_.userLoads(browserView->history()->forwardItem().url());
+        commandGate_.userLoads(browserView->history()->forwardItem().url(), browserView->url());
         browserView->forward();
     }
 }
@@ -213,7 +215,7 @@ void OrvexMainForm::browserStopSlot() {
 
 void OrvexMainForm::browserReloadSlot() {
     if (browserView) {
-        commandGate_.userLoads(browserView->url());
+        commandGate_.userLoads(browserView->url(), browserView->url());
         browserView->reload();
     }
 }
@@ -224,7 +226,8 @@ void OrvexMainForm::browserUrlSlot() {
 
 void OrvexMainForm::bookmarkNavigate(const QString& url) {
     const QString resolved = resolvePath(url);
-    commandGate_.userLoads(BrowserLinks::toUrl(resolved, programDir_));
+    commandGate_.userLoads(BrowserLinks::toUrl(resolved, programDir_),
+                           browserView ? browserView->url() : QUrl());
     if (beforeNavigate(resolved, QUrl(), true) && browserView)
         browserView->load(BrowserLinks::toUrl(resolved, programDir_));
 }

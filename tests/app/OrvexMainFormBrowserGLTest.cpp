@@ -279,6 +279,27 @@ TEST_F(WebBrowserPane, AnOutsidePageRefusedOnceAsksNoMoreUntilItIsLoadedAgain) {
         EXPECT_GE(countContaining(log, "the user refused the commands of this page"), 1u);
     }
     EXPECT_EQ(server.requested.count("/asking.html"), 2);
+
+    // Left while it still posts, the page asks no more; the next page of the
+    // same server asks.
+    server.answers["/once.html"] = {200, "<a id='x' href='orvex://Timer.Speed%205'>x</a><script>"
+                                         "setTimeout(function () { "
+                                         "document.getElementById('x').click(); }, 300);</script>"};
+    {
+        orvextest::ModalAnswers answers({}, [&](QWidget* dialog) {
+            QTimer::singleShot(200, dialog, [&, dialog] {
+                clickButton(dialog, "&No");
+                if (form->browserView->url().path() == "/asking.html")
+                    QTimer::singleShot(50, form.get(),
+                                       [&] { form->bookmarkNavigate(server.url("/once.html")); });
+            });
+        });
+        form->bookmarkNavigate(server.url("/asking.html"));
+        ASSERT_TRUE(waitFor([&] { return form->questions.size() == 4; }));
+        waitFor([] { return false; }, 1500);
+    }
+    ASSERT_EQ(form->questions.size(), 4u);
+    EXPECT_EQ(form->questions[3].from, server.url("/once.html"));
 }
 
 // The question shows every command it asks about, in a text that scrolls
