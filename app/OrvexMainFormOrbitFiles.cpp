@@ -155,13 +155,15 @@ void OrvexMainForm::removeOrbitFiles(int kind) {
             continue;
         found.push_back({name, path, OrbitFileStore::isAmong(path, needed)});
         if (found.back().needed)
-            staying << item->text(0);
+            staying << item->text(0) + QStringLiteral(": ") +
+                           QFile::decodeName(QByteArray::fromStdString(path));
     }
     QString question = tr("Removed orbit data will be lost.  Do you really want to remove it ?");
     if (!staying.isEmpty())
         question += QStringLiteral("\n\n") +
-                    tr("The orbit files of %1 stay: the body data file names them.")
-                        .arg(staying.join(QStringLiteral(", ")));
+                    tr("These objects leave the list, but their orbit files stay, since the "
+                       "body data file names them:") +
+                    QLatin1Char('\n') + staying.join(QLatin1Char('\n'));
     if (!askYesNo(question))
         return;
     std::vector<std::string> removed;

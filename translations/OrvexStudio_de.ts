@@ -1027,8 +1027,8 @@ Starten</translation>
         <translation>Entfernte Bahndaten gehen verloren.  Möchten Sie sie wirklich entfernen?</translation>
     </message>
     <message>
-        <source>The orbit files of %1 stay: the body data file names them.</source>
-        <translation>Die Bahndateien von %1 bleiben: die Körperdatendatei nennt sie.</translation>
+        <source>These objects leave the list, but their orbit files stay, since the body data file names them:</source>
+        <translation>Diese Objekte verlassen die Liste, ihre Bahndateien aber bleiben, da die Körperdatendatei sie nennt:</translation>
     </message>
     <message>
         <source>%1 in the data directory already declares %2.  Do you want to replace it ?</source>

@@ -243,8 +243,9 @@ TEST_F(AsteroidOrbitFilesGL, AnOrbitFileTheBodyDataFileNamesIsNeverRemoved) {
         form.asteroidsRemoveButton->click();
         ASSERT_EQ(boxes.texts.size(), 1);
         EXPECT_EQ(boxes.texts[0], "Removed orbit data will be lost.  Do you really want to remove "
-                                  "it ?\n\nThe orbit files of Vesta stay: the body data file "
-                                  "names them.");
+                                  "it ?\n\nThese objects leave the list, but their orbit files "
+                                  "stay, since the body data file names them:\nVesta: "
+                                  "./data/orbits/asteroids/Vesta.orb");
     }
     EXPECT_TRUE(std::filesystem::exists(dir + "Vesta.orb"));
     EXPECT_FALSE(std::filesystem::exists(dir + "Pallas.orb"));

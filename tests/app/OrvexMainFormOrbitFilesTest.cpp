@@ -279,9 +279,11 @@ TEST_F(OrbitFiles, RemovingDeletesTheFilesThatDeclareTheSelectedObjects) {
     {
         Dialogs dialogs(*form, {"&Yes"});
         form->cometsRemoveSlot();
-        EXPECT_EQ(dialogs.questions, QStringList(QString(removeQuestion) +
-                                                 "\n\nThe orbit files of Encke stay: the body "
-                                                 "data file names them."));
+        EXPECT_EQ(dialogs.questions,
+                  QStringList(QString(removeQuestion) +
+                              "\n\nThese objects leave the list, but their orbit files stay, "
+                              "since the body data file names them:\nEncke: "
+                              "./data/orbits/comets/b.dat"));
     }
     EXPECT_EQ(comets(), QStringList({"b.dat", "c.dat"}));
     EXPECT_EQ(sent(), Lines({"Ssystem.LoadCometList Default", "Ssystem.RemoveComet Encke",
