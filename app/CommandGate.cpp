@@ -17,6 +17,7 @@ QUrl withoutFragment(const QUrl& page) {
 
 void CommandGate::userLoads(const QUrl& page, const QUrl& shown) {
     refusedSites_.remove(site(page));
+    notedRefusals_.remove(site(page));
     // Until the view has let it go, the page left is still the view's page.
     if (withoutFragment(page) != withoutFragment(shown))
         left_ = withoutFragment(shown);
@@ -36,4 +37,12 @@ QString CommandGate::refusal(const QUrl& page) const {
         return QStringLiteral("the user refused the commands of this page until it is loaded "
                               "again");
     return QString();
+}
+
+bool CommandGate::firstRefusal(const QUrl& page, const QString& reason) {
+    QSet<QString>& noted = notedRefusals_[site(page)];
+    if (noted.contains(reason))
+        return false;
+    noted.insert(reason);
+    return true;
 }

@@ -7,6 +7,7 @@
 // the last requests of a page the user is leaving do not ask.
 #pragma once
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QUrl>
@@ -17,6 +18,9 @@ public:
     QString refusal(const QUrl& page) const;
     // The user said No to a request of page.
     void refuse(const QUrl& page) { refusedSites_.insert(site(page)); }
+    // Whether a refusal of page for this reason is the first since its site
+    // was last loaded: a page that posts requests in a loop is noted once.
+    bool firstRefusal(const QUrl& page, const QString& reason);
     // The user loads page, leaving shown: page's site may ask again, shown
     // asks no more until it is shown again.
     void userLoads(const QUrl& page, const QUrl& shown);
@@ -41,6 +45,8 @@ private:
     static QString site(const QUrl& page);
 
     QSet<QString> refusedSites_;
+    // The refusals noted, by site.
+    QHash<QString, QSet<QString>> notedRefusals_;
     QUrl left_;
     bool asking_ = false;
 };

@@ -142,8 +142,9 @@ bool OrvexMainForm::gateRefuses(const QUrl& page, const QString& from) {
     const QString refusal = commandGate_.refusal(page);
     if (refusal.isEmpty())
         return false;
-    logMessage("Commands of %s refused: %s\n", from.toLocal8Bit().constData(),
-               refusal.toLocal8Bit().constData());
+    if (commandGate_.firstRefusal(page, refusal))
+        logMessage("Commands of %s refused: %s (noted once until the page is loaded again)\n",
+                   from.toLocal8Bit().constData(), refusal.toLocal8Bit().constData());
     return true;
 }
 
