@@ -227,8 +227,12 @@ void OrvexMainForm::browserUrlSlot() {
 
 void OrvexMainForm::bookmarkNavigate(const QString& url) {
     const QString resolved = resolvePath(url);
-    commandGate_.userLoads(BrowserLinks::toUrl(resolved, programDir_),
-                           browserView ? browserView->url() : QUrl());
-    if (beforeNavigate(resolved, QUrl(), true) && browserView)
-        browserView->load(BrowserLinks::toUrl(resolved, programDir_));
+    const QUrl target = BrowserLinks::toUrl(resolved, programDir_);
+    // The user's address lifts a refusal of its site; the page shown is left
+    // only when the view loads another (not for a command, scenario or media).
+    commandGate_.userLoads(target, target);
+    if (beforeNavigate(resolved, QUrl(), true) && browserView) {
+        commandGate_.userLoads(target, browserView->url());
+        browserView->load(target);
+    }
 }

@@ -355,6 +355,21 @@ TEST_F(WebBrowserPane, APageFromOutsideTheProgramMustAsk) {
     ASSERT_TRUE(waitFor([&] { return !form->questions.empty(); }));
     EXPECT_EQ(form->questions[0].text, "Timer.Speed 10");
     EXPECT_TRUE(scripts().empty());
+
+    // Loaded again, then a command typed on the URL line, which leaves the
+    // page where it is: its links still ask, each time.
+    QSignalSpy loaded(form->browserView, &QWebEngineView::loadFinished);
+    form->browserReloadSlot();
+    ASSERT_TRUE(waitFor([&] { return !loaded.isEmpty(); }));
+    form->agree = true;
+    form->browserUrlLine->setText("orvex://Timer.Speed%205");
+    form->browserUrlSlot();
+    ASSERT_EQ(scripts().size(), 1u);
+    for (std::size_t asked = 2; asked <= 3; ++asked) {
+        click("speed");
+        ASSERT_TRUE(waitFor([&] { return form->questions.size() == asked; })) << asked;
+        ASSERT_TRUE(waitFor([&] { return scripts().size() == asked; })) << asked;
+    }
 }
 
 } // namespace
