@@ -86,9 +86,9 @@ std::string EngineLink::getOrbitDir(OrbitKind kind) {
     return r ? r->getOrbitDir(kind) : std::string();
 }
 
-std::vector<std::string> EngineLink::getBodyDataOrbitFiles() {
+std::vector<std::pair<std::string, std::string>> EngineLink::getBodyDataOrbitFiles() {
     Root* r = root();
-    return r ? r->getBodyDataOrbitFiles() : std::vector<std::string>();
+    return r ? r->getBodyDataOrbitFiles() : std::vector<std::pair<std::string, std::string>>();
 }
 
 int EngineLink::getClassCount() {

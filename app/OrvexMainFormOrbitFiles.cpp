@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/EngineLink.h"
@@ -140,11 +142,15 @@ void OrvexMainForm::removeOrbitFiles(int kind) {
     struct Found {
         std::string name;
         std::string path;
-        bool needed; // by the body data file: it stays
+        bool needed; // by the body data file: the file stays
+        bool stays;  // a body of the body data file, which no list removes
     };
     std::vector<Found> found;
-    QStringList staying;
-    const std::vector<std::string> needed = gl_->getBodyDataOrbitFiles();
+    QStringList leaving, staying;
+    const std::vector<std::pair<std::string, std::string>> bodyData = gl_->getBodyDataOrbitFiles();
+    std::vector<std::string> needed;
+    for (const auto& body : bodyData)
+        needed.push_back(body.second);
     for (int i = 0; i < displayList->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = displayList->topLevelItem(i);
         if (!item->isSelected())
@@ -153,23 +159,41 @@ void OrvexMainForm::removeOrbitFiles(int kind) {
         const std::string path = store.findOrbitFile(name);
         if (path.empty())
             continue;
-        found.push_back({name, path, OrbitFileStore::isAmong(path, needed)});
-        if (found.back().needed)
-            staying << item->text(0) + QStringLiteral(": ") +
-                           QFile::decodeName(QByteArray::fromStdString(path));
+        const bool isNeeded = OrbitFileStore::isAmong(path, needed);
+        const bool stays =
+            isNeeded && std::any_of(bodyData.begin(), bodyData.end(),
+                                    [&](const auto& body) { return body.first == name; });
+        found.push_back({name, path, isNeeded, stays});
+        if (isNeeded)
+            (stays ? staying : leaving) << item->text(0) + QStringLiteral(": ") +
+                                               QFile::decodeName(QByteArray::fromStdString(path));
+    }
+    const QString stayNote =
+        tr("These objects stay in the simulation, as part of the solar system that the body data "
+           "file describes, and so do their orbit files:") +
+        QLatin1Char('\n') + staying.join(QLatin1Char('\n'));
+    // Nothing the user asked for can go: no question whose answer changes nothing.
+    if (!found.empty() &&
+        std::all_of(found.begin(), found.end(), [](const Found& object) { return object.stays; })) {
+        showWarning(stayNote);
+        return;
     }
     QString question = tr("Removed orbit data will be lost.  Do you really want to remove it ?");
-    if (!staying.isEmpty())
+    if (!leaving.isEmpty())
         question += QStringLiteral("\n\n") +
                     tr("These objects leave the list, but their orbit files stay, since the "
                        "body data file names them:") +
-                    QLatin1Char('\n') + staying.join(QLatin1Char('\n'));
+                    QLatin1Char('\n') + leaving.join(QLatin1Char('\n'));
+    if (!staying.isEmpty())
+        question += QStringLiteral("\n\n") + stayNote;
     if (!askYesNo(question))
         return;
     std::vector<std::string> removed;
     QStringList failures;
     for (const Found& object : found) {
         QString error;
+        if (object.stays)
+            continue;
         if (object.needed || OrbitFileStore::remove(object.path, error))
             removed.push_back(object.name);
         else

@@ -175,7 +175,7 @@ int Ssystem::readData(const std::string& path) {
 
 void Ssystem::noteOrbitFiles(const DsAstrBody& body) {
     if (!body.getOrbitFile().empty())
-        dataOrbitFiles_.push_back(body.getOrbitFile());
+        dataOrbitFiles_.emplace_back(body.getName(), body.getOrbitFile());
     for (const auto& child : body.getChildren())
         noteOrbitFiles(*child);
 }

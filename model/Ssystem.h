@@ -20,6 +20,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "engine/Base.h"
@@ -86,8 +87,11 @@ public:
     const TwoLineElementSets* knownElementSets(const std::string& path);
     const std::vector<DsAstrBody*>& getAllBodies() const { return allBodies_; }
     const std::vector<std::unique_ptr<DsAstrBody>>& getTopBodies() const { return topBodies_; }
-    // The orbit files the bodies of the data file name ("Orbit:"), as written.
-    const std::vector<std::string>& getDataOrbitFiles() const { return dataOrbitFiles_; }
+    // The bodies of the data file that name an orbit file ("Orbit:"), each
+    // as (body name, file as written).
+    const std::vector<std::pair<std::string, std::string>>& getDataOrbitFiles() const {
+        return dataOrbitFiles_;
+    }
     DsAstrBody* findBody(const std::string& name) const;
     // Adds a body made outside the data file (a list file) as a top-level body.
     void addTopBody(std::unique_ptr<DsAstrBody> body);
@@ -441,7 +445,7 @@ private:
     ModelServices* services_;
     std::vector<SimModeRates> simModeRates_;
     std::vector<std::unique_ptr<DsAstrBody>> topBodies_;
-    std::vector<std::string> dataOrbitFiles_;
+    std::vector<std::pair<std::string, std::string>> dataOrbitFiles_;
     std::vector<std::string> simModeNames_;
     std::vector<DsAstrBody*> allBodies_;
     // The first body of each name in allBodies_, and how many bear it.

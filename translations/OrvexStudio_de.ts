@@ -1031,6 +1031,10 @@ Starten</translation>
         <translation>Diese Objekte verlassen die Liste, ihre Bahndateien aber bleiben, da die Körperdatendatei sie nennt:</translation>
     </message>
     <message>
+        <source>These objects stay in the simulation, as part of the solar system that the body data file describes, and so do their orbit files:</source>
+        <translation>Diese Objekte bleiben in der Simulation, als Teil des Sonnensystems, das die Körperdatendatei beschreibt, und ebenso ihre Bahndateien:</translation>
+    </message>
+    <message>
         <source>%1 in the data directory already declares %2.  Do you want to replace it ?</source>
         <translation>%1 im Datenverzeichnis beschreibt bereits %2.  Möchten Sie die Datei ersetzen?</translation>
     </message>

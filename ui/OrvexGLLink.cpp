@@ -51,9 +51,10 @@ public:
             return {};
         }
     }
-    std::vector<std::string> getBodyDataOrbitFiles() override {
+    std::vector<std::pair<std::string, std::string>> getBodyDataOrbitFiles() override {
         const Ssystem* ssystem = orvex()->getSsystem();
-        return ssystem ? ssystem->getDataOrbitFiles() : std::vector<std::string>();
+        return ssystem ? ssystem->getDataOrbitFiles()
+                       : std::vector<std::pair<std::string, std::string>>();
     }
     int getClassCount() override { return orvex()->interp.getClassCount(); }
     std::string getClassName(int i) override { return orvex()->interp.getClassName(i); }

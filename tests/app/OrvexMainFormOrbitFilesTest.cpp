@@ -273,7 +273,8 @@ TEST_F(OrbitFiles, RemovingDeletesTheFilesThatDeclareTheSelectedObjects) {
 
     // A file that the body data file names stays (the question says so); its
     // object leaves the list all the same.
-    engine.recorded.bodyDataOrbitFiles = {"data/orbits/x.dat", "data//orbits/comets/b.dat"};
+    engine.recorded.bodyDataOrbitFiles = {{"X", "data/orbits/x.dat"},
+                                          {"Kohoutek", "data//orbits/comets/b.dat"}};
     form->displayList->clearSelection();
     select({0}); // Encke
     {
@@ -287,6 +288,33 @@ TEST_F(OrbitFiles, RemovingDeletesTheFilesThatDeclareTheSelectedObjects) {
     }
     EXPECT_EQ(comets(), QStringList({"b.dat", "c.dat"}));
     EXPECT_EQ(sent(), Lines({"Ssystem.LoadCometList Default", "Ssystem.RemoveComet Encke",
+                             "Ssystem.SaveCometList Default"}));
+
+    // A body of the body data file stays in the simulation, whatever a list
+    // says: alone it is only told so, twice alike; with another object the
+    // question says so, and only the other goes.
+    engine.recorded.bodyDataOrbitFiles = {{"Encke", "data/orbits/comets/b.dat"}};
+    const QString stays = "These objects stay in the simulation, as part of the solar system that "
+                          "the body data file describes, and so do their orbit files:\nEncke: "
+                          "./data/orbits/comets/b.dat";
+    select({0}); // Encke
+    for (int time = 0; time < 2; ++time) {
+        form->warnings.clear();
+        Dialogs none(*form);
+        form->cometsRemoveSlot();
+        EXPECT_EQ(none.unexpected, 0);
+        EXPECT_EQ(form->warnings, QStringList(stays));
+        EXPECT_TRUE(sent().empty());
+    }
+    write("data/orbits/comets/d.dat", "Name: Halley\n");
+    select({1}); // Halley, and Encke
+    {
+        Dialogs dialogs(*form, {"&Yes"});
+        form->cometsRemoveSlot();
+        EXPECT_EQ(dialogs.questions, QStringList(QString(removeQuestion) + "\n\n" + stays));
+    }
+    EXPECT_EQ(comets(), QStringList({"b.dat", "c.dat"}));
+    EXPECT_EQ(sent(), Lines({"Ssystem.LoadCometList Default", "Ssystem.RemoveComet Halley",
                              "Ssystem.SaveCometList Default"}));
 }
 
