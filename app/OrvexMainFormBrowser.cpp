@@ -210,8 +210,11 @@ void OrvexMainForm::browserNextSlot() {
 }
 
 void OrvexMainForm::browserStopSlot() {
-    if (browserView)
+    if (browserView) {
         browserView->stop();
+        // A load stopped before its page showed leaves the page shown as it was.
+        commandGate_.shows(browserView->url());
+    }
 }
 
 void OrvexMainForm::browserReloadSlot() {

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -370,6 +371,18 @@ TEST_F(WebBrowserPane, APageFromOutsideTheProgramMustAsk) {
         ASSERT_TRUE(waitFor([&] { return form->questions.size() == asked; })) << asked;
         ASSERT_TRUE(waitFor([&] { return scripts().size() == asked; })) << asked;
     }
+
+    // A page the user starts to load and stops leaves this one shown: its
+    // links still ask.
+    QTcpServer silent; // takes the request and never answers
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    form->bookmarkNavigate(
+        QStringLiteral("http://127.0.0.1:%1/slow.html").arg(silent.serverPort()));
+    ASSERT_TRUE(waitFor([&] { return silent.hasPendingConnections(); }));
+    form->browserStopSlot();
+    waitFor([] { return false; }, 300);
+    click("speed");
+    ASSERT_TRUE(waitFor([&] { return form->questions.size() == 4; }));
 }
 
 } // namespace
