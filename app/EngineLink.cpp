@@ -86,6 +86,11 @@ std::string EngineLink::getOrbitDir(OrbitKind kind) {
     return r ? r->getOrbitDir(kind) : std::string();
 }
 
+std::vector<std::pair<std::string, std::string>> EngineLink::getBodyDataOrbitFiles() {
+    Root* r = root();
+    return r ? r->getBodyDataOrbitFiles() : std::vector<std::pair<std::string, std::string>>();
+}
+
 int EngineLink::getClassCount() {
     Root* r = root();
     return r ? r->getClassCount() : 0;

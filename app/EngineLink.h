@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QString>
 #include <string>
+#include <utility>
+#include <vector>
 
 class EngineLink : public QObject {
     Q_OBJECT
@@ -38,6 +40,9 @@ public:
         // The start file that could not be read; empty when the start-up worked.
         virtual std::string getStartFailure() = 0;
         virtual std::string getOrbitDir(int kind) = 0;
+        // The bodies of the body data file that name an orbit file, each as
+        // (body name, file as the data file writes it).
+        virtual std::vector<std::pair<std::string, std::string>> getBodyDataOrbitFiles() = 0;
         virtual int getClassCount() = 0;
         virtual std::string getClassName(int i) = 0;
         virtual int getCommandCount(int i) = 0;
@@ -79,6 +84,7 @@ public:
     std::string getInitStatesFile();
     std::string getStartFailure();
     std::string getOrbitDir(OrbitKind kind);
+    std::vector<std::pair<std::string, std::string>> getBodyDataOrbitFiles();
     int getClassCount();
     std::string getClassName(int i);
     int getCommandCount(int i);

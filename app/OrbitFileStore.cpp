@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -11,6 +12,7 @@
 #include "app/AtomicSave.h"
 #include "app/ReadableFile.h"
 #include "model/ModelFile.h"
+#include "platform/RegularFile.h"
 
 OrbitFileStore::OrbitFileStore(std::string dir) : dir_(std::move(dir)) {}
 
@@ -54,14 +56,38 @@ QString OrbitFileStore::destination(const QString& file) const {
     return QDir(QDir(dirPath()).absolutePath()).filePath(QFileInfo(file).fileName());
 }
 
+std::string OrbitFileStore::declaredName(const QString& file) {
+    std::FILE* opened = platform::openRegularFile(QFile::encodeName(file).toStdString(), true);
+    if (!opened)
+        return {};
+    std::string name;
+    if (!readDeclaredName(fileno(opened), name))
+        name.clear();
+    std::fclose(opened);
+    return name;
+}
+
+bool OrbitFileStore::isAmong(const std::string& path, const std::vector<std::string>& files) {
+    for (const std::string& file : files) {
+        std::error_code failure;
+        if (std::filesystem::equivalent(path, file, failure))
+            return true;
+    }
+    return false;
+}
+
 bool OrbitFileStore::copyIn(const QString& file, QString& error) const {
+    return copy(file, destination(file), error);
+}
+
+bool OrbitFileStore::copy(const QString& file, const QString& destination, QString& error) {
     QFile source(file);
     if (!openRegularForReading(source, error))
         return false;
     QByteArray data;
     if (!readWholeFile(source, data, error))
         return false;
-    return saveAtomically(destination(file), data, &error);
+    return saveAtomically(destination, data, &error);
 }
 
 bool OrbitFileStore::remove(const std::string& path, QString& error) {

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <string>
+#include <vector>
 
 class OrbitFileStore {
 public:
@@ -19,6 +20,11 @@ public:
     // The path of the directory's file that declares name (dir + entry, as
     // the engine names it); empty when no file does.
     std::string findOrbitFile(const std::string& name) const;
+    // The name a file declares, read as the engine reads it; empty when it
+    // declares none or is no regular file.
+    static std::string declaredName(const QString& file);
+    // Whether path is the same file as one of files (links followed).
+    static bool isAmong(const std::string& path, const std::vector<std::string>& files);
 
     // Whether file lies in the directory itself, decided on canonical paths
     // (links and "." or ".." resolved); false while either does not exist.
@@ -29,6 +35,8 @@ public:
     // copy is written. On failure error says why and the directory keeps
     // what it had.
     bool copyIn(const QString& file, QString& error) const;
+    // The same to another destination (an older file of the directory).
+    static bool copy(const QString& file, const QString& destination, QString& error);
 
     // Deletes a file found by findOrbitFile; on failure error says why.
     static bool remove(const std::string& path, QString& error);

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "app/CommandGate.h"
 #include "ui/FileChooser.h"
 
 class EngineLink;
@@ -539,7 +540,7 @@ protected:
 
     // The questions and messages of the browser pane and the scenario editor,
     // virtual so that tests can answer them.
-    // Whether commands from an untrusted place may run; text names them.
+    // Whether commands from an untrusted place may run; text names them all.
     virtual bool confirmCommands(const QString& from, const QString& text);
     virtual QString askOpenFileName();
     virtual QString askSaveFileName();
@@ -611,7 +612,12 @@ private:
     QString mediaHelpText(bool shown) const;
     // Makes the bookmark dialog and the bookmark menu (OrvexMainFormBookmarks.cpp).
     void buildBookmarks();
-    void startScenarioFetch(const QString& url, bool trustedOrigin);
+    // page: the page that asked for the fetch, empty for the user's own address.
+    void startScenarioFetch(const QString& url, bool trustedOrigin, const QUrl& page);
+    // Asks whether commands of a page outside the program may run, unless
+    // the gate refuses the request (logged, with its reason, as from).
+    bool mayRunOutsideCommands(const QUrl& page, const QString& from, const QString& text);
+    bool gateRefuses(const QUrl& page, const QString& from);
     // Opens a scenario file into the editor and starts it in the engine.
     void openScenarioFile(const QString& fileName);
     // Starts a scenario file in the engine (its first step runs at once).
@@ -646,6 +652,7 @@ private:
     // Yes unless a wrong yes would cost the user's data.
     bool askYesNo(const QString& question, bool yesByDefault = true);
 
+    CommandGate commandGate_;
     QString programDir_;
     QString styleName_;
     QString windowTitle_;

@@ -1,13 +1,18 @@
 // The browser pane: navigation, the link decision for every navigation of the
 // page and its frames, command links played as scenarios, scenario files
 // fetched and played, media links handed to the media viewer.
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QWebEngineHistory>
 
 #include "app/BrowserLinks.h"
 #include "app/EngineLink.h"
@@ -17,9 +22,6 @@
 #include "ui/WebBrowserView.h"
 
 namespace {
-
-// How many lines a question about commands shows.
-const int shownLines = 24;
 
 // What the caption calls a page: its title; without one (the view then
 // reports the address) a page of this machine by its file name, which keeps
@@ -47,8 +49,14 @@ void OrvexMainForm::buildWebView() {
         return beforeNavigate(url, origin, false);
     });
     // The click was kept from the view: whatever the decision, it follows nothing.
-    connect(browserView, &WebBrowserView::commandLinkClicked, this,
-            [this](const QString& href, const QUrl& frame) { beforeNavigate(href, frame, false); });
+    // Queued: a question asked inside the page's message would hold the page's
+    // later messages until it closed, so they would queue up behind it.
+    connect(
+        browserView, &WebBrowserView::commandLinkClicked, this,
+        [this](const QString& href, const QUrl& frame) { beforeNavigate(href, frame, false); },
+        Qt::QueuedConnection);
+    connect(browserView, &QWebEngineView::urlChanged, this,
+            [this](const QUrl& url) { commandGate_.shows(url); });
     connect(browserView, &QWebEngineView::titleChanged, this, [this](const QString& title) {
         const QUrl url = browserView->url();
         setWindowTitle(pageName(title, url, url.toString()) + QStringLiteral(" - ") + windowTitle_);
@@ -66,14 +74,16 @@ QString OrvexMainForm::browserUrl() {
 bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool byUser) {
     const BrowserLinks::Decision decision = BrowserLinks::decide(url);
     const bool trustedOrigin = byUser || BrowserLinks::isTrustedLocation(origin, programDir_);
+    // A frame's request stands for the page that holds the frame.
+    const QUrl page = byUser || !origin.isEmpty() || !browserView ? origin : browserView->url();
     switch (decision.kind) {
     case BrowserLinks::Decision::Command:
-        if (trustedOrigin ||
-            confirmCommands(origin.toString(), EngineLink::fromEngineText(decision.command)))
+        if (trustedOrigin || mayRunOutsideCommands(page, origin.toString(),
+                                                   EngineLink::fromEngineText(decision.command)))
             runBrowserCommand(decision.command);
         return false;
     case BrowserLinks::Decision::Scenario:
-        startScenarioFetch(url, trustedOrigin);
+        startScenarioFetch(url, trustedOrigin, page);
         return false;
     case BrowserLinks::Decision::Media:
         mediaDropped(url);
@@ -102,19 +112,24 @@ void OrvexMainForm::runBrowserCommand(const std::string& text) {
     scenarioEdit->moveCursor(QTextCursor::End);
 }
 
-void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin) {
+void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin, const QUrl& page) {
+    const QUrl target = BrowserLinks::toUrl(url, programDir_);
+    const bool trusted = trustedOrigin && BrowserLinks::isTrustedLocation(target, programDir_);
+    // The user's own address asks for itself.
+    const QUrl asking = page.isEmpty() ? target : page;
+    if (!trusted && gateRefuses(asking, url))
+        return;
     // A new link abandons the fetch before it, with whatever it received.
     if (scenarioDownload) {
         scenarioDownload->disconnect(this);
         scenarioDownload->deleteLater();
     }
-    const QUrl target = BrowserLinks::toUrl(url, programDir_);
-    const bool trusted = trustedOrigin && BrowserLinks::isTrustedLocation(target, programDir_);
     scenarioDownload = new ScenarioFetch(target, this);
     connect(scenarioDownload, &ScenarioFetch::fetched, this,
-            [this, url, trusted](const QByteArray& text) {
+            [this, url, trusted, asking](const QByteArray& text) {
                 const std::string script = text.toStdString();
-                if (trusted || confirmCommands(url, EngineLink::fromEngineText(script)))
+                if (trusted ||
+                    mayRunOutsideCommands(asking, url, EngineLink::fromEngineText(script)))
                     runBrowserCommand(script);
             });
     connect(scenarioDownload, &ScenarioFetch::failed, this, [url](const QString& reason) {
@@ -123,41 +138,90 @@ void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin) {
     });
 }
 
-bool OrvexMainForm::confirmCommands(const QString& from, const QString& text) {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.size() > shownLines) {
-        const int more = lines.size() - shownLines;
-        lines = lines.mid(0, shownLines);
-        lines << tr("... and %n more line(s)", nullptr, more);
+bool OrvexMainForm::gateRefuses(const QUrl& page, const QString& from) {
+    const QString refusal = commandGate_.refusal(page);
+    if (refusal.isEmpty())
+        return false;
+    if (commandGate_.firstRefusal(page, refusal))
+        logMessage("Commands of %s refused: %s (noted once until the page is loaded again)\n",
+                   from.toLocal8Bit().constData(), refusal.toLocal8Bit().constData());
+    return true;
+}
+
+bool OrvexMainForm::mayRunOutsideCommands(const QUrl& page, const QString& from,
+                                          const QString& text) {
+    if (gateRefuses(page, from))
+        return false;
+    bool agreed = false;
+    {
+        const CommandGate::Asking asking(commandGate_);
+        agreed = confirmCommands(from, text);
     }
+    if (!agreed)
+        commandGate_.refuse(page);
+    return agreed;
+}
+
+bool OrvexMainForm::confirmCommands(const QString& from, const QString& text) {
+    // Every command is in the box, however many: what is not shown is not agreed to.
+    QDialog box(this);
+    box.setObjectName(QStringLiteral("commandQuestion"));
+    box.setWindowTitle(tr("Orvex Studio"));
+    auto* layout = new QVBoxLayout(&box);
     const QString place = from.isEmpty() ? tr("A page") : from;
-    const QString question =
-        tr("%1 is not a page of this program and wants to run these commands:").arg(place) +
-        QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
-        tr("Run them?");
-    return QMessageBox::question(this, tr("Orvex Studio"), question,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    auto* heading = new QLabel(
+        tr("%1 is not a page of this program and wants to run these commands:").arg(place), &box);
+    heading->setWordWrap(true);
+    heading->setTextFormat(Qt::PlainText);
+    layout->addWidget(heading);
+    auto* commands = new QPlainTextEdit(text, &box);
+    commands->setObjectName(QStringLiteral("commands"));
+    commands->setReadOnly(true);
+    commands->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Room for a few lines of a usual width, within the screen; the rest scrolls.
+    const QFontMetrics metrics = commands->fontMetrics();
+    const QRect room = screen()->availableGeometry();
+    commands->setMinimumSize(qMin(metrics.averageCharWidth() * 72, room.width() / 2),
+                             qMin(metrics.lineSpacing() * 12, room.height() / 3));
+    layout->addWidget(commands, 1);
+    layout->addWidget(new QLabel(tr("Run them?"), &box));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Yes | QDialogButtonBox::No, &box);
+    buttons->button(QDialogButtonBox::Yes)->setAutoDefault(false);
+    buttons->button(QDialogButtonBox::No)->setDefault(true);
+    buttons->button(QDialogButtonBox::No)->setFocus();
+    connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    layout->addWidget(buttons);
+    return box.exec() == QDialog::Accepted;
 }
 
 void OrvexMainForm::browserPrevSlot() {
-    if (browserView)
+    if (browserView) {
+        commandGate_.userLoads(browserView->history()->backItem().url(), browserView->url());
         browserView->back();
+    }
 }
 
 void OrvexMainForm::browserNextSlot() {
-    if (browserView)
+    if (browserView) {
+        commandGate_.userLoads(browserView->history()->forwardItem().url(), browserView->url());
         browserView->forward();
+    }
 }
 
 void OrvexMainForm::browserStopSlot() {
-    if (browserView)
+    if (browserView) {
         browserView->stop();
+        // A load stopped before its page showed leaves the page shown as it was.
+        commandGate_.shows(browserView->url());
+    }
 }
 
 void OrvexMainForm::browserReloadSlot() {
-    if (browserView)
+    if (browserView) {
+        commandGate_.userLoads(browserView->url(), browserView->url());
         browserView->reload();
+    }
 }
 
 void OrvexMainForm::browserUrlSlot() {
@@ -166,6 +230,12 @@ void OrvexMainForm::browserUrlSlot() {
 
 void OrvexMainForm::bookmarkNavigate(const QString& url) {
     const QString resolved = resolvePath(url);
-    if (beforeNavigate(resolved, QUrl(), true) && browserView)
-        browserView->load(BrowserLinks::toUrl(resolved, programDir_));
+    const QUrl target = BrowserLinks::toUrl(resolved, programDir_);
+    // The user's address lifts a refusal of its site; the page shown is left
+    // only when the view loads another (not for a command, scenario or media).
+    commandGate_.userLoads(target, target);
+    if (beforeNavigate(resolved, QUrl(), true) && browserView) {
+        commandGate_.userLoads(target, browserView->url());
+        browserView->load(target);
+    }
 }

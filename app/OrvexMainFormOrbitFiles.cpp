@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/EngineLink.h"
@@ -106,11 +108,24 @@ void OrvexMainForm::addOrbitFile(int kind) {
         showWarning(tr(texts.invalidFile));
         return;
     }
-    const QString destination = store.destination(file);
-    if (QFileInfo::exists(destination) && !askYesNo(tr(texts.sameName)))
+    QString destination = store.destination(file);
+    // Of two files that declare one body the engine takes the first by name:
+    // a new file for a body of the directory replaces the one in use.
+    const std::string name = OrbitFileStore::declaredName(file);
+    const std::string declaring = name.empty() ? std::string() : store.findOrbitFile(name);
+    const QString older = QFile::decodeName(QByteArray::fromStdString(declaring));
+    if (!declaring.empty() && !QFileInfo(older).canonicalFilePath().isEmpty() &&
+        QFileInfo(older).canonicalFilePath() != QFileInfo(destination).canonicalFilePath()) {
+        if (!askYesNo(tr("%1 in the data directory already declares %2.  Do you want to replace "
+                         "it ?")
+                          .arg(QFileInfo(older).fileName(), EngineLink::fromEngineText(name))))
+            return;
+        destination = QFileInfo(older).absoluteFilePath();
+    } else if (QFileInfo::exists(destination) && !askYesNo(tr(texts.sameName))) {
         return;
+    }
     QString error;
-    if (!store.copyIn(file, error))
+    if (!OrbitFileStore::copy(file, destination, error))
         showWarning(tr("The orbit file could not be copied to %1:\n%2").arg(destination, error));
     // The engine rescans the directory either way and lists what it holds.
     gl_->processScenarioLine(texts.loadList);
@@ -123,11 +138,19 @@ void OrvexMainForm::removeOrbitFiles(int kind) {
     if (!gl_ || !gl_->hasRoot())
         return;
     const OrbitFileKind& texts = orbitFileKinds[kind];
-    if (!askYesNo(tr("Removed orbit data will be lost.  Do you really want to remove it ?")))
-        return;
     const OrbitFileStore store(gl_->getOrbitDir(EngineLink::OrbitKind(kind)));
-    std::vector<std::string> removed;
-    QStringList failures;
+    struct Found {
+        std::string name;
+        std::string path;
+        bool needed; // by the body data file: the file stays
+        bool stays;  // a body of the body data file, which no list removes
+    };
+    std::vector<Found> found;
+    QStringList leaving, staying;
+    const std::vector<std::pair<std::string, std::string>> bodyData = gl_->getBodyDataOrbitFiles();
+    std::vector<std::string> needed;
+    for (const auto& body : bodyData)
+        needed.push_back(body.second);
     for (int i = 0; i < displayList->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = displayList->topLevelItem(i);
         if (!item->isSelected())
@@ -136,19 +159,53 @@ void OrvexMainForm::removeOrbitFiles(int kind) {
         const std::string path = store.findOrbitFile(name);
         if (path.empty())
             continue;
+        const bool isNeeded = OrbitFileStore::isAmong(path, needed);
+        const bool stays =
+            isNeeded && std::any_of(bodyData.begin(), bodyData.end(),
+                                    [&](const auto& body) { return body.first == name; });
+        found.push_back({name, path, isNeeded, stays});
+        if (isNeeded)
+            (stays ? staying : leaving) << item->text(0) + QStringLiteral(": ") +
+                                               QFile::decodeName(QByteArray::fromStdString(path));
+    }
+    const QString stayNote =
+        tr("These objects stay in the simulation, as part of the solar system that the body data "
+           "file describes, and so do their orbit files:") +
+        QLatin1Char('\n') + staying.join(QLatin1Char('\n'));
+    // Nothing the user asked for can go: no question whose answer changes nothing.
+    if (!found.empty() &&
+        std::all_of(found.begin(), found.end(), [](const Found& object) { return object.stays; })) {
+        showWarning(stayNote);
+        return;
+    }
+    QString question = tr("Removed orbit data will be lost.  Do you really want to remove it ?");
+    if (!leaving.isEmpty())
+        question += QStringLiteral("\n\n") +
+                    tr("These objects leave the list, but their orbit files stay, since the "
+                       "body data file names them:") +
+                    QLatin1Char('\n') + leaving.join(QLatin1Char('\n'));
+    if (!staying.isEmpty())
+        question += QStringLiteral("\n\n") + stayNote;
+    if (!askYesNo(question))
+        return;
+    std::vector<std::string> removed;
+    QStringList failures;
+    for (const Found& object : found) {
         QString error;
-        if (OrbitFileStore::remove(path, error))
-            removed.push_back(name);
+        if (object.stays)
+            continue;
+        if (object.needed || OrbitFileStore::remove(object.path, error))
+            removed.push_back(object.name);
         else
-            failures << QFile::decodeName(QByteArray::fromStdString(path)) + ": " + error;
+            failures << QFile::decodeName(QByteArray::fromStdString(object.path)) + ": " + error;
     }
     if (!failures.isEmpty())
         showWarning(tr("The orbit files could not be removed:\n%1").arg(failures.join('\n')));
     if (removed.empty())
         return;
     gl_->processScenarioLine(texts.loadList);
-    // The load keeps in the list file the names whose orbit file is missing;
-    // these the user removed.
+    // The objects leave the list, whether their file went or stays: the load
+    // keeps the names whose orbit file is missing.
     for (const std::string& name : removed)
         gl_->processScenarioLine(texts.remove + name);
     (this->*texts.refresh)();

@@ -35,6 +35,7 @@ void Ssystem::clearBodies() {
     bodiesByName_.clear();
     selectedIndex_ = -1;
     topBodies_.clear();
+    dataOrbitFiles_.clear();
 }
 
 void Ssystem::registerBody(DsAstrBody* body) {
@@ -155,8 +156,10 @@ int Ssystem::readData(const std::string& path) {
                 skipBlock(file);
                 continue;
             }
-            if (body->readDefinition(file))
+            if (body->readDefinition(file)) {
+                noteOrbitFiles(*body);
                 topBodies_.push_back(std::move(body));
+            }
         }
     }
     if (simModeNames_.empty() || topBodies_.empty())
@@ -168,6 +171,13 @@ int Ssystem::readData(const std::string& path) {
     selectedIndex_ = -1;
     select(0, 0, -1);
     return 1;
+}
+
+void Ssystem::noteOrbitFiles(const DsAstrBody& body) {
+    if (!body.getOrbitFile().empty())
+        dataOrbitFiles_.emplace_back(body.getName(), body.getOrbitFile());
+    for (const auto& child : body.getChildren())
+        noteOrbitFiles(*child);
 }
 
 void Ssystem::readBelt(DataFile& file) {

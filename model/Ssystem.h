@@ -20,6 +20,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "engine/Base.h"
@@ -86,6 +87,11 @@ public:
     const TwoLineElementSets* knownElementSets(const std::string& path);
     const std::vector<DsAstrBody*>& getAllBodies() const { return allBodies_; }
     const std::vector<std::unique_ptr<DsAstrBody>>& getTopBodies() const { return topBodies_; }
+    // The bodies of the data file that name an orbit file ("Orbit:"), each
+    // as (body name, file as written).
+    const std::vector<std::pair<std::string, std::string>>& getDataOrbitFiles() const {
+        return dataOrbitFiles_;
+    }
     DsAstrBody* findBody(const std::string& name) const;
     // Adds a body made outside the data file (a list file) as a top-level body.
     void addTopBody(std::unique_ptr<DsAstrBody> body);
@@ -418,6 +424,8 @@ private:
     void setStatesByNames(const std::string& names, int state);
 
     void readBelt(class DataFile& file);
+    // Keeps the orbit files of a body read from the data file and of its subtree.
+    void noteOrbitFiles(const DsAstrBody& body);
     void clearBodies();
     // The command words of the constructor's registration.
     void registerCommands();
@@ -437,6 +445,7 @@ private:
     ModelServices* services_;
     std::vector<SimModeRates> simModeRates_;
     std::vector<std::unique_ptr<DsAstrBody>> topBodies_;
+    std::vector<std::pair<std::string, std::string>> dataOrbitFiles_;
     std::vector<std::string> simModeNames_;
     std::vector<DsAstrBody*> allBodies_;
     // The first body of each name in allBodies_, and how many bear it.

@@ -942,13 +942,6 @@ Starten</translation>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %n more line(s)</source>
-        <translation>
-            <numerusform>... und %n weitere Zeile</numerusform>
-            <numerusform>... und %n weitere Zeilen</numerusform>
-        </translation>
-    </message>
     <message>
         <source>A page</source>
         <translation>Eine Seite</translation>
@@ -1036,6 +1029,18 @@ Starten</translation>
     <message>
         <source>Removed orbit data will be lost.  Do you really want to remove it ?</source>
         <translation>Entfernte Bahndaten gehen verloren.  Möchten Sie sie wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>These objects leave the list, but their orbit files stay, since the body data file names them:</source>
+        <translation>Diese Objekte verlassen die Liste, ihre Bahndateien aber bleiben, da die Körperdatendatei sie nennt:</translation>
+    </message>
+    <message>
+        <source>These objects stay in the simulation, as part of the solar system that the body data file describes, and so do their orbit files:</source>
+        <translation>Diese Objekte bleiben in der Simulation, als Teil des Sonnensystems, das die Körperdatendatei beschreibt, und ebenso ihre Bahndateien:</translation>
+    </message>
+    <message>
+        <source>%1 in the data directory already declares %2.  Do you want to replace it ?</source>
+        <translation>%1 im Datenverzeichnis beschreibt bereits %2.  Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>The orbit files could not be removed:

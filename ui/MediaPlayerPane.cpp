@@ -1,6 +1,7 @@
 #include "ui/MediaPlayerPane.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,10 +13,30 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QVideoWidget>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 #include "engine/LogMessage.h"
+#include "platform/RegularFile.h"
 #include "ui/NetworkFetch.h"
 #include "ui/WindowStack.h"
+
+namespace {
+
+// Why a local file cannot be shown before anything opens it; empty for a
+// regular file. Opening a named pipe, in the player or in a picture's read,
+// would hold the window until another program wrote to it.
+QString notShowable(const QString& file) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(file).constData(), &info) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (!S_ISREG(info.st_mode))
+        return QString::fromStdString(platform::notRegularReason(info.st_mode));
+    return QString();
+}
+
+} // namespace
 
 MediaPlayerPane::MediaPlayerPane(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
@@ -98,6 +119,13 @@ void MediaPlayerPane::setUrl(const QString& file) {
     fetch_ = nullptr;
     const QUrl remote(file);
     const bool isRemote = NetworkFetch::isRemote(remote);
+    const QString refusal = isRemote ? QString() : notShowable(file);
+    if (!refusal.isEmpty()) {
+        if (player_)
+            player_->stop();
+        showFailure(refusal);
+        return;
+    }
     if (isPictureFile(file)) {
         if (player_)
             player_->stop();
@@ -108,8 +136,7 @@ void MediaPlayerPane::setUrl(const QString& file) {
             fetchPicture(remote);
             return;
         }
-        // A named pipe of that name would hang the window in the read.
-        picture_ = QFileInfo(file).isFile() ? QPixmap(file) : QPixmap();
+        picture_ = QPixmap(file);
         showPicture();
         if (picture_.isNull())
             showFailure(tr("not a picture that can be read"));

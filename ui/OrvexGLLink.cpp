@@ -51,6 +51,11 @@ public:
             return {};
         }
     }
+    std::vector<std::pair<std::string, std::string>> getBodyDataOrbitFiles() override {
+        const Ssystem* ssystem = orvex()->getSsystem();
+        return ssystem ? ssystem->getDataOrbitFiles()
+                       : std::vector<std::pair<std::string, std::string>>();
+    }
     int getClassCount() override { return orvex()->interp.getClassCount(); }
     std::string getClassName(int i) override { return orvex()->interp.getClassName(i); }
     int getCommandCount(int i) override { return orvex()->interp.getCommandCount(i); }

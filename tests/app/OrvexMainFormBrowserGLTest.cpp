@@ -2,17 +2,35 @@
 // prepared as the program prepares it): command links reach the engine
 // exactly as the page wrote them, from the page and from its frames; other
 // links are decided as the pane's rules say.
+#include <QAbstractButton>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTextEdit>
+#include <QTimer>
 #include <QWebEnginePage>
+#include <atomic>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <link.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
+#include "engine/LogMessage.h"
+#include "support/LocalHttpServer.h"
 #include "support/MainFormFixture.h"
+#include "support/ModalAnswers.h"
+#include "ui/MediaPlayerPane.h"
 #include "ui/QDropButton.h"
 #include "ui/WebBrowserView.h"
 
@@ -44,10 +62,72 @@ const char* const linksPage = R"(<!DOCTYPE html>
 <a id="look" href="orvex://Camera.Look%20Earth">look</a>
 <a id="upper" href="ORVEX://Timer.Speed%205">upper</a>
 <a id="movie" href="movie.wmv">movie</a>
+<a id="pipe" href="pipe.avi">pipe</a>
 <a id="next" href="second.html">next</a>
 <iframe id="frame" srcdoc="&lt;a id='inner' href='orvex://Space.Stars%200/'&gt;inner&lt;/a&gt;"></iframe>
 </body></html>
 )";
+
+// A page of a web server whose script posts command requests with no click:
+// twenty, one every 50 ms.
+const char* const askingPage = R"(<!DOCTYPE html>
+<html><body>
+<a id="speed" href="orvex://Timer.Speed%2010/">speed</a>
+<script>
+var left = 20;
+var timer = setInterval(function () {
+    document.getElementById('speed').click();
+    if (--left === 0)
+        clearInterval(timer);
+}, 50);
+</script>
+</body></html>
+)";
+
+// Notices whether any program opens a named pipe for reading while it lives:
+// a writer's open without waiting succeeds only then (and, closed at once,
+// lets that reader go on to the end of its file).
+class PipeReaderWatch {
+public:
+    explicit PipeReaderWatch(const QString& pipe)
+        : path_(QFile::encodeName(pipe).toStdString()), thread_([this] {
+              while (!stop_) {
+                  const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                  if (fd >= 0) {
+                      opened_ = true;
+                      ::close(fd);
+                  }
+                  usleep(2000);
+              }
+          }) {}
+    ~PipeReaderWatch() {
+        stop_ = true;
+        thread_.join();
+    }
+    bool opened() const { return opened_; }
+
+private:
+    std::string path_;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> opened_{false};
+    std::thread thread_;
+};
+
+void clickButton(QWidget* dialog, const QString& text) {
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+        if (button->text() == text) {
+            button->click();
+            return;
+        }
+    orvextest::NextModal::reject(dialog);
+}
+
+std::size_t countContaining(const LogCapture& log, const std::string& text) {
+    std::size_t n = 0;
+    for (const std::string& message : log.messages())
+        n += message.find(text) != std::string::npos;
+    return n;
+}
 
 class WebBrowserPane : public MainFormFixture {
 protected:
@@ -117,6 +197,44 @@ TEST_F(WebBrowserPane, MediaAndOrdinaryLinks) {
     EXPECT_TRUE(mediaForm->currentFile().endsWith("htmls/movie.wmv"));
     EXPECT_EQ(form->browserView->url().fileName(), "links.html");
 
+    // A movie that is a named pipe is refused with the reason before the
+    // player opens it (which would hold the window): by a link, by File >
+    // Open and by a drop, each twice.
+    const QString pipe = programFile("htmls/pipe.avi");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    {
+        PipeReaderWatch watch(pipe);
+        LogCapture log;
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(pipe)});
+        const std::function<void()> ways[] = {
+            [&] { click("pipe"); },
+            [&] {
+                form->openName = pipe;
+                form->fileOpen();
+            },
+            [&] {
+                QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+                QCoreApplication::sendEvent(form->mediaButton, &enter);
+                QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+                QCoreApplication::sendEvent(form->mediaButton, &drop);
+            },
+        };
+        std::size_t refused = 0;
+        for (const auto& way : ways)
+            for (int time = 0; time < 2; ++time) {
+                mediaForm->setMedia(programFile("htmls/movie.wmv"));
+                way();
+                ASSERT_TRUE(waitFor([&] { return countContaining(log, "named pipe") > refused; }))
+                    << refused;
+                ++refused;
+                EXPECT_EQ(mediaForm->mediaPlayerAXAX->url(), pipe);
+                EXPECT_TRUE(mediaForm->mediaPlayerAXAX->message().contains(
+                    "Not a regular file (a named pipe)"));
+            }
+        EXPECT_FALSE(watch.opened());
+    }
+
     click("next");
     ASSERT_TRUE(waitFor([&] { return form->browserView->url().fileName() == "second.html"; }));
     EXPECT_TRUE(form->browserUrlLine->text().endsWith("htmls/second.html"));
@@ -137,6 +255,98 @@ TEST_F(WebBrowserPane, TheCaptionNamesThePageNotWhereItLies) {
     EXPECT_FALSE(form->windowTitle().contains(programDir()));
 }
 
+// A page of a web server that posts requests with no click asks once: the
+// requests that come while its question is open are refused, and after No
+// every further one, until the user loads the page again.
+TEST_F(WebBrowserPane, AnOutsidePageRefusedOnceAsksNoMoreUntilItIsLoadedAgain) {
+    orvextest::LocalHttpServer server;
+    server.answers["/asking.html"] = {200, askingPage};
+    form->askForReal = true;
+    LogCapture log;
+    for (int load = 1; load <= 2; ++load) {
+        log.clear();
+        // Each question is held open a while, then answered No.
+        orvextest::ModalAnswers answers({}, [](QWidget* dialog) {
+            QTimer::singleShot(400, dialog, [dialog] { clickButton(dialog, "&No"); });
+        });
+        form->bookmarkNavigate(server.url("/asking.html"));
+        ASSERT_TRUE(waitFor([&] { return form->questions.size() == std::size_t(load); }));
+        // The page posts for a second.
+        waitFor([] { return false; }, 2500);
+        EXPECT_EQ(form->questions.size(), std::size_t(load));
+        EXPECT_EQ(form->questions.back().from, server.url("/asking.html"));
+        EXPECT_TRUE(scripts().empty());
+        // Each reason is noted once for a load, however often the page posts.
+        EXPECT_EQ(countContaining(log, "another question about commands is open"), 1u);
+        EXPECT_EQ(countContaining(log, "the user refused the commands of this page"), 1u);
+    }
+    EXPECT_EQ(server.requested.count("/asking.html"), 2);
+
+    // Left while it still posts, the page asks no more; the next page of the
+    // same server asks.
+    server.answers["/once.html"] = {200, "<a id='x' href='orvex://Timer.Speed%205'>x</a><script>"
+                                         "setTimeout(function () { "
+                                         "document.getElementById('x').click(); }, 300);</script>"};
+    {
+        orvextest::ModalAnswers answers({}, [&](QWidget* dialog) {
+            QTimer::singleShot(200, dialog, [&, dialog] {
+                clickButton(dialog, "&No");
+                if (form->browserView->url().path() == "/asking.html")
+                    QTimer::singleShot(50, form.get(),
+                                       [&] { form->bookmarkNavigate(server.url("/once.html")); });
+            });
+        });
+        form->bookmarkNavigate(server.url("/asking.html"));
+        ASSERT_TRUE(waitFor([&] { return form->questions.size() == 4; }));
+        waitFor([] { return false; }, 1500);
+    }
+    ASSERT_EQ(form->questions.size(), 4u);
+    EXPECT_EQ(form->questions[3].from, server.url("/once.html"));
+}
+
+// The question shows every command it asks about, in a text that scrolls
+// within the screen; the last line, a save, is in it too.
+TEST_F(WebBrowserPane, TheQuestionShowsEveryCommandOfAFetchedScenario) {
+    orvextest::LocalHttpServer server;
+    QByteArray tour;
+    for (int i = 0; i < 30; ++i)
+        tour += "Timer.Speed " + QByteArray::number(i + 1) + "\n";
+    tour += "Orvex.SaveOptions /some/path";
+    server.answers["/tour.scn"] = {200, tour};
+    server.answers["/page.html"] = {200, "<html><body><a id='tour' href='tour.scn'>tour</a>"
+                                         "</body></html>"};
+    form->askForReal = true;
+    ASSERT_TRUE(load(QUrl(server.url("/page.html"))));
+    QString shown;
+    bool everyLineInReach = false;
+    bool withinScreen = false;
+    QStringList labels;
+    orvextest::ModalAnswers answers({}, [&](QWidget* dialog) {
+        auto* commands = dialog->findChild<QPlainTextEdit*>();
+        if (commands) {
+            shown = commands->toPlainText();
+            QScrollBar* bar = commands->verticalScrollBar();
+            bar->setValue(bar->maximum());
+            QTextCursor end(commands->document());
+            end.movePosition(QTextCursor::End);
+            everyLineInReach = commands->isVisible() && bar->maximum() > 0 &&
+                               commands->viewport()->rect().contains(commands->cursorRect(end));
+        }
+        withinScreen = dialog->screen()->availableGeometry().contains(dialog->frameGeometry());
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            labels << label->text();
+        clickButton(dialog, "&No");
+    });
+    click("tour");
+    ASSERT_TRUE(waitFor([&] { return !form->questions.empty(); }));
+    EXPECT_EQ(form->questions[0].text, QString::fromUtf8(tour));
+    EXPECT_EQ(shown, QString::fromUtf8(tour));
+    EXPECT_TRUE(everyLineInReach);
+    EXPECT_TRUE(withinScreen);
+    EXPECT_FALSE(labels.join('\n').contains("more line")) << labels.join('\n').toStdString();
+    EXPECT_TRUE(scripts().empty());
+}
+
 TEST_F(WebBrowserPane, APageFromOutsideTheProgramMustAsk) {
     orvextest::TempDir elsewhere;
     const QString page = QString::fromStdString(elsewhere.file("links.html"));
@@ -146,6 +356,33 @@ TEST_F(WebBrowserPane, APageFromOutsideTheProgramMustAsk) {
     ASSERT_TRUE(waitFor([&] { return !form->questions.empty(); }));
     EXPECT_EQ(form->questions[0].text, "Timer.Speed 10");
     EXPECT_TRUE(scripts().empty());
+
+    // Loaded again, then a command typed on the URL line, which leaves the
+    // page where it is: its links still ask, each time.
+    QSignalSpy loaded(form->browserView, &QWebEngineView::loadFinished);
+    form->browserReloadSlot();
+    ASSERT_TRUE(waitFor([&] { return !loaded.isEmpty(); }));
+    form->agree = true;
+    form->browserUrlLine->setText("orvex://Timer.Speed%205");
+    form->browserUrlSlot();
+    ASSERT_EQ(scripts().size(), 1u);
+    for (std::size_t asked = 2; asked <= 3; ++asked) {
+        click("speed");
+        ASSERT_TRUE(waitFor([&] { return form->questions.size() == asked; })) << asked;
+        ASSERT_TRUE(waitFor([&] { return scripts().size() == asked; })) << asked;
+    }
+
+    // A page the user starts to load and stops leaves this one shown: its
+    // links still ask.
+    QTcpServer silent; // takes the request and never answers
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    form->bookmarkNavigate(
+        QStringLiteral("http://127.0.0.1:%1/slow.html").arg(silent.serverPort()));
+    ASSERT_TRUE(waitFor([&] { return silent.hasPendingConnections(); }));
+    form->browserStopSlot();
+    waitFor([] { return false; }, 300);
+    click("speed");
+    ASSERT_TRUE(waitFor([&] { return form->questions.size() == 4; }));
 }
 
 } // namespace

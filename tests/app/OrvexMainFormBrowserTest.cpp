@@ -8,6 +8,7 @@
 #include <QTextEdit>
 
 #include "app/ScenarioFetch.h"
+#include "engine/LogMessage.h"
 #include "support/MainFormFixture.h"
 #include "support/OneAnswerServer.h"
 #include "ui/QDropButton.h"
@@ -76,10 +77,36 @@ TEST_F(BrowserPane, CommandsFromAnywhereElseRunOnlyWhenTheUserAgrees) {
     EXPECT_EQ(form->questions.size(), 3u);
     EXPECT_TRUE(scripts().empty());
 
+    // Refused once, a page (any page of its server) asks no more, also for a
+    // scenario, until the user loads a page of it again.
     form->agree = true;
+    {
+        LogCapture log;
+        form->beforeNavigate("orvex://Timer.Speed%205", web, false);
+        form->beforeNavigate("http://example.org/tour.scn", QUrl("http://example.org/b.html"),
+                             false);
+        form->beforeNavigate("orvex://Timer.Speed%205", web, false);
+        EXPECT_EQ(form->questions.size(), 3u);
+        // A page that posts in a loop is noted once, not for every request.
+        ASSERT_EQ(log.messages().size(), 1u);
+        EXPECT_TRUE(log.contains("Commands of http://example.org/evil.html refused: the user "
+                                 "refused the commands of this page until it is loaded again"));
+    }
+    EXPECT_EQ(form->scenarioDownload, nullptr);
+    form->bookmarkNavigate("http://example.org/other.html");
     form->beforeNavigate("orvex://Timer.Speed%205", web, false);
+    EXPECT_EQ(form->questions.size(), 4u);
     ASSERT_EQ(scripts().size(), 1u);
     EXPECT_EQ(scripts()[0].text, "Timer.Speed 5");
+
+    // Loaded again and refused again, it is noted again, once.
+    form->agree = false;
+    form->beforeNavigate("orvex://Timer.Speed%205", web, false);
+    LogCapture log;
+    form->beforeNavigate("orvex://Timer.Speed%205", web, false);
+    form->beforeNavigate("orvex://Timer.Speed%205", web, false);
+    EXPECT_EQ(form->questions.size(), 5u);
+    EXPECT_EQ(log.messages().size(), 1u);
 }
 
 TEST_F(BrowserPane, MediaLinksGoToTheMediaViewer) {

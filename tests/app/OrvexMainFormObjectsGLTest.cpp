@@ -254,4 +254,56 @@ TEST_F(CometOrbitFilesGL, ARemovedOrbitFileTakesItsCometOutOfTheListFile) {
     EXPECT_TRUE(holdsWord(expected, "2P/Encke"));
 }
 
+// The asteroid orbit files copied, for removals.
+class AsteroidOrbitFilesGL : public ObjectDisplayGL {
+protected:
+    AsteroidOrbitFilesGL() : ObjectDisplayGL({"data/orbits/asteroids"}) {}
+};
+
+// Vesta is a body of the body data file, which names its orbit file: removing
+// it with another asteroid deletes only the other's file, and the question
+// says that Vesta stays; alone, it is only told so.
+TEST_F(AsteroidOrbitFilesGL, AnOrbitFileTheBodyDataFileNamesIsNeverRemoved) {
+    const std::string dir = data.path() + "/data/orbits/asteroids/";
+    ASSERT_NE(data.read("data/ssystem.def").find("Orbit: ./data/orbits/asteroids/Vesta.orb"),
+              std::string::npos);
+    const QString stays = "These objects stay in the simulation, as part of the solar system "
+                          "that the body data file describes, and so do their orbit files:\n"
+                          "Vesta: ./data/orbits/asteroids/Vesta.orb";
+    form.displayAsteroidButton->click();
+    for (const char* name : {"Vesta", "Pallas"}) {
+        QTreeWidgetItem* item = named(form, name);
+        ASSERT_TRUE(item) << name;
+        item->setSelected(true);
+    }
+    {
+        orvextest::ModalAnswers boxes(QStringLiteral("&Yes"));
+        form.asteroidsRemoveButton->click();
+        ASSERT_EQ(boxes.texts.size(), 1);
+        EXPECT_EQ(boxes.texts[0], "Removed orbit data will be lost.  Do you really want to remove "
+                                  "it ?\n\n" +
+                                      stays);
+    }
+    EXPECT_TRUE(std::filesystem::exists(dir + "Vesta.orb"));
+    EXPECT_FALSE(std::filesystem::exists(dir + "Pallas.orb"));
+    EXPECT_FALSE(holdsWord(engine->getCommandValue("Ssystem.AsteroidNames"), "Pallas"));
+    EXPECT_FALSE(holdsWord(data.read("data/asteroids.dal"), "Pallas"));
+    for (int time = 0; time < 2; ++time) {
+        EXPECT_TRUE(holdsWord(engine->getCommandValue("Ssystem.AsteroidNames"), "Vesta"));
+        EXPECT_TRUE(holdsWord(data.read("data/asteroids.dal"), "Vesta"));
+        QTreeWidgetItem* vesta = named(form, "Vesta");
+        ASSERT_TRUE(vesta);
+        EXPECT_EQ(vesta->checkState(0), Qt::Checked);
+        form.displayList->clearSelection();
+        vesta->setSelected(true);
+        const std::string list = data.read("data/asteroids.dal");
+        orvextest::ModalAnswers boxes(QStringLiteral("OK"));
+        form.asteroidsRemoveButton->click();
+        ASSERT_EQ(boxes.texts.size(), 1);
+        EXPECT_EQ(boxes.texts[0], stays);
+        EXPECT_EQ(data.read("data/asteroids.dal"), list);
+        EXPECT_TRUE(std::filesystem::exists(dir + "Vesta.orb"));
+    }
+}
+
 } // namespace

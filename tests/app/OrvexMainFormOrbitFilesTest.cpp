@@ -183,6 +183,22 @@ TEST_F(OrbitFiles, AddingChecksTheFileAsksBeforeReplacingAndReloadsTheLists) {
     EXPECT_EQ(read("data/orbits/comets/halley.dat"), "Name: Halley\n# newer\n");
     EXPECT_EQ(sent(), Lines({"Ssystem.LoadCometList Default"}));
 
+    // A new file name for a comet a file of the directory declares: that file
+    // would stay the one used, so replacing it is asked. No keeps it, Yes
+    // writes the new orbit into it.
+    write("elsewhere/Halley-2061.dat", "# 2061\nName: Halley\n");
+    for (const char* answer : {"&No", "&Yes"}) {
+        Dialogs dialogs(*form, {programFile("elsewhere/Halley-2061.dat"), answer});
+        form->cometsAddSlot();
+        EXPECT_EQ(dialogs.questions,
+                  QStringList("halley.dat in the data directory already declares Halley.  Do you "
+                              "want to replace it ?"));
+        EXPECT_EQ(dialogs.unexpected, 0);
+    }
+    EXPECT_EQ(comets(), QStringList("halley.dat"));
+    EXPECT_EQ(read("data/orbits/comets/halley.dat"), "# 2061\nName: Halley\n");
+    EXPECT_EQ(sent(), Lines({"Ssystem.LoadCometList Default"}));
+
     // A file of the directory itself: nothing at all.
     {
         Dialogs dialogs(*form, {programFile("data/orbits/comets/halley.dat")});
@@ -254,6 +270,52 @@ TEST_F(OrbitFiles, RemovingDeletesTheFilesThatDeclareTheSelectedObjects) {
     EXPECT_TRUE(queried("Ssystem.AllCometNames"));
     EXPECT_TRUE(queried("Ssystem.AstrNames"));
     EXPECT_TRUE(form->warnings.isEmpty());
+
+    // A file that the body data file names stays (the question says so); its
+    // object leaves the list all the same.
+    engine.recorded.bodyDataOrbitFiles = {{"X", "data/orbits/x.dat"},
+                                          {"Kohoutek", "data//orbits/comets/b.dat"}};
+    form->displayList->clearSelection();
+    select({0}); // Encke
+    {
+        Dialogs dialogs(*form, {"&Yes"});
+        form->cometsRemoveSlot();
+        EXPECT_EQ(dialogs.questions,
+                  QStringList(QString(removeQuestion) +
+                              "\n\nThese objects leave the list, but their orbit files stay, "
+                              "since the body data file names them:\nEncke: "
+                              "./data/orbits/comets/b.dat"));
+    }
+    EXPECT_EQ(comets(), QStringList({"b.dat", "c.dat"}));
+    EXPECT_EQ(sent(), Lines({"Ssystem.LoadCometList Default", "Ssystem.RemoveComet Encke",
+                             "Ssystem.SaveCometList Default"}));
+
+    // A body of the body data file stays in the simulation, whatever a list
+    // says: alone it is only told so, twice alike; with another object the
+    // question says so, and only the other goes.
+    engine.recorded.bodyDataOrbitFiles = {{"Encke", "data/orbits/comets/b.dat"}};
+    const QString stays = "These objects stay in the simulation, as part of the solar system that "
+                          "the body data file describes, and so do their orbit files:\nEncke: "
+                          "./data/orbits/comets/b.dat";
+    select({0}); // Encke
+    for (int time = 0; time < 2; ++time) {
+        form->warnings.clear();
+        Dialogs none(*form);
+        form->cometsRemoveSlot();
+        EXPECT_EQ(none.unexpected, 0);
+        EXPECT_EQ(form->warnings, QStringList(stays));
+        EXPECT_TRUE(sent().empty());
+    }
+    write("data/orbits/comets/d.dat", "Name: Halley\n");
+    select({1}); // Halley, and Encke
+    {
+        Dialogs dialogs(*form, {"&Yes"});
+        form->cometsRemoveSlot();
+        EXPECT_EQ(dialogs.questions, QStringList(QString(removeQuestion) + "\n\n" + stays));
+    }
+    EXPECT_EQ(comets(), QStringList({"b.dat", "c.dat"}));
+    EXPECT_EQ(sent(), Lines({"Ssystem.LoadCometList Default", "Ssystem.RemoveComet Halley",
+                             "Ssystem.SaveCometList Default"}));
 }
 
 TEST_F(OrbitFiles, AFailedDeletionIsReported) {

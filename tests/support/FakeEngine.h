@@ -52,6 +52,9 @@ public:
                                            "./data/orbits/asatellites/"};
         return kind >= 0 && kind < 4 ? dirs[kind] : "";
     }
+    std::vector<std::pair<std::string, std::string>> getBodyDataOrbitFiles() override {
+        return bodyDataOrbitFiles;
+    }
     int getClassCount() override { return int(classes.size()); }
     std::string getClassName(int i) override { return classes.at(std::size_t(i)).name; }
     int getCommandCount(int i) override { return int(classes.at(std::size_t(i)).commands.size()); }
@@ -112,6 +115,8 @@ public:
     std::string dataDir = ".";
     std::string initStatesFile = "./scenarios/init.scn";
     std::string startFailure;
+    // The bodies of the body data file with the orbit files they name.
+    std::vector<std::pair<std::string, std::string>> bodyDataOrbitFiles;
 };
 
 class FakeEngine : public EngineLink {

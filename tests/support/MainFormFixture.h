@@ -34,7 +34,7 @@ public:
 
     bool confirmCommands(const QString& from, const QString& text) override {
         questions.push_back({from, text});
-        return agree;
+        return askForReal ? OrvexMainForm::confirmCommands(from, text) : agree;
     }
     QString askOpenFileName() override { return openName; }
     QString askSaveFileName() override {
@@ -51,6 +51,8 @@ public:
     void quitProgram() override { ++quits; }
 
     bool agree = false;
+    // The window's own question box is shown (for the test to answer) instead.
+    bool askForReal = false;
     std::vector<Question> questions;
     QString openName;
     QString saveName;
