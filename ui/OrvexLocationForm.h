@@ -106,6 +106,9 @@ protected:
     // Each opening puts the dialog where it was when it was last closed.
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
+    // Return and keypad Enter confirm as OK does; on another button they
+    // press that one.
+    void keyPressEvent(QKeyEvent* e) override;
 
     QHBoxLayout* OrvexLocationFormLayout = nullptr;
     QHBoxLayout* layout9 = nullptr;
