@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegion>
@@ -25,6 +26,7 @@
 #include <QTranslator>
 #include <functional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -409,6 +411,58 @@ TEST_F(WindowLayoutGL, EmbedBringsBackAViewTheSplitterFoldedAway) {
                   return whereTheModeSays();
               }),
               "");
+}
+
+// A pane the layout folds away takes no focus: the keyboard in it moves on to
+// a control in sight, and Tab and Shift+Tab round the window stop only at
+// controls in sight. The pane's controls come back with it.
+TEST_F(WindowLayoutGL, APaneFoldedAwayTakesNoFocus) {
+    open();
+    OrvexMainForm& f = form();
+    const auto focusInSight = [&]() -> std::string {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus)
+            return "no focus";
+        if (focus->window() == &f && focus->visibleRegion().isEmpty())
+            return "focus out of sight on " + focus->objectName().toStdString();
+        return std::string();
+    };
+    // The stops out of sight on a walk round the window, which stops at least
+    // at `least` controls.
+    const auto walk = [&](bool forward, std::size_t least) {
+        std::vector<std::string> wrong;
+        std::set<QWidget*> stops;
+        for (int i = 0; i < 120 && QApplication::focusWidget(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                            forward ? Qt::NoModifier : Qt::ShiftModifier);
+            stops.insert(QApplication::focusWidget());
+            const std::string why = focusInSight();
+            if (!why.empty())
+                wrong.push_back(why);
+        }
+        EXPECT_GE(stops.size(), least) << (forward ? "Tab" : "Shift+Tab");
+        return wrong;
+    };
+
+    // The view beside the browser, the panel folded away; then the view
+    // beside the panel, the browser folded away while it has the keyboard.
+    for (int round = 0; round < 2; ++round) {
+        f.layoutSBAction->trigger();
+        ASSERT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "");
+        ASSERT_EQ(f.splitter2->sizes().value(2), 0);
+        bringTheControlWindowForward();
+        ASSERT_EQ(whenAtRest([&] { return f.isActiveWindow() ? "" : "not active"; }), "");
+        EXPECT_EQ(walk(true, 7), std::vector<std::string>()) << "round " << round;
+        f.browserUrlLine->setFocus();
+        ASSERT_TRUE(f.browserUrlLine->hasFocus()) << "round " << round;
+
+        f.layoutSCAction->trigger();
+        ASSERT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "");
+        ASSERT_EQ(f.splitter2->sizes().value(1), 0);
+        EXPECT_EQ(whenAtRest(focusInSight), "") << "round " << round;
+        EXPECT_EQ(walk(true, 30), std::vector<std::string>()) << "round " << round;
+        EXPECT_EQ(walk(false, 30), std::vector<std::string>()) << "round " << round;
+    }
 }
 
 TEST_F(WindowLayoutGL, ShowingTheMediaViewerLeavesTheControlWindowsWidth) {
