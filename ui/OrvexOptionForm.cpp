@@ -14,6 +14,7 @@
 #include "app/EngineLink.h"
 #include "app/MainFormBuild.h"
 #include "ui/ColorFontChooser.h"
+#include "ui/FocusMark.h"
 #include "ui/QFloatSpinBox.h"
 
 namespace {
@@ -431,6 +432,7 @@ void OrvexOptionForm::buildFontsPage() {
         MainFormBuild::setPolicy(size, QSizePolicy::Fixed, QSizePolicy::Fixed);
         size->setMinimumWidth(30);
         QToolButton* color = smallButton(rowName(row.stem, "ColorButton"), fontsGroup);
+        FocusMark::add(color);
         QToolButton* font = smallButton(rowName(row.stem, "BrowseButton"), fontsGroup);
         addRow(rows, {label, size, color, font});
         this->*row.label = label;
@@ -451,6 +453,7 @@ void OrvexOptionForm::buildFontsPage() {
         MainFormBuild::setPolicy(width, QSizePolicy::Fixed, QSizePolicy::Fixed);
         width->setMinimumWidth(30);
         QToolButton* color = smallButton(rowName(row.stem, "ColorButton"), lineGroup);
+        FocusMark::add(color);
         addRow(rows, {label, width, color});
         this->*row.label = label;
         this->*row.width = width;
