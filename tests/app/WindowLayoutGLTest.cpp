@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
@@ -463,6 +464,57 @@ TEST_F(WindowLayoutGL, APaneFoldedAwayTakesNoFocus) {
         EXPECT_EQ(walk(true, 30), std::vector<std::string>()) << "round " << round;
         EXPECT_EQ(walk(false, 30), std::vector<std::string>()) << "round " << round;
     }
+}
+
+// The embedded view shows that it has the keyboard by a frame the pane paints
+// round it, in the Windows and the dark style, and by nothing once the
+// keyboard goes on; the view's own picture (saved, printed) holds no mark. In
+// a window of its own the view fills it.
+TEST_F(WindowLayoutGL, TheEmbeddedViewShowsTheFocusOutsideItsPicture) {
+    open();
+    OrvexMainForm& f = form();
+    OrvexProjForm& pane = glWindow();
+    f.viewEmbedAction->trigger();
+    ASSERT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "");
+    bringTheControlWindowForward();
+    ASSERT_EQ(whenAtRest([&] { return f.isActiveWindow() ? "" : "not active"; }), "");
+    // The corners and the edges' middles of the pane as the screen shows them
+    // that are (or are not) in the highlight colour.
+    const auto frameWrong = [&](bool marked) {
+        const QRgb highlight = pane.palette().color(QPalette::Highlight).rgb();
+        const QPoint at = pane.mapToGlobal(QPoint(0, 0));
+        const QImage shot = QGuiApplication::primaryScreen()
+                                ->grabWindow(0, at.x(), at.y(), pane.width(), pane.height())
+                                .toImage();
+        const int right = shot.width() - 1, bottom = shot.height() - 1;
+        std::string wrong;
+        for (const QPoint& p : {QPoint(0, 0), QPoint(right / 2, 1), QPoint(right, bottom),
+                                QPoint(1, bottom / 2), QPoint(right - 1, bottom / 2)})
+            if ((shot.pixel(p) == highlight) != marked)
+                wrong += " " + text(p);
+        return wrong;
+    };
+    QAction* const startStyle = f.viewStyleActionGroup->checkedAction();
+    for (QAction* style : {f.viewStyleWindowsAction, f.viewStyleDarkAction}) {
+        style->trigger();
+        const std::string name = style->objectName().toStdString();
+        view().setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(view().hasFocus()) << name;
+        EXPECT_EQ(whenAtRest([&] { return frameWrong(true); }), "") << name << ": unmarked at";
+        const QImage picture = f.engine()->grabFrame();
+        ASSERT_EQ(picture.size(), view().size()) << name;
+        const QRgb highlight = pane.palette().color(QPalette::Highlight).rgb();
+        for (int x = 0; x < picture.width(); ++x)
+            ASSERT_NE(picture.pixel(x, 0), highlight) << name << ": marked picture at " << x;
+        f.tabWidget->setFocus(Qt::TabFocusReason);
+        ASSERT_FALSE(view().hasFocus()) << name;
+        EXPECT_EQ(whenAtRest([&] { return frameWrong(false); }), "") << name << ": marked at";
+    }
+    if (startStyle)
+        startStyle->trigger();
+    f.viewNormalAction->trigger();
+    ASSERT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "");
+    EXPECT_EQ(view().size(), pane.size());
 }
 
 TEST_F(WindowLayoutGL, ShowingTheMediaViewerLeavesTheControlWindowsWidth) {
