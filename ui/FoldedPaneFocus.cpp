@@ -24,8 +24,11 @@ bool FoldedPaneFocus::eventFilter(QObject* watched, QEvent* e) {
 void FoldedPaneFocus::fold(QWidget* pane, bool folded) {
     if (pane->isEnabled() != folded)
         return;
-    QWidget* focus = pane->window()->focusWidget();
-    if (!folded || !focus || !pane->isAncestorOf(focus)) {
+    QWidget* window = pane->window();
+    QWidget* focus = window->focusWidget();
+    // A start with the view embedded leaves the keyboard with the window
+    // itself, on no control.
+    if (!folded || !focus || (focus != window && !pane->isAncestorOf(focus))) {
         pane->setEnabled(!folded);
         return;
     }
@@ -35,7 +38,7 @@ void FoldedPaneFocus::fold(QWidget* pane, bool folded) {
     for (QWidget* next = focus->nextInFocusChain(); next != focus;
          next = next->nextInFocusChain()) {
         if ((next->focusPolicy() & Qt::TabFocus) && !next->focusProxy() && next->isEnabled() &&
-            next->isVisible() && next->window() == pane->window() && !next->isWindow()) {
+            next->isVisible() && next->window() == window && !next->isWindow()) {
             next->setFocus(Qt::TabFocusReason);
             return;
         }

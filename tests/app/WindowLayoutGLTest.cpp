@@ -464,6 +464,24 @@ TEST_F(WindowLayoutGL, APaneFoldedAwayTakesNoFocus) {
         EXPECT_EQ(walk(true, 30), std::vector<std::string>()) << "round " << round;
         EXPECT_EQ(walk(false, 30), std::vector<std::string>()) << "round " << round;
     }
+
+    // The next start folds the browser pane, which holds the keyboard, before
+    // the window is shown.
+    f.saveSettings();
+    program.reset();
+    program = std::make_unique<StudioProgram>();
+    open();
+    OrvexMainForm& next = form();
+    ASSERT_EQ(next.splitter2->sizes().value(1), 0);
+    bringTheControlWindowForward();
+    ASSERT_EQ(whenAtRest([&] { return next.isActiveWindow() ? "" : "not active"; }), "");
+    EXPECT_EQ(whenAtRest([] {
+                  QWidget* focus = QApplication::focusWidget();
+                  return focus && !focus->isWindow() && !focus->visibleRegion().isEmpty()
+                             ? ""
+                             : "no control in sight has the keyboard";
+              }),
+              "");
 }
 
 // The embedded view shows that it has the keyboard by a frame the pane paints
