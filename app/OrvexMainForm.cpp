@@ -23,6 +23,7 @@
 
 #include "app/MainFormBuild.h"
 #include "app/ScenarioFile.h"
+#include "ui/FoldedPaneFocus.h"
 #include "ui/QDropButton.h"
 #include "ui/QFloatSpinBox.h"
 #include "ui/QOrvexMap.h"
@@ -183,6 +184,9 @@ OrvexMainForm::OrvexMainForm(QWidget* parent, const char* name, Qt::WindowFlags 
     buildBrowserPane();
     buildControlPanel();
     OrvexMainFormLayout->addWidget(splitter2);
+    foldedPanes_ = new FoldedPaneFocus(splitter2);
+    foldedPanes_->watch(layout44);
+    foldedPanes_->watch(tabWidget);
 
     buildActions();
     buildToolBarAndMenus();

@@ -20,6 +20,7 @@
 #include "ui/FileChooser.h"
 
 class EngineLink;
+class FoldedPaneFocus;
 class HelpViewer;
 class OrvexBookmarkForm;
 class ScenarioFetch;
@@ -667,6 +668,8 @@ private:
     // time a skipped frame left behind.
     QElapsedTimer timeShown_;
     QTimer* timeDisplayTimer_ = nullptr;
+    // Keeps the Tab stops of a pane the splitter folded away out of reach.
+    FoldedPaneFocus* foldedPanes_ = nullptr;
     // The codec and line ends of the scenario file last opened or saved.
     std::unique_ptr<ScenarioFile> scenarioFile_;
 };

@@ -26,6 +26,7 @@
 #include "app/WindowSettings.h"
 #include "platform/WindowManager.h"
 #include "ui/BodyMap.h"
+#include "ui/FoldedPaneFocus.h"
 #include "ui/OrvexBookmarkForm.h"
 #include "ui/OrvexLocationForm.h"
 #include "ui/OrvexMediaForm.h"
@@ -209,6 +210,7 @@ void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm)
     if (locationForm)
         locationForm->setGL(gl_);
     if (projForm_) {
+        foldedPanes_->watch(projForm_);
         connect(projForm_, &OrvexProjForm::closed, this, &OrvexMainForm::viewMouseNormal);
         // The shortcuts work in the separate GL window as they do here,
         // where the view does not have the keyboard: its keys are the key map's.

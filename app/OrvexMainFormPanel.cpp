@@ -22,6 +22,7 @@
 #include "app/MainFormBuild.h"
 #include "app/MainFormIcons.h"
 #include "app/OrvexMainForm.h"
+#include "ui/FocusMark.h"
 #include "ui/QDropButton.h"
 #include "ui/QFloatSpinBox.h"
 #include "ui/QOrvexMap.h"
@@ -57,6 +58,7 @@ QTreeWidget* nameList(const char* name, QWidget* parent) {
     list->header()->setSortIndicatorShown(true);
     list->header()->setStretchLastSection(true);
     list->header()->setSectionsClickable(false);
+    FocusMark::add(list);
     return list;
 }
 

@@ -319,6 +319,8 @@ void OrvexBookmarkForm::bookmarkAddSlot(int id) {
 }
 
 void OrvexBookmarkForm::bookmarkEditSlot() {
+    // The menu left the keyboard with the dialog itself, which shows it nowhere.
+    bmListView->setFocus();
     exec();
     buildMenuTail();
 }

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -203,6 +204,20 @@ void OrvexLocationForm::hideEvent(QHideEvent* e) {
     lastPlace_ = geometry();
     lastMargins_ = WindowSettings::frameMarginsOf(this);
     QDialog::hideEvent(e);
+}
+
+void OrvexLocationForm::keyPressEvent(QKeyEvent* e) {
+    // The buttons are no default buttons, so the dialog itself takes the key:
+    // the lists, boxes and edits pass it on, and none of them takes a line.
+    const bool confirm =
+        (e->key() == Qt::Key_Return && !e->modifiers()) ||
+        (e->key() == Qt::Key_Enter && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier);
+    if (!confirm) {
+        QDialog::keyPressEvent(e);
+        return;
+    }
+    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+    (button ? button : okButton)->click();
 }
 
 void OrvexLocationForm::setGL(EngineLink* view) {

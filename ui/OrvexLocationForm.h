@@ -108,6 +108,9 @@ protected:
     // within the screen as the other windows are.
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
+    // Return and keypad Enter confirm as OK does; on another button they
+    // press that one.
+    void keyPressEvent(QKeyEvent* e) override;
 
     QHBoxLayout* OrvexLocationFormLayout = nullptr;
     QHBoxLayout* layout9 = nullptr;

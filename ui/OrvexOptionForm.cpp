@@ -18,6 +18,7 @@
 #include "app/MainFormBuild.h"
 #include "app/WindowArrangement.h"
 #include "ui/ColorFontChooser.h"
+#include "ui/FocusMark.h"
 #include "ui/QFloatSpinBox.h"
 
 namespace {
@@ -451,6 +452,7 @@ void OrvexOptionForm::buildFontsPage() {
         MainFormBuild::setPolicy(size, QSizePolicy::Fixed, QSizePolicy::Fixed);
         size->setMinimumWidth(30);
         QToolButton* color = smallButton(rowName(row.stem, "ColorButton"), fontsGroup);
+        FocusMark::add(color);
         QToolButton* font = smallButton(rowName(row.stem, "BrowseButton"), fontsGroup);
         addRow(rows, {label, size, color, font});
         this->*row.label = label;
@@ -471,6 +473,7 @@ void OrvexOptionForm::buildFontsPage() {
         MainFormBuild::setPolicy(width, QSizePolicy::Fixed, QSizePolicy::Fixed);
         width->setMinimumWidth(30);
         QToolButton* color = smallButton(rowName(row.stem, "ColorButton"), lineGroup);
+        FocusMark::add(color);
         addRow(rows, {label, width, color});
         this->*row.label = label;
         this->*row.width = width;

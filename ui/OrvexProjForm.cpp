@@ -12,6 +12,7 @@
 #include "engine/OrvexGL.h"
 #include "ui/MediaPlayerPane.h"
 #include "ui/OrvexGLLink.h"
+#include "ui/ViewFocusFrame.h"
 #include "ui/WindowStack.h"
 
 namespace {
@@ -58,6 +59,7 @@ void OrvexProjForm::build(QWidget* view) {
     view_->setFocusPolicy(Qt::StrongFocus);
     stack->addWidget(view_);
     view_->setFocus();
+    new ViewFocusFrame(this, view_);
 
     imageLabel = WindowStack::addImageLabel(stack);
 

@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "ui/FocusMark.h"
 #include "ui/OrderedTree.h"
 
 namespace {
@@ -44,6 +45,7 @@ QOrderedListView::QOrderedListView(QWidget* parent, const char* name) : QTreeWid
         setObjectName(QString::fromLatin1(name));
     autoOpenTimer_ = new QTimer(this);
     folderClosedIcon(); // makes the shared icons
+    FocusMark::add(this);
 
     connect(this, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item, int) { slotFolderSelected(item); });

@@ -1,5 +1,6 @@
 #include "ui/WebBrowserView.h"
 
+#include <QChildEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QWebChannel>
@@ -160,6 +161,25 @@ WebBrowserView::WebBrowserView(QWidget* parent) : QWebEngineView(parent) {
 }
 
 WebBrowserView::~WebBrowserView() = default;
+
+bool WebBrowserView::event(QEvent* e) {
+    // The page is drawn by a widget of the engine's, made anew with each
+    // renderer and then last in the window's focus chain: Tab at the page's end
+    // would go round to the window's first control. It takes the view's place.
+    if (e->type() == QEvent::ChildPolished) {
+        QWidget* pageWidget = focusProxy();
+        if (pageWidget && static_cast<QChildEvent*>(e)->child() == pageWidget && !hasFocus()) {
+            // Only widgets that take the focus themselves are linked.
+            const Qt::FocusPolicy policy = focusPolicy();
+            setFocusProxy(nullptr);
+            setFocusPolicy(Qt::StrongFocus);
+            setTabOrder(this, pageWidget);
+            setFocusPolicy(policy);
+            setFocusProxy(pageWidget);
+        }
+    }
+    return QWebEngineView::event(e);
+}
 
 bool WebBrowserView::acceptNavigation(const QUrl& url, bool isMainFrame) {
     if (url.scheme() == QLatin1String(schemeName) || !url.isValid() || url.isEmpty()) {

@@ -41,6 +41,9 @@ signals:
     // (empty for a frame of the page: frames cannot say so reliably).
     void commandLinkClicked(const QString& href, const QUrl& frame);
 
+protected:
+    bool event(QEvent* e) override;
+
 private:
     class Page;
     friend class Page;

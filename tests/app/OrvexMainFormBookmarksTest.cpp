@@ -2,6 +2,7 @@
 // the home page, adding the page shown, the dialog's edits, and what the
 // file holds after the window is gone.
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 #include <QTranslator>
 
 #include "app/BookmarkFile.h"
@@ -190,6 +192,22 @@ TEST_F(Bookmarks, TheDialogEditsTheTreeInPlace) {
     QOrderedListView* list = dialog->bmListView;
     ASSERT_EQ(list->topLevelItemCount(), 1);
     QTreeWidgetItem* site = list->topLevelItem(0);
+
+    // As it opens, the keyboard is on the list, which shows it.
+    {
+        std::string focus;
+        NextModal look([&](QWidget* shown) {
+            QTest::qWaitForWindowActive(shown);
+            QWidget* mark = list->viewport()->findChild<QWidget*>("focusMark");
+            focus = QApplication::focusWidget() != list ? "not on the list"
+                    : list->currentIndex().isValid()    ? ""
+                    : mark && mark->isVisible()         ? ""
+                                                        : "no mark";
+            NextModal::reject(shown);
+        });
+        dialog->bookmarkEditSlot();
+        EXPECT_EQ(focus, "");
+    }
 
     // A new entry is selected, so typing names it (and not the entry before).
     list->setCurrentItem(site);

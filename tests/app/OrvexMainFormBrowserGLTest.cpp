@@ -3,6 +3,7 @@
 // exactly as the page wrote them, from the page and from its frames; other
 // links are decided as the pane's rules say.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -383,6 +385,63 @@ TEST_F(WebBrowserPane, APageFromOutsideTheProgramMustAsk) {
     waitFor([] { return false; }, 300);
     click("speed");
     ASSERT_TRUE(waitFor([&] { return form->questions.size() == 4; }));
+}
+
+// Tab and Shift+Tab walk the pane as the window orders it: the address
+// line, the buttons, the page's links, then on to the media group and the
+// panel; the page gives the focus back at either end.
+TEST_F(WebBrowserPane, TabWalksThroughThePageAndOut) {
+    writeFile(
+        programFile("htmls/tabs.html"),
+        "<html><head><title>start</title><script>"
+        "document.addEventListener('focusin', function (e) { document.title = e.target.id; });"
+        "document.addEventListener('focusout', function () { document.title = 'out'; });"
+        "</script></head><body><a id='one' href='a.html'>one</a> "
+        "<a id='two' href='b.html'>two</a></body></html>");
+    ASSERT_TRUE(load(QUrl::fromLocalFile(programFile("htmls/tabs.html"))));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+
+    // Where the focus is: a control's name, or the page's focused link.
+    const auto where = [&] {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && form->browserView->isAncestorOf(focus))
+            return "page:" + form->browserView->title().toStdString();
+        return focus ? focus->objectName().toStdString() : std::string("none");
+    };
+    // One key; the page takes it in its own time.
+    const auto press = [&](bool forward) {
+        const std::string before = where();
+        QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                        forward ? Qt::NoModifier : Qt::ShiftModifier);
+        waitFor(
+            [&] {
+                const std::string now = where();
+                return now != before && now != "page:start" && now != "page:out";
+            },
+            3000);
+        return where();
+    };
+
+    form->browserUrlLine->setFocus();
+    ASSERT_TRUE(waitFor([&] { return where() == "browserUrlLine"; }));
+    std::vector<std::string> forward;
+    for (int i = 0; i < 15; ++i)
+        forward.push_back(press(true));
+    EXPECT_EQ(forward,
+              (std::vector<std::string>{
+                  "browserPrevButton", "browserNextButton", "browserStopButton",
+                  "browserReloadButton", "browserHomeButton", "bookmarkButton", "page:one",
+                  "page:two", "mediaButton", "mediaPlayButton", "mediaPauseButton",
+                  "mediaStopButton", "mediaCtrlCheck", "qt_tabwidget_tabbar", "simModeCombo"}));
+
+    std::vector<std::string> back;
+    for (int i = 0; i < 10; ++i)
+        back.push_back(press(false));
+    EXPECT_EQ(back, (std::vector<std::string>{"qt_tabwidget_tabbar", "mediaCtrlCheck",
+                                              "mediaStopButton", "mediaPauseButton",
+                                              "mediaPlayButton", "mediaButton", "page:two",
+                                              "page:one", "bookmarkButton", "browserHomeButton"}));
 }
 
 } // namespace

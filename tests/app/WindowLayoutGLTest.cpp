@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -31,6 +32,7 @@
 #include <QTranslator>
 #include <functional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -434,6 +436,124 @@ TEST_F(WindowLayoutGL, EmbedAndTheNextStartBringBackAViewTheSplitterFoldedAway) 
     open();
     EXPECT_TRUE(form().viewEmbedAction->isChecked());
     EXPECT_EQ(viewAtLeast(StudioProgram::leastPaneWidth), "") << "the next start";
+}
+
+// A pane the layout folds away takes no focus: the keyboard in it moves on to
+// a control in sight, and Tab and Shift+Tab round the window stop only at
+// controls in sight. The pane's controls come back with it.
+TEST_F(WindowLayoutGL, APaneFoldedAwayTakesNoFocus) {
+    open();
+    OrvexMainForm& f = form();
+    const auto focusInSight = [&]() -> std::string {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus)
+            return "no focus";
+        if (focus->window() == &f && focus->visibleRegion().isEmpty())
+            return "focus out of sight on " + focus->objectName().toStdString();
+        return std::string();
+    };
+    // The stops out of sight on a walk round the window, which stops at least
+    // at `least` controls.
+    const auto walk = [&](bool forward, std::size_t least) {
+        std::vector<std::string> wrong;
+        std::set<QWidget*> stops;
+        for (int i = 0; i < 120 && QApplication::focusWidget(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                            forward ? Qt::NoModifier : Qt::ShiftModifier);
+            stops.insert(QApplication::focusWidget());
+            const std::string why = focusInSight();
+            if (!why.empty())
+                wrong.push_back(why);
+        }
+        EXPECT_GE(stops.size(), least) << (forward ? "Tab" : "Shift+Tab");
+        return wrong;
+    };
+
+    // The view beside the browser, the panel folded away; then the view
+    // beside the panel, the browser folded away while it has the keyboard.
+    for (int round = 0; round < 2; ++round) {
+        f.layoutSBAction->trigger();
+        ASSERT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "");
+        ASSERT_EQ(f.splitter2->sizes().value(2), 0);
+        bringTheControlWindowForward();
+        ASSERT_EQ(whenAtRest([&] { return f.isActiveWindow() ? "" : "not active"; }), "");
+        EXPECT_EQ(walk(true, 7), std::vector<std::string>()) << "round " << round;
+        f.browserUrlLine->setFocus();
+        ASSERT_TRUE(f.browserUrlLine->hasFocus()) << "round " << round;
+
+        f.layoutSCAction->trigger();
+        ASSERT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "");
+        ASSERT_EQ(f.splitter2->sizes().value(1), 0);
+        EXPECT_EQ(whenAtRest(focusInSight), "") << "round " << round;
+        EXPECT_EQ(walk(true, 30), std::vector<std::string>()) << "round " << round;
+        EXPECT_EQ(walk(false, 30), std::vector<std::string>()) << "round " << round;
+    }
+
+    // The next start folds the browser pane, which holds the keyboard, before
+    // the window is shown.
+    f.saveSettings();
+    program.reset();
+    program = std::make_unique<StudioProgram>();
+    open();
+    OrvexMainForm& next = form();
+    ASSERT_EQ(next.splitter2->sizes().value(1), 0);
+    bringTheControlWindowForward();
+    ASSERT_EQ(whenAtRest([&] { return next.isActiveWindow() ? "" : "not active"; }), "");
+    EXPECT_EQ(whenAtRest([] {
+                  QWidget* focus = QApplication::focusWidget();
+                  return focus && !focus->isWindow() && !focus->visibleRegion().isEmpty()
+                             ? ""
+                             : "no control in sight has the keyboard";
+              }),
+              "");
+}
+
+// The embedded view shows that it has the keyboard by a frame the pane paints
+// round it, in the Windows and the dark style, and by nothing once the
+// keyboard goes on; the view's own picture (saved, printed) holds no mark. In
+// a window of its own the view fills it.
+TEST_F(WindowLayoutGL, TheEmbeddedViewShowsTheFocusOutsideItsPicture) {
+    open();
+    OrvexMainForm& f = form();
+    OrvexProjForm& pane = glWindow();
+    f.viewEmbedAction->trigger();
+    ASSERT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "");
+    bringTheControlWindowForward();
+    ASSERT_EQ(whenAtRest([&] { return f.isActiveWindow() ? "" : "not active"; }), "");
+    // The corners and the edges' middles of the pane as the screen shows them
+    // that are (or are not) in the highlight colour.
+    const auto frameWrong = [&](bool marked) {
+        const QRgb highlight = pane.palette().color(QPalette::Highlight).rgb();
+        const QPoint at = pane.mapToGlobal(QPoint(0, 0));
+        const QImage shot = QGuiApplication::primaryScreen()
+                                ->grabWindow(0, at.x(), at.y(), pane.width(), pane.height())
+                                .toImage();
+        const int right = shot.width() - 1, bottom = shot.height() - 1;
+        std::string wrong;
+        for (const QPoint& p : {QPoint(0, 0), QPoint(right / 2, 1), QPoint(right, bottom),
+                                QPoint(1, bottom / 2), QPoint(right - 1, bottom / 2)})
+            if ((shot.pixel(p) == highlight) != marked)
+                wrong += " " + text(p);
+        return wrong;
+    };
+    for (QAction* style : {f.viewStyleWindowsAction, f.viewStyleDarkAction}) {
+        style->trigger();
+        const std::string name = style->objectName().toStdString();
+        view().setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(view().hasFocus()) << name;
+        EXPECT_EQ(whenAtRest([&] { return frameWrong(true); }), "") << name << ": unmarked at";
+        const QImage picture = f.engine()->grabFrame();
+        ASSERT_EQ(picture.size(), view().size()) << name;
+        const QRgb highlight = pane.palette().color(QPalette::Highlight).rgb();
+        for (int x = 0; x < picture.width(); ++x)
+            ASSERT_NE(picture.pixel(x, 0), highlight) << name << ": marked picture at " << x;
+        f.tabWidget->setFocus(Qt::TabFocusReason);
+        ASSERT_FALSE(view().hasFocus()) << name;
+        EXPECT_EQ(whenAtRest([&] { return frameWrong(false); }), "") << name << ": marked at";
+    }
+    f.viewNormalAction->trigger();
+    ASSERT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "");
+    EXPECT_EQ(view().size(), pane.size());
 }
 
 TEST_F(WindowLayoutGL, ShowingTheMediaViewerLeavesTheControlWindowsWidth) {

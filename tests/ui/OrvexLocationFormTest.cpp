@@ -162,6 +162,44 @@ TEST_F(LocationForm, EmptyBodyMapClicksAndTheChecksOfOk) {
               Places({"Peak 45.000000 -180.000000 -panorama my_pano.png", "Surface 0 0"}));
 }
 
+// Return and keypad Enter confirm as OK does wherever the focus is; a button
+// with the focus is pressed itself.
+TEST_F(LocationForm, ReturnAndEnterConfirmAsOkDoes) {
+    const struct {
+        QWidget* focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool confirms;
+    } keys[] = {
+        {form.okButton, Qt::Key_Return, Qt::NoModifier, true},
+        {form.okButton, Qt::Key_Enter, Qt::KeypadModifier, true},
+        {form.lonSpinBox, Qt::Key_Enter, Qt::KeypadModifier, true},
+        {form.locationEdit, Qt::Key_Return, Qt::NoModifier, true},
+        {form.locationListView, Qt::Key_Return, Qt::NoModifier, true},
+        {form.cancelButton, Qt::Key_Return, Qt::NoModifier, false},
+        {form.okButton, Qt::Key_Return, Qt::ShiftModifier, false},
+    };
+    for (const auto& key : keys) {
+        SCOPED_TRACE(key.focus->objectName().toStdString() + " " + std::to_string(key.key));
+        setPlaces({"Tokyo 35.6895 139.6917", alps}, "Alps");
+        root.places.clear();
+        form.setResult(-1);
+        form.show();
+        key.focus->setFocus();
+        ASSERT_EQ(form.focusWidget(), key.focus);
+        QTest::keyClick(key.focus, key.key, key.modifiers);
+        if (key.confirms) {
+            EXPECT_EQ(form.result(), QDialog::Accepted);
+            EXPECT_EQ(root.places.size(), 3u);
+            EXPECT_FALSE(form.isVisible());
+        } else {
+            EXPECT_NE(form.result(), QDialog::Accepted);
+            EXPECT_TRUE(root.places.empty());
+        }
+        form.hide();
+    }
+}
+
 TEST(LocationFormRecord, RecordsAsTheEngineAndTheEditorWriteThem) {
     PlaceRecord read =
         PlaceRecord::parse("Tokyo  35.68 139.69 Weather rain.dfx odd Panorama t.png");
