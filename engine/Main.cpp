@@ -123,7 +123,7 @@ int Main::execute() {
         std::string file = args.readWord();
         if (file == "Default")
             file = optionsFile;
-        return openScenario(file, 1, &optionsRead_);
+        return openScenario(file, 1);
     }
     case Word::SaveOptions:
         return saveOptionsFile(args.readWord());
@@ -225,7 +225,10 @@ void Main::init() {
     const platform::CurrentDirGuard dataGuard(dataDir);
     readStartFileNames();
     std::string initialStateText, why;
-    if (!readWholeFile(scenarioPath(initStatesFile), initialStateText, why)) {
+    const bool initialStatesOpened =
+        readWholeFile(scenarioPath(initStatesFile), initialStateText, why);
+    partlyRead_.note(scenarioPath(initStatesFile), why);
+    if (!initialStatesOpened) {
         logFileFailure("Could not open initialStates file " + initStatesFile + "\n.",
                        scenarioPath(initStatesFile), why);
         startFailure_ = initStatesFile;
@@ -234,7 +237,7 @@ void Main::init() {
     }
     std::string optionsText;
     const bool optionsOpened = readWholeFile(scenarioPath(optionsFile), optionsText, why);
-    optionsRead_.note(scenarioPath(optionsFile), why);
+    partlyRead_.note(scenarioPath(optionsFile), why);
     if (!optionsOpened) {
         logFileFailure("Could not open options file " + optionsFile + "\n.",
                        scenarioPath(optionsFile), why);

@@ -94,7 +94,7 @@ public:
 
     // Writers; "Default" or "" names the initial-state file (scenario, state)
     // or the options file. 1 written, 0 not configured or not writable, or
-    // the file is one an options load did not read whole.
+    // the file is one the last load of it did not read whole.
     int saveStateFile(const std::string& file);
     int saveOptionsFile(const std::string& file);
     int saveScenario(const std::string& file);
@@ -178,8 +178,6 @@ private:
     // false, with the reason in why for the
     // caller's one message.
     static bool readWholeFile(const std::string& path, std::string& text, std::string& why);
-    // openScenario that notes in notes whether the file was read whole.
-    int openScenario(const std::string& file, int runAll, platform::PartlyReadFiles* notes);
     // Writes text and one blank into the file (scenarioPath).
     int writeScenarioFile(const std::string& file, const std::string& text);
     // Runs every line of a text at once with immediate transitions.
@@ -188,9 +186,9 @@ private:
     std::string classWord_;
     std::string startFailure_;
     std::string startFailureReason_;
-    // The files the options loads read, so that no writer puts the part it
-    // read over the whole.
-    platform::PartlyReadFiles optionsRead_;
+    // The scenario files the start and the loads (options, initial state,
+    // any scenario) read, so that no writer puts the part read over the whole.
+    platform::PartlyReadFiles partlyRead_;
     int openDepth_ = 0;
     int stepDepth_ = 0;
     bool countedInStep_ = false;

@@ -130,8 +130,8 @@ int Main::writeScenarioFile(const std::string& file, const std::string& text) {
         logFileFailure("Could not save scenario file " + file + "\n.", path, reason);
         return 0;
     };
-    // The options after the part read would be lost.
-    const std::string cut = optionsRead_.refusal(path);
+    // The lines after the part read would be lost.
+    const std::string cut = partlyRead_.refusal(path);
     if (!cut.empty())
         return refused(cut);
     const auto failed = [&](const DataFile& out) { return refused(out.error()); };

@@ -71,10 +71,6 @@ int Main::processScenarioLine(const std::string& line) {
 }
 
 int Main::openScenario(const std::string& file, int runAllLines) {
-    return openScenario(file, runAllLines, nullptr);
-}
-
-int Main::openScenario(const std::string& file, int runAllLines, platform::PartlyReadFiles* notes) {
     if (openDepth_ >= MaxScenarioNesting) {
         logMessage("Scenario file %s not opened: scenarios nested more than %d deep.", file.c_str(),
                    MaxScenarioNesting);
@@ -86,8 +82,7 @@ int Main::openScenario(const std::string& file, int runAllLines, platform::Partl
         const platform::CurrentDirGuard dataGuard(dataDir);
         std::string why;
         const bool opened = readWholeFile(scenarioPath(file), text, why);
-        if (notes)
-            notes->note(scenarioPath(file), why);
+        partlyRead_.note(scenarioPath(file), why);
         if (!opened) {
             logFileFailure("Could not open scenario file " + file + "\n.", scenarioPath(file), why);
             return 0;

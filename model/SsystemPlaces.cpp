@@ -2,7 +2,9 @@
 // the display states of bodies named in a text.
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -68,41 +70,68 @@ std::pair<std::string, std::string> splitLine(const std::string& line) {
     return parts;
 }
 
-// What a kept line stands for: the place of a body and its name when it
-// reads as a place, else the line itself.
-std::pair<bool, std::string> keptKey(const std::string& line) {
-    const auto [bodyName, placeLine] = splitLine(line);
-    std::string why;
-    if (!DsPlace::readsAsPlace(placeLine, why))
-        return {false, line};
-    std::istringstream words(placeLine);
-    std::string name;
-    words >> name;
-    return {true, bodyName + " " + name};
-}
-
 // The kept lines while a load adds to them, as it takes places: a line sets
-// the kept line that stands for the same (the first this load has not set
-// yet), or is added. A list loaded twice keeps each line once, and two lines
-// of one place stay two.
+// the kept line that stands for the same place (the first this load has not
+// set yet), or is added; a line that gives a place takes the kept line of
+// that place away, as a line mended in the file replaces the line it was.
+// A list loaded twice keeps each line once, and two lines of one place stay
+// two.
 class KeptLineTaker {
 public:
-    explicit KeptLineTaker(KeptEntries& kept) : kept_(kept) {
+    // isBody: a body of that name is in the simulation.
+    KeptLineTaker(KeptEntries& kept, std::function<bool(const std::string&)> isBody)
+        : kept_(kept), isBody_(std::move(isBody)), gone_(kept.size(), false) {
         for (std::size_t i = 0; i < kept.size(); ++i)
-            held_[keptKey(kept[i].second)].push_back(i);
+            held_[key(kept[i].second)].push_back(i);
     }
     void take(const std::string& after, const std::string& line) {
-        const auto same = held_.find(keptKey(line));
-        if (same == held_.end() || same->second.empty()) {
+        if (const auto index = unset(line))
+            kept_[*index].second = line;
+        else
             kept_.emplace_back(after, line);
-            return;
+    }
+    void takenAsPlace(const std::string& line) {
+        if (const auto index = unset(line))
+            gone_[*index] = true;
+    }
+    // Drops the kept lines that lines giving places replaced.
+    void finish() {
+        std::size_t stay = 0;
+        for (std::size_t i = 0; i < kept_.size(); ++i) {
+            if (i < gone_.size() && gone_[i])
+                continue;
+            if (stay != i)
+                kept_[stay] = std::move(kept_[i]);
+            ++stay;
         }
-        kept_[same->second.front()].second = line;
-        same->second.pop_front();
+        kept_.resize(stay);
     }
 
 private:
+    // What a line stands for: the place of a body and its name when it reads
+    // as a place or its body is there, else the line itself.
+    std::pair<bool, std::string> key(const std::string& line) const {
+        const auto [bodyName, placeLine] = splitLine(line);
+        std::istringstream words(placeLine);
+        std::string name, why;
+        words >> name;
+        if (name.empty() || (!isBody_(bodyName) && !DsPlace::readsAsPlace(placeLine, why)))
+            return {false, line};
+        return {true, bodyName + " " + name};
+    }
+    // The first kept line of the same place that this load has not set.
+    std::optional<std::size_t> unset(const std::string& line) {
+        const auto same = held_.find(key(line));
+        if (same == held_.end() || same->second.empty())
+            return std::nullopt;
+        const std::size_t index = same->second.front();
+        same->second.pop_front();
+        return index;
+    }
+
     KeptEntries& kept_;
+    std::function<bool(const std::string&)> isBody_;
+    std::vector<bool> gone_;
     std::map<std::pair<bool, std::string>, std::deque<std::size_t>> held_;
 };
 
@@ -126,7 +155,8 @@ bool Ssystem::loadPlaceList(const std::string& path) {
     // are part of the places held, whichever file they came from.
     std::string after;
     std::set<const DsPlace*> taken;
-    KeptLineTaker kept(placeLoad_.kept);
+    KeptLineTaker kept(placeLoad_.kept,
+                       [this](const std::string& name) { return findBody(name) != nullptr; });
     std::string line;
     for (std::size_t number = 1; file.good(); ++number) {
         file.readLine(line);
@@ -144,11 +174,14 @@ bool Ssystem::loadPlaceList(const std::string& path) {
         }
         if (body)
             after = bodyName;
-        if (!body || !why.empty())
+        if (!body || !why.empty()) {
             kept.take(after, trimmed(line));
-        else
+        } else {
+            kept.takenAsPlace(line);
             takePlace(*body, placeLine, taken);
+        }
     }
+    kept.finish();
     partlyRead_.note(path, file.cutReason());
     ensureDefaultPlaces();
     return true;

@@ -246,12 +246,14 @@ TEST_F(MainTest, SavesAreWholeOnAFullDiskAndWhenKilled) {
     }
 }
 
-// An options file that a load did not read whole (a NUL byte, a text too
-// long, a failed read) is saved over by no writer, since the options after
-// the part read would be lost, until a load reads it whole.
+// An options, initial-state or scenario file that a load did not read whole
+// (a NUL byte, a text too long, a failed read) is saved over by no writer,
+// since the lines after the part read would be lost, until a load reads it
+// whole.
 TEST_F(MainTest, AnOptionsFileReadInPartIsNotSavedOverUntilALoadReadsItWhole) {
     const std::string withNul("Orvex.FPS 20\n\0Probe.Set 9\n", 26);
-    root.configure("", withNul);
+    const std::string initWithNul("Probe.Set 3\n\0Probe.Set 9\n", 25);
+    root.configure(initWithNul, withNul);
     ASSERT_TRUE(root.isConfigured());
     EXPECT_EQ(root.getFps(), 20.0);
     const std::string refused = "Could not save scenario file ./scenarios/options.scn\n. "
@@ -269,6 +271,20 @@ TEST_F(MainTest, AnOptionsFileReadInPartIsNotSavedOverUntilALoadReadsItWhole) {
     EXPECT_EQ(root.saveOptionsFile("Default"), 0);
     EXPECT_EQ(root.readDataFile("scenarios/options.scn"), withNul);
     EXPECT_EQ(root.saveOptionsFile("mine.scn"), 1);
+
+    // The initial-state file and any scenario the same way, whichever writer.
+    EXPECT_EQ(root.saveStateFile("Default"), 0);
+    EXPECT_EQ(root.saveScenario("Default"), 0);
+    EXPECT_EQ(root.saveOptionsFile("./scenarios/init.scn"), 0);
+    EXPECT_EQ(root.readDataFile("scenarios/init.scn"), initWithNul);
+    root.writeDataFile("part.scn", withNul);
+    EXPECT_EQ(root.processScenarioLine("Orvex.RunScenario part.scn"), 1);
+    EXPECT_EQ(root.saveOptionsFile("part.scn"), 0);
+    EXPECT_EQ(root.readDataFile("part.scn"), withNul);
+    root.writeDataFile("scenarios/init.scn", "Probe.Set 3\n");
+    EXPECT_EQ(root.processScenarioLine("Orvex.LoadScenario scenarios/init.scn"), 1);
+    for (int save = 0; save < 2; ++save)
+        EXPECT_EQ(root.saveStateFile("Default"), 1);
 
     // Mended and loaded, it is saved at every save.
     root.writeDataFile("scenarios/options.scn", "Orvex.FPS 20\nProbe.Set 9\n");

@@ -668,7 +668,7 @@ TEST_F(SsystemListsTest, KeptPlaceLinesStayThroughOtherListsAndGoIntoEveryCopy) 
     ASSERT_TRUE(system.loadPlaceList("./data/backup.dpl"));
     ASSERT_TRUE(system.loadPlaceList("./data/class.dpl"));
     ASSERT_TRUE(system.savePlaceList("./data/backup.dpl"));
-    const std::string again = read("data/backup.dpl");
+    std::string again = read("data/backup.dpl");
     const auto count = [&again](const std::string& text) {
         std::size_t n = 0;
         for (auto at = again.find(text); at != std::string::npos; at = again.find(text, at + 1))
@@ -682,6 +682,16 @@ TEST_F(SsystemListsTest, KeptPlaceLinesStayThroughOtherListsAndGoIntoEveryCopy) 
     // The comet back takes its place from them.
     system.addComet("Encke");
     EXPECT_EQ(placesOf("Encke"), "Surface 0 0|Crater_B -5 7|");
+    // A line mended in the file replaces the line it was, at every load.
+    for (int load = 0; load < 2; ++load) {
+        write("data/class.dpl", head + "Earth Bad_Line 35.6 139.7 \n");
+        ASSERT_TRUE(system.loadPlaceList("./data/class.dpl"));
+        ASSERT_TRUE(system.savePlaceList("./data/backup.dpl"));
+        again = read("data/backup.dpl");
+        EXPECT_EQ(count("Earth Bad_Line 35"), 1u) << again;
+        EXPECT_EQ(count("Earth Bad_Line 35.6 139.7 \n"), 1u) << again;
+        EXPECT_EQ(count("Future Base 3 4 \n"), 1u) << again;
+    }
 }
 
 // Lists and orbit files without line breaks (6 GB of zeros, made sparse) are
