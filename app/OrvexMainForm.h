@@ -124,6 +124,10 @@ public:
     void keepWithinRoom();
     // The same once a new style has made the window larger.
     void keepWithinRoomOnceLaidOut();
+    // The same once the window manager shows it plain again after it was
+    // maximised or full screen (its state before): the manager gives back
+    // the place it had then, which may be a saved one larger than the screen.
+    void keepWithinRoomWhenRestored(Qt::WindowStates before);
     // The default places: this window sized to its screen's room and placed
     // in it (WindowArrangement::controlPlace), the GL window and the media
     // viewer beside it (the media viewer a step further), each made the
@@ -306,6 +310,7 @@ protected slots:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 public:
     // The frame.

@@ -14,6 +14,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QWidget>
@@ -209,6 +210,8 @@ void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm)
         bookmarkForm->setGL(gl_);
     if (locationForm)
         locationForm->setGL(gl_);
+    if (mediaForm_)
+        mediaForm_->installEventFilter(this);
     if (projForm_) {
         foldedPanes_->watch(projForm_);
         connect(projForm_, &OrvexProjForm::closed, this, &OrvexMainForm::viewMouseNormal);
@@ -230,6 +233,14 @@ void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm)
                 mediaSlot(false);
         });
     }
+}
+
+bool OrvexMainForm::eventFilter(QObject* watched, QEvent* e) {
+    // The media viewer closed by the window manager (Alt+F4) is hidden: the
+    // Show button and its hint follow, so that one click shows it again.
+    if (watched == mediaForm_ && e->type() == QEvent::Close)
+        mediaButton->setChecked(false);
+    return QMainWindow::eventFilter(watched, e);
 }
 
 bool OrvexMainForm::readMaximized() {
@@ -493,6 +504,21 @@ void OrvexMainForm::keepWithinRoomOnceLaidOut() {
     // the window grows with them.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     keepWithinRoom();
+}
+
+void OrvexMainForm::keepWithinRoomWhenRestored(Qt::WindowStates before) {
+    if (!(before & (Qt::WindowMaximized | Qt::WindowFullScreen)) ||
+        WindowSettings::isMaximizedOrFull(this) || isMinimized())
+        return;
+    // Measured once the manager has framed it as a plain window again.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible() || WindowSettings::isMaximizedOrFull(this) ||
+            !platform::waitUntilPlain(internalWinId(), managerTimeoutMs))
+            return;
+        QGuiApplication::sync();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        keepWithinRoom();
+    });
 }
 
 QMargins OrvexMainForm::marginsOf(const QWidget* window) const {

@@ -18,6 +18,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWindowStateChangeEvent>
 
 #include "app/MainFormBuild.h"
 #include "app/MainFormIcons.h"
@@ -175,6 +176,8 @@ void OrvexMainForm::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::StyleChange || e->type() == QEvent::FontChange)
         fitMediaButtons();
+    else if (e->type() == QEvent::WindowStateChange)
+        keepWithinRoomWhenRestored(static_cast<QWindowStateChangeEvent*>(e)->oldState());
 }
 
 void OrvexMainForm::buildControlPanel() {

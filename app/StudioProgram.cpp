@@ -65,6 +65,12 @@ void StudioProgram::open() {
             projForm_->showMaximized();
         else
             projForm_->show();
+        // Beside a maximised control window it was measured with that
+        // window's frame, which has no borders: once framed itself, its own.
+        if (form.isMaximized()) {
+            waitUntilExposed(*projForm_);
+            form.keepClearOfBars(projForm_.get());
+        }
     }
     restoreSplitter();
     form.updateMap();

@@ -963,6 +963,14 @@ TEST_P(WindowWalkGL, EveryWindowStaysInSightThroughLayoutsModesAndResetWindows) 
     for (QAction* back : {reset, f.viewMediaFullScreenAction, f.viewMediaNormalAction}) {
         choose({f.viewMediaFullScreenAction});
         byTheManager("Alt+F4 on", &XWindowTree::closeByTheManager, media, "the media viewer");
+        // The Show button and its hint follow the viewer closed.
+        steps.emplace_back("the Show button", [&] {
+            whenAtRest([&] { return media->isVisible() ? "shown" : ""; });
+            EXPECT_FALSE(f.mediaButton->isChecked());
+            EXPECT_EQ(f.mediaViewerHelpLabel->text(),
+                      QCoreApplication::translate(
+                          "OrvexMainForm", "Drop a image or a movie on [Show] button to show it."));
+        });
         choose({back});
     }
     for (const auto& [window, name] : windows) {
@@ -994,7 +1002,8 @@ TEST_P(WindowWalkGL, EveryWindowStaysInSightThroughLayoutsModesAndResetWindows) 
         }
     }
 
-    // Saved larger than this screen: each opens made to fit it.
+    // Saved larger than this screen: each opens made to fit it, the control
+    // window, saved maximised, once the manager shows it plain again.
     f.close();
     program.reset();
     {
@@ -1002,12 +1011,21 @@ TEST_P(WindowWalkGL, EveryWindowStaysInSightThroughLayoutsModesAndResetWindows) 
         for (const char* prefix : {"/Orvex/Main", "/Orvex/OrvexGL", "/Orvex/Media"})
             WindowSettings::writeGeometry(*settings, prefix,
                                           QRect(room.topLeft(), room.size() + QSize(200, 100)));
+        settings->setValue("/Orvex/Main/maximized", 1);
     }
     program = std::make_unique<StudioProgram>();
     open();
     form().mediaButton->click();
     EXPECT_EQ(whenAtRest([&] { return everyWindowInSight(); }), "")
         << "saved larger than the screen";
+    ASSERT_TRUE(form().isMaximized());
+    // The control window and the GL window placed beside it maximised.
+    x.closeByTheManager(*program->mediaForm());
+    whenAtRest([&] { return program->mediaForm()->isVisible() ? "shown" : ""; });
+    x.unmaximiseByTheManager(form());
+    EXPECT_EQ(whenAtRest([&] { return form().isMaximized() ? "maximised" : everyWindowInSight(); }),
+              "")
+        << "saved larger than the screen and maximised, then shown plain";
 }
 
 // Both languages here; the run at 1024 x 768 in test.sh walks both too.

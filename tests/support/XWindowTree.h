@@ -86,11 +86,8 @@ public:
     void closeByTheManager(const QWidget& window) const {
         tellTheManager(window, "_NET_CLOSE_WINDOW", {XCB_CURRENT_TIME, pagerSource});
     }
-    void maximiseByTheManager(const QWidget& window) const {
-        tellTheManager(window, "_NET_WM_STATE",
-                       {1, server_.atom("_NET_WM_STATE_MAXIMIZED_VERT"),
-                        server_.atom("_NET_WM_STATE_MAXIMIZED_HORZ"), pagerSource});
-    }
+    void maximiseByTheManager(const QWidget& window) const { maximised(window, 1); }
+    void unmaximiseByTheManager(const QWidget& window) const { maximised(window, 0); }
     void minimiseByTheManager(const QWidget& window) const {
         tellTheManager(window, "WM_CHANGE_STATE", {iconicState});
     }
@@ -98,6 +95,13 @@ public:
 private:
     static constexpr uint32_t pagerSource = 2;
     static constexpr uint32_t iconicState = 3;
+
+    // Adds (1) or removes (0) the maximised state.
+    void maximised(const QWidget& window, uint32_t action) const {
+        tellTheManager(window, "_NET_WM_STATE",
+                       {action, server_.atom("_NET_WM_STATE_MAXIMIZED_VERT"),
+                        server_.atom("_NET_WM_STATE_MAXIMIZED_HORZ"), pagerSource});
+    }
 
     void tellTheManager(const QWidget& window, const char* type,
                         std::initializer_list<uint32_t> data) const {
