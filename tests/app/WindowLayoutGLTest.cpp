@@ -605,9 +605,12 @@ TEST_F(WindowLayoutGL, TrackballModeHoldsThePointerOnlyWhileTheViewIsActive) {
     EXPECT_EQ(text(QCursor::pos()), text(overMenu)) << "the normal mode";
 }
 
-// Help, Contents opens the help window clear of the control window's bars,
-// and Escape, Ctrl+W and its Close button each close it.
+// Help, Contents opens the help window clear of the control window's bars
+// and within the room of an 800 x 600 screen, which is lower than the help
+// window; Escape, Ctrl+W and its Close button each close it.
 TEST_F(WindowLayoutGL, TheHelpWindowOpensClearOfTheBarsAndClosesFromTheKeyboard) {
+    const orvextest::ReservedScreenEdge panel(600);
+    ASSERT_TRUE(panel.took());
     open();
     form().helpContentsAction->trigger();
     auto* help = form().findChild<HelpViewer*>(HelpViewer::windowName);
@@ -616,6 +619,9 @@ TEST_F(WindowLayoutGL, TheHelpWindowOpensClearOfTheBarsAndClosesFromTheKeyboard)
                   const xcb_window_t id = XWindowTree::idOf(*help);
                   if (!id || !x.isViewable(id))
                       return std::string("help not shown");
+                  const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+                  if (!room.contains(x.frameOf(*help)))
+                      return "help at " + text(x.frameOf(*help)) + " past the room " + text(room);
                   for (const QRect& bar : controlBars())
                       if (x.frameOf(*help).intersects(bar))
                           return "help at " + text(x.frameOf(*help)) + " over a bar at " +
