@@ -594,13 +594,17 @@ private:
     // The arrangement around this window on its screen, for a window framed
     // with margins.
     WindowArrangement arrangement(const QMargins& margins) const;
+    // The client size a window `height` high framed with margins has as the
+    // n-th one beside this window: the room below the bars, or the whole
+    // room's height where that is lower than half of it.
+    QSize roomBeside(const QMargins& margins, int n, int height) const;
     // The default client place for a separate window as the n-th one beside
     // this window: its default size, smaller where the room needs it.
     QRect besidePlace(const QWidget* window, int n) const;
     // Shows the GL window as its own window in front of this one.
     void bringToFront(QWidget* window);
     // Shows a help page in the help window, which opens clear of this
-    // window's bars as the third window beside it.
+    // window's bars as the third window beside it, within the room.
     void showHelp(const QString& page, const QString& anchor = QString());
     // The GL window out of the pane (if there) and shown as a normal window.
     void showNormalWindow();

@@ -547,20 +547,24 @@ WindowArrangement OrvexMainForm::arrangement(const QMargins& margins) const {
     return WindowArrangement(room(), frameGeometry(), barsBottom, qMax(margins.top(), titleHeight));
 }
 
+QSize OrvexMainForm::roomBeside(const QMargins& margins, int n, int height) const {
+    const QSize frameMargins = extentOf(margins);
+    const QRect room = this->room();
+    const int below = arrangement(margins).heightBelowBars(n) - frameMargins.height();
+    return QSize(room.width() - frameMargins.width(),
+                 below >= height / 2 ? below : room.height() - frameMargins.height());
+}
+
 QRect OrvexMainForm::besidePlace(const QWidget* window, int n) const {
     const QMargins margins = marginsOf(window);
-    const QSize frameMargins = extentOf(margins);
     // The default size, scaled down to the room below the bars, or to the
     // whole room where that is too low for half of it.
-    const QRect room = this->room();
     const QSize client = WindowPlacement::defaultGeometry().size();
-    const int below = room.bottom() - arrangement(margins).barsBottom() - frameMargins.height();
-    const int high = below >= client.height() / 2 ? below : room.height() - frameMargins.height();
-    const double scale =
-        qMin(1.0, qMin(double(room.width() - frameMargins.width()) / client.width(),
-                       double(high) / client.height()));
+    const QSize space = roomBeside(margins, 1, client.height());
+    const double scale = qMin(1.0, qMin(double(space.width()) / client.width(),
+                                        double(space.height()) / client.height()));
     const QSize size = scale < 1.0 ? (QSizeF(client) * scale).toSize() : client;
-    const QPoint at = arrangement(margins).place(size + frameMargins, n);
+    const QPoint at = arrangement(margins).place(size + extentOf(margins), n);
     return QRect(at + QPoint(margins.left(), margins.top()), size);
 }
 

@@ -98,6 +98,10 @@ void OrvexMainForm::helpContents() {
 void OrvexMainForm::showHelp(const QString& page, const QString& anchor) {
     helpViewer = HelpViewer::of(this);
     if (!helpViewer->isVisible()) {
+        // No larger than the room it opens in, so that it reaches no
+        // further than the screen's bottom edge.
+        const QSize size = helpViewer->size();
+        helpViewer->resize(size.boundedTo(roomBeside(marginsOf(helpViewer), 3, size.height())));
         const QRect place = clearOfBars(helpViewer, 3);
         if (!place.isNull())
             helpViewer->setGeometry(place);

@@ -39,6 +39,9 @@ public:
     // title or bars.
     bool hidesTheBars(const QRect& frame) const;
     int barsBottom() const { return barsBottom_; }
+    // The frame height the n-th window placed below the bars has down to the
+    // room's bottom edge.
+    int heightBelowBars(int n) const { return room_.bottom() - barsBottom_ - (n - 1) * step_; }
     // The top-left corner for the frame of the n-th window (1, 2, ...) placed
     // this way: the first on the side with room, the second on the other
     // side, each one a step further so that none hides another's title.

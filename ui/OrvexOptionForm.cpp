@@ -269,6 +269,23 @@ public:
     }
 };
 
+// A tab page whose content scrolls within it, so that the tab bar above
+// stays in sight where the dialog is lower than the content.
+QWidget* scrollingPage(const char* name, QLayout* content, QList<QScrollArea*>& areas) {
+    auto* page = make<QWidget>(name);
+    auto* area = make<WholeWidgetArea>((QByteArray(name) + "Area").constData(), page);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    auto* inner = make<QWidget>((QByteArray(name) + "Content").constData());
+    inner->setLayout(content);
+    area->setWidget(inner);
+    auto* pageLayout = MainFormBuild::vbox((QByteArray(name) + "AreaLayout").constData(), 0, 0);
+    pageLayout->addWidget(area);
+    page->setLayout(pageLayout);
+    areas.append(area);
+    return page;
+}
+
 // A colour or font button: 21 pixels wide.
 QToolButton* smallButton(const QByteArray& name, QWidget* parent) {
     auto* button = make<QToolButton>(name.constData(), parent);
@@ -291,12 +308,7 @@ OrvexOptionForm::OrvexOptionForm(QWidget* parent, const char* name, bool modal,
     top->addLayout(column);
 
     tabWidget = make<QTabWidget>("tabWidget", this);
-    MainFormBuild::setPolicy(tabWidget, QSizePolicy::Minimum, QSizePolicy::Minimum);
-    pagesArea = make<WholeWidgetArea>("pagesArea", this);
-    pagesArea->setFrameShape(QFrame::NoFrame);
-    pagesArea->setWidgetResizable(true);
-    pagesArea->setWidget(tabWidget);
-    column->addWidget(pagesArea);
+    column->addWidget(tabWidget);
     buildDisplayPage();
     buildFontsPage();
 
@@ -328,8 +340,8 @@ OrvexOptionForm::~OrvexOptionForm() {
 void OrvexOptionForm::destroy() {}
 
 void OrvexOptionForm::buildDisplayPage() {
-    QHBoxLayout* pageLayout = nullptr;
-    tab = MainFormBuild::page("tab", "tabLayout", &pageLayout);
+    auto* pageLayout = MainFormBuild::hbox("tabLayout", 2, 2);
+    tab = scrollingPage("tab", pageLayout, pageAreas);
     auto* left = MainFormBuild::vbox("leftColumn", 0, 2);
     auto* right = MainFormBuild::vbox("rightColumn", 0, 2);
     pageLayout->addLayout(left);
@@ -436,9 +448,8 @@ void OrvexOptionForm::buildDisplayPage() {
 }
 
 void OrvexOptionForm::buildFontsPage() {
-    tab_2 = make<QWidget>("tab_2");
     auto* pageLayout = MainFormBuild::vbox("tabLayout_2", 2, 2);
-    tab_2->setLayout(pageLayout);
+    tab_2 = scrollingPage("tab_2", pageLayout, pageAreas);
     auto* groups = MainFormBuild::hbox("groupsLayout", 0, 2);
     pageLayout->addLayout(groups);
 
@@ -627,9 +638,10 @@ void OrvexOptionForm::setVisible(bool visible) {
 }
 
 void OrvexOptionForm::fitToRoom() {
-    // The scroll area does not tell the layouts when its pages' needs change
+    // The scroll areas do not tell the layouts when their pages' needs change
     // (they do when the pages are first shown): they measure anew.
-    pagesArea->updateGeometry();
+    for (QScrollArea* area : pageAreas)
+        area->updateGeometry();
     for (QLayout* nested : layout()->findChildren<QLayout*>())
         nested->invalidate();
     // The frame a window manager gives it: its own once it had one, else one
@@ -648,8 +660,9 @@ void OrvexOptionForm::fitToRoom() {
     QSize size = whole.boundedTo(room.size() - frame);
     // Pages that scroll up and down get the scroll bar's width beside them.
     if (size.height() < whole.height())
-        size.setWidth(std::min(room.width() - frame.width(),
-                               whole.width() + pagesArea->verticalScrollBar()->sizeHint().width()));
+        size.setWidth(
+            std::min(room.width() - frame.width(),
+                     whole.width() + pageAreas.front()->verticalScrollBar()->sizeHint().width()));
     setMaximumSize(size.expandedTo(whole));
     resize(size.expandedTo(minimumSizeHint()));
     // Placed before (by the toolkit at its first show, or by the user), it

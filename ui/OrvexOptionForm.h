@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QList>
 #include <QString>
 #include <array>
 #include <memory>
@@ -272,9 +273,9 @@ public:
     QPushButton* loadButton = nullptr;
     QPushButton* closeButton = nullptr;
 
-    // The tab widget scrolls in this area where the screen is smaller than
-    // its pages; the buttons stay below it.
-    QScrollArea* pagesArea = nullptr;
+    // Each page's content scrolls in its own area where the screen is smaller
+    // than the pages; the tab bar above and the buttons below stay in sight.
+    QList<QScrollArea*> pageAreas;
 
     // Shown, the dialog takes the size its pages need whole, but no more than
     // the screen's free area leaves it beside its frame.

@@ -5,7 +5,10 @@
 
 #include <QComboBox>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
@@ -126,7 +129,8 @@ TEST_F(MainFormOptionsGL, ASaveThatFailsIsToldAndTheDialogStaysOpen) {
 
 // The toolkit's font dialog, opened on each row's font and taken unchanged,
 // gives back that font: it shows the font's own style (not the family's
-// first, such as "Oblique"), and a family this machine lacks stays.
+// first, such as "Oblique"), and a family this machine lacks stays. A size
+// typed in it is sent with OK and forgotten with Cancel.
 TEST_F(MainFormOptionsGL, AFontTakenUnchangedInTheFontDialogStaysAsItWas) {
     EngineLink* engine = windows.engine();
     OrvexOptionForm* options = windows.form.optionForm;
@@ -136,14 +140,36 @@ TEST_F(MainFormOptionsGL, AFontTakenUnchangedInTheFontDialogStaysAsItWas) {
         const char* word;
         const char* font;
         QToolButton* button;
+        QSpinBox* size;
     } rows[] = {
-        {"Ssystem.NameFont", "DejaVu_Sans 16 0", options->fontPlanetBrowseButton},
-        {"Fstars.NameFont", "DejaVu_Sans 12 3", options->fontFstarBrowseButton},
-        {"Galaxies.NameFont", "Liberation_Sans 14 2", options->fontGalaxyBrowseButton},
-        {"Constes.NameFont", "DejaVu_Serif 20 1", options->fontConsteBrowseButton},
-        {"Lscape.DirFont", "Liberation_Serif 10 4", options->fontDirBrowseButton},
-        {"Space.FrameFont", "Arial 12 0", options->fontEqCoordBrowseButton},
-        {"Console.TextFont", "DejaVu_Sans_Mono 18 8", options->fontConsoleBrowseButton},
+        {"Ssystem.NameFont", "DejaVu_Sans 16 0", options->fontPlanetBrowseButton,
+         options->fontPlanetSpin},
+        {"Fstars.NameFont", "DejaVu_Sans 12 3", options->fontFstarBrowseButton,
+         options->fontFstarSpin},
+        {"Galaxies.NameFont", "Liberation_Sans 14 2", options->fontGalaxyBrowseButton,
+         options->fontGalaxySpin},
+        {"Constes.NameFont", "DejaVu_Serif 20 1", options->fontConsteBrowseButton,
+         options->fontConsteSpin},
+        {"Lscape.DirFont", "Liberation_Serif 10 4", options->fontDirBrowseButton,
+         options->fontDirSpin},
+        {"Space.FrameFont", "Arial 12 0", options->fontEqCoordBrowseButton,
+         options->fontEqCoordSpin},
+        {"Console.TextFont", "DejaVu_Sans_Mono 18 8", options->fontConsoleBrowseButton,
+         options->fontConsoleSpin},
+    };
+    // Types a point size into the dialog's size field, then OK or Cancel.
+    const auto typeSize = [](const char* size, bool ok) {
+        return [size, ok](QWidget* dialog) {
+            for (auto* edit : dialog->findChildren<QLineEdit*>())
+                if (edit->validator()) {
+                    edit->selectAll();
+                    QTest::keyClicks(edit, QString::fromLatin1(size));
+                }
+            if (ok)
+                static_cast<QDialog*>(dialog)->accept();
+            else
+                static_cast<QDialog*>(dialog)->reject();
+        };
     };
     for (const auto& row : rows) {
         ASSERT_EQ(engine->processScenarioLine(std::string(row.word) + ' ' + row.font), 1);
@@ -161,6 +187,21 @@ TEST_F(MainFormOptionsGL, AFontTakenUnchangedInTheFontDialogStaysAsItWas) {
         EXPECT_EQ(shown.italic(), (style & 2) != 0) << row.word;
         EXPECT_EQ(shown.underline(), (style & 4) != 0) << row.word;
         EXPECT_EQ(shown.strikeOut(), (style & 8) != 0) << row.word;
+
+        const int sizeShown = row.size->value();
+        orvextest::NextModal cancel(typeSize("30", false));
+        row.button->click();
+        ASSERT_TRUE(cancel.seen()) << row.word;
+        EXPECT_EQ(engine->getCommandValue(row.word), before) << row.word << " cancelled";
+        EXPECT_EQ(row.size->value(), sizeShown) << row.word << " cancelled";
+
+        orvextest::NextModal change(typeSize("22", true));
+        row.button->click();
+        ASSERT_TRUE(change.seen()) << row.word;
+        const std::string after = engine->getCommandValue(row.word);
+        EXPECT_NE(after.find(" 22 " + std::to_string(style)), std::string::npos)
+            << row.word << " changed to " << after;
+        EXPECT_EQ(row.size->value(), 22) << row.word;
     }
     options->closeButton->click();
 }

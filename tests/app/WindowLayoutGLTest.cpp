@@ -24,6 +24,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -773,9 +774,12 @@ TEST_F(WindowLayoutGL, TrackballModeHoldsThePointerOnlyWhileTheViewIsActive) {
     EXPECT_EQ(text(QCursor::pos()), text(overMenu)) << "the normal mode";
 }
 
-// Help, Contents opens the help window clear of the control window's bars,
-// and Escape, Ctrl+W and its Close button each close it.
+// Help, Contents opens the help window clear of the control window's bars
+// and within the room of an 800 x 600 screen, which is lower than the help
+// window; Escape, Ctrl+W and its Close button each close it.
 TEST_F(WindowLayoutGL, TheHelpWindowOpensClearOfTheBarsAndClosesFromTheKeyboard) {
+    const orvextest::ReservedScreenEdge panel(600);
+    ASSERT_TRUE(panel.took());
     open();
     form().helpContentsAction->trigger();
     auto* help = form().findChild<HelpViewer*>(HelpViewer::windowName);
@@ -784,6 +788,9 @@ TEST_F(WindowLayoutGL, TheHelpWindowOpensClearOfTheBarsAndClosesFromTheKeyboard)
                   const xcb_window_t id = XWindowTree::idOf(*help);
                   if (!id || !x.isViewable(id))
                       return std::string("help not shown");
+                  const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+                  if (!room.contains(x.frameOf(*help)))
+                      return "help at " + text(x.frameOf(*help)) + " past the room " + text(room);
                   for (const QRect& bar : controlBars())
                       if (x.frameOf(*help).intersects(bar))
                           return "help at " + text(x.frameOf(*help)) + " over a bar at " +
@@ -809,27 +816,58 @@ TEST_F(WindowLayoutGL, TheHelpWindowOpensClearOfTheBarsAndClosesFromTheKeyboard)
 
 // Detail settings show their pages whole where the room has space for them;
 // where a panel leaves less (the room of an 800 x 600 screen), the dialog
-// fits the room with its buttons in reach, and its pages scroll.
+// fits the room with its buttons in reach, and its pages scroll below a tab
+// bar that stays in sight however far they are scrolled.
 TEST_F(WindowLayoutGL, DetailSettingsFitTheRoomWithTheirButtonsInReach) {
     open();
     OrvexOptionForm& options = *form().optionForm;
+    QTabWidget& tabs = *options.tabWidget;
+    // The area a page's content scrolls in: within the page or around it.
+    const auto scrollerOf = [](QWidget* page) {
+        if (auto* within = page->findChild<QScrollArea*>())
+            return within;
+        while (page && !qobject_cast<QScrollArea*>(page))
+            page = page->parentWidget();
+        return qobject_cast<QScrollArea*>(page);
+    };
     const auto opened = [&](bool scrolling) {
         form().detailButton->click();
-        return whenAtRest([&] {
-            const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
-            const QRect frame = x.frameOf(options);
-            if (!options.isVisible() || !room.contains(frame))
-                return "the dialog at " + text(frame) + " past the room " + text(room);
-            for (const QPushButton* button :
-                 {options.saveButton, options.loadButton, options.closeButton})
-                if (!options.rect().contains(button->geometry()))
-                    return button->text().toStdString() + " outside the dialog";
-            const QScrollArea& pages = *options.pagesArea;
-            if (pages.horizontalScrollBar()->maximum() > 0 ||
-                (pages.verticalScrollBar()->maximum() > 0) != scrolling)
-                return std::string(scrolling ? "pages that do not scroll" : "pages that scroll");
-            return std::string();
-        });
+        std::string fault;
+        bool scrolled = false;
+        for (int page = 0; page < tabs.count() && fault.empty(); ++page) {
+            tabs.setCurrentIndex(page);
+            const std::string name = tabs.tabText(page).toStdString();
+            fault = whenAtRest([&] {
+                const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+                const QRect frame = x.frameOf(options);
+                if (!options.isVisible() || !room.contains(frame))
+                    return "the dialog at " + text(frame) + " past the room " + text(room);
+                for (const QPushButton* button :
+                     {options.saveButton, options.loadButton, options.closeButton})
+                    if (!options.rect().contains(button->geometry()))
+                        return button->text().toStdString() + " outside the dialog";
+                const QScrollArea* pages = scrollerOf(tabs.currentWidget());
+                if (!pages)
+                    return name + " not in a scroll area";
+                if (pages->horizontalScrollBar()->maximum() > 0)
+                    return name + " scrolls sideways";
+                // Scrolled to its end, the page leaves the tabs where they were.
+                QScrollBar& down = *pages->verticalScrollBar();
+                scrolled = scrolled || down.maximum() > 0;
+                down.setValue(down.maximum());
+                const QTabBar& bar = *tabs.tabBar();
+                const QRect onScreen(bar.mapToGlobal(QPoint(0, 0)), bar.size());
+                if (!room.contains(onScreen) ||
+                    !QRegion(bar.rect()).subtracted(bar.visibleRegion()).isEmpty())
+                    return "the tab bar at " + text(onScreen) + " out of sight below " + name;
+                down.setValue(0);
+                return std::string();
+            });
+        }
+        if (fault.empty() && scrolled != scrolling)
+            fault = scrolling ? "pages that do not scroll" : "pages that scroll";
+        tabs.setCurrentIndex(0);
+        return fault;
     };
     EXPECT_EQ(opened(false), "") << "the whole screen";
     options.closeButton->click();
