@@ -92,6 +92,10 @@ void OrvexMainForm::scenarioNewSlot() {
         return;
     scenarioEdit->clear();
     scenarioEdit->document()->setModified(false);
+    // A new scenario is no longer the file opened before: its first Save asks
+    // for a name rather than writing over that file.
+    scenarioFileName.clear();
+    scenarioFile_.reset();
 }
 
 void OrvexMainForm::scenarioCutSlot() {

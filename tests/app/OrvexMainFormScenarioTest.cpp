@@ -279,6 +279,13 @@ TEST_F(ScenarioEditor, UnsavedTextIsNeverReplacedWithoutTheUsersWord) {
     form->scenarioNewSlot();
     EXPECT_TRUE(form->scenarioEdit->toPlainText().isEmpty());
     EXPECT_EQ(form->discardQuestions, 3);
+    // The new text is saved under a name the user gives, never over the tour.
+    form->scenarioEdit->insertPlainText("Timer.Speed 4\n");
+    form->saveName = programFile("new.scn");
+    form->scenarioSaveSlot();
+    EXPECT_EQ(form->saveQuestions, 1);
+    EXPECT_EQ(bytesOf("tour.scn"), "Timer.Speed 10\n");
+    EXPECT_EQ(bytesOf("new.scn"), "Timer.Speed 4\n");
 }
 
 TEST_F(ScenarioEditor, LeavingWithUnsavedTextAsksFirst) {
