@@ -1043,6 +1043,10 @@ Starten</translation>
         <translation>%1 im Datenverzeichnis beschreibt bereits %2.  Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
+        <source>%1 in the data directory belongs to %2, a body of the solar system that the body data file describes: it is not replaced.</source>
+        <translation>%1 im Datenverzeichnis gehört zu %2, einem Körper des Sonnensystems, das die Körperdatendatei beschreibt: die Datei wird nicht ersetzt.</translation>
+    </message>
+    <message>
         <source>The orbit files could not be removed:
 %1</source>
         <translation>Die Bahndateien konnten nicht entfernt werden:
