@@ -45,18 +45,26 @@ bool showsWhole(QFloatSpinBox* box) {
            edit->fontMetrics().horizontalAdvance(box->text()) + 4 <= edit->contentsRect().width();
 }
 
+// The windows shown on a copy of the shipped data.
+class MainFormCoordinatesGL : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(windows.start());
+        engine = windows.engine();
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        form.updateInterface();
+    }
+    orvextest::SettingsSandbox sandbox;
+    orvextest::ShippedDataCopy data{{"data/places.dpl"}};
+    orvextest::GlMainWindow windows;
+    OrvexMainForm& form = windows.form;
+    EngineLink* engine = nullptr;
+};
+
 } // namespace
 
-TEST(MainFormCoordinatesGL, ALongitudeBeyond180ShowsAsItsMeridianAndIsKeptWhenNotEdited) {
-    orvextest::SettingsSandbox sandbox;
-    orvextest::ShippedDataCopy data({"data/places.dpl"});
-    orvextest::GlMainWindow windows;
-    ASSERT_TRUE(windows.start());
-    OrvexMainForm& form = windows.form;
-    EngineLink* engine = windows.engine();
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.updateInterface();
+TEST_F(MainFormCoordinatesGL, ALongitudeBeyond180ShowsAsItsMeridianAndIsKeptWhenNotEdited) {
 
     // The shipped body data puts Olympus Mons at 226.2 degrees east.
     choosePlace(form, "Mars", "Olympus_Mons");
@@ -103,16 +111,7 @@ TEST(MainFormCoordinatesGL, ALongitudeBeyond180ShowsAsItsMeridianAndIsKeptWhenNo
 // The observer's own moves (a latitude typed, a click on the map) go to the
 // body's home place: the named places, and what the place editor's OK writes
 // of them, stay as the data has them.
-TEST(MainFormCoordinatesGL, TheObserversMovesLeaveTheNamedPlacesWhereTheyAre) {
-    orvextest::SettingsSandbox sandbox;
-    orvextest::ShippedDataCopy data({"data/places.dpl"});
-    orvextest::GlMainWindow windows;
-    ASSERT_TRUE(windows.start());
-    OrvexMainForm& form = windows.form;
-    EngineLink* engine = windows.engine();
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.updateInterface();
+TEST_F(MainFormCoordinatesGL, TheObserversMovesLeaveTheNamedPlacesWhereTheyAre) {
     const auto okInTheEditor = [&] {
         orvextest::NextModal editor([](QWidget* dialog) {
             if (auto* placeEditor = qobject_cast<OrvexLocationForm*>(dialog))
