@@ -156,6 +156,16 @@
         <source>The bookmarks file %1 could not be read (%2). It is left as it is: bookmarks added or changed now will not be saved.</source>
         <translation>Die Lesezeichendatei %1 konnte nicht gelesen werden (%2). Sie bleibt unverändert: Jetzt hinzugefügte oder geänderte Lesezeichen werden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>The bookmarks added or changed now are not saved: the bookmarks file %1 could not be read (%2), and it is left as it is.</source>
+        <translation>Die jetzt hinzugefügten oder geänderten Lesezeichen werden nicht gespeichert: Die Lesezeichendatei %1 konnte nicht gelesen werden (%2) und bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The bookmarks could not be saved to %1:
+%2</source>
+        <translation>Die Lesezeichen konnten nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>OrvexLocationForm</name>
