@@ -659,8 +659,11 @@ private:
     // Tells which groups a satellite update stored and why any other was not.
     void reportSatelliteUpdate(const SatelliteDownload& download);
     // A question with the buttons Yes and No (also Escape); Return answers
-    // Yes unless a wrong yes would cost the user's data.
+    // Yes only when yesByDefault.
     bool askYesNo(const QString& question, bool yesByDefault = true);
+    // Every question whose Yes discards or replaces the user's work (text,
+    // files) asks this way: Return and Escape answer No, which keeps it.
+    bool askBeforeLosingWork(const QString& question);
 
     CommandGate commandGate_;
     QString programDir_;

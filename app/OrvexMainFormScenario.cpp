@@ -84,7 +84,11 @@ bool OrvexMainForm::mayReplaceEditorText() {
 }
 
 bool OrvexMainForm::confirmDiscard() {
-    return askYesNo(tr("The scenario in the editor has not been saved. Discard it?"));
+    return askBeforeLosingWork(tr("The scenario in the editor has not been saved. Discard it?"));
+}
+
+bool OrvexMainForm::askBeforeLosingWork(const QString& question) {
+    return askYesNo(question, false);
 }
 
 void OrvexMainForm::scenarioNewSlot() {
@@ -343,11 +347,11 @@ void OrvexMainForm::fileSave() {
     const QString text = scenarioEdit->toPlainText();
     // No question for a save that write refuses all the same.
     if (!scenarioFile_->readInPart(scenarioFileName) && scenarioFile_->changesKeptLines(text) &&
-        !askYesNo(tr("The scenario was read as %1, which cannot hold all of the text now in the "
-                     "editor. Saved as UTF-8, the lines that were not edited change too and may "
-                     "read otherwise than before.\nSave %2 as UTF-8 all the same?")
-                      .arg(QString::fromLatin1(scenarioFile_->codecName()), scenarioFileName),
-                  false))
+        !askBeforeLosingWork(
+            tr("The scenario was read as %1, which cannot hold all of the text now in the "
+               "editor. Saved as UTF-8, the lines that were not edited change too and may "
+               "read otherwise than before.\nSave %2 as UTF-8 all the same?")
+                .arg(QString::fromLatin1(scenarioFile_->codecName()), scenarioFileName)))
         return;
     if (scenarioFile_->write(scenarioFileName, text)) {
         scenarioEdit->document()->setModified(false);

@@ -314,6 +314,30 @@ TEST_F(ScenarioEditor, LeavingWithUnsavedTextAsksFirst) {
     EXPECT_EQ(loop.exec(), 0);
 }
 
+// Return (and Escape) at a question that would throw the text away keeps it.
+TEST_F(ScenarioEditor, ReturnAtAQuestionThatWouldDiscardTheTextKeepsIt) {
+    writeFile("tour.scn", "Timer.Speed 10\n");
+    form->askForReal = true;
+    form->show();
+    form->scenarioEdit->insertPlainText("Markers.Text mine\n");
+    form->openName = programFile("tour.scn");
+    const std::function<void()> actions[] = {[&] { form->scenarioNewSlot(); },
+                                             [&] { form->fileOpen(); }, [&] { form->fileExit(); },
+                                             [&] { form->close(); }};
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape})
+        for (const auto& action : actions) {
+            orvextest::NextModal press([key](QWidget* box) { QTest::keyClick(box, key); });
+            action();
+            EXPECT_TRUE(press.seen());
+        }
+    EXPECT_EQ(form->discardQuestions, 8);
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Markers.Text mine\n");
+    EXPECT_TRUE(modified());
+    EXPECT_TRUE(root().scenarios.empty());
+    EXPECT_EQ(form->quits, 0);
+    EXPECT_TRUE(form->isVisible());
+}
+
 TEST_F(ScenarioEditor, EditingCommands) {
     form->scenarioEdit->insertPlainText("Timer.Speed 1");
     EXPECT_TRUE(modified());

@@ -44,7 +44,7 @@ public:
     void showWarning(const QString& text) override { warnings << text; }
     bool confirmDiscard() override {
         ++discardQuestions;
-        return discard;
+        return askForReal ? OrvexMainForm::confirmDiscard() : discard;
     }
     void updateInterface() override { ++refreshes; }
     // The test program goes on.
