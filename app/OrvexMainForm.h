@@ -660,7 +660,7 @@ private:
     void reportSatelliteUpdate(const SatelliteDownload& download);
     // A question with the buttons Yes and No (also Escape); Return answers
     // Yes only when yesByDefault.
-    bool askYesNo(const QString& question, bool yesByDefault = true);
+    bool askYesNo(const QString& question, bool yesByDefault);
     // Every question whose Yes discards or replaces the user's work (text,
     // files) asks this way: Return and Escape answer No, which keeps it.
     bool askBeforeLosingWork(const QString& question);
