@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -630,6 +631,13 @@ private:
     bool gateRefuses(const QUrl& page, const QString& from);
     // Opens a scenario file into the editor and starts it in the engine.
     void openScenarioFile(const QString& fileName);
+    // Writes the editor's text to fileName, asking first where the lines not
+    // edited would change; true when it was written.
+    bool saveScenario(const QString& fileName);
+    // The editor's lines as it holds them.
+    QStringList editorLines() const;
+    // Line numbers for a message, the first dozen.
+    static QString lineNumbers(const QList<int>& lines);
     // Starts a scenario file in the engine (its first step runs at once).
     void playScenarioFile(const std::string& file);
     // Inserts engine lines into the editor as whole lines, after the line

@@ -71,6 +71,28 @@ TEST_F(ScenarioFileTest, BytesForeignToTheCodecAndLineEndsAreKept) {
     EXPECT_FALSE(scenario.changesKeptLines("Timer.Speed 1\n" + star));
 }
 
+// Lines edited far apart in a long file, with line ends of every kind: the
+// lines between them are found unchanged all the same, and kept.
+TEST_F(ScenarioFileTest, LinesEditedFarApartKeepTheLinesBetween) {
+    const char* const ends[] = {"\n", "\r\n", "\r"};
+    QByteArray bytes;
+    for (int i = 0; i < 6000; ++i)
+        bytes += "Timer.Speed " + QByteArray::number(i) + ends[i % 3];
+    writeBytes(file("long.scn"), bytes);
+    ScenarioFile scenario;
+    ASSERT_TRUE(scenario.read(file("long.scn")));
+    QStringList lines = scenario.text().split('\n');
+    lines[10] = "Timer.Speed x";
+    lines[5990] = "Timer.Speed y";
+    lines.insert(3000, "Timer.Speed z");
+    ASSERT_TRUE(scenario.write(file("long.scn"), lines));
+    QByteArray expected = bytes;
+    expected.replace("Timer.Speed 5990\r", "Timer.Speed y\n");
+    expected.replace("Timer.Speed 3000\n", "Timer.Speed z\nTimer.Speed 3000\n");
+    expected.replace("Timer.Speed 10\r\n", "Timer.Speed x\n");
+    EXPECT_EQ(readBytes(file("long.scn")), expected);
+}
+
 TEST_F(ScenarioFileTest, ReadingStopsAtTheFirstNul) {
     writeBytes(file("nul.scn"), QByteArray("Timer.SetNow\n\0Timer.Speed 9\n", 28));
     ScenarioFile scenario;
