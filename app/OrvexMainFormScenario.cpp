@@ -415,6 +415,9 @@ void OrvexMainForm::fileSaveAs() {
     const QString file = withFilterExtension(askSaveFileName(), QString::fromLatin1(saveFilter));
     if (file.isEmpty())
         return;
-    scenarioFileName = file;
-    fileSave();
+    // The editor takes the name, and the next dialog its folder, only with
+    // the text written under it: Save would otherwise go on failing there,
+    // and leave the file opened as it was.
+    if (saveScenario(file))
+        scenarioFileName = file;
 }

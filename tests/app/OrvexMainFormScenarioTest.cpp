@@ -601,6 +601,49 @@ TEST_F(ScenarioEditor, AScenarioThatCannotBeWrittenIsReportedAndStaysModified) {
     EXPECT_EQ(form->scenarioFileName, programFile("no/such/dir/x.scn"));
 }
 
+// A Save As that failed, or that the user declined, leaves the editor its
+// file, the next dialog's folder and its text unsaved: Save writes the file
+// that was open.
+TEST_F(ScenarioEditor, AFailedOrDeclinedSaveAsKeepsTheFileTheFolderAndTheText) {
+    const LocaleCodec codec("UTF-8");
+    writeFile("tour.scn", "Markers.Text caf\xe9\n");
+    open("tour.scn");
+    form->scenarioEdit->append("Timer.Speed 2");
+    // A folder that cannot be written (as root, permissions do not stop
+    // writes, so a path through a file stands in).
+    form->saveName = programFile("tour.scn/x.scn");
+    form->fileSaveAs();
+    ASSERT_EQ(form->warnings.size(), 1);
+    EXPECT_TRUE(modified());
+    EXPECT_EQ(form->scenarioFileName, programFile("tour.scn"));
+    form->saveName.clear();
+    form->fileSaveAs();
+    EXPECT_EQ(form->saveFolders, QStringList({programFile("tour.scn"), programFile("tour.scn")}));
+
+    // The encoding question answered No, by button and by Return.
+    form->scenarioEdit->append(QString::fromUtf8("Markers.Text \xe2\x98\x85"));
+    form->saveName = programFile("utf8.scn");
+    {
+        orvextest::ModalAnswers no("&No");
+        form->fileSaveAs();
+        EXPECT_EQ(no.texts.size(), 1);
+    }
+    {
+        orvextest::NextModal enter([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+        form->fileSaveAs();
+        EXPECT_TRUE(enter.seen());
+    }
+    EXPECT_FALSE(QFile::exists(programFile("utf8.scn")));
+    EXPECT_EQ(form->scenarioFileName, programFile("tour.scn"));
+    EXPECT_TRUE(modified());
+
+    form->scenarioEdit->undo();
+    form->fileSave();
+    EXPECT_EQ(bytesOf("tour.scn"), "Markers.Text caf\xe9\n\nTimer.Speed 2");
+    EXPECT_FALSE(modified());
+    EXPECT_EQ(form->warnings.size(), 1);
+}
+
 } // namespace
 
 TEST_F(ScenarioEditor, AStartFileThatCouldNotBeReadIsNamedToTheUserOnce) {
