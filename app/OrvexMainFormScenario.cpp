@@ -338,10 +338,11 @@ void OrvexMainForm::openScenarioFile(const QString& fileName) {
                        "file; Save Scenario As can keep the text under another name.")
                         .arg(fileName));
     else if (const QList<int> lines = scenarioFile_->changedWhenEdited(); !lines.isEmpty())
-        showWarning(tr("Lines %2 of the scenario %1 cannot be written again as they are once "
-                       "edited: %3 writes their characters as other bytes than the file holds, "
-                       "or the editor shows them otherwise (a paragraph separator as a line "
-                       "break).\nSave writes them as they are while they are not edited.")
+        showWarning(tr("These lines of the scenario %1 cannot be written again as they are "
+                       "once edited: %2.\n%3 writes their characters as other bytes than the "
+                       "file holds, or the editor shows them otherwise (a paragraph separator "
+                       "as a line break). Save writes them as they are while they are not "
+                       "edited.")
                         .arg(fileName, lineNumbers(lines),
                              QString::fromLatin1(scenarioFile_->codecName())));
 }
@@ -391,10 +392,10 @@ bool OrvexMainForm::saveScenario(const QString& fileName) {
         } else if (const QList<int> changed = scenarioFile_->changedLines(lines);
                    !changed.isEmpty() &&
                    !askBeforeLosingWork(
-                       tr("Lines %2 of %1 were edited. Written now, they change beyond what was "
-                          "typed: %3 writes some of their characters as other bytes than the file "
-                          "held, or the editor shows them otherwise than the file holds them.\n"
-                          "Save %1 all the same?")
+                       tr("These lines of %1 were edited, and written now they change "
+                          "beyond what was typed: %2.\n%3 writes some of their characters as "
+                          "other bytes than the file held, or the editor shows them otherwise "
+                          "than the file holds them.\nSave %1 all the same?")
                            .arg(fileName, lineNumbers(changed),
                                 QString::fromLatin1(scenarioFile_->codecName())))) {
             return false;
