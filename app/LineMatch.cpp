@@ -102,6 +102,59 @@ private:
         }
         if (!chain.empty())
             run(a, a1, b, b1);
+        else
+            fewChanges(a0, a1, b0, b1);
+    }
+
+    // A stretch without such lines (lines repeated throughout) with few
+    // changes: the shortest way from before to after by removing and adding
+    // lines, found one more change at a time (Myers), while its cost stays
+    // that of a table. With more changes the stretch stays changed.
+    void fewChanges(int a0, int a1, int b0, int b1) {
+        const int n = a1 - a0, m = b1 - b0;
+        const int most = int(std::min<qint64>(qint64(n) + m, tableCells / (qint64(n) + m)));
+        // For each diagonal k (lines of before less lines of after), the
+        // furthest line of before reached; each step's diagonals kept for the
+        // way back.
+        std::vector<int> reach(size_t(2 * most + 3), 0);
+        std::vector<std::vector<int>> steps;
+        for (int d = 0; d <= most; ++d) {
+            steps.emplace_back(reach.begin() + (most + 1 - d), reach.begin() + (most + 2 + d));
+            for (int k = -d; k <= d; k += 2) {
+                const int previous = cameFrom(reach, most + 1, d, k);
+                int x = reach[size_t(most + 1 + previous)] + (previous < k ? 1 : 0);
+                int y = x - k;
+                while (x < n && y < m && a_[a0 + x] == b_[b0 + y]) {
+                    ++x;
+                    ++y;
+                }
+                reach[size_t(most + 1 + k)] = x;
+                if (x >= n && y >= m)
+                    return back(steps, a0, b0, n, m);
+            }
+        }
+    }
+
+    // The diagonal that step d reaches diagonal k from: the one further on.
+    static int cameFrom(const std::vector<int>& reach, int centre, int d, int k) {
+        return k == -d || (k != d && reach[size_t(centre + k - 1)] < reach[size_t(centre + k + 1)])
+                   ? k + 1
+                   : k - 1;
+    }
+
+    // Follows the steps back from the ends, matching each run of unchanged
+    // lines.
+    void back(const std::vector<std::vector<int>>& steps, int a0, int b0, int x, int y) {
+        for (int d = int(steps.size()) - 1; d >= 0; --d) {
+            const int k = x - y;
+            const int previous = cameFrom(steps[size_t(d)], d, d, k);
+            const int px = d == 0 ? 0 : steps[size_t(d)][size_t(d + previous)];
+            const int start = d == 0 ? 0 : px + (previous < k ? 1 : 0);
+            for (; x > start; --x, --y)
+                match_[size_t(b0 + y - 1)] = a0 + x - 1;
+            x = px;
+            y = px - previous;
+        }
     }
 
     const QStringList& a_;

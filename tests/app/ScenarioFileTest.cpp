@@ -72,25 +72,32 @@ TEST_F(ScenarioFileTest, BytesForeignToTheCodecAndLineEndsAreKept) {
 }
 
 // Lines edited far apart in a long file, with line ends of every kind: the
-// lines between them are found unchanged all the same, and kept.
+// lines between them are found unchanged all the same, and kept, also where
+// no line occurs only once.
 TEST_F(ScenarioFileTest, LinesEditedFarApartKeepTheLinesBetween) {
     const char* const ends[] = {"\n", "\r\n", "\r"};
-    QByteArray bytes;
-    for (int i = 0; i < 6000; ++i)
-        bytes += "Timer.Speed " + QByteArray::number(i) + ends[i % 3];
-    writeBytes(file("long.scn"), bytes);
-    ScenarioFile scenario;
-    ASSERT_TRUE(scenario.read(file("long.scn")));
-    QStringList lines = scenario.text().split('\n');
-    lines[10] = "Timer.Speed x";
-    lines[5990] = "Timer.Speed y";
-    lines.insert(3000, "Timer.Speed z");
-    ASSERT_TRUE(scenario.write(file("long.scn"), lines));
-    QByteArray expected = bytes;
-    expected.replace("Timer.Speed 5990\r", "Timer.Speed y\n");
-    expected.replace("Timer.Speed 3000\n", "Timer.Speed z\nTimer.Speed 3000\n");
-    expected.replace("Timer.Speed 10\r\n", "Timer.Speed x\n");
-    EXPECT_EQ(readBytes(file("long.scn")), expected);
+    for (const bool numbered : {true, false}) {
+        const auto line = [numbered](int i) {
+            return (numbered ? "Timer.Speed " : "Orvex.Wait ") +
+                   QByteArray::number(numbered ? i : i % 3);
+        };
+        QByteArray bytes, expected;
+        for (int i = 0; i < 6000; ++i) {
+            bytes += line(i) + ends[i % 3];
+            expected += i == 10     ? "Timer.Speed x\n"
+                        : i == 5990 ? "Timer.Speed y\n"
+                                    : (i == 3000 ? "Timer.Speed z\n" : "") + line(i) + ends[i % 3];
+        }
+        writeBytes(file("long.scn"), bytes);
+        ScenarioFile scenario;
+        ASSERT_TRUE(scenario.read(file("long.scn")));
+        QStringList lines = scenario.text().split('\n');
+        lines[10] = "Timer.Speed x";
+        lines[5990] = "Timer.Speed y";
+        lines.insert(3000, "Timer.Speed z");
+        ASSERT_TRUE(scenario.write(file("long.scn"), lines));
+        EXPECT_EQ(readBytes(file("long.scn")), expected) << numbered;
+    }
 }
 
 TEST_F(ScenarioFileTest, ReadingStopsAtTheFirstNul) {
