@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QTextCodec>
+#include <algorithm>
 #include <numeric>
 
 #include "app/AtomicSave.h"
@@ -172,9 +174,12 @@ QList<int> ScenarioFile::changedLines(const QStringList& lines) const {
     // after each, and the new lines before each place.
     std::vector<int> placed(size_t(shown_.size()), -1);
     std::vector<int> newBefore(size_t(lines.size()) + 1, 0);
+    QSet<QString> written; // the new lines: a line moved is one of them
     for (size_t at = 0; at < match.size(); ++at) {
         if (match[at] >= 0)
             placed[size_t(match[at])] = int(at);
+        else
+            written.insert(lines[int(at)]);
         newBefore[at + 1] = newBefore[at] + (match[at] < 0 ? 1 : 0);
     }
     std::vector<int> placedBefore(placed.size() + 1, -1),
@@ -192,10 +197,14 @@ QList<int> ScenarioFile::changedLines(const QStringList& lines) const {
         const int at = run.shownCount > 0 ? placed[size_t(first)] : -1;
         if (at >= 0 && keptRun(match, at) == run.shownCount)
             continue;
-        // Deleted, and nothing typed in its place, it is no line changed.
+        // Deleted, nothing typed in its place and not moved elsewhere, it is
+        // no line changed.
         const bool partlyPlaced = placedBefore[size_t(end)] > placedBefore[size_t(first)];
         const int from = placedBefore[size_t(first)] + 1, to = placedFrom[size_t(end)];
-        if (run.shownCount > 0 && !partlyPlaced && newBefore[size_t(to)] == newBefore[size_t(from)])
+        const bool moved = std::any_of(shown_.begin() + first, shown_.begin() + end,
+                                       [&](const QString& line) { return written.contains(line); });
+        if (run.shownCount > 0 && !partlyPlaced &&
+            newBefore[size_t(to)] == newBefore[size_t(from)] && !moved)
             continue;
         for (int i = 0; i < run.lineCount; ++i)
             numbers << run.firstLine + i + 1;

@@ -100,6 +100,22 @@ TEST_F(ScenarioFileTest, LinesEditedFarApartKeepTheLinesBetween) {
     }
 }
 
+// A line whose bytes its codec writes otherwise is changed by a save only
+// where the user edited it, or moved it (written anew where it now stands).
+TEST_F(ScenarioFileTest, ALineWrittenOtherwiseCountsAsChangedWhereEditedOrMoved) {
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("Shift_JIS"));
+    writeBytes(file("sjis.scn"), "Markers.Text \xee\xef\r\nTimer.Speed 1\r\nTimer.Speed 2\r\n");
+    ScenarioFile scenario;
+    ASSERT_TRUE(scenario.read(file("sjis.scn")));
+    EXPECT_EQ(scenario.changedWhenEdited(), QList<int>{1});
+    QStringList lines = scenario.text().split('\n');
+    EXPECT_EQ(scenario.changedLines(lines), QList<int>());
+    lines.move(0, 2);
+    EXPECT_EQ(scenario.changedLines(lines), QList<int>{1});
+    lines.removeAt(2);
+    EXPECT_EQ(scenario.changedLines(lines), QList<int>());
+}
+
 TEST_F(ScenarioFileTest, ReadingStopsAtTheFirstNul) {
     writeBytes(file("nul.scn"), QByteArray("Timer.SetNow\n\0Timer.Speed 9\n", 28));
     ScenarioFile scenario;
