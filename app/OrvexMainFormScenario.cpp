@@ -395,9 +395,11 @@ bool OrvexMainForm::saveScenario(const QString& fileName) {
                        tr("These lines of %1 were edited, and written now they change "
                           "beyond what was typed: %2.\n%3 writes some of their characters as "
                           "other bytes than the file held, or the editor shows them otherwise "
-                          "than the file holds them.\nSave %1 all the same?")
-                           .arg(fileName, lineNumbers(changed),
-                                QString::fromLatin1(scenarioFile_->codecName())))) {
+                          "than the file holds them.\nSave %4 all the same?")
+                           // The lines are those of the file last opened or
+                           // saved, which Save As does not write.
+                           .arg(scenarioFileName, lineNumbers(changed),
+                                QString::fromLatin1(scenarioFile_->codecName()), fileName))) {
             return false;
         }
     }

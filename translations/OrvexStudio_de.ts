@@ -1093,10 +1093,10 @@ Save %2 as UTF-8 all the same?</source>
     <message>
         <source>These lines of %1 were edited, and written now they change beyond what was typed: %2.
 %3 writes some of their characters as other bytes than the file held, or the editor shows them otherwise than the file holds them.
-Save %1 all the same?</source>
+Save %4 all the same?</source>
         <translation>Diese Zeilen von %1 wurden bearbeitet und ändern sich, jetzt geschrieben, über das Getippte hinaus: %2.
 %3 schreibt einige ihrer Zeichen als andere Bytes, als die Datei enthielt, oder der Editor zeigt sie anders, als die Datei sie enthält.
-%1 trotzdem speichern?</translation>
+%4 trotzdem speichern?</translation>
     </message>
     <message>
         <source> and %1 more</source>

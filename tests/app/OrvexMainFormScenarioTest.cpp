@@ -535,6 +535,13 @@ TEST_F(ScenarioEditor, TheLinesNotEditedAreSavedByteForByte) {
         EXPECT_TRUE(enter.seen());
         EXPECT_EQ(bytesOf("other.scn"), saved);
         EXPECT_TRUE(modified());
+        // Save As asks too, of the lines of the file they came from.
+        orvextest::ModalAnswers no("&No");
+        form->saveName = programFile("copy.scn");
+        form->fileSaveAs();
+        ASSERT_EQ(no.texts.size(), 1);
+        EXPECT_TRUE(no.texts[0].startsWith("These lines of " + programFile("other.scn") + " "));
+        EXPECT_TRUE(no.texts[0].endsWith("Save " + programFile("copy.scn") + " all the same?"));
     }
 }
 
