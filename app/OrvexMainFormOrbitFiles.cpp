@@ -141,12 +141,13 @@ void OrvexMainForm::addOrbitFile(int kind) {
         return;
     }
     if (replacesOlder) {
-        if (!askYesNo(tr("%1 in the data directory already declares %2.  Do you want to replace "
-                         "it ?")
-                          .arg(QFileInfo(older).fileName(), EngineLink::fromEngineText(name))))
+        if (!askBeforeLosingWork(
+                tr("%1 in the data directory already declares %2.  Do you want to replace "
+                   "it ?")
+                    .arg(QFileInfo(older).fileName(), EngineLink::fromEngineText(name))))
             return;
         destination = QFileInfo(older).absoluteFilePath();
-    } else if (QFileInfo::exists(destination) && !askYesNo(tr(texts.sameName))) {
+    } else if (QFileInfo::exists(destination) && !askBeforeLosingWork(tr(texts.sameName))) {
         return;
     }
     QString error;
@@ -211,7 +212,7 @@ void OrvexMainForm::removeOrbitFiles(int kind) {
                     QLatin1Char('\n') + leaving.join(QLatin1Char('\n'));
     if (!staying.isEmpty())
         question += QStringLiteral("\n\n") + stayNote;
-    if (!askYesNo(question))
+    if (!askBeforeLosingWork(question))
         return;
     std::vector<std::string> removed;
     QStringList failures;
