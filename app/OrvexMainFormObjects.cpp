@@ -103,14 +103,38 @@ void fillNames(QTreeWidget* list, EngineLink* engine, const char* query) {
         addItem(list, name);
 }
 
+// Gives every item the tick that the engine's state gives its name, as
+// applied: the list shows what the engine has, also where a scenario, a link
+// or a key changed it behind the list's back.
+template <class StateOf> void tickAsTheEngineHas(QTreeWidget* list, StateOf stateOf) {
+    const QSignalBlocker quiet(list);
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list->topLevelItem(i);
+        setTick(item, stateOf(item->text(0)));
+    }
+}
+
+void tickKind(OrvexMainForm& form, const ObjectKind& kind) {
+    const QStringList inSimulation = askList(form.engine(), kind.namesQuery);
+    tickAsTheEngineHas(form.displayList, [&](const QString& name) {
+        return inSimulation.contains(name) ? Qt::Checked : Qt::Unchecked;
+    });
+}
+
+// Off: hidden; the middle state: shown; on: highlighted.
+void tickPlanets(OrvexMainForm& form) {
+    const QStringList shown = askList(form.engine(), "Ssystem.ShowAstrBodies");
+    const QStringList highlighted = askList(form.engine(), "Ssystem.HlightAstrBodies");
+    tickAsTheEngineHas(form.displayList, [&](const QString& name) {
+        if (highlighted.contains(name))
+            return Qt::Checked;
+        return shown.contains(name) ? Qt::PartiallyChecked : Qt::Unchecked;
+    });
+}
+
 void fillKind(OrvexMainForm& form, const ObjectKind& kind) {
-    EngineLink* engine = form.engine();
-    const QStringList inSimulation = askList(engine, kind.namesQuery);
-    const QSignalBlocker quiet(form.displayList);
-    form.displayList->clear();
-    for (const QString& name : askList(engine, kind.allNamesQuery))
-        setTick(addItem(form.displayList, name),
-                inSimulation.contains(name) ? Qt::Checked : Qt::Unchecked);
+    fillNames(form.displayList, form.engine(), kind.allNamesQuery);
+    tickKind(form, kind);
     form.displayWidgetStack->setCurrentIndex(kind.page);
 }
 
@@ -130,6 +154,8 @@ void applyKind(OrvexMainForm& form, const ObjectKind& kind) {
     form.saveThroughEngine(kind.saveList,
                            OrvexMainForm::tr("The list of objects in the simulation could not "
                                              "be saved."));
+    // The saved list is the engine's, whatever else changed it meanwhile.
+    tickKind(form, kind);
 }
 
 // Bodies turned off are hidden, to the middle state shown, on highlighted;
@@ -152,6 +178,7 @@ void applyPlanets(OrvexMainForm& form) {
             line += " " + name;
         send(engine, line);
     }
+    tickPlanets(form);
     // The body box lists the bodies shown.
     form.updatePlanetList();
 }
@@ -201,20 +228,13 @@ void OrvexMainForm::centeringSlot() {
 // The display list's pages.
 
 void OrvexMainForm::displayPlanetSlot() {
-    const QStringList shown = askList(gl_, "Ssystem.ShowAstrBodies");
-    const QStringList highlighted = askList(gl_, "Ssystem.HlightAstrBodies");
+    fillNames(displayList, gl_, "Ssystem.PlanetNames");
     const QSignalBlocker quiet(displayList);
-    displayList->clear();
-    for (const QString& name : askList(gl_, "Ssystem.PlanetNames")) {
-        QTreeWidgetItem* item = addItem(displayList, name);
+    for (int i = 0; i < displayList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = displayList->topLevelItem(i);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsUserTristate);
-        Qt::CheckState state = Qt::Unchecked;
-        if (shown.contains(name))
-            state = Qt::PartiallyChecked;
-        if (highlighted.contains(name))
-            state = Qt::Checked;
-        setTick(item, state);
     }
+    tickPlanets(*this);
     displayWidgetStack->setCurrentIndex(NoPage);
 }
 

@@ -140,15 +140,26 @@ TEST_F(ObjectLists, ATickTurnedWritesThatObjectAndItsListAndASelectionSendsNothi
     // A tick is applied as it turns: that comet alone joins or leaves, so
     // that a view resting on another stays. A change of selection, which
     // turns no tick, sends nothing.
+    auto& inSimulation = engine.recorded.answers["Ssystem.CometNames"];
     const Lines halley = {"Ssystem.AddComet Halley", "Ssystem.SaveCometList Default"};
+    inSimulation = "Encke Halley";
     displayItem(1)->setCheckState(0, Qt::Checked);
     EXPECT_EQ(sent(), halley);
     displayItem(2)->setSelected(true);
     EXPECT_TRUE(sent().empty());
+    inSimulation = "Halley";
     displayItem(0)->setCheckState(0, Qt::Unchecked);
     EXPECT_EQ(sent(), Lines({"Ssystem.RemoveComet Encke", "Ssystem.SaveCometList Default"}));
     displayItem(0)->setSelected(true);
     EXPECT_TRUE(sent().empty());
+    // A scenario brings Encke back and takes Halley away behind the list's
+    // back: the next tick turned leaves the list showing what it saved.
+    inSimulation = "Encke Tempel1";
+    displayItem(2)->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(sent(), Lines({"Ssystem.AddComet Tempel1", "Ssystem.SaveCometList Default"}));
+    EXPECT_EQ(displayItem(0)->checkState(0), Qt::Checked);
+    EXPECT_EQ(displayItem(1)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(displayItem(2)->checkState(0), Qt::Checked);
 
     // Clearing the comet names for the asteroid page, whose button is already
     // on, must not write the comets into the asteroid list.
