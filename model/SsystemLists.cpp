@@ -276,6 +276,33 @@ void Ssystem::tellUnreadable(const ObjectKind& kind, const std::string& list) {
     told = {unreadable.begin(), unreadable.end()};
 }
 
+namespace {
+
+// Reads the words of a body list: each name with an orbit record goes to
+// take, every other word (the head's aside) into kept, after the name it
+// followed.
+void readListWords(DataFile& file, const OrbitRecords& known, KeptEntries& kept,
+                   const std::function<void(const std::string&)>& take) {
+    std::string token, previous, taken;
+    while (file.good()) {
+        token.clear();
+        file.readString(token);
+        if (token.empty())
+            continue;
+        const bool headWord = token == "Version:" || token == "Locale:" || previous == "Version:" ||
+                              previous == "Locale:";
+        previous = token;
+        if (known.find(token)) {
+            take(token);
+            taken = token;
+        } else if (!headWord) {
+            kept.emplace_back(taken, token);
+        }
+    }
+}
+
+} // namespace
+
 bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool reportKept) {
     const ListSettings settings = getListSettings();
     DataDirScope scope(settings.dataDir);
@@ -287,6 +314,7 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool
                                                kind.titleScan ? OrbitNameIndex::Scan::Titles
                                                               : OrbitNameIndex::Scan::Names);
     ListLoad& load = this->*kind.load;
+    const std::optional<platform::FileIdentity> before = platform::fileIdentity(path);
     DataFile file;
     if (!file.open(path)) {
         // The bodies and what the last load learned stay; a file that is
@@ -301,7 +329,8 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool
                    kind.type == DsAstrBody::ASatellite ? "Earth" : "Sun", kind.noun, path.c_str());
         return false;
     }
-    load = ListLoad{true, platform::realFilePath(path), {}, {}};
+    load.file = platform::realFilePath(path);
+    load.kept.clear();
     removeBodies(kind, "All");
     // A name of the list whose orbit file is missing for now (or could not
     // be read) stays in the list, after the name it followed.
@@ -310,24 +339,9 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool
     // Satellites share element files: each is read once for the whole list,
     // and again at the next load.
     const LoadScope<ElementFiles> elementFiles(elementFiles_);
-    // Every word is tried as a name: the head's words name no record.
-    std::string token, previous, taken;
-    while (file.good()) {
-        token.clear();
-        file.readString(token);
-        if (token.empty())
-            continue;
-        const bool headWord = token == "Version:" || token == "Locale:" || previous == "Version:" ||
-                              previous == "Locale:";
-        previous = token;
-        if (known.find(token)) {
-            addBody(kind, token);
-            taken = token;
-        } else if (!headWord) {
-            load.kept.emplace_back(taken, token);
-        }
-    }
+    readListWords(file, known, load.kept, [&](const std::string& name) { addBody(kind, name); });
     partlyRead_.note(path, file.cutReason());
+    load.read(path, before, file.cutReason().empty());
     if (reportKept)
         logKeptNames(kind.noun, path, withSlash(settings.*kind.dir), keptNames(load));
     return true;
@@ -355,7 +369,34 @@ bool Ssystem::saveBodyList(const ObjectKind& kind, const std::string& path) {
             }
             kept.writeRest();
         },
-        kind.saveFailure);
+        kind.saveFailure,
+        [&](const std::string& written, const std::optional<platform::FileIdentity>& before) {
+            takeOthersEntries(kind, written, before);
+        });
+}
+
+void Ssystem::takeOthersEntries(const ObjectKind& saved, const std::string& file,
+                                const std::optional<platform::FileIdentity>& before) {
+    // Another kind that read the same file as it was before this save holds
+    // its other entries as they were: it takes them again from what this
+    // save wrote, so that its next save writes back this one's work.
+    for (int type : listTypes) {
+        const ObjectKind& kind = objectKind(type);
+        ListLoad& load = this->*kind.load;
+        const auto known = load.known.find(file);
+        if (kind.type == saved.type || load.file != file || known == load.known.end() || !before ||
+            known->second != *before)
+            continue;
+        const std::optional<platform::FileIdentity> now = platform::fileIdentity(file);
+        DataFile read;
+        if (!read.open(file)) {
+            load.known.erase(known);
+            continue;
+        }
+        load.kept.clear();
+        readListWords(read, records(kind), load.kept, [](const std::string&) {});
+        load.read(file, now, read.cutReason().empty());
+    }
 }
 
 namespace {
