@@ -286,6 +286,44 @@ TEST_F(ListsMissingAtStartGL, AListFilePutBackDuringTheSessionIsLeftAsItIs) {
     }
 }
 
+// The comets and the asteroids named for one list file.
+class SharedListFileGL : public ObjectDisplayGL {
+protected:
+    SharedListFileGL() {
+        std::string config = data.read("data/config.def");
+        const std::string own = "AsteroidList: ./data/asteroids.dal";
+        config.replace(config.find(own), own.size(), "AsteroidList: ./data/comets.dcl");
+        std::ofstream(data.path() + "/data/config.def", std::ios::binary) << config;
+    }
+};
+
+// Each kind's ticks keep what the other kind's last tick saved: a comet
+// ticked stays through the asteroids' saves, an asteroid unticked does not
+// come back with the comets' next save.
+TEST_F(SharedListFileGL, EachKindsTickKeepsTheOthersLastSave) {
+    const auto tick = [this](QRadioButton* list, const std::string& name, Qt::CheckState state) {
+        list->click();
+        QTreeWidgetItem* item = named(form, QString::fromStdString(name));
+        ASSERT_TRUE(item) << name;
+        item->setCheckState(0, state);
+    };
+    form.displayCometButton->click();
+    const std::string comet = firstIn(form, Qt::Unchecked)->text(0).toStdString();
+    form.displayAsteroidButton->click();
+    const std::string asteroid = firstIn(form, Qt::Unchecked)->text(0).toStdString();
+    orvextest::ModalAnswers boxes;
+    tick(form.displayCometButton, comet, Qt::Checked);
+    tick(form.displayAsteroidButton, asteroid, Qt::Checked);
+    EXPECT_TRUE(holdsWord(data.read("data/comets.dcl"), comet));
+    EXPECT_TRUE(holdsWord(data.read("data/comets.dcl"), asteroid));
+    tick(form.displayAsteroidButton, asteroid, Qt::Unchecked);
+    tick(form.displayCometButton, comet, Qt::Unchecked);
+    tick(form.displayCometButton, comet, Qt::Checked);
+    EXPECT_TRUE(holdsWord(data.read("data/comets.dcl"), comet));
+    EXPECT_FALSE(holdsWord(data.read("data/comets.dcl"), asteroid));
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('\n').toStdString();
+}
+
 // The comet orbit files copied, for removals.
 class CometOrbitFilesGL : public ObjectDisplayGL {
 protected:
