@@ -38,6 +38,14 @@ void KeptEntryWriter::write(const std::string& text) {
         file_.writeString(text).writeText("\n");
 }
 
+void ListLoad::turnTo(const std::string& next) {
+    if (!file.empty() && file != next && !kept.empty())
+        left.insert(file);
+    left.erase(next);
+    file = next;
+    kept.clear();
+}
+
 void ListLoad::read(const std::string& path, const std::optional<platform::FileIdentity>& before,
                     bool whole) {
     const std::string real = platform::realFilePath(path);
@@ -50,8 +58,12 @@ void ListLoad::read(const std::string& path, const std::optional<platform::FileI
 }
 
 void ListLoad::wrote(const std::string& path) {
+    const std::string real = platform::realFilePath(path);
+    // A save over another file than the last load's wrote the list alone.
+    if (real != file)
+        left.erase(real);
     if (const std::optional<platform::FileIdentity> now = platform::fileIdentity(path))
-        known[platform::realFilePath(path)] = *now;
+        known[real] = *now;
 }
 
 std::string ListLoad::refusal(const std::string& path) const {
@@ -64,6 +76,9 @@ std::string ListLoad::refusal(const std::string& path) const {
     if (it->second != platform::fileIdentity(path))
         return "it changed since the list last read it whole or wrote it; the file is left as "
                "it is until a load reads it";
+    if (left.count(it->first))
+        return "it holds names that the list kept of it only until it loaded another file; the "
+               "file is left as it is until a load reads it";
     return std::string();
 }
 

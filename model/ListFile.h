@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,7 +48,14 @@ struct ListLoad {
     // place since, holds what the list does not, and is left as it is. A
     // file that is not there is made, and is then the list's to write.
     std::map<std::string, platform::FileIdentity> known;
+    // The files a body list's load turned from while it kept entries of
+    // them: a save writes those back only into the file of the last load, so
+    // a save over one of these would drop them, until a load reads it again.
+    std::set<std::string> left;
 
+    // A body list's load of file (real path): the entries kept of the file
+    // before it stay in that file alone.
+    void turnTo(const std::string& file);
     // Notes a load of path: before is the file as the load opened it.
     void read(const std::string& path, const std::optional<platform::FileIdentity>& before,
               bool whole);

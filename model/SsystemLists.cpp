@@ -22,6 +22,7 @@ struct Ssystem::ObjectKind {
     const char* noun;
     bool titleScan;
     std::string ListSettings::*dir;
+    std::string ListSettings::*list;
     std::shared_ptr<const OrbitRecords> Ssystem::*records;
     ListLoad Ssystem::*load;
     const char* loadFailure;
@@ -30,18 +31,18 @@ struct Ssystem::ObjectKind {
 
 const Ssystem::ObjectKind& Ssystem::objectKind(int type) {
     static const ObjectKind kinds[] = {
-        {DsAstrBody::Comet, "Comet", "comet", false, &ListSettings::cometDir, &Ssystem::cometFiles_,
-         &Ssystem::cometLoad_, "Could not open comet list file.\n",
-         "Could not save comet list file.\n"},
+        {DsAstrBody::Comet, "Comet", "comet", false, &ListSettings::cometDir,
+         &ListSettings::cometList, &Ssystem::cometFiles_, &Ssystem::cometLoad_,
+         "Could not open comet list file.\n", "Could not save comet list file.\n"},
         {DsAstrBody::Asteroid, "Asteroid", "asteroid", false, &ListSettings::asteroidDir,
-         &Ssystem::asteroidFiles_, &Ssystem::asteroidLoad_, "Could not open asteroid list file.\n",
-         "Could not save asteroid list file.\n"},
+         &ListSettings::asteroidList, &Ssystem::asteroidFiles_, &Ssystem::asteroidLoad_,
+         "Could not open asteroid list file.\n", "Could not save asteroid list file.\n"},
         {DsAstrBody::Spacecraft, "Spacecraft", "spacecraft", false, &ListSettings::spacecraftDir,
-         &Ssystem::spacecraftFiles_, &Ssystem::spacecraftLoad_,
+         &ListSettings::spacecraftList, &Ssystem::spacecraftFiles_, &Ssystem::spacecraftLoad_,
          "Could not open spacecraft list file.\n", "Could not save spacecraft list file.\n"},
         {DsAstrBody::ASatellite, "ASatellite", "artificial satellite", true,
-         &ListSettings::aSatelliteDir, &Ssystem::aSatelliteFiles_, &Ssystem::aSatelliteLoad_,
-         "Could not open artificial satellite list file.\n",
+         &ListSettings::aSatelliteDir, &ListSettings::aSatelliteList, &Ssystem::aSatelliteFiles_,
+         &Ssystem::aSatelliteLoad_, "Could not open artificial satellite list file.\n",
          "Could not save artificial satellite list file.\n"},
     };
     for (const ObjectKind& kind : kinds) {
@@ -329,8 +330,7 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool
                    kind.type == DsAstrBody::ASatellite ? "Earth" : "Sun", kind.noun, path.c_str());
         return false;
     }
-    load.file = platform::realFilePath(path);
-    load.kept.clear();
+    load.turnTo(platform::realFilePath(path));
     removeBodies(kind, "All");
     // A name of the list whose orbit file is missing for now (or could not
     // be read) stays in the list, after the name it followed.
@@ -379,21 +379,28 @@ void Ssystem::takeOthersEntries(const ObjectKind& saved, const std::string& file
                                 const std::optional<platform::FileIdentity>& before) {
     // Another kind that read the same file as it was before this save holds
     // its other entries as they were: it takes them again from what this
-    // save wrote, so that its next save writes back this one's work.
+    // save wrote, so that its next save writes back this one's work. So does
+    // every kind, this one too, whose own list is the file this save made
+    // (its load found none): the file is that list's from now on.
+    const ListSettings settings = getListSettings();
     for (int type : listTypes) {
         const ObjectKind& kind = objectKind(type);
+        const bool self = kind.type == saved.type;
         ListLoad& load = this->*kind.load;
         const auto known = load.known.find(file);
-        if (kind.type == saved.type || load.file != file || known == load.known.end() || !before ||
-            known->second != *before)
+        const bool readBefore = !self && load.file == file && known != load.known.end() && before &&
+                                known->second == *before;
+        const bool madeItsList = !before && (self || known == load.known.end()) &&
+                                 platform::realFilePath(settings.*kind.list) == file;
+        if (!readBefore && !madeItsList)
             continue;
         const std::optional<platform::FileIdentity> now = platform::fileIdentity(file);
         DataFile read;
         if (!read.open(file)) {
-            load.known.erase(known);
+            load.known.erase(file);
             continue;
         }
-        load.kept.clear();
+        load.turnTo(file);
         readListWords(read, records(kind), load.kept, [](const std::string&) {});
         load.read(file, now, read.cutReason().empty());
     }

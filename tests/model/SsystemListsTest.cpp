@@ -503,6 +503,30 @@ TEST_F(SsystemListsTest, TwoKindsOfOneFileKeepEachOthersSaves) {
     EXPECT_FALSE(system.saveCometList("./data/both.dat"));
     EXPECT_FALSE(system.saveAsteroidList("./data/both.dat"));
     EXPECT_EQ(read("data/both.dat"), head + "Halley \n");
+
+    // Their one list missing at start: the first save makes it, and each
+    // save after it keeps the other kind's. The default list, which neither
+    // kind read last, keeps the names of both.
+    view.settings.cometList = view.settings.asteroidList = "./data/mine.dat";
+    const std::string defaults = head + "Halley \nCeres \n";
+    write("data/defaults.ddl", defaults);
+    ASSERT_TRUE(system.loadLists("./data/defaults.ddl"));
+    EXPECT_FALSE(system.loadCometList("./data/mine.dat"));
+    EXPECT_FALSE(system.loadAsteroidList("./data/mine.dat"));
+    system.addComet("Encke");
+    ASSERT_TRUE(system.saveCometList("./data/mine.dat"));
+    for (int save = 0; save < 2; ++save) {
+        EXPECT_TRUE(system.saveAsteroidList("./data/mine.dat"));
+        EXPECT_TRUE(system.saveCometList("./data/mine.dat"));
+    }
+    EXPECT_EQ(read("data/mine.dat"), head + "Halley \nEncke \nCeres \n");
+    EXPECT_FALSE(system.saveCometList("./data/defaults.ddl"));
+    EXPECT_TRUE(log.contains("it holds names that the list kept of it only until it loaded "
+                             "another file"));
+    EXPECT_EQ(read("data/defaults.ddl"), defaults);
+    ASSERT_TRUE(system.loadCometList("./data/defaults.ddl"));
+    EXPECT_TRUE(system.saveCometList("./data/defaults.ddl"));
+    EXPECT_EQ(read("data/defaults.ddl"), defaults);
 }
 
 // What an orbit directory holds besides orbit files, and files that cannot
