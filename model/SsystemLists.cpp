@@ -379,10 +379,14 @@ void Ssystem::takeOthersEntries(const ObjectKind& saved, const std::string& file
                                 const std::optional<platform::FileIdentity>& before) {
     // Another kind that read the same file as it was before this save holds
     // its other entries as they were: it takes them again from what this
-    // save wrote, so that its next save writes back this one's work. So does
-    // every kind, this one too, whose own list is the file this save made
-    // (its load found none): the file is that list's from now on.
+    // save wrote, so that its next save writes back this one's work. When
+    // this save made its own list's file (its load found none), so does
+    // every kind, this one too, whose own list that is: the file is that
+    // list's from now on.
     const ListSettings settings = getListSettings();
+    const auto ownList = [&](const ObjectKind& kind) {
+        return platform::realFilePath(settings.*kind.list) == file;
+    };
     for (int type : listTypes) {
         const ObjectKind& kind = objectKind(type);
         const bool self = kind.type == saved.type;
@@ -390,8 +394,8 @@ void Ssystem::takeOthersEntries(const ObjectKind& saved, const std::string& file
         const auto known = load.known.find(file);
         const bool readBefore = !self && load.file == file && known != load.known.end() && before &&
                                 known->second == *before;
-        const bool madeItsList = !before && (self || known == load.known.end()) &&
-                                 platform::realFilePath(settings.*kind.list) == file;
+        const bool madeItsList =
+            !before && (self || known == load.known.end()) && ownList(saved) && ownList(kind);
         if (!readBefore && !madeItsList)
             continue;
         const std::optional<platform::FileIdentity> now = platform::fileIdentity(file);

@@ -189,14 +189,16 @@ TEST(OrvexCmdSsystem, ListsNeverLoadedAreNotSaved) {
     EXPECT_NE(refused.err.find("Could not save place list file."), std::string::npos);
     EXPECT_EQ(data.read("data/places.dpl"), placeList);
 
-    // A file replaced between two saves (here by another list's save) is
-    // left as it is; the first save of a missing file, and the next, write.
+    // A file replaced between two saves (here by another list's save, after
+    // the comet list loaded another file) is left as it is; the first save
+    // of a missing file, and the next, write.
     std::filesystem::remove(data.path() + "/data/comets.dcl");
     QStringList replaced = {"-C", orvextest::qpath(data.path())};
     for (const char* line :
          {"Ssystem.LoadCometList ./data/defaults.ddl", "Ssystem.LoadCometList Default",
           "Ssystem.RemoveComet All", "Ssystem.SaveCometList Default", "Ssystem.AddComet 2P/Encke",
-          "Ssystem.SaveCometList Default", "Ssystem.LoadAsteroidList ./data/comets.dcl",
+          "Ssystem.SaveCometList Default", "Ssystem.LoadCometList ./data/defaults.ddl",
+          "Ssystem.LoadAsteroidList ./data/comets.dcl",
           "Ssystem.SaveAsteroidList ./data/comets.dcl", "Ssystem.RemoveComet 2P/Encke",
           "Ssystem.SaveCometList Default"})
         replaced << "-e" << line;
