@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <functional>
 #include <string>
 
 namespace BrowserLinks {
@@ -40,6 +41,13 @@ Decision decide(const QString& url);
 // one trailing "/", with "/?" and the seven lower-case escapes "%20", "%5b",
 // "%5c", "%5d", "%7c" (a colon), "%7e" decoded in that order and nothing else.
 QString commandText(const QString& url);
+
+// Command text one command to a line, as a scenario file holds it, for the
+// user to read: a line end of the command language (";") breaks the line,
+// and so do the blanks before a word that namesCommand takes for a command
+// ("Class.Word"). Every other character stays as it was.
+QString oneCommandPerLine(const QString& text,
+                          const std::function<bool(const QString&)>& namesCommand);
 
 // "./" at the start becomes the program directory; back slashes become "/".
 QString resolvePath(const QString& path, const QString& programDir);

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -32,6 +33,20 @@ QString pageName(const QString& title, const QUrl& url, const QString& address) 
     if (url.isLocalFile())
         return url.fileName();
     return address;
+}
+
+// The engine's command names ("Class.Word"): each begins a command of a line.
+QSet<QString> commandNames(EngineLink* engine) {
+    QSet<QString> names;
+    EngineLink::Root* root = engine ? engine->root() : nullptr;
+    if (!root)
+        return names;
+    for (int c = 0; c < root->getClassCount(); ++c) {
+        const QString className = EngineLink::fromEngineText(root->getClassName(c)) + '.';
+        for (int w = 0; w < root->getCommandCount(c); ++w)
+            names.insert(className + EngineLink::fromEngineText(root->getCommandName(c, w)));
+    }
+    return names;
 }
 
 } // namespace
@@ -78,7 +93,9 @@ bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool 
     const QUrl page = byUser || !origin.isEmpty() || !browserView ? origin : browserView->url();
     switch (decision.kind) {
     case BrowserLinks::Decision::Command:
-        if (trustedOrigin || mayRunOutsideCommands(page, origin.toString(),
+        // A request a page's script posts to its own window comes without
+        // its page, as a frame's does: it is named by the page that holds it.
+        if (trustedOrigin || mayRunOutsideCommands(page, page.toString(),
                                                    EngineLink::fromEngineText(decision.command)))
             runBrowserCommand(decision.command);
         return false;
@@ -152,10 +169,13 @@ bool OrvexMainForm::mayRunOutsideCommands(const QUrl& page, const QString& from,
                                           const QString& text) {
     if (gateRefuses(page, from))
         return false;
+    const QSet<QString> names = commandNames(gl_);
+    const QString shown = BrowserLinks::oneCommandPerLine(
+        text, [&names](const QString& word) { return names.contains(word); });
     bool agreed = false;
     {
         const CommandGate::Asking asking(commandGate_);
-        agreed = confirmCommands(from, text);
+        agreed = confirmCommands(from, shown);
     }
     if (!agreed)
         commandGate_.refuse(page);

@@ -307,17 +307,31 @@ TEST_F(WebBrowserPane, AnOutsidePageRefusedOnceAsksNoMoreUntilItIsLoadedAgain) {
     EXPECT_EQ(form->questions[3].from, server.url("/once.html"));
 }
 
-// The question shows every command it asks about, in a text that scrolls
-// within the screen; the last line, a save, is in it too.
+// The question shows every command it asks about, one to a line, in a text
+// that scrolls within the screen: a fetched scenario's last line, a save, is
+// in it, and so is each of a link's 41 commands. It names the page by its
+// address, also for a request the page's script posts to its own window.
 TEST_F(WebBrowserPane, TheQuestionShowsEveryCommandOfAFetchedScenario) {
     orvextest::LocalHttpServer server;
     QByteArray tour;
     for (int i = 0; i < 30; ++i)
         tour += "Timer.Speed " + QByteArray::number(i + 1) + "\n";
     tour += "Orvex.SaveOptions /some/path";
+    QByteArray link = "orvex://", linkLines;
+    for (int i = 0; i < 41; ++i) {
+        link += (i ? ";" : "") + QByteArray("Camera.Dist%20") + QByteArray::number(i + 1);
+        linkLines += (i ? "\n" : "") + QByteArray("Camera.Dist ") + QByteArray::number(i + 1);
+    }
     server.answers["/tour.scn"] = {200, tour};
-    server.answers["/page.html"] = {200, "<html><body><a id='tour' href='tour.scn'>tour</a>"
-                                         "</body></html>"};
+    server.answers["/page.html"] = {
+        200, "<html><body><a id='tour' href='tour.scn'>tour</a><a id='link' href='" + link +
+                 "/'>link</a></body></html>"};
+    // What a page's script posts to its own window; the second post, after
+    // the No, is refused.
+    server.answers["/posting.html"] = {
+        200, "<script>function post() { window.postMessage({orvexLink: true, href: "
+             "'orvex://Timer.Speed%205'}, '*'); }\n"
+             "post(); setTimeout(post, 1500);</script>"};
     form->askForReal = true;
     ASSERT_TRUE(load(QUrl(server.url("/page.html"))));
     QString shown;
@@ -335,18 +349,49 @@ TEST_F(WebBrowserPane, TheQuestionShowsEveryCommandOfAFetchedScenario) {
             everyLineInReach = commands->isVisible() && bar->maximum() > 0 &&
                                commands->viewport()->rect().contains(commands->cursorRect(end));
         }
-        withinScreen = dialog->screen()->availableGeometry().contains(dialog->frameGeometry());
+        // Where the window manager puts it once it has framed it.
+        withinScreen = waitFor(
+            [&] { return dialog->screen()->availableGeometry().contains(dialog->frameGeometry()); },
+            1000);
+        labels.clear();
         for (const QLabel* label : dialog->findChildren<QLabel*>())
             labels << label->text();
         clickButton(dialog, "&No");
     });
-    click("tour");
-    ASSERT_TRUE(waitFor([&] { return !form->questions.empty(); }));
-    EXPECT_EQ(form->questions[0].text, QString::fromUtf8(tour));
-    EXPECT_EQ(shown, QString::fromUtf8(tour));
-    EXPECT_TRUE(everyLineInReach);
-    EXPECT_TRUE(withinScreen);
-    EXPECT_FALSE(labels.join('\n').contains("more line")) << labels.join('\n').toStdString();
+    const struct {
+        const char* id;
+        QByteArray lines;
+        QString from;
+    } requests[] = {{"tour", tour, server.url("/tour.scn")},
+                    {"link", linkLines, server.url("/page.html")}};
+    for (const auto& request : requests) {
+        SCOPED_TRACE(request.id);
+        shown.clear();
+        const std::size_t asked = form->questions.size() + 1;
+        form->bookmarkNavigate(server.url("/page.html")); // lifts the refusal of the No before
+        waitFor([] { return false; }, 500);
+        click(request.id);
+        ASSERT_TRUE(waitFor([&] { return form->questions.size() == asked; }));
+        EXPECT_EQ(form->questions.back().text.toStdString(), request.lines.toStdString());
+        EXPECT_EQ(shown.toStdString(), request.lines.toStdString());
+        EXPECT_TRUE(everyLineInReach);
+        EXPECT_TRUE(withinScreen);
+        EXPECT_FALSE(labels.join('\n').contains("more line")) << labels.join('\n').toStdString();
+        EXPECT_TRUE(labels.join('\n').startsWith(request.from + " is not a page"))
+            << labels.join('\n').toStdString();
+    }
+
+    LogCapture log;
+    form->bookmarkNavigate(server.url("/posting.html"));
+    ASSERT_TRUE(waitFor([&] { return form->questions.size() == 3; }));
+    EXPECT_EQ(form->questions.back().from.toStdString(), server.url("/posting.html").toStdString());
+    EXPECT_TRUE(labels.join('\n').startsWith(server.url("/posting.html") + " is not a page"))
+        << labels.join('\n').toStdString();
+    ASSERT_TRUE(waitFor([&] { return countContaining(log, "refused") == 1; }));
+    EXPECT_EQ(countContaining(log, "Commands of " + server.url("/posting.html").toStdString() +
+                                       " refused"),
+              1u);
+    EXPECT_EQ(form->questions.size(), 3u);
     EXPECT_TRUE(scripts().empty());
 }
 
@@ -475,13 +520,27 @@ TEST_F(WebBrowserPane, TabWalksThroughThePageAndOut) {
     };
     // A renderer that crashed is replaced at the next load.
     const auto afterACrash = [&] {
-        QSignalSpy ended(form->browserView->page(), &QWebEnginePage::renderProcessTerminated);
+        bool ended = false;
+        const QMetaObject::Connection watch =
+            QObject::connect(form->browserView->page(), &QWebEnginePage::renderProcessTerminated,
+                             [&] { ended = true; });
         ::kill(pid_t(form->browserView->page()->renderProcessPid()), SIGKILL);
-        if (!waitFor([&] { return !ended.isEmpty(); }))
+        const bool crashed = waitFor([&] { return ended; });
+        QObject::disconnect(watch);
+        if (!crashed)
             return false;
         QSignalSpy loaded(form->browserView, &QWebEngineView::loadFinished);
         form->browserReloadSlot();
         return waitFor([&] { return !loaded.isEmpty(); }) && loaded[0][0].toBool();
+    };
+
+    // Back, Forward or Reload, until the view has finished the load.
+    const auto byButton = [&](void (OrvexMainForm::*button)()) {
+        return [&, button] {
+            QSignalSpy loaded(form->browserView, &QWebEngineView::loadFinished);
+            (form.get()->*button)();
+            return waitFor([&] { return !loaded.isEmpty(); });
+        };
     };
 
     const struct {
@@ -495,27 +554,9 @@ TEST_F(WebBrowserPane, TabWalksThroughThePageAndOut) {
         {"a web server's page", [&] { return load(QUrl(server.url("/tabs.html"))); }, true},
         {"a failed load", [&] { return !load(QUrl(refused)); }, false},
         {"another server's page", [&] { return load(QUrl(other.url("/tabs.html"))); }, true},
-        {"back to the failed load",
-         [&] {
-             QSignalSpy loaded(form->browserView, &QWebEngineView::loadFinished);
-             form->browserPrevSlot();
-             return waitFor([&] { return !loaded.isEmpty(); });
-         },
-         false},
-        {"reloaded",
-         [&] {
-             QSignalSpy loaded(form->browserView, &QWebEngineView::loadFinished);
-             form->browserReloadSlot();
-             return waitFor([&] { return !loaded.isEmpty(); });
-         },
-         false},
-        {"forward to the other server",
-         [&] {
-             QSignalSpy loaded(form->browserView, &QWebEngineView::loadFinished);
-             form->browserNextSlot();
-             return waitFor([&] { return !loaded.isEmpty(); });
-         },
-         true},
+        {"back to the failed load", byButton(&OrvexMainForm::browserPrevSlot), false},
+        {"reloaded", byButton(&OrvexMainForm::browserReloadSlot), false},
+        {"forward to the other server", byButton(&OrvexMainForm::browserNextSlot), true},
         {"a server's page by a link followed from the keyboard", followFromTheKeyboard, true},
         {"after its renderer crashed", afterACrash, true},
         {"the program's page again",

@@ -63,7 +63,7 @@ TEST_F(BrowserPane, CommandsFromAnywhereElseRunOnlyWhenTheUserAgrees) {
     EXPECT_FALSE(form->beforeNavigate("orvex://Orvex.SaveOptions%20x;Timer.Speed%205", web, false));
     ASSERT_EQ(form->questions.size(), 1u);
     EXPECT_EQ(form->questions[0].from, web.toString());
-    EXPECT_EQ(form->questions[0].text, "Orvex.SaveOptions x;Timer.Speed 5");
+    EXPECT_EQ(form->questions[0].text, "Orvex.SaveOptions x\nTimer.Speed 5");
     EXPECT_TRUE(scripts().empty());
     EXPECT_EQ(form->scenarioEdit->toPlainText(), "mine");
 
@@ -72,9 +72,13 @@ TEST_F(BrowserPane, CommandsFromAnywhereElseRunOnlyWhenTheUserAgrees) {
     QFile outside(QString::fromStdString(elsewhere.file("page.html")));
     ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
     outside.close();
-    form->beforeNavigate("orvex://Timer.Speed%205", QUrl(), false);
+    // The question shows the commands of a line one to a line, by the
+    // engine's command names.
+    engine.recorded.classes = {{"Timer", {"Speed"}}, {"Space", {"Stars"}}};
+    form->beforeNavigate("orvex://Timer.Speed%205%20Space.Stars%200", QUrl(), false);
     form->beforeNavigate("orvex://Timer.Speed%205", QUrl::fromLocalFile(outside.fileName()), false);
     EXPECT_EQ(form->questions.size(), 3u);
+    EXPECT_EQ(form->questions[1].text, "Timer.Speed 5\nSpace.Stars 0");
     EXPECT_TRUE(scripts().empty());
 
     // Refused once, a page (any page of its server) asks no more, also for a
