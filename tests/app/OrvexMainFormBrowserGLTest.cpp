@@ -477,7 +477,8 @@ TEST_F(WebBrowserPane, TabWalksThroughThePageAndOut) {
         return where();
     };
     // The stops of a walk up to the control it ends on; the page's own
-    // stops are its links, or, on a page without any, the page.
+    // stops are its links, or, on a page of the engine's own (a failed load),
+    // the page.
     const auto walk = [&](bool forward, const std::string& last) {
         std::vector<std::string> stops;
         for (int i = 0; i < 24 && (stops.empty() || stops.back() != last); ++i) {
