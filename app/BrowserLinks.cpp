@@ -66,8 +66,7 @@ Decision decide(const QString& url) {
     return decision;
 }
 
-QString oneCommandPerLine(const QString& text,
-                          const std::function<bool(const QString&)>& namesCommand) {
+QString oneCommandPerLine(const QString& text) {
     // The command language's delimiters: blank, tab, CR, LF and ";".
     const auto isDelimiter = [](QChar c) {
         return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ';';
@@ -88,8 +87,6 @@ QString oneCommandPerLine(const QString& text,
             lines += gap.toString().remove(';');
         else if (gap.contains(';'))
             lines += lineStart || word.isEmpty() ? QString() : QStringLiteral("\n");
-        else if (!lineStart && !gap.isEmpty() && namesCommand && namesCommand(word))
-            lines += '\n';
         else
             lines += gap;
         lines += word;

@@ -8,7 +8,6 @@
 
 #include <QString>
 #include <QUrl>
-#include <functional>
 #include <string>
 
 namespace BrowserLinks {
@@ -42,12 +41,12 @@ Decision decide(const QString& url);
 // "%5c", "%5d", "%7c" (a colon), "%7e" decoded in that order and nothing else.
 QString commandText(const QString& url);
 
-// Command text one command to a line, as a scenario file holds it, for the
-// user to read: a line end of the command language (";") breaks the line,
-// and so do the blanks before a word that namesCommand takes for a command
-// ("Class.Word"). Every other character stays as it was.
-QString oneCommandPerLine(const QString& text,
-                          const std::function<bool(const QString&)>& namesCommand);
+// Command text as a scenario file holds it, one line of the command language
+// to a line, for the user to read: a ";" ends such a line. Commands a line
+// holds one after another stay on it, as they run: a text argument may hold
+// a command's name, a condition line its branches. Every other character
+// stays as it was.
+QString oneCommandPerLine(const QString& text);
 
 // "./" at the start becomes the program directory; back slashes become "/".
 QString resolvePath(const QString& path, const QString& programDir);

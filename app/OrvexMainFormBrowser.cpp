@@ -8,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -33,20 +32,6 @@ QString pageName(const QString& title, const QUrl& url, const QString& address) 
     if (url.isLocalFile())
         return url.fileName();
     return address;
-}
-
-// The engine's command names ("Class.Word"): each begins a command of a line.
-QSet<QString> commandNames(EngineLink* engine) {
-    QSet<QString> names;
-    EngineLink::Root* root = engine ? engine->root() : nullptr;
-    if (!root)
-        return names;
-    for (int c = 0; c < root->getClassCount(); ++c) {
-        const QString className = EngineLink::fromEngineText(root->getClassName(c)) + '.';
-        for (int w = 0; w < root->getCommandCount(c); ++w)
-            names.insert(className + EngineLink::fromEngineText(root->getCommandName(c, w)));
-    }
-    return names;
 }
 
 } // namespace
@@ -169,13 +154,10 @@ bool OrvexMainForm::mayRunOutsideCommands(const QUrl& page, const QString& from,
                                           const QString& text) {
     if (gateRefuses(page, from))
         return false;
-    const QSet<QString> names = commandNames(gl_);
-    const QString shown = BrowserLinks::oneCommandPerLine(
-        text, [&names](const QString& word) { return names.contains(word); });
     bool agreed = false;
     {
         const CommandGate::Asking asking(commandGate_);
-        agreed = confirmCommands(from, shown);
+        agreed = confirmCommands(from, BrowserLinks::oneCommandPerLine(text));
     }
     if (!agreed)
         commandGate_.refuse(page);
