@@ -80,8 +80,13 @@ bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool 
     case BrowserLinks::Decision::Command:
         // A request a page's script posts to its own window comes without
         // its page, as a frame's does: it is named by the page that holds it.
-        if (trustedOrigin || mayRunOutsideCommands(page, page.toString(),
-                                                   EngineLink::fromEngineText(decision.command)))
+        // Inside a page of the program it may come from a frame of elsewhere,
+        // which is not known: it is not named by the program's page.
+        if (trustedOrigin ||
+            mayRunOutsideCommands(
+                page,
+                BrowserLinks::isTrustedLocation(page, programDir_) ? QString() : page.toString(),
+                EngineLink::fromEngineText(decision.command)))
             runBrowserCommand(decision.command);
         return false;
     case BrowserLinks::Decision::Scenario:
@@ -144,9 +149,12 @@ bool OrvexMainForm::gateRefuses(const QUrl& page, const QString& from) {
     const QString refusal = commandGate_.refusal(page);
     if (refusal.isEmpty())
         return false;
+    // A request without a name was posted inside a page of the program, as a
+    // rule by a frame of elsewhere.
+    const QString named = from.isEmpty() ? QStringLiteral("a frame of ") + page.toString() : from;
     if (commandGate_.firstRefusal(page, refusal))
         logMessage("Commands of %s refused: %s (noted once until the page is loaded again)\n",
-                   from.toLocal8Bit().constData(), refusal.toLocal8Bit().constData());
+                   named.toLocal8Bit().constData(), refusal.toLocal8Bit().constData());
     return true;
 }
 

@@ -392,6 +392,18 @@ TEST_F(WebBrowserPane, TheQuestionShowsEveryCommandOfAFetchedScenario) {
                                        " refused"),
               1u);
     EXPECT_EQ(form->questions.size(), 3u);
+
+    // Inside a page of the program such a post may come from a frame of
+    // elsewhere: the program's page is not named as the one asking.
+    const QUrl own = QUrl::fromLocalFile(programFile("htmls/posting.html"));
+    writeFile(own.toLocalFile(), server.answers["/posting.html"].body);
+    form->bookmarkNavigate(own.toString());
+    ASSERT_TRUE(waitFor([&] { return form->questions.size() == 4; }));
+    EXPECT_EQ(form->questions.back().from.toStdString(), "");
+    EXPECT_TRUE(waitFor([&] {
+        return countContaining(log, "Commands of a frame of " + own.toString().toStdString() +
+                                        " refused") == 1;
+    }));
     EXPECT_TRUE(scripts().empty());
 }
 
