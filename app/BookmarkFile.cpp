@@ -107,10 +107,12 @@ void writeLevel(QDomDocument& doc, QDomElement& parent, const std::vector<Bookma
     }
 }
 
-bool writeBytes(const QString& fileName, const QByteArray& bytes) {
+bool writeBytes(const QString& fileName, const QByteArray& bytes, QString* error = nullptr) {
     QString failure;
     if (saveAtomically(fileName, bytes, &failure))
         return true;
+    if (error)
+        *error = failure;
     logMessage("Bookmarks: cannot write %s: %s\n", local(fileName).constData(),
                local(failure).constData());
     return false;
@@ -168,8 +170,8 @@ BookmarkTree BookmarkFile::read() {
     return tree;
 }
 
-bool BookmarkFile::write(const BookmarkTree& tree, const QString& baseDir) const {
-    return isWritable() && writeBytes(fileName_, serialize(tree, baseDir));
+bool BookmarkFile::write(const BookmarkTree& tree, const QString& baseDir, QString* error) const {
+    return isWritable() && writeBytes(fileName_, serialize(tree, baseDir), error);
 }
 
 QByteArray BookmarkFile::defaultContent() {

@@ -56,8 +56,8 @@ public:
     BookmarkTree read();
     // Replaces the file with the tree; baseDir is the program directory.
     // Refuses (false) while the file is not writable, and on any failure,
-    // which leaves the file as it was.
-    bool write(const BookmarkTree& tree, const QString& baseDir) const;
+    // which leaves the file as it was; error (when given) says why it failed.
+    bool write(const BookmarkTree& tree, const QString& baseDir, QString* error = nullptr) const;
 
     // The default content: the declaration, a home page under the program
     // directory and one bookmark of the program's web site.

@@ -623,6 +623,8 @@ private:
     QString mediaHelpText(bool shown) const;
     // Makes the bookmark dialog and the bookmark menu (OrvexMainFormBookmarks.cpp).
     void buildBookmarks();
+    // Writes the bookmarks file at exit, and tells what it could not save.
+    void saveBookmarks();
     // page: the page that asked for the fetch, empty for the user's own address.
     void startScenarioFetch(const QString& url, bool trustedOrigin, const QUrl& page);
     // Asks whether commands of a page outside the program may run, unless

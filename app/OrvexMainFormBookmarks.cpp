@@ -26,6 +26,14 @@ void OrvexMainForm::buildBookmarks() {
         statusBar()->showMessage(notice);
 }
 
+void OrvexMainForm::saveBookmarks() {
+    // The bookmarks are saved as the program ends: a failure is the user's
+    // last chance to learn of it.
+    const QString failure = bookmarkForm ? bookmarkForm->saveAtExit() : QString();
+    if (!failure.isEmpty())
+        showWarning(failure);
+}
+
 void OrvexMainForm::browserHomeSlot() {
     const QString home = bookmarkForm ? bookmarkForm->home() : QString();
     bookmarkNavigate(home.isEmpty() ? QString::fromLatin1(defaultHome) : home);

@@ -614,6 +614,7 @@ void OrvexMainForm::closeEvent(QCloseEvent* e) {
     }
     e->accept();
     saveSettings();
+    saveBookmarks();
     quitProgram();
 }
 
@@ -621,6 +622,7 @@ void OrvexMainForm::fileExit() {
     if (!mayReplaceEditorText())
         return;
     saveSettings();
+    saveBookmarks();
     quitProgram();
 }
 

@@ -3,8 +3,7 @@
 // the centring list turns the view to the object; the display list shows per
 // kind which bodies are hidden, shown or highlighted and which comets,
 // asteroids, spacecraft and artificial satellites take part, and writes the
-// ticks back to the engine (and the kind's list file) when a tick turns and
-// when the selection changes.
+// ticks that turned back to the engine (and the kind's list file).
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QRadioButton>
@@ -12,6 +11,9 @@
 #include <QStackedWidget>
 #include <QStringList>
 #include <QTreeWidget>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "app/CommandText.h"
 #include "app/EngineLink.h"
@@ -34,23 +36,23 @@ enum DisplayPage {
 struct ObjectKind {
     const char* namesQuery;    // the objects in the simulation
     const char* allNamesQuery; // every object the kind's orbit directory declares
-    const char* removeAll;
+    const char* remove;        // followed by one name
     const char* add;
     const char* saveList;
     DisplayPage page;
 };
 
 const ObjectKind comets = {
-    "Ssystem.CometNames", "Ssystem.AllCometNames",         "Ssystem.RemoveComet All",
+    "Ssystem.CometNames", "Ssystem.AllCometNames",         "Ssystem.RemoveComet ",
     "Ssystem.AddComet ",  "Ssystem.SaveCometList Default", CometPage};
 const ObjectKind asteroids = {
-    "Ssystem.AsteroidNames", "Ssystem.AllAsteroidNames",         "Ssystem.RemoveAsteroid All",
+    "Ssystem.AsteroidNames", "Ssystem.AllAsteroidNames",         "Ssystem.RemoveAsteroid ",
     "Ssystem.AddAsteroid ",  "Ssystem.SaveAsteroidList Default", AsteroidPage};
 const ObjectKind spacecraft = {
-    "Ssystem.SpacecraftNames", "Ssystem.AllSpacecraftNames",         "Ssystem.RemoveSpacecraft All",
+    "Ssystem.SpacecraftNames", "Ssystem.AllSpacecraftNames",         "Ssystem.RemoveSpacecraft ",
     "Ssystem.AddSpacecraft ",  "Ssystem.SaveSpacecraftList Default", SpacecraftPage};
 const ObjectKind aSatellites = {
-    "Ssystem.ASatelliteNames", "Ssystem.AllASatelliteNames",         "Ssystem.RemoveASatellite All",
+    "Ssystem.ASatelliteNames", "Ssystem.AllASatelliteNames",         "Ssystem.RemoveASatellite ",
     "Ssystem.AddASatellite ",  "Ssystem.SaveASatelliteList Default", ASatellitePage};
 
 void send(EngineLink* engine, const std::string& line) {
@@ -66,6 +68,31 @@ QTreeWidgetItem* addItem(QTreeWidget* list, const QString& name) {
     return new QTreeWidgetItem(list, QStringList(name));
 }
 
+// The tick each item had when the engine last heard of it.
+constexpr int appliedRole = Qt::UserRole;
+
+void setTick(QTreeWidgetItem* item, Qt::CheckState state) {
+    item->setCheckState(0, state);
+    item->setData(0, appliedRole, int(state));
+}
+
+// The items whose tick turned since, by the state they turned to; each is
+// noted as applied. The display list reports a change of an item's data,
+// hence no signals meanwhile.
+std::map<Qt::CheckState, std::vector<std::string>> takeTurnedTicks(QTreeWidget* list) {
+    const QSignalBlocker quiet(list);
+    std::map<Qt::CheckState, std::vector<std::string>> turned;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list->topLevelItem(i);
+        const Qt::CheckState state = item->checkState(0);
+        if (item->data(0, appliedRole).toInt() == int(state))
+            continue;
+        turned[state].push_back(EngineLink::toEngineText(item->text(0)));
+        item->setData(0, appliedRole, int(state));
+    }
+    return turned;
+}
+
 // Replaces a list's items by the names a query answers. The display list
 // reports a cleared selection as a change, which must not reach the page the
 // user is leaving: hence no signals while the items change.
@@ -76,59 +103,83 @@ void fillNames(QTreeWidget* list, EngineLink* engine, const char* query) {
         addItem(list, name);
 }
 
-void fillKind(OrvexMainForm& form, const ObjectKind& kind) {
-    EngineLink* engine = form.engine();
-    const QStringList inSimulation = askList(engine, kind.namesQuery);
-    const QSignalBlocker quiet(form.displayList);
-    form.displayList->clear();
-    for (const QString& name : askList(engine, kind.allNamesQuery)) {
-        QTreeWidgetItem* item = addItem(form.displayList, name);
-        item->setCheckState(0, inSimulation.contains(name) ? Qt::Checked : Qt::Unchecked);
+// Gives every item the tick that the engine's state gives its name, as
+// applied: the list shows what the engine has, also where a scenario, a link
+// or a key changed it behind the list's back.
+template <class StateOf> void tickAsTheEngineHas(QTreeWidget* list, StateOf stateOf) {
+    const QSignalBlocker quiet(list);
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list->topLevelItem(i);
+        setTick(item, stateOf(item->text(0)));
     }
+}
+
+void tickKind(OrvexMainForm& form, const ObjectKind& kind) {
+    const QStringList inSimulation = askList(form.engine(), kind.namesQuery);
+    tickAsTheEngineHas(form.displayList, [&](const QString& name) {
+        return inSimulation.contains(name) ? Qt::Checked : Qt::Unchecked;
+    });
+}
+
+// Off: hidden; the middle state: shown; on: highlighted.
+void tickPlanets(OrvexMainForm& form) {
+    const QStringList shown = askList(form.engine(), "Ssystem.ShowAstrBodies");
+    const QStringList highlighted = askList(form.engine(), "Ssystem.HlightAstrBodies");
+    tickAsTheEngineHas(form.displayList, [&](const QString& name) {
+        if (highlighted.contains(name))
+            return Qt::Checked;
+        return shown.contains(name) ? Qt::PartiallyChecked : Qt::Unchecked;
+    });
+}
+
+void fillKind(OrvexMainForm& form, const ObjectKind& kind) {
+    fillNames(form.displayList, form.engine(), kind.allNamesQuery);
+    tickKind(form, kind);
     form.displayWidgetStack->setCurrentIndex(kind.page);
 }
 
-// Every ticked object of the kind joins the simulation and the kind's list file.
+// The objects whose tick turned join or leave the simulation, and the kind's
+// list file follows. Only they are touched: a body that stays keeps the view
+// that rests on it, and a click that turns no tick sends nothing.
 void applyKind(OrvexMainForm& form, const ObjectKind& kind) {
+    auto turned = takeTurnedTicks(form.displayList);
+    if (turned.empty())
+        return;
     EngineLink* engine = form.engine();
-    send(engine, kind.removeAll);
-    QTreeWidget* list = form.displayList;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = list->topLevelItem(i);
-        if (item->checkState(0) == Qt::Checked)
-            send(engine, kind.add + EngineLink::toEngineText(item->text(0)));
-    }
+    for (const std::string& name : turned[Qt::Unchecked])
+        send(engine, kind.remove + name);
+    for (const std::string& name : turned[Qt::Checked])
+        send(engine, kind.add + name);
     form.updatePlanetList();
     form.saveThroughEngine(kind.saveList,
                            OrvexMainForm::tr("The list of objects in the simulation could not "
                                              "be saved."));
+    // The saved list is the engine's, whatever else changed it meanwhile.
+    tickKind(form, kind);
 }
 
-// " name" for every item of the display list in the given state, in list order.
-std::string namesInState(const QTreeWidget* list, Qt::CheckState state) {
-    std::string names;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = list->topLevelItem(i);
-        if (item->checkState(0) == state)
-            names += " " + EngineLink::toEngineText(item->text(0));
-    }
-    return names;
-}
-
-// Bodies off are hidden, in the middle state shown, on highlighted.
+// Bodies turned off are hidden, to the middle state shown, on highlighted;
+// the others keep the state they have.
 void applyPlanets(OrvexMainForm& form) {
+    auto turned = takeTurnedTicks(form.displayList);
+    if (turned.empty())
+        return;
     EngineLink* engine = form.engine();
-    send(engine, "Ssystem.HideAstrBodies All");
-    send(engine, "Ssystem.HlightAstrBodies " + namesInState(form.displayList, Qt::Checked));
-    const std::string shown = namesInState(form.displayList, Qt::PartiallyChecked);
-    // Reloading the lists puts the comets and the rest back as their files say.
-    send(engine, "Ssystem.LoadCometList Default");
-    send(engine, "Ssystem.LoadAsteroidList Default");
-    send(engine, "Ssystem.LoadSpacecraftList Default");
-    send(engine, "Ssystem.LoadASatelliteList Default");
-    send(engine, "Ssystem.ShowAstrBodies " + shown);
-    // Only now does the engine show the bodies in the middle state: the body
-    // box lists them.
+    const std::pair<Qt::CheckState, const char*> commands[] = {
+        {Qt::Unchecked, "Ssystem.HideAstrBodies"},
+        {Qt::Checked, "Ssystem.HlightAstrBodies"},
+        {Qt::PartiallyChecked, "Ssystem.ShowAstrBodies"},
+    };
+    for (const auto& [state, command] : commands) {
+        if (turned[state].empty())
+            continue;
+        std::string line = command;
+        for (const std::string& name : turned[state])
+            line += " " + name;
+        send(engine, line);
+    }
+    tickPlanets(form);
+    // The body box lists the bodies shown.
     form.updatePlanetList();
 }
 
@@ -177,20 +228,13 @@ void OrvexMainForm::centeringSlot() {
 // The display list's pages.
 
 void OrvexMainForm::displayPlanetSlot() {
-    const QStringList shown = askList(gl_, "Ssystem.ShowAstrBodies");
-    const QStringList highlighted = askList(gl_, "Ssystem.HlightAstrBodies");
+    fillNames(displayList, gl_, "Ssystem.PlanetNames");
     const QSignalBlocker quiet(displayList);
-    displayList->clear();
-    for (const QString& name : askList(gl_, "Ssystem.PlanetNames")) {
-        QTreeWidgetItem* item = addItem(displayList, name);
+    for (int i = 0; i < displayList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = displayList->topLevelItem(i);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsUserTristate);
-        Qt::CheckState state = Qt::Unchecked;
-        if (shown.contains(name))
-            state = Qt::PartiallyChecked;
-        if (highlighted.contains(name))
-            state = Qt::Checked;
-        item->setCheckState(0, state);
     }
+    tickPlanets(*this);
     displayWidgetStack->setCurrentIndex(NoPage);
 }
 

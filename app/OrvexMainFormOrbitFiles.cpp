@@ -31,21 +31,22 @@ struct OrbitFileKind {
 
 // By EngineLink::OrbitKind.
 const OrbitFileKind orbitFileKinds[] = {
-    {QT_TRANSLATE_NOOP("OrvexMainForm", "Open a comet orbit file ..."), "Comet Orbit Files (*.dat)",
+    {QT_TRANSLATE_NOOP("OrvexMainForm", "Open a comet orbit file ..."),
+     "Comet Orbit Files (*.dat *.orb)",
      QT_TRANSLATE_NOOP("OrvexMainForm", "This file doesn't seem a correct comet orbit file."),
      QT_TRANSLATE_NOOP("OrvexMainForm", "Same file name is found in the comet data directory.  "
                                         "Do you want to overwrite it ?"),
      "Ssystem.LoadCometList Default", "Ssystem.SaveCometList Default", "Ssystem.RemoveComet ",
      &OrvexMainForm::updateCometsList},
     {QT_TRANSLATE_NOOP("OrvexMainForm", "Open a asteroid orbit file ..."),
-     "Asteroid Orbit Files (*.dat)",
+     "Asteroid Orbit Files (*.dat *.orb)",
      QT_TRANSLATE_NOOP("OrvexMainForm", "This file doesn't seem a correct asteroid orbit file."),
      QT_TRANSLATE_NOOP("OrvexMainForm", "Same file name is found in the asteroid data directory.  "
                                         "Do you want to overwrite it ?"),
      "Ssystem.LoadAsteroidList Default", "Ssystem.SaveAsteroidList Default",
      "Ssystem.RemoveAsteroid ", &OrvexMainForm::updateAsteroidsList},
     {QT_TRANSLATE_NOOP("OrvexMainForm", "Open a spacecraft orbit file ..."),
-     "Spacecraft Orbit Files (*.dat)",
+     "Spacecraft Orbit Files (*.dat *.dsc)",
      QT_TRANSLATE_NOOP("OrvexMainForm", "This file doesn't seem a correct space craft orbit file."),
      QT_TRANSLATE_NOOP("OrvexMainForm",
                        "Same file name is found in the spacecraft data directory.  "
@@ -53,6 +54,18 @@ const OrbitFileKind orbitFileKinds[] = {
      "Ssystem.LoadSpacecraftList Default", "Ssystem.SaveSpacecraftList Default",
      "Ssystem.RemoveSpacecraft ", &OrvexMainForm::updateSpacecraftsList},
 };
+
+using BodyDataFiles = std::vector<std::pair<std::string, std::string>>;
+
+// The body of the body data file whose orbit file path is; empty for none.
+std::string bodyOwning(const QString& path, const BodyDataFiles& bodyData) {
+    const std::string file = QFile::encodeName(path).toStdString();
+    for (const auto& [body, orbitFile] : bodyData) {
+        if (OrbitFileStore::isAmong(file, {orbitFile}))
+            return body;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -114,8 +127,20 @@ void OrvexMainForm::addOrbitFile(int kind) {
     const std::string name = OrbitFileStore::declaredName(file);
     const std::string declaring = name.empty() ? std::string() : store.findOrbitFile(name);
     const QString older = QFile::decodeName(QByteArray::fromStdString(declaring));
-    if (!declaring.empty() && !QFileInfo(older).canonicalFilePath().isEmpty() &&
-        QFileInfo(older).canonicalFilePath() != QFileInfo(destination).canonicalFilePath()) {
+    const bool replacesOlder =
+        !declaring.empty() && !QFileInfo(older).canonicalFilePath().isEmpty() &&
+        QFileInfo(older).canonicalFilePath() != QFileInfo(destination).canonicalFilePath();
+    const QString replaced = replacesOlder ? older : destination;
+    // A body of the body data file reads its own orbit file, as Remove
+    // leaves it: no file comes in over it.
+    const std::string owner = bodyOwning(replaced, gl_->getBodyDataOrbitFiles());
+    if (!owner.empty()) {
+        showWarning(tr("%1 in the data directory belongs to %2, a body of the solar system that "
+                       "the body data file describes: it is not replaced.")
+                        .arg(QFileInfo(replaced).fileName(), EngineLink::fromEngineText(owner)));
+        return;
+    }
+    if (replacesOlder) {
         if (!askBeforeLosingWork(
                 tr("%1 in the data directory already declares %2.  Do you want to replace "
                    "it ?")
@@ -148,7 +173,7 @@ void OrvexMainForm::removeOrbitFiles(int kind) {
     };
     std::vector<Found> found;
     QStringList leaving, staying;
-    const std::vector<std::pair<std::string, std::string>> bodyData = gl_->getBodyDataOrbitFiles();
+    const BodyDataFiles bodyData = gl_->getBodyDataOrbitFiles();
     std::vector<std::string> needed;
     for (const auto& body : bodyData)
         needed.push_back(body.second);

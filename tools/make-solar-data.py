@@ -400,6 +400,11 @@ def moon_blocks(parent, depth):
         out += body_block("Satellite", name, body, depth)
     return out
 
+# The last place of a block is the body's home place, which the observer's
+# own moves (coordinates typed, the map clicked) carry along. A block that
+# names places ends with the default place, so that those stay where they are.
+HOME_PLACE = "Place: Surface\n    Latitude: 0\n    Longitude: 0\n}\n"
+
 def ssystem_def():
     text = ("# The solar system: sim modes, the Sun with the planets, Pluto and their\n"
             "# moons, and the asteroid belt. Made by tools/make-solar-data.py.\n"
@@ -418,11 +423,11 @@ def ssystem_def():
             body += "CloudsTexture: earthclouds.png\nAtmosphere: %s\n" % ATMOSPHERES["Earth"]
             body += states(("Show", k, 1, 1, 1), ("Show", 20, 1, 1, 1))
             body += "Orbit: ./data/orbits/planets/earth.orb\n"
-            body += ("Place: Greenwich\n    Latitude: 51.4769\n    Longitude: -0.0005\n}\n")
+            body += "Place: Greenwich\n    Latitude: 51.4769\n    Longitude: -0.0005\n}\n" + HOME_PLACE
             moon = physical_lines("Moon")
             moon += states(("Show", k, 1, MOON_ORBIT["Earth"], 1), ("Show", 20, 1, 1, 1))
             moon += "Orbit: ./data/orbits/planets/moon.orb\n"
-            moon += ("Place: Tranquility_Base\n    Latitude: 0.6741\n    Longitude: 23.473\n}\n")
+            moon += "Place: Tranquility_Base\n    Latitude: 0.6741\n    Longitude: 23.473\n}\n" + HOME_PLACE
             body += body_block("Moon", "Moon", moon, 0)
             sun += body_block("Earth", "Earth", body, 0)
             continue
@@ -430,7 +435,7 @@ def ssystem_def():
         body += ring_lines(name)
         if name == "Mars":
             body += "Atmosphere: %s\n" % ATMOSPHERES["Mars"]
-            body += ("Place: Olympus_Mons\n    Latitude: 18.65\n    Longitude: 226.2\n}\n")
+            body += "Place: Olympus_Mons\n    Latitude: 18.65\n    Longitude: 226.2\n}\n" + HOME_PLACE
         body += states(("Show", k, 1, 1, 1), ("Hide", 1, 1, 1, 1))
         body += "Orbit: ./data/orbits/planets/%s.orb\n" % name.lower()
         body += moon_blocks(name, 0)

@@ -156,6 +156,16 @@
         <source>The bookmarks file %1 could not be read (%2). It is left as it is: bookmarks added or changed now will not be saved.</source>
         <translation>Die Lesezeichendatei %1 konnte nicht gelesen werden (%2). Sie bleibt unverändert: Jetzt hinzugefügte oder geänderte Lesezeichen werden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>The bookmarks added or changed now are not saved: the bookmarks file %1 could not be read (%2), and it is left as it is.</source>
+        <translation>Die jetzt hinzugefügten oder geänderten Lesezeichen werden nicht gespeichert: Die Lesezeichendatei %1 konnte nicht gelesen werden (%2) und bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The bookmarks could not be saved to %1:
+%2</source>
+        <translation>Die Lesezeichen konnten nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>OrvexLocationForm</name>
@@ -1041,6 +1051,10 @@ Starten</translation>
     <message>
         <source>%1 in the data directory already declares %2.  Do you want to replace it ?</source>
         <translation>%1 im Datenverzeichnis beschreibt bereits %2.  Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 in the data directory belongs to %2, a body of the solar system that the body data file describes: it is not replaced.</source>
+        <translation>%1 im Datenverzeichnis gehört zu %2, einem Körper des Sonnensystems, das die Körperdatendatei beschreibt: die Datei wird nicht ersetzt.</translation>
     </message>
     <message>
         <source>The orbit files could not be removed:

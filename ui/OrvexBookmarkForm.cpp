@@ -167,9 +167,9 @@ void OrvexBookmarkForm::init() {
     nameEdit->setFocus();
 
     file_ = std::make_unique<BookmarkFile>(QString::fromLatin1(fileName));
-    const BookmarkTree tree = file_->read();
-    homeUri_ = tree.home;
-    fillLevel(bmListView, nullptr, tree.entries);
+    read_ = file_->read();
+    homeUri_ = read_.home;
+    fillLevel(bmListView, nullptr, read_.entries);
     fileNoticeLabel->setText(unsavedNotice());
     fileNoticeLabel->setVisible(!file_->isWritable());
 }
@@ -183,11 +183,22 @@ QString OrvexBookmarkForm::unsavedNotice() const {
 }
 
 void OrvexBookmarkForm::destroy() {
-    if (destroyed_)
-        return;
-    destroyed_ = true;
-    if (file_)
-        file_->write(bookmarks(), baseDir_);
+    saveAtExit();
+}
+
+QString OrvexBookmarkForm::saveAtExit() {
+    if (written_ || !file_)
+        return QString();
+    written_ = true;
+    const BookmarkTree tree = bookmarks();
+    QString error;
+    if (file_->write(tree, baseDir_, &error) || tree == read_)
+        return QString();
+    if (!file_->isWritable())
+        return tr("The bookmarks added or changed now are not saved: the bookmarks file %1 could "
+                  "not be read (%2), and it is left as it is.")
+            .arg(file_->fileName(), file_->error());
+    return tr("The bookmarks could not be saved to %1:\n%2").arg(file_->fileName(), error);
 }
 
 BookmarkTree OrvexBookmarkForm::bookmarks() const {

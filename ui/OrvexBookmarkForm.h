@@ -1,9 +1,10 @@
 // The bookmarks of the browser pane: a tree of named addresses in folders and
 // one home address, read from "bookmarks.xml" in the program directory when
-// the dialog is made and written back when it is destroyed. The dialog
-// "Bookmark Edit" edits the tree in place (it has only a Close button: every
-// change counts); the bookmark menu of the main window is built from the tree
-// and offers adding the page shown as a bookmark and making it the home page.
+// the dialog is made and written back at exit (or when it is destroyed). The
+// dialog "Bookmark Edit" edits the tree in place (it has only a Close button:
+// every change counts); the bookmark menu of the main window is built from the
+// tree and offers adding the page shown as a bookmark and making it the home
+// page.
 #pragma once
 
 #include <QDialog>
@@ -33,8 +34,13 @@ public:
 
     // Reads the file into the tree (the constructor's last step).
     virtual void init();
-    // Writes the tree back (the destructor's first step; once).
+    // Writes the tree back (the destructor's first step), unless saveAtExit
+    // has.
     virtual void destroy();
+    // Writes the tree back once, as the program ends. What the user must be
+    // told when the bookmarks of this session are not saved (the file and
+    // why); empty when they are, or when nothing changed since the read.
+    QString saveAtExit();
     // Fills one level of a menu: first and the items after it.
     virtual void buildMenu(QTreeWidgetItem* first, QMenu* menu);
     // Rebuilds the whole bookmark menu.
@@ -102,6 +108,7 @@ private:
     };
 
     std::unique_ptr<BookmarkFile> file_;
+    BookmarkTree read_; // as the file gave it
     QString homeUri_;
     QString baseDir_;
     QPointer<QMenu> menu_;
@@ -109,5 +116,5 @@ private:
     QVector<MenuEntry> bookmarkMenuIds_;
     QVector<MenuEntry> addBookmarkMenuIds_;
     int lastMenuId_ = 0;
-    bool destroyed_ = false;
+    bool written_ = false;
 };

@@ -296,6 +296,54 @@ TEST_F(Bookmarks, ExitKeepsWhatTheFileMustNotLose) {
     EXPECT_TRUE(fileBytes().contains("http://example.org/ü"));
 }
 
+// The bookmarks are written at exit: a save that fails there, or a file
+// left alone, is told with the file and the reason when the session's
+// changes are lost; nothing is said when none are.
+TEST_F(Bookmarks, ABookmarkSaveThatFailsAtExitIsTold) {
+    const QFile::Permissions writable = QFile::permissions(bookmarksFile());
+    const auto exitWith = [&](bool changed, bool byClose) {
+        if (changed)
+            bookmarks()->addSlot();
+        form->warnings.clear();
+        if (byClose)
+            form->close();
+        else
+            form->fileExit();
+        const QStringList told = form->warnings;
+        restart();
+        return told;
+    };
+    // A file no one may write (root neither): the save fails.
+    for (const bool byClose : {false, true}) {
+        const QByteArray before = fileBytes();
+        ASSERT_TRUE(QFile::setPermissions(bookmarksFile(), QFile::ReadOwner | QFile::ReadGroup));
+        EXPECT_TRUE(exitWith(false, byClose).isEmpty());
+        const QStringList told = exitWith(true, byClose);
+        ASSERT_EQ(told.size(), 1) << byClose;
+        EXPECT_TRUE(
+            told[0].startsWith("The bookmarks could not be saved to " + bookmarksFile() + ":\n"))
+            << told[0].toStdString();
+        EXPECT_GT(told[0].size(),
+                  ("The bookmarks could not be saved to " + bookmarksFile()).size() + 2);
+        EXPECT_EQ(fileBytes(), before);
+        ASSERT_TRUE(QFile::setPermissions(bookmarksFile(), writable));
+    }
+    // Written: the new bookmark is there, and nothing is said.
+    EXPECT_TRUE(exitWith(true, false).isEmpty());
+    EXPECT_TRUE(fileBytes().contains("new bookmark"));
+
+    // A file that could not be read is left alone, and says so.
+    const QByteArray broken = "<bookmarks><folder>";
+    restart(broken);
+    EXPECT_TRUE(exitWith(false, false).isEmpty());
+    EXPECT_EQ(exitWith(true, false),
+              QStringList("The bookmarks added or changed now are not saved: the bookmarks file " +
+                          bookmarksFile() +
+                          " could not be read (line 1, column 20: unexpected end "
+                          "of file), and it is left as it is."));
+    EXPECT_EQ(fileBytes(), broken);
+}
+
 TEST_F(Bookmarks, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
     QByteArray deep = "<bookmarks>";
     for (int i = 0; i < 300; ++i)

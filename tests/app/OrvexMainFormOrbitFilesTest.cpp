@@ -31,7 +31,8 @@ class Dialogs {
 public:
     explicit Dialogs(OrvexMainForm& form, QStringList answers = {})
         : form_(form), answers_(std::move(answers)), chooser_(form.fileChooser) {
-        form.fileChooser = [this](const FileQuestion&) {
+        form.fileChooser = [this](const FileQuestion& question) {
+            filters << question.filter;
             if (answers_.isEmpty()) {
                 ++unexpected;
                 return FileChoice();
@@ -42,6 +43,7 @@ public:
     }
     ~Dialogs() { form_.fileChooser = chooser_; }
     QStringList questions;
+    QStringList filters; // of the file questions
     int unexpected = 0;
 
 private:
@@ -219,6 +221,53 @@ TEST_F(OrbitFiles, AddingChecksTheFileAsksBeforeReplacingAndReloadsTheLists) {
     }
     EXPECT_EQ(comets(), QStringList({"encke.dat", "halley.dat"}));
     EXPECT_EQ(form->warnings.size(), 1);
+}
+
+// Ceres is a body of the body data file, which names its orbit file: no
+// file comes in over that one, by its name or by the body it declares. The
+// dialogs list the orbit files as the program ships them.
+TEST_F(OrbitFiles, AddingNeverReplacesAnOrbitFileTheBodyDataFileNames) {
+    QDir(programDir()).mkpath("data/orbits/asteroids");
+    write("data/orbits/asteroids/Ceres.orb", "Name: Ceres\n");
+    engine.recorded.bodyDataOrbitFiles = {{"Ceres", "./data/orbits/asteroids/Ceres.orb"}};
+    write("elsewhere/Ceres.orb", "Name: Pallas\n");
+    write("elsewhere/ceres-2030.orb", "Name: Ceres\n# 2030\n");
+    for (const char* file : {"elsewhere/Ceres.orb", "elsewhere/ceres-2030.orb"}) {
+        form->warnings.clear();
+        Dialogs dialogs(*form, {programFile(file)});
+        form->asteroidsAddSlot();
+        EXPECT_EQ(dialogs.unexpected, 0) << file;
+        EXPECT_EQ(dialogs.filters, QStringList("Asteroid Orbit Files (*.dat *.orb)"));
+        EXPECT_EQ(form->warnings,
+                  QStringList("Ceres.orb in the data directory belongs to Ceres, a body of the "
+                              "solar system that the body data file describes: it is not "
+                              "replaced."))
+            << file;
+    }
+    EXPECT_EQ(read("data/orbits/asteroids/Ceres.orb"), "Name: Ceres\n");
+    EXPECT_EQ(QDir(programFile("data/orbits/asteroids")).entryList(QDir::Files),
+              QStringList("Ceres.orb"));
+    EXPECT_TRUE(sent().empty());
+
+    // Another body's file comes in as before.
+    write("elsewhere/Pallas.orb", "Name: Pallas\n");
+    {
+        Dialogs dialogs(*form, {programFile("elsewhere/Pallas.orb")});
+        form->asteroidsAddSlot();
+        EXPECT_EQ(dialogs.unexpected, 0);
+    }
+    EXPECT_EQ(read("data/orbits/asteroids/Pallas.orb"), "Name: Pallas\n");
+    EXPECT_EQ(sent(), Lines({"Ssystem.LoadAsteroidList Default"}));
+
+    const std::pair<void (OrvexMainForm::*)(), const char*> kinds[] = {
+        {&OrvexMainForm::cometsAddSlot, "Comet Orbit Files (*.dat *.orb)"},
+        {&OrvexMainForm::spacecraftAddSlot, "Spacecraft Orbit Files (*.dat *.dsc)"},
+    };
+    for (const auto& [add, filter] : kinds) {
+        Dialogs none(*form);
+        (form.get()->*add)();
+        EXPECT_EQ(none.filters, QStringList(filter));
+    }
 }
 
 TEST_F(OrbitFiles, AFailedCopyIsReportedAndTheListReloadedAllTheSame) {
