@@ -437,8 +437,12 @@ void OrvexMainForm::placeMediaViewer() {
 }
 
 void OrvexMainForm::viewMediaFullScreenSlot() {
-    if (!updatingInterface && mediaForm_)
-        mediaForm_->showFullScreen();
+    if (updatingInterface || !mediaForm_)
+        return;
+    // Its normal place is where it comes back to from full screen.
+    if (!mediaForm_->isVisible())
+        placeMediaViewer();
+    mediaForm_->showFullScreen();
 }
 
 void OrvexMainForm::viewResetWindowsSlot() {
@@ -724,8 +728,6 @@ void OrvexMainForm::mouseModeChanged(int mode) {
 
 void OrvexMainForm::mediaSlot(bool on) {
     if (on) {
-        if (!mediaPlaced_ && mediaForm_)
-            placeMediaViewer();
         if (viewMediaFullScreenAction->isChecked())
             viewMediaFullScreenSlot();
         else if (viewMediaNormalAction->isChecked())

@@ -1301,17 +1301,18 @@ TEST_F(FullScreenWalkGL, EveryOrderOfUpToThreeSteps) {
 }
 
 // In a room as low as an 800 x 600 screen's the media viewer opens where
-// Reset windows puts it, also at its first opening, and Reset windows keeps
-// it within the room in the Windows and the dark style.
+// Reset windows puts it, also at its first opening (by Show, or full screen
+// and then Normal window), and Reset windows keeps it within the room in the
+// Windows and the dark style.
 TEST_F(WindowLayoutGL, TheMediaViewerOpensWithinALowRoomWhereResetWindowsPutsIt) {
     const orvextest::ReservedScreenEdge panel(600);
     ASSERT_TRUE(panel.took());
     open();
     OrvexMainForm& f = form();
-    const QWidget& media = *program->mediaForm();
     const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
     QRect first;
     const auto within = [&](const std::string& when) {
+        const QWidget& media = *program->mediaForm();
         EXPECT_EQ(whenAtRest([&] {
                       if (!x.isViewable(XWindowTree::idOf(media)))
                           return std::string("not shown");
@@ -1335,6 +1336,16 @@ TEST_F(WindowLayoutGL, TheMediaViewerOpensWithinALowRoomWhereResetWindowsPutsIt)
             EXPECT_EQ(text(reset), text(first)) << "the first opening, then Reset windows";
         }
     }
+    // Opened first in full screen, it comes back to that place too.
+    program.reset();
+    WindowSettings::open()->clear();
+    program = std::make_unique<StudioProgram>();
+    open();
+    form().viewMediaFullScreenAction->trigger();
+    ASSERT_EQ(whenAtRest([&] { return program->mediaForm()->isFullScreen() ? "" : "not full"; }),
+              "");
+    form().viewMediaNormalAction->trigger();
+    EXPECT_EQ(text(within("first full screen, then Normal window")), text(first));
 }
 
 // A GL window saved maximised, as large as the screen, and shown plain by the
