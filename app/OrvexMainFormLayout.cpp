@@ -365,9 +365,14 @@ void OrvexMainForm::leavePaneForLayout() {
     else
         projForm_->setWindowState(projForm_->windowState() & ~Qt::WindowMinimized);
     projForm_->setAttribute(Qt::WA_ShowWithoutActivating, false);
-    // A window manager activates a window it shows back from minimised.
-    if (!embedded && active)
+    // A window manager activates a window it shows back from minimised, in
+    // its own time: the keyboard is asked back once it has. Asked for at
+    // once, it stayed with the GL window where the user chose the layout.
+    if (!embedded && active) {
+        platform::waitUntilShown(projForm_->internalWinId(), managerTimeoutMs);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         activateWindow();
+    }
     projForm_->raise();
 }
 
