@@ -428,6 +428,9 @@ void OrvexMainForm::viewMediaNormalSlot() {
     if (!mediaForm_->isVisible())
         placeMediaViewer();
     mediaForm_->showNormal();
+    // In front, as the GL window comes back: chosen while the control window
+    // has the keyboard (after Alt+Tab from full screen), it stayed behind it.
+    bringToFront(mediaForm_);
 }
 
 void OrvexMainForm::placeMediaViewer() {
