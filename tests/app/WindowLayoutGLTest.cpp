@@ -1405,7 +1405,13 @@ TEST_F(WindowLayoutGL, TheBrowserLayoutsShowAMinimisedGLWindowInFront) {
                   }),
                   "")
             << name;
+        // Still so a moment after it first was: the manager activates the
+        // window it shows in its own time.
+        const auto keyboardHere = [&] {
+            return QApplication::activeWindow() == &f ? "" : "the keyboard in the GL window";
+        };
+        whenAtRest(keyboardHere);
         QTest::qWait(100);
-        EXPECT_EQ(QApplication::activeWindow(), &f) << name;
+        EXPECT_STREQ(keyboardHere(), "") << name;
     }
 }
