@@ -88,13 +88,13 @@ if ! gl_tests; then
     echo "GL tests in all: $percent% tests passed, $failures tests failed out of $gl_total"
     [ $failures -eq 0 ] || status=1
 fi
-# The windows on a small screen too: the first start's places and the walk
-# through layouts, modes and Reset windows, at 1024 x 768. Their leaks were
-# looked for above.
+# The windows on a small screen too: the first start's places, the walk
+# through layouts, modes and Reset windows, and full screen and back, at
+# 1024 x 768. Their leaks were looked for above.
 xvfb-run -a -s "-screen 0 1024x768x24" ./tools/with-window-manager.sh \
     env ASAN_OPTIONS=detect_leaks=0:strict_string_checks=1 \
     ctest --test-dir build-test -L gl --output-on-failure \
-    -R '^WindowLayoutGL\.(EveryWindowOpensWithinTheScreen|EveryLanguageOpensWithinTheScreenBesideAStripOfTheView|ASavedPlacePartlyOffTheScreenMovesInJustEnough)$|^Languages/WindowWalkGL\..*/(en|de)( |$)' ||
+    -R '^WindowLayoutGL\.(EveryWindowOpensWithinTheScreen|EveryLanguageOpensWithinTheScreenBesideAStripOfTheView|ASavedPlacePartlyOffTheScreenMovesInJustEnough)$|^FullScreenWalkGL\.FullScreenAndBackThroughTheWindowManagersKeys$|^Languages/WindowWalkGL\..*/(en|de)( |$)' ||
     status=1
 # The readers of outside data under libFuzzer (a clang build in build-fuzz):
 # every seed and regression input, then a few seconds of fuzzing each.

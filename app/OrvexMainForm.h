@@ -125,10 +125,11 @@ public:
     void keepWithinRoom();
     // The same once a new style has made the window larger.
     void keepWithinRoomOnceLaidOut();
-    // The same once the window manager shows it plain again after it was
-    // maximised or full screen (its state before): the manager gives back
-    // the place it had then, which may be a saved one larger than the screen.
-    void keepWithinRoomWhenRestored(Qt::WindowStates before);
+    // The same for this window or a viewer once the window manager shows it
+    // plain again after it was maximised or full screen (its state before):
+    // the manager gives back the place it had then, which may be a saved one
+    // larger than the screen, or one measured with a maximised window's frame.
+    void keepWithinRoomWhenRestored(QWidget* window, Qt::WindowStates before);
     // The default places: this window sized to its screen's room and placed
     // in it (WindowArrangement::controlPlace), the GL window and the media
     // viewer beside it (the media viewer a step further), each made the
@@ -609,12 +610,17 @@ private:
     void showHelp(const QString& page, const QString& anchor = QString());
     // The GL window out of the pane (if there) and shown as a normal window.
     void showNormalWindow();
-    // A layout without the view in the pane: the GL window as a normal
-    // window in front, the keyboard left with this window.
+    // A layout without the view in the pane: the GL window out of the pane
+    // as a normal window, or back from minimised, in front, the keyboard left
+    // with this window.
     void leavePaneForLayout();
     bool hasSavedPlace_ = false;
     // Whether the media viewer has been placed for its first show.
     bool mediaPlaced_ = false;
+    // Places the hidden media viewer before it is shown (placeBeside at its
+    // first opening without a saved place, else keepClearOfBars).
+    void placeMediaViewer();
+    void keepWithinRoom(QWidget* window);
     // Puts the web view into browserAX when the application can have one.
     void buildWebView();
     void fitMediaButtons();

@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -66,14 +67,11 @@ QSize leastSizeOf(const QWidget* window) {
 }
 
 // A window the window manager closed (Alt+F4) while it was maximised or full
-// screen stays hidden in that state at the screen's size, and the manager has
-// forgotten where it was before: shown as it is, it would cover the screen
-// with its title above it. It goes back to its normal place, still hidden.
+// screen stays hidden in that state at the screen's size: before it is
+// measured and placed it goes back to its normal place as a plain window.
 template <class Form> void leaveStateWhileHidden(Form* window) {
-    if (!window || window->isVisible() || !WindowSettings::isMaximizedOrFull(window))
-        return;
-    window->setWindowState(window->windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-    window->resetGeometry(window->normalGeometry());
+    if (window)
+        window->leaveHiddenState();
 }
 
 } // namespace
@@ -213,6 +211,7 @@ void OrvexMainForm::setForms(OrvexProjForm* projForm, OrvexMediaForm* mediaForm)
     if (mediaForm_)
         mediaForm_->installEventFilter(this);
     if (projForm_) {
+        projForm_->installEventFilter(this);
         foldedPanes_->watch(projForm_);
         connect(projForm_, &OrvexProjForm::closed, this, &OrvexMainForm::viewMouseNormal);
         // The shortcuts work in the separate GL window as they do here,
@@ -240,6 +239,10 @@ bool OrvexMainForm::eventFilter(QObject* watched, QEvent* e) {
     // Show button and its hint follow, so that one click shows it again.
     if (watched == mediaForm_ && e->type() == QEvent::Close)
         mediaButton->setChecked(false);
+    // The viewers shown plain again keep within the screen as this window does.
+    if ((watched == mediaForm_ || watched == projForm_) && e->type() == QEvent::WindowStateChange)
+        keepWithinRoomWhenRestored(static_cast<QWidget*>(watched),
+                                   static_cast<QWindowStateChangeEvent*>(e)->oldState());
     return QMainWindow::eventFilter(watched, e);
 }
 
@@ -346,14 +349,30 @@ void OrvexMainForm::showNormalWindow() {
 }
 
 void OrvexMainForm::leavePaneForLayout() {
-    viewNormalAction->setChecked(true);
+    const bool embedded = isEmbedded();
+    if (!embedded && !(projForm_ && projForm_->isMinimized()))
+        return;
+    if (embedded)
+        viewNormalAction->setChecked(true);
     if (updatingInterface || !projForm_)
         return;
     // In front, but the keyboard stays here: a Tab meant for the panel would
     // change the camera mode in the view.
     projForm_->setAttribute(Qt::WA_ShowWithoutActivating);
-    showNormalWindow();
+    const bool active = isActiveWindow();
+    if (embedded)
+        showNormalWindow();
+    else
+        projForm_->setWindowState(projForm_->windowState() & ~Qt::WindowMinimized);
     projForm_->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    // A window manager activates a window it shows back from minimised, in
+    // its own time: the keyboard is asked back once it has. Asked for at
+    // once, it stayed with the GL window where the user chose the layout.
+    if (!embedded && active) {
+        platform::waitUntilShown(projForm_->internalWinId(), managerTimeoutMs);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        activateWindow();
+    }
     projForm_->raise();
 }
 
@@ -382,15 +401,13 @@ void OrvexMainForm::layoutSCSlot() {
 }
 
 void OrvexMainForm::layoutBSlot() {
-    if (isEmbedded())
-        leavePaneForLayout();
+    leavePaneForLayout();
     rememberedSizes_ = {width(), 0, 0};
     applyRememberedSizes();
 }
 
 void OrvexMainForm::layoutBCSlot() {
-    if (isEmbedded())
-        leavePaneForLayout();
+    leavePaneForLayout();
     const int p = shownPanelWidth();
     rememberedSizes_ = {width() - p, p, 0};
     applyRememberedSizes();
@@ -408,16 +425,32 @@ void OrvexMainForm::layoutSBSlot() {
 void OrvexMainForm::viewMediaNormalSlot() {
     if (updatingInterface || !mediaForm_)
         return;
-    if (!mediaForm_->isVisible()) {
-        leaveStateWhileHidden(mediaForm_);
-        keepClearOfBars(mediaForm_);
-    }
+    if (!mediaForm_->isVisible())
+        placeMediaViewer();
     mediaForm_->showNormal();
+    // In front, as the GL window comes back: chosen while the control window
+    // has the keyboard (after Alt+Tab from full screen), it stayed behind it.
+    bringToFront(mediaForm_);
+}
+
+void OrvexMainForm::placeMediaViewer() {
+    leaveStateWhileHidden(mediaForm_);
+    // Without a place of its own it opens the first time where Reset
+    // windows puts it.
+    if (!mediaPlaced_ && !mediaForm_->hasSavedPlace())
+        placeBeside(mediaForm_);
+    else
+        keepClearOfBars(mediaForm_);
+    mediaPlaced_ = true;
 }
 
 void OrvexMainForm::viewMediaFullScreenSlot() {
-    if (!updatingInterface && mediaForm_)
-        mediaForm_->showFullScreen();
+    if (updatingInterface || !mediaForm_)
+        return;
+    // Its normal place is where it comes back to from full screen.
+    if (!mediaForm_->isVisible())
+        placeMediaViewer();
+    mediaForm_->showFullScreen();
 }
 
 void OrvexMainForm::viewResetWindowsSlot() {
@@ -488,12 +521,16 @@ QRect OrvexMainForm::clearOfBars(const QWidget* window, int n) const {
 }
 
 void OrvexMainForm::keepWithinRoom() {
-    if (WindowSettings::isMaximizedOrFull(this))
+    keepWithinRoom(this);
+}
+
+void OrvexMainForm::keepWithinRoom(QWidget* window) {
+    if (WindowSettings::isMaximizedOrFull(window))
         return;
     const QRect place = WindowArrangement::within(
-        room(), geometry(), WindowSettings::frameMarginsOf(this), leastSizeOf(this));
-    if (place != geometry())
-        setGeometry(place);
+        room(), window->geometry(), WindowSettings::frameMarginsOf(window), leastSizeOf(window));
+    if (place != window->geometry())
+        window->setGeometry(place);
 }
 
 void OrvexMainForm::keepWithinRoomOnceLaidOut() {
@@ -506,18 +543,21 @@ void OrvexMainForm::keepWithinRoomOnceLaidOut() {
     keepWithinRoom();
 }
 
-void OrvexMainForm::keepWithinRoomWhenRestored(Qt::WindowStates before) {
-    if (!(before & (Qt::WindowMaximized | Qt::WindowFullScreen)) ||
-        WindowSettings::isMaximizedOrFull(this) || isMinimized())
+void OrvexMainForm::keepWithinRoomWhenRestored(QWidget* window, Qt::WindowStates before) {
+    const auto plain = [](const QWidget* w) {
+        return w->isWindow() && !WindowSettings::isMaximizedOrFull(w) && !w->isMinimized();
+    };
+    if (!(before & (Qt::WindowMaximized | Qt::WindowFullScreen)) || !plain(window))
         return;
     // Measured once the manager has framed it as a plain window again.
-    QTimer::singleShot(0, this, [this] {
-        if (!isVisible() || WindowSettings::isMaximizedOrFull(this) ||
-            !platform::waitUntilPlain(internalWinId(), managerTimeoutMs))
+    QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(window), plain] {
+        if (!window || !window->isVisible() || !plain(window) ||
+            !platform::waitUntilPlain(window->internalWinId(), managerTimeoutMs))
             return;
         QGuiApplication::sync();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        keepWithinRoom();
+        if (window && plain(window))
+            keepWithinRoom(window);
     });
 }
 
@@ -560,7 +600,7 @@ QRect OrvexMainForm::besidePlace(const QWidget* window, int n) const {
     // The default size, scaled down to the room below the bars, or to the
     // whole room where that is too low for half of it.
     const QSize client = WindowPlacement::defaultGeometry().size();
-    const QSize space = roomBeside(margins, 1, client.height());
+    const QSize space = roomBeside(margins, n, client.height());
     const double scale = qMin(1.0, qMin(double(space.width()) / client.width(),
                                         double(space.height()) / client.height()));
     const QSize size = scale < 1.0 ? (QSizeF(client) * scale).toSize() : client;
@@ -698,10 +738,6 @@ void OrvexMainForm::mouseModeChanged(int mode) {
 
 void OrvexMainForm::mediaSlot(bool on) {
     if (on) {
-        if (!mediaPlaced_) {
-            keepClearOfBars(mediaForm_);
-            mediaPlaced_ = true;
-        }
         if (viewMediaFullScreenAction->isChecked())
             viewMediaFullScreenSlot();
         else if (viewMediaNormalAction->isChecked())

@@ -177,7 +177,7 @@ void OrvexMainForm::changeEvent(QEvent* e) {
     if (e->type() == QEvent::StyleChange || e->type() == QEvent::FontChange)
         fitMediaButtons();
     else if (e->type() == QEvent::WindowStateChange)
-        keepWithinRoomWhenRestored(static_cast<QWindowStateChangeEvent*>(e)->oldState());
+        keepWithinRoomWhenRestored(this, static_cast<QWindowStateChangeEvent*>(e)->oldState());
 }
 
 void OrvexMainForm::buildControlPanel() {

@@ -5,6 +5,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <vector>
 
 #include "platform/XServer.h"
@@ -57,31 +58,48 @@ bool waitUntilReleased(std::uintptr_t window, int timeoutMs) {
     return true;
 }
 
-bool waitUntilPlain(std::uintptr_t window, int timeoutMs) {
+namespace {
+
+// Waits until the window's state has none of `states` and its frame has
+// stayed where it is for a few looks: the manager changes the state first
+// and the frame after it.
+bool waitUntilWithout(std::uintptr_t window, std::initializer_list<const char*> states,
+                      int timeoutMs) {
     const XServer* x = xServer();
     if (!window || !x || x->listOf(x->root(), "_NET_SUPPORTING_WM_CHECK").empty())
         return true;
     QGuiApplication::sync();
-    const std::vector<std::uint32_t> notPlain = {
-        x->atom("_NET_WM_STATE_MAXIMIZED_VERT"), x->atom("_NET_WM_STATE_MAXIMIZED_HORZ"),
-        x->atom("_NET_WM_STATE_FULLSCREEN"), x->atom("_NET_WM_STATE_HIDDEN")};
+    std::vector<std::uint32_t> unwanted;
+    for (const char* state : states)
+        unwanted.push_back(x->atom(state));
     QElapsedTimer clock;
     clock.start();
-    // The manager changes the state first and the frame after it: the frame
-    // has come once it has stayed as it is for a few looks.
     std::vector<int> place;
     for (int steady = 0; steady < 3;) {
         const std::vector<std::uint32_t> state = x->listOf(xcb_window_t(window), "_NET_WM_STATE");
         const std::vector<int> now = placeOf(*x, xcb_window_t(window));
-        const bool plain = std::find_first_of(state.begin(), state.end(), notPlain.begin(),
-                                              notPlain.end()) == state.end();
-        steady = plain && now == place ? steady + 1 : 0;
+        const bool without = std::find_first_of(state.begin(), state.end(), unwanted.begin(),
+                                                unwanted.end()) == state.end();
+        steady = without && now == place ? steady + 1 : 0;
         place = now;
         if (clock.elapsed() >= timeoutMs)
             return false;
         QThread::msleep(10);
     }
     return true;
+}
+
+} // namespace
+
+bool waitUntilPlain(std::uintptr_t window, int timeoutMs) {
+    return waitUntilWithout(window,
+                            {"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ",
+                             "_NET_WM_STATE_FULLSCREEN", "_NET_WM_STATE_HIDDEN"},
+                            timeoutMs);
+}
+
+bool waitUntilShown(std::uintptr_t window, int timeoutMs) {
+    return waitUntilWithout(window, {"_NET_WM_STATE_HIDDEN"}, timeoutMs);
 }
 
 } // namespace platform

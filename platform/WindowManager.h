@@ -21,4 +21,7 @@ bool waitUntilReleased(std::uintptr_t window, int timeoutMs);
 // timeoutMs.
 bool waitUntilPlain(std::uintptr_t window, int timeoutMs);
 
+// The same for a window shown back from minimised, in whatever state.
+bool waitUntilShown(std::uintptr_t window, int timeoutMs);
+
 } // namespace platform

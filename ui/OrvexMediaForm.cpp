@@ -90,6 +90,11 @@ void OrvexMediaForm::resetGeometry(const QRect& rect) {
     placement_.reset(this, rect);
 }
 
+void OrvexMediaForm::setVisible(bool visible) {
+    placement_.changingVisibility(this, visible);
+    QWidget::setVisible(visible);
+}
+
 void OrvexMediaForm::moveEvent(QMoveEvent* e) {
     QWidget::moveEvent(e);
     placement_.track(this);

@@ -31,6 +31,10 @@ public:
     const QString& currentFile() const { return currentFile_; }
     void resetGeometry(const QRect& rect);
     const QRect& normalGeometry() const { return placement_.normalGeometry(); }
+    // Hidden after it was closed maximised or full screen: a plain window at
+    // its normal place again (WindowPlacement::leaveHiddenState).
+    void leaveHiddenState() { placement_.leaveHiddenState(this, Qt::WindowNoState); }
+    void setVisible(bool visible) override;
     // Whether the settings held a place from an earlier run.
     bool hasSavedPlace() const { return placement_.hasSavedPlace(); }
 

@@ -102,6 +102,11 @@ void OrvexProjForm::setMediaControls(bool on) {
     mediaPlayerAXAX->setControlsVisible(on);
 }
 
+void OrvexProjForm::setVisible(bool visible) {
+    placement_.changingVisibility(this, visible);
+    QWidget::setVisible(visible);
+}
+
 void OrvexProjForm::moveEvent(QMoveEvent* e) {
     QWidget::moveEvent(e);
     placement_.track(this);

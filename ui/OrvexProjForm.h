@@ -36,6 +36,10 @@ public:
     // "Reset windows": a new normal geometry.
     void resetGeometry(const QRect& rect);
     const QRect& normalGeometry() const { return placement_.normalGeometry(); }
+    // Hidden after it was closed maximised or full screen: a plain window at
+    // its normal place again (WindowPlacement::leaveHiddenState).
+    void leaveHiddenState() { placement_.leaveHiddenState(this, Qt::WindowNoState); }
+    void setVisible(bool visible) override;
     // Whether the window was maximised when the program last ended.
     bool wasMaximized() const { return placement_.wasMaximized(); }
     // Whether the settings held a place from an earlier run.

@@ -52,3 +52,19 @@ void WindowPlacement::save(const QWidget* window) const {
         settings->setValue(prefix_ + "/maximized", 0);
     WindowSettings::writeGeometry(*settings, prefix_, normal_);
 }
+
+void WindowPlacement::changingVisibility(QWidget* window, bool visible) {
+    if (!window->isWindow() || visible == window->isVisible())
+        return;
+    if (visible)
+        leaveHiddenState(window, window->windowState());
+    hiddenInState_ = !visible && WindowSettings::isMaximizedOrFull(window);
+}
+
+void WindowPlacement::leaveHiddenState(QWidget* window, Qt::WindowStates state) {
+    if (!hiddenInState_ || window->isVisible() || !window->isWindow())
+        return;
+    window->setWindowState(state & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    apply(window);
+    window->setWindowState(state);
+}

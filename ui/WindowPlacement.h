@@ -6,6 +6,7 @@
 
 #include <QRect>
 #include <QString>
+#include <Qt>
 
 class QWidget;
 
@@ -31,6 +32,17 @@ public:
     void reset(QWidget* window, const QRect& rect);
     // From show events: a window shown on its own has a place worth saving.
     void shown(const QWidget* window);
+    // From setVisible, before the window is hidden or shown. A window hidden
+    // while maximised or full screen (the window manager closed it, Alt+F4)
+    // stays in that state at the screen's size, and the manager forgets
+    // where it was before: shown as it is, in any state, the manager would
+    // keep the screen's size as the place to go back to. Until it is shown
+    // again leaveHiddenState puts it back at its normal place.
+    void changingVisibility(QWidget* window, bool visible);
+    // The hidden window that was left in such a state leaves it: at its
+    // normal place as a plain window, then in `state` (the state it is about
+    // to be shown in, or none).
+    void leaveHiddenState(QWidget* window, Qt::WindowStates state);
     // At destruction, for a window that was shown on its own: "maximized" (1
     // maximised or full screen, 0 as a plain window, nothing when minimised
     // or embedded) and the normal geometry. A window never shown keeps what
@@ -49,4 +61,5 @@ private:
     bool wasMaximized_ = false;
     bool saved_ = false;
     bool shown_ = false;
+    bool hiddenInState_ = false;
 };

@@ -31,6 +31,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTranslator>
+#include <cstdio>
 #include <functional>
 #include <random>
 #include <set>
@@ -1152,5 +1153,265 @@ TEST_F(WindowLayoutGL, ASavedPlacePartlyOffTheScreenMovesInJustEnough) {
             << locale.toStdString();
         form().close();
         program.reset();
+    }
+}
+
+// Full screen and back through the View menu's entries and the window
+// manager's keys in every short order: a sequence of Full screen (F), Alt+F4
+// (C), Alt+Tab to the control window (T), Show (S, the media viewer only) and
+// Normal window (N), ended by Normal window. Full screen covers the screen,
+// and Normal window brings the window back as a plain framed window at its
+// last normal place and size, within the screen; each in front of the
+// control window.
+class FullScreenWalkGL : public WindowLayoutGL {
+protected:
+    // Walks the sequences (each without the closing N) for the media viewer or
+    // the GL window and gives what went wrong, a line for each sequence.
+    std::vector<std::string> walk(bool media, const std::vector<std::string>& sequences) {
+        OrvexMainForm& f = form();
+        QWidget& w = media ? *static_cast<QWidget*>(program->mediaForm()) : glWindow();
+        QAction* full = media ? f.viewMediaFullScreenAction : f.viewFullScreenAction;
+        QAction* normal = media ? f.viewMediaNormalAction : f.viewNormalAction;
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        QRect place;
+        const auto plainAtItsPlace = [&]() -> std::string {
+            const xcb_window_t id = XWindowTree::idOf(w);
+            if (!w.isVisible() || !id || !x.isViewable(id))
+                return "hidden";
+            if (w.isFullScreen() || w.isMaximized() || w.isMinimized())
+                return "not a plain window";
+            const QRect client = x.onScreen(id), frame = x.frameOf(w);
+            if (x.windowManagerRuns() && frame.top() >= client.top())
+                return "without a title bar at " + text(frame);
+            if (!room.contains(frame))
+                return "at " + text(frame) + " past the room " + text(room);
+            if (client != place)
+                return "at " + text(client) + ", its place " + text(place);
+            if (!x.isInFront(w, f))
+                return "behind the control window";
+            return std::string();
+        };
+        const auto fullScreen = [&]() -> std::string {
+            if (!w.isVisible() || !w.isFullScreen())
+                return "not full screen";
+            const QRect client = x.onScreen(XWindowTree::idOf(w));
+            if (x.windowManagerRuns() && client != screen())
+                return "full screen at " + text(client);
+            if (!x.isInFront(w, f))
+                return "full screen behind the control window";
+            return std::string();
+        };
+        // Still so a moment after it first was.
+        const auto settled = [&](const std::function<std::string()>& why) {
+            std::string wrong = whenAtRest(why);
+            if (wrong.empty()) {
+                QTest::qWait(50);
+                wrong = why();
+            }
+            return wrong;
+        };
+        const auto shown = [&] {
+            if (media && !f.mediaButton->isChecked())
+                f.mediaButton->click();
+            normal->trigger();
+        };
+        shown();
+        EXPECT_EQ(whenAtRest([&] { return x.isViewable(XWindowTree::idOf(w)) ? "" : "hidden"; }),
+                  "");
+        place = x.onScreen(XWindowTree::idOf(w));
+
+        std::vector<std::string> failed;
+        for (const std::string& sequence : sequences) {
+            // From a plain window at its place; where an earlier sequence left
+            // it elsewhere, from where Reset windows puts it.
+            shown();
+            if (!settled(plainAtItsPlace).empty()) {
+                f.viewResetWindowsAction->trigger();
+                shown();
+                whenAtRest([&] { return x.isViewable(XWindowTree::idOf(w)) ? "" : "hidden"; });
+                QTest::qWait(200);
+                place = x.onScreen(XWindowTree::idOf(w));
+            }
+            std::string wrong;
+            for (const char step : sequence + "N") {
+                std::string why;
+                switch (step) {
+                case 'F':
+                    full->trigger();
+                    why = settled(fullScreen);
+                    break;
+                case 'C':
+                    x.closeByTheManager(w);
+                    why = settled([&] { return w.isVisible() ? "not closed" : ""; });
+                    break;
+                case 'T':
+                    x.activateByTheManager(f);
+                    why = settled([&] { return f.isActiveWindow() ? "" : "not active"; });
+                    break;
+                case 'S':
+                    f.mediaButton->click();
+                    why = settled([&] {
+                        return w.isVisible() == f.mediaButton->isChecked() ? ""
+                                                                           : "Show not followed";
+                    });
+                    break;
+                default:
+                    normal->trigger();
+                    why = settled(plainAtItsPlace);
+                    break;
+                }
+                if (!why.empty() && wrong.empty())
+                    wrong = std::string(1, step) + ": " + why;
+            }
+            if (!wrong.empty())
+                failed.push_back(std::string(media ? "media viewer " : "GL window ") + sequence +
+                                 "N, after " + wrong);
+        }
+        return failed;
+    }
+};
+
+// The orders that once left a window as large as the screen behind its own
+// title bar, and a fixed sample of the others.
+TEST_F(FullScreenWalkGL, FullScreenAndBackThroughTheWindowManagersKeys) {
+    open();
+    EXPECT_EQ(walk(false, {"", "F", "FC", "FT", "FCF", "FCT", "FTF", "FTC", "CFC", "TFC", "NFC"}),
+              std::vector<std::string>());
+    EXPECT_EQ(
+        walk(true, {"", "F", "FC", "FCS", "FCF", "FSS", "FST", "SFC", "FTS", "SSF", "CSF", "FT"}),
+        std::vector<std::string>());
+}
+
+// Every order of up to three steps, for both viewers: a minute or two, so
+// only when asked for, in a language (ORVEX_FULL_SCREEN_WALK=en, de, ...).
+TEST_F(FullScreenWalkGL, EveryOrderOfUpToThreeSteps) {
+    if (!qEnvironmentVariableIsSet("ORVEX_FULL_SCREEN_WALK"))
+        GTEST_SKIP() << "set ORVEX_FULL_SCREEN_WALK=en (or de, ...) to walk every order";
+    const Language language(qEnvironmentVariable("ORVEX_FULL_SCREEN_WALK"));
+    open();
+    std::size_t walked = 0, failed = 0;
+    for (const bool media : {false, true}) {
+        const std::string steps = media ? "FCTSN" : "FCTN";
+        std::vector<std::string> sequences{""};
+        for (std::size_t from = 0; from < sequences.size(); ++from)
+            if (sequences[from].size() < 3)
+                for (const char step : steps)
+                    sequences.push_back(sequences[from] + step);
+        const std::vector<std::string> wrong = walk(media, sequences);
+        for (const std::string& line : wrong)
+            ADD_FAILURE() << line;
+        walked += sequences.size();
+        failed += wrong.size();
+    }
+    std::printf("Full screen walk: %zu sequences, %zu failed\n", walked, failed);
+}
+
+// In a room as low as an 800 x 600 screen's the media viewer opens where
+// Reset windows puts it, also at its first opening (by Show, or full screen
+// and then Normal window), and Reset windows keeps it within the room in the
+// Windows and the dark style.
+TEST_F(WindowLayoutGL, TheMediaViewerOpensWithinALowRoomWhereResetWindowsPutsIt) {
+    const orvextest::ReservedScreenEdge panel(600);
+    ASSERT_TRUE(panel.took());
+    open();
+    OrvexMainForm& f = form();
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    QRect first;
+    const auto within = [&](const std::string& when) {
+        const QWidget& media = *program->mediaForm();
+        EXPECT_EQ(whenAtRest([&] {
+                      if (!x.isViewable(XWindowTree::idOf(media)))
+                          return std::string("not shown");
+                      const QRect frame = x.frameOf(media);
+                      return room.contains(frame)
+                                 ? std::string()
+                                 : "at " + text(frame) + " past the room " + text(room);
+                  }),
+                  "")
+            << when;
+        QTest::qWait(100);
+        return x.frameOf(media);
+    };
+    f.mediaButton->click();
+    first = within("the first opening");
+    for (QAction* style : {f.viewStyleWindowsAction, f.viewStyleDarkAction}) {
+        style->trigger();
+        f.viewResetWindowsAction->trigger();
+        const QRect reset = within(style->objectName().toStdString() + ", Reset windows");
+        if (style == f.viewStyleWindowsAction) {
+            EXPECT_EQ(text(reset), text(first)) << "the first opening, then Reset windows";
+        }
+    }
+    // Opened first in full screen, it comes back to that place too.
+    program.reset();
+    WindowSettings::open()->clear();
+    program = std::make_unique<StudioProgram>();
+    open();
+    form().viewMediaFullScreenAction->trigger();
+    ASSERT_EQ(whenAtRest([&] { return program->mediaForm()->isFullScreen() ? "" : "not full"; }),
+              "");
+    form().viewMediaNormalAction->trigger();
+    EXPECT_EQ(text(within("first full screen, then Normal window")), text(first));
+}
+
+// A GL window saved maximised, as large as the screen, and shown plain by the
+// window manager's own button (it gives back the place the window opened at)
+// lies within the screen, also beside a control window saved maximised.
+TEST_F(WindowLayoutGL, AGLWindowSavedMaximisedIsWithinTheScreenWhenTheManagerRestoresIt) {
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect saved(room.topLeft(), room.size());
+    for (const int controlMaximised : {0, 1}) {
+        program.reset();
+        {
+            auto settings = WindowSettings::open();
+            WindowSettings::writeGeometry(*settings, "/Orvex/OrvexGL", saved);
+            settings->setValue("/Orvex/OrvexGL/maximized", 1);
+            settings->setValue("/Orvex/Main/maximized", controlMaximised);
+        }
+        program = std::make_unique<StudioProgram>();
+        open();
+        ASSERT_EQ(whenAtRest([&] { return glWindow().isMaximized() ? "" : "not maximised"; }), "");
+        QTest::qWait(200);
+        x.unmaximiseByTheManager(glWindow());
+        EXPECT_EQ(whenAtRest([&] {
+                      if (glWindow().isMaximized())
+                          return std::string("maximised");
+                      const QRect frame = x.frameOf(glWindow());
+                      return room.contains(frame)
+                                 ? std::string()
+                                 : "at " + text(frame) + " past the room " + text(room);
+                  }),
+                  "")
+            << "the control window maximised: " << controlMaximised;
+    }
+}
+
+// The Browser/Control and Browser layouts show a minimised GL window again,
+// in front, the keyboard left in the control window.
+TEST_F(WindowLayoutGL, TheBrowserLayoutsShowAMinimisedGLWindowInFront) {
+    open();
+    OrvexMainForm& f = form();
+    for (QAction* layout : {f.layoutBCAction, f.layoutBAction}) {
+        const std::string name = layout->objectName().toStdString();
+        bringTheControlWindowForward();
+        x.minimiseByTheManager(glWindow());
+        ASSERT_EQ(whenAtRest([&] { return glWindow().isMinimized() ? "" : "not minimised"; }), "")
+            << name;
+        layout->trigger();
+        EXPECT_EQ(whenAtRest([&] {
+                      if (glWindow().isMinimized())
+                          return std::string("minimised");
+                      return inFrontWithBothTitlesInSight();
+                  }),
+                  "")
+            << name;
+        // Still so a moment after it first was: the manager activates the
+        // window it shows in its own time.
+        const auto keyboardHere = [&] {
+            return QApplication::activeWindow() == &f ? "" : "the keyboard in the GL window";
+        };
+        whenAtRest(keyboardHere);
+        QTest::qWait(100);
+        EXPECT_STREQ(keyboardHere(), "") << name;
     }
 }

@@ -82,7 +82,8 @@ public:
     }
 
     // What the window manager's own keys and buttons do, asked of it as a
-    // pager asks: close the window (as Alt+F4 does), maximise or minimise it.
+    // pager asks: close the window (as Alt+F4 does), maximise or minimise it,
+    // or go to it (as Alt+Tab does).
     void closeByTheManager(const QWidget& window) const {
         tellTheManager(window, "_NET_CLOSE_WINDOW", {XCB_CURRENT_TIME, pagerSource});
     }
@@ -90,6 +91,10 @@ public:
     void unmaximiseByTheManager(const QWidget& window) const { maximised(window, 0); }
     void minimiseByTheManager(const QWidget& window) const {
         tellTheManager(window, "WM_CHANGE_STATE", {iconicState});
+    }
+    // Alt+Tab to `window`: it gets the focus and comes in front.
+    void activateByTheManager(const QWidget& window) const {
+        tellTheManager(window, "_NET_ACTIVE_WINDOW", {pagerSource, XCB_CURRENT_TIME, 0});
     }
 
 private:
