@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -634,6 +635,13 @@ private:
     bool gateRefuses(const QUrl& page, const QString& from);
     // Opens a scenario file into the editor and starts it in the engine.
     void openScenarioFile(const QString& fileName);
+    // Writes the editor's text to fileName, asking first where the lines not
+    // edited would change; true when it was written.
+    bool saveScenario(const QString& fileName);
+    // The editor's lines as it holds them.
+    QStringList editorLines() const;
+    // Line numbers for a message, the first dozen.
+    static QString lineNumbers(const QList<int>& lines);
     // Starts a scenario file in the engine (its first step runs at once).
     void playScenarioFile(const std::string& file);
     // Inserts engine lines into the editor as whole lines, after the line
@@ -663,8 +671,11 @@ private:
     // Tells which groups a satellite update stored and why any other was not.
     void reportSatelliteUpdate(const SatelliteDownload& download);
     // A question with the buttons Yes and No (also Escape); Return answers
-    // Yes unless a wrong yes would cost the user's data.
-    bool askYesNo(const QString& question, bool yesByDefault = true);
+    // Yes only when yesByDefault.
+    bool askYesNo(const QString& question, bool yesByDefault);
+    // Every question whose Yes discards or replaces the user's work (text,
+    // files) asks this way: Return and Escape answer No, which keeps it.
+    bool askBeforeLosingWork(const QString& question);
 
     CommandGate commandGate_;
     QString programDir_;

@@ -116,12 +116,13 @@ void OrvexMainForm::addOrbitFile(int kind) {
     const QString older = QFile::decodeName(QByteArray::fromStdString(declaring));
     if (!declaring.empty() && !QFileInfo(older).canonicalFilePath().isEmpty() &&
         QFileInfo(older).canonicalFilePath() != QFileInfo(destination).canonicalFilePath()) {
-        if (!askYesNo(tr("%1 in the data directory already declares %2.  Do you want to replace "
-                         "it ?")
-                          .arg(QFileInfo(older).fileName(), EngineLink::fromEngineText(name))))
+        if (!askBeforeLosingWork(
+                tr("%1 in the data directory already declares %2.  Do you want to replace "
+                   "it ?")
+                    .arg(QFileInfo(older).fileName(), EngineLink::fromEngineText(name))))
             return;
         destination = QFileInfo(older).absoluteFilePath();
-    } else if (QFileInfo::exists(destination) && !askYesNo(tr(texts.sameName))) {
+    } else if (QFileInfo::exists(destination) && !askBeforeLosingWork(tr(texts.sameName))) {
         return;
     }
     QString error;
@@ -186,7 +187,7 @@ void OrvexMainForm::removeOrbitFiles(int kind) {
                     QLatin1Char('\n') + leaving.join(QLatin1Char('\n'));
     if (!staying.isEmpty())
         question += QStringLiteral("\n\n") + stayNote;
-    if (!askYesNo(question))
+    if (!askBeforeLosingWork(question))
         return;
     std::vector<std::string> removed;
     QStringList failures;

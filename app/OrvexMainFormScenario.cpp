@@ -5,6 +5,7 @@
 #include <QDateTimeEdit>
 #include <QMessageBox>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -84,7 +85,11 @@ bool OrvexMainForm::mayReplaceEditorText() {
 }
 
 bool OrvexMainForm::confirmDiscard() {
-    return askYesNo(tr("The scenario in the editor has not been saved. Discard it?"));
+    return askBeforeLosingWork(tr("The scenario in the editor has not been saved. Discard it?"));
+}
+
+bool OrvexMainForm::askBeforeLosingWork(const QString& question) {
+    return askYesNo(question, false);
 }
 
 void OrvexMainForm::scenarioNewSlot() {
@@ -314,6 +319,7 @@ void OrvexMainForm::openScenarioFile(const QString& fileName) {
         scenarioFileName = fileName;
         scenarioEdit->setPlainText(scenarioFile_->text());
         scenarioEdit->document()->setModified(false);
+        scenarioFile_->setShown(editorLines());
     } else {
         logMessage("Could not read scenario file %s: %s\n", fileName.toLocal8Bit().constData(),
                    scenarioFile_->error().toLocal8Bit().constData());
@@ -331,6 +337,35 @@ void OrvexMainForm::openScenarioFile(const QString& fileName) {
                        "the editor shows only the text before it.\nSave does not write over this "
                        "file; Save Scenario As can keep the text under another name.")
                         .arg(fileName));
+    else if (const QList<int> lines = scenarioFile_->changedWhenEdited(); !lines.isEmpty())
+        showWarning(tr("These lines of the scenario %1 cannot be written again as they are "
+                       "once edited: %2.\n%3 writes their characters as other bytes than the "
+                       "file holds, or the editor shows them otherwise (a paragraph separator "
+                       "as a line break). Save writes them as they are while they are not "
+                       "edited.")
+                        .arg(fileName, lineNumbers(lines),
+                             QString::fromLatin1(scenarioFile_->codecName())));
+}
+
+QStringList OrvexMainForm::editorLines() const {
+    // The blocks as the editor holds them: its plain text would give
+    // non-breaking spaces as spaces and line separators as line breaks.
+    QStringList lines;
+    for (QTextBlock block = scenarioEdit->document()->begin(); block.isValid();
+         block = block.next())
+        lines << block.text();
+    return lines;
+}
+
+QString OrvexMainForm::lineNumbers(const QList<int>& lines) {
+    const int shown = 12;
+    QStringList numbers;
+    for (int i = 0; i < lines.size() && i < shown; ++i)
+        numbers << QString::number(lines[i]);
+    QString text = numbers.join(QStringLiteral(", "));
+    if (lines.size() > shown)
+        text += tr(" and %1 more").arg(lines.size() - shown);
+    return text;
 }
 
 void OrvexMainForm::fileSave() {
@@ -338,24 +373,44 @@ void OrvexMainForm::fileSave() {
         fileSaveAs();
         return;
     }
+    saveScenario(scenarioFileName);
+}
+
+bool OrvexMainForm::saveScenario(const QString& fileName) {
     if (!scenarioFile_)
         scenarioFile_ = std::make_unique<ScenarioFile>();
-    const QString text = scenarioEdit->toPlainText();
+    const QStringList lines = editorLines();
     // No question for a save that write refuses all the same.
-    if (!scenarioFile_->readInPart(scenarioFileName) && scenarioFile_->changesKeptLines(text) &&
-        !askYesNo(tr("The scenario was read as %1, which cannot hold all of the text now in the "
-                     "editor. Saved as UTF-8, the lines that were not edited change too and may "
-                     "read otherwise than before.\nSave %2 as UTF-8 all the same?")
-                      .arg(QString::fromLatin1(scenarioFile_->codecName()), scenarioFileName),
-                  false))
-        return;
-    if (scenarioFile_->write(scenarioFileName, text)) {
+    if (!scenarioFile_->readInPart(fileName)) {
+        if (scenarioFile_->changesKeptLines(lines)) {
+            if (!askBeforeLosingWork(
+                    tr("The scenario was read as %1, which cannot hold all of the text now in the "
+                       "editor. Saved as UTF-8, the lines that were not edited change too and may "
+                       "read otherwise than before.\nSave %2 as UTF-8 all the same?")
+                        .arg(QString::fromLatin1(scenarioFile_->codecName()), fileName)))
+                return false;
+        } else if (const QList<int> changed = scenarioFile_->changedLines(lines);
+                   !changed.isEmpty() &&
+                   !askBeforeLosingWork(
+                       tr("These lines of %1 were edited, and written now they change "
+                          "beyond what was typed: %2.\n%3 writes some of their characters as "
+                          "other bytes than the file held, or the editor shows them otherwise "
+                          "than the file holds them.\nSave %4 all the same?")
+                           // The lines are those of the file last opened or
+                           // saved, which Save As does not write.
+                           .arg(scenarioFileName, lineNumbers(changed),
+                                QString::fromLatin1(scenarioFile_->codecName()), fileName))) {
+            return false;
+        }
+    }
+    if (scenarioFile_->write(fileName, lines)) {
         scenarioEdit->document()->setModified(false);
-        return;
+        return true;
     }
     // The text stays modified: it is not on disk.
-    showWarning(tr("The scenario could not be saved as %1:\n%2")
-                    .arg(scenarioFileName, scenarioFile_->error()));
+    showWarning(
+        tr("The scenario could not be saved as %1:\n%2").arg(fileName, scenarioFile_->error()));
+    return false;
 }
 
 void OrvexMainForm::fileSaveAs() {
@@ -363,6 +418,9 @@ void OrvexMainForm::fileSaveAs() {
     const QString file = withFilterExtension(askSaveFileName(), QString::fromLatin1(saveFilter));
     if (file.isEmpty())
         return;
-    scenarioFileName = file;
-    fileSave();
+    // The editor takes the name, and the next dialog its folder, only with
+    // the text written under it: Save would otherwise go on failing there,
+    // and leave the file opened as it was.
+    if (saveScenario(file))
+        scenarioFileName = file;
 }

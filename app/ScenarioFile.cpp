@@ -6,10 +6,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QStringList>
 #include <QTextCodec>
+#include <algorithm>
+#include <numeric>
 
 #include "app/AtomicSave.h"
+#include "app/LineMatch.h"
 #include "platform/ByteOrderMark.h"
 
 namespace {
@@ -23,34 +25,37 @@ bool decodes(QTextCodec* codec, const QByteArray& bytes, QString& text) {
     return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
+QByteArray encodeLine(QTextCodec* codec, const QString& line) {
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    return codec->fromUnicode(line.constData(), line.size(), &state);
+}
+
 } // namespace
 
-QString ScenarioFile::decode(const QByteArray& file) {
-    // A byte-order mark an editor put first is no part of the text (the
-    // engine skips it too); it is written back.
-    const int mark = int(platform::byteOrderMarkLength(file.constData(), std::size_t(file.size())));
-    byteOrderMark_ = mark > 0;
-    const QByteArray bytes = file.mid(mark);
-    crlf_ = bytes.contains("\r\n");
-    QString text;
-    // The engine reads scenarios in its own codec, the one the view made the
-    // locale's; a file written elsewhere may be UTF-8; anything else is kept
-    // byte for byte.
-    QTextCodec* const candidates[] = {QTextCodec::codecForLocale(),
-                                      QTextCodec::codecForName("UTF-8")};
-    codec_ = nullptr;
-    for (QTextCodec* codec : candidates)
-        if (decodes(codec, bytes, text)) {
-            codec_ = codec;
-            break;
-        }
-    if (!codec_) {
-        codec_ = QTextCodec::codecForName("ISO-8859-1");
-        text = codec_->toUnicode(bytes);
+QTextCodec* ScenarioFile::codec() const {
+    return codec_ ? codec_ : QTextCodec::codecForLocale();
+}
+
+void ScenarioFile::takeLines(const QByteArray& bytes) {
+    lines_.clear();
+    int lf = 0, crlf = 0, cr = 0;
+    int start = 0;
+    for (int i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\n' && c != '\r')
+            continue;
+        const int length = c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n' ? 2 : 1;
+        ++(length == 2 ? crlf : c == '\n' ? lf : cr);
+        lines_.push_back({bytes.mid(start, i - start), bytes.mid(i, length), QString()});
+        i += length - 1;
+        start = i + 1;
     }
-    if (crlf_)
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
+    lines_.push_back({bytes.mid(start), QByteArray(), QString()});
+    lineEnd_ = crlf > lf && crlf >= cr ? "\r\n" : cr > lf && cr > crlf ? "\r" : "\n";
+    for (Line& line : lines_) {
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+        line.text = codec()->toUnicode(line.bytes.constData(), line.bytes.size(), &state);
+    }
 }
 
 bool ScenarioFile::read(const QString& fileName) {
@@ -67,25 +72,159 @@ bool ScenarioFile::read(const QString& fileName) {
         bytes.truncate(nul);
         readInPart_ = QFileInfo(fileName).canonicalFilePath();
     }
-    text_ = decode(bytes);
+    // A byte-order mark an editor put first is no part of the text (the
+    // engine skips it too); it is written back.
+    const int mark =
+        int(platform::byteOrderMarkLength(bytes.constData(), std::size_t(bytes.size())));
+    byteOrderMark_ = mark > 0;
+    bytes.remove(0, mark);
+    // The engine reads scenarios in its own codec, the one the view made the
+    // locale's; a file written elsewhere may be UTF-8; anything else is kept
+    // byte for byte.
+    QTextCodec* const candidates[] = {QTextCodec::codecForLocale(),
+                                      QTextCodec::codecForName("UTF-8")};
+    codec_ = QTextCodec::codecForName("ISO-8859-1");
+    QString whole;
+    for (QTextCodec* codec : candidates)
+        if (decodes(codec, bytes, whole)) {
+            codec_ = codec;
+            break;
+        }
+    takeLines(bytes);
+    QStringList texts;
+    for (const Line& line : lines_)
+        texts << line.text;
+    text_ = texts.join(QLatin1Char('\n'));
+    setShown(texts);
     error_.clear();
     return true;
 }
 
-QTextCodec* ScenarioFile::codecFor(const QString& text) const {
-    QTextCodec* codec = codec_ ? codec_ : QTextCodec::codecForLocale();
-    return codec->canEncode(text) ? codec : QTextCodec::codecForName("UTF-8");
+QByteArray ScenarioFile::encode(QTextCodec* codec, const QStringList& lines, int from,
+                                int count) const {
+    QByteArray bytes;
+    for (int i = from; i < from + count; ++i)
+        bytes += (i > from ? lineEnd_ : QByteArray()) + encodeLine(codec, lines[i]);
+    return bytes;
 }
 
-bool ScenarioFile::changesKeptLines(const QString& text) const {
-    QTextCodec* const was = codec_ ? codec_ : QTextCodec::codecForLocale();
-    QTextCodec* const now = codecFor(text);
+void ScenarioFile::setShown(const QStringList& shown) {
+    shown_ = shown;
+    runs_.clear();
+    runOf_.assign(size_t(shown.size()), -1);
+    QStringList texts;
+    for (const Line& line : lines_)
+        texts << line.text;
+    std::vector<int> match(size_t(shown.size()));
+    if (texts == shown)
+        std::iota(match.begin(), match.end(), 0);
+    else
+        match = matchLines(texts, shown);
+    // The lines between two matched ones are one run: the editor shows them
+    // otherwise.
+    const auto addRun = [&](int shown0, int shown1, int line0, int line1) {
+        if (line0 == line1)
+            return; // no line of the file: lines the editor made
+        Run run{shown0, shown1 - shown0, line0, line1 - line0, {}, {}, false};
+        for (int i = line0; i < line1; ++i)
+            run.bytes += lines_[size_t(i)].bytes + (i + 1 < line1 ? lines_[size_t(i)].end : "");
+        run.end = lines_[size_t(line1 - 1)].end;
+        run.asWritten =
+            run.shownCount > 0 && encode(codec(), shown, shown0, run.shownCount) == run.bytes;
+        for (int i = shown0; i < shown1; ++i)
+            runOf_[size_t(i)] = int(runs_.size());
+        runs_.push_back(run);
+    };
+    int shownAt = 0, lineAt = 0;
+    for (int i = 0; i <= shown.size(); ++i) {
+        const int line = i < shown.size() ? match[size_t(i)] : int(lines_.size());
+        if (line < 0)
+            continue;
+        addRun(shownAt, i, lineAt, line);
+        if (i < shown.size())
+            addRun(i, i + 1, line, line + 1);
+        shownAt = i + 1;
+        lineAt = line + 1;
+    }
+}
+
+QList<int> ScenarioFile::changedWhenEdited() const {
+    QList<int> numbers;
+    for (const Run& run : runs_)
+        for (int i = 0; !run.asWritten && i < run.lineCount; ++i)
+            numbers << run.firstLine + i + 1;
+    return numbers;
+}
+
+int ScenarioFile::keptRun(const std::vector<int>& match, int at) const {
+    const int shown = match[size_t(at)];
+    const int index = shown < 0 ? -1 : runOf_[size_t(shown)];
+    if (index < 0 || runs_[size_t(index)].firstShown != shown)
+        return 0;
+    const int count = runs_[size_t(index)].shownCount;
+    for (int k = 1; k < count; ++k)
+        if (size_t(at + k) >= match.size() || match[size_t(at + k)] != shown + k)
+            return 0;
+    return count;
+}
+
+QList<int> ScenarioFile::changedLines(const QStringList& lines) const {
+    const std::vector<int> match = matchLines(shown_, lines);
+    // Where each shown line stands now, the nearest placed ones before and
+    // after each, and the new lines before each place.
+    std::vector<int> placed(size_t(shown_.size()), -1);
+    std::vector<int> newBefore(size_t(lines.size()) + 1, 0);
+    QSet<QString> written; // the new lines: a line moved is one of them
+    for (size_t at = 0; at < match.size(); ++at) {
+        if (match[at] >= 0)
+            placed[size_t(match[at])] = int(at);
+        else
+            written.insert(lines[int(at)]);
+        newBefore[at + 1] = newBefore[at] + (match[at] < 0 ? 1 : 0);
+    }
+    std::vector<int> placedBefore(placed.size() + 1, -1),
+        placedFrom(placed.size() + 1, int(lines.size()));
+    for (size_t i = 0; i < placed.size(); ++i)
+        placedBefore[i + 1] = placed[i] >= 0 ? placed[i] : placedBefore[i];
+    for (size_t i = placed.size(); i-- > 0;)
+        placedFrom[i] = placed[i] >= 0 ? placed[i] : placedFrom[i + 1];
+
+    QList<int> numbers;
+    for (const Run& run : runs_) {
+        if (run.asWritten)
+            continue;
+        const int first = run.firstShown, end = run.firstShown + run.shownCount;
+        const int at = run.shownCount > 0 ? placed[size_t(first)] : -1;
+        if (at >= 0 && keptRun(match, at) == run.shownCount)
+            continue;
+        // Deleted, nothing typed in its place and not moved elsewhere, it is
+        // no line changed.
+        const bool partlyPlaced = placedBefore[size_t(end)] > placedBefore[size_t(first)];
+        const int from = placedBefore[size_t(first)] + 1, to = placedFrom[size_t(end)];
+        const bool moved = std::any_of(shown_.begin() + first, shown_.begin() + end,
+                                       [&](const QString& line) { return written.contains(line); });
+        if (run.shownCount > 0 && !partlyPlaced &&
+            newBefore[size_t(to)] == newBefore[size_t(from)] && !moved)
+            continue;
+        for (int i = 0; i < run.lineCount; ++i)
+            numbers << run.firstLine + i + 1;
+    }
+    return numbers;
+}
+
+QTextCodec* ScenarioFile::codecFor(const QStringList& lines) const {
+    return codec()->canEncode(lines.join(QLatin1Char('\n'))) ? codec()
+                                                             : QTextCodec::codecForName("UTF-8");
+}
+
+bool ScenarioFile::changesKeptLines(const QStringList& lines) const {
+    QTextCodec* const was = codec();
+    QTextCodec* const now = codecFor(lines);
     if (now == was)
         return false;
-    const QStringList before = text_.split(QLatin1Char('\n'));
-    const QSet<QString> kept(before.begin(), before.end());
-    for (const QString& line : text.split(QLatin1Char('\n')))
-        if (kept.contains(line) && was->fromUnicode(line) != now->fromUnicode(line))
+    const std::vector<int> match = matchLines(shown_, lines);
+    for (int at = 0; at < lines.size(); ++at)
+        if (match[size_t(at)] >= 0 && encodeLine(was, lines[at]) != encodeLine(now, lines[at]))
             return true;
     return false;
 }
@@ -94,30 +233,44 @@ bool ScenarioFile::readInPart(const QString& fileName) const {
     return !readInPart_.isEmpty() && QFileInfo(fileName).canonicalFilePath() == readInPart_;
 }
 
-bool ScenarioFile::write(const QString& fileName, const QString& text) {
+bool ScenarioFile::write(const QString& fileName, const QStringList& lines) {
     if (readInPart(fileName)) {
         error_ = QCoreApplication::translate(
             "ScenarioFile",
             "only the text before its first NUL byte was read; the rest would be lost");
         return false;
     }
-    QTextCodec* const codec = codecFor(text);
-    QString body = text;
-    if (crlf_)
-        body.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-    const QByteArray bytes =
-        (byteOrderMark_ ? QByteArray(platform::utf8ByteOrderMark) : QByteArray()) +
-        codec->fromUnicode(body.constData(), body.size(), &state);
-
-    if (!saveAtomically(fileName, bytes, &error_))
+    QTextCodec* const codec = codecFor(lines);
+    const bool sameCodec = codec == this->codec();
+    const std::vector<int> match = matchLines(shown_, lines);
+    QByteArray body;
+    for (int at = 0; at < lines.size();) {
+        const int kept = keptRun(match, at);
+        QByteArray end;
+        if (kept > 0) {
+            const Run& run = runs_[size_t(runOf_[size_t(match[size_t(at)])])];
+            body += sameCodec ? run.bytes : encode(codec, lines, at, kept);
+            end = run.end;
+            at += kept;
+        } else {
+            body += encodeLine(codec, lines[at]);
+            ++at;
+        }
+        if (at < lines.size())
+            body += end.isEmpty() ? lineEnd_ : end;
+    }
+    const QByteArray mark = byteOrderMark_ ? QByteArray(platform::utf8ByteOrderMark) : "";
+    if (!saveAtomically(fileName, mark + body, &error_))
         return false;
+    // What was written is what the next save keeps.
     codec_ = codec;
-    text_ = text;
+    takeLines(body);
+    setShown(lines);
+    text_ = lines.join(QLatin1Char('\n'));
     error_.clear();
     return true;
 }
 
 QByteArray ScenarioFile::codecName() const {
-    return codec_ ? codec_->name() : QTextCodec::codecForLocale()->name();
+    return codec()->name();
 }

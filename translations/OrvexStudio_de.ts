@@ -1085,6 +1085,24 @@ Save %2 as UTF-8 all the same?</source>
 %2 trotzdem als UTF-8 speichern?</translation>
     </message>
     <message>
+        <source>These lines of the scenario %1 cannot be written again as they are once edited: %2.
+%3 writes their characters as other bytes than the file holds, or the editor shows them otherwise (a paragraph separator as a line break). Save writes them as they are while they are not edited.</source>
+        <translation>Diese Zeilen des Szenarios %1 lassen sich nach einer Bearbeitung nicht wieder so schreiben, wie sie sind: %2.
+%3 schreibt ihre Zeichen als andere Bytes, als die Datei enthält, oder der Editor zeigt sie anders (einen Absatztrenner als Zeilenumbruch). „Speichern“ schreibt sie unverändert, solange sie nicht bearbeitet werden.</translation>
+    </message>
+    <message>
+        <source>These lines of %1 were edited, and written now they change beyond what was typed: %2.
+%3 writes some of their characters as other bytes than the file held, or the editor shows them otherwise than the file holds them.
+Save %4 all the same?</source>
+        <translation>Diese Zeilen von %1 wurden bearbeitet und ändern sich, jetzt geschrieben, über das Getippte hinaus: %2.
+%3 schreibt einige ihrer Zeichen als andere Bytes, als die Datei enthielt, oder der Editor zeigt sie anders, als die Datei sie enthält.
+%4 trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message>
         <source>The scenario in the editor has not been saved. Discard it?</source>
         <translation>Das Szenario im Editor wurde nicht gespeichert. Verwerfen?</translation>
     </message>

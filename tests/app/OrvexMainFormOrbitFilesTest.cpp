@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTest>
 #include <QTreeWidget>
 #include <fcntl.h>
 #include <fstream>
@@ -25,7 +26,7 @@ using Lines = std::vector<std::string>;
 
 // Answers the window's coming questions in turn: a file question with the
 // file named, a message box with the button of that text. A question beyond
-// the answers is cancelled and counted.
+// the answers is cancelled and counted; the answer "Return" presses Return.
 class Dialogs {
 public:
     explicit Dialogs(OrvexMainForm& form, QStringList answers = {})
@@ -54,6 +55,8 @@ private:
             }
             const QString answer = answers_.takeFirst();
             questions << box->text();
+            if (answer == "Return")
+                QTest::keyClick(box, Qt::Key_Return);
             for (QAbstractButton* button : box->buttons())
                 if (button->text() == answer)
                     button->click();
@@ -316,6 +319,29 @@ TEST_F(OrbitFiles, RemovingDeletesTheFilesThatDeclareTheSelectedObjects) {
     EXPECT_EQ(comets(), QStringList({"b.dat", "c.dat"}));
     EXPECT_EQ(sent(), Lines({"Ssystem.LoadCometList Default", "Ssystem.RemoveComet Halley",
                              "Ssystem.SaveCometList Default"}));
+}
+
+// Return at a question whose Yes replaces or deletes an orbit file keeps it.
+TEST_F(OrbitFiles, ReturnAtAQuestionThatWouldReplaceOrRemoveAFileKeepsIt) {
+    write("data/orbits/comets/halley.dat", "Name: Halley\n");
+    write("elsewhere/halley.dat", "Name: Halley\n# newer\n");
+    write("elsewhere/Halley-2061.dat", "# 2061\nName: Halley\n");
+    for (const char* file : {"elsewhere/halley.dat", "elsewhere/Halley-2061.dat"}) {
+        Dialogs dialogs(*form, {programFile(file), "Return"});
+        form->cometsAddSlot();
+        EXPECT_EQ(dialogs.questions.size(), 1);
+        EXPECT_EQ(dialogs.unexpected, 0);
+    }
+    form->displayCometButton->click();
+    select({1}); // Halley
+    {
+        Dialogs dialogs(*form, {"Return"});
+        form->cometsRemoveSlot();
+        EXPECT_EQ(dialogs.questions, QStringList(removeQuestion));
+    }
+    EXPECT_EQ(comets(), QStringList("halley.dat"));
+    EXPECT_EQ(read("data/orbits/comets/halley.dat"), "Name: Halley\n");
+    EXPECT_TRUE(sent().empty());
 }
 
 TEST_F(OrbitFiles, AFailedDeletionIsReported) {

@@ -314,6 +314,30 @@ TEST_F(ScenarioEditor, LeavingWithUnsavedTextAsksFirst) {
     EXPECT_EQ(loop.exec(), 0);
 }
 
+// Return (and Escape) at a question that would throw the text away keeps it.
+TEST_F(ScenarioEditor, ReturnAtAQuestionThatWouldDiscardTheTextKeepsIt) {
+    writeFile("tour.scn", "Timer.Speed 10\n");
+    form->askForReal = true;
+    form->show();
+    form->scenarioEdit->insertPlainText("Markers.Text mine\n");
+    form->openName = programFile("tour.scn");
+    const std::function<void()> actions[] = {[&] { form->scenarioNewSlot(); },
+                                             [&] { form->fileOpen(); }, [&] { form->fileExit(); },
+                                             [&] { form->close(); }};
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape})
+        for (const auto& action : actions) {
+            orvextest::NextModal press([key](QWidget* box) { QTest::keyClick(box, key); });
+            action();
+            EXPECT_TRUE(press.seen());
+        }
+    EXPECT_EQ(form->discardQuestions, 8);
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), "Markers.Text mine\n");
+    EXPECT_TRUE(modified());
+    EXPECT_TRUE(root().scenarios.empty());
+    EXPECT_EQ(form->quits, 0);
+    EXPECT_TRUE(form->isVisible());
+}
+
 TEST_F(ScenarioEditor, EditingCommands) {
     form->scenarioEdit->insertPlainText("Timer.Speed 1");
     EXPECT_TRUE(modified());
@@ -441,6 +465,101 @@ TEST_F(ScenarioEditor, ASaveThatWouldReencodeTheLinesNotEditedAsksFirst) {
     QTextCodec::setCodecForLocale(saved);
 }
 
+// The locale's codec (the engine's) for one test.
+class LocaleCodec {
+public:
+    explicit LocaleCodec(const char* name) {
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName(name));
+    }
+    ~LocaleCodec() { QTextCodec::setCodecForLocale(saved_); }
+
+private:
+    QTextCodec* saved_ = QTextCodec::codecForLocale();
+};
+
+// Files as other editors write them, opened into the editor widget, a line
+// typed as a user types it, and saved: the lines not edited go back byte for
+// byte; the line typed takes the file's codec and its most common line end.
+// Lines that an edit would write otherwise are named at Open, and a save
+// that would write them otherwise asks first.
+TEST_F(ScenarioEditor, TheLinesNotEditedAreSavedByteForByte) {
+    struct Case {
+        const char* codec;
+        QByteArray bytes;
+        QByteArray end;
+        int told; // the line named at Open, 0 for none
+    };
+    const Case cases[] = {
+        {"UTF-8", "Timer.Speed 1\rTimer.Speed 2\r", "\r", 0},
+        {"UTF-8", "Timer.Speed 1\r\nTimer.Speed 2\nTimer.Speed 3\rTimer.Speed 4\r\n", "\r\n", 0},
+        // A non-breaking space, and a line separator inside a comment.
+        {"UTF-8",
+         "Markers.Text a\xc2\xa0"
+         "b\n# x\xe2\x80\xa8Timer.Speed 9\n",
+         "\n", 0},
+        // A paragraph separator, which the editor shows as a line break.
+        {"UTF-8", "# x\xe2\x80\xa9Timer.Speed 9\nTimer.Speed 1", "\n", 1},
+        // Bytes Shift-JIS reads as a character that it writes as FA 40.
+        {"Shift_JIS", "Markers.Text \x90\xaf\r\nMarkers.Text \xee\xef\r\n", "\r\n", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString());
+        const LocaleCodec codec(c.codec);
+        writeFile("other.scn", c.bytes);
+        form->discard = true;
+        form->warnings.clear();
+        open("other.scn");
+        EXPECT_EQ(form->warnings.size(), c.told ? 1 : 0);
+        if (c.told)
+            EXPECT_TRUE(form->warnings.value(0).contains(QString("edited: %1.\n").arg(c.told)));
+        form->scenarioEdit->moveCursor(QTextCursor::Start);
+        QTest::keyClicks(form->scenarioEdit, "Timer.Speed 5");
+        QTest::keyClick(form->scenarioEdit, Qt::Key_Return);
+        {
+            orvextest::ModalAnswers none;
+            form->fileSave();
+            EXPECT_TRUE(none.texts.isEmpty());
+        }
+        const QByteArray saved = "Timer.Speed 5" + c.end + c.bytes;
+        EXPECT_EQ(bytesOf("other.scn"), saved);
+        EXPECT_FALSE(modified());
+        if (!c.told)
+            continue;
+        // The line named edited: Return at the question keeps the file.
+        form->scenarioEdit->moveCursor(QTextCursor::End);
+        form->scenarioEdit->moveCursor(QTextCursor::PreviousBlock);
+        form->scenarioEdit->moveCursor(QTextCursor::EndOfBlock);
+        QTest::keyClicks(form->scenarioEdit, "0");
+        orvextest::NextModal enter([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+        form->fileSave();
+        EXPECT_TRUE(enter.seen());
+        EXPECT_EQ(bytesOf("other.scn"), saved);
+        EXPECT_TRUE(modified());
+        // Save As asks too, of the lines of the file they came from.
+        orvextest::ModalAnswers no("&No");
+        form->saveName = programFile("copy.scn");
+        form->fileSaveAs();
+        ASSERT_EQ(no.texts.size(), 1);
+        EXPECT_TRUE(no.texts[0].startsWith("These lines of " + programFile("other.scn") + " "));
+        EXPECT_TRUE(no.texts[0].endsWith("Save " + programFile("copy.scn") + " all the same?"));
+    }
+}
+
+// What a save wrote is what the next save compares with: after a first save
+// in Latin-1, a character only UTF-8 holds asks before "café" changes.
+TEST_F(ScenarioEditor, TheNextSaveComparesWithWhatTheLastOneWrote) {
+    const LocaleCodec codec("ISO-8859-1");
+    form->scenarioEdit->insertPlainText(QString::fromUtf8("Markers.Text caf\xc3\xa9\n"));
+    form->saveName = programFile("cafe.scn");
+    form->fileSaveAs();
+    EXPECT_EQ(bytesOf("cafe.scn"), "Markers.Text caf\xe9\n");
+    form->scenarioEdit->append(QString::fromUtf8("Markers.Text \xe2\x98\x85"));
+    orvextest::ModalAnswers no("&No");
+    form->fileSave();
+    EXPECT_EQ(no.texts.size(), 1);
+    EXPECT_EQ(bytesOf("cafe.scn"), "Markers.Text caf\xe9\n");
+}
+
 TEST_F(ScenarioEditor, SavingAndOpeningALargeNonAsciiScenarioKeepsItWhole) {
     QTextCodec* saved = QTextCodec::codecForLocale();
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
@@ -487,6 +606,49 @@ TEST_F(ScenarioEditor, AScenarioThatCannotBeWrittenIsReportedAndStaysModified) {
     form->saveName.clear();
     form->scenarioSaveAsSlot();
     EXPECT_EQ(form->scenarioFileName, programFile("no/such/dir/x.scn"));
+}
+
+// A Save As that failed, or that the user declined, leaves the editor its
+// file, the next dialog's folder and its text unsaved: Save writes the file
+// that was open.
+TEST_F(ScenarioEditor, AFailedOrDeclinedSaveAsKeepsTheFileTheFolderAndTheText) {
+    const LocaleCodec codec("UTF-8");
+    writeFile("tour.scn", "Markers.Text caf\xe9\n");
+    open("tour.scn");
+    form->scenarioEdit->append("Timer.Speed 2");
+    // A folder that cannot be written (as root, permissions do not stop
+    // writes, so a path through a file stands in).
+    form->saveName = programFile("tour.scn/x.scn");
+    form->fileSaveAs();
+    ASSERT_EQ(form->warnings.size(), 1);
+    EXPECT_TRUE(modified());
+    EXPECT_EQ(form->scenarioFileName, programFile("tour.scn"));
+    form->saveName.clear();
+    form->fileSaveAs();
+    EXPECT_EQ(form->saveFolders, QStringList({programFile("tour.scn"), programFile("tour.scn")}));
+
+    // The encoding question answered No, by button and by Return.
+    form->scenarioEdit->append(QString::fromUtf8("Markers.Text \xe2\x98\x85"));
+    form->saveName = programFile("utf8.scn");
+    {
+        orvextest::ModalAnswers no("&No");
+        form->fileSaveAs();
+        EXPECT_EQ(no.texts.size(), 1);
+    }
+    {
+        orvextest::NextModal enter([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+        form->fileSaveAs();
+        EXPECT_TRUE(enter.seen());
+    }
+    EXPECT_FALSE(QFile::exists(programFile("utf8.scn")));
+    EXPECT_EQ(form->scenarioFileName, programFile("tour.scn"));
+    EXPECT_TRUE(modified());
+
+    form->scenarioEdit->undo();
+    form->fileSave();
+    EXPECT_EQ(bytesOf("tour.scn"), "Markers.Text caf\xe9\n\nTimer.Speed 2");
+    EXPECT_FALSE(modified());
+    EXPECT_EQ(form->warnings.size(), 1);
 }
 
 } // namespace

@@ -71,6 +71,51 @@ TEST_F(ScenarioFileTest, BytesForeignToTheCodecAndLineEndsAreKept) {
     EXPECT_FALSE(scenario.changesKeptLines("Timer.Speed 1\n" + star));
 }
 
+// Lines edited far apart in a long file, with line ends of every kind: the
+// lines between them are found unchanged all the same, and kept, also where
+// no line occurs only once.
+TEST_F(ScenarioFileTest, LinesEditedFarApartKeepTheLinesBetween) {
+    const char* const ends[] = {"\n", "\r\n", "\r"};
+    for (const bool numbered : {true, false}) {
+        const auto line = [numbered](int i) {
+            return (numbered ? "Timer.Speed " : "Orvex.Wait ") +
+                   QByteArray::number(numbered ? i : i % 3);
+        };
+        QByteArray bytes, expected;
+        for (int i = 0; i < 6000; ++i) {
+            bytes += line(i) + ends[i % 3];
+            expected += i == 10     ? "Timer.Speed x\n"
+                        : i == 5990 ? "Timer.Speed y\n"
+                                    : (i == 3000 ? "Timer.Speed z\n" : "") + line(i) + ends[i % 3];
+        }
+        writeBytes(file("long.scn"), bytes);
+        ScenarioFile scenario;
+        ASSERT_TRUE(scenario.read(file("long.scn")));
+        QStringList lines = scenario.text().split('\n');
+        lines[10] = "Timer.Speed x";
+        lines[5990] = "Timer.Speed y";
+        lines.insert(3000, "Timer.Speed z");
+        ASSERT_TRUE(scenario.write(file("long.scn"), lines));
+        EXPECT_EQ(readBytes(file("long.scn")), expected) << numbered;
+    }
+}
+
+// A line whose bytes its codec writes otherwise is changed by a save only
+// where the user edited it, or moved it (written anew where it now stands).
+TEST_F(ScenarioFileTest, ALineWrittenOtherwiseCountsAsChangedWhereEditedOrMoved) {
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("Shift_JIS"));
+    writeBytes(file("sjis.scn"), "Markers.Text \xee\xef\r\nTimer.Speed 1\r\nTimer.Speed 2\r\n");
+    ScenarioFile scenario;
+    ASSERT_TRUE(scenario.read(file("sjis.scn")));
+    EXPECT_EQ(scenario.changedWhenEdited(), QList<int>{1});
+    QStringList lines = scenario.text().split('\n');
+    EXPECT_EQ(scenario.changedLines(lines), QList<int>());
+    lines.move(0, 2);
+    EXPECT_EQ(scenario.changedLines(lines), QList<int>{1});
+    lines.removeAt(2);
+    EXPECT_EQ(scenario.changedLines(lines), QList<int>());
+}
+
 TEST_F(ScenarioFileTest, ReadingStopsAtTheFirstNul) {
     writeBytes(file("nul.scn"), QByteArray("Timer.SetNow\n\0Timer.Speed 9\n", 28));
     ScenarioFile scenario;

@@ -39,12 +39,20 @@ public:
     QString askOpenFileName() override { return openName; }
     QString askSaveFileName() override {
         ++saveQuestions;
-        return saveName;
+        // The window's own question, its dialog answered with saveName.
+        const auto chooser = fileChooser;
+        fileChooser = [this](const FileQuestion& question) {
+            saveFolders << question.directory;
+            return FileChoice{saveName, QString()};
+        };
+        const QString name = OrvexMainForm::askSaveFileName();
+        fileChooser = chooser;
+        return name;
     }
     void showWarning(const QString& text) override { warnings << text; }
     bool confirmDiscard() override {
         ++discardQuestions;
-        return discard;
+        return askForReal ? OrvexMainForm::confirmDiscard() : discard;
     }
     void updateInterface() override { ++refreshes; }
     // The test program goes on.
@@ -57,6 +65,8 @@ public:
     QString openName;
     QString saveName;
     int saveQuestions = 0;
+    // Where each save dialog started.
+    QStringList saveFolders;
     QStringList warnings;
     // The answer to "discard the unsaved scenario?", and how often it was asked.
     bool discard = false;
