@@ -66,6 +66,35 @@ Decision decide(const QString& url) {
     return decision;
 }
 
+QString oneCommandPerLine(const QString& text) {
+    // The command language's delimiters: blank, tab, CR, LF and ";".
+    const auto isDelimiter = [](QChar c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ';';
+    };
+    QString lines;
+    int i = 0;
+    while (i < text.size()) {
+        int end = i;
+        while (end < text.size() && isDelimiter(text[end]))
+            ++end;
+        const QStringRef gap = text.midRef(i, end - i);
+        i = end;
+        while (end < text.size() && !isDelimiter(text[end]))
+            ++end;
+        const QString word = text.mid(i, end - i);
+        const bool lineStart = lines.isEmpty() || lines.endsWith('\n');
+        if (gap.contains('\n') || gap.contains('\r'))
+            lines += gap.toString().remove(';');
+        else if (gap.contains(';'))
+            lines += lineStart || word.isEmpty() ? QString() : QStringLiteral("\n");
+        else
+            lines += gap;
+        lines += word;
+        i = end;
+    }
+    return lines;
+}
+
 QString resolvePath(const QString& path, const QString& programDir) {
     QString resolved = path;
     if (resolved.startsWith(QLatin1String("./")))

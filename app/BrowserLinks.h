@@ -41,6 +41,13 @@ Decision decide(const QString& url);
 // "%5c", "%5d", "%7c" (a colon), "%7e" decoded in that order and nothing else.
 QString commandText(const QString& url);
 
+// Command text as a scenario file holds it, one line of the command language
+// to a line, for the user to read: a ";" ends such a line. Commands a line
+// holds one after another stay on it, as they run: a text argument may hold
+// a command's name, a condition line its branches. Every other character
+// stays as it was.
+QString oneCommandPerLine(const QString& text);
+
 // "./" at the start becomes the program directory; back slashes become "/".
 QString resolvePath(const QString& path, const QString& programDir);
 // An address for the web view or the network: text with a scheme as it is

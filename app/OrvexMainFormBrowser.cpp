@@ -78,8 +78,15 @@ bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool 
     const QUrl page = byUser || !origin.isEmpty() || !browserView ? origin : browserView->url();
     switch (decision.kind) {
     case BrowserLinks::Decision::Command:
-        if (trustedOrigin || mayRunOutsideCommands(page, origin.toString(),
-                                                   EngineLink::fromEngineText(decision.command)))
+        // A request a page's script posts to its own window comes without
+        // its page, as a frame's does: it is named by the page that holds it.
+        // Inside a page of the program it may come from a frame of elsewhere,
+        // which is not known: it is not named by the program's page.
+        if (trustedOrigin ||
+            mayRunOutsideCommands(
+                page,
+                BrowserLinks::isTrustedLocation(page, programDir_) ? QString() : page.toString(),
+                EngineLink::fromEngineText(decision.command)))
             runBrowserCommand(decision.command);
         return false;
     case BrowserLinks::Decision::Scenario:
@@ -142,9 +149,12 @@ bool OrvexMainForm::gateRefuses(const QUrl& page, const QString& from) {
     const QString refusal = commandGate_.refusal(page);
     if (refusal.isEmpty())
         return false;
+    // A request without a name was posted inside a page of the program, as a
+    // rule by a frame of elsewhere.
+    const QString named = from.isEmpty() ? QStringLiteral("a frame of ") + page.toString() : from;
     if (commandGate_.firstRefusal(page, refusal))
         logMessage("Commands of %s refused: %s (noted once until the page is loaded again)\n",
-                   from.toLocal8Bit().constData(), refusal.toLocal8Bit().constData());
+                   named.toLocal8Bit().constData(), refusal.toLocal8Bit().constData());
     return true;
 }
 
@@ -155,7 +165,7 @@ bool OrvexMainForm::mayRunOutsideCommands(const QUrl& page, const QString& from,
     bool agreed = false;
     {
         const CommandGate::Asking asking(commandGate_);
-        agreed = confirmCommands(from, text);
+        agreed = confirmCommands(from, BrowserLinks::oneCommandPerLine(text));
     }
     if (!agreed)
         commandGate_.refuse(page);

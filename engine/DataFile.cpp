@@ -69,13 +69,19 @@ DataFile::DataFile(const std::string& path, int accessMode, int binary, int byte
 }
 
 DataFile::~DataFile() {
-    close();
+    // A write that close() did not end is thrown away: the file keeps what
+    // it held, as after a failed save.
+    handle_.reset();
+    writer_.reset();
 }
 
 DataFile::DataFile(DataFile&&) noexcept = default;
 DataFile& DataFile::operator=(DataFile&&) noexcept = default;
 
 bool DataFile::open(const std::string& path, int accessMode, int binary, int byteOrder) {
+    // So is an earlier write that was never closed.
+    handle_.reset();
+    writer_.reset();
     close();
     error_.clear();
     binary_ = binary;

@@ -9,7 +9,8 @@
 //
 // A file opened for writing is written whole or not at all: the text goes to a
 // temporary file beside it, which close() flushes, checks, syncs and renames
-// over the file. Only a true close() means the file was written.
+// over the file. Only a true close() means the file was written; without it
+// the file stays as it was.
 //
 // Failures show only in results: a false open, a stream that is no longer good,
 // a false close. The exceptions are a read that fails (a failing disk) and a
@@ -69,7 +70,8 @@ public:
               int byteOrder = HostOrder);
     // Closes the file. For a file opened for writing this is the moment it is
     // replaced; false when it could not be written (the old file stays whole).
-    // A writing stream that is destroyed without close() is closed the same way.
+    // A writing stream destroyed or opened again without close() is thrown
+    // away: the file stays as it was.
     bool close();
     bool closeStream() { return close(); }
     // Why the last open or close failed, in the system's words ("No such

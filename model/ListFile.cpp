@@ -38,24 +38,62 @@ void KeptEntryWriter::write(const std::string& text) {
         file_.writeString(text).writeText("\n");
 }
 
+void ListLoad::turnTo(const std::string& next) {
+    if (!file.empty() && file != next && !kept.empty())
+        left.insert(file);
+    left.erase(next);
+    file = next;
+    kept.clear();
+}
+
+void ListLoad::read(const std::string& path, const std::optional<platform::FileIdentity>& before,
+                    bool whole) {
+    const std::string real = platform::realFilePath(path);
+    const std::optional<platform::FileIdentity> now = platform::fileIdentity(path);
+    // A file changed while it was read holds more than the list took.
+    if (whole && before && now && *before == *now)
+        known[real] = *now;
+    else
+        known.erase(real);
+}
+
+void ListLoad::wrote(const std::string& path) {
+    const std::string real = platform::realFilePath(path);
+    // A save over another file than the last load's wrote the list alone.
+    if (real != file)
+        left.erase(real);
+    if (const std::optional<platform::FileIdentity> now = platform::fileIdentity(path))
+        known[real] = *now;
+}
+
+std::string ListLoad::refusal(const std::string& path) const {
+    struct stat there {};
+    if (::stat(path.c_str(), &there) != 0 || !S_ISREG(there.st_mode))
+        return std::string();
+    const auto it = known.find(platform::realFilePath(path));
+    if (it == known.end())
+        return "the list never read it whole nor wrote it; the file is left as it is";
+    if (it->second != platform::fileIdentity(path))
+        return "it changed since the list last read it whole or wrote it; the file is left as "
+               "it is until a load reads it";
+    if (left.count(it->first))
+        return "it holds names that the list kept of it only until it loaded another file; the "
+               "file is left as it is until a load reads it";
+    return std::string();
+}
+
 bool saveListFile(const std::string& path, const ListSettings& settings, ListLoad& load,
                   const platform::PartlyReadFiles& partlyRead,
-                  const std::function<void(DataFile&)>& writeEntries, const char* failureMessage) {
+                  const std::function<void(DataFile&)>& writeEntries, const char* failureMessage,
+                  const ListWritten& written) {
     DataDirScope scope(settings.dataDir);
     if (!scope.ok())
         return false;
-    const std::string refusal = partlyRead.refusal(path);
+    std::string refusal = partlyRead.refusal(path);
+    if (refusal.empty())
+        refusal = load.refusal(path);
     if (!refusal.empty()) {
         logFileFailure(failureMessage, path, refusal);
-        return false;
-    }
-    // What the list holds would replace what it never read; a file that is
-    // not there yet loses nothing, nor does one that it made itself.
-    struct stat there {};
-    if (!load.loaded && ::lstat(path.c_str(), &there) == 0 &&
-        !load.made.count(platform::realFilePath(path))) {
-        logFileFailure(failureMessage, path,
-                       "the list was never loaded; the file is left as it is");
         return false;
     }
     DataFile file;
@@ -71,9 +109,14 @@ bool saveListFile(const std::string& path, const ListSettings& settings, ListLoa
         logFileFailure(failureMessage, path, file.error());
         return false;
     }
-    // The file now holds the list and nothing else: the list's own, to be
-    // saved again whenever the user changes it.
-    if (!load.loaded)
-        load.made.insert(platform::realFilePath(path));
+    // The file now holds what the list wrote: the list's, to be saved again
+    // while no one else writes it.
+    const std::string real = platform::realFilePath(path);
+    const auto was = load.known.find(real);
+    const std::optional<platform::FileIdentity> before =
+        was == load.known.end() ? std::nullopt : std::make_optional(was->second);
+    load.wrote(path);
+    if (written)
+        written(real, before);
     return true;
 }

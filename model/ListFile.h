@@ -5,6 +5,8 @@
 #pragma once
 
 #include <functional>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -32,21 +34,41 @@ private:
 // followed ("" at the head of the list).
 using KeptEntries = std::vector<std::pair<std::string, std::string>>;
 
-// What the loads of one list learned, for its saves.
+// What the loads and saves of one list learned, for its saves.
 struct ListLoad {
-    // A load read a file: the list holds what a file gave it. A load that
-    // opened no file changes nothing here. A list never loaded is never
-    // saved over a file but the ones its saves made (made).
-    bool loaded = false;
     // The file the last load read (its real path), and the entries of its
     // file it could not take (the place list's: of every load, and the
     // places of the bodies that left).
     std::string file;
     KeptEntries kept;
-    // The files that saves of the list made while it was never loaded (real
-    // paths): they hold nothing but what it wrote, so it writes them again.
-    std::set<std::string> made;
+    // Each file (real path) as the list last read it whole or wrote it. A
+    // save replaces a file only while it is still so: one the list never
+    // read whole nor wrote (a list's own file that was missing at its load
+    // and came back), or one that another program changed or put in its
+    // place since, holds what the list does not, and is left as it is. A
+    // file that is not there is made, and is then the list's to write.
+    std::map<std::string, platform::FileIdentity> known;
+    // The files a body list's load turned from while it kept entries of
+    // them: a save writes those back only into the file of the last load, so
+    // a save over one of these would drop them, until a load reads it again.
+    std::set<std::string> left;
+
+    // A body list's load of file (real path): the entries kept of the file
+    // before it stay in that file alone.
+    void turnTo(const std::string& file);
+    // Notes a load of path: before is the file as the load opened it.
+    void read(const std::string& path, const std::optional<platform::FileIdentity>& before,
+              bool whole);
+    void wrote(const std::string& path);
+    // Why a save must leave what is at path as it is; empty when it may go
+    // ahead (the writer refuses what is no regular file itself).
+    std::string refusal(const std::string& path) const;
 };
+
+// Called after a save wrote file (its real path), which known had as before
+// (none when the list did not know it).
+using ListWritten = std::function<void(const std::string& file,
+                                       const std::optional<platform::FileIdentity>& before)>;
 
 // Writes kept entries into a save: each after the entry it followed, those
 // whose entry is gone at the end.
@@ -70,10 +92,11 @@ private:
 
 // Writes a list in the data directory: the head lines, then what
 // writeEntries writes. The list replaces the file only when it was written
-// whole, so that a failed save keeps the old list. A list never loaded is
-// not written over a file that is there unless its saves made it, nor is a
-// file that a load did not read whole. False, with failureMessage, when it
-// cannot.
+// whole, so that a failed save keeps the old list. A file that a load did
+// not read whole is not written over, nor one that load does not know as it
+// is (ListLoad::known). False, with failureMessage, when it cannot; after a
+// save, written runs in the data directory.
 bool saveListFile(const std::string& path, const ListSettings& settings, ListLoad& load,
                   const platform::PartlyReadFiles& partlyRead,
-                  const std::function<void(DataFile&)>& writeEntries, const char* failureMessage);
+                  const std::function<void(DataFile&)>& writeEntries, const char* failureMessage,
+                  const ListWritten& written = {});

@@ -413,6 +413,10 @@ private:
     // each once while it stays so (start-up loads every directory twice);
     // list: the list file being loaded, empty when it could not be opened.
     void tellUnreadable(const ObjectKind& kind, const std::string& list);
+    // After a save of one kind wrote file: the other kinds whose list is the
+    // same file take their other entries again from it.
+    void takeOthersEntries(const ObjectKind& saved, const std::string& file,
+                           const std::optional<platform::FileIdentity>& before);
     // Drops a name the user removed from what the loads of its file kept.
     void forgetKept(const ObjectKind& kind, const std::string& name);
     bool saveBodyList(const ObjectKind& kind, const std::string& path);

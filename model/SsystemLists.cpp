@@ -22,6 +22,7 @@ struct Ssystem::ObjectKind {
     const char* noun;
     bool titleScan;
     std::string ListSettings::*dir;
+    std::string ListSettings::*list;
     std::shared_ptr<const OrbitRecords> Ssystem::*records;
     ListLoad Ssystem::*load;
     const char* loadFailure;
@@ -30,18 +31,18 @@ struct Ssystem::ObjectKind {
 
 const Ssystem::ObjectKind& Ssystem::objectKind(int type) {
     static const ObjectKind kinds[] = {
-        {DsAstrBody::Comet, "Comet", "comet", false, &ListSettings::cometDir, &Ssystem::cometFiles_,
-         &Ssystem::cometLoad_, "Could not open comet list file.\n",
-         "Could not save comet list file.\n"},
+        {DsAstrBody::Comet, "Comet", "comet", false, &ListSettings::cometDir,
+         &ListSettings::cometList, &Ssystem::cometFiles_, &Ssystem::cometLoad_,
+         "Could not open comet list file.\n", "Could not save comet list file.\n"},
         {DsAstrBody::Asteroid, "Asteroid", "asteroid", false, &ListSettings::asteroidDir,
-         &Ssystem::asteroidFiles_, &Ssystem::asteroidLoad_, "Could not open asteroid list file.\n",
-         "Could not save asteroid list file.\n"},
+         &ListSettings::asteroidList, &Ssystem::asteroidFiles_, &Ssystem::asteroidLoad_,
+         "Could not open asteroid list file.\n", "Could not save asteroid list file.\n"},
         {DsAstrBody::Spacecraft, "Spacecraft", "spacecraft", false, &ListSettings::spacecraftDir,
-         &Ssystem::spacecraftFiles_, &Ssystem::spacecraftLoad_,
+         &ListSettings::spacecraftList, &Ssystem::spacecraftFiles_, &Ssystem::spacecraftLoad_,
          "Could not open spacecraft list file.\n", "Could not save spacecraft list file.\n"},
         {DsAstrBody::ASatellite, "ASatellite", "artificial satellite", true,
-         &ListSettings::aSatelliteDir, &Ssystem::aSatelliteFiles_, &Ssystem::aSatelliteLoad_,
-         "Could not open artificial satellite list file.\n",
+         &ListSettings::aSatelliteDir, &ListSettings::aSatelliteList, &Ssystem::aSatelliteFiles_,
+         &Ssystem::aSatelliteLoad_, "Could not open artificial satellite list file.\n",
          "Could not save artificial satellite list file.\n"},
     };
     for (const ObjectKind& kind : kinds) {
@@ -276,6 +277,33 @@ void Ssystem::tellUnreadable(const ObjectKind& kind, const std::string& list) {
     told = {unreadable.begin(), unreadable.end()};
 }
 
+namespace {
+
+// Reads the words of a body list: each name with an orbit record goes to
+// take, every other word (the head's aside) into kept, after the name it
+// followed.
+void readListWords(DataFile& file, const OrbitRecords& known, KeptEntries& kept,
+                   const std::function<void(const std::string&)>& take) {
+    std::string token, previous, taken;
+    while (file.good()) {
+        token.clear();
+        file.readString(token);
+        if (token.empty())
+            continue;
+        const bool headWord = token == "Version:" || token == "Locale:" || previous == "Version:" ||
+                              previous == "Locale:";
+        previous = token;
+        if (known.find(token)) {
+            take(token);
+            taken = token;
+        } else if (!headWord) {
+            kept.emplace_back(taken, token);
+        }
+    }
+}
+
+} // namespace
+
 bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool reportKept) {
     const ListSettings settings = getListSettings();
     DataDirScope scope(settings.dataDir);
@@ -287,6 +315,7 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool
                                                kind.titleScan ? OrbitNameIndex::Scan::Titles
                                                               : OrbitNameIndex::Scan::Names);
     ListLoad& load = this->*kind.load;
+    const std::optional<platform::FileIdentity> before = platform::fileIdentity(path);
     DataFile file;
     if (!file.open(path)) {
         // The bodies and what the last load learned stay; a file that is
@@ -301,7 +330,7 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool
                    kind.type == DsAstrBody::ASatellite ? "Earth" : "Sun", kind.noun, path.c_str());
         return false;
     }
-    load = ListLoad{true, platform::realFilePath(path), {}, {}};
+    load.turnTo(platform::realFilePath(path));
     removeBodies(kind, "All");
     // A name of the list whose orbit file is missing for now (or could not
     // be read) stays in the list, after the name it followed.
@@ -310,24 +339,9 @@ bool Ssystem::loadBodyList(const ObjectKind& kind, const std::string& path, bool
     // Satellites share element files: each is read once for the whole list,
     // and again at the next load.
     const LoadScope<ElementFiles> elementFiles(elementFiles_);
-    // Every word is tried as a name: the head's words name no record.
-    std::string token, previous, taken;
-    while (file.good()) {
-        token.clear();
-        file.readString(token);
-        if (token.empty())
-            continue;
-        const bool headWord = token == "Version:" || token == "Locale:" || previous == "Version:" ||
-                              previous == "Locale:";
-        previous = token;
-        if (known.find(token)) {
-            addBody(kind, token);
-            taken = token;
-        } else if (!headWord) {
-            load.kept.emplace_back(taken, token);
-        }
-    }
+    readListWords(file, known, load.kept, [&](const std::string& name) { addBody(kind, name); });
     partlyRead_.note(path, file.cutReason());
+    load.read(path, before, file.cutReason().empty());
     if (reportKept)
         logKeptNames(kind.noun, path, withSlash(settings.*kind.dir), keptNames(load));
     return true;
@@ -355,7 +369,45 @@ bool Ssystem::saveBodyList(const ObjectKind& kind, const std::string& path) {
             }
             kept.writeRest();
         },
-        kind.saveFailure);
+        kind.saveFailure,
+        [&](const std::string& written, const std::optional<platform::FileIdentity>& before) {
+            takeOthersEntries(kind, written, before);
+        });
+}
+
+void Ssystem::takeOthersEntries(const ObjectKind& saved, const std::string& file,
+                                const std::optional<platform::FileIdentity>& before) {
+    // Another kind that read the same file as it was before this save holds
+    // its other entries as they were: it takes them again from what this
+    // save wrote, so that its next save writes back this one's work. When
+    // this save made its own list's file (its load found none), so does
+    // every kind, this one too, whose own list that is: the file is that
+    // list's from now on.
+    const ListSettings settings = getListSettings();
+    const auto ownList = [&](const ObjectKind& kind) {
+        return platform::realFilePath(settings.*kind.list) == file;
+    };
+    for (int type : listTypes) {
+        const ObjectKind& kind = objectKind(type);
+        const bool self = kind.type == saved.type;
+        ListLoad& load = this->*kind.load;
+        const auto known = load.known.find(file);
+        const bool readBefore = !self && load.file == file && known != load.known.end() && before &&
+                                known->second == *before;
+        const bool madeItsList =
+            !before && (self || known == load.known.end()) && ownList(saved) && ownList(kind);
+        if (!readBefore && !madeItsList)
+            continue;
+        const std::optional<platform::FileIdentity> now = platform::fileIdentity(file);
+        DataFile read;
+        if (!read.open(file)) {
+            load.known.erase(file);
+            continue;
+        }
+        load.turnTo(file);
+        readListWords(read, records(kind), load.kept, [](const std::string&) {});
+        load.read(file, now, read.cutReason().empty());
+    }
 }
 
 namespace {

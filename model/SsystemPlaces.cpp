@@ -142,13 +142,13 @@ bool Ssystem::loadPlaceList(const std::string& path) {
     DataDirScope scope(settings.dataDir);
     if (!scope.ok())
         return false;
+    const std::optional<platform::FileIdentity> before = platform::fileIdentity(path);
     DataFile file;
     if (!file.open(path)) {
         logFileFailure("Could not open place list file.\n", path, file.error());
         partlyRead_.note(path, file.error());
         return false;
     }
-    placeLoad_.loaded = true;
     placeLoad_.file = platform::realFilePath(path);
     // Lines that give no place (of no body, or that do not read as a place)
     // go back as they are, after the places of the body they followed. They
@@ -183,6 +183,7 @@ bool Ssystem::loadPlaceList(const std::string& path) {
     }
     kept.finish();
     partlyRead_.note(path, file.cutReason());
+    placeLoad_.read(path, before, file.cutReason().empty());
     ensureDefaultPlaces();
     return true;
 }

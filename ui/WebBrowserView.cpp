@@ -164,21 +164,34 @@ WebBrowserView::~WebBrowserView() = default;
 
 bool WebBrowserView::event(QEvent* e) {
     // The page is drawn by a widget of the engine's, made anew with each
-    // renderer and then last in the window's focus chain: Tab at the page's end
-    // would go round to the window's first control. It takes the view's place.
-    if (e->type() == QEvent::ChildPolished) {
-        QWidget* pageWidget = focusProxy();
-        if (pageWidget && static_cast<QChildEvent*>(e)->child() == pageWidget && !hasFocus()) {
-            // Only widgets that take the focus themselves are linked.
-            const Qt::FocusPolicy policy = focusPolicy();
-            setFocusProxy(nullptr);
-            setFocusPolicy(Qt::StrongFocus);
-            setTabOrder(this, pageWidget);
-            setFocusPolicy(policy);
-            setFocusProxy(pageWidget);
-        }
+    // renderer (another origin, a failed load, a crashed renderer). The engine
+    // adds and polishes the new widget while the old one is still the focus
+    // proxy, and makes it the proxy only after that: the chain is mended once
+    // the engine is done, whichever order its steps came in.
+    if ((e->type() == QEvent::ChildAdded || e->type() == QEvent::ChildPolished ||
+         e->type() == QEvent::ChildRemoved) &&
+        static_cast<QChildEvent*>(e)->child()->isWidgetType() && !pageWidgetPlacing_) {
+        pageWidgetPlacing_ = true;
+        QMetaObject::invokeMethod(this, &WebBrowserView::placePageWidget, Qt::QueuedConnection);
     }
     return QWebEngineView::event(e);
+}
+
+void WebBrowserView::placePageWidget() {
+    pageWidgetPlacing_ = false;
+    // A new widget is put last in the window's focus chain: Tab at the page's
+    // end would go round to the window's first control. It takes the view's
+    // place, right after the view.
+    QWidget* pageWidget = focusProxy();
+    if (!pageWidget || nextInFocusChain() == pageWidget)
+        return;
+    // setTabOrder follows focus proxies and skips widgets that take no focus.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusProxy(nullptr);
+    setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(this, pageWidget);
+    setFocusPolicy(policy);
+    setFocusProxy(pageWidget);
 }
 
 bool WebBrowserView::acceptNavigation(const QUrl& url, bool isMainFrame) {

@@ -49,8 +49,12 @@ private:
     friend class Page;
 
     bool acceptNavigation(const QUrl& url, bool isMainFrame);
+    // Puts the widget the page is drawn with right after the view in the
+    // window's focus chain, where Tab reaches it and it hands the focus on.
+    void placePageWidget();
 
     Decider decide_;
     WebBrowserViewBridge* bridge_ = nullptr;
     QWebChannel* channel_ = nullptr;
+    bool pageWidgetPlacing_ = false;
 };

@@ -50,6 +50,36 @@ TEST(BrowserLinks, NonAsciiCommandTextReachesTheEngineAsItsEightBitText) {
     EXPECT_EQ(command, QString::fromUtf8("Markers.Text \xc3\xa9toile").toLocal8Bit().toStdString());
 }
 
+// The question about a page's commands shows them as a scenario file holds
+// them: a ";" ends a line of the command language. Commands one line holds
+// stay on it, as they run: a text may name a command, a condition its
+// branches.
+TEST(BrowserLinks, CommandTextIsShownOneCommandToALine) {
+    const struct {
+        const char* text;
+        const char* shown;
+    } rows[] = {
+        {"Ssystem.AstrName Sun;Camera.Dist 8;Camera.RefRotate 0 1 0 180",
+         "Ssystem.AstrName Sun\nCamera.Dist 8\nCamera.RefRotate 0 1 0 180"},
+        {";Timer.Speed 5;;", "Timer.Speed 5"},
+        {"Timer.Speed 5 Camera.Look Earth\tTimer.Speed 2",
+         "Timer.Speed 5 Camera.Look Earth\tTimer.Speed 2"},
+        {"Markers.Text hello Timer.Speed 5;Timer.Speed 2",
+         "Markers.Text hello Timer.Speed 5\nTimer.Speed 2"},
+        {"?Timer.Speed>=10? Timer.Speed 1: Timer.Speed 2",
+         "?Timer.Speed>=10? Timer.Speed 1: Timer.Speed 2"},
+        // A scenario's lines stay as they are.
+        {"Wait 10\n\n  Timer.Speed 1\r\nCamera.Look Earth;\nNext\n",
+         "Wait 10\n\n  Timer.Speed 1\r\nCamera.Look Earth\nNext\n"},
+        {"?Ssystem.AstrName=Earth?a.scn:b.scn", "?Ssystem.AstrName=Earth?a.scn:b.scn"},
+        {"", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(BrowserLinks::oneCommandPerLine(QString::fromUtf8(row.text)).toStdString(),
+                  row.shown)
+            << row.text;
+}
+
 TEST(BrowserLinks, LinkTable) {
     // The scheme is case-sensitive: anything else is an ordinary address.
     EXPECT_EQ(kindOf("ORVEX://Timer.Speed%2010"), Decision::Navigate);

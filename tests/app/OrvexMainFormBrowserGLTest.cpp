@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <atomic>
+#include <csignal>
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -306,17 +307,31 @@ TEST_F(WebBrowserPane, AnOutsidePageRefusedOnceAsksNoMoreUntilItIsLoadedAgain) {
     EXPECT_EQ(form->questions[3].from, server.url("/once.html"));
 }
 
-// The question shows every command it asks about, in a text that scrolls
-// within the screen; the last line, a save, is in it too.
+// The question shows every command it asks about, one to a line, in a text
+// that scrolls within the screen: a fetched scenario's last line, a save, is
+// in it, and so is each of a link's 41 commands. It names the page by its
+// address, also for a request the page's script posts to its own window.
 TEST_F(WebBrowserPane, TheQuestionShowsEveryCommandOfAFetchedScenario) {
     orvextest::LocalHttpServer server;
     QByteArray tour;
     for (int i = 0; i < 30; ++i)
         tour += "Timer.Speed " + QByteArray::number(i + 1) + "\n";
     tour += "Orvex.SaveOptions /some/path";
+    QByteArray link = "orvex://", linkLines;
+    for (int i = 0; i < 41; ++i) {
+        link += (i ? ";" : "") + QByteArray("Camera.Dist%20") + QByteArray::number(i + 1);
+        linkLines += (i ? "\n" : "") + QByteArray("Camera.Dist ") + QByteArray::number(i + 1);
+    }
     server.answers["/tour.scn"] = {200, tour};
-    server.answers["/page.html"] = {200, "<html><body><a id='tour' href='tour.scn'>tour</a>"
-                                         "</body></html>"};
+    server.answers["/page.html"] = {
+        200, "<html><body><a id='tour' href='tour.scn'>tour</a><a id='link' href='" + link +
+                 "/'>link</a></body></html>"};
+    // What a page's script posts to its own window; the second post, after
+    // the No, is refused.
+    server.answers["/posting.html"] = {
+        200, "<script>function post() { window.postMessage({orvexLink: true, href: "
+             "'orvex://Timer.Speed%205'}, '*'); }\n"
+             "post(); setTimeout(post, 1500);</script>"};
     form->askForReal = true;
     ASSERT_TRUE(load(QUrl(server.url("/page.html"))));
     QString shown;
@@ -334,18 +349,61 @@ TEST_F(WebBrowserPane, TheQuestionShowsEveryCommandOfAFetchedScenario) {
             everyLineInReach = commands->isVisible() && bar->maximum() > 0 &&
                                commands->viewport()->rect().contains(commands->cursorRect(end));
         }
-        withinScreen = dialog->screen()->availableGeometry().contains(dialog->frameGeometry());
+        // Where the window manager puts it once it has framed it.
+        withinScreen = waitFor(
+            [&] { return dialog->screen()->availableGeometry().contains(dialog->frameGeometry()); },
+            1000);
+        labels.clear();
         for (const QLabel* label : dialog->findChildren<QLabel*>())
             labels << label->text();
         clickButton(dialog, "&No");
     });
-    click("tour");
-    ASSERT_TRUE(waitFor([&] { return !form->questions.empty(); }));
-    EXPECT_EQ(form->questions[0].text, QString::fromUtf8(tour));
-    EXPECT_EQ(shown, QString::fromUtf8(tour));
-    EXPECT_TRUE(everyLineInReach);
-    EXPECT_TRUE(withinScreen);
-    EXPECT_FALSE(labels.join('\n').contains("more line")) << labels.join('\n').toStdString();
+    const struct {
+        const char* id;
+        QByteArray lines;
+        QString from;
+    } requests[] = {{"tour", tour, server.url("/tour.scn")},
+                    {"link", linkLines, server.url("/page.html")}};
+    for (const auto& request : requests) {
+        SCOPED_TRACE(request.id);
+        shown.clear();
+        const std::size_t asked = form->questions.size() + 1;
+        form->bookmarkNavigate(server.url("/page.html")); // lifts the refusal of the No before
+        waitFor([] { return false; }, 500);
+        click(request.id);
+        ASSERT_TRUE(waitFor([&] { return form->questions.size() == asked; }));
+        EXPECT_EQ(form->questions.back().text.toStdString(), request.lines.toStdString());
+        EXPECT_EQ(shown.toStdString(), request.lines.toStdString());
+        EXPECT_TRUE(everyLineInReach);
+        EXPECT_TRUE(withinScreen);
+        EXPECT_FALSE(labels.join('\n').contains("more line")) << labels.join('\n').toStdString();
+        EXPECT_TRUE(labels.join('\n').startsWith(request.from + " is not a page"))
+            << labels.join('\n').toStdString();
+    }
+
+    LogCapture log;
+    form->bookmarkNavigate(server.url("/posting.html"));
+    ASSERT_TRUE(waitFor([&] { return form->questions.size() == 3; }));
+    EXPECT_EQ(form->questions.back().from.toStdString(), server.url("/posting.html").toStdString());
+    EXPECT_TRUE(labels.join('\n').startsWith(server.url("/posting.html") + " is not a page"))
+        << labels.join('\n').toStdString();
+    ASSERT_TRUE(waitFor([&] { return countContaining(log, "refused") == 1; }));
+    EXPECT_EQ(countContaining(log, "Commands of " + server.url("/posting.html").toStdString() +
+                                       " refused"),
+              1u);
+    EXPECT_EQ(form->questions.size(), 3u);
+
+    // Inside a page of the program such a post may come from a frame of
+    // elsewhere: the program's page is not named as the one asking.
+    const QUrl own = QUrl::fromLocalFile(programFile("htmls/posting.html"));
+    writeFile(own.toLocalFile(), server.answers["/posting.html"].body);
+    form->bookmarkNavigate(own.toString());
+    ASSERT_TRUE(waitFor([&] { return form->questions.size() == 4; }));
+    EXPECT_EQ(form->questions.back().from.toStdString(), "");
+    EXPECT_TRUE(waitFor([&] {
+        return countContaining(log, "Commands of a frame of " + own.toString().toStdString() +
+                                        " refused") == 1;
+    }));
     EXPECT_TRUE(scripts().empty());
 }
 
@@ -389,18 +447,26 @@ TEST_F(WebBrowserPane, APageFromOutsideTheProgramMustAsk) {
 
 // Tab and Shift+Tab walk the pane as the window orders it: the address
 // line, the buttons, the page's links, then on to the media group and the
-// panel; the page gives the focus back at either end.
+// panel; the page gives the focus back at either end. The web engine draws
+// each renderer's pages with a widget of its own (another origin, a failed
+// load): every one of them keeps that place, also for the pages after it.
 TEST_F(WebBrowserPane, TabWalksThroughThePageAndOut) {
-    writeFile(
-        programFile("htmls/tabs.html"),
+    const QByteArray tabsPage =
         "<html><head><title>start</title><script>"
         "document.addEventListener('focusin', function (e) { document.title = e.target.id; });"
         "document.addEventListener('focusout', function () { document.title = 'out'; });"
         "</script></head><body><a id='one' href='a.html'>one</a> "
-        "<a id='two' href='b.html'>two</a></body></html>");
-    ASSERT_TRUE(load(QUrl::fromLocalFile(programFile("htmls/tabs.html"))));
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        "<a id='two' href='b.html'>two</a></body></html>";
+    writeFile(programFile("htmls/tabs.html"), tabsPage);
+    orvextest::TempDir elsewhere;
+    const QString outside = QString::fromStdString(elsewhere.file("tabs.html"));
+    writeFile(outside, tabsPage);
+    orvextest::LocalHttpServer server, other;
+    server.answers["/tabs.html"] = other.answers["/tabs.html"] = {200, tabsPage};
+    QTcpServer closed; // a port nobody listens on: the load fails
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const QString refused = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
+    closed.close();
 
     // Where the focus is: a control's name, or the page's focused link.
     const auto where = [&] {
@@ -419,29 +485,113 @@ TEST_F(WebBrowserPane, TabWalksThroughThePageAndOut) {
                 const std::string now = where();
                 return now != before && now != "page:start" && now != "page:out";
             },
-            3000);
+            forward || before.rfind("page:", 0) != 0 ? 3000 : 1500);
         return where();
     };
+    // The stops of a walk up to the control it ends on; the page's own
+    // stops are its links, or, on a page of the engine's own (a failed load),
+    // the page.
+    const auto walk = [&](bool forward, const std::string& last) {
+        std::vector<std::string> stops;
+        for (int i = 0; i < 24 && (stops.empty() || stops.back() != last); ++i) {
+            std::string stop = press(forward);
+            if (stop.rfind("page:", 0) == 0 && stop != "page:one" && stop != "page:two")
+                stop = "page";
+            if (stops.empty() || stops.back() != stop)
+                stops.push_back(stop);
+        }
+        return stops;
+    };
+    const std::vector<std::string> links{"page:one", "page:two"};
+    const std::vector<std::string> start{"browserPrevButton", "browserNextButton",
+                                         "browserStopButton", "browserReloadButton",
+                                         "browserHomeButton", "bookmarkButton"};
+    const std::vector<std::string> media{
+        "mediaButton",    "mediaPlayButton",     "mediaPauseButton", "mediaStopButton",
+        "mediaCtrlCheck", "qt_tabwidget_tabbar", "simModeCombo"};
+    const auto joined = [](std::vector<std::string> a, const std::vector<std::string>& b,
+                           const std::vector<std::string>& c) {
+        a.insert(a.end(), b.begin(), b.end());
+        a.insert(a.end(), c.begin(), c.end());
+        return a;
+    };
 
-    form->browserUrlLine->setFocus();
-    ASSERT_TRUE(waitFor([&] { return where() == "browserUrlLine"; }));
-    std::vector<std::string> forward;
-    for (int i = 0; i < 15; ++i)
-        forward.push_back(press(true));
-    EXPECT_EQ(forward,
-              (std::vector<std::string>{
-                  "browserPrevButton", "browserNextButton", "browserStopButton",
-                  "browserReloadButton", "browserHomeButton", "bookmarkButton", "page:one",
-                  "page:two", "mediaButton", "mediaPlayButton", "mediaPauseButton",
-                  "mediaStopButton", "mediaCtrlCheck", "qt_tabwidget_tabbar", "simModeCombo"}));
+    // A link followed from the keyboard: the focus is in the page while the
+    // engine changes the widget.
+    writeFile(programFile("htmls/go.html"),
+              "<a id='go' href='" + server.url("/tabs.html").toUtf8() + "'>go</a>");
+    const auto followFromTheKeyboard = [&] {
+        if (!load(QUrl::fromLocalFile(programFile("htmls/go.html"))))
+            return false;
+        form->browserView->setFocus();
+        run("document.getElementById('go').focus();");
+        QSignalSpy loaded(form->browserView, &QWebEngineView::loadFinished);
+        waitFor([] { return false; }, 300);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        return waitFor([&] { return !loaded.isEmpty(); }) && loaded[0][0].toBool() &&
+               form->browserView->url().scheme() == "http";
+    };
+    // A renderer that crashed is replaced at the next load.
+    const auto afterACrash = [&] {
+        bool ended = false;
+        const QMetaObject::Connection watch =
+            QObject::connect(form->browserView->page(), &QWebEnginePage::renderProcessTerminated,
+                             [&] { ended = true; });
+        ::kill(pid_t(form->browserView->page()->renderProcessPid()), SIGKILL);
+        const bool crashed = waitFor([&] { return ended; });
+        QObject::disconnect(watch);
+        if (!crashed)
+            return false;
+        QSignalSpy loaded(form->browserView, &QWebEngineView::loadFinished);
+        form->browserReloadSlot();
+        return waitFor([&] { return !loaded.isEmpty(); }) && loaded[0][0].toBool();
+    };
 
-    std::vector<std::string> back;
-    for (int i = 0; i < 10; ++i)
-        back.push_back(press(false));
-    EXPECT_EQ(back, (std::vector<std::string>{"qt_tabwidget_tabbar", "mediaCtrlCheck",
-                                              "mediaStopButton", "mediaPauseButton",
-                                              "mediaPlayButton", "mediaButton", "page:two",
-                                              "page:one", "bookmarkButton", "browserHomeButton"}));
+    // Back, Forward or Reload, until the view has finished the load.
+    const auto byButton = [&](void (OrvexMainForm::*button)()) {
+        return [&, button] {
+            QSignalSpy loaded(form->browserView, &QWebEngineView::loadFinished);
+            (form.get()->*button)();
+            return waitFor([&] { return !loaded.isEmpty(); });
+        };
+    };
+
+    const struct {
+        const char* what;
+        std::function<bool()> load;
+        bool hasLinks;
+    } pages[] = {
+        {"the program's page",
+         [&] { return load(QUrl::fromLocalFile(programFile("htmls/tabs.html"))); }, true},
+        {"a file elsewhere", [&] { return load(QUrl::fromLocalFile(outside)); }, true},
+        {"a web server's page", [&] { return load(QUrl(server.url("/tabs.html"))); }, true},
+        {"a failed load", [&] { return !load(QUrl(refused)); }, false},
+        {"another server's page", [&] { return load(QUrl(other.url("/tabs.html"))); }, true},
+        {"back to the failed load", byButton(&OrvexMainForm::browserPrevSlot), false},
+        {"reloaded", byButton(&OrvexMainForm::browserReloadSlot), false},
+        {"forward to the other server", byButton(&OrvexMainForm::browserNextSlot), true},
+        {"a server's page by a link followed from the keyboard", followFromTheKeyboard, true},
+        {"after its renderer crashed", afterACrash, true},
+        {"the program's page again",
+         [&] { return load(QUrl::fromLocalFile(programFile("htmls/tabs.html"))); }, true},
+    };
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.what);
+        ASSERT_TRUE(page.load());
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        const std::vector<std::string> inPage =
+            page.hasLinks ? links : std::vector<std::string>{"page"};
+
+        form->browserUrlLine->setFocus();
+        ASSERT_TRUE(waitFor([&] { return where() == "browserUrlLine"; }));
+        EXPECT_EQ(walk(true, "simModeCombo"), joined(start, inPage, media));
+
+        std::vector<std::string> back(media.rbegin() + 1, media.rend());
+        back.insert(back.end(), inPage.rbegin(), inPage.rend());
+        back.insert(back.end(), {"bookmarkButton", "browserHomeButton"});
+        EXPECT_EQ(walk(false, "browserHomeButton"), back);
+    }
 }
 
 } // namespace

@@ -63,7 +63,7 @@ TEST_F(BrowserPane, CommandsFromAnywhereElseRunOnlyWhenTheUserAgrees) {
     EXPECT_FALSE(form->beforeNavigate("orvex://Orvex.SaveOptions%20x;Timer.Speed%205", web, false));
     ASSERT_EQ(form->questions.size(), 1u);
     EXPECT_EQ(form->questions[0].from, web.toString());
-    EXPECT_EQ(form->questions[0].text, "Orvex.SaveOptions x;Timer.Speed 5");
+    EXPECT_EQ(form->questions[0].text, "Orvex.SaveOptions x\nTimer.Speed 5");
     EXPECT_TRUE(scripts().empty());
     EXPECT_EQ(form->scenarioEdit->toPlainText(), "mine");
 

@@ -22,6 +22,22 @@
 #include "ui/QFloatSpinBox.h"
 #include "ui/QOrderedListView.h"
 
+namespace {
+
+// What the windows tell when the place editor is opened and left with OK.
+QStringList okTold(OrvexMainForm& form) {
+    orvextest::ModalAnswers boxes({}, [](QWidget* dialog) {
+        if (auto* placeEditor = qobject_cast<OrvexLocationForm*>(dialog))
+            placeEditor->okButton->click();
+        else
+            orvextest::NextModal::reject(dialog);
+    });
+    form.locationEditButton->click();
+    return boxes.texts;
+}
+
+} // namespace
+
 TEST(MainFormLocationGL, APlaceAddedInTheEditorIsSavedToThePlaceList) {
     orvextest::SettingsSandbox sandbox;
     orvextest::ShippedDataCopy data({"data/places.dpl"});
@@ -78,26 +94,31 @@ TEST(MainFormLocationGL, APlaceListThatCannotBeSavedIsToldInTheWindow) {
     std::filesystem::remove(placeList);
     std::filesystem::create_directory(placeList);
 
-    orvextest::ModalAnswers boxes({}, [](QWidget* dialog) {
-        if (auto* placeEditor = qobject_cast<OrvexLocationForm*>(dialog))
-            placeEditor->okButton->click();
-        else
-            orvextest::NextModal::reject(dialog);
-    });
-    windows.form.locationEditButton->click();
-    ASSERT_EQ(boxes.texts.size(), 1);
-    EXPECT_EQ(boxes.texts[0], "The places are changed but could not be saved.\n"
-                              "Could not save place list file. ./data/places.dpl: Is a directory");
+    EXPECT_EQ(okTold(windows.form),
+              QStringList{"The places are changed but could not be saved.\n"
+                          "Could not save place list file. ./data/places.dpl: Is a directory"});
 }
 
-// Without a place list at the start, the first OK makes it and every later
-// OK writes it.
+// Without a place list at the start, a list put back during the session is
+// left as it is at every OK; gone again, the first OK makes it and every
+// later OK writes it, until another program puts its file in its place.
 TEST(MainFormLocationGL, EveryOkSavesThePlaceListTheFirstMade) {
     orvextest::SettingsSandbox sandbox;
     orvextest::ShippedDataCopy data({});
-    std::filesystem::remove(data.path() + "/data/places.dpl");
+    const std::string placeList = data.path() + "/data/places.dpl";
+    std::filesystem::remove(placeList);
     orvextest::GlMainWindow windows;
     ASSERT_TRUE(windows.start());
+    const std::string mine = "Version: 7.0 \nLocale: en_us \n\nEarth Home 1 2 \n";
+    std::ofstream(placeList, std::ios::binary) << mine;
+    for (int ok = 0; ok < 2; ++ok)
+        EXPECT_EQ(okTold(windows.form),
+                  QStringList{"The places are changed but could not be saved.\n"
+                              "Could not save place list file. ./data/places.dpl: the "
+                              "list never read it whole nor wrote it; the file is left "
+                              "as it is"});
+    EXPECT_EQ(data.read("data/places.dpl"), mine);
+    std::filesystem::remove(placeList);
     QStringList told;
     for (const char* place : {"First", "Second", "Third"}) {
         // Answers anew for each opening: the editor is the same dialog.
@@ -119,4 +140,15 @@ TEST(MainFormLocationGL, EveryOkSavesThePlaceListTheFirstMade) {
             << place;
     }
     EXPECT_TRUE(told.isEmpty()) << told.join('\n').toStdString();
+    std::ofstream(placeList + ".new", std::ios::binary) << mine;
+    std::filesystem::rename(placeList + ".new", placeList);
+    for (int ok = 0; ok < 2; ++ok) {
+        const QStringList changed = okTold(windows.form);
+        ASSERT_EQ(changed.size(), 1);
+        EXPECT_TRUE(changed[0].endsWith("./data/places.dpl: it changed since the list last read "
+                                        "it whole or wrote it; the file is left as it is until a "
+                                        "load reads it"))
+            << changed[0].toStdString();
+    }
+    EXPECT_EQ(data.read("data/places.dpl"), mine);
 }

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "app/EngineLink.h"
@@ -190,8 +191,8 @@ TEST_F(ObjectDisplayGL, ObjectListSavesThatFailAreToldInTheWindow) {
     EXPECT_FALSE(std::filesystem::exists(data.path() + "/data/orbits/spacecrafts/msl.dsc"));
 }
 
-// The lists' files gone before the start, the default list too (which
-// would count as a load of every kind).
+// The lists' files gone before the start, the default list too: every
+// kind starts empty.
 class MissingListsGL : public ObjectDisplayGL {
 protected:
     MissingListsGL() {
@@ -221,6 +222,105 @@ TEST_F(MissingListsGL, EveryTickIsSavedIntoTheFileTheFirstMade) {
                 << file << " after " << name << " turned " << state;
         }
     }
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('\n').toStdString();
+}
+
+// The lists' files gone before the start, the default list there: it fills
+// every kind at the start, as with the shipped data.
+class ListsMissingAtStartGL : public ObjectDisplayGL {
+protected:
+    ListsMissingAtStartGL() {
+        for (const char* file :
+             {"data/comets.dcl", "data/asteroids.dal", "data/comets.dsl", "data/asatellites.dal"})
+            std::filesystem::remove(data.path() + "/" + file);
+    }
+};
+
+// A list's file put back during the session is the user's, which the list
+// never read: every tick leaves it and says so. Gone again, the next tick
+// makes it and every later one writes it, until another program puts its
+// own file in its place.
+TEST_F(ListsMissingAtStartGL, AListFilePutBackDuringTheSessionIsLeftAsItIs) {
+    const std::pair<QRadioButton*, const char*> kinds[] = {
+        {form.displayCometButton, "data/comets.dcl"},
+        {form.displayAsteroidButton, "data/asteroids.dal"},
+        {form.displaySpacecraftButton, "data/comets.dsl"},
+        {form.displayASatelliteButton, "data/asatellites.dal"},
+    };
+    const std::string mine = "Version: 7.0 \nLocale: en_us \n\nMine \n";
+    for (const auto& [list, file] : kinds) {
+        const std::string path = data.path() + "/" + file;
+        list->click();
+        ASSERT_GT(form.displayList->topLevelItemCount(), 0) << file;
+        QTreeWidgetItem* item = form.displayList->topLevelItem(0);
+        const auto ticksTold = [&](int ticks) {
+            orvextest::ModalAnswers boxes;
+            for (int tick = 0; tick < ticks; ++tick)
+                item->setCheckState(0, item->checkState(0) == Qt::Checked ? Qt::Unchecked
+                                                                          : Qt::Checked);
+            return boxes.texts;
+        };
+        std::ofstream(path, std::ios::binary) << mine;
+        const QStringList putBack = ticksTold(2);
+        ASSERT_EQ(putBack.size(), 2) << file;
+        for (const QString& text : putBack)
+            EXPECT_TRUE(text.endsWith(QString("./%1: the list never read it whole nor wrote it; "
+                                              "the file is left as it is")
+                                          .arg(file)))
+                << text.toStdString();
+        EXPECT_EQ(data.read(file), mine);
+
+        std::filesystem::remove(path);
+        EXPECT_TRUE(ticksTold(2).isEmpty()) << file;
+        const std::string name = item->text(0).toStdString();
+        EXPECT_EQ(holdsWord(data.read(file), name), item->checkState(0) == Qt::Checked) << file;
+
+        std::ofstream(path + ".new", std::ios::binary) << mine;
+        std::filesystem::rename(path + ".new", path);
+        const QStringList replaced = ticksTold(1);
+        ASSERT_EQ(replaced.size(), 1) << file;
+        EXPECT_NE(replaced[0].indexOf("it changed since the list last read it whole or wrote it"),
+                  -1)
+            << replaced[0].toStdString();
+        EXPECT_EQ(data.read(file), mine);
+    }
+}
+
+// The comets and the asteroids named for one list file.
+class SharedListFileGL : public ObjectDisplayGL {
+protected:
+    SharedListFileGL() {
+        std::string config = data.read("data/config.def");
+        const std::string own = "AsteroidList: ./data/asteroids.dal";
+        config.replace(config.find(own), own.size(), "AsteroidList: ./data/comets.dcl");
+        std::ofstream(data.path() + "/data/config.def", std::ios::binary) << config;
+    }
+};
+
+// Each kind's ticks keep what the other kind's last tick saved: a comet
+// ticked stays through the asteroids' saves, an asteroid unticked does not
+// come back with the comets' next save.
+TEST_F(SharedListFileGL, EachKindsTickKeepsTheOthersLastSave) {
+    const auto tick = [this](QRadioButton* list, const std::string& name, Qt::CheckState state) {
+        list->click();
+        QTreeWidgetItem* item = named(form, QString::fromStdString(name));
+        ASSERT_TRUE(item) << name;
+        item->setCheckState(0, state);
+    };
+    form.displayCometButton->click();
+    const std::string comet = firstIn(form, Qt::Unchecked)->text(0).toStdString();
+    form.displayAsteroidButton->click();
+    const std::string asteroid = firstIn(form, Qt::Unchecked)->text(0).toStdString();
+    orvextest::ModalAnswers boxes;
+    tick(form.displayCometButton, comet, Qt::Checked);
+    tick(form.displayAsteroidButton, asteroid, Qt::Checked);
+    EXPECT_TRUE(holdsWord(data.read("data/comets.dcl"), comet));
+    EXPECT_TRUE(holdsWord(data.read("data/comets.dcl"), asteroid));
+    tick(form.displayAsteroidButton, asteroid, Qt::Unchecked);
+    tick(form.displayCometButton, comet, Qt::Unchecked);
+    tick(form.displayCometButton, comet, Qt::Checked);
+    EXPECT_TRUE(holdsWord(data.read("data/comets.dcl"), comet));
+    EXPECT_FALSE(holdsWord(data.read("data/comets.dcl"), asteroid));
     EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('\n').toStdString();
 }
 

@@ -454,8 +454,24 @@ TEST_F(DataFileTest, WritesPutOneBlankAfterEveryToken) {
         data.writeText("a").writeText("b").writeText("\n");
         data.writeString("Earth").writeString("").writeText("\n");
         data.writeText(nullptr);
+        EXPECT_TRUE(data.close());
     }
     EXPECT_EQ(readFile(path), "a b \nEarth  \n");
+    // A write that is never closed, gone or opened again, leaves the file as
+    // it was and nothing beside it.
+    {
+        DataFile unfinished(path, DataFile::Write);
+        unfinished.writeText("half");
+        DataFile reopened(path, DataFile::Write);
+        reopened.writeText("half");
+        reopened.open(path);
+        DataFile moved(path, DataFile::Write);
+        moved.writeText("half");
+        moved = DataFile();
+    }
+    EXPECT_EQ(readFile(path), "a b \nEarth  \n");
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().filename().string().find(".orvex-"), std::string::npos);
 
     const std::string bin = dir.file("out.bin");
     DataFile data(bin, DataFile::Write, 1);

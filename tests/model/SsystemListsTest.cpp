@@ -408,6 +408,33 @@ TEST_F(SsystemListsTest, TheFileThatASaveOfAListNeverLoadedMadeIsSavedAgain) {
         {&Ssystem::loadASatelliteList, &Ssystem::saveASatelliteList, &Ssystem::addASatellite,
          &Ssystem::removeASatellite, "data/asatellites.dal", "TWO_WORDS"},
     };
+    // The start's order: the default list fills every kind, each list's
+    // own file is missing, then comes back. The list never read it: every
+    // save leaves it, until the file is gone and a save makes it again.
+    write("data/defaults.ddl", head + "Halley \nCeres \nProbe \nHST \n");
+    ASSERT_TRUE(system.loadLists("./data/defaults.ddl"));
+    for (const Kind& kind : kinds) {
+        const std::string path = std::string("./") + kind.file;
+        EXPECT_FALSE((system.*kind.load)(path)) << kind.file;
+        write(kind.file, head + "Mine \n");
+        (system.*kind.add)(kind.name);
+        for (int save = 0; save < 2; ++save)
+            EXPECT_FALSE((system.*kind.save)(path)) << kind.file;
+        EXPECT_EQ(read(kind.file), head + "Mine \n");
+        EXPECT_TRUE(log.contains(std::string("list file. ") + path +
+                                 ": the list never read it whole nor wrote it; the file is left "
+                                 "as it is\n"));
+        ::unlink(dir.file(kind.file).c_str());
+        for (int save = 0; save < 2; ++save)
+            EXPECT_TRUE((system.*kind.save)(path)) << kind.file;
+        EXPECT_NE(read(kind.file).find(std::string(kind.name) + " \n"), std::string::npos);
+        ::unlink(dir.file(kind.file).c_str());
+    }
+    system.removeComet("All");
+    system.removeAsteroid("All");
+    system.removeSpacecraft("All");
+    system.removeASatellite("All");
+
     write("data/kept.dcl", head + "Halley \n");
     for (const Kind& kind : kinds) {
         const std::string path = std::string("./") + kind.file;
@@ -424,11 +451,82 @@ TEST_F(SsystemListsTest, TheFileThatASaveOfAListNeverLoadedMadeIsSavedAgain) {
         (system.*kind.add)(kind.name);
         EXPECT_TRUE((system.*kind.save)(path)) << kind.file;
         EXPECT_EQ(read(kind.file), head + kind.name + " \n");
+        // Another program's file put in its place between two saves, or the
+        // file written again where it is, stays as it is, at every save,
+        // until a load reads it.
+        const std::string theirs = head + "Theirs \n";
+        write("data/theirs", theirs);
+        ASSERT_EQ(std::rename(dir.file("data/theirs").c_str(), dir.file(kind.file).c_str()), 0);
+        for (int save = 0; save < 2; ++save)
+            EXPECT_FALSE((system.*kind.save)(path)) << kind.file;
+        EXPECT_EQ(read(kind.file), theirs);
+        ASSERT_TRUE((system.*kind.load)(path)) << kind.file;
+        (system.*kind.add)(kind.name);
+        EXPECT_TRUE((system.*kind.save)(path)) << kind.file;
+        std::ofstream(dir.file(kind.file), std::ios::app) << "Theirs \n";
+        EXPECT_FALSE((system.*kind.save)(path)) << kind.file;
+        EXPECT_TRUE(log.contains(std::string("list file. ") + path +
+                                 ": it changed since the list last read it whole or wrote it; "
+                                 "the file is left as it is until a load reads it\n"));
+        EXPECT_EQ(read(kind.file), head + "Theirs \n" + kind.name + " \nTheirs \n");
         EXPECT_TRUE((system.*kind.save)("./data/copy")) << kind.file;
         EXPECT_FALSE((system.*kind.save)("./data/kept.dcl")) << kind.file;
         ::unlink(dir.file("data/copy").c_str());
     }
     EXPECT_EQ(read("data/kept.dcl"), head + "Halley \n");
+}
+
+// Two kinds named for one file: each save writes the other kind's entries
+// as the other's last save left them, so that no save undoes another's.
+TEST_F(SsystemListsTest, TwoKindsOfOneFileKeepEachOthersSaves) {
+    write("data/both.dat", head + "Halley \nCeres \nGone \n");
+    ASSERT_TRUE(system.loadLists("./data/both.dat"));
+    ASSERT_TRUE(system.loadCometList("./data/both.dat"));
+    ASSERT_TRUE(system.loadAsteroidList("./data/both.dat"));
+    system.addComet("Encke");
+    ASSERT_TRUE(system.saveCometList("./data/both.dat"));
+    system.removeAsteroid("Ceres");
+    ASSERT_TRUE(system.saveAsteroidList("./data/both.dat"));
+    EXPECT_EQ(read("data/both.dat"), head + "Halley \nGone \nEncke \n");
+    system.removeComet("Halley");
+    system.removeComet("Gone");
+    ASSERT_TRUE(system.saveCometList("./data/both.dat"));
+    EXPECT_EQ(read("data/both.dat"), head + "Encke \n");
+    system.addAsteroid("Ceres");
+    for (int save = 0; save < 2; ++save) {
+        ASSERT_TRUE(system.saveAsteroidList("./data/both.dat"));
+        ASSERT_TRUE(system.saveCometList("./data/both.dat"));
+        EXPECT_EQ(read("data/both.dat"), head + "Encke \nCeres \n");
+    }
+    // Another program's file leaves each kind's save refused.
+    write("data/both.dat", head + "Halley \n");
+    EXPECT_FALSE(system.saveCometList("./data/both.dat"));
+    EXPECT_FALSE(system.saveAsteroidList("./data/both.dat"));
+    EXPECT_EQ(read("data/both.dat"), head + "Halley \n");
+
+    // Their one list missing at start: the first save makes it, and each
+    // save after it keeps the other kind's. The default list, which neither
+    // kind read last, keeps the names of both.
+    view.settings.cometList = view.settings.asteroidList = "./data/mine.dat";
+    const std::string defaults = head + "Halley \nCeres \n";
+    write("data/defaults.ddl", defaults);
+    ASSERT_TRUE(system.loadLists("./data/defaults.ddl"));
+    EXPECT_FALSE(system.loadCometList("./data/mine.dat"));
+    EXPECT_FALSE(system.loadAsteroidList("./data/mine.dat"));
+    system.addComet("Encke");
+    ASSERT_TRUE(system.saveCometList("./data/mine.dat"));
+    for (int save = 0; save < 2; ++save) {
+        EXPECT_TRUE(system.saveAsteroidList("./data/mine.dat"));
+        EXPECT_TRUE(system.saveCometList("./data/mine.dat"));
+    }
+    EXPECT_EQ(read("data/mine.dat"), head + "Halley \nEncke \nCeres \n");
+    EXPECT_FALSE(system.saveCometList("./data/defaults.ddl"));
+    EXPECT_TRUE(log.contains("it holds names that the list kept of it only until it loaded "
+                             "another file"));
+    EXPECT_EQ(read("data/defaults.ddl"), defaults);
+    ASSERT_TRUE(system.loadCometList("./data/defaults.ddl"));
+    EXPECT_TRUE(system.saveCometList("./data/defaults.ddl"));
+    EXPECT_EQ(read("data/defaults.ddl"), defaults);
 }
 
 // What an orbit directory holds besides orbit files, and files that cannot

@@ -79,6 +79,16 @@ TEST(AtomicFileTest, ReplacesTheFileAndLeavesNothingBeside) {
     EXPECT_TRUE(fs::is_symlink(dir.file("link.scn")));
     EXPECT_EQ(readFile(path), "linked\n");
 
+    // A writer gone without its commit leaves the file as it was, and no
+    // temporary.
+    {
+        platform::AtomicFile unfinished(path);
+        ASSERT_TRUE(unfinished.open());
+        std::fputs("half", unfinished.stream());
+    }
+    EXPECT_EQ(readFile(path), "linked\n");
+    EXPECT_EQ(othersIn(dir.path(), "options.scn"), std::vector<std::string>{"link.scn"});
+
     // Written relative to the current directory, as the engine's files are.
     platform::AtomicFile none(dir.file("no/such/dir/x.scn"));
     EXPECT_FALSE(none.open());

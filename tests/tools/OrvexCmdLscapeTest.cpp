@@ -35,7 +35,9 @@ TEST(OrvexCmdLscape, QueriesFollowTheLandscapeCommands) {
 }
 
 TEST(OrvexCmdLscape, UnknownWordIsAnError) {
-    const CmdResult run = orvexCmd({"-e", "Lscape.Rain 1", "-q", "Lscape.Weather"});
+    const CmdResult run =
+        orvexCmd({"-C", QString::fromStdString(orvextest::dataPath("command/root")), "-e",
+                  "Lscape.Rain 1", "-q", "Lscape.Weather"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, " 0\n");
 }

@@ -95,12 +95,12 @@ TEST(OrvexCmdSsystem, ListsNeverLoadedAreNotSaved) {
         orvexCmd({"-C", orvextest::qpath(data.path()), "-e", "Ssystem.SaveCometList Default", "-e",
                   "Ssystem.SavePlaceList Default"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Could not save comet list file. ./data/comets.dcl: the list was never "
-                           "loaded; the file is left as it is"),
+    EXPECT_NE(run.err.find("Could not save comet list file. ./data/comets.dcl: the list never read "
+                           "it whole nor wrote it; the file is left as it is"),
               std::string::npos)
         << run.err;
-    EXPECT_NE(run.err.find("Could not save place list file. ./data/places.dpl: the list was never "
-                           "loaded"),
+    EXPECT_NE(run.err.find("Could not save place list file. ./data/places.dpl: the list never read "
+                           "it whole nor wrote it"),
               std::string::npos);
     EXPECT_EQ(data.read("data/comets.dcl"), comets);
     EXPECT_EQ(data.read("data/places.dpl"), places);
@@ -164,4 +164,53 @@ TEST(OrvexCmdSsystem, ListsNeverLoadedAreNotSaved) {
     const std::string placeList = data.read("data/places.dpl");
     EXPECT_NE(placeList.find("Mars Base "), std::string::npos) << placeList;
     EXPECT_NE(placeList.find("Mars New "), std::string::npos) << placeList;
+
+    // The start's way: the default list fills the comets, the comet list is
+    // missing; then another list's save puts a file there. The comet list
+    // never read that file, and leaves it as it is; a place list loaded from
+    // another file leaves its own file too.
+    std::filesystem::remove(data.path() + "/data/comets.dcl");
+    QStringList putBack = {"-C", orvextest::qpath(data.path())};
+    for (const char* line :
+         {"Ssystem.LoadCometList ./data/defaults.ddl", "Ssystem.LoadCometList Default",
+          "Ssystem.SaveSpacecraftList ./data/comets.dcl", "Ssystem.AddComet 2P/Encke",
+          "Ssystem.SaveCometList Default", "Ssystem.SaveCometList Default",
+          "Ssystem.LoadPlaceList ./data/copy.dpl", "Ssystem.SavePlaceList Default"})
+        putBack << "-e" << line;
+    ASSERT_TRUE(std::filesystem::copy_file(data.path() + "/data/places.dpl",
+                                           data.path() + "/data/copy.dpl"));
+    const CmdResult refused = orvexCmd(putBack);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(data.read("data/comets.dcl"), "Version: 7.0 \nLocale: en_us \n\n");
+    EXPECT_NE(refused.err.find("Could not save comet list file. ./data/comets.dcl: the list never "
+                               "read it whole nor wrote it"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_NE(refused.err.find("Could not save place list file."), std::string::npos);
+    EXPECT_EQ(data.read("data/places.dpl"), placeList);
+
+    // A file replaced between two saves (here by another list's save, after
+    // the comet list loaded another file) is left as it is; the first save
+    // of a missing file, and the next, write.
+    std::filesystem::remove(data.path() + "/data/comets.dcl");
+    QStringList replaced = {"-C", orvextest::qpath(data.path())};
+    for (const char* line :
+         {"Ssystem.LoadCometList ./data/defaults.ddl", "Ssystem.LoadCometList Default",
+          "Ssystem.RemoveComet All", "Ssystem.SaveCometList Default", "Ssystem.AddComet 2P/Encke",
+          "Ssystem.SaveCometList Default", "Ssystem.LoadCometList ./data/defaults.ddl",
+          "Ssystem.LoadAsteroidList ./data/comets.dcl",
+          "Ssystem.SaveAsteroidList ./data/comets.dcl", "Ssystem.RemoveComet 2P/Encke",
+          "Ssystem.SaveCometList Default"})
+        replaced << "-e" << line;
+    const CmdResult second = orvexCmd(replaced);
+    EXPECT_EQ(second.status, 1);
+    EXPECT_NE(second.err.find("Could not save comet list file. ./data/comets.dcl: it changed since "
+                              "the list last read it whole or wrote it"),
+              std::string::npos)
+        << second.err;
+    EXPECT_EQ(second.err.find("Could not save", second.err.find("Could not save") + 1),
+              std::string::npos)
+        << second.err;
+    // What the asteroid list wrote: its own and the comet it kept.
+    EXPECT_NE(data.read("data/comets.dcl").find("\n2P/Encke \n"), std::string::npos);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <filesystem>
 
 #include "OrvexCmdRun.h"
 #include "support/TestEnv.h"
@@ -17,7 +18,8 @@ QString root() {
 } // namespace
 
 TEST(OrvexCmd, RunsLinesAndPrintsValueTexts) {
-    const CmdResult run = orvexCmd({"-e", "Orvex.FPS 60", "-q", "Orvex.FPS", "-q", "Orvex.Nope"});
+    const CmdResult run =
+        orvexCmd({"-C", root(), "-e", "Orvex.FPS 60", "-q", "Orvex.FPS", "-q", "Orvex.Nope"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, " 60\nUndefined\n");
 }
@@ -71,7 +73,8 @@ TEST(OrvexCmd, PrintsOptionAndStateLines) {
 }
 
 TEST(OrvexCmd, DrivesTheClock) {
-    CmdResult run = orvexCmd({"-e", "Timer.TimeText 2000 1 1 12 0 0", "-q", "Timer.Time"});
+    CmdResult run =
+        orvexCmd({"-C", root(), "-e", "Timer.TimeText 2000 1 1 12 0 0", "-q", "Timer.Time"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, " 946728000.000000\n");
     // Three frames of 100 ms at 60 s per second; then one step per frame at a
@@ -83,12 +86,12 @@ TEST(OrvexCmd, DrivesTheClock) {
 }
 
 TEST(OrvexCmd, ErrorsGoToTheErrorStream) {
-    CmdResult run = orvexCmd({"-e", "Nobody.Here", "-q", "Orvex.Input"});
+    CmdResult run = orvexCmd({"-C", root(), "-e", "Nobody.Here", "-q", "Orvex.Input"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, " 1\n"); // the later items still run
     EXPECT_NE(run.err.find("Undefined Class : Nobody"), std::string::npos);
 
-    run = orvexCmd({"-f", "no-such.scn"});
+    run = orvexCmd({"-C", root(), "-f", "no-such.scn"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
 
@@ -102,20 +105,55 @@ TEST(OrvexCmd, ErrorsGoToTheErrorStream) {
     }
 }
 
+// Without its start files the engine is not there: the driver runs no item
+// and says which file and why in its last line.
+TEST(OrvexCmd, AnEngineThatDidNotStartIsAnError) {
+    namespace fs = std::filesystem;
+    orvextest::TempDir dir;
+    const QStringList arguments{
+        "-C", QString::fromStdString(dir.path()), "-e", "Orvex.FPS 60", "-q", "Orvex.FPS"};
+    fs::copy(root().toStdString(), dir.path(), fs::copy_options::recursive);
+    for (const char* file : {"./scenarios/init.scn", "./data/config.def"}) {
+        fs::rename(dir.file(file), dir.file("kept"));
+        const CmdResult run = orvexCmd(arguments);
+        EXPECT_EQ(run.status, 1) << file;
+        EXPECT_EQ(run.out, "") << file;
+        const QString last = QString("orvex-cmd: the engine did not start: %1: No such file or "
+                                     "directory\n")
+                                 .arg(file);
+        EXPECT_TRUE(QString::fromStdString(run.err).endsWith(last)) << run.err;
+        fs::rename(dir.file("kept"), dir.file(file));
+        EXPECT_EQ(orvexCmd(arguments).out, " 60\n") << file;
+    }
+    // An empty folder, as a mistyped -C gives.
+    fs::create_directory(dir.file("empty"));
+    const CmdResult empty =
+        orvexCmd({"-C", QString::fromStdString(dir.file("empty")), "-q", "Orvex.FPS"});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_TRUE(QString::fromStdString(empty.err).endsWith(
+        "./scenarios/init.scn: No such file or directory\n"))
+        << empty.err;
+}
+
 TEST(OrvexCmd, DrivesTheDetailSettingsAndTheConsole) {
-    const CmdResult run =
-        orvexCmd({"-e", "Detail.Orbit High;Detail.BodyPrev", "-q", "Detail.Orbit", "-q",
-                  "Detail.Body", "-e", "Detail.ConsoleFont Courier 10 1", "-q", "Console.TextFont",
-                  "-e", "Console.Show 1;Console.Mode TimeOnly", "-q", "Console.Mode", "-e",
-                  "Timer.Mode UTC;Timer.TimeText 2000 1 2 3 4 5", "-q", "Console.TimeText"});
+    const CmdResult run = orvexCmd({"-C", root(),
+                                    "-e", "Detail.Orbit High;Detail.BodyPrev",
+                                    "-q", "Detail.Orbit",
+                                    "-q", "Detail.Body",
+                                    "-e", "Detail.ConsoleFont Courier 10 1",
+                                    "-q", "Console.TextFont",
+                                    "-e", "Console.Show 1;Console.Mode TimeOnly",
+                                    "-q", "Console.Mode",
+                                    "-e", "Timer.Mode UTC;Timer.TimeText 2000 1 2 3 4 5",
+                                    "-q", "Console.TimeText"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "High\nHigh\nCourier 10 1\nTimeOnly\n2000/01/02 03:04:05\n");
 }
 
 TEST(OrvexCmd, DrivesTheCamera) {
-    CmdResult run = orvexCmd({"-e", "Camera.Rotate 0 1 0 370;Camera.Fov 90", "-q", "Camera.Rotate",
-                              "-q", "Camera.Fov", "-q", "Camera.Mode", "-e", "Camera.Mode Fly",
-                              "-q", "Camera.Mode", "-q", "Camera.RotateTo"});
+    CmdResult run = orvexCmd({"-C", root(), "-e", "Camera.Rotate 0 1 0 370;Camera.Fov 90", "-q",
+                              "Camera.Rotate", "-q", "Camera.Fov", "-q", "Camera.Mode", "-e",
+                              "Camera.Mode Fly", "-q", "Camera.Mode", "-q", "Camera.RotateTo"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, " 0 1 0 10\n 45\nExamine\nFlight\nUndefined\n");
 
@@ -134,7 +172,7 @@ TEST(OrvexCmd, DrivesTheCamera) {
     EXPECT_EQ(run.out, " 1\n 0.000000\n 0\n 12.000000\n");
 
     // A query-only word is no command.
-    run = orvexCmd({"-e", "Camera.Animating"});
+    run = orvexCmd({"-C", root(), "-e", "Camera.Animating"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Command Error : Camera.Animating"), std::string::npos);
 }

@@ -17,7 +17,7 @@
 // -C DIR changes into the data directory first. Only the items print to the
 // standard output; messages and errors go to the standard error, and any
 // error (a refused line, a file that does not open, a bad option) gives exit
-// status 1. With -g an engine that did not start (a start file missing or
+// status 1. An engine that did not start (a start file missing or
 // unreadable) runs no item: the last line on the standard error says which
 // file and why.
 #include <unistd.h>
@@ -179,19 +179,18 @@ int main(int argc, char** argv) {
                 return 1;
             }
             root = view->getRoot();
-            // Without its start files the engine is not there: every query
-            // would answer "Undefined" and every frame would draw nothing.
-            if (!root->isConfigured()) {
-                std::fprintf(stderr, "orvex-cmd: the engine did not start: %s: %s\n",
-                             root->getStartFailure().c_str(),
-                             root->getStartFailureReason().c_str());
-                return 1;
-            }
         } else {
             driver = std::make_unique<DriverRoot>();
             driver->setDataDir(dataDir);
             driver->init();
             root = driver.get();
+        }
+        // Without its start files the engine is not there: every query would
+        // answer "Undefined", every frame would do nothing (and draw nothing).
+        if (!root->isConfigured()) {
+            std::fprintf(stderr, "orvex-cmd: the engine did not start: %s: %s\n",
+                         root->getStartFailure().c_str(), root->getStartFailureReason().c_str());
+            return 1;
         }
         root->clearLog();
         unsigned frameMs = 33;
