@@ -123,8 +123,6 @@ public:
     // place may come from a larger screen, or from a language whose texts
     // need less width.
     void keepWithinRoom();
-    // The same once a new style has made the window larger.
-    void keepWithinRoomOnceLaidOut();
     // The same for this window or a viewer once the window manager shows it
     // plain again after it was maximised or full screen (its state before):
     // the manager gives back the place it had then, which may be a saved one
@@ -312,6 +310,7 @@ protected slots:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 public:
@@ -615,6 +614,11 @@ private:
     // with this window.
     void leavePaneForLayout();
     bool hasSavedPlace_ = false;
+    // Whether a fit within the room is due once the layouts have settled.
+    bool fitDue_ = false;
+    // Fits this window within the room once the layouts have taken in what
+    // made it larger.
+    void keepWithinRoomOnceLaidOut();
     // Whether the media viewer has been placed for its first show.
     bool mediaPlaced_ = false;
     // Places the hidden media viewer before it is shown (placeBeside at its

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -525,7 +526,7 @@ void OrvexMainForm::keepWithinRoom() {
 }
 
 void OrvexMainForm::keepWithinRoom(QWidget* window) {
-    if (WindowSettings::isMaximizedOrFull(window))
+    if (WindowSettings::isMaximizedOrFull(window) || window->isMinimized())
         return;
     const QRect place = WindowArrangement::within(
         room(), window->geometry(), WindowSettings::frameMarginsOf(window), leastSizeOf(window));
@@ -533,12 +534,29 @@ void OrvexMainForm::keepWithinRoom(QWidget* window) {
         window->setGeometry(place);
 }
 
+void OrvexMainForm::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    // The program made the window larger where it stands: a layout taking
+    // the view out of the pane, a style, longer texts. It grows to the right
+    // and down, past the screen's edge where it stood near it. A size the
+    // user or the window manager gave it stays as it is.
+    const bool larger =
+        e->size().width() > e->oldSize().width() || e->size().height() > e->oldSize().height();
+    if (e->spontaneous() || !larger || !isVisible() || fitDue_)
+        return;
+    fitDue_ = true;
+    QTimer::singleShot(0, this, [this] {
+        fitDue_ = false;
+        keepWithinRoomOnceLaidOut();
+    });
+}
+
 void OrvexMainForm::keepWithinRoomOnceLaidOut() {
     // Not shown yet, it is placed when it is.
     if (!isVisible())
         return;
-    // The layouts take a new style's sizes in through posted requests, and
-    // the window grows with them.
+    // The layouts take a change in through posted requests, and the window
+    // may grow again with them.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     keepWithinRoom();
 }

@@ -160,21 +160,18 @@ void OrvexMainForm::viewStyleWindowsXP() {
     }
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("WindowsXP")));
     mapLabel->reloadMap();
-    keepWithinRoomOnceLaidOut();
     styleName_ = "WindowsXP";
 }
 
 void OrvexMainForm::viewStyleWindows() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     mapLabel->reloadMap();
-    keepWithinRoomOnceLaidOut();
     styleName_ = "Windows";
 }
 
 void OrvexMainForm::viewStyleDark() {
     QApplication::setStyle(new QDarkStyle);
     mapLabel->reloadMap();
-    keepWithinRoomOnceLaidOut();
     styleName_ = "Dark";
 }
 

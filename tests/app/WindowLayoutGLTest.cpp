@@ -692,6 +692,65 @@ TEST_F(WindowLayoutGL, EveryWindowOpensWithinTheScreen) {
     EXPECT_EQ(within(*program->mediaForm(), "media viewer"), "") << "Reset windows";
 }
 
+// The view in the pane lets the control window be narrower than it is on its
+// own. A layout that takes the view out widens the window where it stands:
+// where that takes it past the screen's right or bottom edge it is moved in
+// just enough to lie within the room again; elsewhere it stays where it was.
+TEST_F(WindowLayoutGL, ALayoutThatWidensTheControlWindowKeepsItWithinTheScreen) {
+    open();
+    OrvexMainForm& f = form();
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    const int full = x.frameOf(f).width();
+    const auto movedTo = [&](const QPoint& corner, bool right) {
+        const QRect frame = x.frameOf(f);
+        f.move(f.pos() + corner - (right ? frame.bottomRight() : frame.topLeft()));
+        whenAtRest([&] {
+            const QRect now = x.frameOf(f);
+            return (right ? now.bottomRight() : now.topLeft()) == corner ? "" : "moving";
+        });
+        return x.frameOf(f);
+    };
+    for (QAction* from : {f.layoutSCAction, f.layoutSBAction})
+        for (QAction* entry :
+             {f.viewNormalAction, f.viewFullScreenAction, f.layoutBCAction, f.layoutBAction})
+            for (const bool right : {true, false}) {
+                const std::string what = from->objectName().toStdString() + ", narrowed at the " +
+                                         (right ? "bottom right" : "top left") + ", then " +
+                                         entry->objectName().toStdString();
+                from->trigger();
+                ASSERT_EQ(whenAtRest([&] { return whereTheModeSays(); }), "") << what;
+                // Narrowed as far as the pane lets it, as the user may drag it.
+                ASSERT_EQ(whenAtRest([&] {
+                              f.resize(1, f.height());
+                              return x.frameOf(f).width() < full ? "" : "as wide as before";
+                          }),
+                          "")
+                    << what;
+                const QRect before =
+                    movedTo(right ? room.bottomRight() : room.topLeft() + QPoint(40, 40), right);
+                entry->trigger();
+                EXPECT_EQ(
+                    whenAtRest([&] {
+                        // Moved left and up just as far as it grew past the
+                        // room; larger than the room, to its top-left corner.
+                        const QRect frame = x.frameOf(f);
+                        const QPoint justEnough(
+                            std::max(room.left(),
+                                     std::min(before.left(), room.right() + 1 - frame.width())),
+                            std::max(room.top(),
+                                     std::min(before.top(), room.bottom() + 1 - frame.height())));
+                        const bool fits = room.size().expandedTo(frame.size()) == room.size();
+                        return frame.width() > before.width() && (room.contains(frame) || !fits) &&
+                                       frame.topLeft() == justEnough
+                                   ? std::string()
+                                   : "control window at " + text(frame) + ", narrowed at " +
+                                         text(before);
+                    }),
+                    "")
+                    << what;
+            }
+}
+
 // A run that never shows the media viewer saves no place for it, so the
 // next run opens it from the View menu clear of the control window's bars;
 // a place saved by an earlier run stays.

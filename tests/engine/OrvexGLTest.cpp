@@ -243,9 +243,24 @@ TEST_F(OrvexGLTest, MouseLookPutsTheCursorBackToTheCentre) {
     EXPECT_EQ(query("Camera.Rotate"), turned);
     EXPECT_EQ(root()->getMouseMode(), 1);
 
+    // Active, with the keyboard, but no area of it in sight (covered whole,
+    // as a pane out of sight would be): the pointer is free.
+    QWidget cover(view.get());
+    cover.setAutoFillBackground(true);
+    cover.setGeometry(view->rect());
+    cover.show();
+    view->setFocus();
+    ASSERT_TRUE(view->visibleRegion().isEmpty());
+    frames(3);
+    EXPECT_EQ(moves.size(), 3u);
+    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
+    cover.hide();
+    frames(1);
+    EXPECT_EQ(moves.size(), 4u);
+
     view->setMouseMode(0);
     frames(1);
-    EXPECT_EQ(moves.size(), 3u);
+    EXPECT_EQ(moves.size(), 4u);
     EXPECT_FALSE(view->hasMouseTracking());
     EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
     platform::setCursorMover({});
