@@ -678,11 +678,9 @@ private:
     void removeOrbitFiles(int kind);
     // Tells which groups a satellite update stored and why any other was not.
     void reportSatelliteUpdate(const SatelliteDownload& download);
-    // A question with the buttons Yes and No (also Escape); Return answers
-    // Yes only when yesByDefault.
-    bool askYesNo(const QString& question, bool yesByDefault);
     // Every question whose Yes discards or replaces the user's work (text,
-    // files) asks this way: Return and Escape answer No, which keeps it.
+    // files) asks this way, with the buttons Yes and No: Return and Escape
+    // answer No, which keeps it.
     bool askBeforeLosingWork(const QString& question);
 
     CommandGate commandGate_;

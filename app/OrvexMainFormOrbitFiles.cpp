@@ -93,12 +93,12 @@ void OrvexMainForm::spacecraftRemoveSlot() {
     removeOrbitFiles(EngineLink::SpacecraftOrbits);
 }
 
-bool OrvexMainForm::askYesNo(const QString& question, bool yesByDefault) {
+bool OrvexMainForm::askBeforeLosingWork(const QString& question) {
     QMessageBox box(QMessageBox::Question, tr("Orvex Studio"), question, QMessageBox::NoButton,
                     this);
     QPushButton* yes = box.addButton(tr("&Yes"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
-    box.setDefaultButton(yesByDefault ? yes : no);
+    box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;

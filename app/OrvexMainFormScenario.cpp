@@ -88,10 +88,6 @@ bool OrvexMainForm::confirmDiscard() {
     return askBeforeLosingWork(tr("The scenario in the editor has not been saved. Discard it?"));
 }
 
-bool OrvexMainForm::askBeforeLosingWork(const QString& question) {
-    return askYesNo(question, false);
-}
-
 void OrvexMainForm::scenarioNewSlot() {
     if (!mayReplaceEditorText())
         return;
