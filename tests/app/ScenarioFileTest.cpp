@@ -2,8 +2,10 @@
 // of lines edited as in the editor widget read back as those lines.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFile>
 #include <QFileDevice>
+#include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextCodec>
 #include <QTextEdit>
@@ -340,6 +342,8 @@ private:
         Count& count = counts_[{file.name, editName(kind)}];
         ++count.cases;
         std::mt19937 rng{unsigned(n)};
+        // A case pastes only what it copied: its seed alone replays it.
+        QGuiApplication::clipboard()->clear();
         QTextCodec* const saved = QTextCodec::codecForLocale();
         QTextCodec::setCodecForLocale(QTextCodec::codecForName(file.locale));
         const QString name = dir_ + "/walk.scn", trial = dir_ + "/trial.scn";
