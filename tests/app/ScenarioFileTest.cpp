@@ -193,7 +193,8 @@ public:
             {"CRLF", "UTF-8", "Timer.Speed 1\r\nOrvex.Wait 30\r\n# note\r\nTimer.Speed 2\r\n",
              true},
             {"CR", "UTF-8", "Timer.Speed 1\rOrvex.Wait 30\r# note\rTimer.Speed 2\r", true},
-            // The issue's: the first line ends in a lone CR, the others in LF.
+            // The first line ends in a lone CR, the others in LF: a blank line
+            // typed after it was once written with LF and read back as none.
             {"CR first", "UTF-8", "Timer.Speed 1\rOrvex.Wait 30\n# note\nTimer.Speed 2\n", true},
             {"mixed", "UTF-8", "Timer.Speed 1\rOrvex.Wait 30\nTimer.Speed 2\r\n# a\rCamera.Dist 3",
              true},
@@ -405,8 +406,9 @@ private:
     std::vector<std::string> failures_;
 };
 
-// Every kind of file beside every kind of edit, a case each, and the issue's
-// case: a blank line after a line ending in a lone CR, the others in LF.
+// Every kind of file beside every kind of edit, a case each; and a blank line
+// after a line ending in a lone CR, the others in LF, which a save once wrote
+// with LF, so that it read back as no line.
 TEST_F(ScenarioFileTest, EditedLinesReadBackAsSavedASample) {
     ScenarioSaves saves(QString::fromStdString(temp.path()));
     saves.run(0, int(ScenarioSaves::files().size()) * ScenarioSaves::Edits);
