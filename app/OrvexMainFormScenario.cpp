@@ -5,7 +5,6 @@
 #include <QDateTimeEdit>
 #include <QMessageBox>
 #include <QSignalBlocker>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -346,11 +345,7 @@ void OrvexMainForm::openScenarioFile(const QString& fileName) {
 QStringList OrvexMainForm::editorLines() const {
     // The blocks as the editor holds them: its plain text would give
     // non-breaking spaces as spaces and line separators as line breaks.
-    QStringList lines;
-    for (QTextBlock block = scenarioEdit->document()->begin(); block.isValid();
-         block = block.next())
-        lines << block.text();
-    return lines;
+    return ScenarioFile::blocksOf(*scenarioEdit->document());
 }
 
 QString OrvexMainForm::lineNumbers(const QList<int>& lines) {
@@ -378,7 +373,17 @@ bool OrvexMainForm::saveScenario(const QString& fileName) {
     const QStringList lines = editorLines();
     // No question for a save that write refuses all the same.
     if (!scenarioFile_->readInPart(fileName)) {
-        if (scenarioFile_->changesKeptLines(lines)) {
+        // Opened again, the file must show what the editor shows; where it
+        // would not, no other question matters.
+        if (const int line = scenarioFile_->firstLineReadOtherwise(lines); line > 0) {
+            if (!askBeforeLosingWork(
+                    tr("Saved now, %1 would not open again as the editor shows it: from line %2 "
+                       "on, its bytes would read back as other characters or other lines.\n"
+                       "Save %1 all the same?")
+                        .arg(fileName)
+                        .arg(line)))
+                return false;
+        } else if (scenarioFile_->changesKeptLines(lines)) {
             if (!askBeforeLosingWork(
                     tr("The scenario was read as %1, which cannot hold all of the text now in the "
                        "editor. Saved as UTF-8, the lines that were not edited change too and may "

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QTextBlock>
 #include <QTextCodec>
+#include <QTextDocument>
 #include <algorithm>
 #include <numeric>
 
@@ -65,13 +67,18 @@ bool ScenarioFile::read(const QString& fileName) {
     QByteArray bytes;
     if (!readWholeFile(file, bytes, error_))
         return false;
+    readInPart_.clear();
+    if (!take(bytes))
+        readInPart_ = QFileInfo(fileName).canonicalFilePath();
+    error_.clear();
+    return true;
+}
+
+bool ScenarioFile::take(QByteArray bytes) {
     // The engine stops at the first NUL byte; so does the editor.
     const int nul = bytes.indexOf('\0');
-    readInPart_.clear();
-    if (nul >= 0) {
+    if (nul >= 0)
         bytes.truncate(nul);
-        readInPart_ = QFileInfo(fileName).canonicalFilePath();
-    }
     // A byte-order mark an editor put first is no part of the text (the
     // engine skips it too); it is written back.
     const int mark =
@@ -96,8 +103,7 @@ bool ScenarioFile::read(const QString& fileName) {
         texts << line.text;
     text_ = texts.join(QLatin1Char('\n'));
     setShown(texts);
-    error_.clear();
-    return true;
+    return nul < 0;
 }
 
 QByteArray ScenarioFile::encode(QTextCodec* codec, const QStringList& lines, int from,
@@ -233,6 +239,53 @@ bool ScenarioFile::readInPart(const QString& fileName) const {
     return !readInPart_.isEmpty() && QFileInfo(fileName).canonicalFilePath() == readInPart_;
 }
 
+QByteArray ScenarioFile::bytesFor(const QStringList& lines) const {
+    QTextCodec* const codec = codecFor(lines);
+    const bool sameCodec = codec == this->codec();
+    const std::vector<int> match = matchLines(shown_, lines);
+    // Each line to write with the end it was read with: none for a line
+    // written anew, nor for the file's last line.
+    std::vector<Line> written;
+    for (int at = 0; at < lines.size();) {
+        const int kept = keptRun(match, at);
+        if (kept > 0 && sameCodec) {
+            const Run& run = runs_[size_t(runOf_[size_t(match[size_t(at)])])];
+            written.insert(written.end(), lines_.begin() + run.firstLine,
+                           lines_.begin() + run.firstLine + run.lineCount);
+            at += kept;
+        } else if (kept > 0) {
+            const Run& run = runs_[size_t(runOf_[size_t(match[size_t(at)])])];
+            for (int k = 0; k < kept; ++k)
+                written.push_back({encodeLine(codec, lines[at + k]),
+                                   k + 1 < kept ? lineEnd_ : run.end, QString()});
+            at += kept;
+        } else {
+            written.push_back({encodeLine(codec, lines[at]), QByteArray(), QString()});
+            ++at;
+        }
+    }
+    QByteArray body = byteOrderMark_ ? QByteArray(platform::utf8ByteOrderMark) : QByteArray();
+    QByteArray end; // the one written last
+    for (size_t i = 0; i < written.size(); ++i) {
+        body += written[i].bytes;
+        if (i + 1 < written.size()) {
+            end = endOf(written[i], end);
+            body += end;
+        }
+    }
+    return body;
+}
+
+QByteArray ScenarioFile::endOf(const Line& line, const QByteArray& before) const {
+    const QByteArray end = line.end.isEmpty() ? lineEnd_ : line.end;
+    // A lone CR and an LF right after it read as one CRLF end: an empty line
+    // after a lone CR, whose end comes right after that CR, ends in a lone CR
+    // too. No other two ends read as one: lines hold no CR nor LF.
+    if (before == "\r" && line.bytes.isEmpty() && end == "\n")
+        return before;
+    return end;
+}
+
 bool ScenarioFile::write(const QString& fileName, const QStringList& lines) {
     if (readInPart(fileName)) {
         error_ = QCoreApplication::translate(
@@ -240,35 +293,40 @@ bool ScenarioFile::write(const QString& fileName, const QStringList& lines) {
             "only the text before its first NUL byte was read; the rest would be lost");
         return false;
     }
-    QTextCodec* const codec = codecFor(lines);
-    const bool sameCodec = codec == this->codec();
-    const std::vector<int> match = matchLines(shown_, lines);
-    QByteArray body;
-    for (int at = 0; at < lines.size();) {
-        const int kept = keptRun(match, at);
-        QByteArray end;
-        if (kept > 0) {
-            const Run& run = runs_[size_t(runOf_[size_t(match[size_t(at)])])];
-            body += sameCodec ? run.bytes : encode(codec, lines, at, kept);
-            end = run.end;
-            at += kept;
-        } else {
-            body += encodeLine(codec, lines[at]);
-            ++at;
-        }
-        if (at < lines.size())
-            body += end.isEmpty() ? lineEnd_ : end;
-    }
-    const QByteArray mark = byteOrderMark_ ? QByteArray(platform::utf8ByteOrderMark) : "";
-    if (!saveAtomically(fileName, mark + body, &error_))
+    const QByteArray bytes = bytesFor(lines);
+    if (!saveAtomically(fileName, bytes, &error_))
         return false;
     // What was written is what the next save keeps.
-    codec_ = codec;
-    takeLines(body);
+    codec_ = codecFor(lines);
+    const int mark = byteOrderMark_ ? int(qstrlen(platform::utf8ByteOrderMark)) : 0;
+    takeLines(bytes.mid(mark));
     setShown(lines);
     text_ = lines.join(QLatin1Char('\n'));
     error_.clear();
     return true;
+}
+
+int ScenarioFile::firstLineReadOtherwise(const QStringList& lines) const {
+    ScenarioFile back;
+    back.take(bytesFor(lines));
+    const QStringList shown = shownLines(back.text());
+    for (int i = 0; i < lines.size(); ++i)
+        if (i >= shown.size() || shown[i] != lines[i])
+            return i + 1;
+    return shown.size() > lines.size() ? int(lines.size()) + 1 : 0;
+}
+
+QStringList ScenarioFile::blocksOf(const QTextDocument& document) {
+    QStringList lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines;
+}
+
+QStringList ScenarioFile::shownLines(const QString& text) {
+    QTextDocument document;
+    document.setPlainText(text);
+    return blocksOf(document);
 }
 
 QByteArray ScenarioFile::codecName() const {

@@ -5,8 +5,9 @@
 // as the bytes it was read as, with its own line end (CR, LF or CRLF), and a
 // UTF-8 byte-order mark when the file began with one (no part of the text);
 // an edited or new line is written with the file's codec and its most common
-// line end. A file whose text a NUL byte ends early is never written over:
-// what the editor holds of it is only a part.
+// line end; an empty line after a lone CR never ends in LF, which would read
+// as one CRLF end with that CR. A file whose text a NUL byte ends early is
+// never written over: what the editor holds of it is only a part.
 #pragma once
 
 #include <QByteArray>
@@ -16,6 +17,7 @@
 #include <vector>
 
 class QTextCodec;
+class QTextDocument;
 
 class ScenarioFile {
 public:
@@ -56,6 +58,14 @@ public:
     bool changesKeptLines(const QString& text) const {
         return changesKeptLines(text.split(QLatin1Char('\n')));
     }
+    // The first of lines (from 1) that the file write would write reads back
+    // otherwise, read as read does and shown as an editor shows it (bytes
+    // that read as other characters, a mark or a NUL byte); 0 for none.
+    int firstLineReadOtherwise(const QStringList& lines) const;
+
+    // The lines a plain-text editor shows of text, and those a document holds.
+    static QStringList shownLines(const QString& text);
+    static QStringList blocksOf(const QTextDocument& document);
 
     // The text of the last read or write, line ends as "\n".
     const QString& text() const { return text_; }
@@ -77,14 +87,20 @@ private:
         QByteArray bytes, end;
         QString text;
     };
+    // Takes the bytes of a file as its text; false when a NUL byte ends it early.
+    bool take(QByteArray bytes);
     // Splits the bytes into lines decoded with codec_, and shows them as they are.
     void takeLines(const QByteArray& bytes);
+    // The file write writes for lines.
+    QByteArray bytesFor(const QStringList& lines) const;
     // The codec write uses for lines.
     QTextCodec* codecFor(const QStringList& lines) const;
     QTextCodec* codec() const;
     QByteArray encode(QTextCodec* codec, const QStringList& lines, int from, int count) const;
     // The run of lines whose shown lines stand together, unedited, from after[at].
     int keptRun(const std::vector<int>& match, int at) const;
+    // The end written after line, the end before it being before.
+    QByteArray endOf(const Line& line, const QByteArray& before) const;
 
     QTextCodec* codec_ = nullptr;
     bool byteOrderMark_ = false;

@@ -66,13 +66,15 @@ void ListLoad::wrote(const std::string& path) {
         known[real] = *now;
 }
 
-std::string ListLoad::refusal(const std::string& path) const {
+std::string ListLoad::refusal(const std::string& path, const std::string& loadCommand) const {
     struct stat there {};
     if (::stat(path.c_str(), &there) != 0 || !S_ISREG(there.st_mode))
         return std::string();
     const auto it = known.find(platform::realFilePath(path));
     if (it == known.end())
-        return "the list never read it whole nor wrote it; the file is left as it is";
+        return "the list never read it whole nor wrote it; the file is left as it is. Load "
+               "that file first (" +
+               loadCommand + " " + path + "), or remove it, to save this list there";
     if (it->second != platform::fileIdentity(path))
         return "it changed since the list last read it whole or wrote it; the file is left as "
                "it is until a load reads it";
@@ -85,13 +87,13 @@ std::string ListLoad::refusal(const std::string& path) const {
 bool saveListFile(const std::string& path, const ListSettings& settings, ListLoad& load,
                   const platform::PartlyReadFiles& partlyRead,
                   const std::function<void(DataFile&)>& writeEntries, const char* failureMessage,
-                  const ListWritten& written) {
+                  const std::string& loadCommand, const ListWritten& written) {
     DataDirScope scope(settings.dataDir);
     if (!scope.ok())
         return false;
     std::string refusal = partlyRead.refusal(path);
     if (refusal.empty())
-        refusal = load.refusal(path);
+        refusal = load.refusal(path, loadCommand);
     if (!refusal.empty()) {
         logFileFailure(failureMessage, path, refusal);
         return false;

@@ -60,9 +60,10 @@ struct ListLoad {
     void read(const std::string& path, const std::optional<platform::FileIdentity>& before,
               bool whole);
     void wrote(const std::string& path);
-    // Why a save must leave what is at path as it is; empty when it may go
-    // ahead (the writer refuses what is no regular file itself).
-    std::string refusal(const std::string& path) const;
+    // Why a save must leave what is at path as it is, and what the user can
+    // do, loadCommand being the command that loads the list; empty when it
+    // may go ahead (the writer refuses what is no regular file itself).
+    std::string refusal(const std::string& path, const std::string& loadCommand) const;
 };
 
 // Called after a save wrote file (its real path), which known had as before
@@ -95,8 +96,9 @@ private:
 // whole, so that a failed save keeps the old list. A file that a load did
 // not read whole is not written over, nor one that load does not know as it
 // is (ListLoad::known). False, with failureMessage, when it cannot; after a
-// save, written runs in the data directory.
+// save, written runs in the data directory. loadCommand: the command word
+// that loads this list ("Ssystem.LoadCometList"), for the way past a refusal.
 bool saveListFile(const std::string& path, const ListSettings& settings, ListLoad& load,
                   const platform::PartlyReadFiles& partlyRead,
                   const std::function<void(DataFile&)>& writeEntries, const char* failureMessage,
-                  const ListWritten& written = {});
+                  const std::string& loadCommand, const ListWritten& written = {});

@@ -207,7 +207,7 @@ bool Ssystem::savePlaceList(const std::string& path) {
             }
             kept.writeRest();
         },
-        "Could not save place list file.\n");
+        "Could not save place list file.\n", std::string(getName()) + ".LoadPlaceList");
 }
 
 void Ssystem::keepPlaces(const DsAstrBody& body) {

@@ -1093,6 +1093,12 @@ Save does not write over this file; Save Scenario As can keep the text under ano
 „Speichern“ überschreibt diese Datei nicht; mit „Szenario speichern unter“ lässt sich der Text unter einem anderen Namen sichern.</translation>
     </message>
     <message>
+        <source>Saved now, %1 would not open again as the editor shows it: from line %2 on, its bytes would read back as other characters or other lines.
+Save %1 all the same?</source>
+        <translation>Jetzt gespeichert, öffnete sich %1 nicht wieder so, wie der Editor es zeigt: Ab Zeile %2 läsen sich seine Bytes als andere Zeichen oder andere Zeilen.
+%1 trotzdem speichern?</translation>
+    </message>
+    <message>
         <source>The scenario was read as %1, which cannot hold all of the text now in the editor. Saved as UTF-8, the lines that were not edited change too and may read otherwise than before.
 Save %2 as UTF-8 all the same?</source>
         <translation>Das Szenario wurde als %1 gelesen, das nicht den ganzen Text im Editor fassen kann. Als UTF-8 gespeichert, ändern sich auch die nicht bearbeiteten Zeilen und lesen sich womöglich anders als zuvor.

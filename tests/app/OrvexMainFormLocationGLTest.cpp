@@ -116,7 +116,8 @@ TEST(MainFormLocationGL, EveryOkSavesThePlaceListTheFirstMade) {
                   QStringList{"The places are changed but could not be saved.\n"
                               "Could not save place list file. ./data/places.dpl: the "
                               "list never read it whole nor wrote it; the file is left "
-                              "as it is"});
+                              "as it is. Load that file first (Ssystem.LoadPlaceList "
+                              "./data/places.dpl), or remove it, to save this list there"});
     EXPECT_EQ(data.read("data/places.dpl"), mine);
     std::filesystem::remove(placeList);
     QStringList told;

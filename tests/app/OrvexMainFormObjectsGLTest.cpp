@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
@@ -275,14 +276,14 @@ protected:
 // makes it and every later one writes it, until another program puts its
 // own file in its place.
 TEST_F(ListsMissingAtStartGL, AListFilePutBackDuringTheSessionIsLeftAsItIs) {
-    const std::pair<QRadioButton*, const char*> kinds[] = {
-        {form.displayCometButton, "data/comets.dcl"},
-        {form.displayAsteroidButton, "data/asteroids.dal"},
-        {form.displaySpacecraftButton, "data/comets.dsl"},
-        {form.displayASatelliteButton, "data/asatellites.dal"},
+    const std::tuple<QRadioButton*, const char*, const char*> kinds[] = {
+        {form.displayCometButton, "data/comets.dcl", "Comet"},
+        {form.displayAsteroidButton, "data/asteroids.dal", "Asteroid"},
+        {form.displaySpacecraftButton, "data/comets.dsl", "Spacecraft"},
+        {form.displayASatelliteButton, "data/asatellites.dal", "ASatellite"},
     };
     const std::string mine = "Version: 7.0 \nLocale: en_us \n\nMine \n";
-    for (const auto& [list, file] : kinds) {
+    for (const auto& [list, file, word] : kinds) {
         const std::string path = data.path() + "/" + file;
         list->click();
         ASSERT_GT(form.displayList->topLevelItemCount(), 0) << file;
@@ -299,8 +300,10 @@ TEST_F(ListsMissingAtStartGL, AListFilePutBackDuringTheSessionIsLeftAsItIs) {
         ASSERT_EQ(putBack.size(), 2) << file;
         for (const QString& text : putBack)
             EXPECT_TRUE(text.endsWith(QString("./%1: the list never read it whole nor wrote it; "
-                                              "the file is left as it is")
-                                          .arg(file)))
+                                              "the file is left as it is. Load that file first "
+                                              "(Ssystem.Load%2List ./%1), or remove it, to save "
+                                              "this list there")
+                                          .arg(file, word)))
                 << text.toStdString();
         EXPECT_EQ(data.read(file), mine);
 

@@ -545,6 +545,50 @@ TEST_F(ScenarioEditor, TheLinesNotEditedAreSavedByteForByte) {
     }
 }
 
+// Every save opens again as the editor shows it. A blank line typed after a
+// line ending in a lone CR, in a file of LF ends, stays a line of its own;
+// a save whose bytes would read back as other characters asks first.
+TEST_F(ScenarioEditor, ASaveOpensAgainAsTheEditorShowsItOrAsksFirst) {
+    const LocaleCodec codec("UTF-8");
+    writeFile("cr.scn", "Timer.Speed 1\rTimer.Speed 2\nTimer.Speed 3\n");
+    open("cr.scn");
+    form->scenarioEdit->moveCursor(QTextCursor::Start);
+    form->scenarioEdit->moveCursor(QTextCursor::EndOfBlock);
+    QTest::keyClick(form->scenarioEdit, Qt::Key_Return);
+    const QString shown = form->scenarioEdit->toPlainText();
+    {
+        orvextest::ModalAnswers none;
+        form->fileSave();
+        EXPECT_TRUE(none.texts.isEmpty());
+    }
+    EXPECT_EQ(bytesOf("cr.scn"), "Timer.Speed 1\r\rTimer.Speed 2\nTimer.Speed 3\n");
+    open("cr.scn");
+    EXPECT_EQ(form->scenarioEdit->toPlainText(), shown);
+
+    // Not UTF-8, so read byte for byte: without "caf\xe9" the bytes C3 A9
+    // would read as UTF-8, one character.
+    const QByteArray latin = "Markers.Text \xc3\xa9\nMarkers.Text caf\xe9\n";
+    writeFile("latin.scn", latin);
+    open("latin.scn");
+    QTextCursor line = cursorAt(0);
+    line.movePosition(QTextCursor::NextBlock);
+    line.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+    line.removeSelectedText();
+    {
+        orvextest::NextModal enter([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+        form->fileSave();
+        EXPECT_TRUE(enter.seen());
+    }
+    EXPECT_EQ(bytesOf("latin.scn"), latin);
+    EXPECT_TRUE(modified());
+    orvextest::ModalAnswers yes("&Yes");
+    form->fileSave();
+    ASSERT_EQ(yes.texts.size(), 1);
+    EXPECT_TRUE(yes.texts[0].contains("would not open again as the editor shows it: from line 1 "));
+    EXPECT_EQ(bytesOf("latin.scn"), "Markers.Text \xc3\xa9\n");
+    EXPECT_FALSE(modified());
+}
+
 // What a save wrote is what the next save compares with: after a first save
 // in Latin-1, a character only UTF-8 holds asks before "café" changes.
 TEST_F(ScenarioEditor, TheNextSaveComparesWithWhatTheLastOneWrote) {

@@ -397,16 +397,17 @@ TEST_F(SsystemListsTest, TheFileThatASaveOfAListNeverLoadedMadeIsSavedAgain) {
         Change add, remove;
         const char* file;
         const char* name;
+        const char* word; // of the list's commands
     };
     const Kind kinds[] = {
         {&Ssystem::loadCometList, &Ssystem::saveCometList, &Ssystem::addComet,
-         &Ssystem::removeComet, "data/comets.dcl", "Encke"},
+         &Ssystem::removeComet, "data/comets.dcl", "Encke", "Comet"},
         {&Ssystem::loadAsteroidList, &Ssystem::saveAsteroidList, &Ssystem::addAsteroid,
-         &Ssystem::removeAsteroid, "data/asteroids.dal", "Ceres"},
+         &Ssystem::removeAsteroid, "data/asteroids.dal", "Ceres", "Asteroid"},
         {&Ssystem::loadSpacecraftList, &Ssystem::saveSpacecraftList, &Ssystem::addSpacecraft,
-         &Ssystem::removeSpacecraft, "data/comets.dsl", "Probe"},
+         &Ssystem::removeSpacecraft, "data/comets.dsl", "Probe", "Spacecraft"},
         {&Ssystem::loadASatelliteList, &Ssystem::saveASatelliteList, &Ssystem::addASatellite,
-         &Ssystem::removeASatellite, "data/asatellites.dal", "TWO_WORDS"},
+         &Ssystem::removeASatellite, "data/asatellites.dal", "TWO_WORDS", "ASatellite"},
     };
     // The start's order: the default list fills every kind, each list's
     // own file is missing, then comes back. The list never read it: every
@@ -421,13 +422,23 @@ TEST_F(SsystemListsTest, TheFileThatASaveOfAListNeverLoadedMadeIsSavedAgain) {
         for (int save = 0; save < 2; ++save)
             EXPECT_FALSE((system.*kind.save)(path)) << kind.file;
         EXPECT_EQ(read(kind.file), head + "Mine \n");
+        // The message says the way past it, in the words that load the file.
         EXPECT_TRUE(log.contains(std::string("list file. ") + path +
                                  ": the list never read it whole nor wrote it; the file is left "
-                                 "as it is\n"));
+                                 "as it is. Load that file first (Ssystem.Load" +
+                                 kind.word + "List " + path +
+                                 "), or remove it, to save this list there\n"));
         ::unlink(dir.file(kind.file).c_str());
         for (int save = 0; save < 2; ++save)
             EXPECT_TRUE((system.*kind.save)(path)) << kind.file;
         EXPECT_NE(read(kind.file).find(std::string(kind.name) + " \n"), std::string::npos);
+        // The other way: a file loaded first is saved over.
+        write(kind.file, head);
+        EXPECT_FALSE((system.*kind.save)(path)) << kind.file;
+        ASSERT_TRUE((system.*kind.load)(path)) << kind.file;
+        (system.*kind.add)(kind.name);
+        EXPECT_TRUE((system.*kind.save)(path)) << kind.file;
+        EXPECT_EQ(read(kind.file), head + kind.name + " \n");
         ::unlink(dir.file(kind.file).c_str());
     }
     system.removeComet("All");
