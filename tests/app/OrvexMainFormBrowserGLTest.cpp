@@ -4,6 +4,7 @@
 // links are decided as the pane's rules say.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -638,6 +639,57 @@ TEST_F(WebBrowserPane, AFrameOfElsewhereAsksByItsOwnAddress) {
     }));
     EXPECT_EQ(form->questions.size(), 1u);
     EXPECT_TRUE(scripts().empty());
+}
+
+// Whenever the control window becomes active a control holds the keyboard,
+// never the window itself: the address line at the first activation, then
+// the control that had it last, the page also when its renderer, and with
+// it the widget that held the keyboard, changed while another window was
+// active.
+TEST_F(WebBrowserPane, TheControlWindowGivesTheKeyboardToAControlWhenActivated) {
+    orvextest::LocalHttpServer server, other;
+    server.answers["/a.html"] = other.answers["/a.html"] = {
+        200, "<html><body><a id='one' href='b.html'>one</a></body></html>"};
+    QWidget elsewhere;
+    elsewhere.setWindowTitle("elsewhere");
+    elsewhere.resize(300, 200);
+    elsewhere.show();
+    const auto activate = [](QWidget* window) {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
+    };
+    const auto where = [&] {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus)
+            return std::string("nothing");
+        if (focus == form.get())
+            return std::string("the window itself");
+        if (form->browserView->isAncestorOf(focus))
+            return std::string("page");
+        return focus->objectName().toStdString();
+    };
+    const auto comesBackTo = [&](const std::string& control) {
+        if (!activate(form.get()))
+            return std::string("not activated");
+        waitFor([&] { return where() == control; }, 2000);
+        return where();
+    };
+
+    ASSERT_TRUE(activate(&elsewhere));
+    EXPECT_EQ(comesBackTo("browserUrlLine"), "browserUrlLine");
+
+    form->simModeCombo->setFocus();
+    ASSERT_TRUE(activate(&elsewhere));
+    EXPECT_EQ(comesBackTo("simModeCombo"), "simModeCombo");
+
+    ASSERT_TRUE(load(QUrl(server.url("/a.html"))));
+    form->browserView->setFocus();
+    run("document.getElementById('one').focus();");
+    ASSERT_TRUE(waitFor([&] { return where() == "page"; }));
+    ASSERT_TRUE(activate(&elsewhere));
+    // Another server's page is drawn by another widget.
+    ASSERT_TRUE(load(QUrl(other.url("/a.html"))));
+    EXPECT_EQ(comesBackTo("page"), "page");
 }
 
 // Tab and Shift+Tab walk the pane as the window orders it: the address
