@@ -505,6 +505,8 @@ TEST_F(WebBrowserPane, TheAddressLineAndCaptionNameTheTopPageNotItsFrames) {
                                       "<p id='anchor'>top</p><iframe id='frame' src='" +
                                           other.url("/frame.html?first").toUtf8() +
                                           "'></iframe></body></html>"};
+    // A history entry the page's script made may be loaded from the server.
+    top.answers["/pushed-top.html"] = top.answers["/page.html"];
     top.answers["/else.html"] = {200, "<html><head><title>Else</title></head></html>"};
 
     const QString page = top.url("/page.html");
@@ -571,6 +573,14 @@ TEST_F(WebBrowserPane, TheAddressLineAndCaptionNameTheTopPageNotItsFrames) {
     ASSERT_TRUE(waitFor([&] { return other.requested.contains("/frame.html?first"); }));
     waitFor([] { return false; }, 300);
     EXPECT_EQ(namesTheTopPage(page), "");
+    // The page's own script and a server's redirection of the page.
+    run("location.href = '/else.html';");
+    ASSERT_TRUE(waitFor([&] { return namesTheTopPage(top.url("/else.html"), "Else").empty(); }))
+        << namesTheTopPage(top.url("/else.html"), "Else");
+    top.answers["/moved"] = {302, ""};
+    top.headers["/moved"] = "Location: /page.html\r\n";
+    form->bookmarkNavigate(top.url("/moved"));
+    ASSERT_TRUE(waitFor([&] { return namesTheTopPage(page).empty(); })) << namesTheTopPage(page);
 
     // A bookmark added here and the home set here open the top page, also
     // while the user has begun to type another address.
