@@ -28,8 +28,8 @@ void CommandGate::shows(const QUrl& page) {
         left_.clear();
 }
 
-QString CommandGate::refusal(const QUrl& page) const {
-    if (!left_.isEmpty() && withoutFragment(page) == left_)
+QString CommandGate::refusal(const QUrl& page, const QUrl& holder) const {
+    if (!left_.isEmpty() && withoutFragment(holder.isEmpty() ? page : holder) == left_)
         return QStringLiteral("its page is being left");
     if (asking_)
         return QStringLiteral("another question about commands is open");

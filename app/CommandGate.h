@@ -14,8 +14,10 @@
 
 class CommandGate {
 public:
-    // Why a request from page may not ask now; empty when it may.
-    QString refusal(const QUrl& page) const;
+    // Why a request from page may not ask now; empty when it may. holder is
+    // the page that holds page as a frame (empty for a page's own request):
+    // a frame asks no more once its page is being left.
+    QString refusal(const QUrl& page, const QUrl& holder = QUrl()) const;
     // The user said No to a request of page.
     void refuse(const QUrl& page) { refusedSites_.insert(site(page)); }
     // Whether a refusal of page for this reason is the first since its site

@@ -23,6 +23,7 @@
 
 #include "app/MainFormBuild.h"
 #include "app/ScenarioFile.h"
+#include "ui/ActivationFocus.h"
 #include "ui/FoldedPaneFocus.h"
 #include "ui/QDropButton.h"
 #include "ui/QFloatSpinBox.h"
@@ -187,6 +188,7 @@ OrvexMainForm::OrvexMainForm(QWidget* parent, const char* name, Qt::WindowFlags 
     foldedPanes_ = new FoldedPaneFocus(splitter2);
     foldedPanes_->watch(layout44);
     foldedPanes_->watch(tabWidget);
+    new ActivationFocus(this, browserUrlLine);
 
     buildActions();
     buildToolBarAndMenus();

@@ -102,8 +102,11 @@ public:
     // origin is the page the request came from (empty when not known); byUser
     // marks addresses the user gave (URL line, bookmarks, open dialog).
     // Commands run at once only from the user or from pages under the program
-    // directory; from anywhere else only after the user agrees.
-    virtual bool beforeNavigate(const QString& url, const QUrl& origin, bool byUser);
+    // directory; from anywhere else only after the user agrees. topFrame is
+    // false for a request of a frame of the page, which changes neither the
+    // URL line nor the caption; frame is that frame's address when known.
+    virtual bool beforeNavigate(const QString& url, const QUrl& origin, bool byUser,
+                                bool topFrame = true, const QString& frame = QString());
 
     // The remembered splitter sizes (GL window, browser, panel while embedded;
     // browser, panel, 0 otherwise).
@@ -635,12 +638,19 @@ private:
     void buildBookmarks();
     // Writes the bookmarks file at exit, and tells what it could not save.
     void saveBookmarks();
-    // page: the page that asked for the fetch, empty for the user's own address.
-    void startScenarioFetch(const QString& url, bool trustedOrigin, const QUrl& page);
+    // page: the page that asked for the fetch, empty for the user's own
+    // address; inFrame: a frame of that page asked.
+    void startScenarioFetch(const QString& url, bool trustedOrigin, const QUrl& page, bool inFrame);
     // Asks whether commands of a page outside the program may run, unless
     // the gate refuses the request (logged, with its reason, as from).
-    bool mayRunOutsideCommands(const QUrl& page, const QString& from, const QString& text);
-    bool gateRefuses(const QUrl& page, const QString& from);
+    // holder: the page that holds the frame asking, empty for a page's own.
+    bool mayRunOutsideCommands(const QUrl& page, const QString& from, const QString& text,
+                               const QUrl& holder = QUrl());
+    bool gateRefuses(const QUrl& page, const QString& from, const QUrl& holder = QUrl());
+    // How a frame's request is named: its address, and the page holding it.
+    QString frameName(const QString& frame, const QUrl& holder) const;
+    // The URL line and the caption name the page the view shows.
+    void showTopPage();
     // Opens a scenario file into the editor and starts it in the engine.
     void openScenarioFile(const QString& fileName);
     // Writes the editor's text to fileName, asking first where the lines not

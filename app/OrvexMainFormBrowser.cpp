@@ -45,22 +45,40 @@ void OrvexMainForm::buildWebView() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browserView);
     browserAX->setFocusProxy(browserView);
-    browserView->setDecider([this](const QString& url, const QUrl& origin) {
-        return beforeNavigate(url, origin, false);
+    browserView->setDecider([this](const QString& url, const QUrl& origin, bool isMainFrame) {
+        return beforeNavigate(url, origin, false, isMainFrame);
     });
     // The click was kept from the view: whatever the decision, it follows nothing.
     // Queued: a question asked inside the page's message would hold the page's
     // later messages until it closed, so they would queue up behind it.
     connect(
         browserView, &WebBrowserView::commandLinkClicked, this,
-        [this](const QString& href, const QUrl& frame) { beforeNavigate(href, frame, false); },
+        [this](const QString& href, const QUrl& page, const QString& frame) {
+            beforeNavigate(href, page, false, frame.isEmpty(), frame);
+        },
         Qt::QueuedConnection);
-    connect(browserView, &QWebEngineView::urlChanged, this,
-            [this](const QUrl& url) { commandGate_.shows(url); });
-    connect(browserView, &QWebEngineView::titleChanged, this, [this](const QString& title) {
-        const QUrl url = browserView->url();
-        setWindowTitle(pageName(title, url, url.toString()) + QStringLiteral(" - ") + windowTitle_);
+    // The view's address is its top page's. The page's navigations the view
+    // makes without asking (within the page, from its history) and those that
+    // end elsewhere than decided (stopped, a download) end here too.
+    connect(browserView, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
+        commandGate_.shows(url);
+        showTopPage();
     });
+    connect(browserView, &QWebEngineView::titleChanged, this, &OrvexMainForm::showTopPage);
+    connect(browserView, &QWebEngineView::loadFinished, this, &OrvexMainForm::showTopPage);
+}
+
+void OrvexMainForm::showTopPage() {
+    const QUrl url = browserView->url();
+    if (url.isEmpty())
+        return;
+    setWindowTitle(pageName(browserView->title(), url, url.toString()) + QStringLiteral(" - ") +
+                   windowTitle_);
+    // The line keeps the address as it was given while it names the page,
+    // and what the user is typing in it.
+    if (BrowserLinks::toUrl(browserUrlLine->text(), programDir_) != url &&
+        !(browserUrlLine->hasFocus() && browserUrlLine->isModified()))
+        browserUrlLine->setText(url.toString());
 }
 
 QString OrvexMainForm::resolvePath(const QString& path) {
@@ -68,29 +86,48 @@ QString OrvexMainForm::resolvePath(const QString& path) {
 }
 
 QString OrvexMainForm::browserUrl() {
+    // The page shown, also while the user edits the line.
+    if (browserView && !browserView->url().isEmpty() &&
+        BrowserLinks::toUrl(browserUrlLine->text(), programDir_) != browserView->url())
+        return browserView->url().toString();
     return browserUrlLine->text();
 }
 
-bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool byUser) {
+QString OrvexMainForm::frameName(const QString& frame, const QUrl& holder) const {
+    return tr("%1 (a frame of %2)").arg(frame, holder.toString());
+}
+
+bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool byUser,
+                                   bool topFrame, const QString& frame) {
     const BrowserLinks::Decision decision = BrowserLinks::decide(url);
-    const bool trustedOrigin = byUser || BrowserLinks::isTrustedLocation(origin, programDir_);
-    // A frame's request stands for the page that holds the frame.
+    // A frame's address is only what it says: its requests are never trusted.
+    const bool trustedOrigin =
+        byUser || (topFrame && BrowserLinks::isTrustedLocation(origin, programDir_));
+    // The page a request without its page came from: the one shown.
     const QUrl page = byUser || !origin.isEmpty() || !browserView ? origin : browserView->url();
     switch (decision.kind) {
-    case BrowserLinks::Decision::Command:
-        // A request a page's script posts to its own window comes without
-        // its page, as a frame's does: it is named by the page that holds it.
-        // Inside a page of the program it may come from a frame of elsewhere,
-        // which is not known: it is not named by the program's page.
-        if (trustedOrigin ||
-            mayRunOutsideCommands(
+    case BrowserLinks::Decision::Command: {
+        const QString text = EngineLink::fromEngineText(decision.command);
+        bool agreed = trustedOrigin;
+        if (!agreed && !topFrame) {
+            // A frame asks by its own address, with the page that holds it.
+            agreed = mayRunOutsideCommands(QUrl(frame), frameName(frame, page), text, page);
+        } else if (!agreed) {
+            // A request a page's script posts to its own window comes without
+            // its page: it is named by the page. Inside a page of the program
+            // its script may be a frame's of the same origin that reached
+            // into the page: it is not named by the program's page.
+            agreed = mayRunOutsideCommands(
                 page,
                 BrowserLinks::isTrustedLocation(page, programDir_) ? QString() : page.toString(),
-                EngineLink::fromEngineText(decision.command)))
+                text);
+        }
+        if (agreed)
             runBrowserCommand(decision.command);
         return false;
+    }
     case BrowserLinks::Decision::Scenario:
-        startScenarioFetch(url, trustedOrigin, page);
+        startScenarioFetch(url, trustedOrigin, page, !topFrame);
         return false;
     case BrowserLinks::Decision::Media:
         mediaDropped(url);
@@ -98,6 +135,10 @@ bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool 
     case BrowserLinks::Decision::Navigate:
         break;
     }
+    // The line and the caption name the page shown: a frame's navigation,
+    // whatever its kind, leaves them as they are.
+    if (!topFrame)
+        return true;
     setWindowTitle(pageName(QString(), BrowserLinks::toUrl(url, programDir_), url) +
                    QStringLiteral(" - ") + windowTitle_);
     browserUrlLine->setText(url);
@@ -119,12 +160,16 @@ void OrvexMainForm::runBrowserCommand(const std::string& text) {
     scenarioEdit->moveCursor(QTextCursor::End);
 }
 
-void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin, const QUrl& page) {
+void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin, const QUrl& page,
+                                       bool inFrame) {
     const QUrl target = BrowserLinks::toUrl(url, programDir_);
     const bool trusted = trustedOrigin && BrowserLinks::isTrustedLocation(target, programDir_);
-    // The user's own address asks for itself.
-    const QUrl asking = page.isEmpty() ? target : page;
-    if (!trusted && gateRefuses(asking, url))
+    // The user's own address asks for itself, and so does a frame's, which
+    // is named with the page that holds it.
+    const QUrl asking = page.isEmpty() || inFrame ? target : page;
+    const QUrl holder = inFrame ? page : QUrl();
+    const QString from = inFrame ? frameName(url, page) : url;
+    if (!trusted && gateRefuses(asking, from, holder))
         return;
     // A new link abandons the fetch before it, with whatever it received.
     if (scenarioDownload) {
@@ -133,10 +178,10 @@ void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin, c
     }
     scenarioDownload = new ScenarioFetch(target, this);
     connect(scenarioDownload, &ScenarioFetch::fetched, this,
-            [this, url, trusted, asking](const QByteArray& text) {
+            [this, from, trusted, asking, holder](const QByteArray& text) {
                 const std::string script = text.toStdString();
                 if (trusted ||
-                    mayRunOutsideCommands(asking, url, EngineLink::fromEngineText(script)))
+                    mayRunOutsideCommands(asking, from, EngineLink::fromEngineText(script), holder))
                     runBrowserCommand(script);
             });
     connect(scenarioDownload, &ScenarioFetch::failed, this, [url](const QString& reason) {
@@ -145,8 +190,8 @@ void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin, c
     });
 }
 
-bool OrvexMainForm::gateRefuses(const QUrl& page, const QString& from) {
-    const QString refusal = commandGate_.refusal(page);
+bool OrvexMainForm::gateRefuses(const QUrl& page, const QString& from, const QUrl& holder) {
+    const QString refusal = commandGate_.refusal(page, holder);
     if (refusal.isEmpty())
         return false;
     // A request without a name was posted inside a page of the program, as a
@@ -159,8 +204,8 @@ bool OrvexMainForm::gateRefuses(const QUrl& page, const QString& from) {
 }
 
 bool OrvexMainForm::mayRunOutsideCommands(const QUrl& page, const QString& from,
-                                          const QString& text) {
-    if (gateRefuses(page, from))
+                                          const QString& text, const QUrl& holder) {
+    if (gateRefuses(page, from, holder))
         return false;
     bool agreed = false;
     {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -118,7 +119,9 @@ void OrvexMainForm::init() {
     // The text came after the style: the button's width follows it here.
     fitMediaButtons();
     viewMouseNormalAction->setChecked(true);
-    browserAX->setFocus();
+    // Where the keyboard is at the first activation (a start with the view
+    // embedded may fold the pane, which moves it on).
+    browserUrlLine->setFocus();
     displayWidgetStack->setCurrentIndex(5);
 
     optionForm = new OrvexOptionForm(this);

@@ -957,6 +957,10 @@ Starten</translation>
         <translation>Eine Seite</translation>
     </message>
     <message>
+        <source>%1 (a frame of %2)</source>
+        <translation>%1 (ein Rahmen in %2)</translation>
+    </message>
+    <message>
         <source>%1 is not a page of this program and wants to run these commands:</source>
         <translation>%1 ist keine Seite dieses Programms und möchte diese Befehle ausführen:</translation>
     </message>

@@ -23,29 +23,47 @@ bool prepared = false;
 // Reports clicks on command links, in every frame, before the page's own
 // handlers see them. It runs in a world of its own: the pages' scripts cannot
 // call the channel, so a report naming the page it came from is genuine.
-// Links of frames arrive without their frame, as from a page not known.
+// Links of frames arrive without their page, as from a page not known, named
+// by the frame's address (as the frame says it, when its origin is the one
+// the browser reports for the message; else by that origin).
 const char* const linkScript = R"(
 (function () {
     var isTop = window.top === window;
     var bridge = null, pending = [];
-    function report(href, frame) {
+    function report(href, page, frame) {
         if (bridge)
-            bridge.linkClicked(href, frame);
+            bridge.linkClicked(href, page, frame);
         else
-            pending.push([href, frame]);
+            pending.push([href, page, frame]);
+    }
+    function originOf(address) {
+        try {
+            return new URL(address).origin;
+        } catch (e) {
+            return '';
+        }
     }
     if (isTop && typeof qt !== 'undefined' && qt.webChannelTransport) {
         new QWebChannel(qt.webChannelTransport, function (channel) {
             bridge = channel.objects.orvexLinks;
-            pending.forEach(function (p) { bridge.linkClicked(p[0], p[1]); });
+            pending.forEach(function (p) { bridge.linkClicked(p[0], p[1], p[2]); });
             pending = [];
         });
         // Frames have no channel: they pass their links up. Anyone can post
-        // such a message, so where it came from is not taken from it.
+        // such a message, so where it came from is not taken from it; only
+        // whether a frame posted it, and the origin the browser gives.
         window.addEventListener('message', function (event) {
             var data = event.data;
-            if (data && data.orvexLink === true && typeof data.href === 'string')
-                report(data.href, '');
+            if (!data || data.orvexLink !== true || typeof data.href !== 'string')
+                return;
+            if (event.source === window) {
+                report(data.href, '', '');
+                return;
+            }
+            var frame = typeof data.frame === 'string' ? data.frame : '';
+            if (!frame || originOf(frame) !== event.origin)
+                frame = event.origin || 'null';
+            report(data.href, '', frame);
         });
     }
     function linkOf(node) {
@@ -65,9 +83,9 @@ const char* const linkScript = R"(
             return;
         event.preventDefault();
         if (isTop)
-            report(href, window.location.href);
+            report(href, window.location.href, '');
         else
-            window.top.postMessage({orvexLink: true, href: href}, '*');
+            window.top.postMessage({orvexLink: true, href: href, frame: window.location.href}, '*');
     }
     window.addEventListener('click', onClick, true);
     window.addEventListener('auxclick', onClick, true);
@@ -91,8 +109,8 @@ public:
     explicit WebBrowserViewBridge(WebBrowserView* view) : QObject(view), view_(view) {}
 
 public slots:
-    void linkClicked(const QString& href, const QString& frame) {
-        emit view_->commandLinkClicked(href, QUrl(frame));
+    void linkClicked(const QString& href, const QString& page, const QString& frame) {
+        emit view_->commandLinkClicked(href, QUrl(page), frame);
     }
 
 private:
@@ -201,7 +219,7 @@ bool WebBrowserView::acceptNavigation(const QUrl& url, bool isMainFrame) {
     }
     if (!decide_)
         return true;
-    return decide_(url.toString(), isMainFrame ? page()->url() : QUrl());
+    return decide_(url.toString(), isMainFrame ? page()->url() : QUrl(), isMainFrame);
 }
 
 #include "WebBrowserView.moc"

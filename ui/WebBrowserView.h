@@ -19,10 +19,11 @@ class WebBrowserViewBridge;
 class WebBrowserView : public QWebEngineView {
     Q_OBJECT
 public:
-    // What the view asks before every navigation: the address as text, and
-    // the page the request came from (empty when it is not known, as for a
-    // frame of the page). True lets the view follow it.
-    using Decider = std::function<bool(const QString& url, const QUrl& origin)>;
+    // What the view asks before every navigation: the address as text, the
+    // page the request came from (empty when it is not known, as for a frame
+    // of the page), and whether it is the page's own navigation rather than
+    // one of a frame in it. True lets the view follow it.
+    using Decider = std::function<bool(const QString& url, const QUrl& origin, bool isMainFrame)>;
 
     // Must run before the application object is created: shared GL contexts,
     // the command scheme, and (as root) no sandbox for the page processes.
@@ -38,8 +39,11 @@ public:
 signals:
     // A clicked link whose address begins with the command scheme in any
     // case, exactly as the page wrote it, and the page it was clicked in
-    // (empty for a frame of the page: frames cannot say so reliably).
-    void commandLinkClicked(const QString& href, const QUrl& frame);
+    // (empty for a frame of the page: frames cannot say so reliably). frame
+    // names the frame of the page that passed it up (empty for the page's
+    // own): its address, or only its origin where the address it gives
+    // belongs to another; never to be trusted.
+    void commandLinkClicked(const QString& href, const QUrl& page, const QString& frame);
 
 protected:
     bool event(QEvent* e) override;

@@ -4,11 +4,14 @@
 // links are decided as the pane's rules say.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -29,11 +32,14 @@
 #include <thread>
 #include <unistd.h>
 
+#include "app/BrowserLinks.h"
 #include "engine/LogMessage.h"
 #include "support/LocalHttpServer.h"
 #include "support/MainFormFixture.h"
 #include "support/ModalAnswers.h"
+#include "support/NextModal.h"
 #include "ui/MediaPlayerPane.h"
+#include "ui/OrvexBookmarkForm.h"
 #include "ui/QDropButton.h"
 #include "ui/WebBrowserView.h"
 
@@ -443,6 +449,257 @@ TEST_F(WebBrowserPane, APageFromOutsideTheProgramMustAsk) {
     waitFor([] { return false; }, 300);
     click("speed");
     ASSERT_TRUE(waitFor([&] { return form->questions.size() == 4; }));
+}
+
+// The address line, the caption and what the bookmarks take follow the page
+// shown, its top frame: a frame of another server, whatever it does (its
+// first load, a link, its script's location.href and location.replace, a
+// form post, a server's redirection, a refresh, a failed load, a local file,
+// its own anchors and history, a refresh without end) changes none of them,
+// and the user's next address still loads. The page's own anchors, history
+// and Back are followed.
+TEST_F(WebBrowserPane, TheAddressLineAndCaptionNameTheTopPageNotItsFrames) {
+    orvextest::LocalHttpServer top, other;
+    QTcpServer closed; // a port nobody listens on: the frame's load fails
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const QString failing = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
+    closed.close();
+    const QByteArray frameScript =
+        "<script>var step = location.search.slice(1); setTimeout(function () {"
+        "if (step === 'link') document.getElementById('link').click();"
+        "else if (step === 'href') location.href = '/script.html';"
+        "else if (step === 'replace') location.replace('/replaced.html');"
+        "else if (step === 'post') document.getElementById('form').submit();"
+        "else if (step === 'redirect') location.href = '/redirect';"
+        "else if (step === 'refresh') location.href = '/refresh.html';"
+        "else if (step === 'fail') location.href = '" +
+        failing.toUtf8() +
+        "';"
+        "else if (step === 'file') location.href = '" +
+        QUrl::fromLocalFile(programFile("htmls/second.html")).toEncoded() +
+        "';"
+        "else if (step === 'hash') location.hash = 'inner';"
+        "else if (step === 'push') history.pushState({}, '', '/pushed.html');"
+        "else if (step === 'loop') location.href = '/loop.html';"
+        "}, 100);</script>";
+    const QByteArray framePage = "<html><head><title>Frame</title></head><body>"
+                                 "<a id='link' href='/linked.html'>link</a>"
+                                 "<form id='form' method='post' action='/posted'>"
+                                 "<input name='a' value='1'></form>" +
+                                 frameScript + "</body></html>";
+    const QStringList steps{"first",   "link", "href", "replace", "post", "redirect",
+                            "refresh", "fail", "file", "hash",    "push", "loop"};
+    for (const QString& step : steps)
+        other.answers["/frame.html?" + step] = {200, framePage};
+    for (const char* path : {"/linked.html", "/script.html", "/replaced.html", "/posted",
+                             "/redirected.html", "/refreshed.html"})
+        other.answers[path] = {200, "<html><head><title>Inner</title></head></html>"};
+    other.answers["/redirect"] = {302, ""};
+    other.headers["/redirect"] = "Location: /redirected.html\r\n";
+    other.answers["/refresh.html"] = {
+        200,
+        "<html><head><meta http-equiv='refresh' content='0; url=/refreshed.html'></head></html>"};
+    other.answers["/loop.html"] = {
+        200, "<html><head><meta http-equiv='refresh' content='0; url=/loop.html'></head></html>"};
+    top.answers["/page.html"] = {200, "<html><head><title>Top</title></head><body>"
+                                      "<p id='anchor'>top</p><iframe id='frame' src='" +
+                                          other.url("/frame.html?first").toUtf8() +
+                                          "'></iframe></body></html>"};
+    // A history entry the page's script made may be loaded from the server.
+    top.answers["/pushed-top.html"] = top.answers["/page.html"];
+    top.answers["/else.html"] = {200, "<html><head><title>Else</title></head></html>"};
+
+    const QString page = top.url("/page.html");
+    const auto namesTheTopPage = [&](const QString& address, const QString& title = "Top") {
+        // The view's address may be shown as given, before the page commits.
+        if (form->browserView->url() != QUrl(address))
+            return "the view shows " + form->browserView->url().toString().toStdString();
+        if (form->browserUrlLine->text() != address)
+            return "the line shows " + form->browserUrlLine->text().toStdString();
+        if (form->browserUrl() != address)
+            return "the bookmarks take " + form->browserUrl().toStdString();
+        if (form->windowTitle() != title + " - Orvex Studio")
+            return "the caption is " + form->windowTitle().toStdString();
+        return std::string();
+    };
+    form->bookmarkNavigate(page);
+    ASSERT_TRUE(waitFor([&] { return other.requested.contains("/frame.html?first"); }));
+    waitFor([] { return false; }, 500);
+    EXPECT_EQ(namesTheTopPage(page), "");
+
+    // What the frame asks for once its step has run.
+    const std::map<QString, QString> reaches{
+        {"link", "/linked.html"}, {"href", "/script.html"},         {"replace", "/replaced.html"},
+        {"post", "/posted"},      {"redirect", "/redirected.html"}, {"refresh", "/refreshed.html"}};
+    for (const QString& step : steps.mid(1)) {
+        SCOPED_TRACE(step.toStdString());
+        const auto found = reaches.find(step);
+        const QString awaited = found != reaches.end() ? found->second : "/frame.html?" + step;
+        other.requested.clear();
+        run("document.getElementById('frame').src = '" + other.url("/frame.html?" + step) + "';");
+        ASSERT_TRUE(waitFor([&] { return other.requested.contains(awaited); }));
+        waitFor([] { return false; }, step == "loop" ? 1500 : 500);
+        EXPECT_EQ(namesTheTopPage(page), "");
+    }
+    // The frame that refreshes without end keeps nobody: the user's next
+    // address loads.
+    EXPECT_GT(other.requested.count("/loop.html"), 3);
+    form->bookmarkNavigate(top.url("/else.html"));
+    ASSERT_TRUE(waitFor([&] { return form->browserView->url() == QUrl(top.url("/else.html")); }));
+    other.requested.clear();
+    form->bookmarkNavigate(page);
+    ASSERT_TRUE(waitFor([&] { return other.requested.contains("/frame.html?first"); }));
+    waitFor([] { return false; }, 300);
+    EXPECT_EQ(namesTheTopPage(page), "");
+
+    // The page's own anchor and history entry are its address. Back and
+    // Forward pass over the entries the frames and the scripts made.
+    run("location.hash = 'anchor';");
+    ASSERT_TRUE(waitFor([&] { return namesTheTopPage(page + "#anchor").empty(); }))
+        << namesTheTopPage(page + "#anchor");
+    run("history.pushState({}, '', '/pushed-top.html');");
+    ASSERT_TRUE(waitFor([&] { return namesTheTopPage(top.url("/pushed-top.html")).empty(); }))
+        << namesTheTopPage(top.url("/pushed-top.html"));
+    form->browserPrevSlot();
+    ASSERT_TRUE(waitFor([&] { return namesTheTopPage(top.url("/else.html"), "Else").empty(); }))
+        << namesTheTopPage(top.url("/else.html"), "Else");
+    form->browserNextSlot();
+    ASSERT_TRUE(waitFor([&] { return namesTheTopPage(top.url("/pushed-top.html")).empty(); }))
+        << namesTheTopPage(top.url("/pushed-top.html"));
+    form->bookmarkNavigate(page);
+    ASSERT_TRUE(waitFor([&] { return namesTheTopPage(page).empty(); })) << namesTheTopPage(page);
+    other.requested.clear();
+    form->browserReloadSlot();
+    ASSERT_TRUE(waitFor([&] { return other.requested.contains("/frame.html?first"); }));
+    waitFor([] { return false; }, 300);
+    EXPECT_EQ(namesTheTopPage(page), "");
+    // The page's own script and a server's redirection of the page.
+    run("location.href = '/else.html';");
+    ASSERT_TRUE(waitFor([&] { return namesTheTopPage(top.url("/else.html"), "Else").empty(); }))
+        << namesTheTopPage(top.url("/else.html"), "Else");
+    top.answers["/moved"] = {302, ""};
+    top.headers["/moved"] = "Location: /page.html\r\n";
+    form->bookmarkNavigate(top.url("/moved"));
+    ASSERT_TRUE(waitFor([&] { return namesTheTopPage(page).empty(); })) << namesTheTopPage(page);
+
+    // A bookmark added here and the home set here open the top page, also
+    // while the user has begun to type another address.
+    form->activateWindow();
+    form->browserUrlLine->setFocus();
+    QTest::keyClicks(form->browserUrlLine, "typed");
+    {
+        orvextest::ModalAnswers answers({}, [](QWidget* dialog) {
+            auto* input = qobject_cast<QInputDialog*>(dialog);
+            if (!input)
+                return orvextest::NextModal::reject(dialog);
+            input->setTextValue("The top");
+            input->accept();
+        });
+        const auto entry = [&](const QString& text) -> QAction* {
+            for (QAction* action : form->bookmarkMenu->actions())
+                if (action->text() == text)
+                    return action;
+            return nullptr;
+        };
+        ASSERT_NE(entry("Add Bookmark..."), nullptr);
+        entry("Add Bookmark...")->trigger();
+        ASSERT_TRUE(waitFor([&] { return entry("The top") != nullptr; }));
+        form->bookmarkForm->bookmarkSetHomeSlot();
+        EXPECT_EQ(form->bookmarkForm->home(), page);
+        ASSERT_NE(entry("The top"), nullptr);
+        for (const auto& open : std::vector<std::function<void()>>{
+                 [&] { entry("The top")->trigger(); }, [&] { form->browserHomeSlot(); }}) {
+            form->bookmarkNavigate(top.url("/else.html"));
+            ASSERT_TRUE(
+                waitFor([&] { return form->browserView->url() == QUrl(top.url("/else.html")); }));
+            open();
+            ASSERT_TRUE(waitFor([&] { return namesTheTopPage(page).empty(); }))
+                << namesTheTopPage(page);
+        }
+    }
+}
+
+// A frame of a web server inside a page of the program asks before its
+// commands run, though the address line names the program's page: it is
+// named, in the question and in the log, by its own address and that page.
+TEST_F(WebBrowserPane, AFrameOfElsewhereAsksByItsOwnAddress) {
+    orvextest::LocalHttpServer other;
+    other.answers["/frame.html"] = {
+        200, "<a id='speed' href='orvex://Timer.Speed%207'>speed</a><script>"
+             "setTimeout(function () { document.getElementById('speed').click(); }, 200);"
+             "setTimeout(function () { document.getElementById('speed').click(); }, 1200);"
+             "</script>"};
+    const QUrl holder = QUrl::fromLocalFile(programFile("htmls/holder.html"));
+    writeFile(holder.toLocalFile(), "<html><body><iframe src='" +
+                                        other.url("/frame.html").toUtf8() +
+                                        "'></iframe></body></html>");
+    LogCapture log;
+    form->bookmarkNavigate("./htmls/holder.html");
+    ASSERT_TRUE(waitFor([&] { return !form->questions.empty(); }));
+    EXPECT_TRUE(
+        BrowserLinks::isTrustedLocation(QUrl::fromLocalFile(form->browserUrl()), programDir()) ||
+        BrowserLinks::isTrustedLocation(QUrl(form->browserUrl()), programDir()))
+        << form->browserUrl().toStdString();
+    const QString named = other.url("/frame.html") + " (a frame of " + holder.toString() + ")";
+    EXPECT_EQ(form->questions[0].from, named);
+    EXPECT_EQ(form->questions[0].text, "Timer.Speed 7");
+    // Refused, its second request is noted in the log by the same names.
+    ASSERT_TRUE(waitFor([&] {
+        return countContaining(log, "Commands of " + named.toStdString() + " refused") == 1;
+    }));
+    EXPECT_EQ(form->questions.size(), 1u);
+    EXPECT_TRUE(scripts().empty());
+}
+
+// Whenever the control window becomes active a control holds the keyboard,
+// never the window itself: the address line at the first activation, then
+// the control that had it last, the page also when its renderer, and with
+// it the widget that held the keyboard, changed while another window was
+// active.
+TEST_F(WebBrowserPane, TheControlWindowGivesTheKeyboardToAControlWhenActivated) {
+    orvextest::LocalHttpServer server, other;
+    server.answers["/a.html"] = other.answers["/a.html"] = {
+        200, "<html><body><a id='one' href='b.html'>one</a></body></html>"};
+    QWidget elsewhere;
+    elsewhere.setWindowTitle("elsewhere");
+    elsewhere.resize(300, 200);
+    elsewhere.show();
+    const auto activate = [](QWidget* window) {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
+    };
+    const auto where = [&] {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus)
+            return std::string("nothing");
+        if (focus == form.get())
+            return std::string("the window itself");
+        if (form->browserView->isAncestorOf(focus))
+            return std::string("page");
+        return focus->objectName().toStdString();
+    };
+    const auto comesBackTo = [&](const std::string& control) {
+        if (!activate(form.get()))
+            return std::string("not activated");
+        waitFor([&] { return where() == control; }, 2000);
+        return where();
+    };
+
+    ASSERT_TRUE(activate(&elsewhere));
+    EXPECT_EQ(comesBackTo("browserUrlLine"), "browserUrlLine");
+
+    form->simModeCombo->setFocus();
+    ASSERT_TRUE(activate(&elsewhere));
+    EXPECT_EQ(comesBackTo("simModeCombo"), "simModeCombo");
+
+    ASSERT_TRUE(load(QUrl(server.url("/a.html"))));
+    form->browserView->setFocus();
+    run("document.getElementById('one').focus();");
+    ASSERT_TRUE(waitFor([&] { return where() == "page"; }));
+    ASSERT_TRUE(activate(&elsewhere));
+    // Another server's page is drawn by another widget.
+    ASSERT_TRUE(load(QUrl(other.url("/a.html"))));
+    EXPECT_EQ(comesBackTo("page"), "page");
 }
 
 // Tab and Shift+Tab walk the pane as the window orders it: the address

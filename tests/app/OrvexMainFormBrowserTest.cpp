@@ -123,6 +123,11 @@ TEST_F(BrowserPane, OtherAddressesAreFollowedWithCaptionAndUrlLine) {
     EXPECT_EQ(form->browserUrlLine->text(), "http://example.org/pic.JPG");
     EXPECT_EQ(form->windowTitle(), "http://example.org/pic.JPG - Orvex Studio");
     EXPECT_EQ(form->browserUrl(), "http://example.org/pic.JPG");
+
+    // A frame of the page is followed, and changes neither.
+    EXPECT_TRUE(form->beforeNavigate("http://ads.example.net/frame.html", QUrl(), false, false));
+    EXPECT_EQ(form->browserUrlLine->text(), "http://example.org/pic.JPG");
+    EXPECT_EQ(form->windowTitle(), "http://example.org/pic.JPG - Orvex Studio");
 }
 
 TEST_F(BrowserPane, HomeAndUrlLinePathsStartAtTheProgramDirectory) {

@@ -1,7 +1,8 @@
 // A minimal HTTP server on 127.0.0.1 (an ephemeral port) for download tests:
 // answers each GET from a table of paths, one request per connection, and
 // records the paths asked for. An answer can declare another length than it
-// sends (a transfer that breaks off) or send no length at all.
+// sends (a transfer that breaks off) or send no length at all; a path can
+// have header lines of its own (a redirection's Location).
 #pragma once
 
 #include <QByteArray>
@@ -33,6 +34,8 @@ public:
     }
 
     std::map<QString, Answer> answers;
+    // Further header lines of a path's answer, each ending in CRLF.
+    std::map<QString, QByteArray> headers;
     QStringList requested;
 
 private:
@@ -62,6 +65,9 @@ private:
                 answer.declaredLength == -1 ? answer.body.size() : answer.declaredLength;
             head += "Content-Length: " + QByteArray::number(length) + "\r\n";
         }
+        const auto extra = headers.find(path);
+        if (extra != headers.end())
+            head += extra->second;
         head += "Connection: close\r\n\r\n";
         socket->write(head + answer.body);
         socket->disconnectFromHost();
