@@ -39,6 +39,11 @@ bool isMaximizedOrFull(const QWidget* window) {
     return window->isMaximized() || window->isFullScreen();
 }
 
+bool isShownPlain(const QWidget* window) {
+    return window->isWindow() && !window->parentWidget() && window->isVisible() &&
+           !window->isMinimized() && !isMaximizedOrFull(window);
+}
+
 QMargins frameMarginsOf(const QWidget* window) {
     const QRect frame = window->frameGeometry();
     const QRect client = window->geometry();
