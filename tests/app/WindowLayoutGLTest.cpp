@@ -1440,11 +1440,13 @@ protected:
 // the others.
 TEST_F(FullScreenWalkGL, FullScreenAndBackThroughTheWindowManagersKeys) {
     open();
-    EXPECT_EQ(walk(false, {"", "F", "FC", "FT", "FCF", "FCT", "FTF", "FTC", "CFC", "TFC", "NFC"}),
+    EXPECT_EQ(walk(false, {"",    "F",   "FC",  "FT", "FCF", "FCT", "FTF", "FTC",
+                           "CFC", "TFC", "NFC", "CE", "CP",  "FCE", "CPB", "CEK",
+                           "CKP", "MP",  "FMF", "EX", "PM",  "MB",  "XR",  "KR"}),
               std::vector<std::string>());
-    EXPECT_EQ(
-        walk(true, {"", "F", "FC", "FCS", "FCF", "FSS", "FST", "SFC", "FTS", "SSF", "CSF", "FT"}),
-        std::vector<std::string>());
+    EXPECT_EQ(walk(true, {"", "F", "FC", "FCS", "FCF", "FSS", "FST", "SFC", "FTS", "SSF", "CSF",
+                          "FT", "K", "XS", "MS", "KR", "RX", "FM"}),
+              std::vector<std::string>());
 }
 
 // Every order of up to three steps, for both viewers: long, so only when
