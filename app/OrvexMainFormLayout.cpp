@@ -496,6 +496,12 @@ void OrvexMainForm::viewResetWindowsSlot() {
     if (projForm_) {
         viewNormalAction->setChecked(true);
         viewNormal();
+        // Measured in the frame the manager gives it as a plain window: closed
+        // maximised, it kept the frame it had then, without sides.
+        if (platform::waitUntilPlain(projForm_->internalWinId(), managerTimeoutMs)) {
+            QGuiApplication::sync();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
         placeBeside(projForm_);
     }
 }

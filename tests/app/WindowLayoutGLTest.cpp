@@ -1440,9 +1440,9 @@ protected:
 // the others.
 TEST_F(FullScreenWalkGL, FullScreenAndBackThroughTheWindowManagersKeys) {
     open();
-    EXPECT_EQ(walk(false, {"",    "F",   "FC",  "FT", "FCF", "FCT", "FTF", "FTC",
-                           "CFC", "TFC", "NFC", "CE", "CP",  "FCE", "CPB", "CEK",
-                           "CKP", "XCE", "RCE", "EX", "PM",  "MB",  "XR",  "KR"}),
+    EXPECT_EQ(walk(false, {"",    "F",   "FC", "FT", "FCF", "FCT", "FTF", "FTC", "CFC",
+                           "TFC", "NFC", "CE", "CP", "FCE", "CPB", "CEK", "CKP", "XCE",
+                           "RCE", "EX",  "PM", "MB", "XR",  "KR",  "XCR"}),
               std::vector<std::string>());
     EXPECT_EQ(walk(true, {"",    "F",  "FC", "FCS", "FCF", "FSS", "FST", "SFC", "FTS", "SSF",
                           "CSF", "FT", "K",  "XS",  "MS",  "KR",  "RX",  "FM",  "XCR", "MFC"}),
