@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "platform/WindowManager.h"
+
 namespace WindowSettings {
 
 std::unique_ptr<QSettings> open() {
@@ -41,7 +43,8 @@ bool isMaximizedOrFull(const QWidget* window) {
 
 bool isShownPlain(const QWidget* window) {
     return window->isWindow() && !window->parentWidget() && window->isVisible() &&
-           !window->isMinimized() && !isMaximizedOrFull(window);
+           !window->isMinimized() && !isMaximizedOrFull(window) &&
+           platform::hasPlainState(window->internalWinId());
 }
 
 QMargins frameMarginsOf(const QWidget* window) {

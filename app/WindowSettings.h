@@ -35,7 +35,8 @@ bool isMaximizedOrFull(const QWidget* window);
 // minimised, maximised nor full screen. Only such a window shows the place,
 // size and frame it has as a plain window: hidden, it keeps those it had in
 // the pane or in another state (and the frame the toolkit last saw), and
-// maximised its frame has no sides.
+// maximised its frame has no sides. The window manager's state is asked too
+// (platform::hasPlainState).
 bool isShownPlain(const QWidget* window);
 
 // The width of a window's frame on each side, where it has one yet.
