@@ -499,6 +499,12 @@ void OrvexMainForm::viewResetWindowsSlot() {
     if (projForm_) {
         viewNormalAction->setChecked(true);
         viewNormal();
+        // Measured in the frame the manager gives it as a plain window: closed
+        // maximised, it kept the frame it had then, without sides.
+        if (platform::waitUntilPlain(projForm_->internalWinId(), managerTimeoutMs)) {
+            QGuiApplication::sync();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
         placeBeside(projForm_);
     }
 }
@@ -565,31 +571,40 @@ void OrvexMainForm::keepWithinRoomOnceLaidOut() {
 }
 
 void OrvexMainForm::keepWithinRoomWhenRestored(QWidget* window, Qt::WindowStates before) {
-    const auto plain = [](const QWidget* w) {
-        return w->isWindow() && !WindowSettings::isMaximizedOrFull(w) && !w->isMinimized();
-    };
-    if (!(before & (Qt::WindowMaximized | Qt::WindowFullScreen)) || !plain(window))
+    using WindowSettings::isShownPlain;
+    if (!(before & (Qt::WindowMaximized | Qt::WindowFullScreen)) || !isShownPlain(window))
         return;
     // Measured once the manager has framed it as a plain window again.
-    QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(window), plain] {
-        if (!window || !window->isVisible() || !plain(window) ||
+    QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(window)] {
+        if (!window || !isShownPlain(window) ||
             !platform::waitUntilPlain(window->internalWinId(), managerTimeoutMs))
             return;
         QGuiApplication::sync();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        if (window && plain(window))
+        if (window && isShownPlain(window))
             keepWithinRoom(window);
     });
 }
 
 QMargins OrvexMainForm::marginsOf(const QWidget* window) const {
-    // A window the window manager has not framed yet, or is framing again
-    // (its frame is not round it yet), will get a frame like this window's;
+    // A frame is measured round a plain window the window manager has framed
+    // (its frame round it). Any other window, hidden, just out of the pane,
+    // maximised or not framed yet, will get a frame like one of those;
     // without a manager there are no frames.
-    const QMargins margins = WindowSettings::frameMarginsOf(window);
-    const bool round =
-        margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 && margins.bottom() >= 0;
-    return margins.isNull() || !round ? WindowSettings::frameMarginsOf(this) : margins;
+    const auto framed = [](const QWidget* w, QMargins& margins) {
+        if (!w || !WindowSettings::isShownPlain(w))
+            return false;
+        margins = WindowSettings::frameMarginsOf(w);
+        return !margins.isNull() && margins.left() >= 0 && margins.top() >= 0 &&
+               margins.right() >= 0 && margins.bottom() >= 0;
+    };
+    QMargins margins;
+    for (const QWidget* w :
+         {window, static_cast<const QWidget*>(this), static_cast<const QWidget*>(projForm_),
+          static_cast<const QWidget*>(mediaForm_)})
+        if (framed(w, margins))
+            return margins;
+    return WindowSettings::frameMarginsOf(this);
 }
 
 QRect OrvexMainForm::room() const {

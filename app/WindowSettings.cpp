@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "platform/WindowManager.h"
+
 namespace WindowSettings {
 
 std::unique_ptr<QSettings> open() {
@@ -37,6 +39,12 @@ void writeGeometry(QSettings& settings, const QString& prefix, const QRect& rect
 
 bool isMaximizedOrFull(const QWidget* window) {
     return window->isMaximized() || window->isFullScreen();
+}
+
+bool isShownPlain(const QWidget* window) {
+    return window->isWindow() && !window->parentWidget() && window->isVisible() &&
+           !window->isMinimized() && !isMaximizedOrFull(window) &&
+           platform::hasPlainState(window->internalWinId());
 }
 
 QMargins frameMarginsOf(const QWidget* window) {

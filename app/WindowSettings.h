@@ -31,6 +31,14 @@ void writeGeometry(QSettings& settings, const QString& prefix, const QRect& rect
 // A widget's window state as the settings see it.
 bool isMaximizedOrFull(const QWidget* window);
 
+// A window of its own shown as a plain one: neither embedded, hidden,
+// minimised, maximised nor full screen. Only such a window shows the place,
+// size and frame it has as a plain window: hidden, it keeps those it had in
+// the pane or in another state (and the frame the toolkit last saw), and
+// maximised its frame has no sides. The window manager's state is asked too
+// (platform::hasPlainState).
+bool isShownPlain(const QWidget* window);
+
 // The width of a window's frame on each side, where it has one yet.
 QMargins frameMarginsOf(const QWidget* window);
 

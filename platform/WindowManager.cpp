@@ -91,11 +91,24 @@ bool waitUntilWithout(std::uintptr_t window, std::initializer_list<const char*> 
 
 } // namespace
 
+// The states a plain window has none of.
+const std::initializer_list<const char*> notPlain = {
+    "_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ", "_NET_WM_STATE_FULLSCREEN",
+    "_NET_WM_STATE_HIDDEN"};
+
 bool waitUntilPlain(std::uintptr_t window, int timeoutMs) {
-    return waitUntilWithout(window,
-                            {"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ",
-                             "_NET_WM_STATE_FULLSCREEN", "_NET_WM_STATE_HIDDEN"},
-                            timeoutMs);
+    return waitUntilWithout(window, notPlain, timeoutMs);
+}
+
+bool hasPlainState(std::uintptr_t window) {
+    const XServer* x = xServer();
+    if (!window || !x)
+        return true;
+    const std::vector<std::uint32_t> state = x->listOf(xcb_window_t(window), "_NET_WM_STATE");
+    for (const char* name : notPlain)
+        if (std::find(state.begin(), state.end(), x->atom(name)) != state.end())
+            return false;
+    return true;
 }
 
 bool waitUntilShown(std::uintptr_t window, int timeoutMs) {

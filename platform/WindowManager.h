@@ -24,4 +24,11 @@ bool waitUntilPlain(std::uintptr_t window, int timeoutMs);
 // The same for a window shown back from minimised, in whatever state.
 bool waitUntilShown(std::uintptr_t window, int timeoutMs);
 
+// Whether the window manager's state for the top-level system window has
+// none of maximised, full screen and minimised now. The toolkit hears of a
+// new state and of the new place in separate events, in either order: the
+// server's word settles which state a place was given in. True without a
+// window manager, without a system window (0) or away from X11.
+bool hasPlainState(std::uintptr_t window);
+
 } // namespace platform

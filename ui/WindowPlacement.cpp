@@ -23,7 +23,9 @@ void WindowPlacement::restore(QWidget* window, bool reset) {
 }
 
 void WindowPlacement::track(const QWidget* window) {
-    if (isPlainWindow(window))
+    // Not from the events a window gets as it is shown: they carry what it
+    // was given while hidden, such as the pane's size just after it left it.
+    if (WindowSettings::isShownPlain(window))
         normal_ = window->geometry();
 }
 

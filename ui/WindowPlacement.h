@@ -23,7 +23,8 @@ public:
     // Whether the window was maximised (or full screen) when it was saved;
     // false with the reset switch.
     bool wasMaximized() const { return wasMaximized_; }
-    // From move and resize events.
+    // From move and resize events: the window's geometry while it is shown
+    // as a plain window of its own (WindowSettings::isShownPlain).
     void track(const QWidget* window);
     // Puts the window back at its normal geometry unless it is maximised, full
     // screen or embedded.

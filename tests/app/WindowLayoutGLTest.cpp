@@ -690,6 +690,19 @@ TEST_F(WindowLayoutGL, EveryWindowOpensWithinTheScreen) {
     EXPECT_EQ(within(form(), "control window"), "") << "Reset windows";
     EXPECT_EQ(within(glWindow(), "GL window"), "") << "Reset windows";
     EXPECT_EQ(within(*program->mediaForm(), "media viewer"), "") << "Reset windows";
+
+    // Opened first beside a maximised control window, whose frame has no
+    // sides, the media viewer takes the frame of a plain window.
+    program.reset();
+    WindowSettings::open()->clear();
+    program = std::make_unique<StudioProgram>();
+    open();
+    x.maximiseByTheManager(form());
+    ASSERT_EQ(whenAtRest([&] { return form().isMaximized() ? "" : "not maximised"; }), "");
+    QTest::qWait(100);
+    form().viewMediaNormalAction->trigger();
+    EXPECT_EQ(within(*program->mediaForm(), "media viewer"), "")
+        << "first show beside the maximised control window";
 }
 
 // The view in the pane lets the control window be narrower than it is on its
@@ -1215,15 +1228,36 @@ TEST_F(WindowLayoutGL, ASavedPlacePartlyOffTheScreenMovesInJustEnough) {
     }
 }
 
-// Full screen and back through the View menu's entries and the window
-// manager's keys in every short order: a sequence of Full screen (F), Alt+F4
-// (C), Alt+Tab to the control window (T), Show (S, the media viewer only) and
-// Normal window (N), ended by Normal window. Full screen covers the screen,
-// and Normal window brings the window back as a plain framed window at its
-// last normal place and size, within the screen; each in front of the
-// control window.
+// Every step that moves a viewer between the pane, a window of its own, full
+// screen and out of sight, in every short order, each sequence ended by
+// Normal window:
+//   F  Full screen           C  Alt+F4 (the window manager closes it)
+//   T  Alt+Tab to the control window
+//   E  Embed Orvex           B  Browser layout     P  Simulation/Browser layout
+//   X  the manager maximises the viewer            M  ... minimises it
+//   K  the manager maximises the control window
+//   R  Reset windows         S  Show (the media viewer only)
+//   N  Normal window
+// The manager's keys act only on a viewer shown as a window of its own.
+// Normal window brings the viewer back as a plain framed window in front of
+// the control window, at its last plain place and size (Reset windows gives
+// it a new one; so does the program moving a window shown again clear of the
+// control window's bars), within the screen.
 class FullScreenWalkGL : public WindowLayoutGL {
 protected:
+    static constexpr const char* glSteps = "FCTEBPXMKRN";
+    static constexpr const char* mediaSteps = "FCTXMKRSN";
+
+    // Every sequence of up to `length` of the steps, the empty one first.
+    static std::vector<std::string> everyOrder(const std::string& steps, std::size_t length) {
+        std::vector<std::string> sequences{""};
+        for (std::size_t from = 0; from < sequences.size(); ++from)
+            if (sequences[from].size() < length)
+                for (const char step : steps)
+                    sequences.push_back(sequences[from] + step);
+        return sequences;
+    }
+
     // Walks the sequences (each without the closing N) for the media viewer or
     // the GL window and gives what went wrong, a line for each sequence.
     std::vector<std::string> walk(bool media, const std::vector<std::string>& sequences) {
@@ -1231,10 +1265,15 @@ protected:
         QWidget& w = media ? *static_cast<QWidget*>(program->mediaForm()) : glWindow();
         QAction* full = media ? f.viewMediaFullScreenAction : f.viewFullScreenAction;
         QAction* normal = media ? f.viewMediaNormalAction : f.viewNormalAction;
+        const auto normalGeometry = [&] {
+            return media ? program->mediaForm()->normalGeometry() : glWindow().normalGeometry();
+        };
         const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
         QRect place;
         const auto plainAtItsPlace = [&]() -> std::string {
             const xcb_window_t id = XWindowTree::idOf(w);
+            if (!w.isWindow())
+                return "in the pane";
             if (!w.isVisible() || !id || !x.isViewable(id))
                 return "hidden";
             if (w.isFullScreen() || w.isMaximized() || w.isMinimized())
@@ -1244,8 +1283,19 @@ protected:
                 return "without a title bar at " + text(frame);
             if (!room.contains(frame))
                 return "at " + text(frame) + " past the room " + text(room);
-            if (client != place)
-                return "at " + text(client) + ", its place " + text(place);
+            if (client != place) {
+                // Moved clear of the control window's bars, at its size.
+                const QRect was = place.marginsAdded(WindowSettings::frameMarginsOf(&w));
+                bool hidBars = false;
+                for (const QRect& bar : controlBars())
+                    hidBars = hidBars || was.intersects(bar);
+                bool clear = true;
+                for (const QRect& bar : controlBars())
+                    clear = clear && !frame.intersects(bar);
+                if (!hidBars || !clear || client.size() != place.size() ||
+                    client != normalGeometry())
+                    return "at " + text(client) + ", its place " + text(place);
+            }
             if (!x.isInFront(w, f))
                 return "behind the control window";
             return std::string();
@@ -1274,6 +1324,10 @@ protected:
                 f.mediaButton->click();
             normal->trigger();
         };
+        // A window of its own the manager's keys can reach.
+        const auto managed = [&](const QWidget& window) {
+            return window.isWindow() && window.isVisible() && !window.isMinimized();
+        };
         shown();
         EXPECT_EQ(whenAtRest([&] { return x.isViewable(XWindowTree::idOf(w)) ? "" : "hidden"; }),
                   "");
@@ -1281,8 +1335,13 @@ protected:
 
         std::vector<std::string> failed;
         for (const std::string& sequence : sequences) {
-            // From a plain window at its place; where an earlier sequence left
-            // it elsewhere, from where Reset windows puts it.
+            // From a plain control window, the viewer a plain window at its
+            // place; where an earlier sequence left it elsewhere, from where
+            // Reset windows puts it.
+            if (f.isMaximized()) {
+                x.unmaximiseByTheManager(f);
+                settled([&] { return f.isMaximized() ? "maximised" : ""; });
+            }
             shown();
             if (!settled(plainAtItsPlace).empty()) {
                 f.viewResetWindowsAction->trigger();
@@ -1300,12 +1359,55 @@ protected:
                     why = settled(fullScreen);
                     break;
                 case 'C':
+                    if (!managed(w))
+                        break;
                     x.closeByTheManager(w);
                     why = settled([&] { return w.isVisible() ? "not closed" : ""; });
                     break;
                 case 'T':
                     x.activateByTheManager(f);
                     why = settled([&] { return f.isActiveWindow() ? "" : "not active"; });
+                    break;
+                case 'E':
+                    f.viewEmbedAction->trigger();
+                    why = settled([&] { return whereTheModeSays(); });
+                    break;
+                case 'B':
+                    f.layoutBAction->trigger();
+                    why = settled([&] { return w.isWindow() ? "" : "still in the pane"; });
+                    break;
+                case 'P':
+                    f.layoutSBAction->trigger();
+                    why = settled([&] { return whereTheModeSays(); });
+                    break;
+                case 'X':
+                    if (!managed(w) || w.isFullScreen())
+                        break;
+                    x.maximiseByTheManager(w);
+                    why = settled([&] { return w.isMaximized() ? "" : "not maximised"; });
+                    break;
+                case 'M':
+                    if (!managed(w))
+                        break;
+                    x.minimiseByTheManager(w);
+                    why = settled([&] { return w.isMinimized() ? "" : "not minimised"; });
+                    break;
+                case 'K':
+                    if (f.isMaximized())
+                        break;
+                    x.maximiseByTheManager(f);
+                    why = settled([&] { return f.isMaximized() ? "" : "control not maximised"; });
+                    break;
+                case 'R':
+                    f.viewResetWindowsAction->trigger();
+                    // Its new place, where it shows it.
+                    why = settled([&] {
+                        if (media && !w.isVisible())
+                            return std::string();
+                        place = normalGeometry();
+                        return plainAtItsPlace();
+                    });
+                    place = normalGeometry();
                     break;
                 case 'S':
                     f.mediaButton->click();
@@ -1317,6 +1419,9 @@ protected:
                 default:
                     normal->trigger();
                     why = settled(plainAtItsPlace);
+                    // Moved clear of the bars on purpose: its place now.
+                    if (why.empty())
+                        place = x.onScreen(XWindowTree::idOf(w));
                     break;
                 }
                 if (!why.empty() && wrong.empty())
@@ -1331,38 +1436,42 @@ protected:
 };
 
 // The orders that once left a window as large as the screen behind its own
-// title bar, and a fixed sample of the others.
+// title bar or brought it back at another place or size, and a fixed sample of
+// the others.
 TEST_F(FullScreenWalkGL, FullScreenAndBackThroughTheWindowManagersKeys) {
     open();
-    EXPECT_EQ(walk(false, {"", "F", "FC", "FT", "FCF", "FCT", "FTF", "FTC", "CFC", "TFC", "NFC"}),
+    EXPECT_EQ(walk(false, {"",    "F",   "FC", "FT", "FCF", "FCT", "FTF", "FTC", "CFC",
+                           "TFC", "NFC", "CE", "CP", "FCE", "CPB", "CEK", "CKP", "XCE",
+                           "RCE", "EX",  "PM", "MB", "XR",  "KR",  "XCR"}),
               std::vector<std::string>());
-    EXPECT_EQ(
-        walk(true, {"", "F", "FC", "FCS", "FCF", "FSS", "FST", "SFC", "FTS", "SSF", "CSF", "FT"}),
-        std::vector<std::string>());
+    EXPECT_EQ(walk(true, {"",    "F",  "FC", "FCS", "FCF", "FSS", "FST", "SFC", "FTS", "SSF",
+                          "CSF", "FT", "K",  "XS",  "MS",  "KR",  "RX",  "FM",  "XCR", "MFC"}),
+              std::vector<std::string>());
 }
 
-// Every order of up to three steps, for both viewers: a minute or two, so
-// only when asked for, in a language (ORVEX_FULL_SCREEN_WALK=en, de, ...).
+// Every order of up to three steps, for both viewers: long, so only when
+// asked for, in a language (ORVEX_FULL_SCREEN_WALK=en, de, ...). A part of
+// them with ORVEX_FULL_SCREEN_WALK_PART=k/n (the k-th of n, from 1), so that
+// several screens can walk them side by side.
 TEST_F(FullScreenWalkGL, EveryOrderOfUpToThreeSteps) {
     if (!qEnvironmentVariableIsSet("ORVEX_FULL_SCREEN_WALK"))
         GTEST_SKIP() << "set ORVEX_FULL_SCREEN_WALK=en (or de, ...) to walk every order";
     const Language language(qEnvironmentVariable("ORVEX_FULL_SCREEN_WALK"));
+    const QStringList part = qEnvironmentVariable("ORVEX_FULL_SCREEN_WALK_PART", "1/1").split('/');
+    const std::size_t k = std::max(1, part.value(0).toInt()),
+                      n = std::max(1, part.value(1).toInt());
     open();
-    std::size_t walked = 0, failed = 0;
     for (const bool media : {false, true}) {
-        const std::string steps = media ? "FCTSN" : "FCTN";
-        std::vector<std::string> sequences{""};
-        for (std::size_t from = 0; from < sequences.size(); ++from)
-            if (sequences[from].size() < 3)
-                for (const char step : steps)
-                    sequences.push_back(sequences[from] + step);
+        const std::vector<std::string> every = everyOrder(media ? mediaSteps : glSteps, 3);
+        std::vector<std::string> sequences;
+        for (std::size_t i = k - 1; i < every.size(); i += n)
+            sequences.push_back(every[i]);
         const std::vector<std::string> wrong = walk(media, sequences);
         for (const std::string& line : wrong)
             ADD_FAILURE() << line;
-        walked += sequences.size();
-        failed += wrong.size();
+        std::printf("Full screen walk, %s: %zu sequences, %zu failed\n",
+                    media ? "media viewer" : "GL window", sequences.size(), wrong.size());
     }
-    std::printf("Full screen walk: %zu sequences, %zu failed\n", walked, failed);
 }
 
 // In a room as low as an 800 x 600 screen's the media viewer opens where
