@@ -34,6 +34,10 @@ QString pageName(const QString& title, const QUrl& url, const QString& address) 
     return address;
 }
 
+// How a frame's request is named: its address, and the page holding it. The
+// question says it in the user's language, the log in its own.
+const char* const frameOf = QT_TRANSLATE_NOOP("OrvexMainForm", "%1 (a frame of %2)");
+
 } // namespace
 
 void OrvexMainForm::buildWebView() {
@@ -94,7 +98,7 @@ QString OrvexMainForm::browserUrl() {
 }
 
 QString OrvexMainForm::frameName(const QString& frame, const QUrl& holder) const {
-    return tr("%1 (a frame of %2)").arg(frame, holder.toString());
+    return tr(frameOf).arg(frame, holder.toString());
 }
 
 bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool byUser,
@@ -194,9 +198,14 @@ bool OrvexMainForm::gateRefuses(const QUrl& page, const QString& from, const QUr
     const QString refusal = commandGate_.refusal(page, holder);
     if (refusal.isEmpty())
         return false;
-    // A request without a name was posted inside a page of the program, as a
-    // rule by a frame of elsewhere.
-    const QString named = from.isEmpty() ? QStringLiteral("a frame of ") + page.toString() : from;
+    // A frame is named as in the question, in the log's language. A request
+    // without a name was posted inside a page of the program, as a rule by a
+    // frame of elsewhere.
+    QString named = from;
+    if (!holder.isEmpty())
+        named = QString::fromLatin1(frameOf).arg(page.toString(), holder.toString());
+    else if (from.isEmpty())
+        named = QStringLiteral("a frame of ") + page.toString();
     if (commandGate_.firstRefusal(page, refusal))
         logMessage("Commands of %s refused: %s (noted once until the page is loaded again)\n",
                    named.toLocal8Bit().constData(), refusal.toLocal8Bit().constData());

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTranslator>
 #include <QWebEnginePage>
 #include <atomic>
 #include <csignal>
@@ -33,11 +34,13 @@
 #include <unistd.h>
 
 #include "app/BrowserLinks.h"
+#include "app/StartupState.h"
 #include "engine/LogMessage.h"
 #include "support/LocalHttpServer.h"
 #include "support/MainFormFixture.h"
 #include "support/ModalAnswers.h"
 #include "support/NextModal.h"
+#include "support/TestEnv.h"
 #include "ui/MediaPlayerPane.h"
 #include "ui/OrvexBookmarkForm.h"
 #include "ui/QDropButton.h"
@@ -621,34 +624,53 @@ TEST_F(WebBrowserPane, TheAddressLineAndCaptionNameTheTopPageNotItsFrames) {
 
 // A frame of a web server inside a page of the program asks before its
 // commands run, though the address line names the program's page: it is
-// named, in the question and in the log, by its own address and that page.
+// named, in the question (in the user's language) and in the log (in
+// English), by its own address and that page.
 TEST_F(WebBrowserPane, AFrameOfElsewhereAsksByItsOwnAddress) {
-    orvextest::LocalHttpServer other;
-    other.answers["/frame.html"] = {
-        200, "<a id='speed' href='orvex://Timer.Speed%207'>speed</a><script>"
-             "setTimeout(function () { document.getElementById('speed').click(); }, 200);"
-             "setTimeout(function () { document.getElementById('speed').click(); }, 1200);"
-             "</script>"};
-    const QUrl holder = QUrl::fromLocalFile(programFile("htmls/holder.html"));
-    writeFile(holder.toLocalFile(), "<html><body><iframe src='" +
-                                        other.url("/frame.html").toUtf8() +
-                                        "'></iframe></body></html>");
-    LogCapture log;
-    form->bookmarkNavigate("./htmls/holder.html");
-    ASSERT_TRUE(waitFor([&] { return !form->questions.empty(); }));
-    EXPECT_TRUE(
-        BrowserLinks::isTrustedLocation(QUrl::fromLocalFile(form->browserUrl()), programDir()) ||
-        BrowserLinks::isTrustedLocation(QUrl(form->browserUrl()), programDir()))
-        << form->browserUrl().toStdString();
-    const QString named = other.url("/frame.html") + " (a frame of " + holder.toString() + ")";
-    EXPECT_EQ(form->questions[0].from, named);
-    EXPECT_EQ(form->questions[0].text, "Timer.Speed 7");
-    // Refused, its second request is noted in the log by the same names.
-    ASSERT_TRUE(waitFor([&] {
-        return countContaining(log, "Commands of " + named.toStdString() + " refused") == 1;
-    }));
-    EXPECT_EQ(form->questions.size(), 1u);
-    EXPECT_TRUE(scripts().empty());
+    for (const char* language : {"en", "de"}) {
+        SCOPED_TRACE(language);
+        QTranslator translator;
+        if (std::strcmp(language, "en") != 0) {
+            ASSERT_TRUE(
+                StartupState::loadTranslator(translator, "OrvexStudio_", language,
+                                             QString::fromStdString(orvextest::translationDir())));
+            QCoreApplication::installTranslator(&translator);
+        }
+        // Another server each time: the refused site of the first asks no more.
+        orvextest::LocalHttpServer other;
+        other.answers["/frame.html"] = {
+            200, "<a id='speed' href='orvex://Timer.Speed%207'>speed</a><script>"
+                 "setTimeout(function () { document.getElementById('speed').click(); }, 200);"
+                 "setTimeout(function () { document.getElementById('speed').click(); }, 1200);"
+                 "</script>"};
+        const QString file = QStringLiteral("htmls/holder-%1.html").arg(language);
+        const QUrl holder = QUrl::fromLocalFile(programDir() + "/" + file);
+        writeFile(holder.toLocalFile(), "<html><body><iframe src='" +
+                                            other.url("/frame.html").toUtf8() +
+                                            "'></iframe></body></html>");
+        LogCapture log;
+        const std::size_t asked = form->questions.size();
+        form->bookmarkNavigate("./" + file);
+        ASSERT_TRUE(waitFor([&] { return form->questions.size() > asked; }));
+        EXPECT_TRUE(BrowserLinks::isTrustedLocation(QUrl::fromLocalFile(form->browserUrl()),
+                                                    programDir()) ||
+                    BrowserLinks::isTrustedLocation(QUrl(form->browserUrl()), programDir()))
+            << form->browserUrl().toStdString();
+        const QString frame = other.url("/frame.html");
+        const QString named = frame + " (a frame of " + holder.toString() + ")";
+        EXPECT_EQ(form->questions[asked].from,
+                  std::strcmp(language, "en") == 0
+                      ? named
+                      : frame + " (ein Rahmen in " + holder.toString() + ")");
+        EXPECT_EQ(form->questions[asked].text, "Timer.Speed 7");
+        // Refused, its second request is noted in the log by the same names.
+        ASSERT_TRUE(waitFor([&] {
+            return countContaining(log, "Commands of " + named.toStdString() + " refused") == 1;
+        }));
+        EXPECT_EQ(form->questions.size(), asked + 1);
+        EXPECT_TRUE(scripts().empty());
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 // Whenever the control window becomes active a control holds the keyboard,
