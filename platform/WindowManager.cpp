@@ -101,8 +101,10 @@ bool waitUntilPlain(std::uintptr_t window, int timeoutMs) {
 }
 
 bool hasPlainState(std::uintptr_t window) {
+    // Without a manager the toolkit's own word in the property stays as it
+    // wrote it while the window was unmapped, full screen say, for good.
     const XServer* x = xServer();
-    if (!window || !x)
+    if (!window || !x || x->listOf(x->root(), "_NET_SUPPORTING_WM_CHECK").empty())
         return true;
     const std::vector<std::uint32_t> state = x->listOf(xcb_window_t(window), "_NET_WM_STATE");
     for (const char* name : notPlain)
