@@ -214,8 +214,9 @@ TEST_F(MainFormLayout, ASecondRunRestoresWhatTheFirstSaved) {
 TEST_F(MainFormLayout, EmbeddingGivesTheGLWindowTheFirstPane) {
     start();
     show();
-    projForm->setGeometry(120, 130, 500, 400);
+    // Moved by the user once it is shown: a place set while hidden is not its own.
     projForm->show();
+    projForm->setGeometry(120, 130, 500, 400);
     const QRect before = projForm->geometry();
     // The widths at the moment of the call.
     const int w = W(), p = P();
@@ -359,8 +360,11 @@ TEST_F(MainFormLayout, OnlyAWindowThatWasShownSavesItsPlace) {
     save("/Orvex/Media/geometry/x", 700);
     save("/Orvex/Media/geometry/y", 500);
     start();
-    projForm->setGeometry(30, 40, 500, 400);
     projForm->show();
+    projForm->setGeometry(30, 40, 500, 400);
+    // Nothing the window is given while hidden is its place.
+    projForm->hide();
+    projForm->setGeometry(60, 70, 300, 200);
     TearDown();
     // The viewer, never shown, keeps the place an earlier run saved.
     EXPECT_EQ(saved("/Orvex/Media/geometry/x").toInt(), 700);
