@@ -68,6 +68,21 @@ QSize leastSizeOf(const QWidget* window) {
     return window->minimumSize().expandedTo(window->minimumSizeHint());
 }
 
+// The toolkit takes in the places and frames the window manager has given.
+void takeInTheManagersWork() {
+    QGuiApplication::sync();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// Whether the manager shows the window as a plain one again, in time; its
+// frame as a plain window is then taken in.
+bool framedPlain(const QWidget* window) {
+    if (!platform::waitUntilPlain(window->internalWinId(), managerTimeoutMs))
+        return false;
+    takeInTheManagersWork();
+    return true;
+}
+
 // A window the window manager closed (Alt+F4) while it was maximised or full
 // screen stays hidden in that state at the screen's size: before it is
 // measured and placed it goes back to its normal place as a plain window.
@@ -472,11 +487,8 @@ void OrvexMainForm::viewResetWindowsSlot() {
             platform::waitUntilPlain(window->internalWinId(), managerTimeoutMs);
             left = true;
         }
-    if (left) {
-        // The toolkit takes in the frames the manager has given them.
-        QGuiApplication::sync();
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
+    if (left)
+        takeInTheManagersWork();
     viewMediaNormalAction->setChecked(true);
     // The view in the pane lets the control window be narrower than it is on
     // its own, and placed for that width it would grow past the screen's edge
@@ -501,10 +513,7 @@ void OrvexMainForm::viewResetWindowsSlot() {
         viewNormal();
         // Measured in the frame the manager gives it as a plain window: closed
         // maximised, it kept the frame it had then, without sides.
-        if (platform::waitUntilPlain(projForm_->internalWinId(), managerTimeoutMs)) {
-            QGuiApplication::sync();
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        }
+        framedPlain(projForm_);
         placeBeside(projForm_);
     }
 }
@@ -576,11 +585,8 @@ void OrvexMainForm::keepWithinRoomWhenRestored(QWidget* window, Qt::WindowStates
         return;
     // Measured once the manager has framed it as a plain window again.
     QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(window)] {
-        if (!window || !isShownPlain(window) ||
-            !platform::waitUntilPlain(window->internalWinId(), managerTimeoutMs))
+        if (!window || !isShownPlain(window) || !framedPlain(window))
             return;
-        QGuiApplication::sync();
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (window && isShownPlain(window))
             keepWithinRoom(window);
     });
