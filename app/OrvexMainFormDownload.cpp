@@ -25,12 +25,19 @@ void OrvexMainForm::asatelliteUpdateSlot() {
     // The files are the engine's to load, in the directory the engine names.
     if (!gl_ || !gl_->hasRoot())
         return;
-    const QStringList urls = SatelliteDownload::readUrlList(QString::fromLatin1(urlListFile));
+    QString error;
+    const QStringList urls =
+        SatelliteDownload::readUrlList(QString::fromLatin1(urlListFile), &error);
     if (urls.isEmpty()) {
-        showWarning(tr("The satellite update has nothing to fetch: the address list %1 is "
-                       "missing, cannot be read or is empty.")
-                        .arg(QDir::cleanPath(
-                            QDir::current().absoluteFilePath(QString::fromLatin1(urlListFile)))));
+        const QString list =
+            QDir::cleanPath(QDir::current().absoluteFilePath(QString::fromLatin1(urlListFile)));
+        showWarning(error.isEmpty()
+                        ? tr("The satellite update has nothing to fetch: the address list %1 "
+                             "is empty.")
+                              .arg(list)
+                        : tr("The satellite update has nothing to fetch: the address list %1 "
+                             "cannot be read: %2.")
+                              .arg(list, error));
         return;
     }
     const QString directory = QDir::current().absoluteFilePath(

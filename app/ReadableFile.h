@@ -6,8 +6,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
+#include <string>
 
 #include "platform/ReadLimits.h"
+#include "platform/RegularFile.h"
 
 // Opens file read-only with the extra mode bits; on failure error holds why.
 inline bool openRegularForReading(QFile& file, QString& error,
@@ -44,4 +47,30 @@ inline bool readWholeFile(QFile& file, QByteArray& bytes, QString& error,
     bytes.clear();
     error = QCoreApplication::translate("ReadableFile", "longer than %1 bytes").arg(maxBytes);
     return false;
+}
+
+// Opens file, which has no name of its own, read-only on the local file path
+// through the platform's check: a pipe is refused by what it is without
+// waiting for a writer, and nothing can take the name's place between the
+// check and the read. On failure error holds why.
+inline bool openCheckedPath(QFile& file, const QString& path, QString& error) {
+    std::string why;
+    std::FILE* handle =
+        platform::openRegularFile(QFile::encodeName(path).toStdString(), true, &why);
+    if (!handle) {
+        error = QString::fromLocal8Bit(why.c_str());
+        return false;
+    }
+    if (file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    error = file.errorString();
+    std::fclose(handle);
+    return false;
+}
+
+// The whole of the local file path, checked and read as the two above do.
+inline bool readCheckedPath(const QString& path, QByteArray& bytes, QString& error,
+                            qint64 maxBytes = qint64(platform::maxTextFileBytes)) {
+    QFile file;
+    return openCheckedPath(file, path, error) && readWholeFile(file, bytes, error, maxBytes);
 }

@@ -46,7 +46,12 @@ SatelliteDownload::SatelliteDownload(QObject* parent)
     // Element files often move to https or a new address; never follow a
     // redirect from https back to plain http.
     manager_->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
-    manager_->setTransferTimeout(transferTimeoutMs);
+    manager_->setTransferTimeout(timeoutMs_);
+}
+
+void SatelliteDownload::setTransferTimeout(int ms) {
+    timeoutMs_ = ms;
+    manager_->setTransferTimeout(ms);
 }
 
 SatelliteDownload::~SatelliteDownload() {
@@ -57,11 +62,14 @@ SatelliteDownload::~SatelliteDownload() {
     }
 }
 
-QStringList SatelliteDownload::readUrlList(const QString& file) {
-    QFile list(file);
-    QString error;
-    if (!openRegularForReading(list, error)) {
-        logMessage("Could not open satellite URL list file %s.\n", local(file).constData());
+QStringList SatelliteDownload::readUrlList(const QString& file, QString* error) {
+    QFile list;
+    QString why;
+    if (!openCheckedPath(list, file, why)) {
+        logMessage("Could not open satellite URL list file %s: %s.\n", local(file).constData(),
+                   local(why).constData());
+        if (error)
+            *error = why;
         return {};
     }
     QByteArray text = list.read(urlListMaxBytes);
@@ -250,6 +258,9 @@ void SatelliteDownload::fetchCurrent() {
             // Named by its address: the name is the earlier address's.
             outcomes_.append(
                 {text, false, tr("an earlier address of the list is stored under the same name")});
+        } else if (url.isLocalFile()) {
+            namesUsed_.append(storedName(url));
+            addOutcome(index_, fetchLocal(url));
         } else {
             namesUsed_.append(storedName(url));
             reply_ = manager_->get(QNetworkRequest(url));
@@ -323,11 +334,29 @@ void SatelliteDownload::fetched() {
         next();
         return;
     }
+    // The one abort of a reply this object has not dropped is the transfer
+    // timeout's, which the network layer calls a cancel.
+    const bool timedOut = reply->error() == QNetworkReply::OperationCanceledError;
+    const QString seconds = QString::number(timeoutMs_ / 1000.0);
+    const QString failure =
+        timedOut ? QStringLiteral("timed out after %1 s").arg(seconds) : reply->errorString();
     logMessage("Satellite download: %s failed (%s); the update stops.\n", name.constData(),
-               local(reply->errorString()).constData());
-    addOutcome(index_, tr("the transfer failed: %1").arg(reply->errorString()));
+               local(failure).constData());
+    addOutcome(index_, tr("the transfer failed: %1")
+                           .arg(timedOut ? tr("timed out after %1 s").arg(seconds) : failure));
     addUnfetched(index_ + 1);
     finishAll();
+}
+
+QString SatelliteDownload::fetchLocal(const QUrl& url) {
+    const QString path = url.toLocalFile();
+    QByteArray text;
+    QString error;
+    if (readCheckedPath(path, text, error, maxBytes_))
+        return store(urls_.at(index_), text);
+    logMessage("Satellite download: %s cannot be read (%s); skipped.\n", local(path).constData(),
+               local(error).constData());
+    return tr("%1 cannot be read: %2").arg(path, error);
 }
 
 QString SatelliteDownload::store(const QString& url, const QByteArray& text) {

@@ -12,7 +12,10 @@
 // answer the server refuses or one that is too large skips that file and the
 // run goes on; a transfer that fails on the way (no connection, time-out,
 // broken off) ends the run, since the next fetches would most likely fail
-// alike. Every skip is logged, and each address's outcome
+// alike. A "file:" address is read here, not by the network layer, after the
+// regular-file check: a named pipe would block the window in its open. One
+// that cannot be read (a pipe, a folder, missing, no permission) is skipped
+// with its reason. Every skip is logged, and each address's outcome
 // is kept for the window to tell the user.
 #pragma once
 
@@ -51,8 +54,9 @@ public:
 
     // The URLs of a list file, one a line, in file order: lines are trimmed,
     // blank ones dropped. Only the first urlListMaxBytes bytes count; a line
-    // cut off there is dropped too. Empty when the file cannot be read.
-    static QStringList readUrlList(const QString& file);
+    // cut off there is dropped too. Empty when the file cannot be read, with
+    // the reason in *error when given.
+    static QStringList readUrlList(const QString& file, QString* error = nullptr);
     // The stored form of a received element file: each non-empty line with
     // white space stripped at both ends, followed by a line feed.
     static QByteArray elementText(const QByteArray& received);
@@ -79,6 +83,8 @@ public:
     // The index of the URL being fetched; -1 while idle.
     int index() const { return index_; }
     void setMaxBytes(qint64 bytes) { maxBytes_ = bytes; }
+    // How long a fetch may receive nothing; transferTimeoutMs unless set.
+    void setTransferTimeout(int ms);
     // One entry per address of the latest run, in list order; complete once
     // finishedAll has come.
     const QVector<Outcome>& outcomes() const { return outcomes_; }
@@ -93,6 +99,9 @@ private:
     void dropTooLarge();
     void received();
     void fetched();
+    // Reads and stores the local file url names; the reason it was not
+    // stored, or an empty text.
+    QString fetchLocal(const QUrl& url);
     // Stores an answer; the reason it was not stored, or an empty text.
     QString store(const QString& url, const QByteArray& text);
     void addOutcome(int index, const QString& reason);
@@ -110,5 +119,6 @@ private:
     QByteArray text_;
     QString directory_;
     qint64 maxBytes_ = defaultMaxBytes;
+    int timeoutMs_ = transferTimeoutMs;
     bool tooLarge_ = false;
 };

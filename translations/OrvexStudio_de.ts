@@ -1131,8 +1131,12 @@ Save %4 all the same?</source>
         <translation>Das Szenario im Editor wurde nicht gespeichert. Verwerfen?</translation>
     </message>
     <message>
-        <source>The satellite update has nothing to fetch: the address list %1 is missing, cannot be read or is empty.</source>
-        <translation>Die Satellitenaktualisierung hat nichts abzurufen: Die Adressliste %1 fehlt, ist nicht lesbar oder leer.</translation>
+        <source>The satellite update has nothing to fetch: the address list %1 is empty.</source>
+        <translation>Die Satellitenaktualisierung hat nichts abzurufen: Die Adressliste %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>The satellite update has nothing to fetch: the address list %1 cannot be read: %2.</source>
+        <translation>Die Satellitenaktualisierung hat nichts abzurufen: Die Adressliste %1 ist nicht lesbar: %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -1590,6 +1594,14 @@ Prüfen Sie das Datenverzeichnis %2.</translation>
     <message>
         <source>the transfer failed: %1</source>
         <translation>die Übertragung ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>timed out after %1 s</source>
+        <translation>nach %1 s ohne Antwort abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ist nicht lesbar: %2</translation>
     </message>
     <message>
         <source>the answer is not a text file</source>

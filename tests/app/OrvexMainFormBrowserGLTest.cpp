@@ -40,6 +40,7 @@
 #include "support/MainFormFixture.h"
 #include "support/ModalAnswers.h"
 #include "support/NextModal.h"
+#include "support/PipeReaderWatch.h"
 #include "support/TestEnv.h"
 #include "ui/MediaPlayerPane.h"
 #include "ui/OrvexBookmarkForm.h"
@@ -95,35 +96,6 @@ var timer = setInterval(function () {
 </script>
 </body></html>
 )";
-
-// Notices whether any program opens a named pipe for reading while it lives:
-// a writer's open without waiting succeeds only then (and, closed at once,
-// lets that reader go on to the end of its file).
-class PipeReaderWatch {
-public:
-    explicit PipeReaderWatch(const QString& pipe)
-        : path_(QFile::encodeName(pipe).toStdString()), thread_([this] {
-              while (!stop_) {
-                  const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-                  if (fd >= 0) {
-                      opened_ = true;
-                      ::close(fd);
-                  }
-                  usleep(2000);
-              }
-          }) {}
-    ~PipeReaderWatch() {
-        stop_ = true;
-        thread_.join();
-    }
-    bool opened() const { return opened_; }
-
-private:
-    std::string path_;
-    std::atomic<bool> stop_{false};
-    std::atomic<bool> opened_{false};
-    std::thread thread_;
-};
 
 void clickButton(QWidget* dialog, const QString& text) {
     for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
@@ -215,7 +187,7 @@ TEST_F(WebBrowserPane, MediaAndOrdinaryLinks) {
     const QString pipe = programFile("htmls/pipe.avi");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     {
-        PipeReaderWatch watch(pipe);
+        orvextest::PipeReaderWatch watch(pipe);
         LogCapture log;
         QMimeData dropped;
         dropped.setUrls({QUrl::fromLocalFile(pipe)});

@@ -9,11 +9,14 @@
 #include <QTest>
 #include <QUrl>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/SatelliteDownload.h"
 #include "engine/LogMessage.h"
 #include "support/ElementLines.h"
 #include "support/LocalHttpServer.h"
+#include "support/PipeReaderWatch.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -200,6 +203,64 @@ TEST(SatelliteDownload, RunSkipsBadAnswersAndStopsWhereTheTransferFails) {
         QStringList({"not a url-not a web address", "big.tle-the answer is larger than 1000 bytes",
                      server.url("/") + "-the address names no file to store", "good.tle+",
                      "broken.tle-the transfer failed", "late.tle-not fetched"}));
+}
+
+// Outcomes as lines "group+" (stored) or "group-reason".
+std::string outcomeTexts(const SatelliteDownload& download) {
+    QStringList texts;
+    for (const SatelliteDownload::Outcome& o : download.outcomes())
+        texts << o.group + (o.stored ? "+" : "-" + o.reason);
+    return texts.join('\n').toStdString();
+}
+
+TEST(SatelliteDownload, LocalFilesAreCheckedBeforeTheyAreOpenedAndTheRunGoesOn) {
+    orvextest::TempDir from, dir;
+    const auto path = [&](const char* name) { return QString::fromStdString(from.file(name)); };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.tle")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(path("folder.tle")));
+    writeAll(from.file("locked.tle"), "LOCKED\n" + issLines);
+    ::chmod(QFile::encodeName(path("locked.tle")).constData(), 0);
+    // Lets an open that waits for a writer go on, so that the test ends.
+    orvextest::PipeReaderWatch watch(path("pipe.tle"));
+    QString error;
+    EXPECT_TRUE(SatelliteDownload::readUrlList(path("pipe.tle"), &error).isEmpty());
+    EXPECT_EQ(error, "Not a regular file (a named pipe)");
+
+    // Each refused file is followed by a good one.
+    const std::pair<const char*, const char*> files[] = {
+        {"pipe.tle", "Not a regular file (a named pipe)"},
+        {"folder.tle", "Is a directory"},
+        {"missing.tle", "No such file or directory"},
+        {"locked.tle", ::geteuid() != 0 ? "Permission denied" : nullptr}}; // root reads it
+    QStringList urls, expected;
+    for (const auto& [name, reason] : files) {
+        const QByteArray good = QByteArray("good-") + name;
+        writeAll(from.file(good.toStdString()), good + "\n" + noaaLines);
+        urls << QUrl::fromLocalFile(path(name)).toString()
+             << QUrl::fromLocalFile(path(good)).toString();
+        expected << name + (reason ? "-" + path(name) + " cannot be read: " + reason : "+")
+                 << good + "+";
+    }
+    SatelliteDownload download;
+    LogCapture log;
+    ASSERT_TRUE(download.start(urls, QString::fromStdString(dir.path())));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !download.isRunning(); }, 20000));
+    EXPECT_EQ(outcomeTexts(download), expected.join('\n').toStdString());
+    EXPECT_TRUE(log.contains("pipe.tle cannot be read (Not a regular file (a named pipe))"));
+}
+
+TEST(SatelliteDownload, AStalledTransferIsToldAsATimeout) {
+    orvextest::TempDir dir;
+    orvextest::LocalHttpServer server;
+    server.silent.insert("/stalled.tle");
+    SatelliteDownload download;
+    download.setTransferTimeout(200);
+    ASSERT_TRUE(download.start({server.url("/stalled.tle"), server.url("/next.tle")},
+                               QString::fromStdString(dir.path())));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !download.isRunning(); }, 20000));
+    EXPECT_EQ(outcomeTexts(download), "stalled.tle-the transfer failed: timed out after 0.2 s\n"
+                                      "next.tle-not fetched: the update stopped at the failed "
+                                      "transfer");
 }
 
 TEST(SatelliteDownload, OnlyWholeElementSetsPassTheCheck) {

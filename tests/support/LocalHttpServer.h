@@ -2,7 +2,8 @@
 // answers each GET from a table of paths, one request per connection, and
 // records the paths asked for. An answer can declare another length than it
 // sends (a transfer that breaks off) or send no length at all; a path can
-// have header lines of its own (a redirection's Location).
+// have header lines of its own (a redirection's Location), or never be
+// answered at all (a stalled server).
 #pragma once
 
 #include <QByteArray>
@@ -12,6 +13,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <map>
+#include <set>
 
 namespace orvextest {
 
@@ -36,6 +38,8 @@ public:
     std::map<QString, Answer> answers;
     // Further header lines of a path's answer, each ending in CRLF.
     std::map<QString, QByteArray> headers;
+    // Paths whose request is taken and never answered.
+    std::set<QString> silent;
     QStringList requested;
 
 private:
@@ -56,6 +60,8 @@ private:
         const QString path = QString::fromLatin1(words.value(1));
         pending_.erase(socket);
         requested.append(path);
+        if (silent.count(path))
+            return;
 
         auto found = answers.find(path);
         const Answer answer = found != answers.end() ? found->second : Answer{404, "no such file"};
