@@ -4,12 +4,20 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-NetworkFetch::NetworkFetch(const QUrl& url, qint64 maxSize, QObject* parent)
-    : QObject(parent), url_(url), maxSize_(maxSize), network_(new QNetworkAccessManager(this)) {
+#include "app/ReadableFile.h"
+
+NetworkFetch::NetworkFetch(const QUrl& url, qint64 maxSize, QObject* parent, int stallMs)
+    : QObject(parent), url_(url), maxSize_(maxSize), stallMs_(stallMs),
+      network_(new QNetworkAccessManager(this)) {
+    if (url.isLocalFile()) {
+        // Queued: whoever made the fetch connects its signals first.
+        QMetaObject::invokeMethod(this, &NetworkFetch::readLocal, Qt::QueuedConnection);
+        return;
+    }
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(timeoutMs);
+    request.setTransferTimeout(stallMs);
     reply_ = network_->get(request);
     connect(reply_, &QNetworkReply::readyRead, this, &NetworkFetch::receive);
     connect(reply_, &QNetworkReply::finished, this, &NetworkFetch::finish);
@@ -28,8 +36,19 @@ bool NetworkFetch::isRemote(const QUrl& url) {
     return scheme == QLatin1String("http") || scheme == QLatin1String("https");
 }
 
+void NetworkFetch::readLocal() {
+    QString error;
+    if (!readCheckedPath(url_.toLocalFile(), data_, error, maxSize_)) {
+        fail(error);
+        return;
+    }
+    finished_ = true;
+    emit fetched(data_);
+}
+
 void NetworkFetch::receive() {
-    if (finished_)
+    // A reply the timeout aborted has nothing more to read.
+    if (finished_ || !reply_->isOpen())
         return;
     const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > maxSize_) {
@@ -47,6 +66,12 @@ void NetworkFetch::finish() {
     receive();
     if (finished_)
         return;
+    // fail() lets go of the reply before its own abort: a cancel that still
+    // arrives here is the stall timeout's.
+    if (reply_->error() == QNetworkReply::OperationCanceledError) {
+        fail(QStringLiteral("timed out after %1 s").arg(stallMs_ / 1000.0));
+        return;
+    }
     if (reply_->error() != QNetworkReply::NoError) {
         fail(reply_->errorString());
         return;
@@ -64,7 +89,9 @@ void NetworkFetch::finish() {
 void NetworkFetch::fail(const QString& reason) {
     finished_ = true;
     data_.clear();
-    reply_->disconnect(this);
-    reply_->abort();
+    if (reply_) {
+        reply_->disconnect(this);
+        reply_->abort();
+    }
     emit failed(reason);
 }

@@ -2,7 +2,9 @@
 // bytes are handed on only when the transfer succeeded (a 2xx answer for
 // HTTP), stayed within the size cap and did not stall past the timeout, so an
 // error page or a runaway download is never used; anything else is a failure
-// with its reason. Deleting the object abandons the transfer.
+// with its reason. A "file:" address is read here after the regular-file
+// check, never by the network layer, whose open of a named pipe would block
+// the window. Deleting the object abandons the transfer.
 #pragma once
 
 #include <QByteArray>
@@ -19,7 +21,8 @@ public:
     // The longest a transfer may stall.
     static constexpr int timeoutMs = 20000;
 
-    NetworkFetch(const QUrl& url, qint64 maxSize, QObject* parent = nullptr);
+    NetworkFetch(const QUrl& url, qint64 maxSize, QObject* parent = nullptr,
+                 int stallMs = timeoutMs);
     ~NetworkFetch() override;
 
     const QUrl& url() const { return url_; }
@@ -32,12 +35,14 @@ signals:
     void failed(const QString& reason);
 
 private:
+    void readLocal();
     void receive();
     void finish();
     void fail(const QString& reason);
 
     QUrl url_;
     qint64 maxSize_;
+    int stallMs_;
     QNetworkAccessManager* network_ = nullptr;
     QNetworkReply* reply_ = nullptr;
     QByteArray data_;

@@ -6,9 +6,13 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTimer>
+#include <string>
+#include <sys/stat.h>
 
 #include "app/ScenarioFetch.h"
+#include "support/LocalHttpServer.h"
 #include "support/OneAnswerServer.h"
+#include "support/PipeReaderWatch.h"
 #include "support/TestEnv.h"
 
 namespace {
@@ -23,6 +27,7 @@ struct Outcome {
     bool fetched = false;
     bool failed = false;
     QByteArray text;
+    std::string reason;
 };
 
 Outcome run(const QUrl& url) {
@@ -34,8 +39,9 @@ Outcome run(const QUrl& url) {
         outcome.text = text;
         loop.quit();
     });
-    QObject::connect(&fetch, &ScenarioFetch::failed, [&] {
+    QObject::connect(&fetch, &ScenarioFetch::failed, [&](const QString& reason) {
         outcome.failed = true;
+        outcome.reason = reason.toStdString();
         loop.quit();
     });
     QTimer::singleShot(20000, &loop, &QEventLoop::quit);
@@ -92,7 +98,23 @@ TEST(ScenarioFetch, LocalFilesAndMissingOnes) {
     EXPECT_EQ(found.text, QByteArray("Space.Stars 1\n"));
     const Outcome missing = run(QUrl::fromLocalFile(QString::fromStdString(temp.file("none.scn"))));
     EXPECT_FALSE(missing.fetched);
-    EXPECT_TRUE(missing.failed);
+    EXPECT_EQ(missing.reason, "No such file or directory");
+
+    // A named pipe is refused by what it is (the watch lets an open that
+    // waits for a writer go on, so that the test ends).
+    const QString pipe = QString::fromStdString(temp.file("pipe.scn"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    orvextest::PipeReaderWatch watch(pipe);
+    EXPECT_EQ(run(QUrl::fromLocalFile(pipe)).reason, "Not a regular file (a named pipe)");
+}
+
+TEST(ScenarioFetch, AStalledServerIsToldAsATimeout) {
+    orvextest::LocalHttpServer server;
+    server.silent.insert("/stalled.scn");
+    NetworkFetch fetch(QUrl(server.url("/stalled.scn")), ScenarioFetch::maxSize, nullptr, 200);
+    QSignalSpy failed(&fetch, &NetworkFetch::failed);
+    ASSERT_TRUE(failed.wait(20000));
+    EXPECT_EQ(failed.at(0).at(0).toString().toStdString(), "timed out after 0.2 s");
 }
 
 } // namespace
