@@ -64,6 +64,18 @@ TEST(CommandArgs, ReadRestStopsAtLineEndsAndKeepsBlanks) {
     EXPECT_EQ(args.readRest(), "");
 }
 
+TEST(CommandArgs, AQuotedTextReadsBackWithItsBlanks) {
+    for (const std::string text : {"plain", "./my list.dcl", "tab\there"}) {
+        CommandArgs args("Cmd " + CommandArgs::quotable(text) + ";next");
+        args.readWord();
+        EXPECT_EQ(args.readQuotable(), text);
+        EXPECT_EQ(args.readWord(), "next");
+    }
+    // Without its closing quote on the line, a word as it stands.
+    CommandArgs open("\"my list\n\"");
+    EXPECT_EQ(open.readQuotable(), "\"my");
+}
+
 TEST(CommandArgs, SplitsClassWords) {
     CommandArgs args("..Timer.Speed 10");
     EXPECT_EQ(args.readClassWord(), "Timer");
