@@ -344,6 +344,56 @@ TEST_F(Bookmarks, ABookmarkSaveThatFailsAtExitIsTold) {
     EXPECT_EQ(fileBytes(), broken);
 }
 
+// Another program's or user's save during the session is never written over.
+TEST_F(Bookmarks, ExitKeepsTheBookmarksOthersSavedMeanwhile) {
+    const auto add = [&](orvextest::AnsweringForm& window, const QString& name) {
+        NextModal answered(answer(name));
+        choose(entry(window.bookmarkMenu, "Add Bookmark..."));
+    };
+    const auto namesIn = [](const QByteArray& bytes) {
+        BookmarkTree tree;
+        QString error;
+        EXPECT_TRUE(BookmarkFile::parse(bytes, &tree, &error)) << error.toStdString();
+        QStringList names;
+        for (const BookmarkEntry& entry : tree.entries)
+            names << entry.name;
+        return names;
+    };
+    // Added on disk while the program ran; the session changed nothing.
+    restart(toursFile);
+    QByteArray theirs = toursFile;
+    theirs.replace("</bookmarks>", "<bookmark name=\"Theirs\" uri=\"http://example.org/t\"/>"
+                                   "</bookmarks>");
+    {
+        QFile out(bookmarksFile());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(theirs);
+    }
+    form->fileExit();
+    restart();
+    EXPECT_EQ(fileBytes(), theirs);
+    EXPECT_TRUE(form->warnings.isEmpty());
+
+    // Two users on one folder each add one: the first exit saves its own,
+    // the second is told and its bookmarks are kept beside the file.
+    auto second = std::make_unique<orvextest::AnsweringForm>();
+    second->setForms(projForm.get(), mediaForm.get());
+    add(*form, "First");
+    add(*second, "Second");
+    form->fileExit();
+    EXPECT_TRUE(form->warnings.isEmpty());
+    second->fileExit();
+    const QString kept = programFile("bookmarks-kept-1.xml");
+    ASSERT_EQ(second->warnings.size(), 1);
+    EXPECT_TRUE(second->warnings[0].contains(bookmarksFile()));
+    EXPECT_TRUE(second->warnings[0].contains(kept));
+    QFile keptFile(kept);
+    ASSERT_TRUE(keptFile.open(QIODevice::ReadOnly));
+    const QStringList before = namesIn(theirs);
+    EXPECT_EQ(namesIn(fileBytes()), before + QStringList("First"));
+    EXPECT_EQ(namesIn(keptFile.readAll()), before + QStringList("Second"));
+}
+
 TEST_F(Bookmarks, AFileThatCannotBeReadIsToldAndNeverOverwritten) {
     QByteArray deep = "<bookmarks>";
     for (int i = 0; i < 300; ++i)
