@@ -864,7 +864,7 @@ Starten</translation>
     </message>
     <message>
         <source>Save &amp;Image...</source>
-        <translation>&amp;Bild speichern...</translation>
+        <translation>B&amp;ild speichern...</translation>
     </message>
     <message>
         <source>Ctrl+I</source>
@@ -1113,7 +1113,7 @@ Save does not write over this file; Save Scenario As can keep the text under ano
     <message>
         <source>Saved now, %1 would not open again as the editor shows it: from line %2 on, its bytes would read back as other characters or other lines.
 Save %1 all the same?</source>
-        <translation>Jetzt gespeichert, öffnete sich %1 nicht wieder so, wie der Editor es zeigt: Ab Zeile %2 läsen sich seine Bytes als andere Zeichen oder andere Zeilen.
+        <translation>Wenn Sie %1 jetzt speichern, zeigt die Datei beim nächsten Öffnen nicht mehr, was der Editor jetzt zeigt: Ab Zeile %2 werden andere Zeichen oder andere Zeilen gelesen.
 %1 trotzdem speichern?</translation>
     </message>
     <message>

@@ -296,12 +296,13 @@ void OrvexBookmarkForm::buildMenu(QTreeWidgetItem* first, QMenu* menu) {
     QTreeWidgetItem* folder = first ? first->parent() : nullptr;
     const QIcon folderIcon(*QOrderedListView::folderClosedIcon());
     for (QTreeWidgetItem* item : levelFrom(first)) {
-        const QString name = item->text(0);
+        // A menu takes "&" for the next letter's shortcut: the name shows whole.
+        const QString name = QString(item->text(0)).replace(QLatin1Char('&'), QLatin1String("&&"));
         if (!OrderedTree::isFolder(item)) {
             bookmarkMenuIds_.append({addMenuEntry(menu, name, true), item});
         } else if (item->childCount() > 0) {
             auto* submenu = new QMenu(name, menu_);
-            submenu->setObjectName(name);
+            submenu->setObjectName(item->text(0));
             submenu->setIcon(folderIcon);
             buildMenu(item->child(0), submenu);
             menu->addMenu(submenu);

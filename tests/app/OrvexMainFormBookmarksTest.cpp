@@ -129,6 +129,17 @@ TEST_F(Bookmarks, TheMenuFollowsTheTreeAndItsEntriesNavigate) {
     EXPECT_EQ(form->browserUrlLine->text(), programDir() + "/htmls/tour.html");
 }
 
+TEST_F(Bookmarks, AnAmpersandInANameShowsInTheMenu) {
+    restart("<bookmarks><folder name=\"R&amp;D\"><bookmark name=\"Sun &amp; Moon\" "
+            "uri=\"./a.html\"/></folder><folder name=\"A&amp;B\"/></bookmarks>");
+    const QList<QAction*> top = form->bookmarkMenu->actions();
+    ASSERT_GE(top.size(), 2);
+    EXPECT_EQ(top[0]->iconText(), "R&D");
+    EXPECT_EQ(top[1]->iconText(), "A&B");
+    ASSERT_NE(top[0]->menu(), nullptr);
+    EXPECT_EQ(top[0]->menu()->actions().at(0)->iconText(), "Sun & Moon");
+}
+
 TEST_F(Bookmarks, TheDialogAndMenuSpeakGerman) {
     QTranslator german;
     ASSERT_TRUE(StartupState::loadTranslator(german, "OrvexStudio_", "de",

@@ -21,10 +21,12 @@
 #include <QStyleFactory>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTranslator>
 #include <memory>
 
 #include "app/LanguageList.h"
 #include "app/OrvexMainForm.h"
+#include "app/StartupState.h"
 #include "app/WindowSettings.h"
 #include "platform/CurrentDirGuard.h"
 #include "support/FakeEngine.h"
@@ -257,6 +259,31 @@ TEST_F(MainFormMenus, TheLanguageMenuListsTheTranslationFiles) {
     form->languageSlot(4);
     form->languageSlot(-1);
     EXPECT_EQ(StartupState::locale(), "ja");
+}
+
+// Each entry of the File menu has a letter of its own, in every language.
+TEST_F(MainFormMenus, TheFileMenusEntriesHaveLettersOfTheirOwn) {
+    for (const char* language : {"en_us", "de"}) {
+        QTranslator translator;
+        const bool translated =
+            StartupState::loadTranslator(translator, "OrvexStudio_", language,
+                                         QString::fromStdString(orvextest::translationDir()));
+        if (translated)
+            QCoreApplication::installTranslator(&translator);
+        start();
+        QSet<QChar> letters;
+        for (const QAction* action : form->fileMenu->actions()) {
+            const int at = action->text().indexOf(QRegularExpression("&[^&]"));
+            if (action->isSeparator() || at < 0)
+                continue;
+            const QChar letter = action->text()[at + 1].toLower();
+            EXPECT_FALSE(letters.contains(letter))
+                << language << " " << action->text().toStdString();
+            letters.insert(letter);
+        }
+        EXPECT_EQ(letters.size(), 4) << language;
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 TEST_F(MainFormMenus, StylesSwitchAndTheXPStyleFallsBackToWindows) {
