@@ -65,15 +65,12 @@ TEST(CommandArgs, ReadRestStopsAtLineEndsAndKeepsBlanks) {
 }
 
 TEST(CommandArgs, AQuotedTextReadsBackWithItsBlanks) {
-    for (const std::string text : {"plain", "./my list.dcl", "tab\there"}) {
-        CommandArgs args("Cmd " + CommandArgs::quotable(text) + ";next");
-        args.readWord();
-        EXPECT_EQ(args.readQuotable(), text);
-        EXPECT_EQ(args.readWord(), "next");
-    }
+    CommandArgs args("Cmd " + CommandArgs::quotable("./my list.dcl") + ";next \"open\n\"");
+    args.readWord();
+    EXPECT_EQ(args.readQuotable(), "./my list.dcl");
+    EXPECT_EQ(args.readWord(), "next");
     // Without its closing quote on the line, a word as it stands.
-    CommandArgs open("\"my list\n\"");
-    EXPECT_EQ(open.readQuotable(), "\"my");
+    EXPECT_EQ(args.readQuotable(), "\"open");
 }
 
 TEST(CommandArgs, SplitsClassWords) {
