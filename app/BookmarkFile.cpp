@@ -24,6 +24,10 @@ QByteArray local(const QString& text) {
     return text.toLocal8Bit();
 }
 
+std::optional<platform::FileIdentity> identityOf(const QString& fileName) {
+    return platform::fileIdentity(local(fileName).toStdString());
+}
+
 // Real bookmark trees are a few folders deep. The document reader and our
 // tree both recurse per level, so a file nested deeper than this is refused
 // before either sees it rather than overflowing the stack.
@@ -139,9 +143,11 @@ bool BookmarkFile::isWritable() const {
 BookmarkTree BookmarkFile::read() {
     QByteArray bytes;
     Status found = Status::Read;
+    const std::optional<platform::FileIdentity> before = identityOf(fileName_);
     if (!QFileInfo(fileName_).exists() && !QFileInfo(fileName_).isSymLink()) {
         bytes = defaultContent();
         found = writeBytes(fileName_, bytes) ? Status::Created : Status::Default;
+        identity_ = identityOf(fileName_);
     } else {
         QFile file(fileName_);
         QString error;
@@ -153,6 +159,9 @@ BookmarkTree BookmarkFile::read() {
             error_ = error;
             return {};
         }
+        // Written while it was read, it holds more than was read.
+        const std::optional<platform::FileIdentity> after = identityOf(fileName_);
+        identity_ = before == after ? after : std::nullopt;
     }
 
     BookmarkTree tree;
@@ -170,8 +179,32 @@ BookmarkTree BookmarkFile::read() {
     return tree;
 }
 
-bool BookmarkFile::write(const BookmarkTree& tree, const QString& baseDir, QString* error) const {
-    return isWritable() && writeBytes(fileName_, serialize(tree, baseDir), error);
+bool BookmarkFile::changedSinceRead() const {
+    const std::optional<platform::FileIdentity> now = identityOf(fileName_);
+    return now && (!identity_ || *now != *identity_);
+}
+
+bool BookmarkFile::write(const BookmarkTree& tree, const QString& baseDir, QString* error) {
+    if (!isWritable() || changedSinceRead() ||
+        !writeBytes(fileName_, serialize(tree, baseDir), error))
+        return false;
+    identity_ = identityOf(fileName_);
+    return true;
+}
+
+QString BookmarkFile::writeBeside(const BookmarkTree& tree, const QString& baseDir,
+                                  QString* error) const {
+    const QFileInfo info(fileName_);
+    for (int n = 1; n < 1000; ++n) {
+        const QString name = info.dir().filePath(
+            QStringLiteral("%1-kept-%2.%3").arg(info.completeBaseName()).arg(n).arg(info.suffix()));
+        if (QFileInfo(name).exists() || QFileInfo(name).isSymLink())
+            continue;
+        return writeBytes(name, serialize(tree, baseDir), error) ? name : QString();
+    }
+    if (error)
+        *error = QCoreApplication::translate("BookmarkFile", "no free name beside it");
+    return QString();
 }
 
 QByteArray BookmarkFile::defaultContent() {

@@ -7,7 +7,10 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
+
+#include "platform/PartlyReadFiles.h"
 
 // One entry of the bookmark tree. Folders have no address; a bookmark may
 // have children too (an older file may nest them), which are kept.
@@ -54,10 +57,20 @@ public:
     // Reads the file (creating a missing one); reports a file it has to leave
     // alone through the log and answers an empty tree then.
     BookmarkTree read();
+    // Whether the file is no longer as the last read found it or the last
+    // write left it: another program or user saved it since. A file that is
+    // gone is not: a write makes it again.
+    bool changedSinceRead() const;
     // Replaces the file with the tree; baseDir is the program directory.
-    // Refuses (false) while the file is not writable, and on any failure,
-    // which leaves the file as it was; error (when given) says why it failed.
-    bool write(const BookmarkTree& tree, const QString& baseDir, QString* error = nullptr) const;
+    // Refuses (false) while the file is not writable or has changed since it
+    // was read, and on any failure, which leaves the file as it was; error
+    // (when given) says why it failed.
+    bool write(const BookmarkTree& tree, const QString& baseDir, QString* error = nullptr);
+    // Writes the tree into a new file beside this one ("bookmarks-kept-1.xml",
+    // the first such name that is free), for a file that changed since it
+    // was read; the name written, or empty (with error) when none could be.
+    QString writeBeside(const BookmarkTree& tree, const QString& baseDir,
+                        QString* error = nullptr) const;
 
     // The default content: the declaration, a home page under the program
     // directory and one bookmark of the program's web site.
@@ -74,6 +87,9 @@ public:
 
 private:
     QString fileName_;
+    // The file as the last read found it or the last write left it; none
+    // when a read saw it change under it.
+    std::optional<platform::FileIdentity> identity_;
     Status status_ = Status::Unread;
     QString error_;
 };

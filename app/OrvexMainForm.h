@@ -651,6 +651,9 @@ private:
     QString frameName(const QString& frame, const QUrl& holder) const;
     // The URL line and the caption name the page the view shows.
     void showTopPage();
+    // Every text that is not a file's takes the editor through here: shown
+    // unmodified, it names no file, as after New Scenario.
+    void showTextOfNoFile(const QString& text);
     // Opens a scenario file into the editor and starts it in the engine.
     void openScenarioFile(const QString& fileName);
     // Writes the editor's text to fileName, asking first where the lines not

@@ -158,9 +158,9 @@ void OrvexMainForm::runBrowserCommand(const std::string& text) {
     // Text the user has not saved stays as it is.
     if (recording || holdsUnsavedText())
         return;
-    scenarioEdit->setPlainText(EngineLink::fromEngineText(text));
-    // The link's text is not the user's work; what is recorded next follows it.
-    scenarioEdit->document()->setModified(false);
+    // The link's text is not the user's work, nor the file's; what is
+    // recorded next follows it.
+    showTextOfNoFile(EngineLink::fromEngineText(text));
     scenarioEdit->moveCursor(QTextCursor::End);
 }
 

@@ -90,10 +90,16 @@ bool OrvexMainForm::confirmDiscard() {
 void OrvexMainForm::scenarioNewSlot() {
     if (!mayReplaceEditorText())
         return;
-    scenarioEdit->clear();
+    showTextOfNoFile(QString());
+}
+
+void OrvexMainForm::showTextOfNoFile(const QString& text) {
+    // Replacing the text clears the editor's undo history too, so undo never
+    // brings back the file's text under no name.
+    scenarioEdit->setPlainText(text);
     scenarioEdit->document()->setModified(false);
-    // A new scenario is no longer the file opened before: its first Save asks
-    // for a name rather than writing over that file.
+    // The editor no longer shows the file opened or saved before: its first
+    // Save asks for a name rather than writing over that file.
     scenarioFileName.clear();
     scenarioFile_.reset();
 }

@@ -1,5 +1,6 @@
 #include "engine/CommandArgs.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -77,6 +78,29 @@ std::string CommandArgs::readWord() {
     std::string word;
     readWord(word);
     return word;
+}
+
+std::string CommandArgs::readQuotable() {
+    std::size_t begin, end;
+    if (!nextToken(begin, end))
+        return {};
+    if (text_[begin] == '"') {
+        std::size_t close = begin + 1;
+        while (close < text_.size() && text_[close] != '"' && text_[close] != '\r' &&
+               text_[close] != '\n')
+            ++close;
+        if (close < text_.size() && text_[close] == '"') {
+            pos_ = close + 1;
+            return text_.substr(begin + 1, close - begin - 1);
+        }
+    }
+    // Without a closing quote, the word as it stands.
+    return text_.substr(begin, end - begin);
+}
+
+std::string CommandArgs::quotable(const std::string& text) {
+    const bool plain = !text.empty() && std::none_of(text.begin(), text.end(), isArgumentDelimiter);
+    return plain ? text : '"' + text + '"';
 }
 
 std::string CommandArgs::readRest() {

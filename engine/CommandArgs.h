@@ -33,6 +33,11 @@ public:
     CommandArgs& readFloat(float& value);
     CommandArgs& readWord(std::string& word);
     std::string readWord();
+    // A word, or a text in double quotes up to the closing one on its line,
+    // blanks included and the quotes dropped: a file name with blanks.
+    std::string readQuotable();
+    // text as readQuotable reads it back: in double quotes when it holds a delimiter.
+    static std::string quotable(const std::string& text);
     // The rest of the current command: from the next non-delimiter up to the
     // first CR, LF or ";" (blanks inside and at the end kept). Arguments that
     // hold blanks, such as file names, are read this way.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sys/stat.h>
 
+#include "engine/CommandArgs.h"
 #include "engine/DataFile.h"
 #include "engine/LogMessage.h"
 #include "model/ListSettings.h"
@@ -66,34 +67,39 @@ void ListLoad::wrote(const std::string& path) {
         known[real] = *now;
 }
 
-std::string ListLoad::refusal(const std::string& path, const std::string& loadCommand) const {
+std::string keepBothAdvice(const std::string& path, const ListCommands& commands) {
+    return "To keep both, save this list under another name (" + commands.save +
+           " and the new name). Loading that file (" + commands.load + " " +
+           CommandArgs::quotable(path) + ") replaces the list's unsaved changes";
+}
+
+std::string ListLoad::refusal(const std::string& path, const ListCommands& commands) const {
     struct stat there {};
     if (::stat(path.c_str(), &there) != 0 || !S_ISREG(there.st_mode))
         return std::string();
     const auto it = known.find(platform::realFilePath(path));
+    std::string why;
     if (it == known.end())
-        return "the list never read it whole nor wrote it; the file is left as it is. Load "
-               "that file first (" +
-               loadCommand + " " + path + "), or remove it, to save this list there";
-    if (it->second != platform::fileIdentity(path))
-        return "it changed since the list last read it whole or wrote it; the file is left as "
-               "it is until a load reads it";
-    if (left.count(it->first))
-        return "it holds names that the list kept of it only until it loaded another file; the "
-               "file is left as it is until a load reads it";
-    return std::string();
+        why = "the list never read it whole nor wrote it";
+    else if (it->second != platform::fileIdentity(path))
+        why = "it changed since the list last read it whole or wrote it";
+    else if (left.count(it->first))
+        why = "it holds names that the list kept of it only until it loaded another file";
+    else
+        return std::string();
+    return why + "; the file is left as it is. " + keepBothAdvice(path, commands);
 }
 
 bool saveListFile(const std::string& path, const ListSettings& settings, ListLoad& load,
                   const platform::PartlyReadFiles& partlyRead,
                   const std::function<void(DataFile&)>& writeEntries, const char* failureMessage,
-                  const std::string& loadCommand, const ListWritten& written) {
+                  const ListCommands& commands, const ListWritten& written) {
     DataDirScope scope(settings.dataDir);
     if (!scope.ok())
         return false;
     std::string refusal = partlyRead.refusal(path);
     if (refusal.empty())
-        refusal = load.refusal(path, loadCommand);
+        refusal = load.refusal(path, commands);
     if (!refusal.empty()) {
         logFileFailure(failureMessage, path, refusal);
         return false;

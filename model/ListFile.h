@@ -34,6 +34,17 @@ private:
 // followed ("" at the head of the list).
 using KeptEntries = std::vector<std::pair<std::string, std::string>>;
 
+// The command words that load and save one list ("Ssystem.LoadCometList"),
+// for the way past a refused save.
+struct ListCommands {
+    std::string load, save;
+};
+
+// The way past a save refused over path that keeps both the list and the
+// file: the list saved under another name; loading the file would replace
+// the list's unsaved changes.
+std::string keepBothAdvice(const std::string& path, const ListCommands& commands);
+
 // What the loads and saves of one list learned, for its saves.
 struct ListLoad {
     // The file the last load read (its real path), and the entries of its
@@ -61,9 +72,9 @@ struct ListLoad {
               bool whole);
     void wrote(const std::string& path);
     // Why a save must leave what is at path as it is, and what the user can
-    // do, loadCommand being the command that loads the list; empty when it
-    // may go ahead (the writer refuses what is no regular file itself).
-    std::string refusal(const std::string& path, const std::string& loadCommand) const;
+    // do; empty when it may go ahead (the writer refuses what is no regular
+    // file itself).
+    std::string refusal(const std::string& path, const ListCommands& commands) const;
 };
 
 // Called after a save wrote file (its real path), which known had as before
@@ -96,9 +107,8 @@ private:
 // whole, so that a failed save keeps the old list. A file that a load did
 // not read whole is not written over, nor one that load does not know as it
 // is (ListLoad::known). False, with failureMessage, when it cannot; after a
-// save, written runs in the data directory. loadCommand: the command word
-// that loads this list ("Ssystem.LoadCometList"), for the way past a refusal.
+// save, written runs in the data directory.
 bool saveListFile(const std::string& path, const ListSettings& settings, ListLoad& load,
                   const platform::PartlyReadFiles& partlyRead,
                   const std::function<void(DataFile&)>& writeEntries, const char* failureMessage,
-                  const std::string& loadCommand, const ListWritten& written = {});
+                  const ListCommands& commands, const ListWritten& written = {});

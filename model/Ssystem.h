@@ -326,6 +326,11 @@ public:
     bool loadLists(const std::string& path);
     bool loadPlaceList(const std::string& path);
     bool savePlaceList(const std::string& path);
+    // The words that load and save the list of a kind ("Comet", "Place").
+    ListCommands listCommands(const std::string& kind) const {
+        return {std::string(getName()) + ".Load" + kind + "List",
+                std::string(getName()) + ".Save" + kind + "List"};
+    }
     void ensureDefaultPlaces();
     // Place commands on the selected body's selected place.
     void addPlace();

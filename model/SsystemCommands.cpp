@@ -232,10 +232,10 @@ constexpr ObjectList objectLists[] = {
      &Ssystem::saveASatelliteList, &ListSettings::aSatelliteList, false},
 };
 
-// A list file's name: "Default" (or, where allowed, nothing) is the
-// configured one.
+// A list file's name, in double quotes when it holds blanks: "Default" (or,
+// where allowed, nothing) is the configured one.
 std::string listPath(CommandArgs& args, const std::string& configured, bool missingIsDefault) {
-    const std::string file = args.readWord();
+    const std::string file = args.readQuotable();
     return file == "Default" || (file.empty() && missingIsDefault) ? configured : file;
 }
 

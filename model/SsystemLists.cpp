@@ -369,7 +369,7 @@ bool Ssystem::saveBodyList(const ObjectKind& kind, const std::string& path) {
             }
             kept.writeRest();
         },
-        kind.saveFailure, std::string(getName()) + ".Load" + kind.typeWord + "List",
+        kind.saveFailure, listCommands(kind.typeWord),
         [&](const std::string& written, const std::optional<platform::FileIdentity>& before) {
             takeOthersEntries(kind, written, before);
         });

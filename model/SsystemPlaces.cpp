@@ -207,7 +207,7 @@ bool Ssystem::savePlaceList(const std::string& path) {
             }
             kept.writeRest();
         },
-        "Could not save place list file.\n", std::string(getName()) + ".LoadPlaceList");
+        "Could not save place list file.\n", listCommands("Place"));
 }
 
 void Ssystem::keepPlaces(const DsAstrBody& body) {

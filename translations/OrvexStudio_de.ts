@@ -11,6 +11,10 @@
         <source>the document is &quot;%1&quot;, not &quot;bookmarks&quot;</source>
         <translation>das Dokument ist „%1“, nicht „bookmarks“</translation>
     </message>
+    <message>
+        <source>no free name beside it</source>
+        <translation>daneben ist kein Name frei</translation>
+    </message>
 </context>
 <context>
     <name>EngineSave</name>
@@ -159,6 +163,16 @@
     <message>
         <source>The bookmarks added or changed now are not saved: the bookmarks file %1 could not be read (%2), and it is left as it is.</source>
         <translation>Die jetzt hinzugefügten oder geänderten Lesezeichen werden nicht gespeichert: Die Lesezeichendatei %1 konnte nicht gelesen werden (%2) und bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The bookmarks file %1 changed since the program read it, and the bookmarks of this session could not be saved beside it:
+%2</source>
+        <translation>Die Lesezeichendatei %1 hat sich geändert, seit das Programm sie gelesen hat, und die Lesezeichen dieser Sitzung konnten nicht daneben gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The bookmarks file %1 changed since the program read it: another program or user saved it. It is left as it is, and the bookmarks of this session are saved in %2, so that none is lost.</source>
+        <translation>Die Lesezeichendatei %1 hat sich geändert, seit das Programm sie gelesen hat: Ein anderes Programm oder ein anderer Benutzer hat sie gespeichert. Sie bleibt unverändert; die Lesezeichen dieser Sitzung sind in %2 gespeichert, damit keines verloren geht.</translation>
     </message>
     <message>
         <source>The bookmarks could not be saved to %1:
@@ -850,7 +864,7 @@ Starten</translation>
     </message>
     <message>
         <source>Save &amp;Image...</source>
-        <translation>&amp;Bild speichern...</translation>
+        <translation>B&amp;ild speichern...</translation>
     </message>
     <message>
         <source>Ctrl+I</source>
@@ -1099,7 +1113,7 @@ Save does not write over this file; Save Scenario As can keep the text under ano
     <message>
         <source>Saved now, %1 would not open again as the editor shows it: from line %2 on, its bytes would read back as other characters or other lines.
 Save %1 all the same?</source>
-        <translation>Jetzt gespeichert, öffnete sich %1 nicht wieder so, wie der Editor es zeigt: Ab Zeile %2 läsen sich seine Bytes als andere Zeichen oder andere Zeilen.
+        <translation>Wenn Sie %1 jetzt speichern, zeigt die Datei beim nächsten Öffnen nicht mehr, was der Editor jetzt zeigt: Ab Zeile %2 werden andere Zeichen oder andere Zeilen gelesen.
 %1 trotzdem speichern?</translation>
     </message>
     <message>

@@ -15,6 +15,7 @@
 
 #include "app/MainFormBuild.h"
 #include "app/OrvexMainForm.h"
+#include "engine/LogMessage.h"
 #include "ui/OrderedTree.h"
 #include "ui/QOrderedListView.h"
 
@@ -191,13 +192,33 @@ QString OrvexBookmarkForm::saveAtExit() {
         return QString();
     written_ = true;
     const BookmarkTree tree = bookmarks();
-    QString error;
-    if (file_->write(tree, baseDir_, &error) || tree == read_)
+    // A session that changed nothing leaves the file to whoever wrote it since.
+    if (tree == read_)
         return QString();
     if (!file_->isWritable())
         return tr("The bookmarks added or changed now are not saved: the bookmarks file %1 could "
                   "not be read (%2), and it is left as it is.")
             .arg(file_->fileName(), file_->error());
+    QString error;
+    if (file_->changedSinceRead()) {
+        // Another program or user saved it: neither side's bookmarks are dropped.
+        const QString kept = file_->writeBeside(tree, baseDir_, &error);
+        logMessage("Bookmarks: %s changed since it was read; it is left as it is, and this "
+                   "session's bookmarks are %s%s\n",
+                   file_->fileName().toLocal8Bit().constData(),
+                   kept.isEmpty() ? "not saved: " : "saved in ",
+                   (kept.isEmpty() ? error : kept).toLocal8Bit().constData());
+        if (kept.isEmpty())
+            return tr("The bookmarks file %1 changed since the program read it, and the "
+                      "bookmarks of this session could not be saved beside it:\n%2")
+                .arg(file_->fileName(), error);
+        return tr("The bookmarks file %1 changed since the program read it: another program or "
+                  "user saved it. It is left as it is, and the bookmarks of this session are "
+                  "saved in %2, so that none is lost.")
+            .arg(file_->fileName(), kept);
+    }
+    if (file_->write(tree, baseDir_, &error))
+        return QString();
     return tr("The bookmarks could not be saved to %1:\n%2").arg(file_->fileName(), error);
 }
 
@@ -275,12 +296,13 @@ void OrvexBookmarkForm::buildMenu(QTreeWidgetItem* first, QMenu* menu) {
     QTreeWidgetItem* folder = first ? first->parent() : nullptr;
     const QIcon folderIcon(*QOrderedListView::folderClosedIcon());
     for (QTreeWidgetItem* item : levelFrom(first)) {
-        const QString name = item->text(0);
+        // A menu takes "&" for the next letter's shortcut: the name shows whole.
+        const QString name = QString(item->text(0)).replace(QLatin1Char('&'), QLatin1String("&&"));
         if (!OrderedTree::isFolder(item)) {
             bookmarkMenuIds_.append({addMenuEntry(menu, name, true), item});
         } else if (item->childCount() > 0) {
             auto* submenu = new QMenu(name, menu_);
-            submenu->setObjectName(name);
+            submenu->setObjectName(item->text(0));
             submenu->setIcon(folderIcon);
             buildMenu(item->child(0), submenu);
             menu->addMenu(submenu);

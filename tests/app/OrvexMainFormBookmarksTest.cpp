@@ -129,6 +129,17 @@ TEST_F(Bookmarks, TheMenuFollowsTheTreeAndItsEntriesNavigate) {
     EXPECT_EQ(form->browserUrlLine->text(), programDir() + "/htmls/tour.html");
 }
 
+TEST_F(Bookmarks, AnAmpersandInANameShowsInTheMenu) {
+    restart("<bookmarks><folder name=\"R&amp;D\"><bookmark name=\"Sun &amp; Moon\" "
+            "uri=\"./a.html\"/></folder><folder name=\"A&amp;B\"/></bookmarks>");
+    const QList<QAction*> top = form->bookmarkMenu->actions();
+    ASSERT_GE(top.size(), 2);
+    EXPECT_EQ(top[0]->iconText(), "R&D");
+    EXPECT_EQ(top[1]->iconText(), "A&B");
+    ASSERT_NE(top[0]->menu(), nullptr);
+    EXPECT_EQ(top[0]->menu()->actions().at(0)->iconText(), "Sun & Moon");
+}
+
 TEST_F(Bookmarks, TheDialogAndMenuSpeakGerman) {
     QTranslator german;
     ASSERT_TRUE(StartupState::loadTranslator(german, "OrvexStudio_", "de",
@@ -342,6 +353,49 @@ TEST_F(Bookmarks, ABookmarkSaveThatFailsAtExitIsTold) {
                           " could not be read (line 1, column 20: unexpected end "
                           "of file), and it is left as it is."));
     EXPECT_EQ(fileBytes(), broken);
+}
+
+// Another program's or user's save during the session is never written over.
+TEST_F(Bookmarks, ExitKeepsTheBookmarksOthersSavedMeanwhile) {
+    const auto add = [&](orvextest::AnsweringForm& window, const QString& name) {
+        NextModal answered(answer(name));
+        choose(entry(window.bookmarkMenu, "Add Bookmark..."));
+    };
+    // Added on disk while the program ran; the session changed nothing.
+    restart(toursFile);
+    QByteArray theirs = toursFile;
+    theirs.replace("</bookmarks>", "<bookmark name=\"Theirs\" uri=\"http://example.org/t\"/>"
+                                   "</bookmarks>");
+    {
+        QFile out(bookmarksFile());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(theirs);
+    }
+    form->fileExit();
+    restart();
+    EXPECT_EQ(fileBytes(), theirs);
+    EXPECT_TRUE(form->warnings.isEmpty());
+
+    // Two users on one folder each add one: the first exit saves its own,
+    // the second is told and its bookmarks are kept beside the file.
+    auto second = std::make_unique<orvextest::AnsweringForm>();
+    second->setForms(projForm.get(), mediaForm.get());
+    add(*form, "First");
+    add(*second, "Second");
+    form->fileExit();
+    EXPECT_TRUE(form->warnings.isEmpty());
+    second->fileExit();
+    const QString kept = programFile("bookmarks-kept-1.xml");
+    ASSERT_EQ(second->warnings.size(), 1);
+    EXPECT_TRUE(second->warnings[0].contains(bookmarksFile()));
+    EXPECT_TRUE(second->warnings[0].contains(kept));
+    QFile keptFile(kept);
+    ASSERT_TRUE(keptFile.open(QIODevice::ReadOnly));
+    const QByteArray keptBytes = keptFile.readAll();
+    for (const QByteArray& bytes : {fileBytes(), keptBytes})
+        EXPECT_TRUE(bytes.contains("name=\"Theirs\"") && bytes.contains("name=\"Sky\""));
+    EXPECT_TRUE(fileBytes().contains("\"First\"") && !fileBytes().contains("Second"));
+    EXPECT_TRUE(keptBytes.contains("\"Second\"") && !keptBytes.contains("First"));
 }
 
 TEST_F(Bookmarks, AFileThatCannotBeReadIsToldAndNeverOverwritten) {

@@ -12,6 +12,7 @@
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
+#include "model/ListFile.h"
 #include "support/GlMainWindow.h"
 #include "support/ModalAnswers.h"
 #include "support/NextModal.h"
@@ -113,11 +114,12 @@ TEST(MainFormLocationGL, EveryOkSavesThePlaceListTheFirstMade) {
     std::ofstream(placeList, std::ios::binary) << mine;
     for (int ok = 0; ok < 2; ++ok)
         EXPECT_EQ(okTold(windows.form),
-                  QStringList{"The places are changed but could not be saved.\n"
-                              "Could not save place list file. ./data/places.dpl: the "
-                              "list never read it whole nor wrote it; the file is left "
-                              "as it is. Load that file first (Ssystem.LoadPlaceList "
-                              "./data/places.dpl), or remove it, to save this list there"});
+                  QStringList{QString::fromStdString(
+                      "The places are changed but could not be saved.\n"
+                      "Could not save place list file. ./data/places.dpl: the list never read it "
+                      "whole nor wrote it; the file is left as it is. " +
+                      keepBothAdvice("./data/places.dpl",
+                                     {"Ssystem.LoadPlaceList", "Ssystem.SavePlaceList"}))});
     EXPECT_EQ(data.read("data/places.dpl"), mine);
     std::filesystem::remove(placeList);
     QStringList told;
@@ -146,9 +148,11 @@ TEST(MainFormLocationGL, EveryOkSavesThePlaceListTheFirstMade) {
     for (int ok = 0; ok < 2; ++ok) {
         const QStringList changed = okTold(windows.form);
         ASSERT_EQ(changed.size(), 1);
-        EXPECT_TRUE(changed[0].endsWith("./data/places.dpl: it changed since the list last read "
-                                        "it whole or wrote it; the file is left as it is until a "
-                                        "load reads it"))
+        EXPECT_TRUE(changed[0].endsWith(QString::fromStdString(
+            "./data/places.dpl: it changed since the list last read it whole or wrote it; the "
+            "file is left as it is. " +
+            keepBothAdvice("./data/places.dpl",
+                           {"Ssystem.LoadPlaceList", "Ssystem.SavePlaceList"}))))
             << changed[0].toStdString();
     }
     EXPECT_EQ(data.read("data/places.dpl"), mine);

@@ -21,10 +21,12 @@
 #include <QStyleFactory>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTranslator>
 #include <memory>
 
 #include "app/LanguageList.h"
 #include "app/OrvexMainForm.h"
+#include "app/StartupState.h"
 #include "app/WindowSettings.h"
 #include "platform/CurrentDirGuard.h"
 #include "support/FakeEngine.h"
@@ -257,6 +259,26 @@ TEST_F(MainFormMenus, TheLanguageMenuListsTheTranslationFiles) {
     form->languageSlot(4);
     form->languageSlot(-1);
     EXPECT_EQ(StartupState::locale(), "ja");
+}
+
+// Each entry of the File menu but Init State has a letter of its own, in every language.
+TEST_F(MainFormMenus, TheFileMenusEntriesHaveLettersOfTheirOwn) {
+    QTranslator german;
+    ASSERT_TRUE(StartupState::loadTranslator(german, "OrvexStudio_", "de",
+                                             QString::fromStdString(orvextest::translationDir())));
+    for (const bool inGerman : {false, true}) {
+        if (inGerman)
+            QCoreApplication::installTranslator(&german);
+        start();
+        QSet<QChar> letters;
+        for (const QAction* action : form->fileMenu->actions()) {
+            const int at = action->text().indexOf(QRegularExpression("&[^&]"));
+            if (at >= 0)
+                letters.insert(action->text()[at + 1].toLower());
+        }
+        EXPECT_EQ(letters.size(), 4) << inGerman;
+    }
+    QCoreApplication::removeTranslator(&german);
 }
 
 TEST_F(MainFormMenus, StylesSwitchAndTheXPStyleFallsBackToWindows) {

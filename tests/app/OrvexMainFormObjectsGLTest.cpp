@@ -16,6 +16,7 @@
 
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
+#include "model/ListFile.h"
 #include "support/GlMainWindow.h"
 #include "support/ListTicks.h"
 #include "support/ModalAnswers.h"
@@ -299,11 +300,12 @@ TEST_F(ListsMissingAtStartGL, AListFilePutBackDuringTheSessionIsLeftAsItIs) {
         const QStringList putBack = ticksTold(2);
         ASSERT_EQ(putBack.size(), 2) << file;
         for (const QString& text : putBack)
-            EXPECT_TRUE(text.endsWith(QString("./%1: the list never read it whole nor wrote it; "
-                                              "the file is left as it is. Load that file first "
-                                              "(Ssystem.Load%2List ./%1), or remove it, to save "
-                                              "this list there")
-                                          .arg(file, word)))
+            EXPECT_TRUE(text.endsWith(QString::fromStdString(
+                "./" + std::string(file) +
+                ": the list never read it whole nor wrote it; the file is left as it is. " +
+                keepBothAdvice("./" + std::string(file),
+                               {std::string("Ssystem.Load") + word + "List",
+                                std::string("Ssystem.Save") + word + "List"}))))
                 << text.toStdString();
         EXPECT_EQ(data.read(file), mine);
 

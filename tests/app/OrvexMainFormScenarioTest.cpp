@@ -288,6 +288,41 @@ TEST_F(ScenarioEditor, UnsavedTextIsNeverReplacedWithoutTheUsersWord) {
     EXPECT_EQ(bytesOf("new.scn"), "Timer.Speed 4\n");
 }
 
+// Text a link puts in the editor is not the file's: Save asks for a name.
+TEST_F(ScenarioEditor, ALinksTextIsNeverSavedOverTheFileOpenedBefore) {
+    const QByteArray tour("Orvex.Wait 1\nOrvex.Wait 2\n");
+    writeFile("tour.scn", tour);
+    writeFile("link.scn", "Timer.Speed 7\n");
+    writeFile("index.html", "<html></html>");
+    const QUrl page = QUrl::fromLocalFile(programFile("index.html"));
+    const std::function<void()> links[] = {
+        [&] { form->beforeNavigate("orvex://Timer.Speed%205", page, false); },
+        [&] {
+            form->beforeNavigate("orvex://Timer.Speed%205", QUrl("http://example.org/"), false);
+        },
+        [&] { form->bookmarkNavigate(programFile("link.scn")); }};
+    form->agree = true;
+    for (const auto& link : links) {
+        open("tour.scn");
+        const size_t played = root().scripts.size();
+        link();
+        ASSERT_TRUE(waitFor([&] { return root().scripts.size() == played + 1; }));
+        // Undo does not bring the file's text back under no name.
+        form->scenarioUndoSlot();
+        EXPECT_FALSE(form->scenarioEdit->toPlainText().contains("Orvex.Wait"));
+        form->scenarioEdit->insertPlainText("Camera.Dist 20\n");
+        const QString text = form->scenarioEdit->toPlainText();
+        const int asked = form->saveQuestions;
+        form->scenarioSaveSlot();
+        EXPECT_EQ(form->saveQuestions, asked + 1);
+        EXPECT_EQ(bytesOf("tour.scn"), tour);
+        EXPECT_EQ(form->scenarioEdit->toPlainText(), text);
+        EXPECT_TRUE(modified());
+        form->discard = true;
+    }
+    EXPECT_EQ(form->questions.size(), 1u);
+}
+
 TEST_F(ScenarioEditor, LeavingWithUnsavedTextAsksFirst) {
     // Saved or empty text: the window closes without a question.
     EXPECT_TRUE(form->close());

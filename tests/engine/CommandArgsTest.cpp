@@ -64,6 +64,15 @@ TEST(CommandArgs, ReadRestStopsAtLineEndsAndKeepsBlanks) {
     EXPECT_EQ(args.readRest(), "");
 }
 
+TEST(CommandArgs, AQuotedTextReadsBackWithItsBlanks) {
+    CommandArgs args("Cmd " + CommandArgs::quotable("./my list.dcl") + ";next \"open\n\"");
+    args.readWord();
+    EXPECT_EQ(args.readQuotable(), "./my list.dcl");
+    EXPECT_EQ(args.readWord(), "next");
+    // Without its closing quote on the line, a word as it stands.
+    EXPECT_EQ(args.readQuotable(), "\"open");
+}
+
 TEST(CommandArgs, SplitsClassWords) {
     CommandArgs args("..Timer.Speed 10");
     EXPECT_EQ(args.readClassWord(), "Timer");

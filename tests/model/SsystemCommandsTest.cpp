@@ -492,6 +492,21 @@ TEST_F(SsystemRoot, NameColorToAnimatesTheNameColour) {
     EXPECT_EQ(query("NameColor"), " 0 0 0 1");
 }
 
+// A list path with blanks is named in double quotes, and the refused save's
+// command to load it runs as the message shows it.
+TEST_F(SsystemRoot, AListPathWithBlanksRunsAsTheRefusalShowsIt) {
+    write("my comets.dcl", "Version: 7.0 \nLocale: en_us \n\n2P/Encke \n");
+    const std::string path = "./data/my comets.dcl";
+    LogCapture log;
+    EXPECT_EQ(run("Ssystem.SaveCometList \"" + path + "\""), 0);
+    const std::string advice = keepBothAdvice(path, system.listCommands("Comet"));
+    EXPECT_TRUE(log.contains(advice));
+    const size_t from = advice.find("Ssystem.LoadCometList");
+    EXPECT_EQ(run(advice.substr(from, advice.find(')', from) - from)), 1);
+    EXPECT_EQ(query("CometNames"), "2P/Encke ");
+    EXPECT_EQ(run("Ssystem.SaveCometList \"" + path + "\""), 1);
+}
+
 TEST_F(SsystemRoot, AnUnknownWordStopsTheLine) {
     LogCapture log;
     EXPECT_EQ(run("Ssystem.Bogus 1; Ssystem.Name 0"), 0);

@@ -422,12 +422,11 @@ TEST_F(SsystemListsTest, TheFileThatASaveOfAListNeverLoadedMadeIsSavedAgain) {
         for (int save = 0; save < 2; ++save)
             EXPECT_FALSE((system.*kind.save)(path)) << kind.file;
         EXPECT_EQ(read(kind.file), head + "Mine \n");
-        // The message says the way past it, in the words that load the file.
+        // The message says the way past it that keeps both.
         EXPECT_TRUE(log.contains(std::string("list file. ") + path +
                                  ": the list never read it whole nor wrote it; the file is left "
-                                 "as it is. Load that file first (Ssystem.Load" +
-                                 kind.word + "List " + path +
-                                 "), or remove it, to save this list there\n"));
+                                 "as it is. " +
+                                 keepBothAdvice(path, system.listCommands(kind.word)) + "\n"));
         ::unlink(dir.file(kind.file).c_str());
         for (int save = 0; save < 2; ++save)
             EXPECT_TRUE((system.*kind.save)(path)) << kind.file;
@@ -478,7 +477,8 @@ TEST_F(SsystemListsTest, TheFileThatASaveOfAListNeverLoadedMadeIsSavedAgain) {
         EXPECT_FALSE((system.*kind.save)(path)) << kind.file;
         EXPECT_TRUE(log.contains(std::string("list file. ") + path +
                                  ": it changed since the list last read it whole or wrote it; "
-                                 "the file is left as it is until a load reads it\n"));
+                                 "the file is left as it is. " +
+                                 keepBothAdvice(path, system.listCommands(kind.word)) + "\n"));
         EXPECT_EQ(read(kind.file), head + "Theirs \n" + kind.name + " \nTheirs \n");
         EXPECT_TRUE((system.*kind.save)("./data/copy")) << kind.file;
         EXPECT_FALSE((system.*kind.save)("./data/kept.dcl")) << kind.file;
