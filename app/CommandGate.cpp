@@ -28,6 +28,16 @@ void CommandGate::shows(const QUrl& page) {
         left_.clear();
 }
 
+void CommandGate::holdsOutsideFrame(const QUrl& page, const QUrl& frame) {
+    const QUrl key = withoutFragment(page);
+    if (!key.isEmpty() && !outsideFrames_.contains(key))
+        outsideFrames_.insert(key, frame);
+}
+
+QUrl CommandGate::outsideFrameOf(const QUrl& page) const {
+    return outsideFrames_.value(withoutFragment(page));
+}
+
 QString CommandGate::refusal(const QUrl& page, const QUrl& holder) const {
     if (!left_.isEmpty() && withoutFragment(holder.isEmpty() ? page : holder) == left_)
         return QStringLiteral("its page is being left");

@@ -28,6 +28,14 @@ public:
     void userLoads(const QUrl& page, const QUrl& shown);
     // The pane shows page (whoever loaded it).
     void shows(const QUrl& page);
+    // page was seen to hold frame, from outside the program: a script of the
+    // frame may reach into the page, so the page's requests that the user did
+    // not make may be the frame's. Kept while the program runs: the page
+    // brings its frames back whenever it is shown again.
+    void holdsOutsideFrame(const QUrl& page, const QUrl& frame);
+    // The first frame from outside the program that page was seen to hold;
+    // empty when none.
+    QUrl outsideFrameOf(const QUrl& page) const;
 
     // Marks a question as open while it lives.
     class Asking {
@@ -49,6 +57,8 @@ private:
     QSet<QString> refusedSites_;
     // The refusals noted, by site.
     QHash<QString, QSet<QString>> notedRefusals_;
+    // The first frame from outside the program, by page.
+    QHash<QUrl, QUrl> outsideFrames_;
     QUrl left_;
     bool asking_ = false;
 };

@@ -18,8 +18,10 @@
 #include <string>
 
 #include "app/CommandGate.h"
+#include "app/Requester.h"
 #include "ui/FileChooser.h"
 
+class CrashedPageNotice;
 class EngineLink;
 class FoldedPaneFocus;
 class HelpViewer;
@@ -99,14 +101,12 @@ public:
     // The link decision for a navigation to url, written as the page wrote
     // it: commands are played, scenario files fetched and played, media shown
     // in the media viewer; true lets the pane follow any other address.
-    // origin is the page the request came from (empty when not known); byUser
-    // marks addresses the user gave (URL line, bookmarks, open dialog).
-    // Commands run at once only from the user or from pages under the program
-    // directory; from anywhere else only after the user agrees. topFrame is
-    // false for a request of a frame of the page, which changes neither the
-    // URL line nor the caption; frame is that frame's address when known.
-    virtual bool beforeNavigate(const QString& url, const QUrl& origin, bool byUser,
-                                bool topFrame = true, const QString& frame = QString());
+    // who: the user (URL line, bookmarks, open dialog), the page shown or a
+    // frame of it. Commands run at once only from the user or from pages
+    // under the program directory; from anywhere else only after the user
+    // agrees. A frame's navigation changes neither the URL line nor the
+    // caption.
+    virtual bool beforeNavigate(const QString& url, const Requester& who);
 
     // The remembered splitter sizes (GL window, browser, panel while embedded;
     // browser, panel, 0 otherwise).
@@ -525,6 +525,8 @@ public:
     // The web page view in browserAX; null where the application was not
     // prepared for one (WebBrowserView::prepareApplication).
     WebBrowserView* browserView = nullptr;
+    // Stands for the page while its renderer has ended.
+    CrashedPageNotice* browserCrashNotice = nullptr;
     // The latest scenario fetch of a link (null until the first).
     ScenarioFetch* scenarioDownload = nullptr;
     // The help window, made when first needed.
@@ -638,22 +640,24 @@ private:
     void buildBookmarks();
     // Writes the bookmarks file at exit, and tells what it could not save.
     void saveBookmarks();
-    // page: the page that asked for the fetch, empty for the user's own
-    // address; inFrame: a frame of that page asked.
-    void startScenarioFetch(const QString& url, bool trustedOrigin, const QUrl& page, bool inFrame);
-    // Asks whether commands of a page outside the program may run, unless
-    // the gate refuses the request (logged, with its reason, as from).
-    // holder: the page that holds the frame asking, empty for a page's own.
-    bool mayRunOutsideCommands(const QUrl& page, const QString& from, const QString& text,
-                               const QUrl& holder = QUrl());
-    bool gateRefuses(const QUrl& page, const QString& from, const QUrl& holder = QUrl());
-    // How a frame's request is named: its address, and the page holding it.
-    QString frameName(const QString& frame, const QUrl& holder) const;
+    // who: whoever asked for the fetch, as judged.
+    void startScenarioFetch(const QString& url, bool trustedOrigin, const Requester& who);
+    // Who asks, as far as the pane can tell: a request without its page is
+    // the page shown's, and one a script made in a page holding a frame from
+    // elsewhere is that frame's.
+    Requester judged(const Requester& request) const;
+    // Asks whether commands from outside the program may run, unless the
+    // gate refuses the request (logged, with its reason).
+    bool mayRunOutsideCommands(const Requester& who, const QString& text);
+    bool gateRefuses(const Requester& who);
     // The URL line and the caption name the page the view shows.
     void showTopPage();
     // Every text that is not a file's takes the editor through here: shown
     // unmodified, it names no file, as after New Scenario.
     void showTextOfNoFile(const QString& text);
+    // Puts address into the URL line, unless the user is typing there and
+    // did not ask for it.
+    void showAddress(const QString& address, bool byUser);
     // Opens a scenario file into the editor and starts it in the engine.
     void openScenarioFile(const QString& fileName);
     // Writes the editor's text to fileName, asking first where the lines not

@@ -17,8 +17,10 @@
 #include "app/BrowserLinks.h"
 #include "app/EngineLink.h"
 #include "app/OrvexMainForm.h"
+#include "app/Requester.h"
 #include "app/ScenarioFetch.h"
 #include "engine/LogMessage.h"
+#include "ui/CrashedPageNotice.h"
 #include "ui/WebBrowserView.h"
 
 namespace {
@@ -34,10 +36,6 @@ QString pageName(const QString& title, const QUrl& url, const QString& address) 
     return address;
 }
 
-// How a frame's request is named: its address, and the page holding it. The
-// question says it in the user's language, the log in its own.
-const char* const frameOf = QT_TRANSLATE_NOOP("OrvexMainForm", "%1 (a frame of %2)");
-
 } // namespace
 
 void OrvexMainForm::buildWebView() {
@@ -49,16 +47,22 @@ void OrvexMainForm::buildWebView() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browserView);
     browserAX->setFocusProxy(browserView);
+    browserCrashNotice = new CrashedPageNotice(browserView, browserAX);
+    layout->addWidget(browserCrashNotice);
+    connect(browserCrashNotice, &CrashedPageNotice::reloadRequested, this,
+            &OrvexMainForm::browserReloadSlot);
     browserView->setDecider([this](const QString& url, const QUrl& origin, bool isMainFrame) {
-        return beforeNavigate(url, origin, false, isMainFrame);
+        return beforeNavigate(url, isMainFrame ? Requester::page(origin)
+                                               : Requester::frame(url, browserView->url()));
     });
     // The click was kept from the view: whatever the decision, it follows nothing.
     // Queued: a question asked inside the page's message would hold the page's
     // later messages until it closed, so they would queue up behind it.
     connect(
         browserView, &WebBrowserView::commandLinkClicked, this,
-        [this](const QString& href, const QUrl& page, const QString& frame) {
-            beforeNavigate(href, page, false, frame.isEmpty(), frame);
+        [this](const QString& href, const QUrl& page, const QString& frame, bool byUser) {
+            beforeNavigate(href, frame.isEmpty() ? Requester::page(page, byUser)
+                                                 : Requester::frame(frame, browserView->url()));
         },
         Qt::QueuedConnection);
     // The view's address is its top page's. The page's navigations the view
@@ -78,11 +82,15 @@ void OrvexMainForm::showTopPage() {
         return;
     setWindowTitle(pageName(browserView->title(), url, url.toString()) + QStringLiteral(" - ") +
                    windowTitle_);
-    // The line keeps the address as it was given while it names the page,
-    // and what the user is typing in it.
-    if (BrowserLinks::toUrl(browserUrlLine->text(), programDir_) != url &&
-        !(browserUrlLine->hasFocus() && browserUrlLine->isModified()))
-        browserUrlLine->setText(url.toString());
+    // The line keeps the address as it was given while it names the page.
+    if (BrowserLinks::toUrl(browserUrlLine->text(), programDir_) != url)
+        showAddress(url.toString(), false);
+}
+
+void OrvexMainForm::showAddress(const QString& address, bool byUser) {
+    // What the user is typing stays, whatever the page does meanwhile.
+    if (byUser || !(browserUrlLine->hasFocus() && browserUrlLine->isModified()))
+        browserUrlLine->setText(address);
 }
 
 QString OrvexMainForm::resolvePath(const QString& path) {
@@ -97,41 +105,32 @@ QString OrvexMainForm::browserUrl() {
     return browserUrlLine->text();
 }
 
-QString OrvexMainForm::frameName(const QString& frame, const QUrl& holder) const {
-    return tr(frameOf).arg(frame, holder.toString());
+Requester OrvexMainForm::judged(const Requester& request) const {
+    Requester who = request.within(browserView ? browserView->url() : QUrl());
+    // A frame from elsewhere may script the page that holds it: what the
+    // page asks for without the user's own click or key is the frame's.
+    if (who.kind() == Requester::Page && !who.byUser()) {
+        const QUrl frame = commandGate_.outsideFrameOf(who.page());
+        if (!frame.isEmpty())
+            who = Requester::frame(frame.toString(), who.page());
+    }
+    return who;
 }
 
-bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool byUser,
-                                   bool topFrame, const QString& frame) {
+bool OrvexMainForm::beforeNavigate(const QString& url, const Requester& request) {
     const BrowserLinks::Decision decision = BrowserLinks::decide(url);
+    const Requester who = judged(request);
     // A frame's address is only what it says: its requests are never trusted.
-    const bool trustedOrigin =
-        byUser || (topFrame && BrowserLinks::isTrustedLocation(origin, programDir_));
-    // The page a request without its page came from: the one shown.
-    const QUrl page = byUser || !origin.isEmpty() || !browserView ? origin : browserView->url();
+    const bool trusted = who.kind() == Requester::User ||
+                         (who.kind() == Requester::Page && !request.page().isEmpty() &&
+                          BrowserLinks::isTrustedLocation(who.page(), programDir_));
     switch (decision.kind) {
-    case BrowserLinks::Decision::Command: {
-        const QString text = EngineLink::fromEngineText(decision.command);
-        bool agreed = trustedOrigin;
-        if (!agreed && !topFrame) {
-            // A frame asks by its own address, with the page that holds it.
-            agreed = mayRunOutsideCommands(QUrl(frame), frameName(frame, page), text, page);
-        } else if (!agreed) {
-            // A request a page's script posts to its own window comes without
-            // its page: it is named by the page. Inside a page of the program
-            // its script may be a frame's of the same origin that reached
-            // into the page: it is not named by the program's page.
-            agreed = mayRunOutsideCommands(
-                page,
-                BrowserLinks::isTrustedLocation(page, programDir_) ? QString() : page.toString(),
-                text);
-        }
-        if (agreed)
+    case BrowserLinks::Decision::Command:
+        if (trusted || mayRunOutsideCommands(who, EngineLink::fromEngineText(decision.command)))
             runBrowserCommand(decision.command);
         return false;
-    }
     case BrowserLinks::Decision::Scenario:
-        startScenarioFetch(url, trustedOrigin, page, !topFrame);
+        startScenarioFetch(url, trusted, who);
         return false;
     case BrowserLinks::Decision::Media:
         mediaDropped(url);
@@ -141,11 +140,17 @@ bool OrvexMainForm::beforeNavigate(const QString& url, const QUrl& origin, bool 
     }
     // The line and the caption name the page shown: a frame's navigation,
     // whatever its kind, leaves them as they are.
-    if (!topFrame)
+    if (request.isFrame()) {
+        // A frame of the page's own making (about:blank, srcdoc) is the page's.
+        const QUrl frame = BrowserLinks::toUrl(url, programDir_);
+        if (frame.scheme() != QLatin1String("about") &&
+            !BrowserLinks::isTrustedLocation(frame, programDir_))
+            commandGate_.holdsOutsideFrame(request.page(), frame);
         return true;
+    }
     setWindowTitle(pageName(QString(), BrowserLinks::toUrl(url, programDir_), url) +
                    QStringLiteral(" - ") + windowTitle_);
-    browserUrlLine->setText(url);
+    showAddress(url, request.kind() == Requester::User);
     return true;
 }
 
@@ -164,16 +169,16 @@ void OrvexMainForm::runBrowserCommand(const std::string& text) {
     scenarioEdit->moveCursor(QTextCursor::End);
 }
 
-void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin, const QUrl& page,
-                                       bool inFrame) {
+void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin,
+                                       const Requester& who) {
     const QUrl target = BrowserLinks::toUrl(url, programDir_);
     const bool trusted = trustedOrigin && BrowserLinks::isTrustedLocation(target, programDir_);
-    // The user's own address asks for itself, and so does a frame's, which
-    // is named with the page that holds it.
-    const QUrl asking = page.isEmpty() || inFrame ? target : page;
-    const QUrl holder = inFrame ? page : QUrl();
-    const QString from = inFrame ? frameName(url, page) : url;
-    if (!trusted && gateRefuses(asking, from, holder))
+    // The user's own address asks for itself; a page's fetch is named by the
+    // scenario's address, a frame's by the frame and its page.
+    Requester asking = who.kind() == Requester::User ? Requester::page(target) : who;
+    if (!asking.isFrame())
+        asking = asking.askingFor(url);
+    if (!trusted && gateRefuses(asking))
         return;
     // A new link abandons the fetch before it, with whatever it received.
     if (scenarioDownload) {
@@ -182,10 +187,9 @@ void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin, c
     }
     scenarioDownload = new ScenarioFetch(target, this);
     connect(scenarioDownload, &ScenarioFetch::fetched, this,
-            [this, from, trusted, asking, holder](const QByteArray& text) {
+            [this, trusted, asking](const QByteArray& text) {
                 const std::string script = text.toStdString();
-                if (trusted ||
-                    mayRunOutsideCommands(asking, from, EngineLink::fromEngineText(script), holder))
+                if (trusted || mayRunOutsideCommands(asking, EngineLink::fromEngineText(script)))
                     runBrowserCommand(script);
             });
     connect(scenarioDownload, &ScenarioFetch::failed, this, [url](const QString& reason) {
@@ -194,35 +198,27 @@ void OrvexMainForm::startScenarioFetch(const QString& url, bool trustedOrigin, c
     });
 }
 
-bool OrvexMainForm::gateRefuses(const QUrl& page, const QString& from, const QUrl& holder) {
-    const QString refusal = commandGate_.refusal(page, holder);
+bool OrvexMainForm::gateRefuses(const Requester& who) {
+    const QString refusal = commandGate_.refusal(who.site(), who.holder());
     if (refusal.isEmpty())
         return false;
-    // A frame is named as in the question, in the log's language. A request
-    // without a name was posted inside a page of the program, as a rule by a
-    // frame of elsewhere.
-    QString named = from;
-    if (!holder.isEmpty())
-        named = QString::fromLatin1(frameOf).arg(page.toString(), holder.toString());
-    else if (from.isEmpty())
-        named = QStringLiteral("a frame of ") + page.toString();
-    if (commandGate_.firstRefusal(page, refusal))
+    if (commandGate_.firstRefusal(who.site(), refusal))
         logMessage("Commands of %s refused: %s (noted once until the page is loaded again)\n",
-                   named.toLocal8Bit().constData(), refusal.toLocal8Bit().constData());
+                   who.logName(programDir_).toLocal8Bit().constData(),
+                   refusal.toLocal8Bit().constData());
     return true;
 }
 
-bool OrvexMainForm::mayRunOutsideCommands(const QUrl& page, const QString& from,
-                                          const QString& text, const QUrl& holder) {
-    if (gateRefuses(page, from, holder))
+bool OrvexMainForm::mayRunOutsideCommands(const Requester& who, const QString& text) {
+    if (gateRefuses(who))
         return false;
     bool agreed = false;
     {
         const CommandGate::Asking asking(commandGate_);
-        agreed = confirmCommands(from, BrowserLinks::oneCommandPerLine(text));
+        agreed = confirmCommands(who.name(programDir_), BrowserLinks::oneCommandPerLine(text));
     }
     if (!agreed)
-        commandGate_.refuse(page);
+        commandGate_.refuse(who.site());
     return agreed;
 }
 
@@ -298,7 +294,7 @@ void OrvexMainForm::bookmarkNavigate(const QString& url) {
     // The user's address lifts a refusal of its site; the page shown is left
     // only when the view loads another (not for a command, scenario or media).
     commandGate_.userLoads(target, target);
-    if (beforeNavigate(resolved, QUrl(), true) && browserView) {
+    if (beforeNavigate(resolved, Requester::user()) && browserView) {
         commandGate_.userLoads(target, browserView->url());
         browserView->load(target);
     }

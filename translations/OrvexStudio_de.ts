@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>CrashedPageNotice</name>
+    <message>
+        <source>The page stopped working.</source>
+        <translation>Die Seite funktioniert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+</context>
+<context>
     <name>EngineSave</name>
     <message>
         <source>The engine did not carry out %1.</source>

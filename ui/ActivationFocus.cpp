@@ -24,8 +24,15 @@ void ActivationFocus::remember(QWidget* now) {
 }
 
 bool ActivationFocus::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == window_ && e->type() == QEvent::WindowActivate)
+    if (watched == window_ && e->type() == QEvent::WindowActivate) {
+        // Sent before the toolkit puts the keyboard back. Without a widget
+        // of its own to take it (the page's, replaced while the window was
+        // inactive), the toolkit gives it to the first control of the chain,
+        // not the user's: the last one is taken back from it.
+        const QWidget* kept = window_->focusWidget();
+        overrule_ = !kept || !kept->isVisible() ? last_ : nullptr;
         QTimer::singleShot(0, this, &ActivationFocus::settle);
+    }
     return false;
 }
 
@@ -35,8 +42,14 @@ bool ActivationFocus::onAControl() const {
 }
 
 void ActivationFocus::settle() {
+    QWidget* const overrule = overrule_;
+    overrule_ = nullptr;
     if (!window_->isActiveWindow())
         return;
+    if (overrule && overrule->isVisible() && overrule->isEnabled()) {
+        overrule->setFocus(Qt::ActiveWindowFocusReason);
+        return;
+    }
     for (QWidget* control : {last_.data(), first_.data()}) {
         if (onAControl())
             return;

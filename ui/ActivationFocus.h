@@ -27,4 +27,6 @@ private:
     QWidget* window_;
     QPointer<QWidget> first_;
     QPointer<QWidget> last_;
+    // The control to take the keyboard back to from the toolkit's choice.
+    QPointer<QWidget> overrule_;
 };

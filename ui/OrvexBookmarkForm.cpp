@@ -276,8 +276,8 @@ void OrvexBookmarkForm::rebuildMenu() {
     menu_->clear();
     buildMenu(bmListView->topLevelItem(0), menu_);
     whenChosen(menu_->addAction(tr("Edit Bookmarks...")), this, [this] { bookmarkEditSlot(); });
-    whenChosen(menu_->addAction(tr("Set current page as Home")), this,
-               [this] { bookmarkSetHomeSlot(); });
+    whenChosenOnPage(menu_->addAction(tr("Set current page as Home")),
+                     [this](const QString& page) { setHome(page); });
 }
 
 int OrvexBookmarkForm::addMenuEntry(QMenu* menu, const QString& text, bool bookmark) {
@@ -288,8 +288,21 @@ int OrvexBookmarkForm::addMenuEntry(QMenu* menu, const QString& text, bool bookm
     if (bookmark)
         whenChosen(action, this, [this, id] { bookmarkSlot(id); });
     else
-        whenChosen(action, this, [this, id] { bookmarkAddSlot(id); });
+        whenChosenOnPage(action, [this, id](const QString& page) { addBookmark(id, page); });
     return id;
+}
+
+void OrvexBookmarkForm::whenChosenOnPage(QAction* action,
+                                         const std::function<void(const QString&)>& run) {
+    // The page shown when the entry is chosen: a page may move on by itself
+    // before the slot runs, or while the name is asked for.
+    connect(action, &QAction::triggered, this, [this, run] {
+        OrvexMainForm* main = owner();
+        const QString page = main ? main->browserUrl() : QString();
+        // Later, as every entry: the menu closes first.
+        QMetaObject::invokeMethod(
+            this, [run, page] { run(page); }, Qt::QueuedConnection);
+    });
 }
 
 void OrvexBookmarkForm::buildMenu(QTreeWidgetItem* first, QMenu* menu) {
@@ -321,6 +334,11 @@ void OrvexBookmarkForm::bookmarkSlot(int id) {
 }
 
 void OrvexBookmarkForm::bookmarkAddSlot(int id) {
+    OrvexMainForm* main = owner();
+    addBookmark(id, main ? main->browserUrl() : QString());
+}
+
+void OrvexBookmarkForm::addBookmark(int id, const QString& page) {
     QTreeWidgetItem* folder = nullptr;
     for (const MenuEntry& entry : addBookmarkMenuIds_)
         if (entry.id == id)
@@ -345,7 +363,7 @@ void OrvexBookmarkForm::bookmarkAddSlot(int id) {
                                        count > 0 ? bmListView->topLevelItem(count - 1) : nullptr);
         }
         item->setText(0, name);
-        item->setText(1, main ? main->browserUrl() : QString());
+        item->setText(1, page);
         item->setIcon(QOrderedListView::leafIcon());
     }
     buildMenuTail();

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 #include "app/BookmarkFile.h"
@@ -96,6 +97,10 @@ protected slots:
 private:
     // The main window, the parent of the menu (null without one).
     OrvexMainForm* owner() const;
+    // Runs run with the page shown when action is chosen.
+    void whenChosenOnPage(QAction* action, const std::function<void(const QString&)>& run);
+    // Adds a bookmark of page under the folder of the menu entry id, asking its name.
+    void addBookmark(int id, const QString& page);
     QTreeWidgetItem* selectedItem() const;
     // Puts a new entry into the dialog's care: selected, its name ready to type.
     void startEditing(QTreeWidgetItem* item);

@@ -30,11 +30,11 @@ const char* const linkScript = R"(
 (function () {
     var isTop = window.top === window;
     var bridge = null, pending = [];
-    function report(href, page, frame) {
+    function report(href, page, frame, byUser) {
         if (bridge)
-            bridge.linkClicked(href, page, frame);
+            bridge.linkClicked(href, page, frame, byUser);
         else
-            pending.push([href, page, frame]);
+            pending.push([href, page, frame, byUser]);
     }
     function originOf(address) {
         try {
@@ -46,7 +46,7 @@ const char* const linkScript = R"(
     if (isTop && typeof qt !== 'undefined' && qt.webChannelTransport) {
         new QWebChannel(qt.webChannelTransport, function (channel) {
             bridge = channel.objects.orvexLinks;
-            pending.forEach(function (p) { bridge.linkClicked(p[0], p[1], p[2]); });
+            pending.forEach(function (p) { bridge.linkClicked(p[0], p[1], p[2], p[3]); });
             pending = [];
         });
         // Frames have no channel: they pass their links up. Anyone can post
@@ -57,13 +57,13 @@ const char* const linkScript = R"(
             if (!data || data.orvexLink !== true || typeof data.href !== 'string')
                 return;
             if (event.source === window) {
-                report(data.href, '', '');
+                report(data.href, '', '', false);
                 return;
             }
             var frame = typeof data.frame === 'string' ? data.frame : '';
             if (!frame || originOf(frame) !== event.origin)
                 frame = event.origin || 'null';
-            report(data.href, '', frame);
+            report(data.href, '', frame, false);
         });
     }
     function linkOf(node) {
@@ -82,8 +82,10 @@ const char* const linkScript = R"(
         if (!/^\s*orvex:/i.test(href))
             return;
         event.preventDefault();
+        // A script's click (of a frame that reached into the page, say)
+        // is not the user's.
         if (isTop)
-            report(href, window.location.href, '');
+            report(href, window.location.href, '', event.isTrusted === true);
         else
             window.top.postMessage({orvexLink: true, href: href, frame: window.location.href}, '*');
     }
@@ -109,8 +111,8 @@ public:
     explicit WebBrowserViewBridge(WebBrowserView* view) : QObject(view), view_(view) {}
 
 public slots:
-    void linkClicked(const QString& href, const QString& page, const QString& frame) {
-        emit view_->commandLinkClicked(href, QUrl(page), frame);
+    void linkClicked(const QString& href, const QString& page, const QString& frame, bool byUser) {
+        emit view_->commandLinkClicked(href, QUrl(page), frame, byUser);
     }
 
 private:

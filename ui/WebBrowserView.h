@@ -42,8 +42,11 @@ signals:
     // (empty for a frame of the page: frames cannot say so reliably). frame
     // names the frame of the page that passed it up (empty for the page's
     // own): its address, or only its origin where the address it gives
-    // belongs to another; never to be trusted.
-    void commandLinkClicked(const QString& href, const QUrl& page, const QString& frame);
+    // belongs to another; never to be trusted. byUser: the page's own link
+    // was clicked by the user (a click of the mouse or a key), not by a
+    // script.
+    void commandLinkClicked(const QString& href, const QUrl& page, const QString& frame,
+                            bool byUser);
 
 protected:
     bool event(QEvent* e) override;

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -42,9 +43,11 @@
 #include "support/NextModal.h"
 #include "support/PipeReaderWatch.h"
 #include "support/TestEnv.h"
+#include "ui/CrashedPageNotice.h"
 #include "ui/MediaPlayerPane.h"
 #include "ui/OrvexBookmarkForm.h"
 #include "ui/QDropButton.h"
+#include "ui/QOrderedListView.h"
 #include "ui/WebBrowserView.h"
 
 namespace {
@@ -691,8 +694,19 @@ TEST_F(WebBrowserPane, TheControlWindowGivesTheKeyboardToAControlWhenActivated) 
     run("document.getElementById('one').focus();");
     ASSERT_TRUE(waitFor([&] { return where() == "page"; }));
     ASSERT_TRUE(activate(&elsewhere));
-    // Another server's page is drawn by another widget.
-    ASSERT_TRUE(load(QUrl(other.url("/a.html"))));
+    // A page of another host (another site: not only another port) is drawn
+    // by another widget.
+    ASSERT_TRUE(load(QUrl(other.url("/a.html").replace("127.0.0.1", "localhost"))));
+    EXPECT_EQ(comesBackTo("page"), "page");
+
+    // So is a page whose renderer ended while another window was active, and
+    // which was loaded again meanwhile.
+    ASSERT_TRUE(activate(&elsewhere));
+    ::kill(pid_t(form->browserView->page()->renderProcessPid()), SIGKILL);
+    ASSERT_TRUE(waitFor([&] { return form->browserCrashNotice->isVisible(); }));
+    QSignalSpy loaded(form->browserView, &QWebEngineView::loadFinished);
+    form->browserReloadSlot();
+    ASSERT_TRUE(waitFor([&] { return !loaded.isEmpty(); }));
     EXPECT_EQ(comesBackTo("page"), "page");
 }
 
@@ -846,3 +860,236 @@ TEST_F(WebBrowserPane, TabWalksThroughThePageAndOut) {
 }
 
 } // namespace
+
+// What a frame's script does to make the page holding it ask for commands,
+// each way by name: links added to the page and clicked, the page's own
+// link clicked, run through the page's eval, a key on a link, the page sent
+// to a command address or a scenario, a form, a new window, a message.
+const char* const frameActs = R"js(
+function act(way) {
+    // Read only when used: a frame of another origin may not.
+    function doc() { return window.top.document; }
+    function added(href) {
+        var a = doc().createElement('a');
+        a.href = href;
+        a.textContent = 'added';
+        doc().body.appendChild(a);
+        return a;
+    }
+    if (way === 'click') added('orvex://Timer.Speed%209').click();
+    else if (way === 'dispatch') added('orvex://Timer.Speed%209').dispatchEvent(
+        new MouseEvent('click', {bubbles: true, cancelable: true, view: window.top}));
+    else if (way === 'shipped') doc().getElementById('shipped').click();
+    else if (way === 'eval') window.top.eval("document.getElementById('shipped').click()");
+    else if (way === 'key') {
+        var link = added('orvex://Timer.Speed%209');
+        link.focus();
+        link.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', bubbles: true}));
+        link.dispatchEvent(new KeyboardEvent('keypress', {key: 'Enter', bubbles: true}));
+    } else if (way === 'location') window.top.location = 'orvex://Timer.Speed%209';
+    else if (way === 'scn') added('tour.scn').click();
+    else if (way === 'scnlocation') window.top.location = new URL('tour.scn', doc().baseURI).href;
+    else if (way === 'form') {
+        var form = doc().createElement('form');
+        form.action = 'orvex://Timer.Speed%209';
+        form.target = '_top';
+        doc().body.appendChild(form);
+        form.submit();
+    } else if (way === 'open') window.open('orvex://Timer.Speed%209');
+    else if (way === 'post') window.top.postMessage({orvexLink: true,
+                                                    href: 'orvex://Timer.Speed%209'}, '*');
+}
+)js";
+
+// A page of the program holding a frame from outside it: whatever way the
+// frame's script (a file elsewhere, a web server's page, a data: frame, a
+// frame made inside the file's frame) makes the page ask for commands, the
+// user is asked first, and the question names the frame and the page; no
+// command runs unasked. The user's own click on the page's link still runs
+// at once.
+TEST_F(WebBrowserPane, AFrameOfElsewhereGainsNothingFromThePageHoldingIt) {
+    writeFile(programFile("htmls/tour.scn"), "Timer.Speed 4\n");
+    orvextest::TempDir elsewhere;
+    orvextest::LocalHttpServer server;
+    const QStringList sameOrigin{"click", "dispatch", "shipped", "eval", "scn", "scnlocation"};
+    const QStringList ways = sameOrigin + QStringList{"key", "location", "form", "open", "post"};
+    enum Kind { File, Http, Data, Nested };
+    const auto frameBody = [](const QString& way) {
+        return "<html><body>frame<script>" + QByteArray(frameActs) +
+               "setTimeout(function () { act('" + way.toUtf8() +
+               "'); }, 300);</script></body></html>";
+    };
+    int asked = 0, tried = 0;
+    // Yes to each: a message of any file frame comes from the same origin,
+    // which a No would refuse from then on.
+    form->agree = true;
+    for (Kind kind : {File, Http, Data, Nested}) {
+        for (const QString& way : ways) {
+            SCOPED_TRACE(way.toStdString() + " from frame kind " + std::to_string(kind));
+            ++tried;
+            // Each frame and page its own: a No refuses the frame's site.
+            const QString name = QStringLiteral("%1-%2").arg(kind).arg(way);
+            QString frame;
+            if (kind == File || kind == Nested) {
+                const QString file = QString::fromStdString(elsewhere.file(name.toStdString()));
+                QByteArray body = frameBody(way);
+                if (kind == Nested)
+                    body = "<html><body><iframe srcdoc=\"" +
+                           QString::fromUtf8(body).toHtmlEscaped().toUtf8() +
+                           "\"></iframe></body></html>";
+                writeFile(file + ".html", body);
+                frame = QUrl::fromLocalFile(file + ".html").toString();
+            } else if (kind == Http) {
+                server.answers["/" + name + ".html"] = {200, frameBody(way)};
+                frame = server.url("/" + name + ".html");
+            } else {
+                frame = "data:text/html;base64," + frameBody(way).toBase64();
+            }
+            const QUrl holder = QUrl::fromLocalFile(
+                programFile(("htmls/holder-" + name + ".html").toUtf8().constData()));
+            writeFile(holder.toLocalFile(),
+                      "<html><body><a id='shipped' href='orvex://Timer.Speed%203'>shipped</a>"
+                      "<iframe src='" +
+                          frame.toUtf8() + "'></iframe></body></html>");
+            const std::size_t before = form->questions.size();
+            form->bookmarkNavigate(holder.toString());
+            const bool reaches = kind == File || kind == Nested ? true : way == "post";
+            const bool asks =
+                reaches && way != "key" && way != "location" && way != "form" && way != "open";
+            waitFor([&] { return form->questions.size() > before; }, asks ? 4000 : 1500);
+            waitFor([&] { return scripts().size() > std::size_t(asked); }, asks ? 1000 : 0);
+            // Every command that ran was asked for.
+            EXPECT_EQ(scripts().size(), std::size_t(asked + (asks ? 1 : 0)));
+            if (!asks) {
+                EXPECT_EQ(form->questions.size(), before);
+                continue;
+            }
+            ASSERT_EQ(form->questions.size(), before + 1);
+            ++asked;
+            const QString from = form->questions.back().from;
+            EXPECT_TRUE(from.endsWith(" (a frame of " + holder.toString() + ")"))
+                << from.toStdString();
+            // Named by the frame the page holds; a message by its sender's origin.
+            if (way != "post") {
+                EXPECT_TRUE(from.startsWith(frame + " (")) << from.toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(tried, 44);
+    EXPECT_EQ(asked, 2 * sameOrigin.size() + 4);
+
+    // The user's own click on the page's link runs at once.
+    const QUrl holder = QUrl::fromLocalFile(programFile("htmls/holder-0-key.html"));
+    ASSERT_TRUE(load(holder));
+    waitFor([] { return false; }, 1000);
+    QPoint centre;
+    bool measured = false;
+    form->browserView->page()->runJavaScript(
+        "(function () { var r = document.getElementById('shipped').getBoundingClientRect();"
+        "return [r.left + r.width / 2, r.top + r.height / 2]; })()",
+        [&](const QVariant& v) {
+            const QVariantList xy = v.toList();
+            centre = QPoint(xy.value(0).toInt(), xy.value(1).toInt());
+            measured = true;
+        });
+    ASSERT_TRUE(waitFor([&] { return measured; }));
+    const std::size_t before = form->questions.size();
+    QTest::mouseClick(form->browserView->focusProxy(), Qt::LeftButton, {}, centre);
+    ASSERT_TRUE(waitFor([&] { return scripts().size() == std::size_t(asked) + 1; }));
+    EXPECT_EQ(scripts().back().text, "Timer.Speed 3");
+    EXPECT_EQ(form->questions.size(), before);
+}
+
+// A frame's request is named by the origin the browser gives it when it
+// claims its page's address or another's, and while the user is leaving its
+// page it is refused, not asked.
+TEST_F(WebBrowserPane, AFrameIsNamedByItsOriginAndAsksNotWhileItsPageIsLeft) {
+    orvextest::LocalHttpServer other;
+    const QUrl holder = QUrl::fromLocalFile(programFile("htmls/claims.html"));
+    const QByteArray post = "parent.postMessage({orvexLink: true, href: 'orvex://Timer.Speed%207', "
+                            "frame: '";
+    other.answers["/claims.html"] = {
+        200, "<script>setTimeout(function () {" + post + holder.toEncoded() + "'}, '*');" + post +
+                 "http://example.org/f.html'}, '*'); }, 300);</script>"};
+    other.answers["/late.html"] = {200, "<script>setTimeout(function () {" + post +
+                                            "'}, '*'); }, 800);</script>"};
+    const QString origin = other.url("");
+    form->agree = true;
+    for (const char* frame : {"/claims.html", "/late.html"})
+        writeFile(programFile((std::string("htmls") + frame).c_str()),
+                  "<iframe src='" + other.url(frame).toUtf8() + "'></iframe>");
+    form->bookmarkNavigate("./htmls/claims.html");
+    ASSERT_TRUE(waitFor([&] { return form->questions.size() == 2; }));
+    for (const auto& question : form->questions)
+        EXPECT_EQ(question.from, origin + " (a frame of " + holder.toString() + ")");
+
+    QTcpServer silent; // takes the request and never answers: the page stays, being left
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    LogCapture log;
+    ASSERT_TRUE(load(QUrl::fromLocalFile(programFile("htmls/late.html"))));
+    form->bookmarkNavigate(
+        QStringLiteral("http://127.0.0.1:%1/slow.html").arg(silent.serverPort()));
+    EXPECT_TRUE(waitFor([&] { return countContaining(log, "its page is being left") == 1; }));
+    EXPECT_EQ(form->questions.size(), 2u);
+}
+
+// The pane keeps the user's choice while the page moves on by itself: a
+// bookmark takes the page shown when Add Bookmark was chosen, text typed in
+// the address line stays, and a page whose renderer ended says so and offers
+// Reload, which takes the keyboard and gives it back to the page.
+TEST_F(WebBrowserPane, ThePaneKeepsTheUsersChoiceWhileThePageMovesOn) {
+    writeFile(programFile("htmls/moving.html"),
+              "<html><body>moving<script>setTimeout(function () { location.href = "
+              "'second.html'; }, 700);</script></body></html>");
+    const QUrl moving = QUrl::fromLocalFile(programFile("htmls/moving.html"));
+    const auto movedOn = [&] {
+        return waitFor([&] { return form->browserView->url().fileName() == "second.html"; });
+    };
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+
+    ASSERT_TRUE(load(moving));
+    form->browserUrlLine->setFocus();
+    form->browserUrlLine->selectAll();
+    QTest::keyClicks(form->browserUrlLine, "./htmls/typed");
+    ASSERT_TRUE(movedOn());
+    waitFor([] { return false; }, 300);
+    EXPECT_EQ(form->browserUrlLine->text(), "./htmls/typed");
+
+    ASSERT_TRUE(load(moving));
+    {
+        // The name is given once the page has moved on.
+        orvextest::ModalAnswers answers({}, [&](QWidget* dialog) {
+            auto* input = qobject_cast<QInputDialog*>(dialog);
+            if (!input)
+                return orvextest::NextModal::reject(dialog);
+            movedOn();
+            input->setTextValue("Moving");
+            input->accept();
+        });
+        for (QAction* action : form->bookmarkMenu->actions())
+            if (action->text() == "Add Bookmark...")
+                action->trigger();
+        ASSERT_TRUE(waitFor([&] {
+            return !form->bookmarkForm->bmListView->findItems("Moving", Qt::MatchExactly).isEmpty();
+        }));
+    }
+    EXPECT_EQ(form->bookmarkForm->bmListView->findItems("Moving", Qt::MatchExactly)[0]->text(1),
+              moving.toString());
+
+    form->browserView->setFocus();
+    ASSERT_TRUE(
+        waitFor([&] { return form->browserView->isAncestorOf(QApplication::focusWidget()); }));
+    ::kill(pid_t(form->browserView->page()->renderProcessPid()), SIGKILL);
+    ASSERT_TRUE(waitFor([&] { return form->browserCrashNotice->isVisible(); }));
+    EXPECT_FALSE(form->browserView->isVisible());
+    EXPECT_TRUE(form->browserCrashNotice->findChild<QLabel*>()->text().contains("stopped"));
+    QPushButton* reload = form->browserCrashNotice->reloadButton();
+    ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == reload; }));
+    QSignalSpy loaded(form->browserView, &QWebEngineView::loadFinished);
+    QTest::keyClick(reload, Qt::Key_Space);
+    ASSERT_TRUE(waitFor([&] { return !loaded.isEmpty(); }));
+    EXPECT_FALSE(form->browserCrashNotice->isVisible());
+    EXPECT_TRUE(
+        waitFor([&] { return form->browserView->isAncestorOf(QApplication::focusWidget()); }));
+}

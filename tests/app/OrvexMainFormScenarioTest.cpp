@@ -220,7 +220,7 @@ TEST_F(ScenarioEditor, ALinkClickedWhileRecordingIsRecordedInItsPlace) {
     form->scenarioEdit->setTextCursor(cursorAt(QString("Ssystem.Orbit 1\nCamera.Di").size()));
     root().log = "Space.Stars 0\n";
     EXPECT_FALSE(form->beforeNavigate("orvex://Timer.Step%203600;Orvex.Wait%2030;Timer.Speed%201",
-                                      QUrl(), true));
+                                      Requester::user()));
     ASSERT_EQ(root().scripts.size(), 1u);
     EXPECT_EQ(root().scripts[0].text, "Timer.Step 3600;Orvex.Wait 30;Timer.Speed 1");
     // Its lines come from the log as they run, the wait's frames apart: each once.
@@ -253,7 +253,7 @@ TEST_F(ScenarioEditor, UnsavedTextIsNeverReplacedWithoutTheUsersWord) {
     form->scenarioEdit->insertPlainText("Markers.Text mine\n");
 
     // A link or a fetched scenario still runs, but leaves the text alone.
-    form->beforeNavigate("orvex://Timer.Speed%202", QUrl(), true);
+    form->beforeNavigate("orvex://Timer.Speed%202", Requester::user());
     form->bookmarkNavigate(programFile("tour.scn"));
     ASSERT_TRUE(waitFor([&] { return root().scripts.size() == 2; }));
     EXPECT_EQ(root().scripts[1].text, "Timer.Speed 10\n");
@@ -274,7 +274,7 @@ TEST_F(ScenarioEditor, UnsavedTextIsNeverReplacedWithoutTheUsersWord) {
     EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.Speed 10\n");
     EXPECT_EQ(root().scenarios.size(), 1u);
     // Opened text is not unsaved: New and a link replace it without a question.
-    form->beforeNavigate("orvex://Timer.Speed%203", QUrl(), true);
+    form->beforeNavigate("orvex://Timer.Speed%203", Requester::user());
     EXPECT_EQ(form->scenarioEdit->toPlainText(), "Timer.Speed 3");
     form->scenarioNewSlot();
     EXPECT_TRUE(form->scenarioEdit->toPlainText().isEmpty());

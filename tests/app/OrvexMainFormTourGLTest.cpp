@@ -225,8 +225,8 @@ TEST_F(OrvexMainFormTourGL, ALinkThatWaitsIsRecordedOnceAndPlaysBackToTheSameEnd
         return recorded().count("Ssystem.AstrNameTo Earth 60") == 2 && link->getPlaying() == 0;
     })) << recorded().toStdString();
     // A command link that waits.
-    form.beforeNavigate("orvex://Ssystem.Orbit%200;Orvex.Wait%2060;Ssystem.Name%200/", QUrl(),
-                        true);
+    form.beforeNavigate("orvex://Ssystem.Orbit%200;Orvex.Wait%2060;Ssystem.Name%200/",
+                        Requester::user());
     ASSERT_TRUE(runUntil([&] {
         return recorded().contains("Ssystem.Name 0") && link->getPlaying() == 0;
     })) << recorded().toStdString();
@@ -294,7 +294,7 @@ TEST_F(OrvexMainFormTourGL, LinksFollowedWithoutThePanelShowTheirBodyWhenItComes
     std::string before = link->getCommandValue("Ssystem.AstrTexture");
     for (const auto& step : links) {
         form.layoutSBSlot();
-        form.beforeNavigate(step.href, QUrl(), true);
+        form.beforeNavigate(step.href, Requester::user());
         ASSERT_TRUE(runUntil([&] { return link->getPlaying() == 0; })) << step.href;
         orvextest::runUntilStill(view, link);
         form.layoutSCSlot();
