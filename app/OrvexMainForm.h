@@ -619,6 +619,9 @@ private:
     // with this window.
     void leavePaneForLayout();
     bool hasSavedPlace_ = false;
+    // A save of the scenario is asking its questions: what it writes and the
+    // name it gives are the text the user chose to save.
+    bool savingScenario_ = false;
     // Whether a fit within the room is due once the layouts have settled.
     bool fitDue_ = false;
     // Fits this window within the room once the layouts have taken in what

@@ -160,8 +160,9 @@ void OrvexMainForm::runBrowserCommand(const std::string& text) {
     const bool recording = gl_ && gl_->isRecording();
     if (gl_)
         gl_->runScript(text, 0);
-    // Text the user has not saved stays as it is.
-    if (recording || holdsUnsavedText())
+    // Text the user has not saved stays as it is, and so does the text a
+    // save is asking about (a fetch may end while its dialog is open).
+    if (recording || holdsUnsavedText() || savingScenario_)
         return;
     // The link's text is not the user's work, nor the file's; what is
     // recorded next follows it.

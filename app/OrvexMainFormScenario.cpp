@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDateTimeEdit>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -366,6 +367,7 @@ QString OrvexMainForm::lineNumbers(const QList<int>& lines) {
 }
 
 void OrvexMainForm::fileSave() {
+    const QScopedValueRollback<bool> saving(savingScenario_, true);
     if (scenarioFileName.isEmpty()) {
         fileSaveAs();
         return;
@@ -421,6 +423,7 @@ bool OrvexMainForm::saveScenario(const QString& fileName) {
 }
 
 void OrvexMainForm::fileSaveAs() {
+    const QScopedValueRollback<bool> saving(savingScenario_, true);
     // "rec1" is saved as "rec1.scn", a name the open dialog's filters list.
     const QString file = withFilterExtension(askSaveFileName(), QString::fromLatin1(saveFilter));
     if (file.isEmpty())

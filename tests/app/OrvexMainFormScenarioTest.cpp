@@ -296,9 +296,10 @@ TEST_F(ScenarioEditor, ALinksTextIsNeverSavedOverTheFileOpenedBefore) {
     writeFile("index.html", "<html></html>");
     const QUrl page = QUrl::fromLocalFile(programFile("index.html"));
     const std::function<void()> links[] = {
-        [&] { form->beforeNavigate("orvex://Timer.Speed%205", page, false); },
+        [&] { form->beforeNavigate("orvex://Timer.Speed%205", Requester::page(page)); },
         [&] {
-            form->beforeNavigate("orvex://Timer.Speed%205", QUrl("http://example.org/"), false);
+            form->beforeNavigate("orvex://Timer.Speed%205",
+                                 Requester::page(QUrl("http://example.org/")));
         },
         [&] { form->bookmarkNavigate(programFile("link.scn")); }};
     form->agree = true;
@@ -321,6 +322,14 @@ TEST_F(ScenarioEditor, ALinksTextIsNeverSavedOverTheFileOpenedBefore) {
         form->discard = true;
     }
     EXPECT_EQ(form->questions.size(), 1u);
+    // A link that ends while Save As asks for a name leaves the text being saved.
+    open("tour.scn");
+    form->saveName = programFile("copy.scn");
+    form->whileAsking = links[0];
+    form->scenarioSaveAsSlot();
+    EXPECT_EQ(bytesOf("copy.scn"), tour);
+    EXPECT_EQ(form->scenarioFileName, programFile("copy.scn"));
+    EXPECT_TRUE(form->scenarioEdit->toPlainText().contains("Orvex.Wait 2"));
 }
 
 TEST_F(ScenarioEditor, LeavingWithUnsavedTextAsksFirst) {

@@ -43,6 +43,8 @@ public:
         const auto chooser = fileChooser;
         fileChooser = [this](const FileQuestion& question) {
             saveFolders << question.directory;
+            if (whileAsking)
+                whileAsking();
             return FileChoice{saveName, QString()};
         };
         const QString name = OrvexMainForm::askSaveFileName();
@@ -67,6 +69,8 @@ public:
     int saveQuestions = 0;
     // Where each save dialog started.
     QStringList saveFolders;
+    // What happens while the save dialog is open.
+    std::function<void()> whileAsking;
     QStringList warnings;
     // The answer to "discard the unsaved scenario?", and how often it was asked.
     bool discard = false;
