@@ -42,16 +42,21 @@ void WindowPlacement::reset(QWidget* window, const QRect& rect) {
 void WindowPlacement::shown(const QWidget* window) {
     if (window->isWindow())
         shown_ = true;
+    noteState(window);
 }
 
-void WindowPlacement::save(const QWidget* window) const {
+void WindowPlacement::noteState(const QWidget* window) {
+    const Qt::WindowStates state = window->windowState();
+    if (window->isWindow() && window->isVisible() &&
+        !(state & (Qt::WindowMinimized | Qt::WindowFullScreen)))
+        wasMaximized_ = state & Qt::WindowMaximized;
+}
+
+void WindowPlacement::save() const {
     if (!shown_)
         return;
     auto settings = WindowSettings::open();
-    if (WindowSettings::isMaximizedOrFull(window))
-        settings->setValue(prefix_ + "/maximized", 1);
-    else if (!window->isMinimized() && !window->parentWidget())
-        settings->setValue(prefix_ + "/maximized", 0);
+    settings->setValue(prefix_ + "/maximized", wasMaximized_ ? 1 : 0);
     WindowSettings::writeGeometry(*settings, prefix_, normal_);
 }
 
