@@ -321,6 +321,15 @@ void OrvexMainForm::viewEmbed() {
             setSplitterSizes();
         return;
     }
+    // The toolkit maps a window whenever it clears the minimised state, hidden
+    // or not: cleared after the hide, the manager would take the window on
+    // again while it goes into the pane, and the pane would stay black. So it
+    // is shown back first, and hidden once the manager shows it.
+    if (projForm_->isMinimized()) {
+        projForm_->setWindowState(projForm_->windowState() & ~Qt::WindowMinimized);
+        projForm_->show();
+        platform::waitUntilShown(projForm_->internalWinId(), managerTimeoutMs);
+    }
     // A full-screen window keeps its state through the reparenting and would
     // not take the pane: it becomes a plain hidden window first.
     projForm_->hide();
