@@ -6,7 +6,7 @@
 
 WindowPlacement::WindowPlacement(const QString& prefix) : prefix_(prefix) {}
 
-bool WindowPlacement::isPlainWindow(const QWidget* window) {
+bool WindowPlacement::takesNormalPlace(const QWidget* window) {
     return !WindowSettings::isMaximizedOrFull(window) && !window->parentWidget();
 }
 
@@ -25,12 +25,13 @@ void WindowPlacement::restore(QWidget* window, bool reset) {
 void WindowPlacement::track(const QWidget* window) {
     // Not from the events a window gets as it is shown: they carry what it
     // was given while hidden, such as the pane's size just after it left it.
-    if (WindowSettings::isShownPlain(window))
+    // The window manager is asked only about a place that is new.
+    if (window->geometry() != normal_ && WindowSettings::isShownPlain(window))
         normal_ = window->geometry();
 }
 
 void WindowPlacement::apply(QWidget* window) const {
-    if (isPlainWindow(window) && normal_.isValid())
+    if (takesNormalPlace(window) && normal_.isValid())
         window->setGeometry(normal_);
 }
 

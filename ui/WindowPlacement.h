@@ -60,7 +60,9 @@ public:
     const QRect& normalGeometry() const { return normal_; }
 
 private:
-    static bool isPlainWindow(const QWidget* window);
+    // A window of its own neither maximised nor full screen: apply gives it
+    // its normal place.
+    static bool takesNormalPlace(const QWidget* window);
 
     QString prefix_;
     QRect normal_;
