@@ -74,13 +74,12 @@ void takeInTheManagersWork() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-// Whether the manager shows the window as a plain one again, in time; its
-// frame as a plain window is then taken in.
-bool framedPlain(const QWidget* window) {
-    if (!platform::waitUntilPlain(window->internalWinId(), managerTimeoutMs))
-        return false;
+// Waits until the manager shows the window as a plain one again and takes in
+// the frame it gave it; false when that did not come in time.
+bool waitUntilFramedPlain(const QWidget* window) {
+    const bool plain = platform::waitUntilPlainState(window->internalWinId(), managerTimeoutMs);
     takeInTheManagersWork();
-    return true;
+    return plain;
 }
 
 // A window the window manager closed (Alt+F4) while it was maximised or full
@@ -321,6 +320,15 @@ void OrvexMainForm::viewEmbed() {
             setSplitterSizes();
         return;
     }
+    // The toolkit maps a window whenever it clears the minimised state, hidden
+    // or not: cleared after the hide, the manager would take the window on
+    // again while it goes into the pane, and the pane would stay black. So it
+    // is shown back first, and hidden once the manager shows it.
+    if (projForm_->isMinimized()) {
+        projForm_->setWindowState(projForm_->windowState() & ~Qt::WindowMinimized);
+        projForm_->show();
+        platform::waitUntilShown(projForm_->internalWinId(), managerTimeoutMs);
+    }
     // A full-screen window keeps its state through the reparenting and would
     // not take the pane: it becomes a plain hidden window first.
     projForm_->hide();
@@ -477,18 +485,14 @@ void OrvexMainForm::viewResetWindowsSlot() {
     // a maximised or full-screen window would take its place back from before,
     // and each is measured with the frame of a plain window.
     leaveStateWhileHidden(mediaForm_);
-    bool left = false;
     for (QWidget* window : {static_cast<QWidget*>(this), static_cast<QWidget*>(mediaForm_),
                             static_cast<QWidget*>(projForm_)})
         if (window && window->isWindow() && window->isVisible() &&
             (window->windowState() &
              (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
             window->showNormal();
-            platform::waitUntilPlain(window->internalWinId(), managerTimeoutMs);
-            left = true;
+            waitUntilFramedPlain(window);
         }
-    if (left)
-        takeInTheManagersWork();
     viewMediaNormalAction->setChecked(true);
     // The view in the pane lets the control window be narrower than it is on
     // its own, and placed for that width it would grow past the screen's edge
@@ -513,7 +517,7 @@ void OrvexMainForm::viewResetWindowsSlot() {
         viewNormal();
         // Measured in the frame the manager gives it as a plain window: closed
         // maximised, it kept the frame it had then, without sides.
-        framedPlain(projForm_);
+        waitUntilFramedPlain(projForm_);
         placeBeside(projForm_);
     }
 }
@@ -585,7 +589,7 @@ void OrvexMainForm::keepWithinRoomWhenRestored(QWidget* window, Qt::WindowStates
         return;
     // Measured once the manager has framed it as a plain window again.
     QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(window)] {
-        if (!window || !isShownPlain(window) || !framedPlain(window))
+        if (!window || !isShownPlain(window) || !waitUntilFramedPlain(window))
             return;
         if (window && isShownPlain(window))
             keepWithinRoom(window);

@@ -96,7 +96,7 @@ const std::initializer_list<const char*> notPlain = {
     "_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ", "_NET_WM_STATE_FULLSCREEN",
     "_NET_WM_STATE_HIDDEN"};
 
-bool waitUntilPlain(std::uintptr_t window, int timeoutMs) {
+bool waitUntilPlainState(std::uintptr_t window, int timeoutMs) {
     return waitUntilWithout(window, notPlain, timeoutMs);
 }
 

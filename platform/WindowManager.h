@@ -19,7 +19,7 @@ bool waitUntilReleased(std::uintptr_t window, int timeoutMs);
 // so has framed it as one. True at once without a window manager, without a
 // system window (0) or away from X11; false when that has not come within
 // timeoutMs.
-bool waitUntilPlain(std::uintptr_t window, int timeoutMs);
+bool waitUntilPlainState(std::uintptr_t window, int timeoutMs);
 
 // The same for a window shown back from minimised, in whatever state.
 bool waitUntilShown(std::uintptr_t window, int timeoutMs);

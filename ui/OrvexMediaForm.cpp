@@ -26,7 +26,7 @@ OrvexMediaForm::OrvexMediaForm(QWidget* parent, const char* name)
 }
 
 OrvexMediaForm::~OrvexMediaForm() {
-    placement_.save(this);
+    placement_.save();
 }
 
 void OrvexMediaForm::clear() {
@@ -103,6 +103,12 @@ void OrvexMediaForm::moveEvent(QMoveEvent* e) {
 void OrvexMediaForm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     placement_.shown(this);
+}
+
+void OrvexMediaForm::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange)
+        placement_.noteState(this);
 }
 
 void OrvexMediaForm::resizeEvent(QResizeEvent* e) {

@@ -75,7 +75,7 @@ OrvexProjForm::~OrvexProjForm() {
     // The view goes first: with it goes the engine.
     delete view_;
     view_ = nullptr;
-    placement_.save(this);
+    placement_.save();
 }
 
 void OrvexProjForm::restoreGeometry() {
@@ -115,6 +115,12 @@ void OrvexProjForm::moveEvent(QMoveEvent* e) {
 void OrvexProjForm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     placement_.shown(this);
+}
+
+void OrvexProjForm::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange)
+        placement_.noteState(this);
 }
 
 void OrvexProjForm::resizeEvent(QResizeEvent* e) {

@@ -40,7 +40,7 @@ public:
     // its normal place again (WindowPlacement::leaveHiddenState).
     void leaveHiddenState() { placement_.leaveHiddenState(this, Qt::WindowNoState); }
     void setVisible(bool visible) override;
-    // Whether the window was maximised when the program last ended.
+    // Whether the user last had the window maximised (WindowPlacement).
     bool wasMaximized() const { return placement_.wasMaximized(); }
     // Whether the settings held a place from an earlier run.
     bool hasSavedPlace() const { return placement_.hasSavedPlace(); }
@@ -63,6 +63,7 @@ protected:
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:

@@ -6,7 +6,7 @@
 
 WindowPlacement::WindowPlacement(const QString& prefix) : prefix_(prefix) {}
 
-bool WindowPlacement::isPlainWindow(const QWidget* window) {
+bool WindowPlacement::takesNormalPlace(const QWidget* window) {
     return !WindowSettings::isMaximizedOrFull(window) && !window->parentWidget();
 }
 
@@ -25,12 +25,13 @@ void WindowPlacement::restore(QWidget* window, bool reset) {
 void WindowPlacement::track(const QWidget* window) {
     // Not from the events a window gets as it is shown: they carry what it
     // was given while hidden, such as the pane's size just after it left it.
-    if (WindowSettings::isShownPlain(window))
+    // The window manager is asked only about a place that is new.
+    if (window->geometry() != normal_ && WindowSettings::isShownPlain(window))
         normal_ = window->geometry();
 }
 
 void WindowPlacement::apply(QWidget* window) const {
-    if (isPlainWindow(window) && normal_.isValid())
+    if (takesNormalPlace(window) && normal_.isValid())
         window->setGeometry(normal_);
 }
 
@@ -42,16 +43,21 @@ void WindowPlacement::reset(QWidget* window, const QRect& rect) {
 void WindowPlacement::shown(const QWidget* window) {
     if (window->isWindow())
         shown_ = true;
+    noteState(window);
 }
 
-void WindowPlacement::save(const QWidget* window) const {
+void WindowPlacement::noteState(const QWidget* window) {
+    const Qt::WindowStates state = window->windowState();
+    if (window->isWindow() && window->isVisible() &&
+        !(state & (Qt::WindowMinimized | Qt::WindowFullScreen)))
+        wasMaximized_ = state & Qt::WindowMaximized;
+}
+
+void WindowPlacement::save() const {
     if (!shown_)
         return;
     auto settings = WindowSettings::open();
-    if (WindowSettings::isMaximizedOrFull(window))
-        settings->setValue(prefix_ + "/maximized", 1);
-    else if (!window->isMinimized() && !window->parentWidget())
-        settings->setValue(prefix_ + "/maximized", 0);
+    settings->setValue(prefix_ + "/maximized", wasMaximized_ ? 1 : 0);
     WindowSettings::writeGeometry(*settings, prefix_, normal_);
 }
 

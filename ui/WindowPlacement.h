@@ -20,9 +20,15 @@ public:
     // At construction: the saved normal geometry (put on a screen), or the
     // default with the reset switch; the window takes it.
     void restore(QWidget* window, bool reset);
-    // Whether the window was maximised (or full screen) when it was saved;
-    // false with the reset switch.
+    // Whether the window was maximised when it was last a window of its own
+    // shown neither minimised nor full screen: as saved by an earlier run at
+    // first (false with the reset switch), then as the user left it.
     bool wasMaximized() const { return wasMaximized_; }
+    // From show events and window state changes: a window of its own shown
+    // neither minimised nor full screen tells whether the user wants it
+    // maximised. Minimised, full screen (maximised before or not), in the
+    // pane or hidden it tells nothing.
+    void noteState(const QWidget* window);
     // From move and resize events: the window's geometry while it is shown
     // as a plain window of its own (WindowSettings::isShownPlain).
     void track(const QWidget* window);
@@ -44,18 +50,19 @@ public:
     // normal place as a plain window, then in `state` (the state it is about
     // to be shown in, or none).
     void leaveHiddenState(QWidget* window, Qt::WindowStates state);
-    // At destruction, for a window that was shown on its own: "maximized" (1
-    // maximised or full screen, 0 as a plain window, nothing when minimised
-    // or embedded) and the normal geometry. A window never shown keeps what
-    // an earlier run saved.
-    void save(const QWidget* window) const;
+    // At destruction, for a window that was shown on its own: "maximized"
+    // (wasMaximized, whatever state the run ends in) and the normal geometry.
+    // A window never shown keeps what an earlier run saved.
+    void save() const;
     // Whether restore found a place saved by an earlier run.
     bool hasSavedPlace() const { return saved_; }
 
     const QRect& normalGeometry() const { return normal_; }
 
 private:
-    static bool isPlainWindow(const QWidget* window);
+    // A window of its own neither maximised nor full screen: apply gives it
+    // its normal place.
+    static bool takesNormalPlace(const QWidget* window);
 
     QString prefix_;
     QRect normal_;

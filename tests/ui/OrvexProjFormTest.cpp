@@ -83,9 +83,51 @@ TEST(OrvexProjForm, GeometryKeysAreWrittenWhenTheWindowGoes) {
         EXPECT_EQ(form.geometry(), QRect(120, 130, 420, 310));
         form.showFullScreen();
     }
-    EXPECT_EQ(WindowSettings::open()->value("/Orvex/OrvexGL/maximized").toInt(), 1);
     // The normal geometry stays what it was before full screen.
     EXPECT_EQ(WindowSettings::open()->value("/Orvex/OrvexGL/geometry/w").toInt(), 420);
+}
+
+// "maximized" follows the user's last choice: only a window of its own shown
+// neither minimised nor full screen tells it, whatever state the run ends in.
+// Each run starts from a 1 an earlier run saved.
+TEST(OrvexProjForm, TheMaximisedFlagIsTheLastChoiceShownAsAWindowOfItsOwn) {
+    orvextest::SettingsSandbox sandbox;
+    const struct {
+        const char* steps; // N normal, X maximised, F full screen, M minimised,
+                           // H hidden, P into a pane
+        int saved;
+    } runs[] = {{"XF", 1},  {"NF", 0},  {"XNM", 0}, {"XM", 1},   {"XNP", 0}, {"NXH", 1},
+                {"NXP", 1}, {"XNH", 0}, {"F", 1},   {"NFXF", 1}, {"", 1}};
+    for (const auto& run : runs) {
+        WindowSettings::open()->setValue("/Orvex/OrvexGL/maximized", 1);
+        {
+            QSplitter pane;
+            OrvexProjForm form;
+            for (const char* step = run.steps; *step; ++step)
+                switch (*step) {
+                case 'N':
+                    form.showNormal();
+                    break;
+                case 'X':
+                    form.showMaximized();
+                    break;
+                case 'F':
+                    form.showFullScreen();
+                    break;
+                case 'M':
+                    form.showMinimized();
+                    break;
+                case 'H':
+                    form.hide();
+                    break;
+                default:
+                    pane.addWidget(&form);
+                    form.show();
+                }
+        }
+        EXPECT_EQ(WindowSettings::open()->value("/Orvex/OrvexGL/maximized").toInt(), run.saved)
+            << run.steps;
+    }
 }
 
 TEST(OrvexProjForm, MediaCallsReachThePlayer) {
