@@ -13,6 +13,12 @@ QUrl withoutFragment(const QUrl& page) {
     return page.adjusted(QUrl::RemoveFragment);
 }
 
+// A page's script, or a frame's that reaches into it, may change the query of
+// its address in place (history.pushState): the page is the same.
+QUrl withoutQuery(const QUrl& page) {
+    return page.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment);
+}
+
 } // namespace
 
 void CommandGate::userLoads(const QUrl& page, const QUrl& shown) {
@@ -29,13 +35,13 @@ void CommandGate::shows(const QUrl& page) {
 }
 
 void CommandGate::holdsOutsideFrame(const QUrl& page, const QUrl& frame) {
-    const QUrl key = withoutFragment(page);
+    const QUrl key = withoutQuery(page);
     if (!key.isEmpty() && !outsideFrames_.contains(key))
         outsideFrames_.insert(key, frame);
 }
 
 QUrl CommandGate::outsideFrameOf(const QUrl& page) const {
-    return outsideFrames_.value(withoutFragment(page));
+    return outsideFrames_.value(withoutQuery(page));
 }
 
 QString CommandGate::refusal(const QUrl& page, const QUrl& holder) const {

@@ -242,6 +242,10 @@ TEST_F(BrowserPane, APageHoldingAFrameOfElsewhereAsksForWhatItsScriptsRequest) {
     const std::size_t asked = form->questions.size();
     form->beforeNavigate("orvex://Timer.Speed%202", Requester::frame(page.toString(), page));
     EXPECT_EQ(form->questions.size(), asked + 1);
+    // The page holding the file's frame, its query changed in place by a script.
+    const QUrl moved(QUrl::fromLocalFile(programFile("htmls/holder3.html")).toString() + "?moved");
+    form->beforeNavigate("orvex://Timer.Speed%202", Requester::page(moved));
+    EXPECT_EQ(form->questions.size(), asked + 2);
 }
 
 // A frame asks no more once the user is leaving the page that holds it.
