@@ -3,11 +3,14 @@
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <functional>
+#include <memory>
 
 #include "app/WindowSettings.h"
 #include "support/FakeEngine.h"
 #include "support/SettingsSandbox.h"
 #include "ui/MediaPlayerPane.h"
+#include "ui/OrvexMediaForm.h"
 #include "ui/OrvexProjForm.h"
 
 TEST(OrvexProjForm, HoldsTheViewOnItsFirstPage) {
@@ -89,7 +92,8 @@ TEST(OrvexProjForm, GeometryKeysAreWrittenWhenTheWindowGoes) {
 
 // "maximized" follows the user's last choice: only a window of its own shown
 // neither minimised nor full screen tells it, whatever state the run ends in.
-// Each run starts from a 1 an earlier run saved.
+// Each run starts from a 1 an earlier run saved; the media viewer keeps the
+// same flag by the same rule.
 TEST(OrvexProjForm, TheMaximisedFlagIsTheLastChoiceShownAsAWindowOfItsOwn) {
     orvextest::SettingsSandbox sandbox;
     const struct {
@@ -98,36 +102,41 @@ TEST(OrvexProjForm, TheMaximisedFlagIsTheLastChoiceShownAsAWindowOfItsOwn) {
         int saved;
     } runs[] = {{"XF", 1},  {"NF", 0},  {"XNM", 0}, {"XM", 1},   {"XNP", 0}, {"NXH", 1},
                 {"NXP", 1}, {"XNH", 0}, {"F", 1},   {"NFXF", 1}, {"", 1}};
-    for (const auto& run : runs) {
-        WindowSettings::open()->setValue("/Orvex/OrvexGL/maximized", 1);
-        {
-            QSplitter pane;
-            OrvexProjForm form;
-            for (const char* step = run.steps; *step; ++step)
-                switch (*step) {
-                case 'N':
-                    form.showNormal();
-                    break;
-                case 'X':
-                    form.showMaximized();
-                    break;
-                case 'F':
-                    form.showFullScreen();
-                    break;
-                case 'M':
-                    form.showMinimized();
-                    break;
-                case 'H':
-                    form.hide();
-                    break;
-                default:
-                    pane.addWidget(&form);
-                    form.show();
-                }
+    const std::pair<const char*, std::function<QWidget*()>> viewers[] = {
+        {"/Orvex/OrvexGL/maximized", [] { return new OrvexProjForm; }},
+        {"/Orvex/Media/maximized", [] { return new OrvexMediaForm; }}};
+    for (const auto& [key, make] : viewers)
+        for (const auto& run : runs) {
+            WindowSettings::open()->setValue(key, 1);
+            {
+                QSplitter pane;
+                const std::unique_ptr<QWidget> viewer(make());
+                QWidget& form = *viewer;
+                for (const char* step = run.steps; *step; ++step)
+                    switch (*step) {
+                    case 'N':
+                        form.showNormal();
+                        break;
+                    case 'X':
+                        form.showMaximized();
+                        break;
+                    case 'F':
+                        form.showFullScreen();
+                        break;
+                    case 'M':
+                        form.showMinimized();
+                        break;
+                    case 'H':
+                        form.hide();
+                        break;
+                    default:
+                        pane.addWidget(&form);
+                        form.show();
+                    }
+            }
+            EXPECT_EQ(WindowSettings::open()->value(key).toInt(), run.saved)
+                << key << " " << run.steps;
         }
-        EXPECT_EQ(WindowSettings::open()->value("/Orvex/OrvexGL/maximized").toInt(), run.saved)
-            << run.steps;
-    }
 }
 
 TEST(OrvexProjForm, MediaCallsReachThePlayer) {
